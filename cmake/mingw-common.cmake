@@ -1,0 +1,10 @@
+set(CMAKE_C_COMPILER ${NORVAK_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${NORVAK_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${NORVAK_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${NORVAK_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Nothing but system DLLs at run time.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

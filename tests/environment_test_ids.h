@@ -1,0 +1,1 @@
+#define IDS_ENV_CHINESE 101
