@@ -11,7 +11,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" = 0 ] || sudo=sudo
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 # Wine takes its ANSI code page (936) from the zh_CN.UTF-8 locale, which must exist.
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
