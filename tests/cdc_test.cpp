@@ -1,0 +1,87 @@
+// The device-context layer: who owns the DC, what selection guards restore, and that text in
+// code page 936 bytes reaches GDI as the same characters.
+
+#include "framework/CDC.h"
+
+#include <gtest/gtest.h>
+
+TEST(CDC, WrapperNeverDeletesTheHandleItWraps)
+{
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    {
+        CDC wrapped(hdc);
+        CDC fromHandle = CDC::FromHandle(hdc);
+        CDC attached;
+        attached.Attach(hdc);
+        EXPECT_EQ(fromHandle.GetSafeHdc(), hdc);
+        EXPECT_EQ(attached.m_hAttribDC, hdc);
+    }
+    EXPECT_NE(::GetDeviceCaps(hdc, BITSPIXEL), 0) << "a wrapper deleted a DC it did not own";
+    EXPECT_TRUE(::DeleteDC(hdc));
+}
+
+TEST(CDC, OwnedDcIsDeletedOnceEvenAfterMove)
+{
+    DWORD before = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 200; ++i) {
+        CDC first;
+        ASSERT_TRUE(first.CreateCompatibleDC(static_cast<HDC>(nullptr)));
+        CDC second = std::move(first);
+        EXPECT_EQ(first.GetSafeHdc(), nullptr);
+        CDC third;
+        third = std::move(second);
+    }
+    EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), before);
+}
+
+TEST(CDC, SelectionGuardsRestoreWhatTheyReplaced)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(static_cast<HDC>(nullptr)));
+    HGDIOBJ originalPen = dc.GetCurrentObject(OBJ_PEN);
+    CPen red(PS_SOLID, 1, RGB(255, 0, 0));
+    {
+        CSelectObject select(dc, red);
+        EXPECT_EQ(dc.GetCurrentObject(OBJ_PEN), red.GetSafeHandle());
+        CSaveDC save(dc);
+        dc.SetTextColor(RGB(1, 2, 3));
+        dc.SelectStockObject(BLACK_PEN);
+    }
+    EXPECT_EQ(dc.GetCurrentObject(OBJ_PEN), originalPen);
+    EXPECT_NE(dc.GetTextColor(), RGB(1, 2, 3));
+}
+
+TEST(CDC, Cp936TextMeasuresAndPaintsAsItsWideCharacters)
+{
+    CBitmap bitmap;
+    DWORD* bits = nullptr;
+    ASSERT_TRUE(bitmap.CreateDIBSection32(120, 40, &bits));
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(static_cast<HDC>(nullptr)));
+    CSelectObject selectBitmap(dc, bitmap);
+    LOGFONTA face{};
+    face.lfHeight = -20;
+    face.lfCharSet = GB2312_CHARSET;
+    strcpy(face.lfFaceName, "宋体");
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&face));
+    LOGFONTA back{};
+    ASSERT_TRUE(font.GetLogFont(&back));
+    EXPECT_STREQ(back.lfFaceName, "宋体");
+    CSelectObject selectFont(dc, font);
+
+    const CString text("页索引");
+    SIZE wide{};
+    ::GetTextExtentPoint32W(dc, L"页索引", 3, &wide);
+    EXPECT_EQ(dc.GetTextExtent(text), CSize(wide));
+
+    dc.FillSolidRect(CRect(0, 0, 120, 40), RGB(255, 255, 255));
+    // Per-byte advances: each double-byte character advances by the sum of its two bytes.
+    const int widths[] = {15, 15, 15, 15, 15, 15};
+    ASSERT_TRUE(dc.ExtTextOut(0, 0, 0, nullptr, text, text.GetLength(), widths));
+    ::GdiFlush();
+    int ink = 0;
+    for (int i = 0; i < 120 * 40; ++i)
+        ink += (bits[i] & 0xFFFFFF) != 0xFFFFFF;
+    EXPECT_GT(ink, 50);
+}
