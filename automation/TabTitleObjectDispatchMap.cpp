@@ -1,0 +1,77 @@
+#include "automation/ObjectDispatchMaps.h"
+
+namespace {
+
+// Colours and icon handles travel as VT_I4 bit patterns.
+const DispatchMember kMembers[] = {
+    {1, L"DoSetTabType", DispatchKind::Method, VT_BOOL, DispParams(VT_I2), nullptr},
+    {2, L"DoGetTabType", DispatchKind::Method, VT_I2, DispParams(), nullptr},
+    {3, L"DoSetActivePage", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), nullptr},
+    {4, L"DoGetActivePage", DispatchKind::Method, VT_I4, DispParams(), nullptr},
+    {5, L"DoSetPageTabWidth", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_I4), nullptr},
+    {6, L"DoGetPageTabWidth", DispatchKind::Method, VT_I4, DispParams(VT_I4), nullptr},
+    {7, L"DoSetPageTabHeight", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_I4), nullptr},
+    {8, L"DoGetPageTabHeight", DispatchKind::Method, VT_I4, DispParams(VT_I4), nullptr},
+    {9, L"DoSetWindowBkColor", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), nullptr},
+    {10, L"DoGetWindowBkColor", DispatchKind::Method, VT_I4, DispParams(), nullptr},
+    {11, L"DoSet3DFace", DispatchKind::Method, VT_BOOL, DispParams(VT_BOOL), nullptr},
+    {12, L"DoGet3DFace", DispatchKind::Method, VT_BOOL, DispParams(), nullptr},
+    {13, L"DoSetShowIcon", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL), nullptr},
+    {14, L"DoGetIconIsShow", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), nullptr},
+    {15, L"DoSetShowTransText", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL), nullptr},
+    {16, L"DoGetTextBkIsTrans", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), nullptr},
+    {17, L"DoGetPageCounts", DispatchKind::Method, VT_I4, DispParams(), nullptr},
+    {18, L"DoInsertCoolIcon", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_I4), nullptr},
+    {19, L"DoInsertHotIcon", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_I4), nullptr},
+    {20, L"DoInsertActiveIcon", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_I4), nullptr},
+    {21, L"DoInsertCoolIconFromFile", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_BSTR),
+     nullptr},
+    {22, L"DoInsertHotIconFromFile", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_BSTR),
+     nullptr},
+    {23, L"DoInsertActiveIconFromFile", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_BSTR),
+     nullptr},
+    {24, L"DoUpdateCoolIcon", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_I4), nullptr},
+    {25, L"DoUpdateHotIcon", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_I4), nullptr},
+    {26, L"DoUpdateActiveIcon", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_I4), nullptr},
+    {27, L"DoUpdateCoolIconFromFile", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_BSTR),
+     nullptr},
+    {28, L"DoUpdateHotIconFromFile", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_BSTR),
+     nullptr},
+    {29, L"DoUpdateActiveIconFromFile", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL, VT_BSTR),
+     nullptr},
+    {30, L"DoDeleteIcon", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), nullptr},
+    {31, L"DoSetPageTitle", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BSTR), nullptr},
+    {32, L"DoGetPageTitle", DispatchKind::Method, VT_BSTR, DispParams(VT_I4), nullptr},
+    {33, L"DoOpenPage", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BSTR, VT_BSTR), nullptr},
+    {34, L"DoClosePage", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), nullptr},
+    {35, L"DoDeletePage", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BSTR, VT_BSTR), nullptr},
+    {36, L"DoSetPagePassWord", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BSTR, VT_BSTR, VT_BSTR),
+     nullptr},
+    {37, L"DoGetPagePassWord", DispatchKind::Method, VT_BSTR, DispParams(VT_I4), nullptr},
+    {38, L"DoSetPageUser", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BSTR, VT_BSTR, VT_BSTR),
+     nullptr},
+    {39, L"DoGetPageUser", DispatchKind::Method, VT_BSTR, DispParams(VT_I4), nullptr},
+    {40, L"DoSetPageOpPrivilege", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_I2, VT_BSTR, VT_BSTR),
+     nullptr},
+    {41, L"DoGetPageOpPrivilege", DispatchKind::Method, VT_I2, DispParams(VT_I4), nullptr},
+    {42, L"DoSetPageContentVisible", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_BOOL), nullptr},
+    {43, L"DoGetPageContentIsVisible", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), nullptr},
+    {44, L"DoGetFontObject", DispatchKind::Method, VT_DISPATCH, DispParams(VT_I4), nullptr},
+    {45, L"DoSetWindowVisible", DispatchKind::Method, VT_BOOL, DispParams(VT_BOOL), nullptr},
+    {46, L"DoGetWindowIsVisible", DispatchKind::Method, VT_BOOL, DispParams(), nullptr},
+    {47, L"DoGetIsDefaultWidth", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), nullptr},
+    {48, L"DoGetIsDefaultHeight", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), nullptr},
+    {49, L"DoSetTextBkColor", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_I4), nullptr},
+    {50, L"DoGetTextBkColor", DispatchKind::Method, VT_I4, DispParams(VT_I4), nullptr},
+    {51, L"DoSetTextColor", DispatchKind::Method, VT_BOOL, DispParams(VT_I4, VT_I4), nullptr},
+    {52, L"DoGetTextColor", DispatchKind::Method, VT_I4, DispParams(VT_I4), nullptr},
+    {53, L"DoSetPageUserNameAndPassWord", DispatchKind::Method, VT_BOOL,
+     DispParams(VT_I4, VT_BSTR, VT_BSTR, VT_BSTR, VT_BSTR), nullptr},
+};
+
+} // namespace
+
+DispatchTable TabTitleObjectDispatchMap()
+{
+    return kMembers;
+}

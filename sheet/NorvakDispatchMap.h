@@ -1,0 +1,20 @@
+#pragma once
+
+// The members of the control's dispatch interface _DNorvak and of its event interface
+// _DNorvakEvents, as the type library declares them (a test holds both to it).
+
+#include "framework/Dispatch.h"
+
+DispatchTable NorvakDispatchMap();
+
+// _DNorvakEvents, for firing: the DISPIDs and the parameter types of each event.
+enum NorvakEventId : DISPID
+{
+    kEventShellOnCreate = 1,
+    kEventShellDoInsertingPage = 2, // (long active page, BSTR its title)
+    kEventShellDoInsertedPage = 3,  // (long new page, BSTR its title)
+    kEventShellOnRowsChanged = 4,   // (long page, long old rows, long new rows)
+    kEventShellOnColumnsChanged = 5 // (long page, long old columns, long new columns)
+};
+
+DispatchTable NorvakEventMap();
