@@ -39,6 +39,13 @@ struct Sample
     }
     void Nothing() { ++calls; }
     IDispatch* NoObject() { return nullptr; }
+    HICON icon = nullptr;
+    HICON SwapIcon(HICON value)
+    {
+        HICON old = icon;
+        icon = value;
+        return old;
+    }
 };
 
 const DispatchMember kSampleTable[] = {
@@ -52,6 +59,7 @@ const DispatchMember kSampleTable[] = {
     {6, L"DoLater", DispatchKind::Method, VT_I4, DispParams(VT_I4), nullptr},
     {7, L"DoNothing", DispatchKind::Method, VT_EMPTY, DispParams(), DispatchTo<&Sample::Nothing>},
     {8, L"DoGetObject", DispatchKind::Method, VT_DISPATCH, DispParams(), DispatchTo<&Sample::NoObject>},
+    {9, L"DoSwapIcon", DispatchKind::Method, VT_I4, DispParams(VT_I4), DispatchTo<&Sample::SwapIcon>},
 };
 
 VARIANT Long(LONG value)
@@ -266,6 +274,20 @@ TEST(DispatchInvoke, LongParametersTakeColourAndHandleBitPatterns)
             EXPECT_EQ(0u, sample.colour) << c.what;
         }
     }
+}
+
+TEST(DispatchInvoke, HandlesTravelAsSignExtendedLongs)
+{
+    // A 32-bit handle value with the top bit set widens as the system widens handles.
+    Sample sample;
+    Call set({Typed(VT_UI4, 0x80001234)});
+    ASSERT_EQ(S_OK, set.Invoke(&sample, 9));
+    EXPECT_EQ(reinterpret_cast<HICON>(static_cast<INT_PTR>(LONG(0x80001234u))), sample.icon);
+    Call get({Long(0)});
+    ASSERT_EQ(S_OK, get.Invoke(&sample, 9));
+    ASSERT_EQ(VT_I4, V_VT(&get.result));
+    EXPECT_EQ(LONG(0x80001234u), V_I4(&get.result));
+    EXPECT_EQ(nullptr, sample.icon);
 }
 
 TEST(DispatchInvoke, DereferencesByRefArguments)
