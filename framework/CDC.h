@@ -264,3 +264,30 @@ public:
     explicit CWindowDC(HWND wnd);
     ~CWindowDC() override;
 };
+
+// Keeps the DC's clip region as it is on construction and puts exactly that region back (or no
+// clipping, when there was none) at scope end.
+class CClipGuard
+{
+public:
+    explicit CClipGuard(HDC dc) : m_dc(dc), m_saved(::CreateRectRgn(0, 0, 0, 0))
+    {
+        if (::GetClipRgn(dc, m_saved) != 1) {
+            ::DeleteObject(m_saved);
+            m_saved = nullptr;
+        }
+    }
+    explicit CClipGuard(const CDC& dc) : CClipGuard(dc.GetSafeHdc()) {}
+    CClipGuard(const CClipGuard&) = delete;
+    CClipGuard& operator=(const CClipGuard&) = delete;
+    ~CClipGuard()
+    {
+        ::SelectClipRgn(m_dc, m_saved);
+        if (m_saved)
+            ::DeleteObject(m_saved);
+    }
+
+private:
+    HDC m_dc;
+    HRGN m_saved;
+};
