@@ -1,0 +1,119 @@
+#include "framework/ConnectionPoint.h"
+
+CConnectionPoint::CConnectionPoint(IConnectionPointContainer* container, REFIID iid)
+    : m_container(container), m_iid(iid)
+{
+}
+
+CConnectionPoint::~CConnectionPoint()
+{
+    UnadviseAll();
+}
+
+void CConnectionPoint::FireEvent(DISPID dispid, DISPPARAMS* params)
+{
+    std::vector<IDispatch*> snapshot;
+    snapshot.reserve(m_sinks.size());
+    for (const Sink& sink : m_sinks) {
+        sink.dispatch->AddRef();
+        snapshot.push_back(sink.dispatch);
+    }
+    for (IDispatch* sink : snapshot) {
+        VARIANT result;
+        ::VariantInit(&result);
+        EXCEPINFO exception{};
+        UINT argError = 0;
+        sink->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, &result, &exception,
+                     &argError);
+        ::VariantClear(&result);
+        ::SysFreeString(exception.bstrSource);
+        ::SysFreeString(exception.bstrDescription);
+        ::SysFreeString(exception.bstrHelpFile);
+        sink->Release();
+    }
+}
+
+void CConnectionPoint::UnadviseAll()
+{
+    std::vector<Sink> sinks;
+    sinks.swap(m_sinks);
+    for (const Sink& sink : sinks)
+        sink.dispatch->Release();
+}
+
+STDMETHODIMP CConnectionPoint::QueryInterface(REFIID iid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IConnectionPoint)) {
+        *object = static_cast<IConnectionPoint*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) CConnectionPoint::AddRef()
+{
+    return m_container->AddRef();
+}
+
+STDMETHODIMP_(ULONG) CConnectionPoint::Release()
+{
+    return m_container->Release();
+}
+
+STDMETHODIMP CConnectionPoint::GetConnectionInterface(IID* iid)
+{
+    if (!iid)
+        return E_POINTER;
+    *iid = m_iid;
+    return S_OK;
+}
+
+STDMETHODIMP CConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** container)
+{
+    if (!container)
+        return E_POINTER;
+    *container = m_container;
+    m_container->AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP CConnectionPoint::Advise(IUnknown* sink, DWORD* cookie)
+{
+    if (!cookie)
+        return E_POINTER;
+    *cookie = 0;
+    if (!sink)
+        return E_POINTER;
+    IDispatch* dispatch = nullptr;
+    if (FAILED(sink->QueryInterface(m_iid, reinterpret_cast<void**>(&dispatch))) || !dispatch) {
+        if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))) || !dispatch)
+            return CONNECT_E_CANNOTCONNECT;
+    }
+    *cookie = m_nextCookie++;
+    m_sinks.push_back({*cookie, dispatch});
+    return S_OK;
+}
+
+STDMETHODIMP CConnectionPoint::Unadvise(DWORD cookie)
+{
+    for (auto it = m_sinks.begin(); it != m_sinks.end(); ++it) {
+        if (it->cookie == cookie) {
+            IDispatch* dispatch = it->dispatch;
+            m_sinks.erase(it);
+            dispatch->Release();
+            return S_OK;
+        }
+    }
+    return CONNECT_E_NOCONNECTION;
+}
+
+STDMETHODIMP CConnectionPoint::EnumConnections(IEnumConnections** connections)
+{
+    if (connections)
+        *connections = nullptr;
+    return E_NOTIMPL;
+}

@@ -1,0 +1,261 @@
+// In-place activation and the control window.
+
+#include "framework/CDC.h"
+#include "framework/OleControl.h"
+
+namespace {
+
+template <class T> void ReleaseAndNull(T*& pointer)
+{
+    if (pointer) {
+        T* held = pointer;
+        pointer = nullptr;
+        held->Release();
+    }
+}
+
+bool VerbActivatesUI(LONG verb)
+{
+    return verb == OLEIVERB_UIACTIVATE || verb == OLEIVERB_PRIMARY || verb == OLEIVERB_OPEN;
+}
+
+} // namespace
+
+bool COleControl::CreateControlWindow(HWND parent, const RECT& position)
+{
+    if (m_hWnd)
+        return true;
+    const wchar_t* className = GetWindowClassName();
+    if (!RegisterWindowClass(className, CS_DBLCLKS))
+        return false;
+    m_position = position;
+    return CreateEx(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, position,
+                    parent, 0);
+}
+
+void COleControl::DestroyControlWindow()
+{
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+}
+
+HRESULT COleControl::InPlaceActivate(LONG verb, HWND, LPCRECT)
+{
+    if (!m_clientSite)
+        return E_UNEXPECTED;
+    if (!m_inPlaceSite &&
+        FAILED(m_clientSite->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&m_inPlaceSite))))
+        return E_NOINTERFACE;
+    AddRef(); // the site's callbacks may release the control
+    HRESULT hr = S_OK;
+    if (!m_inPlaceActive) {
+        if (m_inPlaceSite->CanInPlaceActivate() != S_OK) {
+            Release();
+            return E_FAIL;
+        }
+        m_inPlaceSite->OnInPlaceActivate();
+        m_inPlaceActive = true;
+        HWND parent = nullptr;
+        m_inPlaceSite->GetWindow(&parent);
+        OLEINPLACEFRAMEINFO frameInfo{};
+        frameInfo.cb = sizeof(frameInfo);
+        RECT position{}, clip{};
+        ReleaseInPlaceFrame();
+        m_inPlaceSite->GetWindowContext(&m_inPlaceFrame, &m_uiWindow, &position, &clip, &frameInfo);
+        bool ok = true;
+        if (m_hWnd) {
+            ::SetParent(m_hWnd, parent);
+            ::MoveWindow(m_hWnd, position.left, position.top, position.right - position.left,
+                         position.bottom - position.top, TRUE);
+            m_position = position;
+        } else {
+            ok = CreateControlWindow(parent, position);
+        }
+        if (!ok) {
+            InPlaceDeactivate();
+            Release();
+            return E_FAIL;
+        }
+        ::ShowWindow(m_hWnd, SW_SHOW);
+    }
+    if (VerbActivatesUI(verb) && !m_uiActive && m_inPlaceActive) {
+        m_uiActive = true;
+        m_inPlaceSite->OnUIActivate();
+        if (m_inPlaceFrame) {
+            m_inPlaceFrame->SetActiveObject(static_cast<IOleInPlaceActiveObject*>(this), nullptr);
+            m_inPlaceFrame->SetBorderSpace(nullptr);
+        }
+        if (m_uiWindow) {
+            m_uiWindow->SetActiveObject(static_cast<IOleInPlaceActiveObject*>(this), nullptr);
+            m_uiWindow->SetBorderSpace(nullptr);
+        }
+        if (m_hWnd)
+            ::SetFocus(m_hWnd);
+    }
+    Release();
+    return hr;
+}
+
+void COleControl::ReleaseInPlaceFrame()
+{
+    ReleaseAndNull(m_inPlaceFrame);
+    ReleaseAndNull(m_uiWindow);
+}
+
+void COleControl::RecreateControlWindow()
+{
+    if (m_recreating)
+        return;
+    m_recreating = true;
+    if (m_inPlaceActive) {
+        bool uiActive = m_uiActive;
+        AddRef();
+        InPlaceDeactivate();
+        InPlaceActivate(uiActive ? OLEIVERB_UIACTIVATE : OLEIVERB_INPLACEACTIVATE, nullptr, nullptr);
+        Release();
+    } else if (m_hWnd) {
+        HWND parent = ::GetParent(m_hWnd);
+        CRect rect = GetWindowRect();
+        ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+        bool visible = IsWindowVisible();
+        DestroyControlWindow();
+        if (CreateControlWindow(parent, rect) && !visible)
+            ::ShowWindow(m_hWnd, SW_HIDE);
+    }
+    m_recreating = false;
+}
+
+bool COleControl::PreCreateWindow(CREATESTRUCTW& cs)
+{
+    return CWnd::PreCreateWindow(cs);
+}
+
+int COleControl::OnCreate(CREATESTRUCTW*)
+{
+    return 0;
+}
+
+LRESULT COleControl::WindowProc(UINT msg, WPARAM, LPARAM lp)
+{
+    switch (msg) {
+    case WM_CREATE:
+        return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lp));
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // OnDraw paints the whole client area
+    case WM_MOUSEACTIVATE:
+        if (m_inPlaceActive && !m_uiActive)
+            InPlaceActivate(OLEIVERB_UIACTIVATE, nullptr, nullptr);
+        break;
+    default:
+        break;
+    }
+    return Default();
+}
+
+void COleControl::OnPaint()
+{
+    PAINTSTRUCT paint{};
+    HDC hdc = ::BeginPaint(m_hWnd, &paint);
+    if (hdc) {
+        CDC dc(hdc);
+        CRect client = GetClientRect();
+        OnDraw(&dc, client, CRect(paint.rcPaint));
+        dc.Detach();
+    }
+    ::EndPaint(m_hWnd, &paint);
+}
+
+void COleControl::OnDraw(CDC* pdc, const CRect& rcBounds, const CRect&)
+{
+    ::FillRect(pdc->GetSafeHdc(), &rcBounds, ::GetSysColorBrush(COLOR_WINDOW));
+}
+
+// ---- IOleWindow, IOleInPlaceObject ----
+
+STDMETHODIMP COleControl::GetWindow(HWND* window)
+{
+    if (!window)
+        return E_POINTER;
+    *window = m_hWnd;
+    return m_hWnd ? S_OK : E_FAIL;
+}
+
+STDMETHODIMP COleControl::ContextSensitiveHelp(BOOL)
+{
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP COleControl::InPlaceDeactivate()
+{
+    if (!m_inPlaceActive)
+        return S_OK;
+    AddRef();
+    UIDeactivate();
+    m_inPlaceActive = false;
+    DestroyControlWindow();
+    if (m_inPlaceSite)
+        m_inPlaceSite->OnInPlaceDeactivate();
+    ReleaseInPlaceFrame();
+    Release();
+    return S_OK;
+}
+
+STDMETHODIMP COleControl::UIDeactivate()
+{
+    if (!m_uiActive)
+        return S_OK;
+    m_uiActive = false;
+    if (m_uiWindow)
+        m_uiWindow->SetActiveObject(nullptr, nullptr);
+    if (m_inPlaceFrame)
+        m_inPlaceFrame->SetActiveObject(nullptr, nullptr);
+    if (m_inPlaceSite)
+        m_inPlaceSite->OnUIDeactivate(FALSE);
+    return S_OK;
+}
+
+STDMETHODIMP COleControl::SetObjectRects(LPCRECT position, LPCRECT)
+{
+    if (!position)
+        return E_POINTER;
+    m_position = *position;
+    if (m_hWnd)
+        ::MoveWindow(m_hWnd, position->left, position->top, position->right - position->left,
+                     position->bottom - position->top, TRUE);
+    return S_OK;
+}
+
+STDMETHODIMP COleControl::ReactivateAndUndo()
+{
+    return E_NOTIMPL;
+}
+
+// ---- IOleInPlaceActiveObject ----
+
+STDMETHODIMP COleControl::TranslateAccelerator(LPMSG)
+{
+    return S_FALSE;
+}
+
+STDMETHODIMP COleControl::OnFrameWindowActivate(BOOL)
+{
+    return S_OK;
+}
+
+STDMETHODIMP COleControl::OnDocWindowActivate(BOOL)
+{
+    return S_OK;
+}
+
+STDMETHODIMP COleControl::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL)
+{
+    return S_OK;
+}
+
+STDMETHODIMP COleControl::EnableModeless(BOOL)
+{
+    return S_OK;
+}

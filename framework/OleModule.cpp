@@ -1,0 +1,123 @@
+#include "framework/OleModule.h"
+
+#include <atomic>
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+namespace {
+
+COleControlModule* g_module = nullptr;
+std::atomic<LONG> g_objects{0};
+std::atomic<LONG> g_locks{0};
+ModalHook g_modalHook = nullptr;
+
+} // namespace
+
+COleControlModule::COleControlModule()
+{
+    g_module = this;
+}
+
+COleControlModule::~COleControlModule()
+{
+    if (g_module == this)
+        g_module = nullptr;
+}
+
+COleControlModule* COleControlModule::Current()
+{
+    return g_module;
+}
+
+namespace OleModule {
+
+HINSTANCE Instance()
+{
+    return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
+
+std::wstring ModulePathW()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = ::GetModuleFileNameW(Instance(), path.data(), DWORD(path.size()));
+        if (length == 0)
+            return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+CString ModulePath()
+{
+    return CString::FromWide(ModulePathW());
+}
+
+void AddObject()
+{
+    ++g_objects;
+}
+
+void ReleaseObject()
+{
+    --g_objects;
+}
+
+void Lock()
+{
+    ++g_locks;
+}
+
+void Unlock()
+{
+    --g_locks;
+}
+
+LONG ActiveCount()
+{
+    return g_objects + g_locks;
+}
+
+HRESULT CanUnloadNow()
+{
+    return ActiveCount() == 0 ? S_OK : S_FALSE;
+}
+
+} // namespace OleModule
+
+namespace ModalUI {
+
+void SetHook(ModalHook hook)
+{
+    g_modalHook = hook;
+}
+
+ModalHook Hook()
+{
+    return g_modalHook;
+}
+
+INT_PTR ShowDialog(HINSTANCE module, UINT dialogId, HWND owner, DLGPROC proc, LPARAM param)
+{
+    if (g_modalHook) {
+        ModalRequest request{ModalRequest::Dialog, dialogId, nullptr, nullptr, 0};
+        return g_modalHook(&request);
+    }
+    return ::DialogBoxParamW(module, MAKEINTRESOURCEW(dialogId), owner, proc, param);
+}
+
+int ShowMessage(HWND owner, const CString& text, const CString& caption, UINT type)
+{
+    std::wstring wideText = text.ToWide();
+    std::wstring wideCaption = caption.ToWide();
+    if (g_modalHook) {
+        ModalRequest request{ModalRequest::MessageBox, 0, wideText.c_str(), wideCaption.c_str(), type};
+        return int(g_modalHook(&request));
+    }
+    return ::MessageBoxW(owner, wideText.c_str(), wideCaption.c_str(), type);
+}
+
+} // namespace ModalUI

@@ -1,0 +1,375 @@
+// The control as a container embeds it: creation by CLSID, in-place activation, events, drawing,
+// automation, persistence and clean teardown; and Wine's ATL host creating it from its ProgID.
+
+#include "tests/support/GuiResources.h"
+#include "tests/support/TestContainer.h"
+
+#include "Norvak_h.h"
+
+#include <gtest/gtest.h>
+#include <olectl.h>
+
+#include <algorithm>
+
+namespace {
+
+const DISPID kWindowBorderStyle = 1;
+const DISPID kDoSetWindowBorderStyle = 36;
+const DISPID kDoSetInitializePageCounts = 71;
+const DISPID kShellOnCreate = 1;
+
+class Environment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        ASSERT_EQ(OleInitialize(nullptr), S_OK);
+        ASSERT_EQ(TestContainer::RegisterControl(), S_OK) << "Norvak.ocx must load and register";
+    }
+    void TearDown() override { OleUninitialize(); }
+};
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
+
+class Control : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_EQ(container.Create(), S_OK); }
+    TestContainer container;
+};
+
+std::vector<Variant> InitialPages(bool defaults, LONG count)
+{
+    return {Variant::Bool(defaults), Variant::Long(count), Variant::String(L""), Variant::String(L"第二页"),
+            Variant::String(L"")};
+}
+
+TEST_F(Control, ActivationCreatesTheWindowAndFiresShellOnCreateOnce)
+{
+    EXPECT_TRUE(container.events.empty()) << "no event before the window exists";
+    ASSERT_EQ(container.Activate(), S_OK);
+    HWND window = container.ControlWindow();
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_EQ(GetParent(window), container.ParentWindow());
+    EXPECT_TRUE(container.inPlaceActive);
+    ASSERT_EQ(container.events.size(), 1u);
+    EXPECT_EQ(container.events[0].dispid, kShellOnCreate);
+    EXPECT_TRUE(container.events[0].args.empty());
+
+    EXPECT_EQ(container.Destroy(), 0u) << "the container held the last reference";
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(container.inPlaceActive);
+    EXPECT_EQ(container.RefCount(), 1) << "the control released every site reference";
+}
+
+TEST_F(Control, AShellOnCreateHandlerCanCallBackIntoTheControl)
+{
+    HRESULT fromHandler = E_FAIL;
+    container.onEvent = [&](const RecordedEvent& event) {
+        if (event.dispid == kShellOnCreate)
+            fromHandler = container.Call(kDoSetInitializePageCounts, InitialPages(false, 2));
+    };
+    ASSERT_EQ(container.Activate(), S_OK);
+    EXPECT_EQ(fromHandler, S_OK);
+}
+
+TEST_F(Control, AHandlerThatUnadvisesDuringTheEventStopsLaterEvents)
+{
+    container.onEvent = [&](const RecordedEvent&) { container.UnadviseEvents(); };
+    ASSERT_EQ(container.Activate(), S_OK);
+    ASSERT_EQ(container.PutProperty(kWindowBorderStyle, Variant::Short(3)),
+              S_OK); // re-creates: would fire again
+    EXPECT_EQ(container.events.size(), 1u);
+}
+
+// Border style -> the style bits the re-created window carries.
+TEST_F(Control, WindowBorderStyleRecreatesTheWindowWithItsBorder)
+{
+    ASSERT_EQ(container.Activate(), S_OK);
+    const DWORD exMask = WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE | WS_EX_CLIENTEDGE;
+    struct Case
+    {
+        short style;
+        DWORD border;
+        DWORD exStyle;
+    } cases[] = {
+        {0, 0, 0},
+        {1, WS_BORDER, 0},
+        {2, 0, WS_EX_DLGMODALFRAME},
+        {3, 0, WS_EX_STATICEDGE},
+        {4, 0, WS_EX_CLIENTEDGE},
+        {5, 0, WS_EX_STATICEDGE | WS_EX_CLIENTEDGE},
+        {6, 0, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME},
+        {7, 0, 0},
+    };
+    short previous = 1;
+    for (const Case& c : cases) {
+        Variant result;
+        ASSERT_EQ(container.Call(kDoSetWindowBorderStyle, {Variant::Short(c.style)}, &result), S_OK);
+        EXPECT_EQ((*result).vt, VT_I2);
+        EXPECT_EQ((*result).iVal, previous) << "returns the style in force before";
+        previous = c.style;
+        HWND window = container.ControlWindow();
+        ASSERT_TRUE(IsWindow(window)) << c.style;
+        EXPECT_EQ(DWORD(GetWindowLongPtrW(window, GWL_STYLE)) & WS_BORDER, c.border) << c.style;
+        EXPECT_EQ(DWORD(GetWindowLongPtrW(window, GWL_EXSTYLE)) & exMask, c.exStyle) << c.style;
+    }
+    EXPECT_EQ(container.events.size(), 1u + std::size(cases)) << "ShellOnCreate with every window creation";
+
+    ASSERT_EQ(container.PutProperty(kWindowBorderStyle, Variant::Short(3)), S_OK);
+    Variant value;
+    ASSERT_EQ(container.Invoke(kWindowBorderStyle, DISPATCH_PROPERTYGET, {}, &value), S_OK);
+    EXPECT_EQ((*value).vt, VT_I2);
+    EXPECT_EQ((*value).iVal, 3);
+    EXPECT_TRUE(GetWindowLongPtrW(container.ControlWindow(), GWL_EXSTYLE) & WS_EX_STATICEDGE);
+}
+
+TEST_F(Control, NamesResolveWithoutRegardToCase)
+{
+    struct Case
+    {
+        const wchar_t* name;
+        HRESULT hr;
+        DISPID id;
+    } cases[] = {
+        {L"WindowBorderStyle", S_OK, 1},
+        {L"windowborderstyle", S_OK, 1},
+        {L"ABOUTBOX", S_OK, DISPID_ABOUTBOX},
+        {L"DoSetWindowBorderStyle", S_OK, 36},
+        {L"NoSuchMember", DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
+    };
+    for (const Case& c : cases) {
+        LPOLESTR names[] = {const_cast<LPOLESTR>(c.name)};
+        DISPID id = 12345;
+        EXPECT_EQ(container.Dispatch()->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), c.hr);
+        EXPECT_EQ(id, c.id);
+    }
+}
+
+TEST_F(Control, BadDispatchCallsGiveTheirErrors)
+{
+    ASSERT_EQ(container.Activate(), S_OK);
+    UINT argError = 99;
+    EXPECT_EQ(container.Invoke(58, DISPATCH_METHOD), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(container.Invoke(9999, DISPATCH_METHOD), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(container.Invoke(kDoSetWindowBorderStyle, DISPATCH_METHOD), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(container.Invoke(kDoSetWindowBorderStyle, DISPATCH_METHOD, {Variant::String(L"thick")}, nullptr,
+                               &argError),
+              DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(argError, 0u);
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    VARIANT result;
+    VariantInit(&result);
+    EXPECT_EQ(container.Dispatch()->Invoke(DISPID_ABOUTBOX, DIID__DNorvak, 0, DISPATCH_METHOD, &none, &result,
+                                           nullptr, nullptr),
+              DISP_E_UNKNOWNINTERFACE);
+
+    // A by-reference argument is read through its reference.
+    SHORT style = 4;
+    VARIANT byRef;
+    VariantInit(&byRef);
+    byRef.vt = VT_I2 | VT_BYREF;
+    byRef.piVal = &style;
+    ASSERT_EQ(container.Call(kDoSetWindowBorderStyle, {Variant(byRef)}), S_OK);
+    EXPECT_TRUE(GetWindowLongPtrW(container.ControlWindow(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+TEST_F(Control, TypeInformationComesFromTheEmbeddedLibrary)
+{
+    ITypeInfo* info = nullptr;
+    ASSERT_EQ(container.Dispatch()->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info), S_OK);
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
+    EXPECT_TRUE(IsEqualGUID(attributes->guid, DIID__DNorvak));
+    info->ReleaseTypeAttr(attributes);
+    info->Release();
+    EXPECT_EQ(container.Dispatch()->GetTypeInfo(1, LOCALE_USER_DEFAULT, &info), DISP_E_BADINDEX);
+
+    IProvideClassInfo2* classInfo = container.Query<IProvideClassInfo2>(IID_IProvideClassInfo2);
+    ASSERT_NE(classInfo, nullptr);
+    GUID events{};
+    EXPECT_EQ(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events), S_OK);
+    EXPECT_TRUE(IsEqualGUID(events, DIID__DNorvakEvents));
+    ASSERT_EQ(classInfo->GetClassInfo(&info), S_OK);
+    ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
+    EXPECT_TRUE(IsEqualGUID(attributes->guid, CLSID_Norvak));
+    info->ReleaseTypeAttr(attributes);
+    info->Release();
+    classInfo->Release();
+}
+
+TEST_F(Control, PropertyPagesAreTheSameTwoInTheSameOrderOnEveryCall)
+{
+    const CLSID general = {0x212DBDC1, 0xC90B, 0x4886, {0xA7, 0x9C, 0xC0, 0x9F, 0x2E, 0x84, 0x45, 0xC5}};
+    const CLSID pageSetup = {0x0CC7FA99, 0xF090, 0x447F, {0xAF, 0x79, 0xF8, 0xB8, 0xBC, 0xC2, 0xF2, 0xFA}};
+    ISpecifyPropertyPages* pages = container.Query<ISpecifyPropertyPages>(IID_ISpecifyPropertyPages);
+    ASSERT_NE(pages, nullptr);
+    for (int call = 0; call < 3; ++call) {
+        CAUUID ids{};
+        ASSERT_EQ(pages->GetPages(&ids), S_OK);
+        ASSERT_EQ(ids.cElems, 2u);
+        EXPECT_TRUE(IsEqualGUID(ids.pElems[0], general));
+        EXPECT_TRUE(IsEqualGUID(ids.pElems[1], pageSetup));
+        CoTaskMemFree(ids.pElems);
+    }
+    pages->Release();
+}
+
+TEST_F(Control, MiscStatusAndUserTypeAreTheRegisteredOnes)
+{
+    DWORD status = 0;
+    EXPECT_EQ(container.Object()->GetMiscStatus(DVASPECT_CONTENT, &status), S_OK);
+    EXPECT_EQ(status, 0x20191u);
+    LPOLESTR name = nullptr;
+    ASSERT_EQ(container.Object()->GetUserType(USERCLASSTYPE_FULL, &name), S_OK);
+    EXPECT_STREQ(name, L"Norvak Control");
+    CoTaskMemFree(name);
+}
+
+TEST_F(Control, DrawsIntoAMemoryDeviceContext)
+{
+    ASSERT_EQ(container.Activate(), S_OK);
+    HRESULT hr = E_FAIL;
+    std::vector<DWORD> pixels = container.DrawToMemory(64, 48, 0x123456, &hr);
+    ASSERT_EQ(hr, S_OK);
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0x123456u), 0) << "the whole bounds are painted";
+
+    IViewObject2* view = container.Query<IViewObject2>(IID_IViewObject2);
+    ASSERT_NE(view, nullptr);
+    RECTL bounds{0, 0, 10, 10};
+    HDC dc = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr, nullptr, 0),
+              DV_E_DVASPECT);
+    EXPECT_EQ(
+        view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, nullptr, &bounds, nullptr, nullptr, 0),
+        E_INVALIDARG);
+    EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, nullptr, nullptr, nullptr, 0),
+              E_INVALIDARG);
+    DeleteDC(dc);
+    view->Release();
+}
+
+// Version 1.0 as the control saves it, then streams it must refuse.
+TEST_F(Control, PersistsItsVersionAndRefusesStreamsItCannotRead)
+{
+    IPersistStreamInit* persist = container.Query<IPersistStreamInit>(IID_IPersistStreamInit);
+    ASSERT_NE(persist, nullptr);
+    IStream* saved = nullptr;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &saved), S_OK);
+    ASSERT_EQ(persist->Save(saved, TRUE), S_OK);
+    EXPECT_EQ(persist->IsDirty(), S_FALSE);
+    STATSTG stat{};
+    saved->Stat(&stat, STATFLAG_NONAME);
+    ASSERT_EQ(stat.cbSize.QuadPart, 4u);
+
+    struct Case
+    {
+        const char* what;
+        std::vector<BYTE> bytes;
+        HRESULT loads;
+    } cases[] = {
+        {"version 1.0", {0x00, 0x00, 0x01, 0x00}, S_OK},
+        {"empty stream", {}, E_FAIL},
+        {"short stream", {0x00, 0x00}, E_FAIL},
+        {"newer version 2.0", {0x00, 0x00, 0x02, 0x00}, E_FAIL},
+    };
+    for (const Case& c : cases) {
+        IStream* stream = nullptr;
+        ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
+        if (!c.bytes.empty())
+            stream->Write(c.bytes.data(), ULONG(c.bytes.size()), nullptr);
+        LARGE_INTEGER start{};
+        stream->Seek(start, STREAM_SEEK_SET, nullptr);
+        EXPECT_EQ(persist->Load(stream), c.loads) << c.what;
+        stream->Release();
+    }
+    saved->Release();
+    persist->Release();
+}
+
+TEST_F(Control, AboutBoxShowsDialogOneThroughTheModalSeam)
+{
+    static std::vector<UINT> shown;
+    shown.clear();
+    auto setHook = reinterpret_cast<void (*)(INT_PTR(CALLBACK*)(const void*))>(
+        reinterpret_cast<void*>(GetProcAddress(TestContainer::ControlModule(), "NorvakSetModalHook")));
+    ASSERT_NE(setHook, nullptr);
+    struct Request
+    {
+        int kind;
+        UINT resourceId;
+    };
+    setHook([](const void* request) -> INT_PTR {
+        shown.push_back(static_cast<const Request*>(request)->resourceId);
+        return IDOK;
+    });
+    ASSERT_EQ(container.Activate(), S_OK);
+    EXPECT_EQ(container.Call(DISPID_ABOUTBOX), S_OK);
+    setHook(nullptr);
+    EXPECT_EQ(shown, std::vector<UINT>{1});
+    EXPECT_NE(FindResourceW(TestContainer::ControlModule(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(5)),
+              nullptr)
+        << "dialog resource 1";
+}
+
+TEST(ControlLifetime, HundredCyclesLeakNoHandleAndNoReference)
+{
+    auto cycle = [] {
+        TestContainer container;
+        ASSERT_EQ(container.Create(), S_OK);
+        ASSERT_EQ(container.Activate(OLEIVERB_UIACTIVATE), S_OK);
+        container.DrawToMemory(32, 32, 0);
+        ASSERT_EQ(container.PutProperty(kWindowBorderStyle, Variant::Short(4)), S_OK);
+        EXPECT_EQ(container.Destroy(), 0u);
+        EXPECT_EQ(container.RefCount(), 1);
+    };
+    cycle(); // first use loads what stays loaded (classes, fonts)
+    DWORD gdi = GdiObjectCount();
+    DWORD user = UserObjectCount();
+    ASSERT_GT(gdi, 0u) << "the handle counts must be measurable";
+    {
+        HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+        EXPECT_EQ(GdiObjectCount(), gdi + 1) << "the count must see one more object";
+        DeleteObject(probe);
+    }
+    for (int i = 0; i < 100; ++i)
+        cycle();
+    EXPECT_EQ(GdiObjectCount(), gdi);
+    EXPECT_EQ(UserObjectCount(), user);
+    auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+        reinterpret_cast<void*>(GetProcAddress(TestContainer::ControlModule(), "DllCanUnloadNow")));
+    ASSERT_NE(canUnload, nullptr);
+    EXPECT_EQ(canUnload(), S_OK) << "no control object is left alive";
+}
+
+TEST(AtlHost, CreatesTheControlFromItsProgIdAndHandsOutItsDispatch)
+{
+    HMODULE atl = LoadLibraryW(L"atl.dll");
+    ASSERT_NE(atl, nullptr);
+    auto init =
+        reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
+    auto getControl = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
+        reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
+    ASSERT_TRUE(init && getControl);
+    ASSERT_TRUE(init());
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
+                                  nullptr, nullptr);
+    HWND host = CreateWindowExW(0, L"AtlAxWin", L"NORVAK.NorvakCtrl.1", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200,
+                                parent, nullptr, nullptr, nullptr);
+    ASSERT_NE(host, nullptr);
+    IUnknown* control = nullptr;
+    ASSERT_EQ(getControl(host, &control), S_OK);
+    IDispatch* dispatch = nullptr;
+    ASSERT_EQ(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    VARIANT style;
+    VariantInit(&style);
+    EXPECT_EQ(dispatch->Invoke(kWindowBorderStyle, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &style, nullptr,
+                               nullptr),
+              S_OK);
+    EXPECT_EQ(style.vt, VT_I2);
+    dispatch->Release();
+    control->Release();
+    DestroyWindow(parent);
+}
+
+} // namespace
