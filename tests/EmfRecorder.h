@@ -23,6 +23,7 @@ struct RecordedText
 struct RecordedPicture
 {
     std::vector<RecordedText> texts;
+    std::vector<LOGFONTW> fonts; // every font created, in order
     int fontsCreated = 0;
     int fontsDeleted = 0;
 };
@@ -57,6 +58,7 @@ inline RecordedPicture RecordTexts(const std::function<void(CDC*)>& draw)
         case EMR_EXTCREATEFONTINDIRECTW: {
             auto font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record);
             s.fontEscapements[font->ihFont] = font->elfw.elfLogFont.lfEscapement;
+            s.picture.fonts.push_back(font->elfw.elfLogFont);
             ++s.picture.fontsCreated;
             break;
         }

@@ -1,0 +1,335 @@
+#include "drawing/TextLayout.h"
+
+#include "drawing/CTextPainter.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr UINT kHorizontal[3] = {DT_LEFT, DT_CENTER, DT_RIGHT};
+constexpr UINT kVertical[3] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
+constexpr UINT kCurrentAlign = UINT(-1);
+
+int t(double v)
+{
+    return int(std::trunc(v));
+}
+int at(double v)
+{
+    return std::abs(t(v));
+}
+
+// The last count characters of text (never half of a double-byte character).
+CString LastChars(const CString& text, int count)
+{
+    std::vector<int> starts;
+    for (int i = 0; i < text.GetLength(); i = text.NextCharIndex(i))
+        starts.push_back(i);
+    if (count <= 0)
+        return CString();
+    if (count >= int(starts.size()))
+        return text;
+    return text.Mid(starts[starts.size() - size_t(count)]);
+}
+
+// The pieces of a vertical text: a byte with its high bit set and the byte after it form one
+// piece; a lead byte at the very end stands alone.
+std::vector<CString> StackPieces(const CString& text)
+{
+    std::vector<CString> pieces;
+    const int length = text.GetLength();
+    for (int i = 0; i < length;) {
+        const bool twoBytes = (static_cast<unsigned char>(text[i]) & 0x80) && i + 1 < length;
+        pieces.push_back(text.Mid(i, twoBytes ? 2 : 1));
+        i += twoBytes ? 2 : 1;
+    }
+    return pieces;
+}
+
+struct Placement
+{
+    UINT align; // kCurrentAlign keeps the DC's alignment
+    int x, y;
+};
+
+} // namespace
+
+CTextLayout::CTextLayout(const CDC& dc, const CRect& rect, const CString& text, bool yDown, int indent,
+                         int escapement)
+    : m_dc(dc), m_text(text), L(rect.left), T(rect.top), R(rect.right), B(rect.bottom), m_cx((L + R) / 2),
+      m_cy((T + B) / 2), m_yDown(yDown), m_indent(indent), m_escapement(escapement)
+{
+}
+
+CRect CTextLayout::Indented(int h) const
+{
+    return CRect(h == 0 ? L + m_indent : L, T, h == 2 ? R - m_indent : R, B);
+}
+
+int CTextLayout::DrawTextInto(const CString& text, CRect r, UINT format) const
+{
+    CRect dcRect = ToDc(r.left, r.top, r.right, r.bottom);
+    return m_dc.DrawText(text, &dcRect, format);
+}
+
+void CTextLayout::Draw(int code, const CString& original, const LOGFONTA* font)
+{
+    if (code == 0) {
+        DecimalPoint();
+    } else if (code >= 1 && code <= 9) {
+        if (m_escapement == 0 || m_escapement == 3600)
+            SingleLine(code);
+        else
+            Rotated(code);
+    } else if (code >= 10 && code <= 15) {
+        static constexpr UINT kFlags[6] = {0x2000, 0x2010, 0x2001, 0x2011, 0x2002, 0x2012};
+        DrawTextInto(m_text, Indented((code - 10) / 2), kFlags[code - 10]);
+    } else if (code >= 16 && code <= 27) {
+        Measured(code);
+    } else if (code >= 28 && code <= 36) {
+        const int h = (code - 28) % 3, v = (code - 28) / 3;
+        DrawTextInto(m_text, Indented(h), DT_END_ELLIPSIS | DT_SINGLELINE | kHorizontal[h] | kVertical[v]);
+    } else if (code >= 37 && code <= 39) {
+        const int h = code - 37;
+        DrawTextInto(m_text, Indented(h), DT_END_ELLIPSIS | DT_EDITCONTROL | DT_WORDBREAK | kHorizontal[h]);
+    } else if (code >= 40 && code <= 48) {
+        Vertical(code);
+    } else if (code == 49) {
+        Fit(original, font);
+    } else {
+        DrawTextInto(m_text, CRect(L, T, R, B), DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    }
+}
+
+void CTextLayout::SingleLine(int code)
+{
+    const int h = (code - 1) % 3, v = (code - 1) / 3;
+    DrawTextInto(m_text, Indented(h), DT_SINGLELINE | kHorizontal[h] | kVertical[v]);
+}
+
+// Code 0: the integer part ends at the centre, the point and the fraction start there in blue.
+void CTextLayout::DecimalPoint()
+{
+    const int dot = m_text.Find('.');
+    CString integer = dot < 0 ? m_text : m_text.Left(dot);
+    const CString fraction = dot < 0 ? CString() : m_text.Mid(dot);
+    const CSize extent = m_dc.GetTextExtent(integer);
+    const int y = B - ((B - T) - (extent.cy - 6)) / 2;
+    if (extent.cx - 6 > m_cx - L) {
+        const int nine = m_dc.GetTextExtent("9").cx;
+        const int kept = nine > 0 ? (m_cx - L) / nine - 3 : 0;
+        integer = CString("...") + LastChars(integer, kept);
+    }
+    const UINT oldAlign = m_dc.SetTextAlign(TA_RIGHT | TA_BOTTOM);
+    if (!integer.IsEmpty())
+        m_dc.TextOut(m_cx, Y(y), integer);
+    m_dc.SetTextAlign(TA_LEFT | TA_BOTTOM);
+    const COLORREF oldColour = m_dc.SetTextColor(RGB(0, 0, 255));
+    if (!fraction.IsEmpty())
+        m_dc.TextOut(m_cx, Y(y), fraction);
+    m_dc.SetTextColor(oldColour);
+    m_dc.SetTextAlign(oldAlign);
+}
+
+// Codes 1..9 turned by the escapement: one TextOut placed by quadrant.
+void CTextLayout::Rotated(int code)
+{
+    const int e = m_escapement;
+    if (e < 0 || e > 3600)
+        return;
+    const int q = e <= 900 ? 1 : e <= 1800 ? 2 : e <= 2700 ? 3 : 4;
+    if (q == 4 && (code == 2 || code == 3)) {
+        DrawTextInto(m_text, CRect(L, T, code == 3 ? R - m_indent : R, B), code == 2 ? 0x21 : 0x22);
+        return;
+    }
+    const double theta = e * 0.0017453292519444446;
+    const double S = std::sin(theta), C = std::cos(theta);
+    const CSize extent = m_dc.GetTextExtent(m_text);
+    const int w = extent.cx, h = extent.cy, I = m_indent;
+    const int c1 = m_dc.GetTextExtent("中").cx, c2 = m_dc.GetTextExtent("固").cx;
+    const int midX = L + (R - L) / 2, midY = T + (B - T) / 2;
+    const UINT bottom = TA_LEFT | TA_BOTTOM, topLeft = TA_LEFT | TA_TOP;
+    Placement p{kCurrentAlign, 0, 0};
+    switch (code * 10 + q) {
+    case 11:
+        p = {kCurrentAlign, L + I, T + t(S * w)};
+        break;
+    case 12:
+        p = {kCurrentAlign, L + at(C * w) + I, T + at(S * (c1 + w)) + at(C * h)};
+        break;
+    case 13:
+        p = {bottom, L + at(C * w) + I, T};
+        break;
+    case 14:
+        p = {topLeft, L + at(S * h) + I, T};
+        break;
+    case 21:
+        p = {kCurrentAlign, L + t((R - L) / 2 - C * (w / 2) - 0.5 * S * h), T + t(S * w)};
+        break;
+    case 22:
+        p = {TA_CENTER | TA_BOTTOM, midX + t(0.5 * S * h), T + t(S * w) / 2};
+        break;
+    case 23:
+        p = {TA_CENTER | TA_BOTTOM, midX - at(0.5 * S * h), T + at(S * w) / 2};
+        break;
+    case 31:
+        p = {bottom, R - t(C * w) - I, T + t(S * w + C * c2)};
+        break;
+    case 32:
+        p = {bottom, R - I, T + at(S * w)};
+        break;
+    case 33:
+        p = {topLeft, R - I, T + at(C * c2)};
+        break;
+    case 41:
+        p = {bottom, L + t(S * h) + I, midY + t(C * c2 + S * w) / 2};
+        break;
+    case 42:
+        p = {kCurrentAlign, L + at(C * w) + I, midY + (at(S * w) + at(C * c1)) / 2};
+        break;
+    case 43:
+        p = {bottom, L + at(C * w) + I, midY - (at(S * w) + at(C * c2)) / 2};
+        break;
+    case 44:
+        p = {topLeft, L + at(S * h) + I, T + (B - at(S * w) - T) / 2};
+        break;
+    case 51:
+        p = {bottom, midX - t(C * w - S * h) / 2, T + t(C * c2 + S * w) / 2 + (B - T) / 2};
+        break;
+    case 52:
+        p = {kCurrentAlign, midX + t(at(C * w) - S * h) / 2, midY + (at(C * c1) + at(S * w)) / 2};
+        break;
+    case 53:
+        p = {bottom, midX + (at(C * w) - at(S * h)) / 2, midY - (at(C * c2) + at(S * w)) / 2};
+        break;
+    case 54:
+        p = {TA_CENTER | TA_TOP, m_yDown ? midX : midX - at(0.5 * S * h), T + (B - at(C * h) - T) / 2};
+        break;
+    case 61:
+        p = {bottom, R - t(C * w) - I, midY + t(S * w + C * c2) / 2};
+        break;
+    case 62:
+        p = {kCurrentAlign, R - t(S * h) - I, midY + (at(C * c1) + at(S * w)) / 2};
+        break;
+    case 63:
+        p = {bottom, R - at(S * h) - I, midY - (at(C * c2) + at(S * w)) / 2};
+        break;
+    case 64:
+        p = {TA_RIGHT | TA_TOP, R - at(S * h) - I, T + (B - at(S * w) - T) / 2};
+        break;
+    case 71:
+        p = {bottom, L + t(S * h) + I, B};
+        break;
+    case 72:
+        p = {kCurrentAlign, L + at(C * w) + I, B};
+        break;
+    case 73:
+        p = {bottom, L + at(C * w) + I, B - (at(S * w) + at(C * c2))};
+        break;
+    case 74:
+        p = {bottom, L + I, B - at(S * w)};
+        break;
+    case 81:
+        p = {bottom, midX - t(C * w - S * h) / 2, B};
+        break;
+    case 82:
+        p = {kCurrentAlign, midX + t(at(C * w) - S * h) / 2, B};
+        break;
+    case 83:
+        p = {bottom, midX + (at(C * w) - at(S * h)) / 2, B - (at(C * c2) + at(S * w))};
+        break;
+    case 84:
+        p = {bottom, t(L + (R - L) / 2 - 0.5 * C * w), B - at(S * w)};
+        break;
+    case 91:
+        p = {bottom, R - t(C * w) - I, B};
+        break;
+    case 92:
+        p = {kCurrentAlign, R - t(S * h) - I, B};
+        break;
+    case 93:
+        p = {bottom, R - at(S * h) - I, B - (at(C * c2) + at(S * w))};
+        break;
+    case 94:
+        p = {TA_RIGHT | TA_BOTTOM, R - at(C * w) / 2 - I, B};
+        break;
+    }
+    const UINT oldAlign = p.align == kCurrentAlign ? 0 : m_dc.SetTextAlign(p.align);
+    m_dc.TextOut(p.x, Y(p.y), m_text);
+    if (p.align != kCurrentAlign)
+        m_dc.SetTextAlign(oldAlign);
+}
+
+// Codes 16..27: measure the text first, then draw it into a rectangle of its own size placed in
+// the middle or at the bottom.
+void CTextLayout::Measured(int code)
+{
+    const int pair = (code - 16) / 2, h = pair % 3, v = 1 + pair / 3;
+    const UINT wrap = (code - 16) % 2 ? DT_WORDBREAK : 0;
+    const UINT draw = DT_EDITCONTROL | wrap | kHorizontal[h] | kVertical[v];
+    const CRect layout = Indented(h);
+    CRect measured = ToDc(layout.left, layout.top, layout.right, layout.bottom);
+    m_dc.DrawText(m_text, &measured, draw | DT_CALCRECT);
+    const int dcHeight = measured.bottom - Y(T), wc = measured.right - measured.left;
+    const int left = L + m_indent, right = R - m_indent;
+    CRect target;
+    if (v == 1) {
+        const int hd = m_yDown ? CTextPainter::Half(dcHeight) : -CTextPainter::Half(dcHeight);
+        const int top = m_cy - hd, bottom = m_cy + hd;
+        if (h == 0)
+            target = CRect(left, top, measured.right, bottom);
+        else if (h == 1)
+            target = CRect(m_cx - CTextPainter::Half(wc), top, m_cx + CTextPainter::Half(wc), bottom);
+        else
+            target = CRect(right - wc, top, right, bottom);
+    } else {
+        const int d = m_yDown ? dcHeight : -dcHeight;
+        if (h == 0)
+            target = CRect(left, B - d, left + wc, B);
+        else if (h == 1)
+            target = CRect(m_cx - CTextPainter::Half(wc), B - d, m_cx + CTextPainter::Half(wc), B);
+        else
+            target = CRect(right - wc, B - d, right, B);
+    }
+    DrawTextInto(m_text, target, draw);
+}
+
+// Codes 40..48: one piece (a character) under the other.
+void CTextLayout::Vertical(int code)
+{
+    const int h = (code - 40) % 3, v = (code - 40) / 3;
+    const int wF = m_dc.GetTextExtent("F").cx;
+    const std::vector<CString> pieces = StackPieces(m_text);
+    int total = 0;
+    for (const CString& piece : pieces)
+        total += m_dc.GetTextExtent(piece).cy;
+    int y = v == 0 ? T : v == 1 ? T + (B - T) / 2 - total / 2 : B - total;
+    for (const CString& piece : pieces) {
+        const bool wide = piece.GetLength() == 2;
+        int x1 = L, x2 = R;
+        if (h == 0 && !wide)
+            x1 = L + wF / 2;
+        if (h == 2 && !wide)
+            x2 = R - wF / 2;
+        const int height = DrawTextInto(piece, CRect(x1, y, x2, B), DT_SINGLELINE | kHorizontal[h]);
+        y += m_yDown ? height : -height;
+    }
+}
+
+// Code 49: a font as high as the rectangle and as wide as its share of the width.
+void CTextLayout::Fit(const CString& original, const LOGFONTA* font)
+{
+    const int n = original.GetLength(), width = R - L;
+    if (n <= 0 || width <= 0 || B <= T)
+        return;
+    LOGFONTA fitted = font ? *font : LOGFONTA{};
+    fitted.lfHeight = B - T;
+    fitted.lfEscapement = 0;
+    fitted.lfWidth = width / (width % n == 0 ? n : n + 1);
+    CFont stretched;
+    stretched.CreateFontIndirect(&fitted);
+    CSelectObject select(m_dc, stretched.GetSafeHandle());
+    DrawTextInto(m_text, CRect(L, T, R, B), DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+}
