@@ -117,3 +117,90 @@ STDMETHODIMP CConnectionPoint::EnumConnections(IEnumConnections** connections)
         *connections = nullptr;
     return E_NOTIMPL;
 }
+
+namespace {
+
+class CEnumConnectionPoints final : public IEnumConnectionPoints
+{
+public:
+    CEnumConnectionPoints(IConnectionPoint* const* points, ULONG count) : m_points(points, points + count)
+    {
+        for (IConnectionPoint* point : m_points)
+            point->AddRef();
+    }
+    virtual ~CEnumConnectionPoints()
+    {
+        for (IConnectionPoint* point : m_points)
+            point->Release();
+    }
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IEnumConnectionPoints)) {
+            *object = static_cast<IEnumConnectionPoints*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return ULONG(::InterlockedIncrement(&m_refs)); }
+    STDMETHODIMP_(ULONG) Release() override
+    {
+        LONG refs = ::InterlockedDecrement(&m_refs);
+        if (refs == 0)
+            delete this;
+        return ULONG(refs);
+    }
+    STDMETHODIMP Next(ULONG wanted, IConnectionPoint** points, ULONG* fetched) override
+    {
+        if (!points || (wanted > 1 && !fetched))
+            return E_POINTER;
+        ULONG given = 0;
+        while (given < wanted && m_next < m_points.size()) {
+            points[given] = m_points[m_next++];
+            points[given++]->AddRef();
+        }
+        if (fetched)
+            *fetched = given;
+        return given == wanted ? S_OK : S_FALSE;
+    }
+    STDMETHODIMP Skip(ULONG count) override
+    {
+        size_t left = m_points.size() - m_next;
+        m_next += count < left ? count : left;
+        return count <= left ? S_OK : S_FALSE;
+    }
+    STDMETHODIMP Reset() override
+    {
+        m_next = 0;
+        return S_OK;
+    }
+    STDMETHODIMP Clone(IEnumConnectionPoints** copy) override
+    {
+        if (!copy)
+            return E_POINTER;
+        auto* clone = new CEnumConnectionPoints(m_points.data(), ULONG(m_points.size()));
+        clone->m_next = m_next;
+        *copy = clone;
+        return S_OK;
+    }
+
+private:
+    LONG m_refs = 1;
+    std::vector<IConnectionPoint*> m_points;
+    size_t m_next = 0;
+};
+
+} // namespace
+
+HRESULT CreateConnectionPointEnumerator(IConnectionPoint* const* points, ULONG count,
+                                        IEnumConnectionPoints** result)
+{
+    if (!result)
+        return E_POINTER;
+    *result = new CEnumConnectionPoints(points, count);
+    return S_OK;
+}

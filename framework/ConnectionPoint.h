@@ -48,3 +48,7 @@ private:
     std::vector<Sink> m_sinks;
     DWORD m_nextCookie = 1;
 };
+
+// An enumerator over a fixed list of connection points (each AddRef'd while enumerated).
+HRESULT CreateConnectionPointEnumerator(IConnectionPoint* const* points, ULONG count,
+                                        IEnumConnectionPoints** result);

@@ -331,9 +331,16 @@ void COleControl::FireEvent(DISPID dispid, VARIANT* args, UINT count)
 
 STDMETHODIMP COleControl::EnumConnectionPoints(IEnumConnectionPoints** points)
 {
-    if (points)
-        *points = nullptr;
-    return E_NOTIMPL;
+    if (!points)
+        return E_POINTER;
+    *points = nullptr;
+    IConnectionPoint* eventPoint = nullptr;
+    HRESULT hr = FindConnectionPoint(GetEventsIID(), &eventPoint);
+    if (FAILED(hr))
+        return hr;
+    hr = CreateConnectionPointEnumerator(&eventPoint, 1, points);
+    eventPoint->Release();
+    return hr;
 }
 
 STDMETHODIMP COleControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point)

@@ -10,6 +10,8 @@
 #include <olectl.h>
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -59,6 +61,27 @@ TEST_F(Control, ActivationCreatesTheWindowAndFiresShellOnCreateOnce)
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(container.inPlaceActive);
     EXPECT_EQ(container.RefCount(), 1) << "the control released every site reference";
+}
+
+TEST_F(Control, EnumeratesItsOneConnectionPoint)
+{
+    IConnectionPointContainer* points =
+        container.Query<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ASSERT_NE(points, nullptr);
+    IEnumConnectionPoints* enumerator = nullptr;
+    ASSERT_EQ(points->EnumConnectionPoints(&enumerator), S_OK);
+    IConnectionPoint* found[2] = {};
+    ULONG fetched = 0;
+    EXPECT_EQ(enumerator->Next(2, found, &fetched), S_FALSE);
+    ASSERT_EQ(fetched, 1u);
+    IID iid{};
+    EXPECT_EQ(found[0]->GetConnectionInterface(&iid), S_OK);
+    EXPECT_TRUE(IsEqualIID(iid, DIID__DNorvakEvents));
+    found[0]->Release();
+    enumerator->Release();
+    IConnectionPoint* other = nullptr;
+    EXPECT_EQ(points->FindConnectionPoint(IID_IPropertyNotifySink, &other), CONNECT_E_NOCONNECTION);
+    points->Release();
 }
 
 TEST_F(Control, AShellOnCreateHandlerCanCallBackIntoTheControl)
@@ -115,7 +138,12 @@ TEST_F(Control, WindowBorderStyleRecreatesTheWindowWithItsBorder)
     }
     EXPECT_EQ(container.events.size(), 1u + std::size(cases)) << "ShellOnCreate with every window creation";
 
+    IPersistStreamInit* persist = container.Query<IPersistStreamInit>(IID_IPersistStreamInit);
+    ASSERT_NE(persist, nullptr);
+    EXPECT_EQ(persist->IsDirty(), S_FALSE);
     ASSERT_EQ(container.PutProperty(kWindowBorderStyle, Variant::Short(3)), S_OK);
+    EXPECT_EQ(persist->IsDirty(), S_OK) << "a new border style marks the control modified";
+    persist->Release();
     Variant value;
     ASSERT_EQ(container.Invoke(kWindowBorderStyle, DISPATCH_PROPERTYGET, {}, &value), S_OK);
     EXPECT_EQ((*value).vt, VT_I2);
@@ -284,6 +312,70 @@ TEST_F(Control, PersistsItsVersionAndRefusesStreamsItCannotRead)
     }
     saved->Release();
     persist->Release();
+}
+
+// A property bag as a container's text format keeps it: named values.
+class PropertyBag : public IPropertyBag
+{
+public:
+    std::map<std::wstring, Variant> values;
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
+    {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag)) {
+            *object = this;
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override
+    {
+        auto found = values.find(name);
+        if (found == values.end())
+            return E_INVALIDARG;
+        return VariantCopy(value, found->second.get());
+    }
+    STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override
+    {
+        values[name] = Variant(*value);
+        return S_OK;
+    }
+};
+
+TEST_F(Control, PersistsItsVersionInPropertyBagsAndStorages)
+{
+    IPersistPropertyBag* bagPersist = container.Query<IPersistPropertyBag>(IID_IPersistPropertyBag);
+    ASSERT_NE(bagPersist, nullptr);
+    PropertyBag saved;
+    ASSERT_EQ(bagPersist->Save(&saved, TRUE, TRUE), S_OK);
+    ASSERT_EQ(saved.values.count(L"_Version"), 1u);
+    EXPECT_EQ((*saved.values[L"_Version"]).vt, VT_I4);
+    EXPECT_EQ((*saved.values[L"_Version"]).lVal, 0x10000);
+    EXPECT_EQ(bagPersist->Load(&saved, nullptr), S_OK);
+    PropertyBag empty;
+    EXPECT_EQ(bagPersist->Load(&empty, nullptr), S_OK) << "a missing value keeps its default";
+    PropertyBag newer;
+    newer.values[L"_Version"] = Variant::Long(0x20000);
+    EXPECT_EQ(bagPersist->Load(&newer, nullptr), E_FAIL);
+    bagPersist->Release();
+
+    IPersistStorage* storagePersist = container.Query<IPersistStorage>(IID_IPersistStorage);
+    ASSERT_NE(storagePersist, nullptr);
+    ILockBytes* bytes = nullptr;
+    IStorage* storage = nullptr;
+    ASSERT_EQ(CreateILockBytesOnHGlobal(nullptr, TRUE, &bytes), S_OK);
+    ASSERT_EQ(
+        StgCreateDocfileOnILockBytes(bytes, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, &storage),
+        S_OK);
+    EXPECT_NE(storagePersist->Load(storage), S_OK) << "no contents to read";
+    ASSERT_EQ(storagePersist->Save(storage, TRUE), S_OK);
+    EXPECT_EQ(storagePersist->SaveCompleted(nullptr), S_OK);
+    EXPECT_EQ(storagePersist->Load(storage), S_OK);
+    storage->Release();
+    bytes->Release();
+    storagePersist->Release();
 }
 
 TEST_F(Control, AboutBoxShowsDialogOneThroughTheModalSeam)

@@ -39,8 +39,9 @@ int main(int argc, char** argv)
     if (FAILED(OleInitialize(nullptr)))
         return 1;
     HMODULE atl = LoadLibraryW(L"atl.dll");
-    auto init = atl ? reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")))
-                    : nullptr;
+    auto init =
+        atl ? reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")))
+            : nullptr;
     if (!init || !init()) {
         fwprintf(stderr, L"no ATL control host available\n");
         return 1;
@@ -53,12 +54,13 @@ int main(int argc, char** argv)
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
     wc.lpszClassName = kFrameClass;
     RegisterClassExW(&wc);
-    HWND frame = CreateWindowExW(0, kFrameClass, L"Norvak 电子表格控件", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                                 800, 600, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND frame =
+        CreateWindowExW(0, kFrameClass, L"Norvak 电子表格控件", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                        800, 600, nullptr, nullptr, wc.hInstance, nullptr);
     RECT client{};
     GetClientRect(frame, &client);
-    g_host = CreateWindowExW(0, L"AtlAxWin", L"NORVAK.NorvakCtrl.1", WS_CHILD | WS_VISIBLE, 0, 0, client.right,
-                             client.bottom, frame, nullptr, wc.hInstance, nullptr);
+    g_host = CreateWindowExW(0, L"AtlAxWin", L"NORVAK.NorvakCtrl.1", WS_CHILD | WS_VISIBLE, 0, 0,
+                             client.right, client.bottom, frame, nullptr, wc.hInstance, nullptr);
     if (!g_host) {
         fwprintf(stderr, L"the control could not be created; is Norvak.ocx registered?\n");
         return 1;
