@@ -171,6 +171,9 @@ TEST_F(Control, NamesResolveWithoutRegardToCase)
         EXPECT_EQ(container.Dispatch()->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), c.hr);
         EXPECT_EQ(id, c.id);
     }
+    Variant previous;
+    ASSERT_EQ(container.CallByName(L"dosetwindowborderstyle", {Variant::Short(2)}, &previous), S_OK);
+    EXPECT_EQ((*previous).iVal, 1);
 }
 
 TEST_F(Control, BadDispatchCallsGiveTheirErrors)
