@@ -217,14 +217,25 @@ STDMETHODIMP COleControl::UIDeactivate()
     return S_OK;
 }
 
-STDMETHODIMP COleControl::SetObjectRects(LPCRECT position, LPCRECT)
+STDMETHODIMP COleControl::SetObjectRects(LPCRECT position, LPCRECT clip)
 {
     if (!position)
         return E_POINTER;
     m_position = *position;
-    if (m_hWnd)
-        ::MoveWindow(m_hWnd, position->left, position->top, position->right - position->left,
-                     position->bottom - position->top, TRUE);
+    if (!m_hWnd)
+        return S_OK;
+    ::MoveWindow(m_hWnd, position->left, position->top, position->right - position->left,
+                 position->bottom - position->top, TRUE);
+    // Only the part inside the container's clip rectangle may show.
+    RECT visible = *position;
+    if (clip)
+        ::IntersectRect(&visible, position, clip);
+    if (::EqualRect(&visible, position)) {
+        ::SetWindowRgn(m_hWnd, nullptr, TRUE);
+    } else {
+        ::OffsetRect(&visible, -position->left, -position->top);
+        ::SetWindowRgn(m_hWnd, ::CreateRectRgnIndirect(&visible), TRUE);
+    }
     return S_OK;
 }
 

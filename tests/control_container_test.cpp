@@ -151,6 +151,27 @@ TEST_F(Control, WindowBorderStyleRecreatesTheWindowWithItsBorder)
     EXPECT_TRUE(GetWindowLongPtrW(container.ControlWindow(), GWL_EXSTYLE) & WS_EX_STATICEDGE);
 }
 
+TEST_F(Control, ObjectRectsMoveTheWindowAndClipIt)
+{
+    ASSERT_EQ(container.Activate(), S_OK);
+    IOleInPlaceObject* inPlace = container.Query<IOleInPlaceObject>(IID_IOleInPlaceObject);
+    ASSERT_NE(inPlace, nullptr);
+    HWND window = container.ControlWindow();
+    RECT position{10, 10, 110, 60}, clip{0, 0, 60, 200};
+    ASSERT_EQ(inPlace->SetObjectRects(&position, &clip), S_OK);
+    RECT box{};
+    EXPECT_EQ(GetWindowRgnBox(window, &box), SIMPLEREGION);
+    EXPECT_EQ(box.right, 50) << "clipped at the container's edge";
+    EXPECT_EQ(box.bottom, 50);
+    ASSERT_EQ(inPlace->SetObjectRects(&position, &position), S_OK);
+    EXPECT_EQ(GetWindowRgnBox(window, &box), ERROR) << "no clipping when all of it shows";
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    MapWindowPoints(HWND_DESKTOP, container.ParentWindow(), reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_TRUE(EqualRect(&placed, &position));
+    inPlace->Release();
+}
+
 TEST_F(Control, NamesResolveWithoutRegardToCase)
 {
     struct Case
