@@ -4,6 +4,8 @@
 
 #include "sheet/NorvakCell.h"
 
+#include <algorithm>
+#include <bit>
 #include <memory>
 #include <vector>
 
@@ -15,8 +17,18 @@ public:
     int GetSize() const { return int(m_cells.size()); }
     CNorvakCell* GetAt(int col) const { return m_cells[size_t(col)].get(); }
     CellPtr& SlotAt(int col) { return m_cells[size_t(col)]; }
-    void Resize(int count) { m_cells.resize(size_t(count)); }
-    void Reserve(int count) { m_cells.reserve(size_t(count)); }
+    void Resize(int count)
+    {
+        Reserve(count);
+        m_cells.resize(size_t(count));
+    }
+    // Capacities are powers of two, so that inserting columns into every row of a page seldom
+    // reallocates, and the blocks given back fit the rows that grow next.
+    void Reserve(int count)
+    {
+        if (size_t(count) > m_cells.capacity())
+            m_cells.reserve(std::bit_ceil(std::max(size_t(count), size_t(8))));
+    }
     void InsertAt(int col, CellPtr cell) { m_cells.insert(m_cells.begin() + col, std::move(cell)); }
     CellPtr RemoveAt(int col)
     {

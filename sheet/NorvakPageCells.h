@@ -27,6 +27,11 @@ public:
     CNorvakCell* GetCell(int row, int col) const;
 
     void Reserve(int rows) { m_rows.reserve(size_t(rows)); }
+    void ReserveOneMore()
+    {
+        if (m_rows.size() == m_rows.capacity())
+            m_rows.reserve(m_rows.size() + m_rows.size() / 2 + 1);
+    }
     void AppendRow(CNorvakCellRow row) { m_rows.push_back(std::move(row)); }
     void InsertRowAt(int pos, CNorvakCellRow row) { m_rows.insert(m_rows.begin() + pos, std::move(row)); }
     CNorvakCellRow RemoveRowAt(int pos);

@@ -558,16 +558,22 @@ std::vector<std::unique_ptr<CNorvakCell>> BuildLine(const Line& line, CNorvakPag
     return built;
 }
 
+// Room for one more line, growing geometrically so that a run of insertions reallocates seldom.
+template <class Vector> void ReserveOneMore(Vector& v)
+{
+    if (v.size() == v.capacity())
+        v.reserve(v.size() + v.size() / 2 + 1);
+}
+
 void ReserveForInsert(const Line& line, CNorvakPageCells& cells)
 {
-    const int count = line.Count() + 1;
     if (line.IsRows())
-        cells.Reserve(count);
+        cells.ReserveOneMore();
     else
         for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-            cells.RowAt(row).Reserve(count);
-    line.Sizes().reserve(size_t(count));
-    line.Edges().reserve(size_t(count));
+            cells.RowAt(row).Reserve(line.Count() + 1);
+    ReserveOneMore(line.Sizes());
+    ReserveOneMore(line.Edges());
 }
 
 void PutLine(const Line& line, CNorvakPageCells& cells, int pos,
