@@ -39,7 +39,7 @@ void COleControl::DestroyControlWindow()
         ::DestroyWindow(m_hWnd);
 }
 
-HRESULT COleControl::InPlaceActivate(LONG verb, HWND, LPCRECT)
+HRESULT COleControl::InPlaceActivate(LONG verb, HWND parentHint, LPCRECT positionHint)
 {
     if (!m_clientSite)
         return E_UNEXPECTED;
@@ -56,12 +56,16 @@ HRESULT COleControl::InPlaceActivate(LONG verb, HWND, LPCRECT)
         m_inPlaceSite->OnInPlaceActivate();
         m_inPlaceActive = true;
         HWND parent = nullptr;
-        m_inPlaceSite->GetWindow(&parent);
+        if (FAILED(m_inPlaceSite->GetWindow(&parent)) || !parent)
+            parent = parentHint;
         OLEINPLACEFRAMEINFO frameInfo{};
         frameInfo.cb = sizeof(frameInfo);
         RECT position{}, clip{};
         ReleaseInPlaceFrame();
-        m_inPlaceSite->GetWindowContext(&m_inPlaceFrame, &m_uiWindow, &position, &clip, &frameInfo);
+        if (FAILED(m_inPlaceSite->GetWindowContext(&m_inPlaceFrame, &m_uiWindow, &position, &clip,
+                                                   &frameInfo)) &&
+            positionHint)
+            position = *positionHint;
         bool ok = true;
         if (m_hWnd) {
             ::SetParent(m_hWnd, parent);

@@ -1,9 +1,18 @@
 #include "framework/Wnd.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 const wchar_t kOwnerProperty[] = L"CWnd.Owner";
 thread_local CWnd* t_creating = nullptr;
+
+std::vector<std::wstring>& RegisteredClasses()
+{
+    static std::vector<std::wstring> classes;
+    return classes;
+}
 
 HINSTANCE ThisModule()
 {
@@ -45,7 +54,17 @@ bool CWnd::RegisterWindowClass(const wchar_t* className, UINT classStyle, HCURSO
     wc.hCursor = cursor ? cursor : ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     wc.hbrBackground = background;
     wc.lpszClassName = className;
-    return ::RegisterClassExW(&wc) != 0;
+    if (!::RegisterClassExW(&wc))
+        return false;
+    RegisteredClasses().emplace_back(className);
+    return true;
+}
+
+void CWnd::UnregisterWindowClasses()
+{
+    for (const std::wstring& name : RegisteredClasses())
+        ::UnregisterClassW(name.c_str(), ThisModule());
+    RegisteredClasses().clear();
 }
 
 bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,

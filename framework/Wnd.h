@@ -23,6 +23,9 @@ public:
     // Registers a window class whose messages reach the owning CWnd (once per class name).
     static bool RegisterWindowClass(const wchar_t* className, UINT classStyle, HCURSOR cursor = nullptr,
                                     HBRUSH background = nullptr);
+    // Unregisters every class registered above; a library calls it before it unloads, as the
+    // classes would otherwise outlive their window procedure.
+    static void UnregisterWindowClasses();
 
     bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
                   const RECT& rect, HWND parent, UINT id);

@@ -2,11 +2,17 @@
 
 #include "sheet/NorvakModule.h"
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+#include "framework/Wnd.h"
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH)
         return NorvakApp().InitInstance() ? TRUE : FALSE;
-    if (reason == DLL_PROCESS_DETACH)
+    if (reason == DLL_PROCESS_DETACH) {
         NorvakApp().ExitInstance();
+        // Unloaded while the process goes on (not at its exit): our classes must not outlive us.
+        if (!reserved)
+            CWnd::UnregisterWindowClasses();
+    }
     return TRUE;
 }
