@@ -7,6 +7,7 @@
 // ellipsis (28..39), characters stacked vertically (40..48) and stretched to fit (49). Any other
 // code draws a centred single line with an end ellipsis.
 
+#include "drawing/ChartPointStyle.h"
 #include "framework/CDC.h"
 #include "framework/CString.h"
 
@@ -21,6 +22,14 @@ public:
     // codes 1..9; font is left as it was given.
     void DrawAlignedText(CDC* dc, RECT rect, CString text, int code, const LOGFONTA* font, BYTE yDown,
                          int indent, COLORREF textColour) const;
+
+    // The value label of a chart data point, anchored at (x, y) (pie slices place their own), at
+    // the font's angle; the label's four corners are written into item.labelCorners.
+    void DrawPointLabel(CDC* dc, CChartLabelPoint& item, int x, int y, CString text, LOGFONTA font,
+                        COLORREF textColour, COLORREF backColour, int transparent) const;
+    // The same, anchored at the centre of the bounding box of points; nothing without cell text.
+    void DrawPolygonLabel(CDC* dc, CChartLabelPoint& item, const POINT* points, int count, CString text,
+                          LOGFONTA font, COLORREF textColour, COLORREF backColour, int transparent) const;
 
     // Angle of (x, y) seen from (cx, cy) in tenths of a degree, counter-clockwise, y growing down.
     static int DirectionAngle(int x, int y, int cx, int cy);

@@ -34,3 +34,34 @@ struct CChartPointStyle
     int outlineCount[6] = {};
     char selectedPart = ' ';
 };
+
+// A recorded face of a drawn item: its points, their count and the part letter.
+struct CHitFace
+{
+    const POINT* points = nullptr;
+    int count = 0;
+    char letter = 0;
+};
+
+// What the value-label drawer reads of a data point, and the label corners it writes back.
+struct CChartLabelPoint
+{
+    int chartType = 0;
+    int chartSubType = 0;
+    double value = 0;
+    bool hasText = false;  // the point's own cell text is not empty
+    int labelSelected = 0; // mark the corners with inverted squares
+    // Pie and ring slices.
+    int labelAngle = 0;          // middle direction of the slice, tenths of a degree
+    RECT sliceRect{};            // the slice's outer top ellipse
+    RECT secondRect{};           // the inner (ring) top ellipse, empty for a pie
+    int selector = 0;            // explode offset: < 0 or a second rectangle, positive, or 0
+    int leaderLength = 20;       // slanted part of the leader line
+    unsigned char placement = 1; // 0 inside at the slice's angle, 1 outside and horizontal
+    int leaderFlag = 1;
+    int offsetFlag = 1;
+    int offset = 0; // pie depth: the label drops by it when offsetFlag is set
+    CHitFace hitFaces[6];
+    // Written by the drawer.
+    POINT labelCorners[4] = {};
+};
