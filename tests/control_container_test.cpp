@@ -104,6 +104,78 @@ TEST_F(Control, AHandlerThatUnadvisesDuringTheEventStopsLaterEvents)
     EXPECT_EQ(container.events.size(), 1u);
 }
 
+// A sink that counts the events it gets into a counter that outlives it.
+class CountingSink : public IDispatch
+{
+public:
+    explicit CountingSink(int* calls) : m_calls(calls) {}
+    virtual ~CountingSink() = default;
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
+    {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+            IsEqualIID(iid, DIID__DNorvakEvents)) {
+            *object = this;
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return ULONG(++m_refs); }
+    STDMETHODIMP_(ULONG) Release() override
+    {
+        LONG refs = --m_refs;
+        if (refs == 0)
+            delete this;
+        return ULONG(refs);
+    }
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override
+    {
+        *count = 0;
+        return S_OK;
+    }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
+    {
+        ++*m_calls;
+        return S_OK;
+    }
+
+private:
+    int* m_calls;
+    LONG m_refs = 1;
+};
+
+TEST_F(Control, ASinkUnadvisedByAnotherHandlerStillGetsTheEventInFlightAndNoLaterOne)
+{
+    IConnectionPointContainer* points =
+        container.Query<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ASSERT_NE(points, nullptr);
+    IConnectionPoint* point = nullptr;
+    ASSERT_EQ(points->FindConnectionPoint(DIID__DNorvakEvents, &point), S_OK);
+    points->Release();
+    int calls = 0;
+    auto* second = new CountingSink(&calls);
+    DWORD cookie = 0;
+    ASSERT_EQ(point->Advise(second, &cookie), S_OK);
+    second->Release(); // the connection point holds the only reference now
+
+    container.onEvent = [&](const RecordedEvent&) {
+        if (cookie) {
+            EXPECT_EQ(point->Unadvise(cookie), S_OK);
+        }
+        cookie = 0;
+    };
+    ASSERT_EQ(container.Activate(), S_OK);
+    EXPECT_EQ(calls, 1);
+    ASSERT_EQ(container.PutProperty(kWindowBorderStyle, Variant::Short(3)), S_OK);
+    EXPECT_EQ(container.events.size(), 2u);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(point->Unadvise(12345), CONNECT_E_NOCONNECTION);
+    point->Release();
+}
+
 // Border style -> the style bits the re-created window carries.
 TEST_F(Control, WindowBorderStyleRecreatesTheWindowWithItsBorder)
 {
