@@ -88,6 +88,44 @@ int CNorvakPage::GetFixedColumnWidth() const
     return total;
 }
 
+BOOL CNorvakPage::SetBodyRowHeights(int height)
+{
+    BOOL all = TRUE;
+    for (int row = std::max(m_nFixedRows, 0); row < m_nRows; ++row)
+        all = SetRowHeight(row, height) && all;
+    return all;
+}
+
+BOOL CNorvakPage::SetBodyColumnWidths(int width)
+{
+    BOOL all = TRUE;
+    for (int col = std::max(m_nFixedCols, 0); col < m_nCols; ++col)
+        all = SetColumnWidth(col, width) && all;
+    return all;
+}
+
+BOOL CNorvakPage::AutoSizeColumn(int col, const CellMeasure& measure)
+{
+    if (GetColumnWidth(col) < 0)
+        return FALSE;
+    LONG widest = 0;
+    for (int row = 0; row < m_nRows; ++row)
+        widest = std::max(widest, measure(row, col).cx);
+    m_colWidths[size_t(col)] = int(widest);
+    return TRUE;
+}
+
+BOOL CNorvakPage::AutoSizeRow(int row, const CellMeasure& measure)
+{
+    if (GetRowHeight(row) < 0)
+        return FALSE;
+    LONG tallest = 0;
+    for (int col = 0; col < m_nCols; ++col)
+        tallest = std::max(tallest, measure(row, col).cy);
+    m_rowHeights[size_t(row)] = int(tallest);
+    return TRUE;
+}
+
 CEdgeLineEntry* CNorvakPage::FindLeftEdgeLine(int row)
 {
     return row >= 0 && size_t(row) < m_leftEdgeLines.size() ? &m_leftEdgeLines[size_t(row)] : nullptr;

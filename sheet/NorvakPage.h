@@ -12,6 +12,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -47,6 +48,15 @@ public:
     BOOL SetColumnWidth(int col, int width);
     int GetFixedRowHeight() const;
     int GetFixedColumnWidth() const;
+    // Every body (non-fixed) row or column; TRUE when each one took the size.
+    BOOL SetBodyRowHeights(int height);
+    BOOL SetBodyColumnWidths(int width);
+
+    // Best fit: the largest extent that measure gives for the cells of the column (the row), fixed
+    // ones included, stored unchanged; 0 when there are none. FALSE for an index out of range.
+    using CellMeasure = std::function<SIZE(int row, int col)>;
+    BOOL AutoSizeColumn(int col, const CellMeasure& measure);
+    BOOL AutoSizeRow(int row, const CellMeasure& measure);
 
     bool IsValidCell(int row, int col) const
     {

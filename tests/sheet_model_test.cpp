@@ -220,6 +220,29 @@ TEST(NorvakPage, DefaultsHeightsAndWidths)
     EXPECT_EQ(fixed.page.GetFixedColumnWidth(), 70);
 }
 
+TEST(NorvakPage, BestFitAndBodySizes)
+{
+    Sheet s(3, 4, 1, 1);
+    auto measure = [](int row, int col) { return SIZE{LONG(10 * row + col), LONG(row + 5 * col)}; };
+    EXPECT_TRUE(s.page.AutoSizeColumn(2, measure));
+    EXPECT_EQ(s.page.GetColumnWidth(2), 22) << "the widest cell, fixed rows included, no margin";
+    EXPECT_EQ(s.page.m_bColumnWidthsChanged, 0);
+    EXPECT_TRUE(s.page.AutoSizeRow(1, measure));
+    EXPECT_EQ(s.page.GetRowHeight(1), 16);
+    EXPECT_FALSE(s.page.AutoSizeColumn(4, measure));
+    EXPECT_FALSE(s.page.AutoSizeRow(-1, measure));
+
+    Sheet noRows(0, 2);
+    EXPECT_TRUE(noRows.page.AutoSizeColumn(1, measure));
+    EXPECT_EQ(noRows.page.GetColumnWidth(1), 0);
+
+    EXPECT_TRUE(s.page.SetBodyRowHeights(30));
+    EXPECT_EQ(s.page.GetRowHeight(0), 20) << "fixed rows keep theirs";
+    EXPECT_EQ(s.page.GetRowHeight(2), 30);
+    EXPECT_FALSE(s.page.SetBodyColumnWidths(-3));
+    EXPECT_EQ(s.page.GetColumnWidth(3), 70);
+}
+
 TEST(NorvakPage, WheelLinesFromTheRegistry)
 {
     const wchar_t* key = L"Software\\NorvakModelTest\\Desktop";
@@ -415,6 +438,12 @@ TEST(RowColumnOps, CellsAreEmptiedInPlaceBeforeDeletion)
         {"fewer columns",
          [](Sheet& s, ICellFactory& f) { return SetColumnCount(s.page, s.cells, 1, f); },
          {{0, 1}, {1, 1}, {2, 1}}},
+        {"free the table, last first",
+         [](Sheet& s, ICellFactory& f) {
+             s.cells.FreeAll(f);
+             return CGridChange{s.cells.GetRowSlotCount() == 0};
+         },
+         {{2, 1}, {2, 0}, {1, 1}, {1, 0}, {0, 1}, {0, 0}}},
     };
     for (const Case& c : cases) {
         Sheet s(3, 2);
