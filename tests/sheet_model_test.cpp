@@ -264,6 +264,7 @@ TEST(NorvakPage, WheelLinesFromTheRegistry)
     }
     RegCloseKey(h);
     RegDeleteKeyW(HKEY_CURRENT_USER, key);
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\NorvakModelTest");
 }
 
 TEST(RowColumnCounts, BadCountsAreRefusedAndChangeNothing)
