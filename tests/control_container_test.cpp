@@ -544,7 +544,8 @@ TEST(AtlHost, CreatesTheControlFromItsProgIdAndHandsOutItsDispatch)
     HWND host = CreateWindowExW(0, L"AtlAxWin", L"NORVAK.NorvakCtrl.1", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200,
                                 parent, nullptr, nullptr, nullptr);
     ASSERT_NE(host, nullptr);
-    EXPECT_NE(FindWindowExW(host, nullptr, L"NorvakCtrl", nullptr), nullptr) << "activated in place in the host";
+    EXPECT_NE(FindWindowExW(host, nullptr, L"NorvakCtrl", nullptr), nullptr)
+        << "activated in place in the host";
     IUnknown* control = nullptr;
     ASSERT_EQ(getControl(host, &control), S_OK);
     IDispatch* dispatch = nullptr;
