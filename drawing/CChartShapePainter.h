@@ -30,6 +30,10 @@ public:
     void DrawPieFace(CDC* dc, int l, int t, int r, int b, int x1, int y1, int x2, int y2, const void* unused,
                      CChartPointStyle& item, int face) const;
     void DrawSelectionGrips(CDC* dc, const CChartPointStyle& item) const;
+    // Draws the seen faces of one 3-D column, bar or cylinder from its face buffers (item is a
+    // copy of the table's point) and records the six hit faces, front first, into hitFaces.
+    void Draw3DItemFaces(CDC* dc, const CChart3DView& chart, CChartPointStyle item, double value,
+                         CHitFace hitFaces[6]) const;
 
     // The style slot a face number fills from, or -1 for a face drawn white.
     static int StyleSlot(int face);

@@ -65,3 +65,13 @@ struct CChartLabelPoint
     // Written by the drawer.
     POINT labelCorners[4] = {};
 };
+
+// What the 3-D face drawer reads of a chart: its type and sub-type, the corners of its 3-D box
+// that decide which side and end of an item are seen, and the front face's highlight flag.
+struct CChart3DView
+{
+    int type = 0;
+    int subType = 0;
+    POINT wall0{}, wall3{}, wall5{};
+    int floorHighlight = 0;
+};

@@ -5,6 +5,7 @@
 #include "tests/DrawingCanvas.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -265,4 +266,59 @@ TEST(ShapePainter, ThousandCallsOfEachOperationLeakNothing)
     EXPECT_EQ(GdiObjectCount(), before);
     EXPECT_EQ(canvas.dc()->GetCurrentObject(OBJ_PEN), pen);
     EXPECT_EQ(canvas.dc()->GetCurrentObject(OBJ_BRUSH), brush);
+}
+
+// Which faces of a 3-D item are drawn and how they are recorded, by the box's corners and the sign.
+TEST(ShapePainter, ThreeDimensionalItemsRecordTheirFacesFrontFirst)
+{
+    struct Case
+    {
+        int type, subType;
+        POINT w0, w3, w5;
+        double value;
+        const char* letters;
+    };
+    const Case cases[] = {
+        {0, 0, {10, 50}, {5, 40}, {0, 0}, 1, "zrxslb"},
+        {0, 0, {10, 50}, {5, 40}, {0, 0}, -1, "zrsxlb"},
+        {0, 0, {0, 50}, {5, 60}, {0, 0}, 1, "zlsxrb"},
+        {1, 0, {0, 50}, {5, 40}, {9, 60}, 1, "zslrxb"},
+        {1, 0, {20, 50}, {5, 40}, {9, 40}, -1, "zxlrsb"},
+        {4, 1, {0, 50}, {0, 40}, {0, 0}, 1, "zxslrb"},
+        {4, 4, {0, 50}, {0, 0}, {9, 0}, -1, "zrlsxb"},
+        {2, 0, {0, 0}, {0, 0}, {0, 0}, 1, ""},
+        {4, 6, {0, 0}, {0, 0}, {0, 0}, 1, ""},
+    };
+    POINT faces[6][10];
+    CChartPointStyle item;
+    for (int k = 0; k < 6; ++k) {
+        // A square, its last corner repeated up to the buffer's length.
+        for (int p = 0; p < 10; ++p)
+            faces[k][p] = {10 + 10 * k + (p == 1 || p == 2 ? 8 : 0), 10 + (p >= 2 ? 8 : 0)};
+        item.outline[k] = faces[k];
+        item.outlineCount[k] = 4 + k; // cylinders record their own counts
+        item.faces[k] = CFaceFill{1, RGB(10 * (k + 1), 0, 0)};
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << c.type << "/" << c.subType << " value " << c.value);
+        DrawingCanvas canvas(100, 40);
+        CHitFace recorded[6];
+        CChart3DView chart{c.type, c.subType, c.w0, c.w3, c.w5, 0};
+        CChartShapePainter().Draw3DItemFaces(canvas.dc(), chart, item, c.value, recorded);
+        std::string letters;
+        for (const CHitFace& face : recorded)
+            if (face.letter)
+                letters += face.letter;
+        EXPECT_EQ(letters, c.letters);
+        if (letters.empty()) {
+            EXPECT_EQ(canvas.InkIn(CRect(0, 0, 100, 40)), 0);
+            continue;
+        }
+        const int drawnSide = int(std::string("zblrsx").find(letters[1]));
+        EXPECT_EQ(recorded[1].points, faces[drawnSide]);
+        EXPECT_EQ(recorded[1].count, c.type == 4 ? 4 + drawnSide : 4);
+        EXPECT_EQ(canvas.At(14 + 10 * drawnSide, 14), RGB(10 * (drawnSide + 1), 0, 0))
+            << "the seen side is filled";
+        EXPECT_EQ(canvas.At(14 + 10 * 1, 14), RGB(255, 255, 255)) << "the back is never drawn";
+    }
 }
