@@ -274,3 +274,18 @@ TEST_F(PictureObject, ThousandLoadsAndRendersLeakNoGdiObject)
     }
     EXPECT_EQ(GdiObjectCount(), before);
 }
+
+TEST_F(PictureObject, PictureLoadsFromTheModulesResources)
+{
+    CPictureObject picture;
+    ASSERT_TRUE(picture.LoadFromResource(::GetModuleHandleW(nullptr), 7, MAKEINTRESOURCEW(10))); // RT_RCDATA
+    DrawingCanvas canvas(20, 20);
+    EXPECT_EQ(picture.GetSize(canvas.dc()), CSize(2, 2));
+    picture.Render(canvas.dc(), 2, 2, 12, 12);
+    EXPECT_EQ(canvas.At(7, 7), RGB(200, 30, 40));
+    EXPECT_EQ(canvas.At(13, 7), RGB(255, 255, 255));
+    EXPECT_FALSE(picture.LoadFromResource(::GetModuleHandleW(nullptr), 8, MAKEINTRESOURCEW(10)));
+    EXPECT_FALSE(picture.LoadFromResource(::GetModuleHandleW(nullptr), 7, MAKEINTRESOURCEW(2)))
+        << "no such bitmap";
+    EXPECT_TRUE(picture.HasPicture());
+}
