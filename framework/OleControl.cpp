@@ -1,3 +1,4 @@
+#include "framework/ComUtil.h"
 #include "framework/OleControl.h"
 #include "framework/ConnectionPoint.h"
 #include "framework/OleModule.h"
@@ -5,15 +6,6 @@
 #include <vector>
 
 namespace {
-
-template <class T> void ReleaseAndNull(T*& pointer)
-{
-    if (pointer) {
-        T* held = pointer;
-        pointer = nullptr;
-        held->Release();
-    }
-}
 
 } // namespace
 
@@ -367,7 +359,7 @@ HRESULT COleControl::GetControlTypeLib(LCID, ITypeLib** library)
     return ::LoadTypeLibEx(OleModule::ModulePathW().c_str(), REGKIND_NONE, library);
 }
 
-HRESULT COleControl::GetMemberTypeInfo(ITypeInfo** info)
+HRESULT COleControl::TypeInfoOfGuid(REFGUID guid, ITypeInfo** info)
 {
     if (!info)
         return E_POINTER;
@@ -376,23 +368,19 @@ HRESULT COleControl::GetMemberTypeInfo(ITypeInfo** info)
     HRESULT hr = GetControlTypeLib(LOCALE_USER_DEFAULT, &library);
     if (FAILED(hr))
         return hr;
-    hr = library->GetTypeInfoOfGuid(GetPrimaryDispatchIID(), info);
+    hr = library->GetTypeInfoOfGuid(guid, info);
     library->Release();
     return hr;
 }
 
+HRESULT COleControl::GetMemberTypeInfo(ITypeInfo** info)
+{
+    return TypeInfoOfGuid(GetPrimaryDispatchIID(), info);
+}
+
 STDMETHODIMP COleControl::GetClassInfo(ITypeInfo** info)
 {
-    if (!info)
-        return E_POINTER;
-    *info = nullptr;
-    ITypeLib* library = nullptr;
-    HRESULT hr = GetControlTypeLib(LOCALE_USER_DEFAULT, &library);
-    if (FAILED(hr))
-        return hr;
-    hr = library->GetTypeInfoOfGuid(GetControlClassID(), info);
-    library->Release();
-    return hr;
+    return TypeInfoOfGuid(GetControlClassID(), info);
 }
 
 STDMETHODIMP COleControl::GetGUID(DWORD kind, GUID* guid)

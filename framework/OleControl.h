@@ -52,6 +52,8 @@ public:
                                  EXCEPINFO* exception, UINT* argError) = 0;
     virtual HRESULT GetMemberIDs(LPOLESTR* names, UINT count, DISPID* ids) = 0;
     virtual HRESULT GetMemberTypeInfo(ITypeInfo** info);
+    // The type information of one interface or class in the control's type library.
+    HRESULT TypeInfoOfGuid(REFGUID guid, ITypeInfo** info);
     // Painting into any device context; rcInvalid is what needs drawing within rcBounds.
     virtual void OnDraw(CDC* pdc, const CRect& rcBounds, const CRect& rcInvalid);
     virtual void OnAmbientChanged(DISPID) {}

@@ -1,18 +1,10 @@
 // In-place activation and the control window.
 
 #include "framework/CDC.h"
+#include "framework/ComUtil.h"
 #include "framework/OleControl.h"
 
 namespace {
-
-template <class T> void ReleaseAndNull(T*& pointer)
-{
-    if (pointer) {
-        T* held = pointer;
-        pointer = nullptr;
-        held->Release();
-    }
-}
 
 bool VerbActivatesUI(LONG verb)
 {

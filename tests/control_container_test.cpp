@@ -1,6 +1,7 @@
 // The control as a container embeds it: creation by CLSID, in-place activation, events, drawing,
 // automation, persistence and clean teardown; and Wine's ATL host creating it from its ProgID.
 
+#include "tests/support/EventSinkBase.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/TestContainer.h"
 
@@ -105,46 +106,16 @@ TEST_F(Control, AHandlerThatUnadvisesDuringTheEventStopsLaterEvents)
 }
 
 // A sink that counts the events it gets into a counter that outlives it.
-class CountingSink : public IDispatch
+class CountingSink : public EventSinkBase
 {
 public:
     explicit CountingSink(int* calls) : m_calls(calls) {}
-    virtual ~CountingSink() = default;
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, DIID__DNorvakEvents)) {
-            *object = this;
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ULONG(++m_refs); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        LONG refs = --m_refs;
-        if (refs == 0)
-            delete this;
-        return ULONG(refs);
-    }
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override
-    {
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
-    {
-        ++*m_calls;
-        return S_OK;
-    }
+
+protected:
+    void OnEvent(DISPID, DISPPARAMS*) override { ++*m_calls; }
 
 private:
     int* m_calls;
-    LONG m_refs = 1;
 };
 
 TEST_F(Control, ASinkUnadvisedByAnotherHandlerStillGetsTheEventInFlightAndNoLaterOne)

@@ -1,6 +1,7 @@
 #include "tests/support/TestContainer.h"
 
 #include "Norvak_h.h"
+#include "tests/support/EventSinkBase.h"
 
 namespace {
 
@@ -22,48 +23,17 @@ HWND CreateHiddenParent()
 } // namespace
 
 // Records the control's events; the container owns it.
-class TestContainer::EventSink final : public IDispatch
+class TestContainer::EventSink final : public EventSinkBase
 {
 public:
     explicit EventSink(TestContainer* owner) : m_owner(owner) {}
-    virtual ~EventSink() = default;
     TestContainer* m_owner;
-    LONG m_refs = 1;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object)
-            return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, DIID__DNorvakEvents)) {
-            *object = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ULONG(++m_refs); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        LONG refs = --m_refs;
-        if (refs == 0)
-            delete this;
-        return ULONG(refs);
-    }
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override
-    {
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    STDMETHODIMP Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                        UINT*) override
+protected:
+    void OnEvent(DISPID dispid, DISPPARAMS* params) override
     {
         if (m_owner)
             m_owner->Record(dispid, params);
-        return S_OK;
     }
 };
 
