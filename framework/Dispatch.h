@@ -147,25 +147,29 @@ template <class T> void SetResult(T value, VARIANT* result)
 // BSTR, IDispatch* and handles; and returns its result the same way.
 template <auto Method> struct DispatchThunk;
 
+namespace dispatch_detail {
+
+// Calls the member with each argument converted to its parameter type and stores its result.
+template <auto Method, class R, class Object, class... A, std::size_t... I>
+HRESULT CallMember(Object* object, [[maybe_unused]] const VARIANT* args, VARIANT* result,
+                   std::index_sequence<I...>)
+{
+    if constexpr (std::is_void_v<R>) {
+        (object->*Method)(ArgumentOf<std::decay_t<A>>(args[I])...);
+    } else {
+        SetResult<std::decay_t<R>>((object->*Method)(ArgumentOf<std::decay_t<A>>(args[I])...), result);
+    }
+    return S_OK;
+}
+
+} // namespace dispatch_detail
+
 template <class C, class R, class... A, R (C::*Method)(A...)> struct DispatchThunk<Method>
 {
     static HRESULT Invoke(void* self, const VARIANT* args, VARIANT* result)
     {
-        return Call(static_cast<C*>(self), args, result, std::index_sequence_for<A...>{});
-    }
-
-private:
-    template <std::size_t... I>
-    static HRESULT Call(C* object, [[maybe_unused]] const VARIANT* args, VARIANT* result,
-                        std::index_sequence<I...>)
-    {
-        if constexpr (std::is_void_v<R>) {
-            (object->*Method)(dispatch_detail::ArgumentOf<std::decay_t<A>>(args[I])...);
-        } else {
-            dispatch_detail::SetResult<std::decay_t<R>>(
-                (object->*Method)(dispatch_detail::ArgumentOf<std::decay_t<A>>(args[I])...), result);
-        }
-        return S_OK;
+        return dispatch_detail::CallMember<Method, R, C, A...>(static_cast<C*>(self), args, result,
+                                                               std::index_sequence_for<A...>{});
     }
 };
 
@@ -173,21 +177,8 @@ template <class C, class R, class... A, R (C::*Method)(A...) const> struct Dispa
 {
     static HRESULT Invoke(void* self, const VARIANT* args, VARIANT* result)
     {
-        return Call(static_cast<const C*>(self), args, result, std::index_sequence_for<A...>{});
-    }
-
-private:
-    template <std::size_t... I>
-    static HRESULT Call(const C* object, [[maybe_unused]] const VARIANT* args, VARIANT* result,
-                        std::index_sequence<I...>)
-    {
-        if constexpr (std::is_void_v<R>) {
-            (object->*Method)(dispatch_detail::ArgumentOf<std::decay_t<A>>(args[I])...);
-        } else {
-            dispatch_detail::SetResult<std::decay_t<R>>(
-                (object->*Method)(dispatch_detail::ArgumentOf<std::decay_t<A>>(args[I])...), result);
-        }
-        return S_OK;
+        return dispatch_detail::CallMember<Method, R, const C, A...>(static_cast<const C*>(self), args,
+                                                                     result, std::index_sequence_for<A...>{});
     }
 };
 
