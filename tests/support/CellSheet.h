@@ -1,0 +1,51 @@
+#pragma once
+
+// A page with its cell table for tests of the cell operations: cells hold "row:column" so that
+// moves show, and a repaint sink records what the operations asked to have repainted.
+
+#include "sheet/CellRepaint.h"
+#include "sheet/RowColumnOps.h"
+#include "tests/support/PageConsistency.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+struct CellSheet
+{
+    CNorvakPage page{0, "Sheet1", 0};
+    CNorvakPageCells cells{0};
+    CDefaultCellFactory factory{page, cells};
+
+    CellSheet(int rows, int cols, int fixedRows, int fixedCols)
+    {
+        EXPECT_TRUE(SetColumnCount(page, cells, cols, factory).bOk);
+        EXPECT_TRUE(SetRowCount(page, cells, rows, factory).bOk);
+        EXPECT_TRUE(SetFixedRowCount(page, cells, fixedRows, factory).bOk);
+        EXPECT_TRUE(SetFixedColumnCount(page, cells, fixedCols, factory).bOk);
+        for (int row = 0; row < rows; ++row)
+            for (int col = 0; col < cols; ++col)
+                Cell(row, col).SetText((std::to_string(row) + ":" + std::to_string(col)).c_str());
+    }
+
+    CNorvakCell& Cell(int row, int col)
+    {
+        CNorvakCell* cell = cells.GetCell(row, col);
+        EXPECT_NE(cell, nullptr) << row << ", " << col;
+        return *cell;
+    }
+    std::string Text(int row, int col) { return Cell(row, col).GetTextPtr(); }
+    std::string Consistency() const { return CheckPageConsistency(page, cells); }
+};
+
+struct RecordingRepaint final : ICellRepaint
+{
+    std::vector<CCellCoord> cells;
+    int headers = 0;
+    int all = 0;
+
+    void RepaintCell(CCellCoord cell) override { cells.push_back(cell); }
+    void RepaintHeaders() override { ++headers; }
+    void RepaintAll() override { ++all; }
+};
