@@ -3,6 +3,7 @@
 
 #include "sheet/CellGeometry.h"
 #include "sheet/CellSelection.h"
+#include "sheet/ChartPanes.h"
 #include "sheet/MergeCells.h"
 #include "tests/support/CellSheet.h"
 
@@ -217,6 +218,58 @@ TEST(CellSelection, RangesModesFocusAndKeptCells)
     s.page.m_bEnableSelection = 0;
     SelectAllCells(s.page, s.cells, repaint);
     EXPECT_TRUE(s.page.m_selectedCells.IsEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ChartPanes, MovedChartsKeepClearOfTheLockedBands)
+{
+    // Fixed column 70 px plus locked column 1 (70 px): charts must start right of 140.
+    CellSheet s(10, 10, 1, 1);
+    s.page.m_nLockedCols = 1;
+    struct Case
+    {
+        RECT rect, saved;
+        int clearCols, clearRows;
+    } cases[] = {
+        {{150, 10, 250, 60}, {100, 10, 200, 60}, 1, 1}, // moved past the band
+        {{140, 10, 240, 60}, {140, 10, 240, 60}, 0, 1}, // on its edge
+        {{150, 10, 300, 60}, {100, 10, 200, 60}, 7, 1}, // resized: the flag stays
+    };
+    for (const Case& c : cases) {
+        CChartPlacement chart{c.rect, c.saved, 7, 7};
+        AdjustChartsToLockedArea(s.page, {&chart});
+        EXPECT_EQ(chart.bClearOfLockedCols, c.clearCols) << c.rect.left;
+        EXPECT_EQ(chart.bClearOfLockedRows, c.clearRows) << c.rect.left;
+    }
+}
+
+TEST(ChartPanes, HitElementComesToTheTop)
+{
+    const RECT rects[6] = {{0, 0, 100, 100}, {10, 10, 50, 50}, {40, 40, 90, 90}, {}, {}, {200, 0, 300, 50}};
+    struct Case
+    {
+        int x, y;
+        int kind;
+        std::vector<int> order; // kinds by level afterwards
+    } cases[] = {
+        {45, 45, 2, {2, 3, 1, 6}}, // covered by 2, 3 and 1: the earlier in the list wins
+        {60, 60, 3, {3, 2, 1, 6}},   {5, 5, 1, {1, 2, 3, 6}},
+        {250, 10, 0, {2, 3, 1, 6}}, // element 6 is hidden
+        {500, 500, 0, {2, 3, 1, 6}},
+    };
+    for (const Case& c : cases) {
+        std::vector<CChartElementEntry> entries = {{2, 1, 0, 1}, {3, 2, 0, 1}, {1, 3, 0, 1}, {6, 4, 0, 0}};
+        EXPECT_EQ(HitTestChartElement(rects, entries, c.x, c.y), c.kind) << c.x << ", " << c.y;
+        std::vector<int> order;
+        for (const CChartElementEntry& e : entries)
+            order.push_back(e.kind);
+        EXPECT_EQ(order, c.order) << c.x << ", " << c.y;
+        for (size_t i = 0; i < entries.size(); ++i)
+            EXPECT_EQ(entries[i].level, i + 1);
+    }
 }
 
 } // namespace
