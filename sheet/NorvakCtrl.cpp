@@ -7,14 +7,16 @@
 #include "resources/NorvakResource.h"
 
 #include "Norvak_h.h"
+#include <commdlg.h>
 #include <olectl.h>
 
-#include <vector>
+#include <cstring>
 
 namespace {
 
 const wchar_t kWindowClass[] = L"NorvakCtrl";
 const DWORD kPersistVersion = MAKELONG(0, 1); // 1.0
+const char kDefaultTitles[3][8] = {"Sheet1", "Sheet2", "Sheet3"};
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM)
 {
@@ -27,47 +29,82 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM)
     return FALSE;
 }
 
-DispatchHandler HandlerOf(const DispatchMember& member)
+LOGFONTA MakeFont(LONG height, LONG weight, const char* face)
 {
-    switch (member.id) {
-    case 1:
-        return member.kind == DispatchKind::PropertyPut ? DispatchTo<&CNorvakCtrl::SetWindowBorderStyle>
-                                                        : DispatchTo<&CNorvakCtrl::GetWindowBorderStyle>;
-    case 36:
-        return DispatchTo<&CNorvakCtrl::DoSetWindowBorderStyle>;
-    case 71:
-        return DispatchTo<&CNorvakCtrl::DoSetInitializePageCounts>;
-    case DISPID_ABOUTBOX:
-        return DispatchTo<&CNorvakCtrl::AboutBox>;
-    default:
-        return nullptr;
-    }
-}
-
-// The member table of _DNorvak with this class's handlers where the table has none.
-DispatchTable ControlDispatchTable()
-{
-    static const std::vector<DispatchMember> table = [] {
-        DispatchTable declared = NorvakDispatchMap();
-        std::vector<DispatchMember> members(declared.begin(), declared.end());
-        for (DispatchMember& member : members) {
-            if (!member.handler)
-                member.handler = HandlerOf(member);
-        }
-        return members;
-    }();
-    return table;
+    LOGFONTA font{};
+    font.lfHeight = height;
+    font.lfWeight = weight;
+    std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    return font;
 }
 
 } // namespace
 
-CNorvakCtrl::CNorvakCtrl() = default;
+// ---- construction and destruction ----
+
+CNorvakCtrl::CNorvakCtrl()
+{
+    SetDefaults();
+    m_bCreateDefaultPages = TRUE;
+}
+
+void CNorvakCtrl::SetDefaults()
+{
+    BuildDefaultTables();
+    m_nPageCount = 0;
+    m_nScrollRowHeight = 18;
+    m_nActivePage = -1;
+    m_lfTitleFont = MakeFont(30, 500, "楷体");
+    m_strHeaderText.Empty();
+    m_strFooterText.Empty();
+    m_strPageTitle.Empty();
+    m_lfFooterFont = MakeFont(-12, 400, "宋体");
+    m_lfHeaderFont = m_lfFooterFont;
+    m_nPageNumberFormat = 8;
+    m_nPageNumberPos = 3;
+    QueryDefaultPrinter();
+    m_strSpareA.Empty();
+    m_strSpareB.Empty();
+    m_hSheetCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    for (int& hidden : m_contextMenuItemHidden)
+        hidden = 0;
+}
+
+// The default printer, asked without showing anything. Without a printer, A4 portrait.
+void CNorvakCtrl::QueryDefaultPrinter()
+{
+    m_nPaperSize = DMPAPER_A4;
+    m_nOrientation = DMORIENT_PORTRAIT;
+    PRINTDLGW query{};
+    query.lStructSize = sizeof(query);
+    query.Flags = PD_RETURNDEFAULT;
+    if (!::PrintDlgW(&query))
+        return;
+    if (query.hDevNames) {
+        if (auto* names = static_cast<DEVNAMES*>(::GlobalLock(query.hDevNames))) {
+            m_strPrinterName =
+                CString::FromWide(reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset);
+            ::GlobalUnlock(query.hDevNames);
+        }
+        ::GlobalFree(query.hDevNames);
+    }
+    if (query.hDevMode) {
+        if (auto* mode = static_cast<DEVMODEW*>(::GlobalLock(query.hDevMode))) {
+            m_nPaperSize = mode->dmPaperSize;
+            m_nOrientation = mode->dmOrientation;
+            ::GlobalUnlock(query.hDevMode);
+        }
+        ::GlobalFree(query.hDevMode);
+    }
+}
 
 CNorvakCtrl::~CNorvakCtrl()
 {
     // The window must go while this object is still whole: its messages reach our handlers.
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
+    FreeAllCellTables();
+    FreeAllPages();
     if (NorvakApp().m_pCurrentControl == this)
         NorvakApp().m_pCurrentControl = nullptr;
 }
@@ -77,7 +114,7 @@ IUnknown* CNorvakCtrl::CreateObject()
     return static_cast<IOleObject*>(new CNorvakCtrl);
 }
 
-// ---- automation ----
+// ---- automation: control ----
 
 void CNorvakCtrl::AboutBox()
 {
@@ -105,10 +142,36 @@ void CNorvakCtrl::DoSetInitializePageCounts(BOOL bDefault, long nPages, CString 
                                             CString lpszTitle2, CString lpszTitle3)
 {
     m_bCreateDefaultPages = bDefault;
-    m_nInitialPageCount = nPages;
+    m_nInitialPageCount = short(nPages);
     m_InitialTitles[0] = lpszTitle1;
     m_InitialTitles[1] = lpszTitle2;
     m_InitialTitles[2] = lpszTitle3;
+}
+
+// ---- container notification ----
+
+LRESULT CNorvakCtrl::SendMessageToParent(int row, int col, int code)
+{
+    if (!m_hWnd || !::IsWindow(m_hWnd))
+        return 0;
+    struct
+    {
+        NMHDR header;
+        int row;
+        int col;
+    } notice{};
+    const int id = ::GetDlgCtrlID(m_hWnd);
+    notice.header.hwndFrom = m_hWnd;
+    notice.header.idFrom = UINT_PTR(id);
+    notice.header.code = UINT(code);
+    notice.row = row;
+    notice.col = col;
+    HWND target = ::GetWindow(m_hWnd, GW_OWNER);
+    if (!target)
+        target = ::GetParent(m_hWnd);
+    if (!target)
+        return 0;
+    return ::SendMessageW(target, WM_NOTIFY, WPARAM(id), reinterpret_cast<LPARAM>(&notice));
 }
 
 // ---- module-level overrides ----
@@ -168,12 +231,12 @@ void CNorvakCtrl::DoPropExchange(CPropExchange* exchange)
 HRESULT CNorvakCtrl::InvokeMember(DISPID dispid, WORD flags, DISPPARAMS* params, VARIANT* result,
                                   EXCEPINFO* exception, UINT* argError)
 {
-    return DispatchInvoke(ControlDispatchTable(), this, dispid, flags, params, result, exception, argError);
+    return DispatchInvoke(NorvakDispatchMap(), this, dispid, flags, params, result, exception, argError);
 }
 
 HRESULT CNorvakCtrl::GetMemberIDs(LPOLESTR* names, UINT count, DISPID* ids)
 {
-    return DispatchGetIDsOfNames(ControlDispatchTable(), names, count, ids);
+    return DispatchGetIDsOfNames(NorvakDispatchMap(), names, count, ids);
 }
 
 HRESULT CNorvakCtrl::GetMemberTypeInfo(ITypeInfo** info)
@@ -221,6 +284,21 @@ LRESULT CNorvakCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_DESTROY:
         OnDestroy();
         break;
+    case WM_SIZE:
+        OnSize(LOWORD(lp), HIWORD(lp));
+        return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        OnScroll(msg == WM_HSCROLL, LOWORD(wp), short(HIWORD(wp)));
+        return 0;
+    case WM_SETFOCUS:
+        COleControl::WindowProc(msg, wp, lp);
+        OnSetFocus();
+        return 0;
+    case WM_DRAWCLIPBOARD:
+        return OnDrawClipboard(wp, lp);
+    case WM_CHANGECBCHAIN:
+        return OnChangeClipboardChain(reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
     default:
         break;
     }
@@ -233,14 +311,59 @@ int CNorvakCtrl::OnCreate(CREATESTRUCTW* cs)
         return -1;
     // The container may set the initial pages from its handler, so they are read only after it.
     FireEvent(kEventShellOnCreate);
+    JoinClipboardChain();
+    CreateChildWindows();
     NorvakApp().m_pCurrentControl = this;
-    if (!m_bPagesCreated)
+    if (!m_bPagesCreated) {
         m_bPagesCreated = TRUE;
+        CreateInitialPages();
+    }
     return 0;
+}
+
+void CNorvakCtrl::CreateInitialPages()
+{
+    if (m_bCreateDefaultPages) {
+        for (const char* title : kDefaultTitles)
+            InsertPage(title);
+        for (int page = 0; page < 3; ++page) {
+            SetRowCount(page, 100);
+            SetColumnCount(page, 50);
+            SetFixedRowCount(page, 1);
+            SetFixedColumnCount(page, 1);
+        }
+        return;
+    }
+    if (m_nInitialPageCount < 1 || m_nInitialPageCount > 3)
+        return;
+    for (int n = 0; n < m_nInitialPageCount; ++n)
+        AddTitledPage(m_InitialTitles[n].IsEmpty() ? CString(kDefaultTitles[n]) : m_InitialTitles[n]);
+}
+
+void CNorvakCtrl::AddTitledPage(const CString& title)
+{
+    int page = InsertPage(title);
+    SetRowCount(page, 100);
+    SetColumnCount(page, 50);
+    SetFixedRowCount(page, 1);
+    SetFixedColumnCount(page, 1);
 }
 
 void CNorvakCtrl::OnDestroy()
 {
+    LeaveClipboardChain();
+    m_arrowBar.Detach();
+    m_pageTitle.Detach();
+    m_horzBar.Detach();
+    m_vertBar.Detach();
+    m_splitBox.Detach();
     if (NorvakApp().m_pCurrentControl == this)
         NorvakApp().m_pCurrentControl = nullptr;
+}
+
+void CNorvakCtrl::OnSetFocus()
+{
+    const CNorvakPage* page = GetPage(-1);
+    if (page && page->m_nFixedRows == 0 && page->m_nFixedCols == 0)
+        InvalidateControl();
 }

@@ -1,12 +1,28 @@
 #pragma once
 
 // The spreadsheet control. The base class speaks COM and OLE; this class holds the workbook and
-// everything the container sees of it.
+// everything the container sees of it. Its implementation is split by behaviour:
+//   NorvakCtrl.cpp               construction, defaults, destruction, window creation, COM glue
+//   NorvakCtrlPages.cpp          page and cell-table stores, page insertion and deletion, the
+//                                active page and the page-level automation methods
+//   NorvakCtrlRowsColumns.cpp    row and column counts, insertion, deletion, heights and widths
+//   NorvakCtrlLayout.cpp         the child windows along the edges, scroll ranges and layout
+//   NorvakCtrlScroll.cpp         scrolling the active page
+//   NorvakCtrlClipboardChain.cpp membership in the clipboard-viewer chain
 
 #include "framework/CString.h"
 #include "framework/OleControl.h"
+#include "sheet/CellFactory.h"
+#include "sheet/CtrlScrollBar.h"
+#include "sheet/DefaultTables.h"
+#include "sheet/NorvakPage.h"
+#include "sheet/NorvakPageCells.h"
 
-class CNorvakCtrl : public COleControl
+#include <map>
+#include <memory>
+#include <vector>
+
+class CNorvakCtrl : public COleControl, public CDefaultTables, public ICellFactory
 {
 public:
     CNorvakCtrl();
@@ -14,13 +30,96 @@ public:
 
     static IUnknown* CreateObject();
 
-    // ---- automation ----
+    // ---- automation: control ----
     void AboutBox();
     short GetWindowBorderStyle() { return m_WindowBorderStyle; }
     void SetWindowBorderStyle(short style);
     short DoSetWindowBorderStyle(short nStyle);
     void DoSetInitializePageCounts(BOOL bDefault, long nPages, CString lpszTitle1, CString lpszTitle2,
                                    CString lpszTitle3);
+
+    // ---- automation: pages ----
+    long DoInsertPage(CString newLabelValue);
+    BOOL DoDeletePage(long nPageIndex);
+    BOOL DoSetActivePageIndex(long nPageIndex);
+    long DoGetActivePageIndex() { return m_nActivePage; }
+    long DoGetPageCounts() { return m_nPageCount; }
+    BOOL DoSetPageContextMenuVisible(long nPageIndex, BOOL bVisible);
+    BOOL DoSetPageContextMenuItemVisible(long nPageIndex, long nItemPos, BOOL bVisible);
+    BOOL DoSetPageSortStyle(long nPageIndex, long nSortStyle);
+    long DoGetPageSortStyle(long nPageIndex);
+    BOOL DoSetPageModify(long nPageIndex, BOOL bModify);
+    BOOL DoSetPageTextColor(long nPageIndex, OLE_COLOR crColor);
+    BOOL DoSetPageTextBkColor(long nPageIndex, OLE_COLOR crColor);
+    BOOL DoSetPageBkColor(long nPageIndex, OLE_COLOR crColor);
+    BOOL DoSetPageMouseCursor(long nPageIndex, HCURSOR MouseCursor);
+    BOOL DoSetPageCellText(long nPageIndex, long nRow, long nColumn, CString lpszText);
+    CString DoGetPageCellText(long nPageIndex, long nRow, long nColumn);
+    BOOL DoSetPageCellTextFormat(long nPageIndex, long nRow, long nColumn, short nTextFormat);
+    short DoGetPageCellTextFormat(long nPageIndex, long nRow, long nColumn);
+
+    // ---- automation: rows and columns ----
+    BOOL DoSetPageRowCounts(long nPageIndex, long nRowCount, long nFixedRowCount);
+    BOOL DoSetPageColumnCounts(long nPageIndex, long nColumnCount, long nFixedColumnCount);
+    long DoInsertPageRow(long nPageIndex, long nInsertPos);
+    long DoInsertPageColumn(long nPageIndex, long nInsertPos, short nTextFormat, CString lpszText);
+    BOOL DoRemovePageRow(long nPageIndex, long nRemovePos);
+    BOOL DoRemovePageColumn(long nPageIndex, long nRemovePos);
+    BOOL DoSetPageRowHeight(long nPageIndex, long nRow, long nHeight);
+    long DoGetPageRowHeight(long nPageIndex, long nRow);
+    BOOL DoSetPageColumnWidth(long nPageIndex, long nColumn, long nWidth);
+    long DoGetPageColumnWidth(long nPageIndex, long nColumn);
+    long DoGetPageColumns(long nPageIndex, long nStyle);
+    long DoGetPageRows(long nPageIndex, long nStyle);
+
+    // ---- page and cell-table stores ----
+    // A negative index means the active page; null for an index outside the pages.
+    CNorvakPage* GetPage(int page) const;
+    CNorvakPageCells* GetPageCells(int page) const;
+    int ResolvePage(int page) const { return page < 0 ? m_nActivePage : page; }
+    bool IsValidPage(int page) const;
+    CNorvakCell* GetPageCell(int page, int row, int col) const;
+    virtual CString GetPageCellText(int page, int row, int col);
+    std::unique_ptr<CNorvakCell> CreateCell(int page, int row, int col) override;
+    void EmptyCell(int page, CNorvakCell& cell, int row, int col) override;
+    int InsertPage(const CString& title);
+    BOOL DeletePageAt(int index);
+    // Makes the page active; the tab strip will take this over. FALSE for a bad index.
+    BOOL ActivatePage(int page, BOOL bForce);
+    void ResetPageChartOptions(int page, const BYTE options[8], const int values[4]);
+
+    // ---- rows and columns ----
+    int GetRowCount(int page) const;
+    int GetColumnCount(int page) const;
+    int GetFixedRowCount(int page) const;
+    int GetFixedColumnCount(int page) const;
+    BOOL SetRowCount(int page, int count);
+    BOOL SetColumnCount(int page, int count);
+    BOOL SetFixedRowCount(int page, int count);
+    BOOL SetFixedColumnCount(int page, int count);
+    int InsertRow(int page, int position);
+    // The new column is as wide as its heading (70 pixels without one); every new cell takes the
+    // text format.
+    int InsertColumn(int page, const CString& heading, int textFormat, int position);
+    BOOL DeleteRow(int page, int position);
+    BOOL DeleteColumn(int page, int position);
+    int GetRowHeight(int page, int row) const;
+    int GetColumnWidth(int page, int col) const;
+    BOOL SetRowHeight(int page, int row, int height);
+    BOOL SetColumnWidth(int page, int col, int width);
+    int GetFixedRowHeight(int page) const;
+    int GetFixedColumnWidth(int page) const;
+
+    // ---- layout and scrolling ----
+    void ResetScrollBars(int page, int clientWidth, int clientHeight);
+    void ResetScrollBars(int page);
+    void RecalcFirstVisibleCell(int page);
+    void LayoutChildWindows();
+    int GetHorzScrollBarWidth() const { return m_nHorzScrollWidth; }
+    HWND GetChildWindow(int id) const;
+
+    // ---- container notification ----
+    LRESULT SendMessageToParent(int row, int col, int code);
 
     // ---- COleControl ----
     const CLSID& GetControlClassID() const override;
@@ -42,6 +141,59 @@ public:
     const CString& GetInitialTitle(int index) const { return m_InitialTitles[index]; }
     short GetBorderStyleInForce() const { return m_nBorderStyle; }
 
+    // ---- page setup (printing reads and writes these) ----
+    CString m_strHeaderText;
+    CString m_strFooterText;
+    CString m_strPageTitle;
+    int m_bShowHeader = 1;
+    int m_bShowFooter = 1;
+    int m_bShowPageTitle = 1;
+    int m_bDashedFrame = 0;
+    int m_bShowPageNumber = 1;
+    int m_bCenterHorz = 0;
+    int m_bCenterVert = 0;
+    int m_nLeftMargin = 100; // 1/100 cm
+    int m_nRightMargin = 100;
+    int m_nTopMargin = 150;
+    int m_nBottomMargin = 100;
+    int m_nPageTitleMargin = 120;
+    int m_nHeaderMargin = 60;
+    int m_nFooterMargin = 60;
+    int m_nHeaderOptions[2] = {};
+    int m_nFooterOptions[2] = {};
+    int m_nHeaderAlign = 0; // 0 left, 1 centre, 2 right
+    int m_nFooterAlign = 0;
+    int m_nHeaderLine = 2; // 0 none, 1 short, 2 long
+    int m_nFooterLine = 2;
+    int m_bHeaderShowIcon = 0;
+    int m_bFooterShowIcon = 0;
+    LOGFONTA m_lfHeaderFont{};
+    LOGFONTA m_lfFooterFont{};
+    LOGFONTA m_lfTitleFont{};
+    int m_nHeaderIconIndex = 0;
+    int m_nFooterIconIndex = 0;
+    int m_nTitleOption = 0;
+    HICON m_hHeaderIcon = nullptr;
+    HICON m_hFooterIcon = nullptr;
+    HBITMAP m_hHeaderBitmap = nullptr;
+    HBITMAP m_hFooterBitmap = nullptr;
+    COLORREF m_crHeaderColor = 0;
+    COLORREF m_crFooterColor = 0;
+    COLORREF m_crTitleColor = 0;
+    int m_nPageNumberFormat = 8;
+    int m_nPageNumberPos = 3;
+    CString m_strPrinterName;
+    int m_nPaperSize = 0;
+    int m_nOrientation = 0;
+    std::vector<CString> m_stringLists[3];
+
+    // Chart and drawing settings: one 1, then 1 and eight 0.
+    int m_nChartSettingA = 1;
+    int m_nChartSettings[9] = {1};
+    // Pictures of the fill and texture pages are held by their subsystem; their file names here.
+    CString m_strFillPictureFile;
+    CString m_strTexturePictureFile;
+
 protected:
     bool PreCreateWindow(CREATESTRUCTW& cs) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -49,14 +201,86 @@ protected:
     const wchar_t* GetWindowClassName() const override;
 
 private:
+    void SetDefaults();
+    void QueryDefaultPrinter();
+    void CreateChildWindows();
+    void CreateInitialPages();
+    void AddTitledPage(const CString& title);
     void OnDestroy();
+    void OnSize(int width, int height);
+    void OnScroll(bool horizontal, int code, int position);
+    void OnSetFocus();
 
+    // Page store helpers.
+    BOOL SetPageColor(long nPageIndex, OLE_COLOR crColor, COLORREF CNorvakPage::*color,
+                      int CNorvakPage::*flag);
+    int LastTabRight() const;
+    void RenumberPagesAfter(int deleted, int tabWidth);
+    void FreeAllCellTables();
+    void FreeAllPages();
+    void FireRowsOrColumnsChanged(bool rows, int page, int oldCount, int newCount);
+    void AfterCountChange(bool rows, int page, int oldCount, int newCount);
+
+    // Clipboard-viewer chain.
+    void JoinClipboardChain();
+    void LeaveClipboardChain();
+    LRESULT OnDrawClipboard(WPARAM wp, LPARAM lp);
+    LRESULT OnChangeClipboardChain(HWND removed, HWND next);
+    void EmptyClipboardBuffer();
+
+    // ---- initial pages and border ----
+    CString m_strSpareA;
+    CString m_strSpareB;
+    int m_nHorzScrollWidth = 300;
     BOOL m_bCreateDefaultPages = TRUE;
-    long m_nInitialPageCount = 0;
+    short m_nInitialPageCount = 0;
     CString m_InitialTitles[3];
     short m_nBorderStyle = 1;
     BOOL m_bPagesCreated = FALSE;
     short m_WindowBorderStyle = 1;
+
+    // ---- selection frame and drag feedback ----
+    RECT m_rcSelectionFrame{};
+    BYTE m_bTopEdgeShown = 1;
+    BYTE m_bLeftEdgeShown = 1;
+    BYTE m_bButtonHeld = 0;
+
+    // ---- pages ----
+    int m_nHorzRange = 0;
+    int m_nVertRange = 0;
+    int m_nPageCount = 0;
+    int m_nActivePage = -1;
+
+    // ---- child windows ----
+    CChildWindow m_arrowBar;     // id -2
+    CChildWindow m_pageTitle;    // id -1
+    CCtrlScrollBar m_horzBar;    // id -3
+    CCtrlScrollBar m_vertBar;    // id -5
+    CChildWindow m_splitBox;     // id -4
+    int m_nScrollRowHeight = 18; // carried by the split box: 18 with the horizontal bar, 0 without
+    int m_nArrowButtons = 4;
+
+    BYTE m_chartFlags[3] = {1, 1, 1};
+    CCellCoord m_lastDragCell;
+
+    std::map<int, std::unique_ptr<CNorvakPageCells>> m_pageCells;
+    std::map<int, std::unique_ptr<CNorvakPage>> m_pages;
+
+    // ---- clipboard and drag buffers ----
+    using CellBuffer = std::map<int, std::vector<std::unique_ptr<CNorvakCell>>>;
+    CellBuffer m_clipboardCells;
+    std::vector<CMergeCellRange> m_clipboardMerges;
+    CellBuffer m_dragCells;
+    std::vector<CMergeCellRange> m_dragMerges;
+    CCellRect m_pendingCut;
+    BYTE m_bOwnClipboardWrite = 0;
+    HWND m_hNextClipboardViewer = nullptr;
+    bool m_bInClipboardChain = false;
+
+    HCURSOR m_hSheetCursor = nullptr;
+    int m_contextMenuItemHidden[24] = {};
+    int m_nChartSpare = -1;
+
     CLSID m_PropPageIDs[2]{};
     bool m_bPropPagesBuilt = false;
 };

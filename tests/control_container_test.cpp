@@ -40,6 +40,14 @@ protected:
     TestContainer container;
 };
 
+size_t CountOf(const std::vector<RecordedEvent>& events, DISPID dispid)
+{
+    size_t count = 0;
+    for (const RecordedEvent& event : events)
+        count += event.dispid == dispid;
+    return count;
+}
+
 std::vector<Variant> InitialPages(bool defaults, LONG count)
 {
     return {Variant::Bool(defaults), Variant::Long(count), Variant::String(L""), Variant::String(L"第二页"),
@@ -54,7 +62,7 @@ TEST_F(Control, ActivationCreatesTheWindowAndFiresShellOnCreateOnce)
     ASSERT_TRUE(IsWindow(window));
     EXPECT_EQ(GetParent(window), container.ParentWindow());
     EXPECT_TRUE(container.inPlaceActive);
-    ASSERT_EQ(container.events.size(), 1u);
+    ASSERT_EQ(CountOf(container.events, kShellOnCreate), 1u);
     EXPECT_EQ(container.events[0].dispid, kShellOnCreate);
     EXPECT_TRUE(container.events[0].args.empty());
 
@@ -140,8 +148,9 @@ TEST_F(Control, ASinkUnadvisedByAnotherHandlerStillGetsTheEventInFlightAndNoLate
     };
     ASSERT_EQ(container.Activate(), S_OK);
     EXPECT_EQ(calls, 1);
+    const size_t before = container.events.size();
     ASSERT_EQ(container.PutProperty(kWindowBorderStyle, Variant::Short(3)), S_OK);
-    EXPECT_EQ(container.events.size(), 2u);
+    EXPECT_EQ(container.events.size(), before + 1u);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(point->Unadvise(12345), CONNECT_E_NOCONNECTION);
     point->Release();
@@ -179,7 +188,8 @@ TEST_F(Control, WindowBorderStyleRecreatesTheWindowWithItsBorder)
         EXPECT_EQ(DWORD(GetWindowLongPtrW(window, GWL_STYLE)) & WS_BORDER, c.border) << c.style;
         EXPECT_EQ(DWORD(GetWindowLongPtrW(window, GWL_EXSTYLE)) & exMask, c.exStyle) << c.style;
     }
-    EXPECT_EQ(container.events.size(), 1u + std::size(cases)) << "ShellOnCreate with every window creation";
+    EXPECT_EQ(CountOf(container.events, kShellOnCreate), 1u + std::size(cases))
+        << "ShellOnCreate with every window creation";
 
     IPersistStreamInit* persist = container.Query<IPersistStreamInit>(IID_IPersistStreamInit);
     ASSERT_NE(persist, nullptr);

@@ -69,8 +69,20 @@ HRESULT TestContainer::RegisterControl()
 
 HRESULT TestContainer::Create()
 {
-    HRESULT hr = ::CoCreateInstance(CLSID_Norvak, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                    reinterpret_cast<void**>(&m_object));
+    IUnknown* object = nullptr;
+    HRESULT hr = ::CoCreateInstance(CLSID_Norvak, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                    reinterpret_cast<void**>(&object));
+    if (FAILED(hr))
+        return hr;
+    return Create(object);
+}
+
+HRESULT TestContainer::Create(IUnknown* object)
+{
+    if (!object)
+        return E_POINTER;
+    HRESULT hr = object->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&m_object));
+    object->Release();
     if (FAILED(hr))
         return hr;
     m_object->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&m_dispatch));

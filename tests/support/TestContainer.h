@@ -36,6 +36,8 @@ public:
 
     // Creates the control by CLSID, gives it this site, initialises it and advises the sink.
     HRESULT Create();
+    // The same around a control object made in this process; takes over the caller's reference.
+    HRESULT Create(IUnknown* object);
     // Activates in place (the control window is made in the parent window).
     HRESULT Activate(LONG verb = OLEIVERB_INPLACEACTIVATE);
     // Unadvises, deactivates, closes and releases the control; the result of its final Release.

@@ -1,0 +1,137 @@
+// The child windows along the bottom and right edges, the scroll ranges of a page and the layout
+// that places the children for them.
+
+#include "sheet/NorvakCtrl.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+constexpr int kBandHeight = 19;
+constexpr int kScrollRowHeight = 18;
+constexpr int kArrowButtonWidth = 17;
+constexpr int kSplitBoxWidth = 5;
+constexpr int kScrollPage = 20;
+constexpr int kIdPageTitle = -1;
+constexpr int kIdArrowBar = -2;
+constexpr int kIdHorzBar = -3;
+constexpr int kIdSplitBox = -4;
+constexpr int kIdVertBar = -5;
+
+int Sum(const std::vector<int>& sizes)
+{
+    return std::accumulate(sizes.begin(), sizes.end(), 0);
+}
+
+} // namespace
+
+void CNorvakCtrl::CreateChildWindows()
+{
+    // Until the tab strip, the arrow bar and the split box have classes of their own they are
+    // plain child windows holding their place and id.
+    m_pageTitle.Create(L"STATIC", 0, m_hWnd, kIdPageTitle);
+    m_arrowBar.Create(L"STATIC", 0, m_hWnd, kIdArrowBar);
+    m_horzBar.Create(L"SCROLLBAR", SBS_HORZ, m_hWnd, kIdHorzBar);
+    m_splitBox.Create(L"STATIC", 0, m_hWnd, kIdSplitBox);
+    m_vertBar.Create(L"SCROLLBAR", SBS_VERT, m_hWnd, kIdVertBar);
+}
+
+HWND CNorvakCtrl::GetChildWindow(int id) const
+{
+    return m_hWnd ? ::GetDlgItem(m_hWnd, id) : nullptr;
+}
+
+void CNorvakCtrl::OnSize(int width, int height)
+{
+    Default();
+    ResetScrollBars(m_nActivePage, width, height);
+}
+
+void CNorvakCtrl::ResetScrollBars(int page)
+{
+    if (!m_hWnd)
+        return;
+    CRect client = GetClientRect();
+    ResetScrollBars(page, client.Width(), client.Height());
+}
+
+void CNorvakCtrl::ResetScrollBars(int page, int clientWidth, int clientHeight)
+{
+    CNorvakPage* record = GetPage(page);
+    if (!record) {
+        LayoutChildWindows();
+        return;
+    }
+    const int rowSum = Sum(record->m_rowHeights);
+    const int colSum = Sum(record->m_colWidths);
+    const int barWidth = ::GetSystemMetrics(SM_CXHSCROLL);
+    const int spareHeight = clientHeight - rowSum;
+    record->m_nVertRange = spareHeight >= kScrollPage ? 0 : rowSum - clientHeight + 40;
+    if (record->m_nVertRange > 0 && clientWidth - colSum < barWidth)
+        record->m_nHorzRange = colSum + barWidth - clientWidth + 20;
+    else if (record->m_nVertRange <= 0 && colSum > clientWidth)
+        record->m_nHorzRange = colSum - clientWidth + 20;
+    else
+        record->m_nHorzRange = 0;
+    // A position past a shrunken range would show nothing; the first body cell comes back into view.
+    record->m_nHorzPos = std::clamp(record->m_nHorzPos, 0, std::max(record->m_nHorzRange, 0));
+    record->m_nVertPos = std::clamp(record->m_nVertPos, 0, std::max(record->m_nVertRange, 0));
+    if (ResolvePage(page) == m_nActivePage)
+        LayoutChildWindows();
+}
+
+void CNorvakCtrl::RecalcFirstVisibleCell(int page)
+{
+    CNorvakPage* record = GetPage(page);
+    if (!record)
+        return;
+    // The control window has no scroll bars of its own, so its positions are 0 and the first body
+    // cell is the first visible one.
+    const int horzPos = m_hWnd ? ::GetScrollPos(m_hWnd, SB_HORZ) : 0;
+    const int vertPos = m_hWnd ? ::GetScrollPos(m_hWnd, SB_VERT) : 0;
+    int col = record->m_nFixedCols;
+    for (int sum = 0; sum < horzPos && col < record->m_nCols - 1; ++col)
+        sum += record->GetColumnWidth(col);
+    int row = record->m_nFixedRows;
+    for (int sum = 0; sum < vertPos && row < record->m_nRows - 1; ++row)
+        sum += record->GetRowHeight(row);
+    record->m_firstVisibleCell = CCellCoord(row, col);
+}
+
+void CNorvakCtrl::LayoutChildWindows()
+{
+    if (!m_hWnd)
+        return;
+    const CNorvakPage* page = GetPage(-1);
+    const int horzRange = page ? page->m_nHorzRange : 0;
+    const int vertRange = page ? page->m_nVertRange : 0;
+    const int barWidth = ::GetSystemMetrics(SM_CXHSCROLL);
+    const CRect client = GetClientRect();
+    const int bandTop = client.bottom - kBandHeight;
+    const int rowTop = client.bottom - kScrollRowHeight;
+    const bool horzShown = m_horzBar.IsShown() && horzRange >= 1;
+
+    const int arrowRight = m_arrowBar.IsVisible() ? kArrowButtonWidth * m_nArrowButtons : 0;
+    m_arrowBar.Move(CRect(0, bandTop, arrowRight, client.bottom));
+    const int bandRight = client.right - (vertRange > 0 ? barWidth : 0);
+    int splitLeft = horzShown ? std::max(bandRight - m_nHorzScrollWidth, arrowRight)
+                              : std::max(bandRight - kSplitBoxWidth, arrowRight);
+    m_splitBox.Move(CRect(splitLeft, rowTop, splitLeft + kSplitBoxWidth, client.bottom));
+    m_horzBar.Move(horzShown ? CRect(splitLeft + kSplitBoxWidth, rowTop, bandRight, client.bottom) : CRect());
+    m_pageTitle.Move(CRect(arrowRight, bandTop, splitLeft, client.bottom));
+    m_pageTitle.Invalidate();
+    m_nScrollRowHeight = horzShown ? kScrollRowHeight : 0;
+
+    m_horzBar.Enable(horzRange > 0);
+    if (horzRange > 0)
+        m_horzBar.SetScrollData(horzRange, kScrollPage, page->m_nHorzPos);
+
+    const int vertBottom = client.bottom - (m_nScrollRowHeight ? barWidth + 2 : 0);
+    m_vertBar.Move(vertRange >= 1 ? CRect(client.right - barWidth, 0, client.right, vertBottom) : CRect());
+    m_vertBar.SetScrollData(std::max(vertRange, 0), kScrollPage, page ? page->m_nVertPos : 0);
+
+    m_nHorzRange = horzRange;
+    m_nVertRange = vertRange;
+    m_splitBox.Invalidate();
+}

@@ -1,0 +1,680 @@
+// The control's pages through a container: the initial pages, page insertion and deletion with
+// their events, the page-level methods by DISPID with good and bad arguments, row and column
+// operations (every page checked for consistency after each), scroll ranges and scrolling.
+// The control object is made in this process so that its pages can be inspected.
+
+#include "sheet/NorvakCtrl.h"
+#include "tests/support/PageConsistency.h"
+#include "tests/support/TestContainer.h"
+
+#include "Norvak_h.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum : DISPID
+{
+    kDoInsertPage = 2,
+    kDoDeletePage = 3,
+    kDoSetActivePageIndex = 4,
+    kDoGetActivePageIndex = 5,
+    kDoGetPageCounts = 6,
+    kDoSetPageRowCounts = 7,
+    kDoSetPageColumnCounts = 8,
+    kDoInsertPageRow = 9,
+    kDoInsertPageColumn = 10,
+    kDoRemovePageRow = 11,
+    kDoRemovePageColumn = 12,
+    kDoSetPageRowHeight = 13,
+    kDoGetPageRowHeight = 14,
+    kDoSetPageColumnWidth = 15,
+    kDoGetPageColumnWidth = 16,
+    kDoSetPageContextMenuVisible = 17,
+    kDoSetPageContextMenuItemVisible = 18,
+    kDoSetPageSortStyle = 19,
+    kDoSetPageModify = 20,
+    kDoSetPageTextColor = 21,
+    kDoSetPageTextBkColor = 22,
+    kDoSetPageBkColor = 23,
+    kDoGetPageSortStyle = 24,
+    kDoGetPageColumns = 25,
+    kDoGetPageRows = 26,
+    kDoSetPageMouseCursor = 27,
+    kDoSetPageCellText = 32,
+    kDoGetPageCellText = 33,
+    kDoSetPageCellTextFormat = 34,
+    kDoGetPageCellTextFormat = 35,
+    kDoSetWindowBorderStyle = 36,
+    kDoSetInitializePageCounts = 71,
+};
+
+enum : DISPID
+{
+    kShellOnCreate = 1,
+    kShellDoInsertingPage = 2,
+    kShellDoInsertedPage = 3,
+    kShellOnRowsChanged = 4,
+    kShellOnColumnsChanged = 5,
+};
+
+class Environment : public ::testing::Environment
+{
+public:
+    void SetUp() override { ASSERT_EQ(OleInitialize(nullptr), S_OK); }
+    void TearDown() override { OleUninitialize(); }
+};
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
+
+Variant L(LONG value)
+{
+    return Variant::Long(value);
+}
+
+Variant S(const wchar_t* text)
+{
+    return Variant::String(text);
+}
+
+Variant B(bool value)
+{
+    return Variant::Bool(value);
+}
+
+// An event as the test expects it: dispid and arguments as text, e.g. "2 Sheet3" or "0 100 101".
+struct Seen
+{
+    DISPID dispid;
+    std::wstring args;
+    friend bool operator==(const Seen&, const Seen&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Seen& seen)
+    {
+        std::string narrow(seen.args.begin(), seen.args.end());
+        return out << "{" << seen.dispid << ": " << narrow << "}";
+    }
+};
+
+std::wstring ArgsText(const RecordedEvent& event)
+{
+    std::wstring text;
+    for (const Variant& arg : event.args) {
+        if (!text.empty())
+            text += L' ';
+        const VARIANT& v = *arg;
+        text += v.vt == VT_BSTR ? std::wstring(v.bstrVal ? v.bstrVal : L"") : std::to_wstring(v.lVal);
+    }
+    return text;
+}
+
+class Pages : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        control = new CNorvakCtrl;
+        ASSERT_EQ(container.Create(static_cast<IOleObject*>(control)), S_OK);
+    }
+
+    // Activates with the default pages, forgetting the events of the start.
+    void Start()
+    {
+        ASSERT_EQ(container.Activate(), S_OK);
+        container.events.clear();
+    }
+
+    Variant Call(DISPID dispid, std::vector<Variant> args = {})
+    {
+        Variant result;
+        EXPECT_EQ(container.Call(dispid, std::move(args), &result), S_OK) << dispid;
+        return result;
+    }
+    LONG Long(DISPID dispid, std::vector<Variant> args = {})
+    {
+        Variant result = Call(dispid, std::move(args));
+        return (*result).vt == VT_I2 ? (*result).iVal : (*result).lVal;
+    }
+    bool Bool(DISPID dispid, std::vector<Variant> args = {})
+    {
+        Variant result = Call(dispid, std::move(args));
+        EXPECT_EQ(result.type(), VT_BOOL) << dispid;
+        return (*result).boolVal != VARIANT_FALSE;
+    }
+    std::wstring Text(DISPID dispid, std::vector<Variant> args = {})
+    {
+        Variant result = Call(dispid, std::move(args));
+        EXPECT_EQ(result.type(), VT_BSTR) << dispid;
+        return (*result).bstrVal ? (*result).bstrVal : L"";
+    }
+
+    std::vector<Seen> Events() const
+    {
+        std::vector<Seen> seen;
+        for (const RecordedEvent& event : container.events)
+            seen.push_back({event.dispid, ArgsText(event)});
+        return seen;
+    }
+
+    std::vector<std::string> Titles() const
+    {
+        std::vector<std::string> titles;
+        for (int page = 0; page < control->DoGetPageCounts(); ++page)
+            titles.push_back(control->GetPage(page)->m_strTitle.GetString());
+        return titles;
+    }
+
+    void ExpectEveryPageConsistent(const std::string& after) const
+    {
+        for (int page = 0; page < control->DoGetPageCounts(); ++page) {
+            const CNorvakPage* record = control->GetPage(page);
+            const CNorvakPageCells* cells = control->GetPageCells(page);
+            ASSERT_TRUE(record && cells) << after << ": page " << page;
+            EXPECT_EQ(record->m_nIndex, page) << after;
+            EXPECT_EQ(CheckPageConsistency(*record, *cells), "") << after << ": page " << page;
+        }
+    }
+
+    // Grid of a page as (rows, fixed rows, columns, fixed columns).
+    std::vector<LONG> Grid(LONG page)
+    {
+        return {Long(kDoGetPageRows, {L(page), L(2)}), Long(kDoGetPageRows, {L(page), L(0)}),
+                Long(kDoGetPageColumns, {L(page), L(2)}), Long(kDoGetPageColumns, {L(page), L(0)})};
+    }
+
+    TestContainer container;
+    CNorvakCtrl* control = nullptr;
+};
+
+const std::vector<LONG> kDefaultGrid{100, 1, 50, 1};
+
+TEST_F(Pages, TheFirstWindowMakesThreeDefaultPagesAndAnnouncesEach)
+{
+    ASSERT_EQ(container.Activate(), S_OK);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Sheet1", "Sheet2", "Sheet3"}));
+    EXPECT_EQ(Long(kDoGetActivePageIndex), 2);
+    const std::vector<Seen> expected{
+        {kShellOnCreate, L""},
+        {kShellDoInsertingPage, L"-1 "},
+        {kShellDoInsertedPage, L"0 Sheet1"},
+        {kShellDoInsertingPage, L"0 Sheet1"},
+        {kShellDoInsertedPage, L"1 Sheet2"},
+        {kShellDoInsertingPage, L"1 Sheet2"},
+        {kShellDoInsertedPage, L"2 Sheet3"},
+        {kShellOnRowsChanged, L"0 0 100"},
+        {kShellOnColumnsChanged, L"0 0 50"},
+        {kShellOnRowsChanged, L"1 0 100"},
+        {kShellOnColumnsChanged, L"1 0 50"},
+        {kShellOnRowsChanged, L"2 0 100"},
+        {kShellOnColumnsChanged, L"2 0 50"},
+    };
+    EXPECT_EQ(Events(), expected);
+    for (LONG page = 0; page < 3; ++page)
+        EXPECT_EQ(Grid(page), kDefaultGrid) << page;
+    ExpectEveryPageConsistent("start");
+}
+
+TEST_F(Pages, ReCreatingTheWindowKeepsThePagesAndInsertsNoneAgain)
+{
+    Start();
+    ASSERT_TRUE(Bool(kDoSetActivePageIndex, {L(1)}));
+    ASSERT_TRUE(Bool(kDoSetPageCellText, {L(1), L(3), L(4), S(L"保留")}));
+    EXPECT_EQ(Long(kDoSetWindowBorderStyle, {Variant::Short(3)}), 1);
+    EXPECT_TRUE(GetWindowLongPtrW(container.ControlWindow(), GWL_EXSTYLE) & WS_EX_STATICEDGE);
+    EXPECT_EQ(Events(), (std::vector<Seen>{{kShellOnCreate, L""}}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Sheet1", "Sheet2", "Sheet3"}));
+    EXPECT_EQ(Long(kDoGetActivePageIndex), 1);
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(1), L(3), L(4)}), L"保留");
+    for (int id = -5; id <= -1; ++id)
+        EXPECT_TRUE(GetDlgItem(container.ControlWindow(), id)) << "child " << id << " in the new window";
+}
+
+// DoSetInitializePageCounts called from the ShellOnCreate handler decides the first pages.
+TEST_F(Pages, InitialPagesFollowTheSettingsMadeInTheCreateHandler)
+{
+    struct Case
+    {
+        bool defaults;
+        LONG count;
+        const wchar_t* titles[3];
+        std::vector<std::string> expected;
+    } cases[] = {
+        {false, 2, {L"", L"第二页", L""}, {"Sheet1", "第二页"}},
+        {false, 3, {L"甲", L"", L"丙"}, {"甲", "Sheet2", "丙"}},
+        {false, 1, {L"", L"", L""}, {"Sheet1"}},
+        {false, 0, {L"甲", L"乙", L"丙"}, {}},
+        {false, 4, {L"甲", L"乙", L"丙"}, {}},
+        {false, -1, {L"甲", L"乙", L"丙"}, {}},
+        {true, 2, {L"甲", L"乙", L"丙"}, {"Sheet1", "Sheet2", "Sheet3"}},
+    };
+    for (const Case& c : cases) {
+        TestContainer host;
+        CNorvakCtrl* ctrl = new CNorvakCtrl;
+        ASSERT_EQ(host.Create(static_cast<IOleObject*>(ctrl)), S_OK);
+        host.onEvent = [&](const RecordedEvent& event) {
+            if (event.dispid == kShellOnCreate)
+                host.Call(kDoSetInitializePageCounts,
+                          {B(c.defaults), L(c.count), S(c.titles[0]), S(c.titles[1]), S(c.titles[2])});
+        };
+        ASSERT_EQ(host.Activate(), S_OK);
+        std::vector<std::string> titles;
+        for (int page = 0; page < ctrl->DoGetPageCounts(); ++page) {
+            titles.push_back(ctrl->GetPage(page)->m_strTitle.GetString());
+            EXPECT_EQ((std::vector<LONG>{ctrl->GetRowCount(page), ctrl->GetFixedRowCount(page),
+                                         ctrl->GetColumnCount(page), ctrl->GetFixedColumnCount(page)}),
+                      kDefaultGrid)
+                << c.count << " page " << page;
+        }
+        EXPECT_EQ(titles, c.expected) << c.count;
+        EXPECT_EQ(ctrl->DoGetActivePageIndex(), LONG(c.expected.size()) - 1) << c.count;
+    }
+}
+
+TEST_F(Pages, InsertingAPageAnnouncesItBeforeAndAfterAndMakesItActive)
+{
+    Start();
+    LONG countInInserting = -1, activeInInserted = -1, countInInserted = -1;
+    container.onEvent = [&](const RecordedEvent& event) {
+        if (event.dispid == kShellDoInsertingPage)
+            countInInserting = control->DoGetPageCounts();
+        if (event.dispid == kShellDoInsertedPage) {
+            activeInInserted = control->DoGetActivePageIndex();
+            countInInserted = control->DoGetPageCounts();
+        }
+    };
+    EXPECT_EQ(Long(kDoInsertPage, {S(L"新页")}), 3);
+    EXPECT_EQ(Events(),
+              (std::vector<Seen>{{kShellDoInsertingPage, L"2 Sheet3"}, {kShellDoInsertedPage, L"3 新页"}}));
+    EXPECT_EQ(countInInserting, 3) << "the page does not exist yet";
+    EXPECT_EQ(countInInserted, 4);
+    EXPECT_EQ(activeInInserted, 3) << "the page is complete and active";
+    EXPECT_EQ(Grid(3), (std::vector<LONG>{0, 0, 0, 0}));
+
+    container.events.clear();
+    EXPECT_EQ(Long(kDoInsertPage, {S(L"")}), 4);
+    EXPECT_EQ(Titles().back(), "         ") << "an empty title becomes nine spaces";
+    EXPECT_EQ(Events().back(), (Seen{kShellDoInsertedPage, L"4 " + std::wstring(9, L' ')}));
+    ExpectEveryPageConsistent("insert");
+}
+
+TEST_F(Pages, DeletingPagesRenumbersTheRestAndKeepsAValidActivePage)
+{
+    struct Case
+    {
+        LONG active; // made active first
+        LONG deleted;
+        bool ok;
+        std::vector<std::string> titles;
+        LONG activeAfter;
+    } cases[] = {
+        {2, -1, true, {"Sheet1", "Sheet2"}, 1}, {2, 1, true, {"Sheet1", "Sheet3"}, 1},
+        {0, 0, true, {"Sheet2", "Sheet3"}, 0},  {1, 1, true, {"Sheet1", "Sheet3"}, 1},
+        {1, 0, true, {"Sheet2", "Sheet3"}, 0},  {1, 3, false, {"Sheet1", "Sheet2", "Sheet3"}, 1},
+        {1, -2, true, {"Sheet1", "Sheet3"}, 1},
+    };
+    for (const Case& c : cases) {
+        TestContainer host;
+        CNorvakCtrl* ctrl = new CNorvakCtrl;
+        ASSERT_EQ(host.Create(static_cast<IOleObject*>(ctrl)), S_OK);
+        ASSERT_EQ(host.Activate(), S_OK);
+        ctrl->DoSetPageCellText(2, 1, 1, "第三页");
+        ASSERT_TRUE(ctrl->DoSetActivePageIndex(c.active));
+        host.events.clear();
+        Variant result;
+        ASSERT_EQ(host.Call(kDoDeletePage, {L(c.deleted)}, &result), S_OK);
+        EXPECT_EQ((*result).boolVal != VARIANT_FALSE, c.ok) << c.deleted;
+        std::vector<std::string> titles;
+        for (int page = 0; page < ctrl->DoGetPageCounts(); ++page) {
+            titles.push_back(ctrl->GetPage(page)->m_strTitle.GetString());
+            ASSERT_NE(ctrl->GetPageCells(page), nullptr);
+            EXPECT_EQ(CheckPageConsistency(*ctrl->GetPage(page), *ctrl->GetPageCells(page)), "");
+            if (titles.back() == "Sheet3") {
+                EXPECT_EQ(ctrl->DoGetPageCellText(page, 1, 1), CString("第三页"))
+                    << "cells follow their page";
+            }
+        }
+        EXPECT_EQ(titles, c.titles) << c.active << " " << c.deleted;
+        EXPECT_EQ(ctrl->DoGetActivePageIndex(), c.activeAfter) << c.active << " " << c.deleted;
+        EXPECT_TRUE(host.events.empty()) << "deletion fires nothing";
+    }
+}
+
+TEST_F(Pages, DeletingTheOnlyPageLeavesNoActivePage)
+{
+    Start();
+    ASSERT_TRUE(Bool(kDoDeletePage, {L(0)}));
+    ASSERT_TRUE(Bool(kDoDeletePage, {L(0)}));
+    ASSERT_TRUE(Bool(kDoDeletePage, {L(-1)}));
+    EXPECT_EQ(Long(kDoGetPageCounts), 0);
+    EXPECT_EQ(Long(kDoGetActivePageIndex), -1);
+    EXPECT_FALSE(Bool(kDoDeletePage, {L(-1)}));
+    EXPECT_EQ(Long(kDoGetPageRows, {L(-1), L(2)}), -1);
+    EXPECT_EQ(Long(kDoInsertPage, {S(L"又一页")}), 0);
+    EXPECT_EQ(Long(kDoGetActivePageIndex), 0);
+}
+
+// Each method by DISPID with a bad page, row, column, position or count: its failure value.
+TEST_F(Pages, BadArgumentsGiveTheFailureValueAndChangeNothing)
+{
+    Start();
+    struct Case
+    {
+        DISPID dispid;
+        std::vector<Variant> args;
+        LONG expected; // BOOL results as 0 or 1
+    } cases[] = {
+        {kDoSetActivePageIndex, {L(-1)}, 0},
+        {kDoSetActivePageIndex, {L(3)}, 0},
+        {kDoSetPageRowCounts, {L(3), L(10), L(1)}, 0},
+        {kDoSetPageRowCounts, {L(0), L(5), L(6)}, 0},
+        {kDoSetPageRowCounts, {L(0), L(-1), L(-2)}, 0},
+        {kDoSetPageRowCounts, {L(0), L(5), L(-1)}, 0},
+        {kDoSetPageRowCounts, {L(0), L(0x7FFFFFFF), L(1)}, 0},
+        {kDoSetPageColumnCounts, {L(0), L(2), L(3)}, 0},
+        {kDoSetPageColumnCounts, {L(0), L(-5), L(-6)}, 0},
+        {kDoSetPageColumnCounts, {L(0), L(0x7FFFFFFF), L(1)}, 0},
+        {kDoInsertPageRow, {L(3), L(0)}, -1},
+        {kDoInsertPageColumn, {L(9), L(0), Variant::Short(1), S(L"x")}, -1},
+        {kDoRemovePageRow, {L(3), L(0)}, 0},
+        {kDoRemovePageColumn, {L(3), L(0)}, 0},
+        {kDoSetPageRowHeight, {L(3), L(1), L(30)}, 0},
+        {kDoSetPageRowHeight, {L(0), L(100), L(30)}, 0},
+        {kDoSetPageRowHeight, {L(0), L(1), L(-1)}, 0},
+        {kDoGetPageRowHeight, {L(0), L(100)}, -1},
+        {kDoGetPageRowHeight, {L(0), L(-2)}, -1},
+        {kDoGetPageRowHeight, {L(3), L(0)}, -1},
+        {kDoSetPageColumnWidth, {L(0), L(50), L(30)}, 0},
+        {kDoSetPageColumnWidth, {L(0), L(1), L(-3)}, 0},
+        {kDoGetPageColumnWidth, {L(0), L(50)}, -1},
+        {kDoGetPageColumnWidth, {L(3), L(0)}, -1},
+        {kDoSetPageContextMenuVisible, {L(3), B(false)}, 0},
+        {kDoSetPageContextMenuItemVisible, {L(0), L(24), B(false)}, 0},
+        {kDoSetPageContextMenuItemVisible, {L(0), L(-1), B(false)}, 0},
+        {kDoSetPageContextMenuItemVisible, {L(3), L(0), B(false)}, 0},
+        {kDoSetPageSortStyle, {L(3), L(1)}, 0},
+        {kDoGetPageSortStyle, {L(3)}, -1},
+        {kDoSetPageModify, {L(3), B(false)}, 0},
+        {kDoSetPageTextColor, {L(3), L(0xFF)}, 0},
+        {kDoSetPageTextBkColor, {L(3), L(0xFF)}, 0},
+        {kDoSetPageBkColor, {L(3), L(0xFF)}, 0},
+        {kDoGetPageColumns, {L(3), L(1)}, -1},
+        {kDoGetPageRows, {L(3), L(1)}, -1},
+        {kDoSetPageMouseCursor, {L(3), L(0)}, 0},
+        {kDoSetPageCellText, {L(0), L(100), L(0), S(L"x")}, 0},
+        {kDoSetPageCellText, {L(0), L(0), L(50), S(L"x")}, 0},
+        {kDoSetPageCellText, {L(0), L(-1), L(0), S(L"x")}, 0},
+        {kDoSetPageCellText, {L(3), L(0), L(0), S(L"x")}, 0},
+        {kDoSetPageCellTextFormat, {L(0), L(0), L(50), Variant::Short(3)}, 0},
+        {kDoSetPageCellTextFormat, {L(3), L(0), L(0), Variant::Short(3)}, 0},
+        {kDoGetPageCellTextFormat, {L(0), L(100), L(0)}, -1},
+        {kDoGetPageCellTextFormat, {L(3), L(0), L(0)}, -1},
+    };
+    for (const Case& c : cases) {
+        Variant result = Call(c.dispid, c.args);
+        const VARIANT& v = *result;
+        const LONG got = v.vt == VT_BOOL ? (v.boolVal ? 1 : 0) : v.vt == VT_I2 ? v.iVal : v.lVal;
+        EXPECT_EQ(got, c.expected) << "DISPID " << c.dispid;
+    }
+    for (LONG page = 0; page < 3; ++page)
+        EXPECT_EQ(Grid(page), kDefaultGrid);
+    EXPECT_EQ(Long(kDoGetPageRowHeight, {L(0), L(1)}), 20);
+    EXPECT_EQ(Long(kDoGetPageColumnWidth, {L(0), L(1)}), 70);
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(3), L(0), L(0)}), L"");
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(0), L(0), L(50)}), L"");
+    EXPECT_EQ(Long(kDoGetActivePageIndex), 2);
+    EXPECT_TRUE(container.events.empty());
+    ExpectEveryPageConsistent("bad arguments");
+}
+
+TEST_F(Pages, PageSettingsAreStoredOnTheirPage)
+{
+    Start();
+    EXPECT_TRUE(Bool(kDoSetPageSortStyle, {L(0), L(5)}));
+    EXPECT_EQ(Long(kDoGetPageSortStyle, {L(0)}), 1);
+    EXPECT_TRUE(Bool(kDoSetPageSortStyle, {L(-1), L(-5)}));
+    EXPECT_EQ(Long(kDoGetPageSortStyle, {L(2)}), 0);
+    EXPECT_TRUE(Bool(kDoSetPageModify, {L(1), B(false)}));
+    EXPECT_EQ(control->GetPage(1)->m_bEditable, 0);
+    EXPECT_TRUE(Bool(kDoSetPageContextMenuVisible, {L(-1), B(false)}));
+    EXPECT_EQ(control->GetPage(2)->m_bContextMenuVisible, 0);
+    EXPECT_TRUE(Bool(kDoSetPageContextMenuItemVisible, {L(0), L(23), B(false)}));
+
+    struct ColourCase
+    {
+        DISPID dispid;
+        COLORREF CNorvakPage::*colour;
+        int CNorvakPage::*flag;
+        OLE_COLOR given;
+        COLORREF stored;
+    } colours[] = {
+        {kDoSetPageTextColor, &CNorvakPage::m_crTextColor, &CNorvakPage::m_bTextColorSet, 0x00123456,
+         0x00123456},
+        {kDoSetPageTextBkColor, &CNorvakPage::m_crTextBkColor, &CNorvakPage::m_bTextBkColorSet,
+         0x80000000 | COLOR_BTNFACE, GetSysColor(COLOR_BTNFACE)},
+        {kDoSetPageBkColor, &CNorvakPage::m_crBkColor, &CNorvakPage::m_bBkColorSet, 0x80000000 | COLOR_WINDOW,
+         GetSysColor(COLOR_WINDOW)},
+    };
+    for (const ColourCase& c : colours) {
+        EXPECT_TRUE(Bool(c.dispid, {L(0), L(LONG(c.given))}));
+        EXPECT_EQ(control->GetPage(0)->*c.colour, c.stored) << c.dispid;
+        EXPECT_EQ(control->GetPage(0)->*c.flag, 1) << c.dispid;
+        EXPECT_EQ(control->GetPage(1)->*c.flag, 0) << c.dispid;
+    }
+
+    EXPECT_TRUE(Bool(kDoSetPageCellText, {L(0), L(99), L(49), S(L"末格 text")}));
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(0), L(99), L(49)}), L"末格 text");
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(1), L(99), L(49)}), L"");
+    EXPECT_TRUE(Bool(kDoSetPageCellTextFormat, {L(-1), L(4), L(7), Variant::Short(37)}));
+    EXPECT_EQ(Long(kDoGetPageCellTextFormat, {L(2), L(4), L(7)}), 37);
+    EXPECT_EQ(Long(kDoGetPageCellTextFormat, {L(2), L(5), L(7)}), 5);
+
+    HCURSOR cross = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));
+    EXPECT_TRUE(Bool(kDoSetPageMouseCursor, {L(1), L(LONG(reinterpret_cast<INT_PTR>(cross)))}));
+    EXPECT_TRUE(container.events.empty());
+}
+
+TEST_F(Pages, HeightsAndWidthsOneAtATimeOrEveryBodyRowAndColumn)
+{
+    Start();
+    EXPECT_TRUE(Bool(kDoSetPageRowHeight, {L(0), L(5), L(33)}));
+    EXPECT_EQ(Long(kDoGetPageRowHeight, {L(0), L(5)}), 33);
+    EXPECT_EQ(Long(kDoGetPageRowHeight, {L(0), L(6)}), 20);
+    EXPECT_TRUE(Bool(kDoSetPageColumnWidth, {L(0), L(2), L(0)})) << "a width of 0 is stored";
+    EXPECT_EQ(Long(kDoGetPageColumnWidth, {L(0), L(2)}), 0);
+
+    EXPECT_TRUE(Bool(kDoSetPageRowHeight, {L(1), L(-1), L(25)}));
+    EXPECT_TRUE(Bool(kDoSetPageColumnWidth, {L(1), L(-1), L(90)}));
+    EXPECT_EQ(control->GetPage(1)->m_rowHeights.front(), 20) << "the fixed row keeps its height";
+    EXPECT_EQ(control->GetPage(1)->m_colWidths.front(), 70) << "the fixed column keeps its width";
+    for (int row = 1; row < 100; ++row)
+        ASSERT_EQ(control->GetRowHeight(1, row), 25) << row;
+    for (int col = 1; col < 50; ++col)
+        ASSERT_EQ(control->GetColumnWidth(1, col), 90) << col;
+
+    control->GetPage(2)->m_bUniformRowHeight = 1;
+    EXPECT_TRUE(Bool(kDoSetPageRowHeight, {L(2), L(7), L(31)}));
+    EXPECT_EQ(Long(kDoGetPageRowHeight, {L(2), L(99)}), 31) << "the uniform flag sets every body row";
+    EXPECT_EQ(Long(kDoGetPageRowHeight, {L(2), L(0)}), 20);
+    ExpectEveryPageConsistent("sizes");
+}
+
+// Each operation in turn on the default pages: its result, the event it fires (if any) and a
+// consistent page afterwards.
+TEST_F(Pages, RowAndColumnOperationsFireTheirEventsWhenTheCountChanges)
+{
+    Start();
+    struct Case
+    {
+        DISPID dispid;
+        std::vector<Variant> args;
+        LONG expected;
+        std::vector<Seen> events;
+    } cases[] = {
+        {kDoInsertPageRow, {L(0), L(-5)}, 0, {{kShellOnRowsChanged, L"0 100 101"}}},
+        {kDoInsertPageRow, {L(-1), L(1000)}, 100, {{kShellOnRowsChanged, L"2 100 101"}}},
+        {kDoRemovePageRow, {L(0), L(500)}, 1, {{kShellOnRowsChanged, L"0 101 100"}}},
+        {kDoRemovePageRow, {L(-1), L(-3)}, 1, {{kShellOnRowsChanged, L"2 101 100"}}},
+        {kDoInsertPageColumn,
+         {L(0), L(2), Variant::Short(45), S(L"标题")},
+         2,
+         {{kShellOnColumnsChanged, L"0 50 51"}}},
+        {kDoInsertPageColumn,
+         {L(0), L(3), Variant::Short(40), S(L"")},
+         3,
+         {{kShellOnColumnsChanged, L"0 51 52"}}},
+        {kDoRemovePageColumn, {L(0), L(99)}, 1, {{kShellOnColumnsChanged, L"0 52 51"}}},
+        {kDoSetPageRowCounts, {L(0), L(100), L(1)}, 1, {}},
+        {kDoSetPageRowCounts, {L(1), L(10), L(2)}, 1, {{kShellOnRowsChanged, L"1 100 10"}}},
+        {kDoSetPageColumnCounts, {L(1), L(3), L(3)}, 1, {{kShellOnColumnsChanged, L"1 50 3"}}},
+        {kDoSetPageColumnCounts, {L(1), L(0), L(0)}, 1, {{kShellOnColumnsChanged, L"1 3 0"}}},
+        {kDoRemovePageColumn, {L(1), L(0)}, 0, {}},
+        {kDoInsertPageColumn,
+         {L(1), L(0), Variant::Short(2), S(L"")},
+         0,
+         {{kShellOnColumnsChanged, L"1 0 1"}}},
+        {kDoSetPageRowCounts, {L(1), L(0), L(0)}, 1, {{kShellOnRowsChanged, L"1 10 0"}}},
+        {kDoRemovePageRow, {L(1), L(0)}, 0, {}},
+        {kDoSetPageRowCounts, {L(1), L(100), L(1)}, 1, {{kShellOnRowsChanged, L"1 0 100"}}},
+    };
+    int step = 0;
+    for (const Case& c : cases) {
+        container.events.clear();
+        Variant result = Call(c.dispid, c.args);
+        const VARIANT& v = *result;
+        const LONG got = v.vt == VT_BOOL ? (v.boolVal ? 1 : 0) : v.lVal;
+        EXPECT_EQ(got, c.expected) << "step " << step;
+        EXPECT_EQ(Events(), c.events) << "step " << step;
+        ExpectEveryPageConsistent("step " + std::to_string(step));
+        ++step;
+    }
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(0), L(0), L(2)}), L"标题");
+    EXPECT_EQ(Long(kDoGetPageCellTextFormat, {L(0), L(7), L(2)}), 41) << "a format past 40 becomes 41";
+    EXPECT_EQ(Long(kDoGetPageCellTextFormat, {L(0), L(7), L(3)}), 40);
+    EXPECT_EQ(Long(kDoGetPageColumnWidth, {L(0), L(3)}), 70) << "no heading: 70 pixels";
+    EXPECT_GT(Long(kDoGetPageColumnWidth, {L(0), L(2)}), 0);
+    EXPECT_EQ(Long(kDoGetPageRows, {L(0), L(1)}), 99);
+}
+
+// A host that relabels its headers from ShellOnRowsChanged sees the grid complete.
+TEST_F(Pages, TheRowsChangedHandlerSeesTheNewGrid)
+{
+    Start();
+    LONG rowsSeen = -1;
+    std::wstring lastCell;
+    container.onEvent = [&](const RecordedEvent& event) {
+        if (event.dispid != kShellOnRowsChanged)
+            return;
+        rowsSeen = Long(kDoGetPageRows, {L(0), L(2)});
+        Bool(kDoSetPageCellText, {L(0), L(rowsSeen - 1), L(0), S(L"尾")});
+        lastCell = Text(kDoGetPageCellText, {L(0), L(rowsSeen - 1), L(0)});
+    };
+    EXPECT_EQ(Long(kDoInsertPageRow, {L(0), L(100)}), 100);
+    EXPECT_EQ(rowsSeen, 101);
+    EXPECT_EQ(lastCell, L"尾");
+    ExpectEveryPageConsistent("handler");
+}
+
+class Layout : public Pages
+{
+protected:
+    HWND Child(int id) const { return GetDlgItem(container.ControlWindow(), id); }
+    CRect ChildRect(int id) const
+    {
+        CRect rect;
+        GetWindowRect(Child(id), &rect);
+        MapWindowPoints(HWND_DESKTOP, container.ControlWindow(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    int VertRange() const
+    {
+        SCROLLINFO info{sizeof(info), SIF_RANGE, 0, 0, 0, 0, 0};
+        GetScrollInfo(Child(-5), SB_CTL, &info);
+        return info.nMax;
+    }
+    CRect Client() const
+    {
+        CRect client;
+        GetClientRect(container.ControlWindow(), &client);
+        return client;
+    }
+};
+
+TEST_F(Layout, TheVerticalRangeIsTheRowOverhangPlusForty)
+{
+    Start();
+    const int height = Client().Height();
+    ASSERT_TRUE(Bool(kDoSetPageColumnCounts, {L(-1), L(1), L(0)}));
+    ASSERT_TRUE(Bool(kDoSetPageRowCounts, {L(-1), L(1), L(0)}));
+    struct Case
+    {
+        int rowHeight;
+        int range;
+    } cases[] = {
+        {height - 40, 0}, {height - 20, 0}, {height - 19, 21}, {height, 40}, {height + 10, 50},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(Bool(kDoSetPageRowHeight, {L(-1), L(0), L(c.rowHeight)}));
+        EXPECT_EQ(control->GetPage(-1)->m_nVertRange, c.range) << c.rowHeight;
+        EXPECT_EQ(VertRange(), c.range) << c.rowHeight;
+        EXPECT_EQ(ChildRect(-5).IsRectEmpty(), c.range < 1) << c.rowHeight;
+    }
+}
+
+TEST_F(Layout, TheBottomBandAndTheScrollBarsShareTheEdges)
+{
+    Start();
+    const CRect client = Client();
+    const int bar = GetSystemMetrics(SM_CXHSCROLL);
+    // The default page is taller and wider than the control: both bars are shown.
+    EXPECT_GT(control->GetPage(-1)->m_nHorzRange, 0);
+    EXPECT_EQ(ChildRect(-2), CRect(0, client.bottom - 19, 68, client.bottom)) << "four arrow buttons";
+    EXPECT_EQ(ChildRect(-3).right, client.right - bar);
+    EXPECT_EQ(ChildRect(-3).top, client.bottom - 18);
+    const CRect split = ChildRect(-4);
+    EXPECT_EQ(split.Width(), 5);
+    EXPECT_EQ(split.left, std::max(LONG(client.right - bar - 300), LONG(68)));
+    EXPECT_EQ(ChildRect(-1), CRect(68, client.bottom - 19, split.left, client.bottom));
+    EXPECT_EQ(ChildRect(-5), CRect(client.right - bar, 0, client.right, client.bottom - bar - 2));
+
+    // Narrow columns: no horizontal range, and the vertical bar reaches the bottom.
+    ASSERT_TRUE(Bool(kDoSetPageColumnCounts, {L(-1), L(2), L(1)}));
+    EXPECT_EQ(control->GetPage(-1)->m_nHorzRange, 0);
+    EXPECT_TRUE(ChildRect(-3).IsRectEmpty());
+    EXPECT_EQ(ChildRect(-5), CRect(client.right - bar, 0, client.right, client.bottom));
+}
+
+TEST_F(Layout, ScrollCodesMoveThePageWithinItsRange)
+{
+    Start();
+    CNorvakPage* page = control->GetPage(-1);
+    const int range = page->m_nVertRange;
+    ASSERT_GT(range, 100);
+    HWND bar = Child(-5);
+    struct Case
+    {
+        int code;
+        int from;
+        int expected;
+    } cases[] = {
+        {SB_BOTTOM, 0, range},
+        {SB_TOP, 50, 0},
+        {SB_PAGEUP, 10, 0},
+        {SB_PAGEUP, 45, 25},
+        {SB_PAGEDOWN, range - 5, range},
+        {SB_LINEDOWN, 0, 20},
+        {SB_LINEDOWN, range - 3, range},
+        {SB_LINEUP, 0, 0},
+        {SB_LINEUP, 45, 20},
+        {SB_THUMBPOSITION, 45, 45},
+        {SB_ENDSCROLL, 45, 45},
+    };
+    for (const Case& c : cases) {
+        page->m_nVertPos = c.from;
+        SendMessageW(container.ControlWindow(), WM_VSCROLL, MAKEWPARAM(c.code, 0), LPARAM(bar));
+        EXPECT_EQ(page->m_nVertPos, c.expected) << "code " << c.code << " from " << c.from;
+    }
+}
+
+} // namespace
