@@ -27,6 +27,11 @@ BOOL UnCombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col
 BOOL CombineCellRange(CNorvakPage& page, CNorvakPageCells& cells, int minRow, int maxRow, int minCol,
                       int maxCol, CCellGeometry& geometry, ICellRepaint& repaint);
 
+// Takes apart the merge that starts at the cell, as the automation interface asks, and empties
+// the texts that its covered cells kept hidden; the origin keeps its text. FALSE when no merge
+// starts at the cell.
+BOOL UnCombineCellRange(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, ICellRepaint& repaint);
+
 // For body merges that straddle the last locked column or row: the joining flags along the
 // boundary and the client rectangle of the shown part.
 void AdjustMergesToLockedArea(CNorvakPage& page, CNorvakPageCells& cells, CCellGeometry& geometry);
