@@ -10,6 +10,7 @@
 #include <commdlg.h>
 #include <olectl.h>
 
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -142,7 +143,8 @@ void CNorvakCtrl::DoSetInitializePageCounts(BOOL bDefault, long nPages, CString 
                                             CString lpszTitle2, CString lpszTitle3)
 {
     m_bCreateDefaultPages = bDefault;
-    m_nInitialPageCount = short(nPages);
+    // The count is kept short; a value beyond it is no count of pages at all.
+    m_nInitialPageCount = nPages >= SHRT_MIN && nPages <= SHRT_MAX ? short(nPages) : 0;
     m_InitialTitles[0] = lpszTitle1;
     m_InitialTitles[1] = lpszTitle2;
     m_InitialTitles[2] = lpszTitle3;

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -247,6 +248,7 @@ TEST_F(Pages, InitialPagesFollowTheSettingsMadeInTheCreateHandler)
         {false, 0, {L"甲", L"乙", L"丙"}, {}},
         {false, 4, {L"甲", L"乙", L"丙"}, {}},
         {false, -1, {L"甲", L"乙", L"丙"}, {}},
+        {false, 65537, {L"甲", L"乙", L"丙"}, {}},
         {true, 2, {L"甲", L"乙", L"丙"}, {"Sheet1", "Sheet2", "Sheet3"}},
     };
     for (const Case& c : cases) {
@@ -675,6 +677,94 @@ TEST_F(Layout, ScrollCodesMoveThePageWithinItsRange)
         SendMessageW(container.ControlWindow(), WM_VSCROLL, MAKEWPARAM(c.code, 0), LPARAM(bar));
         EXPECT_EQ(page->m_nVertPos, c.expected) << "code " << c.code << " from " << c.from;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A window that counts the clipboard notices that reach it.
+struct Viewer
+{
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        if (msg == WM_DRAWCLIPBOARD)
+            ++notices;
+        return DefWindowProcW(window, msg, wp, lp);
+    }
+    static inline int notices = 0;
+};
+
+void PumpFor(DWORD milliseconds)
+{
+    const DWORD end = GetTickCount() + milliseconds;
+    while (GetTickCount() < end) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(5);
+    }
+}
+
+bool WriteClipboardText(const char* text)
+{
+    if (!OpenClipboard(nullptr))
+        return false;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+    memcpy(GlobalLock(memory), text, strlen(text) + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    return CloseClipboard() != FALSE;
+}
+
+TEST_F(Pages, TheClipboardChainPassesNoticesOnAndIsLeftWithTheWindow)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &Viewer::Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"PagesTestViewer";
+    RegisterClassW(&wc);
+    HWND viewer =
+        CreateWindowW(L"PagesTestViewer", L"", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(viewer);
+    HWND before = SetClipboardViewer(viewer);
+    Start();
+    HWND control = container.ControlWindow();
+    EXPECT_EQ(GetClipboardViewer(), control) << "the control heads the chain";
+    PumpFor(100);
+    Viewer::notices = 0;
+    ASSERT_TRUE(WriteClipboardText("abc"));
+    PumpFor(300);
+    EXPECT_GE(Viewer::notices, 1) << "the notice went on to the next viewer";
+    container.Destroy();
+    EXPECT_EQ(GetClipboardViewer(), viewer) << "the control left the chain";
+    ChangeClipboardChain(viewer, before);
+    DestroyWindow(viewer);
+}
+
+TEST_F(Pages, NoticesToTheContainerCarryTheCellAndTheReply)
+{
+    EXPECT_EQ(control->SendMessageToParent(1, 2, -105), 0) << "no window yet";
+    Start();
+    static NMHDR header;
+    static int cell[2];
+    static WNDPROC previous;
+    previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(container.ParentWindow(), GWLP_WNDPROC));
+    auto proc = [](HWND window, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (msg != WM_NOTIFY)
+            return CallWindowProcW(previous, window, msg, wp, lp);
+        header = *reinterpret_cast<NMHDR*>(lp);
+        memcpy(cell, reinterpret_cast<char*>(lp) + sizeof(NMHDR), sizeof(cell));
+        return 77;
+    };
+    SetWindowLongPtrW(container.ParentWindow(), GWLP_WNDPROC, LONG_PTR(static_cast<WNDPROC>(proc)));
+    EXPECT_EQ(control->SendMessageToParent(3, 4, -106), 77);
+    SetWindowLongPtrW(container.ParentWindow(), GWLP_WNDPROC, LONG_PTR(previous));
+    EXPECT_EQ(header.hwndFrom, container.ControlWindow());
+    EXPECT_EQ(int(header.code), -106);
+    EXPECT_EQ(cell[0], 3);
+    EXPECT_EQ(cell[1], 4);
 }
 
 } // namespace
