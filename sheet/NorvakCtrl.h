@@ -17,6 +17,7 @@
 #include "sheet/DefaultTables.h"
 #include "sheet/NorvakPage.h"
 #include "sheet/NorvakPageCells.h"
+#include "sheet/PagePainter.h"
 
 #include <map>
 #include <memory>
@@ -193,6 +194,37 @@ public:
     // Pictures of the fill and texture pages are held by their subsystem; their file names here.
     CString m_strFillPictureFile;
     CString m_strTexturePictureFile;
+
+    // ---- painting ----
+    // OnDraw paints the active page off screen and copies it, leaving out the bottom bar; each
+    // layer below can be replaced by a derived control.
+    void OnDraw(CDC* pdc, const CRect& rcBounds, const CRect& rcInvalid) override;
+    virtual void DrawPage(CDC* pDC, const CRect& invalid);
+    virtual void DrawCellArea(CPaneDescriptor& pane);
+    virtual int DrawCellBlock(CDC* pDC, const CCellRect& selected, BYTE headerStyle, int fixedRows, int fixedCols,
+                              int firstRow, int endRow, int firstCol, int endCol, int topY, int leftX, int clipTop,
+                              int clipBottom);
+    virtual BOOL DrawFixedCell(CDC* pDC, const CCellRect& selected, BYTE headerStyle, int fixedRows,
+                               int fixedCols, int row, int col, CRect rect);
+    virtual BOOL DrawCell(CDC* pDC, int row, int col, CRect rect);
+    virtual void CreateLinePen(const CNorvakCell& cell, CPen& pen, BOOL bottom);
+    virtual CSize GetCellExtent(int row, int col, CDC* pDC);
+    // The page's charts, drawn by the chart subsystem.
+    virtual void DrawPageCharts(CDC* pDC);
+    // What the page shows over its cells: 1 the selection frame, 2 the range frame, 3 nothing.
+    int m_nTargetMode = kTargetSelection;
+    CCellRect m_rangeFrame;
+    BOOL m_bRangeDoubleLine = FALSE;
+    CRgn m_dragRegion; // drag feedback; no region when no drag is under way
+    CRect m_rcRangeFrame;
+    CRect m_rcRangeHandles[8];
+
+private:
+    class CControlPagePainter;
+    CPagePainter* m_pPainter = nullptr; // the painter of the paint under way
+    CSize m_paintSize;                  // the bounds of the paint under way
+    CPaintView GetPaintView(const CRect& client) const;
+    template <class Step> auto WithPainter(Step step);
 
 protected:
     bool PreCreateWindow(CREATESTRUCTW& cs) override;

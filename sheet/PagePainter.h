@@ -113,6 +113,8 @@ public:
                                int fixedCols, int row, int col, CRect rect);
     virtual BOOL DrawCell(CDC* pDC, int row, int col, CRect rect);
     virtual void CreateLinePen(const CNorvakCell& cell, CPen& pen, BOOL bottom);
+    // The pen of the pen maker for the cell's bottom (or right-hand) line style, width and colour.
+    static void MakeLinePen(const CNorvakCell& cell, CPen& pen, BOOL bottom);
     virtual CSize GetCellExtent(int row, int col, CDC* pDC);
     virtual int DrawCellPicture(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell);
     virtual int DrawCellIcon(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell);

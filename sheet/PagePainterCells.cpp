@@ -211,6 +211,11 @@ void CPagePainter::DrawFixedCellEdges(CDC* pDC, const CRect& rect, BYTE headerSt
 
 void CPagePainter::CreateLinePen(const CNorvakCell& cell, CPen& pen, BOOL bottom)
 {
+    MakeLinePen(cell, pen, bottom);
+}
+
+void CPagePainter::MakeLinePen(const CNorvakCell& cell, CPen& pen, BOOL bottom)
+{
     BYTE style = bottom ? cell.GetHorLineStyle() : cell.GetVerLineStyle();
     BYTE width = bottom ? cell.GetHorLineWidth() : cell.GetVerLineWidth();
     COLORREF colour = bottom ? cell.GetHorLineColor() : cell.GetVerLineColor();

@@ -1,0 +1,187 @@
+#include "sheet/NorvakCtrl.h"
+
+// Routes every step of the page painter through the control's overridable operations.
+class CNorvakCtrl::CControlPagePainter final : public CPagePainter
+{
+public:
+    CControlPagePainter(CNorvakCtrl& control, const CNorvakPage& page, const CNorvakPageCells& cells,
+                        const CPaintView& view)
+        : CPagePainter(page, cells, view), m_control(control)
+    {
+    }
+
+    void DrawCellArea(CPaneDescriptor& pane) override { m_control.DrawCellArea(pane); }
+    int DrawCellBlock(CDC* pDC, const CCellRect& selected, BYTE headerStyle, int fixedRows, int fixedCols,
+                      int firstRow, int endRow, int firstCol, int endCol, int topY, int leftX, int clipTop,
+                      int clipBottom) override
+    {
+        return m_control.DrawCellBlock(pDC, selected, headerStyle, fixedRows, fixedCols, firstRow, endRow,
+                                       firstCol, endCol, topY, leftX, clipTop, clipBottom);
+    }
+    BOOL DrawFixedCell(CDC* pDC, const CCellRect& selected, BYTE headerStyle, int fixedRows, int fixedCols,
+                       int row, int col, CRect rect) override
+    {
+        return m_control.DrawFixedCell(pDC, selected, headerStyle, fixedRows, fixedCols, row, col, rect);
+    }
+    BOOL DrawCell(CDC* pDC, int row, int col, CRect rect) override
+    {
+        return m_control.DrawCell(pDC, row, col, rect);
+    }
+    void CreateLinePen(const CNorvakCell& cell, CPen& pen, BOOL bottom) override
+    {
+        m_control.CreateLinePen(cell, pen, bottom);
+    }
+    CSize GetCellExtent(int row, int col, CDC* pDC) override
+    {
+        return m_control.GetCellExtent(row, col, pDC);
+    }
+    void DrawPageCharts(CDC* pDC) override { m_control.DrawPageCharts(pDC); }
+
+private:
+    CNorvakCtrl& m_control;
+};
+
+CPaintView CNorvakCtrl::GetPaintView(const CRect& client) const
+{
+    CPaintView view;
+    view.client = client;
+    view.nTargetMode = m_nTargetMode;
+    view.rangeFrame = m_rangeFrame;
+    view.bRangeDoubleLine = m_bRangeDoubleLine;
+    view.hDragRegion = m_dragRegion;
+    return view;
+}
+
+// Runs a step on the painter of the paint under way, or on one made for the active page; a
+// control without an active page draws nothing and the step's default result stands.
+template <class Step> auto CNorvakCtrl::WithPainter(Step step)
+{
+    using Result = decltype(step(*m_pPainter));
+    if (m_pPainter)
+        return step(*m_pPainter);
+    const CNorvakPage* page = GetPage(-1);
+    const CNorvakPageCells* cells = GetPageCells(-1);
+    if (!page || !cells)
+        return Result();
+    CControlPagePainter painter(*this, *page, *cells, GetPaintView(m_hWnd ? GetClientRect() : CRect()));
+    return step(painter);
+}
+
+void CNorvakCtrl::OnDraw(CDC* pdc, const CRect& rcBounds, const CRect& rcInvalid)
+{
+    const CNorvakPage* page = GetPage(-1);
+    if (!page) {
+        pdc->FillSolidRect(rcBounds, RGB(255, 255, 255));
+        return;
+    }
+    if (rcInvalid == CRect(0, 0, 0, 0))
+        return;
+    CRect target = rcBounds;
+    target.bottom -= m_nScrollRowHeight;
+    const bool vertBarShown = page->m_nVertRange > 0;
+    if (vertBarShown)
+        target.right -= ::GetSystemMetrics(SM_CXHSCROLL) - 1;
+    CRect dirty;
+    if (dirty.IntersectRect(target, rcInvalid)) {
+        CRect client(0, 0, rcBounds.Width(), rcBounds.Height());
+        CRect clientDirty = dirty;
+        clientDirty.OffsetRect(-rcBounds.left, -rcBounds.top);
+        CDC memory;
+        CBitmap bitmap;
+        m_paintSize = client.Size();
+        if (memory.CreateCompatibleDC(pdc) &&
+            bitmap.CreateCompatibleBitmap(*pdc, client.Width(), client.Height())) {
+            CSelectObject select(memory, bitmap);
+            DrawPage(&memory, clientDirty);
+            pdc->BitBlt(dirty.left, dirty.top, dirty.Width(), dirty.Height(), memory, clientDirty.left,
+                        clientDirty.top, SRCCOPY);
+        } else {
+            // A DC that has no compatible memory DC (a metafile) gets the page drawn straight in.
+            CSaveDC saved(*pdc);
+            CPoint origin = pdc->GetViewportOrg();
+            pdc->SetViewportOrg(origin.x + rcBounds.left, origin.y + rcBounds.top);
+            pdc->IntersectClipRect(clientDirty);
+            DrawPage(pdc, clientDirty);
+        }
+        m_paintSize = CSize(0, 0);
+    }
+    // On the window the tab strip and the scroll bars paint these bands themselves; a container
+    // drawing the control elsewhere gets them plain, so nothing in the bounds is left undrawn.
+    if (::WindowFromDC(*pdc) != m_hWnd || !m_hWnd) {
+        COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+        pdc->FillSolidRect(CRect(rcBounds.left, target.bottom, rcBounds.right, rcBounds.bottom), face);
+        pdc->FillSolidRect(CRect(target.right, rcBounds.top, rcBounds.right, target.bottom), face);
+    }
+    if (vertBarShown) {
+        CRect grip(rcBounds.right - ::GetSystemMetrics(SM_CXHSCROLL) - 1,
+                   rcBounds.bottom - ::GetSystemMetrics(SM_CYVSCROLL) - 2, rcBounds.right, rcBounds.bottom);
+        ::DrawFrameControl(*pdc, &grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
+    }
+}
+
+void CNorvakCtrl::DrawPage(CDC* pDC, const CRect& invalid)
+{
+    const CNorvakPage* page = GetPage(-1);
+    const CNorvakPageCells* cells = GetPageCells(-1);
+    if (!page || !cells || invalid.IsRectEmpty())
+        return;
+    // The bounds of the paint under way, else the window's client area.
+    CRect client(CPoint(0, 0), m_paintSize);
+    if (client.IsRectEmpty() && m_hWnd)
+        client = GetClientRect();
+    CControlPagePainter painter(*this, *page, *cells, GetPaintView(client));
+    m_pPainter = &painter;
+    painter.CPagePainter::DrawPage(pDC, invalid);
+    m_pPainter = nullptr;
+    const CSelectionFrameState& frame = painter.GetSelectionFrame();
+    m_rcSelectionFrame = frame.rect;
+    m_bTopEdgeShown = BYTE(frame.bTopVisible);
+    m_bLeftEdgeShown = BYTE(frame.bLeftVisible);
+    m_rcRangeFrame = painter.GetRangeFrameRect();
+    for (int i = 0; i < 8; ++i)
+        m_rcRangeHandles[i] = painter.GetRangeHandleRects()[i];
+}
+
+void CNorvakCtrl::DrawCellArea(CPaneDescriptor& pane)
+{
+    WithPainter([&](CPagePainter& painter) { painter.CPagePainter::DrawCellArea(pane); });
+}
+
+int CNorvakCtrl::DrawCellBlock(CDC* pDC, const CCellRect& selected, BYTE headerStyle, int fixedRows,
+                               int fixedCols, int firstRow, int endRow, int firstCol, int endCol, int topY,
+                               int leftX, int clipTop, int clipBottom)
+{
+    return WithPainter([&](CPagePainter& painter) {
+        return painter.CPagePainter::DrawCellBlock(pDC, selected, headerStyle, fixedRows, fixedCols, firstRow,
+                                                   endRow, firstCol, endCol, topY, leftX, clipTop,
+                                                   clipBottom);
+    });
+}
+
+BOOL CNorvakCtrl::DrawFixedCell(CDC* pDC, const CCellRect& selected, BYTE headerStyle, int fixedRows,
+                                int fixedCols, int row, int col, CRect rect)
+{
+    return WithPainter([&](CPagePainter& painter) {
+        return painter.CPagePainter::DrawFixedCell(pDC, selected, headerStyle, fixedRows, fixedCols, row, col,
+                                                   rect);
+    });
+}
+
+BOOL CNorvakCtrl::DrawCell(CDC* pDC, int row, int col, CRect rect)
+{
+    return WithPainter(
+        [&](CPagePainter& painter) { return painter.CPagePainter::DrawCell(pDC, row, col, rect); });
+}
+
+void CNorvakCtrl::CreateLinePen(const CNorvakCell& cell, CPen& pen, BOOL bottom)
+{
+    CPagePainter::MakeLinePen(cell, pen, bottom);
+}
+
+CSize CNorvakCtrl::GetCellExtent(int row, int col, CDC* pDC)
+{
+    return WithPainter(
+        [&](CPagePainter& painter) { return painter.CPagePainter::GetCellExtent(row, col, pDC); });
+}
+
+void CNorvakCtrl::DrawPageCharts(CDC*) {}

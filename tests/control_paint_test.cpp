@@ -1,0 +1,132 @@
+// The control paints its active page through IViewObject2::Draw into whatever DC the container
+// gives: white with no page, the page's cells without the bottom bar, the hidden and closed page
+// texts, and a derived control replacing one painting step.
+
+#include "sheet/NorvakCtrl.h"
+#include "tests/support/TestContainer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <memory>
+
+namespace {
+
+class Environment : public ::testing::Environment
+{
+public:
+    void SetUp() override { ASSERT_EQ(OleInitialize(nullptr), S_OK); }
+    void TearDown() override { OleUninitialize(); }
+};
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
+
+constexpr int kWidth = 400;
+constexpr int kHeight = 300;
+constexpr DWORD kUnpainted = 0x123456;
+constexpr DWORD kMagenta = 0xFF00FF;
+
+// Every body cell filled magenta: a derived control's own cell step.
+class MagentaCellCtrl : public CNorvakCtrl
+{
+public:
+    BOOL DrawCell(CDC* pDC, int, int, CRect rect) override
+    {
+        pDC->FillSolidRect(rect, RGB(255, 0, 255));
+        return TRUE;
+    }
+};
+
+class ControlPaint : public ::testing::Test
+{
+protected:
+    void Start(CNorvakCtrl* made = nullptr)
+    {
+        control = made ? made : new CNorvakCtrl;
+        ASSERT_EQ(container.Create(static_cast<IOleObject*>(control)), S_OK);
+        ASSERT_EQ(container.Activate(), S_OK);
+        ASSERT_NE(control->GetPage(-1), nullptr);
+    }
+    void Draw()
+    {
+        HRESULT hr = E_FAIL;
+        pixels = container.DrawToMemory(kWidth, kHeight, kUnpainted, &hr);
+        ASSERT_EQ(hr, S_OK);
+    }
+    DWORD At(int x, int y) const { return pixels[size_t(y * kWidth + x)]; }
+    int CountOf(DWORD colour, const RECT& r) const
+    {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                n += At(x, y) == colour;
+        return n;
+    }
+    // Left (top) pixel of a column (row) with nothing scrolled.
+    int X(int col) const
+    {
+        const auto& widths = control->GetPage(-1)->m_colWidths;
+        return std::accumulate(widths.begin(), widths.begin() + col, 0);
+    }
+    int Y(int row) const
+    {
+        const auto& heights = control->GetPage(-1)->m_rowHeights;
+        return std::accumulate(heights.begin(), heights.begin() + row, 0);
+    }
+
+    TestContainer container;
+    CNorvakCtrl* control = nullptr;
+    std::vector<DWORD> pixels;
+};
+
+} // namespace
+
+TEST_F(ControlPaint, NoActivePagePaintsTheWholeAreaWhite)
+{
+    Start();
+    while (control->DoGetPageCounts() > 0)
+        ASSERT_TRUE(control->DoDeletePage(0));
+    Draw();
+    EXPECT_EQ(CountOf(0xFFFFFF, CRect(0, 0, kWidth, kHeight)), kWidth * kHeight);
+}
+
+TEST_F(ControlPaint, ActivePageIsPaintedAboveTheBottomBar)
+{
+    Start();
+    ASSERT_TRUE(control->DoSetPageCellText(-1, 1, 1, "合计"));
+    control->GetPageCell(-1, 2, 2)->EditFont().crBackground = RGB(0, 200, 0);
+    Draw();
+    int gridX = X(2) - 1;
+    EXPECT_EQ(At(gridX, Y(1) + 10), kDefaultLineColor);
+    EXPECT_EQ(At(X(2) + 10, Y(2) + 10), 0x00C800u);
+    CRect textCell(X(1), Y(1), X(2) - 1, Y(2) - 1);
+    EXPECT_GT(textCell.Width() * textCell.Height() - CountOf(0xFFFFFF, textCell), 10); // the text's ink
+    // The bottom bar belongs to the child windows: drawn plain here, without cells.
+    int bar = kHeight - 18;
+    DWORD face = ::GetSysColor(COLOR_BTNFACE);
+    face = (face & 0xFF) << 16 | (face & 0xFF00) | (face >> 16 & 0xFF);
+    EXPECT_EQ(CountOf(face, CRect(0, bar, kWidth / 2, kHeight)), (kWidth / 2) * 18);
+    EXPECT_EQ(CountOf(kUnpainted, CRect(0, 0, kWidth, kHeight)), 0);
+}
+
+TEST_F(ControlPaint, HiddenAndClosedPagesShowTheirTextOnly)
+{
+    Start();
+    for (bool closed : {false, true}) {
+        CNorvakPage* page = control->GetPage(-1);
+        page->m_bContentVisible = closed ? 1 : 0;
+        page->m_bOpened = closed ? 0 : 1;
+        Draw();
+        EXPECT_EQ(CountOf(kDefaultLineColor, CRect(0, 0, kWidth, kHeight - 18)), 0) << closed;
+        EXPECT_GT(CountOf(0, CRect(kWidth / 4, 0, kWidth * 3 / 4, kHeight - 18)), 100) << closed;
+    }
+}
+
+TEST_F(ControlPaint, DerivedControlReplacesTheCellStep)
+{
+    Start(new MagentaCellCtrl);
+    Draw();
+    EXPECT_EQ(At(X(1) + 10, Y(1) + 10), kMagenta);
+    EXPECT_EQ(At(X(3) + 10, Y(4) + 10), kMagenta);
+    EXPECT_NE(At(5, Y(2) + 5), kMagenta); // header cells keep their own step
+}
