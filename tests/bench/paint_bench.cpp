@@ -1,0 +1,110 @@
+// Time of one full paint of the same visible area (1000 x 700 pixels) on a page of 100 x 50 and
+// on a page of 100,000 x 50 cells, both with texts, merges and coloured borders, and their ratio.
+// Prints, asserts nothing.
+
+#include "sheet/PagePainter.h"
+#include "sheet/RowColumnOps.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 700;
+constexpr int kRuns = 20;
+
+struct BenchPage
+{
+    CNorvakPage page{0, "Sheet1", 0};
+    CNorvakPageCells cells{0};
+    CDefaultCellFactory factory{page, cells};
+
+    explicit BenchPage(int rows)
+    {
+        SetColumnCount(page, cells, 50, factory);
+        SetRowCount(page, cells, rows, factory);
+        SetFixedRowCount(page, cells, 1, factory);
+        SetFixedColumnCount(page, cells, 1, factory);
+        page.m_nLockedRows = 2;
+        page.m_nLockedCols = 1;
+        for (int row = 1; row < 60 && row < rows; ++row)
+            for (int col = 1; col < 20; ++col) {
+                CNorvakCell& cell = *cells.GetCell(row, col);
+                cell.SetText(std::to_string(row * col).c_str());
+                if ((row + col) % 5 == 0) {
+                    cell.SetHorLineStyle(6);
+                    cell.SetHorLineColor(RGB(0, 0, 200));
+                    cell.EditFont().crBackground = RGB(240, 240, 200);
+                }
+            }
+        for (int row = 3; row + 1 < 60 && row + 1 < rows; row += 6)
+            Merge(row, 3, row + 1, 5);
+    }
+    void Merge(int r0, int c0, int r1, int c1)
+    {
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c) {
+                CNorvakCell& cell = *cells.GetCell(r, c);
+                cell.SetMergedRight(c < c1);
+                cell.SetMergedBelow(r < r1);
+                if (r == r0 && c == c0) {
+                    cell.SetRowSpan(WORD(r1 - r0));
+                    cell.SetColSpan(WORD(c1 - c0));
+                } else {
+                    cell.SetCovered(TRUE);
+                    cell.SetMergeOrigin(CCellCoord(r0, c0));
+                }
+            }
+        CMergeCellRange range;
+        range.firstRow = r0;
+        range.firstCol = c0;
+        range.lastRow = r1;
+        range.lastCol = c1;
+        page.m_bodyMerges.push_back(range);
+    }
+};
+
+// Milliseconds of one paint, the best of the runs.
+double PaintTime(int rows)
+{
+    BenchPage bench(rows);
+    HDC screen = ::GetDC(nullptr);
+    CDC memory;
+    memory.CreateCompatibleDC(screen);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(screen, kWidth, kHeight);
+    ::ReleaseDC(nullptr, screen);
+    CSelectObject select(memory, bitmap);
+    CPaintView view;
+    view.client = CRect(0, 0, kWidth, kHeight);
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    double best = 1e9;
+    for (int run = 0; run < kRuns; ++run) {
+        LARGE_INTEGER start, end;
+        ::QueryPerformanceCounter(&start);
+        CPagePainter painter(bench.page, bench.cells, view);
+        painter.DrawPage(&memory, view.client);
+        ::GdiFlush();
+        ::QueryPerformanceCounter(&end);
+        best = std::min(best, double(end.QuadPart - start.QuadPart) * 1000.0 / double(frequency.QuadPart));
+    }
+    return best;
+}
+
+} // namespace
+
+int main()
+{
+    double small = PaintTime(100);
+    double large = PaintTime(100000);
+    std::printf("one paint of %d x %d pixels, best of %d:\n", kWidth, kHeight, kRuns);
+    std::printf("  page of 100 x 50 cells:     %8.2f ms\n", small);
+    std::printf("  page of 100000 x 50 cells:  %8.2f ms\n", large);
+    std::printf("  ratio large / small:        %8.2f\n", large / small);
+    return 0;
+}
