@@ -8,7 +8,9 @@
 #include "tests/DrawingCanvas.h"
 #include "tests/support/PngFile.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -482,4 +484,88 @@ TEST(PagePainter, SamplePageIsSavedAsPng)
             pixels.push_back(DWORD(GetRValue(c)) << 16 | DWORD(GetGValue(c)) << 8 | GetBValue(c));
         }
     EXPECT_TRUE(SavePng(PAGE_SAMPLE_PNG, pixels, kWidth, kHeight));
+}
+
+TEST(PagePainter, PicturePlacementsInACell)
+{
+    struct Case
+    {
+        BYTE placement;
+        POINT topLeft; // of the 10 x 10 picture in the cell (10, 10, 70, 50); x < 0: covers the cell
+        int textLeft;
+    };
+    const Case cases[] = {
+        {0, {35, 25}, 10},   {3, {10, 10}, 20}, {4, {35, 10}, 10}, {5, {60, 10}, 10},  {6, {10, 25}, 20},
+        {7, {60, 25}, 10},   {8, {10, 40}, 20}, {9, {35, 40}, 10}, {10, {60, 40}, 10}, {11, {10, 25}, 20},
+        {200, {10, 25}, 20}, {1, {-1, -1}, 10}, {2, {-1, -1}, 10},
+    };
+    CBitmap red;
+    DWORD* bits = nullptr;
+    ASSERT_TRUE(red.CreateDIBSection32(10, 10, &bits));
+    std::fill(bits, bits + 100, 0xFF0000u);
+    for (const Case& c : cases) {
+        PaintedPage p;
+        CPagePainter painter(p.page, p.cells, p.view);
+        int textLeft = painter.DrawBitmapInCell(p.canvas.dc(), 10, 10, 70, 50, c.placement, red);
+        EXPECT_EQ(textLeft, c.textLeft) << int(c.placement);
+        CRect picture = c.topLeft.x < 0 ? CRect(10, 10, 70, 50)
+                                        : CRect(c.topLeft.x, c.topLeft.y, c.topLeft.x + 10, c.topLeft.y + 10);
+        EXPECT_EQ(p.CountOf(RGB(255, 0, 0), picture), picture.Width() * picture.Height()) << int(c.placement);
+        EXPECT_EQ(p.CountOf(RGB(255, 0, 0), CRect(0, 0, kWidth, kHeight)), picture.Width() * picture.Height())
+            << int(c.placement);
+    }
+}
+
+TEST(PagePainter, RangeFrameDragRegionAndHiddenCells)
+{
+    PaintedPage p;
+    p.view.nTargetMode = kTargetRangeFrame;
+    p.view.rangeFrame = CCellRect(2, 2, 4, 3);
+    p.view.bRangeDoubleLine = TRUE;
+    CRgn drag;
+    drag.CreateRectRgn(250, 150, 300, 200);
+    p.view.hDragRegion = drag;
+    CPagePainter painter(p.page, p.cells, p.view);
+    painter.DrawPage(p.canvas.dc(), p.view.client);
+    int left = p.X(2) - 1, top = p.Y(2) - 1, right = p.X(4) - 1, bottom = p.Y(5) - 1;
+    constexpr COLORREF blue = CPagePainter::kFreezeLineColour;
+    EXPECT_EQ(p.At(left + 15, top), blue);
+    EXPECT_EQ(p.At(left + 15, top + 1), blue); // the double line
+    EXPECT_EQ(p.At(right, top + 12), blue);
+    EXPECT_EQ(p.CountOf(blue, CRect(right - 3, bottom - 3, right + 3, bottom + 3)), 36); // corner handle
+    EXPECT_EQ(painter.GetRangeFrameRect(), CRect(left, top, right + 1, bottom + 1));
+    EXPECT_EQ(painter.GetRangeHandleRects()[4], CRect(right - 4, bottom - 4, right + 4, bottom + 4));
+    EXPECT_TRUE(painter.GetSelectionFrame().rect.IsRectEmpty());
+    int halftone = p.CountOf(kWhite, CRect(250, 150, 300, 200));
+    EXPECT_LT(halftone, 50 * 50);
+
+    PaintedPage hidden;
+    hidden.page.m_bShowCells = 0;
+    hidden.page.m_nLockedRows = 2;
+    hidden.SetBackground(3, 3, RGB(0, 255, 0));
+    hidden.Paint();
+    EXPECT_EQ(hidden.CountOf(kGrid, CRect(0, 0, kWidth, kHeight)), 0);
+    EXPECT_EQ(hidden.CountOf(RGB(0, 255, 0), CRect(0, 0, kWidth, kHeight)), 0);
+    EXPECT_GT(hidden.CountOf(CPagePainter::kFreezeLineColour, CRect(0, 0, kWidth, kHeight)), 100);
+    EXPECT_EQ(hidden.At(5, 5), kFixedBk);
+}
+
+TEST(PagePainter, CellExtentMeasuresHeadersInBold)
+{
+    PaintedPage p;
+    for (auto [row, col] : {std::pair{0, 2}, {3, 2}}) {
+        p.Cell(row, col).SetText("宽度测试");
+    }
+    p.page.m_nCellTextMargin = 2;
+    CPagePainter painter(p.page, p.cells, p.view);
+    CSize header = painter.GetCellExtent(0, 2, p.canvas.dc());
+    CSize body = painter.GetCellExtent(3, 2, p.canvas.dc());
+    LOGFONTA lf = p.Cell(3, 2).GetFont().font;
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    CSelectObject select(*p.canvas.dc(), font);
+    CSize text = p.canvas.dc()->GetTextExtent("宽度测试");
+    EXPECT_EQ(body, CSize(text.cx + 8, text.cy + 4));
+    EXPECT_GT(header.cx, body.cx);
+    EXPECT_EQ(painter.GetCellExtent(99, 2, p.canvas.dc()), CSize(0, 0));
 }
