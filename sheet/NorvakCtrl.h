@@ -111,6 +111,84 @@ public:
     int GetFixedRowHeight(int page) const;
     int GetFixedColumnWidth(int page) const;
 
+    // ---- cells: properties, selection and geometry, merges, sorting (NorvakCtrlCells.cpp) ----
+    // Page -1 is the active page. Pixel geometry is that of the control's client area.
+    BOOL SetItem(int page, const CCellItem* item);
+    BOOL GetItem(int page, CCellItem* item);
+    BOOL SetItemText(int page, int row, int col, const char* text);
+    // Mode 0 the neighbour's shared line, 1 both lines, 2 the cell's own line.
+    BOOL SetCellHorLineStyle(int page, int row, int col, BYTE style, int mode);
+    BOOL SetCellHorLineSize(int page, int row, int col, BYTE width, int mode);
+    BOOL SetCellHorLineColor(int page, int row, int col, COLORREF color, int mode);
+    BOOL SetCellVerLineStyle(int page, int row, int col, BYTE style, int mode);
+    BOOL SetCellVerLineSize(int page, int row, int col, BYTE width, int mode);
+    BOOL SetCellVerLineColor(int page, int row, int col, COLORREF color, int mode);
+    BOOL SetItemState(int page, int row, int col, WORD state);
+    WORD GetItemState(int page, int row, int col) const;
+    BOOL SetItemFormat(int page, int row, int col, WORD code);
+    int GetItemFormat(int page, int row, int col) const;
+    const CFontRecord* GetItemFont(int page, int row, int col) const;
+    void SetModified(int page, BOOL modified, int row, int col);
+    BOOL IsCellEditable(int page, int row, int col) const;
+    BOOL IsFixedCell(int page, int row, int col) const;
+    void ApplyAutoTextColumns(int page);
+
+    BOOL IsValidCell(int page, int row, int col) const;
+    BOOL IsValidCellID(int page, CCellCoord cell) const;
+    BOOL IsValidCellRange(int page, const CCellRect& range) const;
+    int GetLockedArea(int page, CCellCoord cell);
+    int GetLockedAreaAny(int page, int row, int col);
+    // The previous focus; (0, -1) for a bad page.
+    CCellCoord SetFocusCell(int page, int row, int col);
+    void SetSelectedRange(int page, int minRow, int minCol, int maxRow, int maxCol, BOOL drawNow = FALSE);
+    void SelectAllCells(int page);
+    void SelectColumns(int page, CCellCoord cell);
+    void SelectRows(int page, CCellCoord cell);
+    void SelectCells(int page, CCellCoord cell);
+    void OnSelecting(int page, CCellCoord cell);
+    void ClearSelectionAndFocus(int page);
+    void ResetSelectionMaps(int page);
+    // (rows, columns, -1, -1) with nothing selected; (0, -1, -1, -1) for a bad page.
+    CCellRect GetSelectedCellRange(int page) const;
+    BOOL GetCellOrigin(int page, int row, int col, POINT* origin);
+    BOOL GetCellRect(int page, int row, int col, RECT* rect);
+    BOOL GetCellRectID(int page, CCellCoord cell, RECT* rect);
+    BOOL GetCellRangeRect(int page, const CCellRect& range, RECT* rect);
+    // On the active page; pane codes 0 fixed, 1 locked rows, 2 both, 3 locked columns, 4 scrolling.
+    CCellCoord GetCellFromPt(POINT point, int* pane = nullptr);
+    CCellCoord GetTopleftNonFixedCell(int page);
+    CCellCoord GetTopLeftCellByArea(int page, int pane);
+    CCellRect GetVisibleNonFixedCellRange(int page, RECT* covered = nullptr);
+    CCellRect GetUnobstructedNonFixedCellRange(int page, int xStart = -1, int yStart = -1);
+    BOOL IsOnRowBorder(POINT point);
+    BOOL IsOnColumnBorder(POINT point);
+    BOOL IsCellVisible(int page, int row, int col);
+    // Kind 1 horizontally, 3 vertically, 4 both.
+    void EnsureVisible(int page, int row, int col, int kind);
+    BOOL RedrawCell(CCellCoord cell);
+    BOOL RedrawCellDC(int page, CCellCoord cell, HDC dc);
+    BOOL RedrawRow(int page, int row);
+    BOOL RedrawColumn(int page, int col);
+    BOOL RedrawRange(const CCellRect& range);
+
+    BOOL CombineCells(int page, int row, int col, int rowSpan, int colSpan, BOOL skipDuplicate, int editLock);
+    BOOL CombineHeaderCells(int page, int row, int col, int rowSpan, int colSpan);
+    BOOL UnCombineCells(int page, int row, int col);
+    void AdjustMergesToLockedArea(int page);
+    BOOL DoSetPageCellCombine(long nPageIndex, long nMinRow, long nMaxRow, long nMinCol, long nMaxCol);
+    BOOL DoSetPageCellUnCombine(long nPageIndex, long nMinRow, long nMinCol);
+    long DoGetPageMinSelectedRow(long nPageIndex);
+    long DoGetPageMaxSelectedRow(long nPageIndex);
+    long DoGetPageMinSelectedCol(long nPageIndex);
+    long DoGetPageMaxSelectedCol(long nPageIndex);
+
+    void SortTextItems(int page, int col, BOOL ascending);
+    BOOL SortCells(int page, int col, BOOL ascending, int low, int high);
+    // Clicks on a header cell of the active page: sorting or selecting.
+    virtual void OnFixedRowClick(CCellCoord cell);
+    virtual void OnFixedColumnClick(CCellCoord cell);
+    // ---- end of cells ----
+
     // ---- layout and scrolling ----
     void ResetScrollBars(int page, int clientWidth, int clientHeight);
     void ResetScrollBars(int page);

@@ -1,0 +1,581 @@
+// The control's cell operations: each resolves the page, runs the page-model operation and turns
+// its repaint requests into invalidated rectangles of the control window.
+
+#include "sheet/CellGeometry.h"
+#include "sheet/CellProperties.h"
+#include "sheet/CellSelection.h"
+#include "sheet/MergeCells.h"
+#include "sheet/NorvakCtrl.h"
+#include "sheet/RowColumnOps.h"
+#include "sheet/SortRows.h"
+
+namespace {
+
+constexpr int kTabStripId = -1;
+constexpr int kArrowBarId = -2;
+constexpr int kHorzScrollBarId = -3;
+constexpr WORD kWaitCursor = 32514; // IDC_WAIT, spelt for the wide API
+
+struct PageRef
+{
+    int index = -1;
+    CNorvakPage* page = nullptr;
+    CNorvakPageCells* cells = nullptr;
+
+    explicit operator bool() const { return page && cells; }
+};
+
+PageRef Resolve(const CNorvakCtrl& ctrl, int page)
+{
+    int index = ctrl.ResolvePage(page);
+    return {index, ctrl.GetPage(index), ctrl.GetPageCells(index)};
+}
+
+CViewArea ViewOf(const CNorvakCtrl& ctrl)
+{
+    CViewArea view;
+    RECT client{};
+    if (ctrl.m_hWnd)
+        ::GetClientRect(ctrl.m_hWnd, &client);
+    view.width = client.right;
+    view.height = client.bottom;
+    for (int id : {kTabStripId, kArrowBarId, kHorzScrollBarId})
+        if (HWND child = ctrl.GetChildWindow(id); child && ::IsWindowVisible(child))
+            view.bBottomBarShown = true;
+    view.cxScrollBar = ::GetSystemMetrics(SM_CXHSCROLL);
+    return view;
+}
+
+CCellGeometry GeometryOf(const CNorvakCtrl& ctrl, const PageRef& ref)
+{
+    return CCellGeometry(*ref.page, ViewOf(ctrl));
+}
+
+// Repaints of one page; only the active page is on screen.
+class CControlRepaint final : public ICellRepaint
+{
+public:
+    CControlRepaint(CNorvakCtrl& ctrl, const PageRef& ref) : m_ctrl(ctrl), m_ref(ref) {}
+
+    void RepaintCell(CCellCoord cell) override
+    {
+        if (IsShown())
+            m_ctrl.RedrawCell(cell);
+    }
+    void RepaintHeaders() override
+    {
+        if (!IsShown() || !m_ctrl.m_hWnd)
+            return;
+        RECT client{};
+        ::GetClientRect(m_ctrl.m_hWnd, &client);
+        RECT rows{0, 0, client.right, m_ref.page->GetFixedRowHeight()};
+        RECT cols{0, 0, m_ref.page->GetFixedColumnWidth(), client.bottom};
+        m_ctrl.InvalidateControl(&rows);
+        m_ctrl.InvalidateControl(&cols);
+    }
+    void RepaintAll() override { m_ctrl.InvalidateControl(); }
+
+private:
+    bool IsShown() const { return m_ref.index == m_ctrl.DoGetActivePageIndex(); }
+
+    CNorvakCtrl& m_ctrl;
+    const PageRef& m_ref;
+};
+
+} // namespace
+
+// ---- properties ----
+
+BOOL CNorvakCtrl::SetItem(int page, const CCellItem* item)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    return ref && ::SetItem(*ref.page, *ref.cells, item, repaint);
+}
+
+BOOL CNorvakCtrl::GetItem(int page, CCellItem* item)
+{
+    PageRef ref = Resolve(*this, page);
+    if (!ref || !item || !ref.page->IsValidCell(item->row, item->col))
+        return FALSE;
+    return ::GetItem(*ref.cells, item,
+                     [&](int row, int col) { return GetPageCellText(ref.index, row, col); });
+}
+
+BOOL CNorvakCtrl::SetItemText(int page, int row, int col, const char* text)
+{
+    PageRef ref = Resolve(*this, page);
+    return ref && ::SetItemText(*ref.page, *ref.cells, row, col, text);
+}
+
+#define NORVAK_LINE_SETTER(Name, Type)                                                                       \
+    BOOL CNorvakCtrl::Name(int page, int row, int col, Type value, int mode)                                 \
+    {                                                                                                        \
+        PageRef ref = Resolve(*this, page);                                                                  \
+        CControlRepaint repaint(*this, ref);                                                                 \
+        return ref && ::Name(*ref.page, *ref.cells, row, col, value, mode, repaint);                         \
+    }
+NORVAK_LINE_SETTER(SetCellHorLineStyle, BYTE)
+NORVAK_LINE_SETTER(SetCellHorLineSize, BYTE)
+NORVAK_LINE_SETTER(SetCellHorLineColor, COLORREF)
+NORVAK_LINE_SETTER(SetCellVerLineStyle, BYTE)
+NORVAK_LINE_SETTER(SetCellVerLineSize, BYTE)
+NORVAK_LINE_SETTER(SetCellVerLineColor, COLORREF)
+#undef NORVAK_LINE_SETTER
+
+BOOL CNorvakCtrl::SetItemState(int page, int row, int col, WORD state)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    return ref && ::SetItemState(*ref.page, *ref.cells, row, col, state, repaint);
+}
+
+WORD CNorvakCtrl::GetItemState(int page, int row, int col) const
+{
+    PageRef ref = Resolve(*this, page);
+    return ref ? ::GetItemState(*ref.cells, row, col) : WORD(0);
+}
+
+BOOL CNorvakCtrl::SetItemFormat(int page, int row, int col, WORD code)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    return ref && ::SetItemFormat(*ref.page, *ref.cells, row, col, code, repaint);
+}
+
+int CNorvakCtrl::GetItemFormat(int page, int row, int col) const
+{
+    PageRef ref = Resolve(*this, page);
+    return ref ? ::GetItemFormat(*ref.cells, row, col) : -1;
+}
+
+const CFontRecord* CNorvakCtrl::GetItemFont(int page, int row, int col) const
+{
+    PageRef ref = Resolve(*this, page);
+    return ref ? ::GetItemFont(*ref.cells, row, col) : nullptr;
+}
+
+void CNorvakCtrl::SetModified(int page, BOOL modified, int row, int col)
+{
+    SetModifiedFlag(modified != FALSE);
+    if (PageRef ref = Resolve(*this, page))
+        ::SetCellModified(*ref.page, *ref.cells, modified, row, col);
+}
+
+BOOL CNorvakCtrl::IsCellEditable(int page, int row, int col) const
+{
+    PageRef ref = Resolve(*this, page);
+    return ref && ::IsCellEditable(*ref.page, *ref.cells, row, col);
+}
+
+BOOL CNorvakCtrl::IsFixedCell(int page, int row, int col) const
+{
+    PageRef ref = Resolve(*this, page);
+    return ref && ::IsFixedCell(*ref.page, row, col);
+}
+
+void CNorvakCtrl::ApplyAutoTextColumns(int page)
+{
+    if (PageRef ref = Resolve(*this, page)) {
+        ::ApplyAutoTextColumns(*ref.page, *ref.cells);
+        InvalidateControl();
+    }
+}
+
+// ---- selection ----
+
+BOOL CNorvakCtrl::IsValidCell(int page, int row, int col) const
+{
+    PageRef ref = Resolve(*this, page);
+    return ref && ref.page->IsValidCell(row, col);
+}
+
+BOOL CNorvakCtrl::IsValidCellID(int page, CCellCoord cell) const
+{
+    return IsValidCell(page, cell.row, cell.col);
+}
+
+BOOL CNorvakCtrl::IsValidCellRange(int page, const CCellRect& range) const
+{
+    PageRef ref = Resolve(*this, page);
+    return ref && ::IsValidCellRange(*ref.page, range);
+}
+
+int CNorvakCtrl::GetLockedArea(int page, CCellCoord cell)
+{
+    PageRef ref = Resolve(*this, page);
+    return ref ? GeometryOf(*this, ref).GetLockedArea(cell) : 0;
+}
+
+int CNorvakCtrl::GetLockedAreaAny(int page, int row, int col)
+{
+    PageRef ref = Resolve(*this, page);
+    return ref ? GeometryOf(*this, ref).GetLockedAreaAny(row, col) : 0;
+}
+
+CCellCoord CNorvakCtrl::SetFocusCell(int page, int row, int col)
+{
+    PageRef ref = Resolve(*this, page);
+    if (!ref)
+        return CCellCoord(0, -1);
+    CControlRepaint repaint(*this, ref);
+    return ::SetFocusCell(*ref.page, *ref.cells, row, col, repaint);
+}
+
+void CNorvakCtrl::SetSelectedRange(int page, int minRow, int minCol, int maxRow, int maxCol, BOOL)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    if (ref)
+        ::SetSelectedRange(*ref.page, *ref.cells, CCellRect(minRow, minCol, maxRow, maxCol), repaint);
+}
+
+void CNorvakCtrl::SelectAllCells(int page)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    if (ref)
+        ::SelectAllCells(*ref.page, *ref.cells, repaint);
+}
+
+void CNorvakCtrl::SelectColumns(int page, CCellCoord cell)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    if (ref)
+        ::SelectColumns(*ref.page, *ref.cells, cell, repaint);
+}
+
+void CNorvakCtrl::SelectRows(int page, CCellCoord cell)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    if (ref)
+        ::SelectRows(*ref.page, *ref.cells, cell, repaint);
+}
+
+void CNorvakCtrl::SelectCells(int page, CCellCoord cell)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    if (ref)
+        ::SelectCells(*ref.page, *ref.cells, cell, repaint);
+}
+
+void CNorvakCtrl::OnSelecting(int page, CCellCoord cell)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    if (ref)
+        ::OnSelecting(*ref.page, *ref.cells, cell, repaint);
+}
+
+void CNorvakCtrl::ClearSelectionAndFocus(int page)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    if (ref)
+        ::ClearSelectionAndFocus(*ref.page, *ref.cells, repaint);
+}
+
+void CNorvakCtrl::ResetSelectionMaps(int page)
+{
+    if (PageRef ref = Resolve(*this, page))
+        ::ResetSelectionMaps(*ref.page, *ref.cells);
+}
+
+CCellRect CNorvakCtrl::GetSelectedCellRange(int page) const
+{
+    PageRef ref = Resolve(*this, page);
+    return ref ? ::GetSelectedCellRange(*ref.page) : CCellRect(0, -1, -1, -1);
+}
+
+// ---- geometry ----
+
+BOOL CNorvakCtrl::GetCellOrigin(int page, int row, int col, POINT* origin)
+{
+    PageRef ref = Resolve(*this, page);
+    CPoint point;
+    if (!ref || !origin || !GeometryOf(*this, ref).GetCellOrigin(row, col, point))
+        return FALSE;
+    *origin = point;
+    return TRUE;
+}
+
+BOOL CNorvakCtrl::GetCellRect(int page, int row, int col, RECT* rect)
+{
+    PageRef ref = Resolve(*this, page);
+    CRect cell;
+    if (!ref || !rect || !GeometryOf(*this, ref).GetCellRect(row, col, cell))
+        return FALSE;
+    *rect = cell;
+    return TRUE;
+}
+
+BOOL CNorvakCtrl::GetCellRectID(int page, CCellCoord cell, RECT* rect)
+{
+    return GetCellRect(page, cell.row, cell.col, rect);
+}
+
+BOOL CNorvakCtrl::GetCellRangeRect(int page, const CCellRect& range, RECT* rect)
+{
+    PageRef ref = Resolve(*this, page);
+    CRect area;
+    if (!ref || !rect || !::IsValidCellRange(*ref.page, range) ||
+        !GeometryOf(*this, ref).GetCellRangeRect(range, area))
+        return FALSE;
+    *rect = area;
+    return TRUE;
+}
+
+CCellCoord CNorvakCtrl::GetCellFromPt(POINT point, int* pane)
+{
+    PageRef ref = Resolve(*this, -1);
+    if (!ref)
+        return CCellCoord();
+    return GeometryOf(*this, ref).GetCellFromPt(point, pane);
+}
+
+CCellCoord CNorvakCtrl::GetTopleftNonFixedCell(int page)
+{
+    PageRef ref = Resolve(*this, page);
+    return ref ? GeometryOf(*this, ref).GetTopLeftNonFixedCell() : CCellCoord(0, -1);
+}
+
+CCellCoord CNorvakCtrl::GetTopLeftCellByArea(int page, int pane)
+{
+    PageRef ref = Resolve(*this, page);
+    return ref ? GeometryOf(*this, ref).GetTopLeftCellByArea(pane) : CCellCoord(0, -1);
+}
+
+CCellRect CNorvakCtrl::GetVisibleNonFixedCellRange(int page, RECT* covered)
+{
+    PageRef ref = Resolve(*this, page);
+    if (!ref)
+        return CCellRect();
+    CRect area;
+    CCellRect range = GeometryOf(*this, ref).GetVisibleNonFixedCellRange(covered ? &area : nullptr);
+    if (covered)
+        *covered = area;
+    return range;
+}
+
+CCellRect CNorvakCtrl::GetUnobstructedNonFixedCellRange(int page, int xStart, int yStart)
+{
+    PageRef ref = Resolve(*this, page);
+    return ref ? GeometryOf(*this, ref).GetUnobstructedNonFixedCellRange(xStart, yStart) : CCellRect();
+}
+
+BOOL CNorvakCtrl::IsOnRowBorder(POINT point)
+{
+    PageRef ref = Resolve(*this, -1);
+    return ref && GeometryOf(*this, ref).IsOnRowBorder(*ref.cells, point);
+}
+
+BOOL CNorvakCtrl::IsOnColumnBorder(POINT point)
+{
+    PageRef ref = Resolve(*this, -1);
+    return ref && GeometryOf(*this, ref).IsOnColumnBorder(*ref.cells, point);
+}
+
+BOOL CNorvakCtrl::IsCellVisible(int page, int row, int col)
+{
+    PageRef ref = Resolve(*this, page);
+    return ref && GeometryOf(*this, ref).IsCellVisible(row, col);
+}
+
+void CNorvakCtrl::EnsureVisible(int page, int row, int col, int kind)
+{
+    PageRef ref = Resolve(*this, page);
+    if (!ref || !ref.page->IsValidCell(row, col))
+        return;
+    CPoint before(ref.page->m_nHorzPos, ref.page->m_nVertPos);
+    CPoint after = GeometryOf(*this, ref).EnsureVisible(row, col, kind);
+    if (after == before || ref.index != m_nActivePage || !m_hWnd)
+        return;
+    // The active page's window follows through its own scrolling, which also moves the charts.
+    ref.page->m_nHorzPos = before.x;
+    ref.page->m_nVertPos = before.y;
+    for (bool horizontal : {true, false}) {
+        int target = horizontal ? after.x : after.y;
+        int& pos = horizontal ? ref.page->m_nHorzPos : ref.page->m_nVertPos;
+        UINT message = horizontal ? WM_HSCROLL : WM_VSCROLL;
+        const bool forward = pos < target;
+        for (int last = pos - 1; (forward ? pos < target : pos > target) && pos != last;) {
+            last = pos;
+            ::SendMessageW(m_hWnd, message, forward ? SB_LINEDOWN : SB_LINEUP, 0);
+        }
+    }
+}
+
+BOOL CNorvakCtrl::RedrawCell(CCellCoord cell)
+{
+    PageRef ref = Resolve(*this, -1);
+    if (!m_hWnd || !ref || !ref.page->m_bAllowDraw)
+        return FALSE;
+    CRect rect;
+    if (!GeometryOf(*this, ref).GetCellRedrawRect(*ref.cells, cell, rect))
+        return FALSE;
+    InvalidateControl(&rect, true);
+    return TRUE;
+}
+
+BOOL CNorvakCtrl::RedrawCellDC(int page, CCellCoord cell, HDC)
+{
+    return ResolvePage(page) == m_nActivePage && RedrawCell(cell);
+}
+
+BOOL CNorvakCtrl::RedrawRow(int page, int row)
+{
+    PageRef ref = Resolve(*this, page);
+    if (!ref || ref.index != m_nActivePage)
+        return FALSE;
+    BOOL all = TRUE;
+    for (int col = 0; col < ref.page->m_nCols; ++col)
+        all = RedrawCellDC(page, CCellCoord(row, col), nullptr) && all;
+    return all;
+}
+
+BOOL CNorvakCtrl::RedrawColumn(int page, int col)
+{
+    PageRef ref = Resolve(*this, page);
+    if (!ref || ref.index != m_nActivePage)
+        return FALSE;
+    BOOL all = TRUE;
+    for (int row = 0; row < ref.page->m_nRows; ++row)
+        all = RedrawCellDC(page, CCellCoord(row, col), nullptr) && all;
+    return all;
+}
+
+BOOL CNorvakCtrl::RedrawRange(const CCellRect& range)
+{
+    PageRef ref = Resolve(*this, -1);
+    if (!m_hWnd || !ref || !ref.page->m_bAllowDraw)
+        return FALSE;
+    CRect rect;
+    if (!GeometryOf(*this, ref).GetRangeRedrawRect(range, rect))
+        return FALSE;
+    InvalidateControl(&rect, true);
+    return TRUE;
+}
+
+// ---- merges ----
+
+BOOL CNorvakCtrl::CombineCells(int page, int row, int col, int rowSpan, int colSpan, BOOL skipDuplicate,
+                               int editLock)
+{
+    PageRef ref = Resolve(*this, page);
+    if (!ref)
+        return FALSE;
+    CControlRepaint repaint(*this, ref);
+    CCellGeometry geometry = GeometryOf(*this, ref);
+    return ::CombineCells(*ref.page, *ref.cells, row, col, rowSpan, colSpan, skipDuplicate, editLock,
+                          geometry, repaint);
+}
+
+BOOL CNorvakCtrl::CombineHeaderCells(int page, int row, int col, int rowSpan, int colSpan)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    return ref && ::CombineHeaderCells(*ref.page, *ref.cells, row, col, rowSpan, colSpan, repaint);
+}
+
+BOOL CNorvakCtrl::UnCombineCells(int page, int row, int col)
+{
+    PageRef ref = Resolve(*this, page);
+    CControlRepaint repaint(*this, ref);
+    return ref && ::UnCombineCells(*ref.page, *ref.cells, row, col, repaint);
+}
+
+void CNorvakCtrl::AdjustMergesToLockedArea(int page)
+{
+    if (PageRef ref = Resolve(*this, page)) {
+        CCellGeometry geometry = GeometryOf(*this, ref);
+        ::AdjustMergesToLockedArea(*ref.page, *ref.cells, geometry);
+    }
+}
+
+BOOL CNorvakCtrl::DoSetPageCellCombine(long nPageIndex, long nMinRow, long nMaxRow, long nMinCol,
+                                       long nMaxCol)
+{
+    PageRef ref = Resolve(*this, nPageIndex);
+    if (!ref)
+        return FALSE;
+    CControlRepaint repaint(*this, ref);
+    CCellGeometry geometry = GeometryOf(*this, ref);
+    return CombineCellRange(*ref.page, *ref.cells, nMinRow, nMaxRow, nMinCol, nMaxCol, geometry, repaint);
+}
+
+BOOL CNorvakCtrl::DoSetPageCellUnCombine(long nPageIndex, long nMinRow, long nMinCol)
+{
+    PageRef ref = Resolve(*this, nPageIndex);
+    CControlRepaint repaint(*this, ref);
+    return ref && UnCombineCellRange(*ref.page, *ref.cells, nMinRow, nMinCol, repaint);
+}
+
+long CNorvakCtrl::DoGetPageMinSelectedRow(long nPageIndex)
+{
+    return Resolve(*this, nPageIndex) ? GetSelectedCellRange(nPageIndex).minRow : -1;
+}
+
+long CNorvakCtrl::DoGetPageMaxSelectedRow(long nPageIndex)
+{
+    return Resolve(*this, nPageIndex) ? GetSelectedCellRange(nPageIndex).maxRow : -1;
+}
+
+long CNorvakCtrl::DoGetPageMinSelectedCol(long nPageIndex)
+{
+    return Resolve(*this, nPageIndex) ? GetSelectedCellRange(nPageIndex).minCol : -1;
+}
+
+long CNorvakCtrl::DoGetPageMaxSelectedCol(long nPageIndex)
+{
+    return Resolve(*this, nPageIndex) ? GetSelectedCellRange(nPageIndex).maxCol : -1;
+}
+
+// ---- sorting ----
+
+void CNorvakCtrl::SortTextItems(int page, int col, BOOL ascending)
+{
+    PageRef ref = Resolve(*this, page);
+    if (!ref)
+        return;
+    CControlRepaint repaint(*this, ref);
+    ::SortTextItems(
+        *ref.page, *ref.cells, col, ascending,
+        [&](int row, int c) { return GetPageCellText(ref.index, row, c); }, repaint);
+}
+
+BOOL CNorvakCtrl::SortCells(int page, int col, BOOL ascending, int low, int high)
+{
+    PageRef ref = Resolve(*this, page);
+    if (!ref)
+        return FALSE;
+    CControlRepaint repaint(*this, ref);
+    return ::SortCells(
+        *ref.page, *ref.cells, col, ascending, low, high,
+        [&](int row, int c) { return GetPageCellText(ref.index, row, c); }, repaint);
+}
+
+void CNorvakCtrl::OnFixedRowClick(CCellCoord cell)
+{
+    PageRef ref = Resolve(*this, -1);
+    if (!ref)
+        return;
+    CControlRepaint repaint(*this, ref);
+    bool sorts = ref.page->m_bSorting && ref.page->m_bSortAllowed;
+    HCURSOR previous = sorts ? ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(kWaitCursor))) : nullptr;
+    ::OnFixedRowClick(
+        *ref.page, *ref.cells, cell, [&](int row, int c) { return GetPageCellText(ref.index, row, c); },
+        repaint);
+    if (sorts)
+        ::SetCursor(previous);
+}
+
+void CNorvakCtrl::OnFixedColumnClick(CCellCoord cell)
+{
+    PageRef ref = Resolve(*this, -1);
+    CControlRepaint repaint(*this, ref);
+    if (ref)
+        ::OnFixedColumnClick(*ref.page, *ref.cells, cell, repaint);
+}

@@ -1,0 +1,178 @@
+// The control's cell operations through a container: merging and unmerging by DISPID with good and
+// bad arguments (every page checked for consistency after each call), the selected-cell bounds,
+// and geometry and scrolling on the active page's window.
+
+#include "sheet/NorvakCtrl.h"
+#include "tests/support/PageConsistency.h"
+#include "tests/support/TestContainer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+enum : DISPID
+{
+    kDoSetPageCellCombine = 40,
+    kDoSetPageCellUnCombine = 41,
+    kDoGetPageMinSelectedRow = 42,
+    kDoGetPageMaxSelectedRow = 43,
+    kDoGetPageMinSelectedCol = 44,
+    kDoGetPageMaxSelectedCol = 45,
+};
+
+class Environment : public ::testing::Environment
+{
+public:
+    void SetUp() override { ASSERT_EQ(OleInitialize(nullptr), S_OK); }
+    void TearDown() override { OleUninitialize(); }
+};
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
+
+class Cells : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        control = new CNorvakCtrl;
+        ASSERT_EQ(container.Create(static_cast<IOleObject*>(control)), S_OK);
+        ASSERT_EQ(container.Activate(), S_OK); // three pages of 100 x 50 cells, one fixed row and column
+    }
+
+    Variant Call(DISPID dispid, std::vector<LONG> args)
+    {
+        std::vector<Variant> variants;
+        for (LONG arg : args)
+            variants.push_back(Variant::Long(arg));
+        Variant result;
+        EXPECT_EQ(container.Call(dispid, std::move(variants), &result), S_OK) << dispid;
+        return result;
+    }
+    bool Bool(DISPID dispid, std::vector<LONG> args)
+    {
+        Variant result = Call(dispid, std::move(args));
+        EXPECT_EQ(result.type(), VT_BOOL) << dispid;
+        return (*result).boolVal != VARIANT_FALSE;
+    }
+    std::vector<LONG> SelectedBounds(LONG page)
+    {
+        std::vector<LONG> out;
+        for (DISPID id : {kDoGetPageMinSelectedRow, kDoGetPageMaxSelectedRow, kDoGetPageMinSelectedCol,
+                          kDoGetPageMaxSelectedCol}) {
+            Variant result = Call(id, {page});
+            EXPECT_EQ(result.type(), VT_I4);
+            out.push_back((*result).lVal);
+        }
+        return out;
+    }
+    void ExpectEveryPageConsistent(const std::string& after) const
+    {
+        for (int page = 0; page < control->DoGetPageCounts(); ++page)
+            EXPECT_EQ(CheckPageConsistency(*control->GetPage(page), *control->GetPageCells(page)), "")
+                << after << ": page " << page;
+    }
+    size_t Merges(int page, bool header = false) const
+    {
+        const CNorvakPage* record = control->GetPage(page);
+        return (header ? record->m_headerMerges : record->m_bodyMerges).size();
+    }
+
+    TestContainer container;
+    CNorvakCtrl* control = nullptr;
+};
+
+TEST_F(Cells, CombineByDispidRefusesBadRangesAndMergesGoodOnes)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<LONG> args; // page, min row, max row, min column, max column
+        bool result;
+        size_t bodyOnActive, headerOnFirst;
+    } cases[] = {
+        {"page past the count", {3, 2, 4, 2, 3}, false, 0, 0},
+        {"negative minimum row", {-1, -1, 4, 2, 3}, false, 0, 0},
+        {"negative minimum column", {-1, 2, 4, -2, 3}, false, 0, 0},
+        {"row past the count", {-1, 98, 100, 2, 3}, false, 0, 0},
+        {"column past the count", {-1, 2, 4, 48, 50}, false, 0, 0},
+        {"rows across the fixed row", {-1, 0, 2, 2, 3}, false, 0, 0},
+        {"columns across the fixed column", {-1, 2, 4, 0, 3}, false, 0, 0},
+        {"single cell", {-1, 3, 3, 3, 3}, false, 0, 0},
+        {"reversed rows", {-1, 4, 2, 2, 3}, false, 0, 0},
+        {"reversed columns", {-1, 2, 4, 3, 2}, false, 0, 0},
+        {"body on the active page", {-1, 2, 4, 2, 3}, true, 1, 0},
+        {"header row on page 0", {0, 0, 0, 1, 4}, true, 1, 1},
+        {"header over a merged header cell", {0, 0, 0, 3, 6}, false, 1, 1},
+        {"body again over the first", {2, 3, 5, 3, 5}, true, 1, 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Bool(kDoSetPageCellCombine, c.args), c.result) << c.name;
+        EXPECT_EQ(Merges(2), c.bodyOnActive) << c.name;
+        EXPECT_EQ(Merges(0, true), c.headerOnFirst) << c.name;
+        ExpectEveryPageConsistent(c.name);
+    }
+    const CMergeCellRange& m = control->GetPage(2)->m_bodyMerges[0];
+    EXPECT_EQ(std::vector<int>({m.firstRow, m.firstCol, m.lastRow, m.lastCol}),
+              std::vector<int>({3, 3, 5, 5}));
+}
+
+TEST_F(Cells, UnCombineByDispidOnlyAtAMergeOrigin)
+{
+    ASSERT_TRUE(Bool(kDoSetPageCellCombine, {-1, 2, 3, 2, 3}));
+    ASSERT_TRUE(Bool(kDoSetPageCellCombine, {1, 0, 0, 2, 3}));
+    struct Case
+    {
+        const char* name;
+        std::vector<LONG> args;
+        bool result;
+    } cases[] = {
+        {"bad page", {5, 2, 2}, false},
+        {"covered cell", {-1, 3, 3}, false},
+        {"outside the grid", {-1, 100, 2}, false},
+        {"origin", {-1, 2, 2}, true},
+        {"origin again", {-1, 2, 2}, false},
+        {"header origin on page 1", {1, 0, 2}, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Bool(kDoSetPageCellUnCombine, c.args), c.result) << c.name;
+        ExpectEveryPageConsistent(c.name);
+    }
+    EXPECT_EQ(Merges(2), 0u);
+    EXPECT_EQ(Merges(1, true), 0u);
+}
+
+TEST_F(Cells, SelectedBoundsFollowTheSelection)
+{
+    EXPECT_EQ(SelectedBounds(-1), (std::vector<LONG>{100, -1, 50, -1}));
+    control->SetSelectedRange(-1, 2, 3, 5, 7);
+    EXPECT_EQ(SelectedBounds(-1), (std::vector<LONG>{2, 5, 3, 7}));
+    EXPECT_EQ(SelectedBounds(2), (std::vector<LONG>{2, 5, 3, 7}));
+    EXPECT_EQ(SelectedBounds(0), (std::vector<LONG>{100, -1, 50, -1}));
+    EXPECT_EQ(SelectedBounds(3), (std::vector<LONG>{-1, -1, -1, -1}));
+    control->ClearSelectionAndFocus(-1);
+    EXPECT_EQ(SelectedBounds(-1), (std::vector<LONG>{100, -1, 50, -1}));
+    ExpectEveryPageConsistent("selection");
+}
+
+TEST_F(Cells, PointsCellsAndScrollingOnTheActiveWindow)
+{
+    RECT rect{};
+    ASSERT_TRUE(control->GetCellRect(-1, 3, 2, &rect));
+    int pane = -1;
+    EXPECT_EQ(control->GetCellFromPt(POINT{rect.left + 1, rect.top + 1}, &pane), CCellCoord(3, 2));
+    EXPECT_EQ(pane, 4);
+    EXPECT_EQ(control->GetCellFromPt(POINT{1, 1}, &pane), CCellCoord(0, 0));
+    EXPECT_EQ(pane, 0);
+
+    EXPECT_FALSE(control->IsCellVisible(-1, 90, 40));
+    control->EnsureVisible(-1, 90, 40, 4);
+    EXPECT_TRUE(control->IsCellVisible(-1, 90, 40));
+    EXPECT_GT(control->GetPage(-1)->m_nHorzPos, 0);
+    EXPECT_GT(control->GetPage(-1)->m_nVertPos, 0);
+    EXPECT_TRUE(control->RedrawCell(CCellCoord(90, 40)));
+    EXPECT_FALSE(control->RedrawCell(CCellCoord(1, 1))); // scrolled out of the client area
+}
+
+} // namespace
