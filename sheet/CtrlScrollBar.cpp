@@ -9,8 +9,15 @@ bool CChildWindow::Create(const wchar_t* className, DWORD style, HWND parent, in
 
 void CChildWindow::Move(const RECT& rect) const
 {
-    if (m_hWnd)
-        ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    if (!m_hWnd)
+        return;
+    // The layout runs after every count change; a window already in place is left alone.
+    RECT current{};
+    ::GetWindowRect(m_hWnd, &current);
+    ::MapWindowPoints(HWND_DESKTOP, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&current), 2);
+    if (::EqualRect(&current, &rect))
+        return;
+    ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
 void CChildWindow::Invalidate() const
