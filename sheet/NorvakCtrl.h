@@ -287,6 +287,17 @@ public:
     virtual BOOL DrawCell(CDC* pDC, int row, int col, CRect rect);
     virtual void CreateLinePen(const CNorvakCell& cell, CPen& pen, BOOL bottom);
     virtual CSize GetCellExtent(int row, int col, CDC* pDC);
+    virtual int DrawCellPicture(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell);
+    virtual int DrawCellIcon(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell);
+    virtual int DrawCellBitmap(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell);
+    virtual int DrawBitmapInCell(CDC* pDC, int left, int top, int right, int bottom, BYTE placement,
+                                 HBITMAP bitmap);
+    // A picture of the active page's focus cell for dragging, owned by the caller; null without a
+    // focus cell. size receives the cell's size.
+    virtual HIMAGELIST CreateDragImage(CSize* size);
+    // The text in the cell's font (bold when asked), or in the ambient font without a cell or
+    // without bold, plus twice the cell margin each way; (0, 0) for a bad page.
+    CSize GetCellTextExtent(int page, int row, int col, const CString& text, BOOL bold);
     // The page's charts, drawn by the chart subsystem.
     virtual void DrawPageCharts(CDC* pDC);
     // What the page shows over its cells: 1 the selection frame, 2 the range frame, 3 nothing.

@@ -36,6 +36,23 @@ public:
         return m_control.GetCellExtent(row, col, pDC);
     }
     void DrawPageCharts(CDC* pDC) override { m_control.DrawPageCharts(pDC); }
+    int DrawCellPicture(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell) override
+    {
+        return m_control.DrawCellPicture(pDC, left, top, right, bottom, cell);
+    }
+    int DrawCellIcon(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell) override
+    {
+        return m_control.DrawCellIcon(pDC, left, top, right, bottom, cell);
+    }
+    int DrawCellBitmap(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell) override
+    {
+        return m_control.DrawCellBitmap(pDC, left, top, right, bottom, cell);
+    }
+    int DrawBitmapInCell(CDC* pDC, int left, int top, int right, int bottom, BYTE placement,
+                         HBITMAP bitmap) override
+    {
+        return m_control.DrawBitmapInCell(pDC, left, top, right, bottom, placement, bitmap);
+    }
 
 private:
     CNorvakCtrl& m_control;
@@ -185,3 +202,113 @@ CSize CNorvakCtrl::GetCellExtent(int row, int col, CDC* pDC)
 }
 
 void CNorvakCtrl::DrawPageCharts(CDC*) {}
+
+int CNorvakCtrl::DrawCellPicture(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell)
+{
+    return WithPainter([&](CPagePainter& painter) {
+        return painter.CPagePainter::DrawCellPicture(pDC, left, top, right, bottom, cell);
+    });
+}
+
+int CNorvakCtrl::DrawCellIcon(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell)
+{
+    return WithPainter([&](CPagePainter& painter) {
+        return painter.CPagePainter::DrawCellIcon(pDC, left, top, right, bottom, cell);
+    });
+}
+
+int CNorvakCtrl::DrawCellBitmap(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell)
+{
+    return WithPainter([&](CPagePainter& painter) {
+        return painter.CPagePainter::DrawCellBitmap(pDC, left, top, right, bottom, cell);
+    });
+}
+
+int CNorvakCtrl::DrawBitmapInCell(CDC* pDC, int left, int top, int right, int bottom, BYTE placement,
+                                  HBITMAP bitmap)
+{
+    return WithPainter([&](CPagePainter& painter) {
+        return painter.CPagePainter::DrawBitmapInCell(pDC, left, top, right, bottom, placement, bitmap);
+    });
+}
+
+HIMAGELIST CNorvakCtrl::CreateDragImage(CSize* size)
+{
+    const CNorvakPage* page = GetPage(-1);
+    const CNorvakPageCells* cells = GetPageCells(-1);
+    if (!page || !cells || !m_hWnd)
+        return nullptr;
+    CControlPagePainter painter(*this, *page, *cells, GetPaintView(GetClientRect()));
+    CRect rect;
+    if (!painter.GetCellRect(page->m_focusCell.row, page->m_focusCell.col, rect))
+        return nullptr;
+    CSize cellSize(rect.Width() + 1, rect.Height() + 1);
+    if (cellSize.cx <= 0 || cellSize.cy <= 0)
+        return nullptr;
+    if (size)
+        *size = cellSize;
+    HIMAGELIST list = ::ImageList_Create(cellSize.cx, cellSize.cy, ILC_MASK, 1, 1);
+    if (!list)
+        return nullptr;
+    CClientDC dc(m_hWnd);
+    CDC memory;
+    CBitmap bitmap;
+    if (!memory.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(dc, cellSize.cx, cellSize.cy)) {
+        ::ImageList_Destroy(list);
+        return nullptr;
+    }
+    {
+        CSelectObject select(memory, bitmap);
+        memory.FillSolidRect(CRect(CPoint(0, 0), cellSize), page->m_crTextBkColor);
+        m_pPainter = &painter;
+        DrawCell(&memory, page->m_focusCell.row, page->m_focusCell.col, CRect(CPoint(0, 0), cellSize));
+        m_pPainter = nullptr;
+    }
+    ::ImageList_AddMasked(list, bitmap, page->m_crTextBkColor);
+    return list;
+}
+
+namespace {
+
+// The container's ambient font, else the default GUI font; never owned by the caller.
+HFONT AmbientOrDefaultFont(IDispatch* fontDispatch)
+{
+    HFONT handle = nullptr;
+    IFont* font = nullptr;
+    if (fontDispatch && SUCCEEDED(fontDispatch->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font)))) {
+        font->get_hFont(&handle);
+        font->Release();
+    }
+    return handle ? handle : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+} // namespace
+
+CSize CNorvakCtrl::GetCellTextExtent(int page, int row, int col, const CString& text, BOOL bold)
+{
+    const CNorvakPage* record = GetPage(page);
+    if (!record)
+        return CSize(0, 0);
+    const CNorvakCell* cell = GetPageCell(page, row, col);
+    CClientDC dc(m_hWnd);
+    CSize extent;
+    if (cell && bold) {
+        LOGFONTA lf = cell->GetFont().font;
+        lf.lfWeight = 600;
+        CFont font;
+        font.CreateFontIndirect(&lf);
+        CSelectObject select(dc, font);
+        extent = dc.GetTextExtent(text);
+    } else {
+        VARIANT ambient;
+        ::VariantInit(&ambient);
+        IDispatch* fontDispatch =
+            GetAmbientProperty(DISPID_AMBIENT_FONT, VT_DISPATCH, &ambient) ? ambient.pdispVal : nullptr;
+        {
+            CSelectObject select(dc, AmbientOrDefaultFont(fontDispatch));
+            extent = dc.GetTextExtent(text);
+        }
+        ::VariantClear(&ambient);
+    }
+    return CSize(extent.cx + 2 * record->m_nCellTextMargin, extent.cy + 2 * record->m_nCellTextMargin);
+}

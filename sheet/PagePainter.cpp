@@ -364,6 +364,16 @@ CCellRect CPagePainter::GetSelectedRange() const
     return range;
 }
 
+BOOL CPagePainter::GetCellRect(int row, int col, CRect& rect) const
+{
+    if (!m_page.IsValidCell(row, col))
+        return FALSE;
+    int left = m_cols.Position(col, m_firstScrollCol);
+    int top = m_rows.Position(row, m_firstScrollRow);
+    rect = CRect(left, top, left + m_cols.Size(col) - 1, top + m_rows.Size(row) - 1);
+    return TRUE;
+}
+
 const CMergeCellRange* CPagePainter::FindMergeRange(int row, int col) const
 {
     for (const CMergeCellRange& merge : m_page.m_bodyMerges)

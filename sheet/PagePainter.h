@@ -122,6 +122,9 @@ public:
     virtual int DrawBitmapInCell(CDC* pDC, int left, int top, int right, int bottom, BYTE placement,
                                  HBITMAP bitmap);
 
+    // The cell's rectangle in the paint's layout, its right and bottom being its grid lines; FALSE
+    // for a cell outside the page.
+    BOOL GetCellRect(int row, int col, CRect& rect) const;
     // The body merge whose range holds the cell, or null.
     const CMergeCellRange* FindMergeRange(int row, int col) const;
     // The page's selected range; (rows, columns, -1, -1) when nothing is selected.

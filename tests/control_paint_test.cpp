@@ -5,6 +5,7 @@
 #include "sheet/NorvakCtrl.h"
 #include "tests/support/TestContainer.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -129,4 +130,42 @@ TEST_F(ControlPaint, DerivedControlReplacesTheCellStep)
     EXPECT_EQ(At(X(1) + 10, Y(1) + 10), kMagenta);
     EXPECT_EQ(At(X(3) + 10, Y(4) + 10), kMagenta);
     EXPECT_NE(At(5, Y(2) + 5), kMagenta); // header cells keep their own step
+}
+
+TEST_F(ControlPaint, DragImageOfTheFocusCellAndTextExtents)
+{
+    Start();
+    CNorvakPage* page = control->GetPage(-1);
+    EXPECT_EQ(control->CreateDragImage(nullptr), nullptr); // no focus cell
+    page->m_focusCell = CCellCoord(2, 3);
+    page->m_colWidths[3] = 64;
+    page->m_rowHeights[2] = 24;
+    CSize size;
+    HIMAGELIST image = control->CreateDragImage(&size);
+    ASSERT_NE(image, nullptr);
+    int cx = 0, cy = 0;
+    EXPECT_TRUE(ImageList_GetIconSize(image, &cx, &cy));
+    EXPECT_EQ(CSize(cx, cy), CSize(64, 24));
+    EXPECT_EQ(size, CSize(64, 24));
+    EXPECT_EQ(ImageList_GetImageCount(image), 1);
+    ImageList_Destroy(image);
+
+    page->m_nCellTextMargin = 3;
+    EXPECT_EQ(control->GetCellTextExtent(99, 1, 1, "文字", TRUE), CSize(0, 0));
+    LOGFONTA lf = control->GetPageCell(-1, 1, 1)->GetFont().font;
+    lf.lfWeight = 600;
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    HDC screen = GetDC(nullptr);
+    CSize text;
+    {
+        CDC dc(screen);
+        CSelectObject select(dc, font);
+        text = dc.GetTextExtent("文字");
+        dc.Detach();
+    }
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(control->GetCellTextExtent(-1, 1, 1, "文字", TRUE), CSize(text.cx + 6, text.cy + 6));
+    CSize ambient = control->GetCellTextExtent(-1, 1, 1, "文字", FALSE);
+    EXPECT_GT(ambient.cx, 6);
 }
