@@ -3,6 +3,7 @@
 // the selection frame with its fill handle, and the full-page texts. A sample page is saved as a
 // PNG next to the test for people to look at.
 
+#include "sheet/CellGeometry.h"
 #include "sheet/PagePainter.h"
 #include "sheet/RowColumnOps.h"
 #include "tests/DrawingCanvas.h"
@@ -568,4 +569,44 @@ TEST(PagePainter, CellExtentMeasuresHeadersInBold)
     EXPECT_EQ(body, CSize(text.cx + 8, text.cy + 4));
     EXPECT_GT(header.cx, body.cx);
     EXPECT_EQ(painter.GetCellExtent(99, 2, p.canvas.dc()), CSize(0, 0));
+}
+
+TEST(PagePainter, CellRectanglesAgreeWithTheCellGeometry)
+{
+    struct Case
+    {
+        int lockedRows, lockedCols, rowOffset, colOffset, vertPos, horzPos;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0, 0, 0},    {0, 0, 0, 0, 60, 100}, {2, 1, 0, 0, 0, 0},
+        {3, 2, 1, 1, 45, 120}, {2, 2, 0, 0, 400, 0},
+    };
+    for (const Case& c : cases) {
+        PaintedPage p(40, 12);
+        p.page.m_rowHeights[4] = 33;
+        p.page.m_colWidths[3] = 71;
+        p.page.m_nLockedRows = WORD(c.lockedRows);
+        p.page.m_nLockedCols = WORD(c.lockedCols);
+        p.page.m_nLockedRowOffset = WORD(c.rowOffset);
+        p.page.m_nLockedColOffset = WORD(c.colOffset);
+        p.page.m_nVertPos = c.vertPos;
+        p.page.m_nHorzPos = c.horzPos;
+        CPagePainter painter(p.page, p.cells, p.view);
+        CCellGeometry geometry(p.page, CViewArea{kWidth, kHeight});
+        CCellRect shown = geometry.GetVisibleNonFixedCellRange();
+        for (int row = 0; row <= shown.maxRow; ++row)
+            for (int col = 0; col <= shown.maxCol; ++col) {
+                bool shownRow =
+                    row < 1 || (row >= 1 + c.rowOffset && row < 1 + c.lockedRows) || row >= shown.minRow;
+                bool shownCol =
+                    col < 1 || (col >= 1 + c.colOffset && col < 1 + c.lockedCols) || col >= shown.minCol;
+                if (!shownRow || !shownCol)
+                    continue;
+                CRect painted, located;
+                ASSERT_TRUE(painter.GetCellRect(row, col, painted));
+                ASSERT_TRUE(geometry.GetCellRect(row, col, located));
+                EXPECT_EQ(painted, located) << row << "," << col << " case " << c.lockedRows << c.lockedCols
+                                            << c.vertPos << "/" << c.horzPos;
+            }
+    }
 }
