@@ -540,10 +540,7 @@ void CNorvakCtrl::SortTextItems(int page, int col, BOOL ascending)
     PageRef ref = Resolve(*this, page);
     if (!ref)
         return;
-    CControlRepaint repaint(*this, ref);
-    ::SortTextItems(
-        *ref.page, *ref.cells, col, ascending,
-        [&](int row, int c) { return GetPageCellText(ref.index, row, c); }, repaint);
+    SortCells(ref.index, col, ascending, ref.page->m_nFixedRows, -1);
 }
 
 BOOL CNorvakCtrl::SortCells(int page, int col, BOOL ascending, int low, int high)
@@ -552,9 +549,11 @@ BOOL CNorvakCtrl::SortCells(int page, int col, BOOL ascending, int low, int high
     if (!ref)
         return FALSE;
     CControlRepaint repaint(*this, ref);
-    return ::SortCells(
-        *ref.page, *ref.cells, col, ascending, low, high,
-        [&](int row, int c) { return GetPageCellText(ref.index, row, c); }, repaint);
+    auto text = [&](int row, int c) { return GetPageCellText(ref.index, row, c); };
+    if (!::SortCells(*ref.page, *ref.cells, col, ascending, low, high, text, repaint))
+        return FALSE;
+    InvalidateControl();
+    return TRUE;
 }
 
 void CNorvakCtrl::OnFixedRowClick(CCellCoord cell)

@@ -120,6 +120,7 @@ BOOL SortCells(CNorvakPage& page, CNorvakPageCells& cells, int col, BOOL ascendi
         !page.m_bEditable || MergeTouchesRows(page, low, high))
         return FALSE;
     ClearSelectionAndFocus(page, cells, repaint);
+    ResetSelectionMaps(page, cells); // also when selecting is switched off: no mark may move with its row
     RowSorter(page, cells, col, ascending != FALSE, page.m_nSortStyle != 0, getText, low, high)
         .Sort(low, high);
     return TRUE;

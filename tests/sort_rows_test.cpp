@@ -72,8 +72,11 @@ TEST(SortRows, ExcludedColumnsStayAndSelectionIsCleared)
     s.page.m_selectedCells.Add(CCellCoord(2, 2));
     s.Cell(3, 0).SetState(CIS_FOCUSED);
     s.page.m_focusCell = CCellCoord(3, 0);
+    s.page.m_keptSelection.Add(CCellCoord(1, 1));
+    s.page.m_bEnableSelection = 0;
     ASSERT_TRUE(s.Sort(1, TRUE));
     EXPECT_EQ(s.Column(1), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_TRUE(s.page.m_keptSelection.IsEmpty());
     EXPECT_EQ(s.Column(0), (std::vector<std::string>{"2:0", "3:0", "1:0"}));
     EXPECT_EQ(s.Column(2), (std::vector<std::string>{"1:2", "2:2", "3:2"}));
     EXPECT_TRUE(s.page.m_selectedCells.IsEmpty());
