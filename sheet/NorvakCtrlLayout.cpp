@@ -134,4 +134,6 @@ void CNorvakCtrl::LayoutChildWindows()
     m_nHorzRange = horzRange;
     m_nVertRange = vertRange;
     m_splitBox.Invalidate();
+    if (page)
+        AdjustMergesToLockedArea(m_nActivePage);
 }

@@ -369,11 +369,10 @@ BOOL CNorvakCtrl::DoSetPageCellText(long nPageIndex, long nRow, long nColumn, CS
     const CNorvakPage* page = GetPage(nPageIndex);
     if (!page || !page->IsValidCell(nRow, nColumn))
         return FALSE;
-    CNorvakCell* cell = GetPageCell(nPageIndex, nRow, nColumn);
-    if (!cell)
+    if (!SetItemText(nPageIndex, nRow, nColumn, lpszText))
         return FALSE;
-    cell->SetText(lpszText);
-    InvalidateControl();
+    if (ResolvePage(nPageIndex) == m_nActivePage)
+        RedrawCell(CCellCoord(nRow, nColumn));
     return TRUE;
 }
 
@@ -389,18 +388,12 @@ BOOL CNorvakCtrl::DoSetPageCellTextFormat(long nPageIndex, long nRow, long nColu
     const CNorvakPage* page = GetPage(nPageIndex);
     if (!page || !page->IsValidCell(nRow, nColumn))
         return FALSE;
-    CNorvakCell* cell = GetPageCell(nPageIndex, nRow, nColumn);
-    if (!cell)
-        return FALSE;
-    cell->SetTextFormat(WORD(nTextFormat));
-    InvalidateControl();
-    return TRUE;
+    return SetItemFormat(nPageIndex, nRow, nColumn, WORD(nTextFormat));
 }
 
 short CNorvakCtrl::DoGetPageCellTextFormat(long nPageIndex, long nRow, long nColumn)
 {
     if (!GetPage(nPageIndex))
         return -1;
-    const CNorvakCell* cell = GetPageCell(nPageIndex, nRow, nColumn);
-    return cell ? short(cell->GetTextFormat()) : short(-1);
+    return short(GetItemFormat(nPageIndex, nRow, nColumn));
 }

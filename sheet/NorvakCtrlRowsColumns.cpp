@@ -319,7 +319,7 @@ BOOL CNorvakCtrl::DoSetPageRowHeight(long nPageIndex, long nRow, long nHeight)
     }
     if (!SetRowHeight(nPageIndex, nRow, nHeight))
         return FALSE;
-    InvalidateControl();
+    RedrawRow(nPageIndex, nRow);
     return TRUE;
 }
 
@@ -341,7 +341,7 @@ BOOL CNorvakCtrl::DoSetPageColumnWidth(long nPageIndex, long nColumn, long nWidt
     }
     if (!SetColumnWidth(nPageIndex, nColumn, nWidth))
         return FALSE;
-    InvalidateControl();
+    RedrawColumn(nPageIndex, nColumn);
     return TRUE;
 }
 
