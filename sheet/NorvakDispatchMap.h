@@ -1,7 +1,8 @@
 #pragma once
 
-// The members of the control's dispatch interface _DNorvak and of its event interface
-// _DNorvakEvents, as the type library declares them (a test holds both to it).
+// The members of the control's dispatch interface _DNorvak, as the type library declares them
+// (a test holds both tables to it) and each with the control's handler, and of its event
+// interface _DNorvakEvents.
 
 #include "framework/Dispatch.h"
 

@@ -679,6 +679,35 @@ TEST_F(Layout, ScrollCodesMoveThePageWithinItsRange)
     }
 }
 
+// Columns are 70 wide; with locked columns the scrolling band starts after them.
+TEST_F(Layout, LineScrollsAcrossGoColumnByColumnAfterTheLockedOnes)
+{
+    Start();
+    CNorvakPage* page = control->GetPage(-1);
+    const int range = page->m_nHorzRange;
+    ASSERT_GT(range, 200);
+    struct Case
+    {
+        WORD locked;
+        int code;
+        int from;
+        int expected;
+    } cases[] = {
+        {0, SB_LINERIGHT, 0, 70},  {0, SB_LINELEFT, 100, 0},
+        {0, SB_LINELEFT, 150, 70}, {0, SB_LINELEFT, 0, 0},
+        {0, SB_BOTTOM, 0, range},  {0, SB_PAGELEFT, 5, 0},
+        {2, SB_LINELEFT, 0, 0},    {2, SB_LINERIGHT, 0, 70},
+        {2, SB_LINELEFT, 75, 0},   {2, SB_PAGERIGHT, range - 1, range},
+    };
+    for (const Case& c : cases) {
+        page->m_nLockedCols = c.locked;
+        page->m_nHorzPos = c.from;
+        SendMessageW(container.ControlWindow(), WM_HSCROLL, MAKEWPARAM(c.code, 0), LPARAM(Child(-3)));
+        EXPECT_EQ(page->m_nHorzPos, c.expected)
+            << "locked " << c.locked << " code " << c.code << " from " << c.from;
+    }
+}
+
 } // namespace
 
 namespace {
