@@ -6,35 +6,12 @@
 #include "sheet/NorvakDispatchMap.h"
 #include "sheet/RowColumnOps.h"
 
-#include "framework/CDC.h"
+#include <algorithm>
 
 namespace {
 
 constexpr int kEmptyHeadingWidth = 70;
 constexpr short kFreeTextFormat = 41;
-
-// The pixel width of a heading in the default cell font.
-int HeadingWidth(const CString& heading)
-{
-    LOGFONTW font{};
-    const LOGFONTA& record = CNorvakCell::DefaultFont().font;
-    font.lfHeight = record.lfHeight;
-    font.lfWeight = record.lfWeight;
-    font.lfCharSet = record.lfCharSet;
-    CString face(record.lfFaceName);
-    std::wstring wide = face.ToWide();
-    wide.copy(font.lfFaceName, LF_FACESIZE - 1);
-    HDC dc = ::GetDC(nullptr);
-    HFONT made = ::CreateFontIndirectW(&font);
-    HGDIOBJ old = ::SelectObject(dc, made);
-    std::wstring text = heading.ToWide();
-    SIZE extent{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
-    ::SelectObject(dc, old);
-    ::DeleteObject(made);
-    ::ReleaseDC(nullptr, dc);
-    return extent.cx;
-}
 
 } // namespace
 
@@ -173,7 +150,11 @@ int CNorvakCtrl::InsertColumn(int page, const CString& heading, int textFormat, 
     CNorvakPageCells* cells = GetPageCells(page);
     if (!record || !cells)
         return -1;
-    const int width = heading.IsEmpty() ? kEmptyHeadingWidth : HeadingWidth(heading);
+    // The heading is measured as the cell of row 0 at that place would show it.
+    const int at = std::clamp(position, 0, record->m_nCols);
+    const int width = heading.IsEmpty()
+                          ? kEmptyHeadingWidth
+                          : int(GetCellTextExtent(page, 0, at, heading, record->m_nFixedRows > 0).cx);
     CGridChange change = ::InsertColumn(*record, *cells, position, width, *this);
     if (!change.bOk)
         return -1;
