@@ -2,6 +2,7 @@
 // followed by the consistency check, which later tests of the sheet reuse.
 
 #include "sheet/RowColumnOps.h"
+#include "tests/support/CellSheet.h"
 #include "tests/support/PageConsistency.h"
 
 #include <gtest/gtest.h>
@@ -13,30 +14,9 @@
 namespace {
 
 // A page with its table, cells tagged "row:column" so that moves show.
-struct Sheet
+struct Sheet : CellSheet
 {
-    CNorvakPage page{0, "Sheet1", 0};
-    CNorvakPageCells cells{0};
-    CDefaultCellFactory factory{page, cells};
-
-    Sheet(int rows = 0, int cols = 0, int fixedRows = 0, int fixedCols = 0)
-    {
-        EXPECT_TRUE(SetColumnCount(page, cells, cols, factory).bOk);
-        EXPECT_TRUE(SetRowCount(page, cells, rows, factory).bOk);
-        EXPECT_TRUE(SetFixedRowCount(page, cells, fixedRows, factory).bOk);
-        EXPECT_TRUE(SetFixedColumnCount(page, cells, fixedCols, factory).bOk);
-        for (int row = 0; row < rows; ++row)
-            for (int col = 0; col < cols; ++col)
-                Cell(row, col).SetText((std::to_string(row) + ":" + std::to_string(col)).c_str());
-    }
-
-    CNorvakCell& Cell(int row, int col)
-    {
-        CNorvakCell* cell = cells.GetCell(row, col);
-        EXPECT_NE(cell, nullptr) << row << ", " << col;
-        return *cell;
-    }
-    std::string Text(int row, int col) { return Cell(row, col).GetTextPtr(); }
+    using CellSheet::CellSheet;
 
     // Marks the cells the way combining does.
     void Combine(int r0, int c0, int r1, int c1, int lock = 0, bool header = false)
@@ -82,7 +62,6 @@ struct Sheet
             out.push_back(at);
         return out;
     }
-    std::string Consistency() const { return CheckPageConsistency(page, cells); }
 };
 
 std::string Bounds(const CMergeCellRange& m)

@@ -18,7 +18,7 @@ struct CellSheet
     CNorvakPageCells cells{0};
     CDefaultCellFactory factory{page, cells};
 
-    CellSheet(int rows, int cols, int fixedRows, int fixedCols)
+    explicit CellSheet(int rows = 0, int cols = 0, int fixedRows = 0, int fixedCols = 0)
     {
         EXPECT_TRUE(SetColumnCount(page, cells, cols, factory).bOk);
         EXPECT_TRUE(SetRowCount(page, cells, rows, factory).bOk);
