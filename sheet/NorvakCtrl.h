@@ -300,6 +300,8 @@ public:
     CSize GetCellTextExtent(int page, int row, int col, const CString& text, BOOL bold);
     // The page's charts, drawn by the chart subsystem.
     virtual void DrawPageCharts(CDC* pDC);
+    // After a copy to the clipboard: the whole control is painted again, every layer.
+    void RefreshAfterCopy();
     // What the page shows over its cells: 1 the selection frame, 2 the range frame, 3 nothing.
     int m_nTargetMode = kTargetSelection;
     CCellRect m_rangeFrame;
