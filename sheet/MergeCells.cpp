@@ -37,6 +37,22 @@ bool SpansFit(int rowSpan, int colSpan)
     return rowSpan <= 0xFFFF && colSpan <= 0xFFFF;
 }
 
+// Gives the origin its spans and points every other cell of the range at it.
+void MarkCovered(CNorvakPageCells& cells, int row, int col, int lastRow, int lastCol)
+{
+    for (int r = row; r <= lastRow; ++r)
+        for (int c = col; c <= lastCol; ++c) {
+            CNorvakCell* cell = cells.GetCell(r, c);
+            if (r == row && c == col) {
+                cell->SetRowSpan(WORD(lastRow - row));
+                cell->SetColSpan(WORD(lastCol - col));
+            } else {
+                cell->SetCovered(TRUE);
+                cell->SetMergeOrigin(CCellCoord(row, col));
+            }
+        }
+}
+
 } // namespace
 
 BOOL CombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, int rowSpan, int colSpan,
@@ -59,16 +75,10 @@ BOOL CombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, 
             continue;
         ++i;
     }
+    MarkCovered(cells, row, col, lastRow, lastCol);
     for (int r = row; r <= lastRow; ++r)
         for (int c = col; c <= lastCol; ++c) {
             CNorvakCell* cell = cells.GetCell(r, c);
-            if (r == row && c == col) {
-                cell->SetRowSpan(WORD(rowSpan));
-                cell->SetColSpan(WORD(colSpan));
-            } else {
-                cell->SetCovered(TRUE);
-                cell->SetMergeOrigin(CCellCoord(row, col));
-            }
             cell->SetEditLock(editLock);
             cell->SetMergedRight(c < lastCol);
             cell->SetMergedBelow(r < lastRow);
@@ -97,17 +107,7 @@ BOOL CombineHeaderCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int
                 return FALSE;
         }
     page.m_headerMerges.push_back(Record(row, col, lastRow, lastCol, 0));
-    for (int r = row; r <= lastRow; ++r)
-        for (int c = col; c <= lastCol; ++c) {
-            CNorvakCell* cell = cells.GetCell(r, c);
-            if (r == row && c == col) {
-                cell->SetRowSpan(WORD(rowSpan));
-                cell->SetColSpan(WORD(colSpan));
-            } else {
-                cell->SetCovered(TRUE);
-                cell->SetMergeOrigin(CCellCoord(row, col));
-            }
-        }
+    MarkCovered(cells, row, col, lastRow, lastCol);
     repaint.RepaintAll();
     return TRUE;
 }
