@@ -203,6 +203,11 @@ CSize CNorvakCtrl::GetCellExtent(int row, int col, CDC* pDC)
 
 void CNorvakCtrl::DrawPageCharts(CDC*) {}
 
+void CNorvakCtrl::RefreshAfterCopy()
+{
+    InvalidateControl(nullptr, true);
+}
+
 int CNorvakCtrl::DrawCellPicture(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell)
 {
     return WithPainter([&](CPagePainter& painter) {
