@@ -2,125 +2,14 @@
 
 #include <algorithm>
 
-namespace {
-
-enum class Band
+CPageAxis CCellGeometry::Rows() const
 {
-    Fixed,
-    Locked,
-    Scrolling
-};
-
-} // namespace
-
-// One direction of the page: rows with their heights, or columns with their widths.
-struct CCellGeometry::Axis
-{
-    const std::vector<int>& sizes;
-    int count;
-    int fixed;
-    int locked;
-    int lockedOffset;
-    int scrollPos;
-
-    int Size(int i) const { return i >= 0 && i < int(sizes.size()) ? sizes[size_t(i)] : 0; }
-    int Sum(int from, int to) const // [from, to), negative when to < from
-    {
-        int sum = 0;
-        for (int i = from; i < to; ++i)
-            sum += Size(i);
-        for (int i = to; i < from; ++i)
-            sum -= Size(i);
-        return sum;
-    }
-    int FirstLocked() const { return fixed + lockedOffset; }
-    int LockedEnd() const { return fixed + locked; }
-    int FixedExtent() const { return Sum(0, fixed); }
-    int LockedExtent() const { return locked > 0 ? Sum(FirstLocked(), LockedEnd()) : 0; }
-    // The first shown index of the scrolling band: the skipped sizes stay below the position.
-    int FirstScroll() const
-    {
-        int i = LockedEnd();
-        for (int skipped = 0; i < count - 1 && skipped < scrollPos; ++i)
-            skipped += Size(i);
-        return i;
-    }
-    // The first shown index after the fixed ones.
-    int FirstShownBody() const { return locked > 0 ? FirstLocked() : FirstScroll(); }
-    int Origin(int i) const
-    {
-        if (i < fixed)
-            return Sum(0, i);
-        if (i < LockedEnd())
-            return FixedExtent() + Sum(FirstLocked(), i);
-        return FixedExtent() + LockedExtent() + Sum(FirstScroll(), i);
-    }
-    // Walks [from, to) from the pixel pos; the index whose far edge passes coord, or -1.
-    int Walk(int& pos, int from, int to, int coord) const
-    {
-        for (int i = from; i < to; ++i) {
-            pos += Size(i);
-            if (pos > coord)
-                return i;
-        }
-        return -1;
-    }
-    int Locate(int coord, Band& band) const
-    {
-        if (count <= 0)
-            return -1;
-        int pos = 0;
-        band = Band::Fixed;
-        if (coord < FixedExtent())
-            return std::max(Walk(pos, 0, fixed, coord), 0);
-        pos = FixedExtent();
-        band = Band::Locked;
-        int i = locked > 0 ? Walk(pos, FirstLocked(), LockedEnd(), coord) : -1;
-        if (i >= 0)
-            return i;
-        band = Band::Scrolling;
-        i = Walk(pos, FirstScroll(), count, coord);
-        return i >= 0 ? i : count - 1;
-    }
-    // The last index shown before the extent is filled, from the first shown body index.
-    int LastShown(int start, int extent) const
-    {
-        int pos = start;
-        int last = FirstShownBody();
-        auto walk = [&](int from, int to) {
-            for (int i = from; i < to && pos < extent; ++i) {
-                pos += Size(i);
-                last = i;
-            }
-        };
-        if (locked > 0 && start <= FixedExtent())
-            walk(FirstLocked(), LockedEnd());
-        walk(FirstScroll(), count);
-        return std::min(last, count - 1);
-    }
-    // Visible within the usable extent.
-    bool IsShown(int i, int usable) const
-    {
-        if (i < FirstLocked())
-            return false;
-        if (i < LockedEnd())
-            return FixedExtent() + Sum(FirstLocked(), i + 1) < usable;
-        if (i < FirstScroll())
-            return false;
-        return FixedExtent() + LockedExtent() + Sum(FirstScroll(), i + 1) < usable;
-    }
-};
-
-CCellGeometry::Axis CCellGeometry::Rows() const
-{
-    return {m_page.m_rowHeights,       m_page.m_nRows,   m_page.m_nFixedRows, m_page.m_nLockedRows,
-            m_page.m_nLockedRowOffset, m_page.m_nVertPos};
+    return CPageAxis::Rows(m_page);
 }
 
-CCellGeometry::Axis CCellGeometry::Cols() const
+CPageAxis CCellGeometry::Cols() const
 {
-    return {m_page.m_colWidths,        m_page.m_nCols,   m_page.m_nFixedCols, m_page.m_nLockedCols,
-            m_page.m_nLockedColOffset, m_page.m_nHorzPos};
+    return CPageAxis::Cols(m_page);
 }
 
 int CCellGeometry::GetLockedArea(CCellCoord cell) const
@@ -141,8 +30,8 @@ int CCellGeometry::GetLockedAreaAny(int row, int col) const
 
 CCellCoord CCellGeometry::GetTopLeftNonFixedCell()
 {
-    Axis rows = Rows();
-    Axis cols = Cols();
+    CPageAxis rows = Rows();
+    CPageAxis cols = Cols();
     CCellCoord cell(rows.FirstScroll(), cols.FirstScroll());
     m_page.m_nScrollRowOffset = WORD(std::max(cell.row - rows.LockedEnd(), 0));
     m_page.m_nScrollColOffset = WORD(std::max(cell.col - cols.LockedEnd(), 0));
@@ -151,8 +40,8 @@ CCellCoord CCellGeometry::GetTopLeftNonFixedCell()
 
 CCellCoord CCellGeometry::GetTopLeftCellByArea(int pane)
 {
-    Axis rows = Rows();
-    Axis cols = Cols();
+    CPageAxis rows = Rows();
+    CPageAxis cols = Cols();
     switch (pane) {
     case kPaneLockedRows:
         return CCellCoord(rows.FirstLocked(), cols.FirstScroll());
@@ -200,26 +89,26 @@ BOOL CCellGeometry::GetCellRangeRect(const CCellRect& range, CRect& rect)
 
 CCellCoord CCellGeometry::GetCellFromPt(CPoint point, int* pane)
 {
-    Band rowBand = Band::Fixed;
-    Band colBand = Band::Fixed;
+    CAxisBand rowBand = CAxisBand::Fixed;
+    CAxisBand colBand = CAxisBand::Fixed;
     CCellCoord cell(Rows().Locate(point.y, rowBand), Cols().Locate(point.x, colBand));
     if (cell.row >= 0 && cell.col >= 0)
         GetTopLeftNonFixedCell();
     if (pane) {
-        if (rowBand == Band::Fixed || colBand == Band::Fixed)
+        if (rowBand == CAxisBand::Fixed || colBand == CAxisBand::Fixed)
             *pane = kPaneFixed;
-        else if (rowBand == Band::Locked)
-            *pane = colBand == Band::Locked ? kPaneLockedBoth : kPaneLockedRows;
+        else if (rowBand == CAxisBand::Locked)
+            *pane = colBand == CAxisBand::Locked ? kPaneLockedBoth : kPaneLockedRows;
         else
-            *pane = colBand == Band::Locked ? kPaneLockedCols : kPaneScrolling;
+            *pane = colBand == CAxisBand::Locked ? kPaneLockedCols : kPaneScrolling;
     }
     return cell.row >= 0 && cell.col >= 0 ? cell : CCellCoord();
 }
 
 CCellRect CCellGeometry::GetVisibleNonFixedCellRange(CRect* covered)
 {
-    Axis rows = Rows();
-    Axis cols = Cols();
+    CPageAxis rows = Rows();
+    CPageAxis cols = Cols();
     CCellRect range(rows.FirstShownBody(), cols.FirstShownBody(),
                     rows.LastShown(rows.FixedExtent(), m_view.height),
                     cols.LastShown(cols.FixedExtent(), m_view.width));
@@ -230,13 +119,13 @@ CCellRect CCellGeometry::GetVisibleNonFixedCellRange(CRect* covered)
 
 CCellRect CCellGeometry::GetUnobstructedNonFixedCellRange(int xStart, int yStart)
 {
-    Axis rows = Rows();
-    Axis cols = Cols();
+    CPageAxis rows = Rows();
+    CPageAxis cols = Cols();
     if (xStart == -1)
         xStart = cols.FixedExtent() + cols.LockedExtent();
     if (yStart == -1)
         yStart = rows.FixedExtent() + rows.LockedExtent();
-    auto last = [](const Axis& a, int start, int extent) {
+    auto last = [](const CPageAxis& a, int start, int extent) {
         int pos = start;
         int i = a.FirstScroll();
         for (; i < a.count; ++i) {
@@ -314,7 +203,7 @@ BOOL CCellGeometry::IsCellVisible(int row, int col)
 
 int CCellGeometry::LineScroll(bool horizontal, bool forward)
 {
-    Axis axis = horizontal ? Cols() : Rows();
+    CPageAxis axis = horizontal ? Cols() : Rows();
     int& pos = horizontal ? m_page.m_nHorzPos : m_page.m_nVertPos;
     int range = horizontal ? m_page.m_nHorzRange : m_page.m_nVertRange;
     int first = axis.FirstScroll();

@@ -9,6 +9,7 @@
 #include "framework/Geometry.h"
 #include "sheet/NorvakPage.h"
 #include "sheet/NorvakPageCells.h"
+#include "sheet/PageAxis.h"
 
 // Where a cell or a point lies.
 enum : int
@@ -76,9 +77,8 @@ public:
     BOOL GetRangeRedrawRect(const CCellRect& range, CRect& rect);
 
 private:
-    struct Axis;
-    Axis Rows() const;
-    Axis Cols() const;
+    CPageAxis Rows() const;
+    CPageAxis Cols() const;
     void Enlarge(const CCellRect& range, CRect& rect) const;
 
     CNorvakPage& m_page;

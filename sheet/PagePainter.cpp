@@ -21,8 +21,8 @@ void CLinePenCache::Add(BYTE style, BYTE width, COLORREF colour, CPen&& pen)
 }
 
 CPagePainter::CPagePainter(const CNorvakPage& page, const CNorvakPageCells& cells, const CPaintView& view)
-    : m_page(page), m_cells(cells), m_view(view), m_rows(CPaintAxis::Rows(page)),
-      m_cols(CPaintAxis::Cols(page)), m_firstScrollRow(m_rows.FirstScroll()),
+    : m_page(page), m_cells(cells), m_view(view), m_rows(CPageAxis::Rows(page)),
+      m_cols(CPageAxis::Cols(page)), m_firstScrollRow(m_rows.FirstScroll()),
       m_firstScrollCol(m_cols.FirstScroll())
 {
 }
@@ -201,7 +201,7 @@ CPagePainter::MergedArea CPagePainter::GetMergedArea(int pane, CCellCoord origin
     {
         int start, end, clipStart, clipEnd;
     };
-    auto along = [](const CPaintAxis& axis, int firstScroll, int first, int last, bool lockedPane) {
+    auto along = [](const CPageAxis& axis, int firstScroll, int first, int last, bool lockedPane) {
         int total = axis.Sum(first, last + 1);
         Span span{};
         if (lockedPane) {
@@ -390,7 +390,7 @@ void CPagePainter::DrawSelectionFrame(CDC* pDC)
         return;
     // The near edge of the first index and the far edge of the last, with whether the near edge
     // is in view (not scrolled or offset away).
-    auto edges = [](const CPaintAxis& axis, int firstScroll, int first, int last, int& nearEdge,
+    auto edges = [](const CPageAxis& axis, int firstScroll, int first, int last, int& nearEdge,
                     int& farEdge) {
         nearEdge = axis.Position(first, firstScroll);
         farEdge = axis.Position(last, firstScroll) + axis.Size(last);
@@ -429,7 +429,7 @@ void CPagePainter::DrawRangeFrame(CDC* pDC)
         range.maxRow < range.minRow || range.maxCol < range.minCol)
         return;
     int top, bottom, left, right;
-    auto edges = [](const CPaintAxis& axis, int firstScroll, int first, int last, int& nearEdge,
+    auto edges = [](const CPageAxis& axis, int firstScroll, int first, int last, int& nearEdge,
                     int& farEdge) {
         nearEdge = axis.Position(first, firstScroll) - 1;
         farEdge = axis.Position(last, firstScroll) + axis.Size(last) - 1;

@@ -14,7 +14,7 @@
 #include "framework/CDC.h"
 #include "sheet/NorvakPage.h"
 #include "sheet/NorvakPageCells.h"
-#include "sheet/PaintAxis.h"
+#include "sheet/PageAxis.h"
 
 #include <map>
 #include <tuple>
@@ -163,8 +163,8 @@ private:
     void FillCellBackground(CDC* pDC, const CNorvakCell& cell, bool hasFocus, const CRect& rect) const;
     CRect PlaceImage(const CRect& cell, CSize size, BYTE placement) const;
 
-    CPaintAxis m_rows;
-    CPaintAxis m_cols;
+    CPageAxis m_rows;
+    CPageAxis m_cols;
     int m_firstScrollRow;
     int m_firstScrollCol;
     std::vector<CCellCoord> m_drawnHeaderMerges; // in this paint

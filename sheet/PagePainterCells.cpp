@@ -98,7 +98,7 @@ BOOL CPagePainter::DrawCell(CDC* pDC, int row, int col, CRect rect)
 
 CRect CPagePainter::GetHeaderMergeRect(CCellCoord origin, const CNorvakCell& originCell, CRect rect) const
 {
-    auto span = [](const CPaintAxis& axis, int firstScroll, int first, int last, LONG& nearEdge,
+    auto span = [](const CPageAxis& axis, int firstScroll, int first, int last, LONG& nearEdge,
                    LONG& farEdge) {
         // An origin scrolled or offset away starts the area at the band's first shown index.
         if (first >= axis.LockedEnd() && first < firstScroll)

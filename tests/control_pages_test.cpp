@@ -668,7 +668,8 @@ TEST_F(Layout, ScrollCodesMoveThePageWithinItsRange)
         {SB_LINEDOWN, 0, 20},
         {SB_LINEDOWN, range - 3, range},
         {SB_LINEUP, 0, 0},
-        {SB_LINEUP, 45, 20},
+        {SB_LINEUP, 40, 20},
+        {SB_LINEUP, 45, 40}, // the row partly scrolled away comes back whole
         {SB_THUMBPOSITION, 45, 45},
         {SB_ENDSCROLL, 45, 45},
     };
@@ -693,11 +694,17 @@ TEST_F(Layout, LineScrollsAcrossGoColumnByColumnAfterTheLockedOnes)
         int from;
         int expected;
     } cases[] = {
-        {0, SB_LINERIGHT, 0, 70},  {0, SB_LINELEFT, 100, 0},
-        {0, SB_LINELEFT, 150, 70}, {0, SB_LINELEFT, 0, 0},
-        {0, SB_BOTTOM, 0, range},  {0, SB_PAGELEFT, 5, 0},
-        {2, SB_LINELEFT, 0, 0},    {2, SB_LINERIGHT, 0, 70},
-        {2, SB_LINELEFT, 75, 0},   {2, SB_PAGERIGHT, range - 1, range},
+        {0, SB_LINERIGHT, 0, 70},
+        {0, SB_LINELEFT, 140, 70},
+        {0, SB_LINELEFT, 100, 70},
+        {0, SB_LINELEFT, 150, 140},
+        {0, SB_LINELEFT, 0, 0},
+        {0, SB_BOTTOM, 0, range},
+        {0, SB_PAGELEFT, 5, 0},
+        {2, SB_LINELEFT, 0, 0},
+        {2, SB_LINERIGHT, 0, 70},
+        {2, SB_LINELEFT, 75, 70},
+        {2, SB_PAGERIGHT, range - 1, range},
     };
     for (const Case& c : cases) {
         page->m_nLockedCols = c.locked;
