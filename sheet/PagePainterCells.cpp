@@ -16,6 +16,22 @@ bool IsLeftPlacement(BYTE placement)
     return placement == 3 || placement == 8 || placement > 10 || placement == 6;
 }
 
+// The pixel size of an icon as drawn at its own size; zero when it cannot be read.
+CSize IconSize(HICON icon)
+{
+    ICONINFO info{};
+    if (!icon || !::GetIconInfo(icon, &info))
+        return CSize();
+    BITMAP bm{};
+    ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+    CSize size(bm.bmWidth, info.hbmColor ? bm.bmHeight : bm.bmHeight / 2);
+    if (info.hbmColor)
+        ::DeleteObject(info.hbmColor);
+    if (info.hbmMask)
+        ::DeleteObject(info.hbmMask);
+    return size;
+}
+
 } // namespace
 
 CRect CPagePainter::PlaceImage(const CRect& cell, CSize size, BYTE placement) const
@@ -148,19 +164,10 @@ BOOL CPagePainter::DrawFixedCell(CDC* pDC, const CCellRect& selected, BYTE heade
     rect.left += m_page.m_nCellTextMargin;
     rect.right -= m_page.m_nCellTextMargin;
     pDC->SetBkMode(TRANSPARENT);
-    if (HICON icon = cell->GetIcon()) {
-        ICONINFO info{};
-        if (::GetIconInfo(icon, &info)) {
-            BITMAP bm{};
-            ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
-            int height = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
-            ::DrawIconEx(*pDC, rect.left, rect.top, icon, bm.bmWidth, height, 0, nullptr, DI_NORMAL);
-            rect.left += bm.bmWidth + m_page.m_nCellTextMargin;
-            if (info.hbmColor)
-                ::DeleteObject(info.hbmColor);
-            if (info.hbmMask)
-                ::DeleteObject(info.hbmMask);
-        }
+    HICON icon = cell->GetIcon();
+    if (CSize iconSize = IconSize(icon); iconSize.cx > 0) {
+        ::DrawIconEx(*pDC, rect.left, rect.top, icon, iconSize.cx, iconSize.cy, 0, nullptr, DI_NORMAL);
+        rect.left += iconSize.cx + m_page.m_nCellTextMargin;
     }
     CTextPainter().DrawAlignedText(pDC, rect, cell->GetText(), textFormat, &font.font, 1, cell->GetIndent(),
                                    colour);
@@ -236,19 +243,9 @@ CSize CPagePainter::GetCellExtent(int row, int col, CDC* pDC)
     CSize size = pDC->GetTextExtent(cell->GetText());
     size.cx += 4 * m_page.m_nCellTextMargin;
     size.cy += 2 * m_page.m_nCellTextMargin;
-    if (HICON icon = cell->GetIcon()) {
-        ICONINFO info{};
-        if (::GetIconInfo(icon, &info)) {
-            BITMAP bm{};
-            ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
-            int height = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
-            size.cx += bm.bmWidth;
-            size.cy = std::max(int(size.cy), height);
-            if (info.hbmColor)
-                ::DeleteObject(info.hbmColor);
-            if (info.hbmMask)
-                ::DeleteObject(info.hbmMask);
-        }
+    if (CSize iconSize = IconSize(cell->GetIcon()); iconSize.cx > 0) {
+        size.cx += iconSize.cx;
+        size.cy = std::max(size.cy, iconSize.cy);
     }
     return size;
 }

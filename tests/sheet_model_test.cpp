@@ -3,6 +3,7 @@
 
 #include "sheet/RowColumnOps.h"
 #include "tests/support/CellSheet.h"
+#include "tests/support/MergeFixture.h"
 #include "tests/support/PageConsistency.h"
 
 #include <gtest/gtest.h>
@@ -18,32 +19,9 @@ struct Sheet : CellSheet
 {
     using CellSheet::CellSheet;
 
-    // Marks the cells the way combining does.
     void Combine(int r0, int c0, int r1, int c1, int lock = 0, bool header = false)
     {
-        for (int row = r0; row <= r1; ++row)
-            for (int col = c0; col <= c1; ++col) {
-                CNorvakCell& cell = Cell(row, col);
-                if (row == r0 && col == c0) {
-                    cell.SetRowSpan(WORD(r1 - r0));
-                    cell.SetColSpan(WORD(c1 - c0));
-                } else {
-                    cell.SetCovered(TRUE);
-                    cell.SetMergeOrigin(CCellCoord(r0, c0));
-                }
-                if (header)
-                    continue;
-                cell.SetEditLock(lock);
-                cell.SetMergedRight(col < c1);
-                cell.SetMergedBelow(row < r1);
-            }
-        CMergeCellRange m;
-        m.firstRow = r0;
-        m.firstCol = c0;
-        m.lastRow = r1;
-        m.lastCol = c1;
-        m.editLock = header ? 0 : lock;
-        (header ? page.m_headerMerges : page.m_bodyMerges).push_back(m);
+        MarkMerge(page, cells, r0, c0, r1, c1, lock, header);
     }
     void Select(int row, int col)
     {

@@ -4,6 +4,7 @@
 
 #include "sheet/PagePainter.h"
 #include "sheet/RowColumnOps.h"
+#include "tests/support/MergeFixture.h"
 
 #include <windows.h>
 
@@ -44,28 +45,7 @@ struct BenchPage
         for (int row = 3; row + 1 < 60 && row + 1 < rows; row += 6)
             Merge(row, 3, row + 1, 5);
     }
-    void Merge(int r0, int c0, int r1, int c1)
-    {
-        for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c) {
-                CNorvakCell& cell = *cells.GetCell(r, c);
-                cell.SetMergedRight(c < c1);
-                cell.SetMergedBelow(r < r1);
-                if (r == r0 && c == c0) {
-                    cell.SetRowSpan(WORD(r1 - r0));
-                    cell.SetColSpan(WORD(c1 - c0));
-                } else {
-                    cell.SetCovered(TRUE);
-                    cell.SetMergeOrigin(CCellCoord(r0, c0));
-                }
-            }
-        CMergeCellRange range;
-        range.firstRow = r0;
-        range.firstCol = c0;
-        range.lastRow = r1;
-        range.lastCol = c1;
-        page.m_bodyMerges.push_back(range);
-    }
+    void Merge(int r0, int c0, int r1, int c1) { MarkMerge(page, cells, r0, c0, r1, c1); }
 };
 
 // Milliseconds of one paint, the best of the runs, scrolled down by the given pixels.
