@@ -1,5 +1,6 @@
 #include "sheet/PagePainter.h"
 
+#include "sheet/CellSelection.h"
 #include "sheet/GdiGlobals.h"
 
 #include <algorithm>
@@ -351,17 +352,7 @@ int CPagePainter::DrawCellBlock(CDC* pDC, const CCellRect& selected, BYTE header
 
 CCellRect CPagePainter::GetSelectedRange() const
 {
-    if (m_page.m_selectedCells.IsEmpty())
-        return CCellRect(m_page.m_nRows, m_page.m_nCols, -1, -1);
-    CCellRect range(INT_MAX, INT_MAX, -1, -1);
-    for (const auto& entry : m_page.m_selectedCells) {
-        const CCellCoord& cell = entry.second;
-        range.minRow = std::min(range.minRow, cell.row);
-        range.minCol = std::min(range.minCol, cell.col);
-        range.maxRow = std::max(range.maxRow, cell.row);
-        range.maxCol = std::max(range.maxCol, cell.col);
-    }
-    return range;
+    return GetSelectedCellRange(m_page);
 }
 
 BOOL CPagePainter::GetCellRect(int row, int col, CRect& rect) const
