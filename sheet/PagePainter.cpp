@@ -4,7 +4,6 @@
 #include "sheet/GdiGlobals.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 
 const char* const CPagePainter::kHiddenPageText = "此页内容被隐藏!";
