@@ -97,6 +97,17 @@ struct CMergeCellRange
     RECT display{}; // shown part of a merge straddling the frozen boundary
     int editLock = 0;
 
+    static CMergeCellRange Of(int r0, int c0, int r1, int c1, int lock = 0)
+    {
+        CMergeCellRange m;
+        m.firstRow = r0;
+        m.firstCol = c0;
+        m.lastRow = r1;
+        m.lastCol = c1;
+        m.editLock = lock;
+        return m;
+    }
+
     bool Contains(int row, int col) const
     {
         return row >= firstRow && row <= lastRow && col >= firstCol && col <= lastCol;

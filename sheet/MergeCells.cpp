@@ -10,17 +10,6 @@ bool Overlaps(const CMergeCellRange& m, int r0, int c0, int r1, int c1)
     return m.firstRow <= r1 && r0 <= m.lastRow && m.firstCol <= c1 && c0 <= m.lastCol;
 }
 
-CMergeCellRange Record(int r0, int c0, int r1, int c1, int lock)
-{
-    CMergeCellRange m;
-    m.firstRow = r0;
-    m.firstCol = c0;
-    m.lastRow = r1;
-    m.lastCol = c1;
-    m.editLock = lock;
-    return m;
-}
-
 // Removes the last record of the list with exactly these bounds.
 void RemoveRecord(std::vector<CMergeCellRange>& list, int r0, int c0, int r1, int c1)
 {
@@ -83,7 +72,7 @@ BOOL CombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, 
             cell->SetMergedRight(c < lastCol);
             cell->SetMergedBelow(r < lastRow);
         }
-    page.m_bodyMerges.push_back(Record(row, col, lastRow, lastCol, editLock));
+    page.m_bodyMerges.push_back(CMergeCellRange::Of(row, col, lastRow, lastCol, editLock));
     AdjustMergesToLockedArea(page, cells, geometry);
     repaint.RepaintAll();
     return TRUE;
@@ -106,7 +95,7 @@ BOOL CombineHeaderCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int
             if (cell->IsCovered() || cell->IsMergeOrigin())
                 return FALSE;
         }
-    page.m_headerMerges.push_back(Record(row, col, lastRow, lastCol, 0));
+    page.m_headerMerges.push_back(CMergeCellRange::Of(row, col, lastRow, lastCol, 0));
     MarkCovered(cells, row, col, lastRow, lastCol);
     repaint.RepaintAll();
     return TRUE;

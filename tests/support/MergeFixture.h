@@ -26,11 +26,6 @@ inline void MarkMerge(CNorvakPage& page, CNorvakPageCells& cells, int r0, int c0
             cell.SetMergedRight(col < c1);
             cell.SetMergedBelow(row < r1);
         }
-    CMergeCellRange merge;
-    merge.firstRow = r0;
-    merge.firstCol = c0;
-    merge.lastRow = r1;
-    merge.lastCol = c1;
-    merge.editLock = header ? 0 : lock;
-    (header ? page.m_headerMerges : page.m_bodyMerges).push_back(merge);
+    (header ? page.m_headerMerges : page.m_bodyMerges)
+        .push_back(CMergeCellRange::Of(r0, c0, r1, c1, header ? 0 : lock));
 }
