@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Creates the Wine prefix named by WINEPREFIX once: null graphics driver, the Chinese faces mapped
-# to an installed CJK font, and whatever the build tree asks to be registered (setup.d/*.cmd).
+# Creates the Wine prefix named by WINEPREFIX with the loader named by NORVAK_WINE (see wine-env.sh):
+# null graphics driver, the Chinese faces mapped to an installed CJK font, and whatever the build
+# tree asks to be registered (wine-setup.d/*.sh). The prefix is made again when the Wine
+# installation it was made with changes: a prefix made before wine32 was installed cannot load
+# kernel32.dll afterwards.
 set -euo pipefail
 build_dir=$1
 ready="$WINEPREFIX/.norvak-ready"
+installation=$(dpkg-query -W -f='${db:Status-Abbrev}${Package}:${Architecture} ${Version}\n' 2>/dev/null \
+    | grep -E '^ii +(lib)?wine' | sort || true)
 exec 9>"$WINEPREFIX.lock"
 flock 9
-if [ ! -f "$ready" ]; then
+if [ ! -f "$ready" ] || [ "$(cat "$ready")" != "$installation" ]; then
     rm -rf "$WINEPREFIX"
-    wine wineboot --init >/dev/null 2>&1
+    "$NORVAK_WINE" wineboot --init >/dev/null 2>&1
     wineserver -w
     reg=$(mktemp --suffix=.reg)
     face="WenQuanYi Zen Hei"
@@ -21,10 +26,10 @@ if [ ! -f "$ready" ]; then
         done
         printf '\r\n'
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
-    wine regedit /S "$(winepath -w "$reg" 2>/dev/null || echo "Z:$reg")" >/dev/null 2>&1
+    "$NORVAK_WINE" regedit /S "Z:$reg" >/dev/null 2>&1
     wineserver -w
     rm -f "$reg"
-    touch "$ready"
+    printf '%s' "$installation" >"$ready"
 fi
 # Steps the build adds later (registering the control) run whenever their input is newer.
 for step in "$build_dir"/wine-setup.d/*.sh; do

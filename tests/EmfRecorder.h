@@ -46,7 +46,7 @@ inline RecordedPicture RecordTexts(const std::function<void(CDC*)>& draw)
         std::map<DWORD, LONG> fontEscapements;
         LONG escapement = 0;
     } state;
-    auto callback = [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) -> int {
+    auto callback = [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) CALLBACK -> int {
         State& s = *reinterpret_cast<State*>(data);
         switch (record->iType) {
         case EMR_SETTEXTALIGN:

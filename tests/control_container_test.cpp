@@ -467,7 +467,7 @@ TEST_F(Control, AboutBoxShowsDialogOneThroughTheModalSeam)
         int kind;
         UINT resourceId;
     };
-    setHook([](const void* request) -> INT_PTR {
+    setHook([](const void* request) CALLBACK -> INT_PTR {
         shown.push_back(static_cast<const Request*>(request)->resourceId);
         return IDOK;
     });

@@ -787,7 +787,7 @@ TEST_F(Pages, NoticesToTheContainerCarryTheCellAndTheReply)
     static int cell[2];
     static WNDPROC previous;
     previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(container.ParentWindow(), GWLP_WNDPROC));
-    auto proc = [](HWND window, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+    auto proc = [](HWND window, UINT msg, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
         if (msg != WM_NOTIFY)
             return CallWindowProcW(previous, window, msg, wp, lp);
         header = *reinterpret_cast<NMHDR*>(lp);

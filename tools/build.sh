@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds one architecture: tools/build.sh x86_64|i686 [targets...]
+# Configures and builds one architecture with its tests: tools/build.sh x86_64|i686 [targets...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 arch=${1:-x86_64}
 shift || true
 build="$root/build/$arch"
-tests=ON
-[ "$arch" = x86_64 ] || tests=OFF
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" \
-    -DNORVAK_TESTS=$tests -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DNORVAK_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)" ${1:+--target "$@"}

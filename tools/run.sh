@@ -13,16 +13,13 @@ if [ -z "${NORVAK_RUN_INNER:-}" ]; then
     fi
 fi
 
-export WINEPREFIX="$build/wineprefix-run" WINEARCH=win64 WINEDEBUG=-all
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-mkdir -p "$WINEPREFIX"
+. "$root/cmake/wine-env.sh" x86_64 "$build/wineprefix-run"
 # Same fonts and code page as the test prefix, but drawing on the X display.
 "$root/cmake/wine-prefix.sh" "$build/run-setup"
-wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1
-wine regsvr32 /s "Z:$build/bin/Norvak.ocx"
+"$NORVAK_WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1
+"$NORVAK_WINE" regsvr32 /s "Z:$build/bin/Norvak.ocx"
 
-wine "$build/tests/norvak_demo.exe" 8 &
+"$NORVAK_WINE" "$build/tests/norvak_demo.exe" 8 &
 demo=$!
 sleep 6
 import -window root "$root/build/norvak-screenshot.png"
