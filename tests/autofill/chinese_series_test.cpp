@@ -24,6 +24,9 @@ TEST(ChineseSeries, YearsNumeralsAndSingleNumerals)
         {"甲一", Drag::Up, {"甲0", "甲-一"}},
         {"三年级二班", Drag::Down, {"三年级三班", "三年级四班"}},
         {"第叁章", Drag::Down, {"第四章"}},
+        // No years: three places, an ASCII "0" among upper-case digits.
+        {"二二0年一0号", Drag::Down, {"二二0年一一号"}},
+        {"壹0贰叁肆年", Drag::Down, {"二0贰叁肆年"}},
         // Characters are matched whole: "八模" holds the bytes of "四" across its two characters,
         // "挂花" those of "一".
         {"八模", Drag::Down, {"九模", "一0模"}},
@@ -32,6 +35,7 @@ TEST(ChineseSeries, YearsNumeralsAndSingleNumerals)
         {"1000", Drag::Down, {"1001", "1002"}},
         {"2000年", Drag::Down, {"2001年"}},
         {"0一二", Drag::Down, {"0一三"}},
+        {"一二三号1000", Drag::Down, {"一二四号1000"}},
         // A composed numeral below one: zero is "0", a negative value has its sign first.
         {"一十", Drag::Up, {"九", "八", "七", "六", "五", "四", "三", "二", "一", "0", "-一"}},
     });
@@ -71,7 +75,7 @@ TEST(ChineseSeries, Writer)
     for (const Case& c : cases) {
         long long value = c.value;
         const CString text = CFillSeries::FormatChineseNumber(value, c.forward, c.positional);
-        EXPECT_EQ(Utf8(text.str()), Utf8(c.text)) << c.value;
+        EXPECT_TRUE(text == c.text) << c.value << ": " << Utf8(text.str()) << ", not " << Utf8(c.text);
         EXPECT_EQ(value, c.value + (c.forward ? 1 : -1));
     }
 }
@@ -91,7 +95,7 @@ TEST(ChineseSeries, ComposedReader)
         {"三十0", 0}, {"二0三", 0}, {"二十一亿四千七百四十八万三千六百四十八", 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CFillSeries::ReadChineseNumber(c.numeral), c.value) << Utf8(c.numeral);
+        EXPECT_EQ(CFillSeries::ReadChineseNumber(c.numeral), c.value) << Utf8(std::string(c.numeral));
 }
 
 } // namespace
