@@ -1,6 +1,7 @@
 #include "autofill/series/FillSeries.h"
 
 #include "autofill/series/FillWalk.h"
+#include "autofill/series/SeriesSplice.h"
 
 #include <string>
 
@@ -60,12 +61,8 @@ BOOL CFillSeries::FillTrailingNumber(const CFillRequest& request)
         return FALSE;
 
     long long value = std::stoll(text.Mid(start, end - start).str());
-    const CString prefix = text.Left(start);
-    const CString suffix = text.Mid(end);
-    const CFillWalk walk(request.source, request.target);
-    walk.ForEach([&](int row, int col) {
-        value += walk.IsForward() ? 1 : -1;
-        request.pCells->SetCellText(row, col, prefix + CString(std::to_string(value)) + suffix);
+    return SpliceSeries(request, start, end, [&](BOOL forward) {
+        value += forward ? 1 : -1;
+        return CString(std::to_string(value));
     });
-    return TRUE;
 }

@@ -4,6 +4,7 @@
 
 #include "autofill/series/FillWalk.h"
 #include "autofill/series/NumberText.h"
+#include "autofill/series/SeriesSplice.h"
 #include "autofill/series/TextMask.h"
 
 #include <cstdlib>
@@ -70,13 +71,8 @@ BOOL FillCycle(const CFillRequest& request, const CCycle& cycle)
         return FALSE;
     const int digits = kind == 0 ? 2 : 1;
     int value = std::atoi(text.Mid(position, digits));
-    const CString prefix = text.Left(position);
-    const CString suffix = text.Mid(position + digits);
-    const CFillWalk walk(request.source, request.target);
-    walk.ForEach([&](int row, int col) {
-        request.pCells->SetCellText(row, col, prefix + FormatCycle(value, kind, walk.IsForward(), cycle) + suffix);
-    });
-    return TRUE;
+    return SpliceSeries(request, position, position + digits,
+                        [&](BOOL forward) { return FormatCycle(value, kind, forward, cycle); });
 }
 
 CString WeekdayWord(int number, bool digitStyle, bool sundayTian)

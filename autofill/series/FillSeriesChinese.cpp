@@ -3,7 +3,7 @@
 
 #include "autofill/series/FillSeries.h"
 
-#include "autofill/series/FillWalk.h"
+#include "autofill/series/SeriesSplice.h"
 #include "autofill/series/TextMask.h"
 
 #include <algorithm>
@@ -29,7 +29,8 @@ constexpr int kYearPlaces = 4;
 
 bool HasUnit(const CString& text)
 {
-    return std::any_of(std::begin(kUnits), std::end(kUnits), [&](const char* unit) { return text.Find(unit) >= 0; });
+    return std::any_of(std::begin(kUnits), std::end(kUnits),
+                       [&](const char* unit) { return text.Find(unit) >= 0; });
 }
 
 // Each digit character for its decimal digit: "一二0" is 120. 0 when the value leaves 32 bits.
@@ -134,8 +135,10 @@ CString FormatComposed(long long value)
     const int count = int(digits.size());
     CString text;
     for (int start = 0, end = count % 4 ? count % 4 : 4; start < count; start = end, end += 4) {
-        const CString group = CFillSeries::FormatChineseGroup(CString(digits.substr(size_t(start), size_t(end - start))));
+        const CString group =
+            CFillSeries::FormatChineseGroup(CString(digits.substr(size_t(start), size_t(end - start))));
         text += group;
+        // Readings stop at 2^31 - 1 and a fill moves one per cell: no value reaches 10^12.
         const int place = std::min((count - end) / 4, int(std::size(kGroupUnits)) - 1);
         if (!group.IsEmpty())
             text += kGroupUnits[place];
@@ -163,7 +166,8 @@ BOOL CFillSeries::FindChineseYear(const CString& text, int& position, int& lengt
         return TRUE;
     }
     const int bytes = kYearPlaces * kChineseCharBytes;
-    const int at = CTextMask::OfCharacters(text, kUpperDigits).FindLast(std::string(size_t(bytes), '0').c_str(), bytes);
+    const int at =
+        CTextMask::OfCharacters(text, kUpperDigits).FindLast(std::string(size_t(bytes), '0').c_str(), bytes);
     if (at < 0)
         return FALSE;
     for (int place = 0; place < kYearPlaces; ++place) {
@@ -202,20 +206,15 @@ BOOL CFillSeries::FillChineseYear(const CFillRequest& request)
     BOOL upper = FALSE;
     if (!FindChineseYear(text, position, length, upper))
         return FALSE;
-    const std::span<const char* const> digits = upper ? std::span<const char* const>(kUpperDigits)
-                                                       : std::span<const char* const>(kLowerDigits);
+    const std::span<const char* const> digits =
+        upper ? std::span<const char* const>(kUpperDigits) : std::span<const char* const>(kLowerDigits);
     long long value = 0;
     for (int at = position; at < position + length; at = text.NextCharIndex(at)) {
         const int index = CharacterIndex(digits, text, at);
         value = value * 10 + (index < 0 ? 0 : upper ? index : index + 1);
     }
-    const CString prefix = text.Left(position);
-    const CString suffix = text.Mid(position + length);
-    const CFillWalk walk(request.source, request.target);
-    walk.ForEach([&](int row, int col) {
-        request.pCells->SetCellText(row, col, prefix + FormatChineseYear(value, upper, walk.IsForward()) + suffix);
-    });
-    return TRUE;
+    return SpliceSeries(request, position, position + length,
+                        [&](BOOL forward) { return FormatChineseYear(value, upper, forward); });
 }
 
 // Numerals of several characters.
@@ -258,13 +257,8 @@ BOOL CFillSeries::FillChineseNumber(const CFillRequest& request)
     long long value = positional ? ReadPositional(numeral) : ReadChineseNumber(numeral);
     if (value <= 0)
         return FALSE;
-    const CString prefix = text.Left(position);
-    const CString suffix = text.Mid(position + length);
-    const CFillWalk walk(request.source, request.target);
-    walk.ForEach([&](int row, int col) {
-        request.pCells->SetCellText(row, col, prefix + FormatChineseNumber(value, walk.IsForward(), positional) + suffix);
-    });
-    return TRUE;
+    return SpliceSeries(request, position, position + length,
+                        [&](BOOL forward) { return FormatChineseNumber(value, forward, positional); });
 }
 
 // "万" and "亿" scale what stands before them: the numeral is split at the highest of them it
@@ -335,13 +329,8 @@ BOOL CFillSeries::FillChineseDigit(const CFillRequest& request)
         return FALSE;
     const BOOL positional = !HasUnit(text);
     long long value = found;
-    const CString prefix = text.Left(position);
-    const CString suffix = text.Mid(position + kChineseCharBytes);
-    const CFillWalk walk(request.source, request.target);
-    walk.ForEach([&](int row, int col) {
-        request.pCells->SetCellText(row, col, prefix + FormatChineseNumber(value, walk.IsForward(), positional) + suffix);
-    });
-    return TRUE;
+    return SpliceSeries(request, position, position + kChineseCharBytes,
+                        [&](BOOL forward) { return FormatChineseNumber(value, forward, positional); });
 }
 
 // The writer. Positional: each digit "1".."9" as its character, the zero digit and a sign as they

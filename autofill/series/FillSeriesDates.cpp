@@ -3,8 +3,8 @@
 
 #include "autofill/series/FillSeries.h"
 
-#include "autofill/series/FillWalk.h"
 #include "autofill/series/NumberText.h"
+#include "autofill/series/SeriesSplice.h"
 #include "autofill/series/TextMask.h"
 
 #include <cstdlib>
@@ -21,19 +21,19 @@ struct CKindMask
 
 // In the order they are tried; the first that occurs anywhere decides.
 constexpr CKindMask kDateMasks[] = {
-    {"0000/00/00", 0},     {"0000-00-00", 1},     {"0000.00.00", 2},   {"0000年00月00日", 3},
-    {"0000/00/0", 16},     {"0000-00-0", 17},     {"0000.00.0", 18},   {"0000年00月0日", 19},
-    {"0000/0/00", 20},     {"0000-0-00", 21},     {"0000.0.00", 22},   {"0000年0月00日", 23},
-    {"0000/0/0", 4},       {"0000-0-0", 5},       {"0000.0.0", 6},     {"0000年0月0日", 7},
-    {"00/00/00", 8},       {"00-00-00", 9},       {"00.00.00", 10},    {"00年00月00日", 11},
-    {"00/00/0", 24},       {"00-00-0", 25},       {"00.00.0", 26},     {"00年00月0日", 27},
-    {"00/0/00", 28},       {"00-0-00", 29},       {"00.0.00", 30},     {"00年0月00日", 31},
-    {"00/0/0", 12},        {"00-0-0", 13},        {"00.0.0", 14},      {"00年0月0日", 15},
+    {"0000/00/00", 0}, {"0000-00-00", 1}, {"0000.00.00", 2}, {"0000年00月00日", 3},
+    {"0000/00/0", 16}, {"0000-00-0", 17}, {"0000.00.0", 18}, {"0000年00月0日", 19},
+    {"0000/0/00", 20}, {"0000-0-00", 21}, {"0000.0.00", 22}, {"0000年0月00日", 23},
+    {"0000/0/0", 4},   {"0000-0-0", 5},   {"0000.0.0", 6},   {"0000年0月0日", 7},
+    {"00/00/00", 8},   {"00-00-00", 9},   {"00.00.00", 10},  {"00年00月00日", 11},
+    {"00/00/0", 24},   {"00-00-0", 25},   {"00.00.0", 26},   {"00年00月0日", 27},
+    {"00/0/00", 28},   {"00-0-00", 29},   {"00.0.00", 30},   {"00年0月00日", 31},
+    {"00/0/0", 12},    {"00-0-0", 13},    {"00.0.0", 14},    {"00年0月0日", 15},
 };
 constexpr CKindMask kYearMonthMasks[] = {
-    {"0000/00", 0}, {"0000-00", 1}, {"0000.00", 2}, {"0000年00月", 3},
-    {"0000/0", 4},  {"0000-0", 5},  {"0000.0", 6},  {"0000年0月", 7},
-    {"00/00", 8},   {"00-00", 9},   {"00.00", 10},  {"00年00月", 11},
+    {"0000/00", 0}, {"0000-00", 1}, {"0000.00", 2}, {"0000年00月", 3}, //
+    {"0000/0", 4},  {"0000-0", 5},  {"0000.0", 6},  {"0000年0月", 7},  //
+    {"00/00", 8},   {"00-00", 9},   {"00.00", 10},  {"00年00月", 11},  //
     {"00/0", 12},   {"00-0", 13},   {"00.0", 14},   {"00年0月", 15},
 };
 
@@ -119,14 +119,9 @@ BOOL CFillSeries::FillDate(const CFillRequest& request)
     CDateFields fields = ReadFields(text, position, kDateWidths[kind / 4], kind);
     if (DaysInMonth(fields.year, fields.month) < 0)
         return FALSE;
-    const CString prefix = text.Left(position);
-    const CString suffix = text.Mid(fields.end);
-    const CFillWalk walk(request.source, request.target);
-    walk.ForEach([&](int row, int col) {
-        const CString date = StepDate(fields.year, fields.month, fields.day, kind, walk.IsForward());
-        request.pCells->SetCellText(row, col, prefix + date + suffix);
+    return SpliceSeries(request, position, fields.end, [&](BOOL forward) {
+        return StepDate(fields.year, fields.month, fields.day, kind, forward);
     });
-    return TRUE;
 }
 
 BOOL CFillSeries::FillYearMonth(const CFillRequest& request)
@@ -137,14 +132,9 @@ BOOL CFillSeries::FillYearMonth(const CFillRequest& request)
     if (!FindYearMonthMask(text, position, kind))
         return FALSE;
     CDateFields fields = ReadFields(text, position, kYearMonthWidths[kind / 4], kind);
-    const CString prefix = text.Left(position);
-    const CString suffix = text.Mid(fields.end);
-    const CFillWalk walk(request.source, request.target);
-    walk.ForEach([&](int row, int col) {
-        const CString yearMonth = StepYearMonth(fields.year, fields.month, kind, walk.IsForward());
-        request.pCells->SetCellText(row, col, prefix + yearMonth + suffix);
+    return SpliceSeries(request, position, fields.end, [&](BOOL forward) {
+        return StepYearMonth(fields.year, fields.month, kind, forward);
     });
-    return TRUE;
 }
 
 BOOL CFillSeries::FindDateMask(const CString& text, int& position, int& kind)
@@ -178,8 +168,9 @@ CString CFillSeries::StepDate(long& year, int& month, int& day, int kind, BOOL f
     }
     const CFieldWidths& widths = kDateWidths[kind / 4];
     const CSeparators separators = SeparatorsOf(kind);
-    return FormatNumberField(year, widths.year) + separators.afterYear + FormatNumberField(month, widths.month) +
-           separators.afterMonth + FormatNumberField(day, widths.day);
+    return FormatNumberField(year, widths.year) + separators.afterYear +
+           FormatNumberField(month, widths.month) + separators.afterMonth +
+           FormatNumberField(day, widths.day);
 }
 
 // The month is not checked: one above 12 carries into the next year at the first forward step.
@@ -193,7 +184,8 @@ CString CFillSeries::StepYearMonth(long& year, int& month, int kind, BOOL forwar
         --year;
     }
     const CFieldWidths& widths = kYearMonthWidths[kind / 4];
-    return FormatNumberField(year, widths.year) + SeparatorsOf(kind).afterYear + FormatNumberField(month, widths.month);
+    return FormatNumberField(year, widths.year) + SeparatorsOf(kind).afterYear +
+           FormatNumberField(month, widths.month);
 }
 
 int CFillSeries::DaysInMonth(long year, int month)

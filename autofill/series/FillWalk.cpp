@@ -37,8 +37,11 @@ bool CFillWalk::IsLineFromSource(const CFillRange& source, const CFillRange& tar
     const int col = source.minCol;
     if (source.maxRow != row || source.maxCol != col)
         return false;
-    const bool inRow = target.minRow == row && target.maxRow == row && target.minCol <= col && col <= target.maxCol;
-    const bool inColumn = target.minCol == col && target.maxCol == col && target.minRow <= row && row <= target.maxRow;
-    const bool atEnd = (target.minRow == row || target.maxRow == row) && (target.minCol == col || target.maxCol == col);
+    const bool inRow =
+        target.minRow == row && target.maxRow == row && target.minCol <= col && col <= target.maxCol;
+    const bool inColumn =
+        target.minCol == col && target.maxCol == col && target.minRow <= row && row <= target.maxRow;
+    const bool atEnd =
+        (target.minRow == row || target.maxRow == row) && (target.minCol == col || target.maxCol == col);
     return (inRow || inColumn) && atEnd;
 }

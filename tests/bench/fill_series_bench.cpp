@@ -59,7 +59,8 @@ void Measure(const char* name, const char* source)
 
 int main()
 {
-    std::printf("fill down %d rows, best of %d rounds (%d-bit build)\n", kRows, kRounds, int(sizeof(void*) * 8));
+    std::printf("fill down %d rows, best of %d rounds (%d-bit build)\n", kRows, kRounds,
+                int(sizeof(void*) * 8));
     Measure("date", "2003-12-30");
     Measure("Chinese numeral", "一百二十");
     Measure("trailing number", "第1组");

@@ -12,7 +12,13 @@
 #include <string>
 #include <vector>
 
-enum class Drag { Down, Up, Right, Left };
+enum class Drag
+{
+    Down,
+    Up,
+    Right,
+    Left
+};
 
 struct SeriesRow
 {
