@@ -352,8 +352,10 @@ CString CFillSeries::FormatChineseGroup(const CString& digits)
     for (int i = 0; i < width; ++i) {
         const char c = digits[i];
         const int place = width - 1 - i;
-        if (c >= '1' && c <= '9' && place < int(std::size(kPlaceUnits)))
-            text += CString(kLowerDigits[c - '1']) + kPlaceUnits[place];
+        if (c >= '1' && c <= '9' && place < int(std::size(kPlaceUnits))) {
+            text += kLowerDigits[c - '1'];
+            text += kPlaceUnits[place];
+        }
     }
     return text;
 }
