@@ -113,7 +113,9 @@ public:
     STDMETHODIMP UIDeactivate() override;
     STDMETHODIMP SetObjectRects(LPCRECT position, LPCRECT clip) override;
     STDMETHODIMP ReactivateAndUndo() override;
-    // IOleInPlaceActiveObject
+    // IOleInPlaceActiveObject. TranslateAccelerator offers a message for the control window or
+    // one of its descendants to their PreTranslateMessage (innermost first): S_OK when one handled
+    // it, S_FALSE otherwise and for every message of another window.
     STDMETHODIMP TranslateAccelerator(LPMSG msg) override;
     STDMETHODIMP OnFrameWindowActivate(BOOL activate) override;
     STDMETHODIMP OnDocWindowActivate(BOOL activate) override;

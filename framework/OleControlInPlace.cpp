@@ -242,9 +242,16 @@ STDMETHODIMP COleControl::ReactivateAndUndo()
 
 // ---- IOleInPlaceActiveObject ----
 
-STDMETHODIMP COleControl::TranslateAccelerator(LPMSG)
+STDMETHODIMP COleControl::TranslateAccelerator(LPMSG msg)
 {
-    return S_FALSE;
+    // Only messages for the control's own windows: the container keeps every other key.
+    if (!msg)
+        return E_POINTER;
+    try {
+        return m_hWnd && PreTranslateChain(msg, m_hWnd) ? S_OK : S_FALSE;
+    } catch (...) {
+        return S_FALSE;
+    }
 }
 
 STDMETHODIMP COleControl::OnFrameWindowActivate(BOOL)

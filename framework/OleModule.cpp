@@ -9,7 +9,6 @@ namespace {
 COleControlModule* g_module = nullptr;
 std::atomic<LONG> g_objects{0};
 std::atomic<LONG> g_locks{0};
-ModalHook g_modalHook = nullptr;
 
 } // namespace
 
@@ -87,37 +86,3 @@ HRESULT CanUnloadNow()
 }
 
 } // namespace OleModule
-
-namespace ModalUI {
-
-void SetHook(ModalHook hook)
-{
-    g_modalHook = hook;
-}
-
-ModalHook Hook()
-{
-    return g_modalHook;
-}
-
-INT_PTR ShowDialog(HINSTANCE module, UINT dialogId, HWND owner, DLGPROC proc, LPARAM param)
-{
-    if (g_modalHook) {
-        ModalRequest request{ModalRequest::Dialog, dialogId, nullptr, nullptr, 0};
-        return g_modalHook(&request);
-    }
-    return ::DialogBoxParamW(module, MAKEINTRESOURCEW(dialogId), owner, proc, param);
-}
-
-int ShowMessage(HWND owner, const CString& text, const CString& caption, UINT type)
-{
-    std::wstring wideText = text.ToWide();
-    std::wstring wideCaption = caption.ToWide();
-    if (g_modalHook) {
-        ModalRequest request{ModalRequest::MessageBox, 0, wideText.c_str(), wideCaption.c_str(), type};
-        return int(g_modalHook(&request));
-    }
-    return ::MessageBoxW(owner, wideText.c_str(), wideCaption.c_str(), type);
-}
-
-} // namespace ModalUI
