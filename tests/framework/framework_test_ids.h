@@ -1,0 +1,17 @@
+#pragma once
+
+#define IDD_NAME_DIALOG 100
+#define IDD_VALUE_PAGE 101
+#define IDD_TEXT_PAGE 102
+#define IDD_PROGRESS 103
+
+#define IDC_NAME 1001
+#define IDC_COUNT 1002
+#define IDC_BOLD 1003
+#define IDC_LEFT 1004
+#define IDC_CENTER 1005
+#define IDC_RIGHT 1006
+#define IDC_ALIGN 1007
+#define IDC_VALUE 1010
+#define IDC_NESTED 1011
+#define IDC_TEXT 1012
