@@ -41,6 +41,18 @@ bool ParseInt(const CString& text, int& value)
     return true;
 }
 
+// A value the control answers to get and takes as the wParam of set.
+void ExchangeByMessages(CDataExchange* dx, int id, int& value, UINT get, UINT set)
+{
+    HWND control = dx->PrepareCtrl(id);
+    if (!control)
+        return;
+    if (dx->m_bSaveAndValidate)
+        value = int(::SendMessageW(control, get, 0, 0));
+    else
+        ::SendMessageW(control, set, WPARAM(value), 0);
+}
+
 } // namespace
 
 HWND CDataExchange::PrepareCtrl(int id)
@@ -89,14 +101,10 @@ void DDX_Text(CDataExchange* dx, int id, CString& value)
     HWND edit = dx->PrepareEditCtrl(id);
     if (!edit)
         return;
-    if (dx->m_bSaveAndValidate) {
-        const int length = ::GetWindowTextLengthW(edit);
-        std::wstring text(size_t(length) + 1, L'\0');
-        const int copied = ::GetWindowTextW(edit, text.data(), length + 1);
-        value = CString::FromWide(text.data(), copied);
-    } else {
+    if (dx->m_bSaveAndValidate)
+        value = CWnd::TextOf(edit);
+    else
         ::SetWindowTextW(edit, value.ToWide().c_str());
-    }
 }
 
 void DDX_Text(CDataExchange* dx, int id, int& value)
@@ -113,13 +121,7 @@ void DDX_Text(CDataExchange* dx, int id, int& value)
 
 void DDX_Check(CDataExchange* dx, int id, int& value)
 {
-    HWND button = dx->PrepareCtrl(id);
-    if (!button)
-        return;
-    if (dx->m_bSaveAndValidate)
-        value = int(::SendMessageW(button, BM_GETCHECK, 0, 0));
-    else
-        ::SendMessageW(button, BM_SETCHECK, WPARAM(value), 0);
+    ExchangeByMessages(dx, id, value, BM_GETCHECK, BM_SETCHECK);
 }
 
 void DDX_Radio(CDataExchange* dx, int id, int& value)
@@ -142,13 +144,7 @@ void DDX_Radio(CDataExchange* dx, int id, int& value)
 
 void DDX_CBIndex(CDataExchange* dx, int id, int& value)
 {
-    HWND combo = dx->PrepareCtrl(id);
-    if (!combo)
-        return;
-    if (dx->m_bSaveAndValidate)
-        value = int(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
-    else
-        ::SendMessageW(combo, CB_SETCURSEL, WPARAM(value), 0);
+    ExchangeByMessages(dx, id, value, CB_GETCURSEL, CB_SETCURSEL);
 }
 
 void DDV_MinMaxInt(CDataExchange* dx, int value, int min, int max)

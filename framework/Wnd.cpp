@@ -302,13 +302,13 @@ void CWnd::CenterWindow(HWND alternateOwner) const
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-CString CWnd::GetWindowText() const
+CString CWnd::TextOf(HWND hwnd)
 {
-    const int length = ::GetWindowTextLengthW(m_hWnd);
+    const int length = ::GetWindowTextLengthW(hwnd);
     if (length <= 0)
         return CString();
     std::wstring text(size_t(length) + 1, L'\0');
-    const int copied = ::GetWindowTextW(m_hWnd, text.data(), length + 1);
+    const int copied = ::GetWindowTextW(hwnd, text.data(), length + 1);
     return CString::FromWide(text.data(), copied);
 }
 

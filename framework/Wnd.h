@@ -39,7 +39,8 @@ public:
     // classes would otherwise outlive their window procedure.
     static void UnregisterWindowClasses();
 
-    // Creates a window of any class; one of another module's classes is subclassed once created.
+    // Creates a window of any class; a window whose class procedure is not ours (the system's
+    // controls, a class registered with DefWindowProc) is subclassed once created.
     bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
                   const RECT& rect, HWND parent, UINT id);
     virtual bool DestroyWindow();
@@ -57,8 +58,8 @@ public:
     // Offers msg to the objects of msg->hwnd and its ancestors up to top, innermost first. A
     // message for a window outside top is offered to nobody.
     static bool PreTranslateChain(MSG* msg, HWND top);
-    // A notification of this window's own (a child control's message to its parent), offered
-    // here before the parent sees it. Return true, with the result set, when handled.
+    // A notification this window sent its parent about itself, offered back here before the
+    // parent sees it. Return true, with the result set, when handled.
     virtual bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
 
     // ---- thin helpers over the window (texts are code page 936) ----
@@ -87,8 +88,10 @@ public:
     {
         return ::PostMessageW(m_hWnd, msg, wp, lp) != FALSE;
     }
-    CString GetWindowText() const;
+    CString GetWindowText() const { return TextOf(m_hWnd); }
     void SetWindowText(const CString& text) const;
+    // The text of any window.
+    static CString TextOf(HWND hwnd);
     HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
     void SetFont(HFONT font, bool redraw = true) const;
     void ScreenToClient(POINT& point) const { ::ScreenToClient(m_hWnd, &point); }
@@ -137,13 +140,13 @@ protected:
     // Asked after each message of a modal loop.
     virtual bool ContinueModal() { return m_modalState == ModalState::Running; }
 
-    // Attaches an existing window whose procedure already reaches this object.
-    void AttachHandle(HWND hwnd);
     // Runs one message through reflection and WindowProc, as the window procedure does.
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
 
 private:
     static LRESULT CALLBACK StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    // Attaches a window whose procedure already reaches this object, or is about to.
+    void AttachHandle(HWND hwnd);
     bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
     void Detach();
     void FreeCursorClip();
