@@ -1,0 +1,15 @@
+#pragma once
+
+// A new chart made from a page's pending chart settings: its kind, value range and depth, the
+// rectangles of its seven parts, and copies of the page's data table, row totals and legend.
+
+#include "chart/model/ChartPageSettings.h"
+#include "chart/model/NorvakChart.h"
+
+// Fills a freshly built chart from the page: rectangles (rcVisible as rcChart), the part list,
+// kind, styles and, when the page has data, its table (pies and rings laid out in rcPlot), row
+// totals and legend entries.
+void SetUpNewChart(CNorvakChart& chart, const CChartPageSettings& settings, const CChartPartRects& rects);
+
+// A chart of the pending kind with every default of a new chart, set up from the page.
+CNorvakChart CreateNewChart(const CChartPageSettings& settings, const CChartPartRects& rects);

@@ -1,0 +1,154 @@
+#include "chart/model/SeriesBuilder.h"
+
+#include "chart/model/ChartValueRange.h"
+#include "sheet/CellSelection.h"
+
+#include <numeric>
+
+namespace {
+
+std::vector<int> Span(int first, int last)
+{
+    std::vector<int> indexes(size_t(last >= first ? last - first + 1 : 0));
+    std::iota(indexes.begin(), indexes.end(), first);
+    return indexes;
+}
+
+// Fills the table from the sheet rows and columns given, in their order.
+void FillSeries(CChartPageSettings& settings, const CChartCellSource& source, const std::vector<int>& rows,
+                const std::vector<int>& columns)
+{
+    settings.items.clear();
+    settings.legendItems.clear();
+    const bool byColumns = settings.bGroupByColumns != 0;
+    const bool line = settings.chChartType == kChartLine;
+    const std::vector<int>& series = byColumns ? columns : rows;
+    const std::vector<int>& categories = byColumns ? rows : columns;
+    if ((line ? series : categories).empty())
+        return;
+    const int type = settings.chChartType, subType = settings.chChartSubType;
+    for (size_t s = 0; s < series.size(); ++s) {
+        CString name;
+        name.Format("系列%d", int(s) + 1);
+        settings.legendItems.emplace_back(type, subType, name, source.SeriesColour(int(s)));
+    }
+    auto point = [&](size_t s, size_t c) {
+        const int row = byColumns ? categories[c] : series[s];
+        const int col = byColumns ? series[s] : categories[c];
+        return CChartItem(source.CellText(row, col), source.SeriesColour(int(s)), type, subType);
+    };
+    settings.items.resize(line ? series.size() : categories.size());
+    for (size_t r = 0; r < settings.items.size(); ++r) {
+        CChartItemArray& tableRow = settings.items[r];
+        const size_t count = line ? categories.size() : series.size();
+        tableRow.reserve(count);
+        for (size_t k = 0; k < count; ++k)
+            tableRow.push_back(line ? point(r, k) : point(k, r));
+    }
+}
+
+} // namespace
+
+CString CChartCellSource::CellText(int row, int col) const
+{
+    const CNorvakCell* cell = cells.GetCell(row, col);
+    return cell ? cell->GetText() : CString();
+}
+
+COLORREF CChartCellSource::SeriesColour(int series) const
+{
+    return colours.empty() ? 0 : colours[size_t(series) % colours.size()];
+}
+
+void BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source, int mode,
+                      const std::vector<int>* rows, const std::vector<int>* columns)
+{
+    settings.chDataSourceMode = BYTE(mode);
+    settings.items.clear();
+    settings.legendItems.clear();
+    switch (mode) {
+    case kChartSourcePage:
+        BuildSeriesFromPage(settings, source);
+        break;
+    case kChartSourceSelection:
+        BuildSeriesFromSelection(settings, source);
+        break;
+    case kChartSourceLists:
+        if (rows && columns) {
+            BuildSeriesFromIndexLists(settings, source, *rows, *columns);
+            settings.customRows = *rows;
+            settings.customColumns = *columns;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void RebuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source)
+{
+    // Copies: building stores the lists it was given.
+    const std::vector<int> rows = settings.customRows, columns = settings.customColumns;
+    BuildChartSeries(settings, source, settings.chDataSourceMode, &rows, &columns);
+}
+
+void BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& source)
+{
+    const CNorvakPage& page = source.page;
+    FillSeries(settings, source, Span(page.m_nFixedRows, page.m_nRows - 1),
+               Span(page.m_nFixedCols, page.m_nCols - 1));
+}
+
+void BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source)
+{
+    const CCellRect range = GetSelectedCellRange(source.page);
+    if (range.minRow < 0 || range.minCol < 0 || range.minRow > range.maxRow || range.minCol > range.maxCol) {
+        settings.items.clear();
+        settings.legendItems.clear();
+        return;
+    }
+    FillSeries(settings, source, Span(range.minRow, range.maxRow), Span(range.minCol, range.maxCol));
+}
+
+void BuildSeriesFromIndexLists(CChartPageSettings& settings, const CChartCellSource& source,
+                               const std::vector<int>& rows, const std::vector<int>& columns)
+{
+    FillSeries(settings, source, rows, columns);
+}
+
+void SetChartType(CChartPageSettings& settings, const CChartCellSource& source, BYTE type, BYTE subType)
+{
+    settings.chChartType = type;
+    settings.chChartSubType = subType;
+    UpdateChartValueRange(settings, source);
+}
+
+void SetChartGroupByColumns(CChartPageSettings& settings, const CChartCellSource& source, bool byColumns)
+{
+    if ((settings.bGroupByColumns != 0) == byColumns)
+        return;
+    settings.bGroupByColumns = byColumns ? 1 : 0;
+    RebuildChartSeries(settings, source);
+    UpdateChartValueRange(settings, source);
+}
+
+CChartDataSource GetChartDataSource(const CChartPageSettings& settings)
+{
+    return CChartDataSource{settings.chDataSourceMode, settings.bAllColumns,      settings.bAllRows,
+                            settings.nFirstRow,        settings.nLastRow,         settings.dataIndexList,
+                            settings.nColumnIndexMode, settings.nLegendValueA,    settings.nLegendValueB};
+}
+
+void SetChartDataSource(CChartPageSettings& settings, int mode, int allColumns, int allRows,
+                        const std::vector<int>& indexList)
+{
+    settings.chDataSourceMode = BYTE(mode);
+    settings.bAllColumns = allColumns;
+    settings.bAllRows = allRows;
+    settings.dataIndexList = indexList;
+}
+
+void SetChartDisplayOptions(CChartPageSettings& settings, const int (&options)[8])
+{
+    std::copy(std::begin(options), std::end(options), settings.displayOptions);
+}

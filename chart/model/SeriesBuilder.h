@@ -1,0 +1,67 @@
+#pragma once
+
+// A page's chart data table built from its cells (series building), the data-source settings, the
+// chart type and the grouping of series, all kept in the page's pending chart settings.
+//
+// The table's layout: for lines one row per series holding a point per category; for the other
+// types one row per category holding a point per series. The grouping flag picks the series:
+// every column of the range (set) or every row (clear). Series k takes default colour k modulo the
+// colour list's length.
+
+#include "chart/model/ChartPageSettings.h"
+#include "sheet/NorvakPage.h"
+#include "sheet/NorvakPageCells.h"
+
+#include <vector>
+
+// What series building reads of a page: its grid and selection, its cells and the series colours.
+struct CChartCellSource
+{
+    const CNorvakPage& page;
+    const CNorvakPageCells& cells;
+    const std::vector<COLORREF>& colours; // the control's default colours
+
+    // The cell's text; empty for a cell outside the page.
+    CString CellText(int row, int col) const;
+    // Black when the list is empty.
+    COLORREF SeriesColour(int series) const;
+};
+
+// Stores the mode and rebuilds the table (and the legend entries): 0 from the whole page less its
+// header rows and columns, 1 from the selected range, 2 from the two lists in list order, only when
+// both are given (they then become the stored lists). Any other mode leaves the table empty.
+void BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source, int mode,
+                      const std::vector<int>* rows, const std::vector<int>* columns);
+// The same with the stored mode and lists.
+void RebuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source);
+
+void BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& source);
+// Nothing when no cell is selected.
+void BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source);
+// Empty when the list that gives the table's rows is empty (the series for lines, the categories
+// otherwise).
+void BuildSeriesFromIndexLists(CChartPageSettings& settings, const CChartCellSource& source,
+                               const std::vector<int>& rows, const std::vector<int>& columns);
+
+// Stores the type and sub-type and updates the value range they use.
+void SetChartType(CChartPageSettings& settings, const CChartCellSource& source, BYTE type, BYTE subType);
+// On a change of the flag: stores it, rebuilds the series and updates the value range.
+void SetChartGroupByColumns(CChartPageSettings& settings, const CChartCellSource& source, bool byColumns);
+
+struct CChartDataSource
+{
+    int mode = 0;
+    int bAllColumns = 0;
+    int bAllRows = 0;
+    short nFirstRow = 0;
+    short nLastRow = 0;
+    std::vector<int> indexList;
+    int nColumnIndexMode = 0;
+    int nLegendValueA = 0;
+    int nLegendValueB = 0;
+};
+CChartDataSource GetChartDataSource(const CChartPageSettings& settings);
+// Stores the mode, the two flags and a copy of the list.
+void SetChartDataSource(CChartPageSettings& settings, int mode, int allColumns, int allRows,
+                        const std::vector<int>& indexList);
+void SetChartDisplayOptions(CChartPageSettings& settings, const int (&options)[8]);
