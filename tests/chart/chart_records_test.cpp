@@ -207,7 +207,7 @@ TEST(NorvakChart, CopiesShareNoBuffer)
     other.items.assign(1, CChartItemArray(1));
     other.items[0][0].faceOutline[3].resize(100);
     other = source;
-    EXPECT_EQ(other.items.size(), 2u);
+    ASSERT_EQ(other.items.size(), 2u);
     EXPECT_EQ(other.items[1][2].faceOutline[0].size(), 4u);
     EXPECT_NE(other.items[1][2].faceOutline[0].data(), point.faceOutline[0].data());
 }
