@@ -20,6 +20,19 @@ enum : int
     kChartSourceLists = 2,
 };
 
+// What the data page shows and stores besides the data-source mode.
+struct CChartDataPage
+{
+    int bAllColumns = 0;
+    int bAllRows = 0;
+    short nFirstRow = 0;
+    short nLastRow = 0;
+    std::vector<int> indexList;
+    int nColumnIndexMode = 0;
+    int nLegendValueA = 0;
+    int nLegendValueB = 0;
+};
+
 struct CChartPageSettings
 {
     BYTE chChartType = 0; // 0 column, 1 bar, 2 line, 3 pie and ring, 4 cylinder
@@ -34,15 +47,7 @@ struct CChartPageSettings
     double dStackedMin = 0;
     double dStackedMax = 0;
 
-    // What the data page shows and stores besides the mode.
-    int bAllColumns = 0;
-    int bAllRows = 0;
-    short nFirstRow = 0;
-    short nLastRow = 0;
-    std::vector<int> dataIndexList;
-    int nColumnIndexMode = 0;
-    int nLegendValueA = 0;
-    int nLegendValueB = 0;
+    CChartDataPage dataPage;
 
     // Insert as object, show chart, show legend, show data window, show values, X-axis notes,
     // Y-axis notes, Y-axis colour map.

@@ -132,20 +132,13 @@ void SetChartGroupByColumns(CChartPageSettings& settings, const CChartCellSource
     UpdateChartValueRange(settings, source);
 }
 
-CChartDataSource GetChartDataSource(const CChartPageSettings& settings)
-{
-    return CChartDataSource{settings.chDataSourceMode, settings.bAllColumns,      settings.bAllRows,
-                            settings.nFirstRow,        settings.nLastRow,         settings.dataIndexList,
-                            settings.nColumnIndexMode, settings.nLegendValueA,    settings.nLegendValueB};
-}
-
 void SetChartDataSource(CChartPageSettings& settings, int mode, int allColumns, int allRows,
                         const std::vector<int>& indexList)
 {
     settings.chDataSourceMode = BYTE(mode);
-    settings.bAllColumns = allColumns;
-    settings.bAllRows = allRows;
-    settings.dataIndexList = indexList;
+    settings.dataPage.bAllColumns = allColumns;
+    settings.dataPage.bAllRows = allRows;
+    settings.dataPage.indexList = indexList;
 }
 
 void SetChartDisplayOptions(CChartPageSettings& settings, const int (&options)[8])

@@ -48,20 +48,7 @@ void SetChartType(CChartPageSettings& settings, const CChartCellSource& source, 
 // On a change of the flag: stores it, rebuilds the series and updates the value range.
 void SetChartGroupByColumns(CChartPageSettings& settings, const CChartCellSource& source, bool byColumns);
 
-struct CChartDataSource
-{
-    int mode = 0;
-    int bAllColumns = 0;
-    int bAllRows = 0;
-    short nFirstRow = 0;
-    short nLastRow = 0;
-    std::vector<int> indexList;
-    int nColumnIndexMode = 0;
-    int nLegendValueA = 0;
-    int nLegendValueB = 0;
-};
-CChartDataSource GetChartDataSource(const CChartPageSettings& settings);
-// Stores the mode, the two flags and a copy of the list.
+// Stores the mode, the data page's two flags and a copy of its index list.
 void SetChartDataSource(CChartPageSettings& settings, int mode, int allColumns, int allRows,
                         const std::vector<int>& indexList);
 void SetChartDisplayOptions(CChartPageSettings& settings, const int (&options)[8]);
