@@ -49,8 +49,3 @@ private:
     CDC m_dc;
     HGDIOBJ m_oldBitmap = nullptr;
 };
-
-inline DWORD GdiObjectCount()
-{
-    return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-}

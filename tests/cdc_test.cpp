@@ -2,6 +2,7 @@
 // code page 936 bytes reaches GDI as the same characters.
 
 #include "framework/CDC.h"
+#include "tests/support/GuiResources.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ TEST(CDC, WrapperNeverDeletesTheHandleItWraps)
 
 TEST(CDC, OwnedDcIsDeletedOnceEvenAfterMove)
 {
-    DWORD before = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    DWORD before = GdiObjectCount();
     for (int i = 0; i < 200; ++i) {
         CDC first;
         ASSERT_TRUE(first.CreateCompatibleDC(static_cast<HDC>(nullptr)));
@@ -31,7 +32,7 @@ TEST(CDC, OwnedDcIsDeletedOnceEvenAfterMove)
         CDC third;
         third = std::move(second);
     }
-    EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), before);
+    EXPECT_EQ(GdiObjectCount(), before);
 }
 
 TEST(CDC, SelectionGuardsRestoreWhatTheyReplaced)

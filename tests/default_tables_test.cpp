@@ -5,6 +5,7 @@
 #include "sheet/GdiGlobals.h"
 #include "sheet/MarkerSymbols.h"
 #include "tests/DrawingCanvas.h"
+#include "tests/support/GuiResources.h"
 #include "tests/EmfRecorder.h"
 
 #include <numeric>

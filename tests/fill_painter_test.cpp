@@ -3,6 +3,7 @@
 
 #include "drawing/CFillPainter.h"
 #include "tests/DrawingCanvas.h"
+#include "tests/support/GuiResources.h"
 
 #include <cmath>
 

@@ -7,6 +7,7 @@
 #include "sheet/PagePainter.h"
 #include "sheet/RowColumnOps.h"
 #include "tests/DrawingCanvas.h"
+#include "tests/support/GuiResources.h"
 #include "tests/support/MergeFixture.h"
 #include "tests/support/PngFile.h"
 

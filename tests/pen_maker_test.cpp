@@ -3,6 +3,7 @@
 
 #include "drawing/CPenMaker.h"
 #include "tests/DrawingCanvas.h"
+#include "tests/support/GuiResources.h"
 
 #include <string>
 

@@ -3,6 +3,7 @@
 
 #include "drawing/CPictureObject.h"
 #include "tests/DrawingCanvas.h"
+#include "tests/support/GuiResources.h"
 
 #include <wincodec.h>
 

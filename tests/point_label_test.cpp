@@ -3,6 +3,7 @@
 
 #include "drawing/CTextPainter.h"
 #include "tests/DrawingCanvas.h"
+#include "tests/support/GuiResources.h"
 #include "tests/EmfRecorder.h"
 
 #include <algorithm>

@@ -3,6 +3,7 @@
 
 #include "drawing/CChartShapePainter.h"
 #include "tests/DrawingCanvas.h"
+#include "tests/support/GuiResources.h"
 
 #include <algorithm>
 #include <string>
