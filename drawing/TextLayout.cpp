@@ -48,10 +48,118 @@ std::vector<CString> StackPieces(const CString& text)
     return pieces;
 }
 
+// What a rotated placement is written in: the rectangle, the indent, the sine and cosine of the
+// escapement, the text's extent and the widths of "中" and "固" in the rotated font.
+struct RotationTerms
+{
+    int L, T, R, B, I;
+    int midX, midY; // L + (R - L) / 2, T + (B - T) / 2
+    double S, C;
+    int w, h, c1, c2;
+    bool yDown;
+};
+using K = const RotationTerms&;
+
+// The one TextOut of a rotated single line: the text alignment set for it (kCurrentAlign keeps
+// the DC's) and the reference point.
 struct Placement
 {
-    UINT align; // kCurrentAlign keeps the DC's alignment
-    int x, y;
+    UINT align;
+    int (*x)(K);
+    int (*y)(K);
+};
+
+constexpr UINT kBottom = TA_LEFT | TA_BOTTOM;
+constexpr UINT kTop = TA_LEFT | TA_TOP;
+
+// By code 1..9 (rows) and quadrant 1..4 (columns). Codes 2 and 3 have no fourth-quadrant entry:
+// DrawText lays them out.
+constexpr Placement kRotated[9][4] = {
+    // 1 top left
+    {
+        {kCurrentAlign, [](K k) { return k.L + k.I; }, [](K k) { return k.T + t(k.S * k.w); }},
+        {kCurrentAlign, [](K k) { return k.L + at(k.C * k.w) + k.I; },
+         [](K k) { return k.T + at(k.S * (k.c1 + k.w)) + at(k.C * k.h); }},
+        {kBottom, [](K k) { return k.L + at(k.C * k.w) + k.I; }, [](K k) { return k.T; }},
+        {kTop, [](K k) { return k.L + at(k.S * k.h) + k.I; }, [](K k) { return k.T; }},
+    },
+    // 2 top centre
+    {
+        {kCurrentAlign, [](K k) { return k.L + t((k.R - k.L) / 2 - k.C * (k.w / 2) - 0.5 * k.S * k.h); },
+         [](K k) { return k.T + t(k.S * k.w); }},
+        {TA_CENTER | TA_BOTTOM, [](K k) { return k.midX + t(0.5 * k.S * k.h); },
+         [](K k) { return k.T + t(k.S * k.w) / 2; }},
+        {TA_CENTER | TA_BOTTOM, [](K k) { return k.midX - at(0.5 * k.S * k.h); },
+         [](K k) { return k.T + at(k.S * k.w) / 2; }},
+        {},
+    },
+    // 3 top right
+    {
+        {kBottom, [](K k) { return k.R - t(k.C * k.w) - k.I; },
+         [](K k) { return k.T + t(k.S * k.w + k.C * k.c2); }},
+        {kBottom, [](K k) { return k.R - k.I; }, [](K k) { return k.T + at(k.S * k.w); }},
+        {kTop, [](K k) { return k.R - k.I; }, [](K k) { return k.T + at(k.C * k.c2); }},
+        {},
+    },
+    // 4 middle left
+    {
+        {kBottom, [](K k) { return k.L + t(k.S * k.h) + k.I; },
+         [](K k) { return k.midY + t(k.C * k.c2 + k.S * k.w) / 2; }},
+        {kCurrentAlign, [](K k) { return k.L + at(k.C * k.w) + k.I; },
+         [](K k) { return k.midY + (at(k.S * k.w) + at(k.C * k.c1)) / 2; }},
+        {kBottom, [](K k) { return k.L + at(k.C * k.w) + k.I; },
+         [](K k) { return k.midY - (at(k.S * k.w) + at(k.C * k.c2)) / 2; }},
+        {kTop, [](K k) { return k.L + at(k.S * k.h) + k.I; },
+         [](K k) { return k.T + (k.B - at(k.S * k.w) - k.T) / 2; }},
+    },
+    // 5 middle centre
+    {
+        {kBottom, [](K k) { return k.midX - t(k.C * k.w - k.S * k.h) / 2; },
+         [](K k) { return k.T + t(k.C * k.c2 + k.S * k.w) / 2 + (k.B - k.T) / 2; }},
+        {kCurrentAlign, [](K k) { return k.midX + t(at(k.C * k.w) - k.S * k.h) / 2; },
+         [](K k) { return k.midY + (at(k.C * k.c1) + at(k.S * k.w)) / 2; }},
+        {kBottom, [](K k) { return k.midX + (at(k.C * k.w) - at(k.S * k.h)) / 2; },
+         [](K k) { return k.midY - (at(k.C * k.c2) + at(k.S * k.w)) / 2; }},
+        {TA_CENTER | TA_TOP, [](K k) { return k.yDown ? k.midX : k.midX - at(0.5 * k.S * k.h); },
+         [](K k) { return k.T + (k.B - at(k.C * k.h) - k.T) / 2; }},
+    },
+    // 6 middle right
+    {
+        {kBottom, [](K k) { return k.R - t(k.C * k.w) - k.I; },
+         [](K k) { return k.midY + t(k.S * k.w + k.C * k.c2) / 2; }},
+        {kCurrentAlign, [](K k) { return k.R - t(k.S * k.h) - k.I; },
+         [](K k) { return k.midY + (at(k.C * k.c1) + at(k.S * k.w)) / 2; }},
+        {kBottom, [](K k) { return k.R - at(k.S * k.h) - k.I; },
+         [](K k) { return k.midY - (at(k.C * k.c2) + at(k.S * k.w)) / 2; }},
+        {TA_RIGHT | TA_TOP, [](K k) { return k.R - at(k.S * k.h) - k.I; },
+         [](K k) { return k.T + (k.B - at(k.S * k.w) - k.T) / 2; }},
+    },
+    // 7 bottom left
+    {
+        {kBottom, [](K k) { return k.L + t(k.S * k.h) + k.I; }, [](K k) { return k.B; }},
+        {kCurrentAlign, [](K k) { return k.L + at(k.C * k.w) + k.I; }, [](K k) { return k.B; }},
+        {kBottom, [](K k) { return k.L + at(k.C * k.w) + k.I; },
+         [](K k) { return k.B - (at(k.S * k.w) + at(k.C * k.c2)); }},
+        {kBottom, [](K k) { return k.L + k.I; }, [](K k) { return k.B - at(k.S * k.w); }},
+    },
+    // 8 bottom centre
+    {
+        {kBottom, [](K k) { return k.midX - t(k.C * k.w - k.S * k.h) / 2; }, [](K k) { return k.B; }},
+        {kCurrentAlign, [](K k) { return k.midX + t(at(k.C * k.w) - k.S * k.h) / 2; },
+         [](K k) { return k.B; }},
+        {kBottom, [](K k) { return k.midX + (at(k.C * k.w) - at(k.S * k.h)) / 2; },
+         [](K k) { return k.B - (at(k.C * k.c2) + at(k.S * k.w)); }},
+        {kBottom, [](K k) { return t(k.L + (k.R - k.L) / 2 - 0.5 * k.C * k.w); },
+         [](K k) { return k.B - at(k.S * k.w); }},
+    },
+    // 9 bottom right
+    {
+        {kBottom, [](K k) { return k.R - t(k.C * k.w) - k.I; }, [](K k) { return k.B; }},
+        {kCurrentAlign, [](K k) { return k.R - t(k.S * k.h) - k.I; }, [](K k) { return k.B; }},
+        {kBottom, [](K k) { return k.R - at(k.S * k.h) - k.I; },
+         [](K k) { return k.B - (at(k.C * k.c2) + at(k.S * k.w)); }},
+        {TA_RIGHT | TA_BOTTOM, [](K k) { return k.R - at(k.C * k.w) / 2 - k.I; }, [](K k) { return k.B; }},
+    },
 };
 
 } // namespace
@@ -140,125 +248,31 @@ void CTextLayout::Rotated(int code)
     if (e < 0 || e > 3600)
         return;
     const int q = e <= 900 ? 1 : e <= 1800 ? 2 : e <= 2700 ? 3 : 4;
-    if (q == 4 && (code == 2 || code == 3)) {
+    const Placement& placement = kRotated[code - 1][q - 1];
+    if (!placement.x) {
         DrawTextInto(m_text, CRect(L, T, code == 3 ? R - m_indent : R, B), code == 2 ? 0x21 : 0x22);
         return;
     }
     const double theta = e * 0.0017453292519444446;
-    const double S = std::sin(theta), C = std::cos(theta);
     const CSize extent = m_dc.GetTextExtent(m_text);
-    const int w = extent.cx, h = extent.cy, I = m_indent;
-    const int c1 = m_dc.GetTextExtent("中").cx, c2 = m_dc.GetTextExtent("固").cx;
-    const int midX = L + (R - L) / 2, midY = T + (B - T) / 2;
-    const UINT bottom = TA_LEFT | TA_BOTTOM, topLeft = TA_LEFT | TA_TOP;
-    Placement p{kCurrentAlign, 0, 0};
-    switch (code * 10 + q) {
-    case 11:
-        p = {kCurrentAlign, L + I, T + t(S * w)};
-        break;
-    case 12:
-        p = {kCurrentAlign, L + at(C * w) + I, T + at(S * (c1 + w)) + at(C * h)};
-        break;
-    case 13:
-        p = {bottom, L + at(C * w) + I, T};
-        break;
-    case 14:
-        p = {topLeft, L + at(S * h) + I, T};
-        break;
-    case 21:
-        p = {kCurrentAlign, L + t((R - L) / 2 - C * (w / 2) - 0.5 * S * h), T + t(S * w)};
-        break;
-    case 22:
-        p = {TA_CENTER | TA_BOTTOM, midX + t(0.5 * S * h), T + t(S * w) / 2};
-        break;
-    case 23:
-        p = {TA_CENTER | TA_BOTTOM, midX - at(0.5 * S * h), T + at(S * w) / 2};
-        break;
-    case 31:
-        p = {bottom, R - t(C * w) - I, T + t(S * w + C * c2)};
-        break;
-    case 32:
-        p = {bottom, R - I, T + at(S * w)};
-        break;
-    case 33:
-        p = {topLeft, R - I, T + at(C * c2)};
-        break;
-    case 41:
-        p = {bottom, L + t(S * h) + I, midY + t(C * c2 + S * w) / 2};
-        break;
-    case 42:
-        p = {kCurrentAlign, L + at(C * w) + I, midY + (at(S * w) + at(C * c1)) / 2};
-        break;
-    case 43:
-        p = {bottom, L + at(C * w) + I, midY - (at(S * w) + at(C * c2)) / 2};
-        break;
-    case 44:
-        p = {topLeft, L + at(S * h) + I, T + (B - at(S * w) - T) / 2};
-        break;
-    case 51:
-        p = {bottom, midX - t(C * w - S * h) / 2, T + t(C * c2 + S * w) / 2 + (B - T) / 2};
-        break;
-    case 52:
-        p = {kCurrentAlign, midX + t(at(C * w) - S * h) / 2, midY + (at(C * c1) + at(S * w)) / 2};
-        break;
-    case 53:
-        p = {bottom, midX + (at(C * w) - at(S * h)) / 2, midY - (at(C * c2) + at(S * w)) / 2};
-        break;
-    case 54:
-        p = {TA_CENTER | TA_TOP, m_yDown ? midX : midX - at(0.5 * S * h), T + (B - at(C * h) - T) / 2};
-        break;
-    case 61:
-        p = {bottom, R - t(C * w) - I, midY + t(S * w + C * c2) / 2};
-        break;
-    case 62:
-        p = {kCurrentAlign, R - t(S * h) - I, midY + (at(C * c1) + at(S * w)) / 2};
-        break;
-    case 63:
-        p = {bottom, R - at(S * h) - I, midY - (at(C * c2) + at(S * w)) / 2};
-        break;
-    case 64:
-        p = {TA_RIGHT | TA_TOP, R - at(S * h) - I, T + (B - at(S * w) - T) / 2};
-        break;
-    case 71:
-        p = {bottom, L + t(S * h) + I, B};
-        break;
-    case 72:
-        p = {kCurrentAlign, L + at(C * w) + I, B};
-        break;
-    case 73:
-        p = {bottom, L + at(C * w) + I, B - (at(S * w) + at(C * c2))};
-        break;
-    case 74:
-        p = {bottom, L + I, B - at(S * w)};
-        break;
-    case 81:
-        p = {bottom, midX - t(C * w - S * h) / 2, B};
-        break;
-    case 82:
-        p = {kCurrentAlign, midX + t(at(C * w) - S * h) / 2, B};
-        break;
-    case 83:
-        p = {bottom, midX + (at(C * w) - at(S * h)) / 2, B - (at(C * c2) + at(S * w))};
-        break;
-    case 84:
-        p = {bottom, t(L + (R - L) / 2 - 0.5 * C * w), B - at(S * w)};
-        break;
-    case 91:
-        p = {bottom, R - t(C * w) - I, B};
-        break;
-    case 92:
-        p = {kCurrentAlign, R - t(S * h) - I, B};
-        break;
-    case 93:
-        p = {bottom, R - at(S * h) - I, B - (at(C * c2) + at(S * w))};
-        break;
-    case 94:
-        p = {TA_RIGHT | TA_BOTTOM, R - at(C * w) / 2 - I, B};
-        break;
-    }
-    const UINT oldAlign = p.align == kCurrentAlign ? 0 : m_dc.SetTextAlign(p.align);
-    m_dc.TextOut(p.x, Y(p.y), m_text);
-    if (p.align != kCurrentAlign)
+    const RotationTerms terms{L,
+                              T,
+                              R,
+                              B,
+                              m_indent,
+                              L + (R - L) / 2,
+                              T + (B - T) / 2,
+                              std::sin(theta),
+                              std::cos(theta),
+                              extent.cx,
+                              extent.cy,
+                              m_dc.GetTextExtent("中").cx,
+                              m_dc.GetTextExtent("固").cx,
+                              m_yDown};
+    const bool setsAlign = placement.align != kCurrentAlign;
+    const UINT oldAlign = setsAlign ? m_dc.SetTextAlign(placement.align) : 0;
+    m_dc.TextOut(placement.x(terms), Y(placement.y(terms)), m_text);
+    if (setsAlign)
         m_dc.SetTextAlign(oldAlign);
 }
 

@@ -7,7 +7,7 @@
 #include "tests/support/GuiResources.h"
 #include "tests/EmfRecorder.h"
 
-#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -77,90 +77,105 @@ TEST(TextPainter, SingleLineCodesSitInTheirCellOfTheGrid)
 
 namespace {
 
-struct RotatedExpectation
+struct Landing
 {
-    UINT align; // UINT(-1): the DC's own (TA_LEFT | TA_TOP here)
+    int code;
+    UINT align;
     int x, y;
 };
 
-// The placement table of rotated single lines, written out per code and quadrant.
-RotatedExpectation Rotated(int code, int q, double e, int w, int h, int c1, int c2, bool yDown)
+// Where codes 1..9 put their text at an escapement on an axis, worked out by hand from the sine
+// and cosine there (0, 1 or -1); w and h are the text's extent, c1 the width of "中". At 0 the
+// line is laid out by DrawText with the DC's alignment.
+std::vector<Landing> AxisLandings(int escapement, int w, int h, int c1)
 {
-    const double th = e * 3.1415926535 / 1800, S = std::sin(th), C = std::cos(th);
-    auto t = [](double v) { return int(std::trunc(v)); };
-    auto a = [&](double v) { return std::abs(t(v)); };
-    const int I = kIndent, mx = L + (R - L) / 2, my = T + (B - T) / 2;
-    const UINT cur = UINT(-1), bl = TA_BOTTOM, tl = TA_TOP;
-    const RotatedExpectation table[9][4] = {
-        {{cur, L + I, T + t(S * w)},
-         {cur, L + a(C * w) + I, T + a(S * (c1 + w)) + a(C * h)},
-         {bl, L + a(C * w) + I, T},
-         {tl, L + a(S * h) + I, T}},
-        {{cur, L + t((R - L) / 2 - C * (w / 2) - 0.5 * S * h), T + t(S * w)},
-         {TA_CENTER | TA_BOTTOM, mx + t(0.5 * S * h), T + t(S * w) / 2},
-         {TA_CENTER | TA_BOTTOM, mx - a(0.5 * S * h), T + a(S * w) / 2},
-         {0, 0, 0}},
-        {{bl, R - t(C * w) - I, T + t(S * w + C * c2)},
-         {bl, R - I, T + a(S * w)},
-         {tl, R - I, T + a(C * c2)},
-         {0, 0, 0}},
-        {{bl, L + t(S * h) + I, my + t(C * c2 + S * w) / 2},
-         {cur, L + a(C * w) + I, my + (a(S * w) + a(C * c1)) / 2},
-         {bl, L + a(C * w) + I, my - (a(S * w) + a(C * c2)) / 2},
-         {tl, L + a(S * h) + I, T + (B - a(S * w) - T) / 2}},
-        {{bl, mx - t(C * w - S * h) / 2, T + t(C * c2 + S * w) / 2 + (B - T) / 2},
-         {cur, mx + t(a(C * w) - S * h) / 2, my + (a(C * c1) + a(S * w)) / 2},
-         {bl, mx + (a(C * w) - a(S * h)) / 2, my - (a(C * c2) + a(S * w)) / 2},
-         {TA_CENTER | TA_TOP, yDown ? mx : mx - a(0.5 * S * h), T + (B - a(C * h) - T) / 2}},
-        {{bl, R - t(C * w) - I, my + t(S * w + C * c2) / 2},
-         {cur, R - t(S * h) - I, my + (a(C * c1) + a(S * w)) / 2},
-         {bl, R - a(S * h) - I, my - (a(C * c2) + a(S * w)) / 2},
-         {TA_RIGHT | TA_TOP, R - a(S * h) - I, T + (B - a(S * w) - T) / 2}},
-        {{bl, L + t(S * h) + I, B},
-         {cur, L + a(C * w) + I, B},
-         {bl, L + a(C * w) + I, B - (a(S * w) + a(C * c2))},
-         {bl, L + I, B - a(S * w)}},
-        {{bl, mx - t(C * w - S * h) / 2, B},
-         {cur, mx + t(a(C * w) - S * h) / 2, B},
-         {bl, mx + (a(C * w) - a(S * h)) / 2, B - (a(C * c2) + a(S * w))},
-         {bl, t(L + (R - L) / 2 - 0.5 * C * w), B - a(S * w)}},
-        {{bl, R - t(C * w) - I, B},
-         {cur, R - t(S * h) - I, B},
-         {bl, R - a(S * h) - I, B - (a(C * c2) + a(S * w))},
-         {TA_RIGHT | TA_BOTTOM, R - a(C * w) / 2 - I, B}},
-    };
-    RotatedExpectation expected = table[code - 1][q - 1];
-    if (!yDown)
-        expected.y = -expected.y;
-    return expected;
+    const int mx = (L + R) / 2, my = (T + B) / 2, I = kIndent;
+    const UINT top = TA_LEFT | TA_TOP, bottom = TA_LEFT | TA_BOTTOM, centre = TA_CENTER | TA_BOTTOM;
+    switch (escapement) {
+    case 0:
+        return {{1, top, L + I, T},
+                {2, top, mx - w / 2, T},
+                {3, top, R - I - w, T},
+                {4, top, L + I, my - h / 2},
+                {5, top, mx - w / 2, my - h / 2},
+                {6, top, R - I - w, my - h / 2},
+                {7, top, L + I, B - h},
+                {8, top, mx - w / 2, B - h},
+                {9, top, R - I - w, B - h}};
+    case 900: // reading upwards
+        return {{1, top, L + I, T + w},
+                {2, top, mx - h / 2, T + w},
+                {3, bottom, R - I, T + w},
+                {4, bottom, L + I + h, my + w / 2},
+                {5, bottom, mx + h / 2, my + w / 2},
+                {6, bottom, R - I, my + w / 2},
+                {7, bottom, L + I + h, B},
+                {8, bottom, mx + h / 2, B},
+                {9, bottom, R - I, B}};
+    case 1800: // upside down
+        return {{1, top, L + I + w, T + h},
+                {2, centre, mx, T},
+                {3, bottom, R - I, T},
+                {4, top, L + I + w, my + c1 / 2},
+                {5, top, mx + w / 2, my + c1 / 2},
+                {6, top, R - I, my + c1 / 2},
+                {7, top, L + I + w, B},
+                {8, top, mx + w / 2, B},
+                {9, top, R - I, B}};
+    default: // 2700, reading downwards
+        return {{1, bottom, L + I, T},
+                {2, centre, mx - h / 2, T + w / 2},
+                {3, top, R - I, T},
+                {4, bottom, L + I, my - w / 2},
+                {5, bottom, mx - h / 2, my - w / 2},
+                {6, bottom, R - I - h, my - w / 2},
+                {7, bottom, L + I, B - w},
+                {8, bottom, mx - h / 2, B - w},
+                {9, bottom, R - I - h, B - w}};
+    }
 }
 
 } // namespace
 
-TEST(TextPainter, RotatedCodesArePlacedByQuadrantInBothDirections)
+// The axis angles make every rotation term 0 or a whole extent. The reference point may be one
+// pixel off the exact value: the formulas truncate sums that hold a sine or cosine of almost 0.
+TEST(TextPainter, RotatedCodesLandOnHandWorkedPointsAtTheAxes)
 {
     for (bool yDown : {true, false})
-        for (int asked : {450, 1350, 2250, 3150}) {
-            // y-up mirrors the first quadrant only.
-            const int e = !yDown && asked <= 900 ? 3600 - asked : asked;
-            const int q = e <= 900 ? 1 : e <= 1800 ? 2 : e <= 2700 ? 3 : 4;
+        for (int asked : {0, 900, 1800, 2700}) {
+            if (asked == 0 && !yDown)
+                continue; // DrawText's own layout, in the DC's direction
+            // y-up turns the first quadrant the other way round.
+            const int e = !yDown && asked == 900 ? 2700 : asked;
             const LOGFONTA rotated = Song(e);
             const CSize size = Measure("AB中文", rotated);
-            const int c1 = Measure("中", rotated).cx, c2 = Measure("固", rotated).cx;
-            for (int code = 1; code <= 9; ++code) {
+            for (const Landing& expected : AxisLandings(e, size.cx, size.cy, Measure("中", rotated).cx)) {
                 SCOPED_TRACE(testing::Message()
-                             << "code " << code << " escapement " << asked << " yDown " << yDown);
-                RecordedPicture picture = Draw("AB中文", code, Song(asked), yDown);
+                             << "code " << expected.code << " escapement " << asked << " yDown " << yDown);
+                RecordedPicture picture = Draw("AB中文", expected.code, Song(asked), yDown);
                 ASSERT_EQ(picture.texts.size(), 1u);
                 const RecordedText& out = picture.texts[0];
                 EXPECT_EQ(out.escapement, e);
-                if (q == 4 && (code == 2 || code == 3))
-                    continue; // laid out by DrawText
-                RotatedExpectation expected = Rotated(code, q, e, size.cx, size.cy, c1, c2, yDown);
-                EXPECT_EQ(out.align, expected.align == UINT(-1) ? UINT(TA_LEFT | TA_TOP) : expected.align);
-                EXPECT_EQ(out.reference.x, expected.x);
-                EXPECT_EQ(out.reference.y, expected.y);
+                EXPECT_EQ(out.align, expected.align);
+                EXPECT_NEAR(out.reference.x, expected.x, 1);
+                EXPECT_NEAR(out.reference.y, yDown ? expected.y : -expected.y, 1);
             }
+        }
+}
+
+// Between the axes: whatever the code and the quadrant, the text's ink lies inside the cell.
+TEST(TextPainter, RotatedTextStaysInsideItsCellInEveryQuadrant)
+{
+    const CRect cell(40, 40, 240, 200);
+    DrawingCanvas canvas(280, 240);
+    for (int escapement : {450, 1350, 2250, 3150})
+        for (int code = 1; code <= 9; ++code) {
+            SCOPED_TRACE(testing::Message() << "code " << code << " escapement " << escapement);
+            canvas.Clear();
+            const LOGFONTA font = Song(escapement);
+            CTextPainter().DrawAlignedText(canvas.dc(), cell, "AB中文", code, &font, TRUE, kIndent, 0);
+            EXPECT_GT(canvas.InkIn(cell), 50);
+            EXPECT_EQ(canvas.InkIn(CRect(0, 0, 280, 240)), canvas.InkIn(cell)) << "ink outside the cell";
         }
 }
 
