@@ -12,12 +12,12 @@
 
 #include "framework/CString.h"
 #include "framework/OleControl.h"
-#include "sheet/CellFactory.h"
-#include "sheet/CtrlScrollBar.h"
-#include "sheet/DefaultTables.h"
-#include "sheet/NorvakPage.h"
-#include "sheet/NorvakPageCells.h"
-#include "sheet/PagePainter.h"
+#include "sheet/model/CellFactory.h"
+#include "sheet/windows/CtrlScrollBar.h"
+#include "sheet/tables/DefaultTables.h"
+#include "sheet/model/NorvakPage.h"
+#include "sheet/model/NorvakPageCells.h"
+#include "sheet/paint/PagePainter.h"
 
 #include <map>
 #include <memory>

@@ -4,7 +4,7 @@
 
 #include "sheet/NorvakCtrl.h"
 #include "sheet/NorvakDispatchMap.h"
-#include "sheet/RowColumnOps.h"
+#include "sheet/model/RowColumnOps.h"
 
 #include <algorithm>
 

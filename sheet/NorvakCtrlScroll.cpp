@@ -2,7 +2,7 @@
 // which starts after the fixed and the locked rows (columns).
 
 #include "sheet/NorvakCtrl.h"
-#include "sheet/PageAxis.h"
+#include "sheet/model/PageAxis.h"
 
 #include <algorithm>
 

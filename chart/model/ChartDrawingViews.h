@@ -9,7 +9,7 @@
 
 #include "chart/model/NorvakChart.h"
 #include "drawing/ChartPointStyle.h"
-#include "sheet/MarkerSymbols.h"
+#include "sheet/tables/MarkerSymbols.h"
 
 // Face k's view slot is style entry k; the outlines are the point's face buffers.
 CChartPointStyle PointStyleOf(const CChartItem& item);

@@ -2,7 +2,7 @@
 
 #include "chart/model/PageCharts.h"
 #include "framework/CGdiObject.h"
-#include "sheet/ChartPanes.h"
+#include "sheet/model/ChartPanes.h"
 
 #include <cstring>
 

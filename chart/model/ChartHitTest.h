@@ -8,7 +8,7 @@
 // 'r', 's', 'x'; 20 a legend caption, 21 a legend marker box, 22 the rest of a legend entry.
 
 #include "chart/model/NorvakChart.h"
-#include "sheet/NorvakPage.h"
+#include "sheet/model/NorvakPage.h"
 
 #include <optional>
 

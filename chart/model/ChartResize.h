@@ -8,7 +8,7 @@
 // 7 left, 8 move. dx and dy grow the rectangle on the dragged sides; for 8 they move it.
 
 #include "chart/model/NorvakChart.h"
-#include "sheet/NorvakPage.h"
+#include "sheet/model/NorvakPage.h"
 
 // False, and the rectangle unchanged, for a code outside 0..8.
 bool ChangeRectByHandle(CRect& rect, int handle, int dx, int dy);

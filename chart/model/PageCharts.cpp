@@ -1,7 +1,7 @@
 #include "chart/model/PageCharts.h"
 
 #include "drawing/CChartShapePainter.h"
-#include "sheet/ChartPanes.h"
+#include "sheet/model/ChartPanes.h"
 
 namespace {
 

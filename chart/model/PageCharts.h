@@ -5,7 +5,7 @@
 // Window work (repainting, the tracker) is the caller's: these return the rectangles concerned.
 
 #include "chart/model/NorvakChart.h"
-#include "sheet/NorvakPage.h"
+#include "sheet/model/NorvakPage.h"
 
 #include <optional>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "chart/model/SeriesBuilder.h"
 
 #include "chart/model/ChartValueRange.h"
-#include "sheet/CellSelection.h"
+#include "sheet/model/CellSelection.h"
 
 #include <numeric>
 

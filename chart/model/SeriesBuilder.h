@@ -9,8 +9,8 @@
 // colour list's length.
 
 #include "chart/model/ChartPageSettings.h"
-#include "sheet/NorvakPage.h"
-#include "sheet/NorvakPageCells.h"
+#include "sheet/model/NorvakPage.h"
+#include "sheet/model/NorvakPageCells.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 // on a page of 100,000 x 50 cells, both with texts, merges and coloured borders, and their ratio.
 // Prints, asserts nothing.
 
-#include "sheet/PagePainter.h"
-#include "sheet/RowColumnOps.h"
+#include "sheet/paint/PagePainter.h"
+#include "sheet/model/RowColumnOps.h"
 #include "tests/support/MergeFixture.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 // Figures of the sheet model: bytes per cell of a fresh page and the time of creating a page and
 // of inserting and deleting a row at the top and a column at the left. Prints, asserts nothing.
 
-#include "sheet/RowColumnOps.h"
+#include "sheet/model/RowColumnOps.h"
 
 #include <windows.h>
 #include <psapi.h>

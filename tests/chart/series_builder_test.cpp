@@ -2,7 +2,7 @@
 // value ranges of a page's pending chart data.
 
 #include "chart/model/ChartValueRange.h"
-#include "sheet/CellSelection.h"
+#include "sheet/model/CellSelection.h"
 #include "tests/chart/ChartSheet.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // A page with its cell table for tests of the cell operations: cells hold "row:column" so that
 // moves show, and a repaint sink records what the operations asked to have repainted.
 
-#include "sheet/CellRepaint.h"
-#include "sheet/RowColumnOps.h"
+#include "sheet/model/CellRepaint.h"
+#include "sheet/model/RowColumnOps.h"
 #include "tests/support/PageConsistency.h"
 
 #include <gtest/gtest.h>

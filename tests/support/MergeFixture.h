@@ -4,8 +4,8 @@
 // origin, merged-line flags and edit lock for body merges, and the page's record), without the
 // checks of the real operation, so tests and benchmarks can lay out pages with merges directly.
 
-#include "sheet/NorvakPage.h"
-#include "sheet/NorvakPageCells.h"
+#include "sheet/model/NorvakPage.h"
+#include "sheet/model/NorvakPageCells.h"
 
 inline void MarkMerge(CNorvakPage& page, CNorvakPageCells& cells, int r0, int c0, int r1, int c1,
                       int lock = 0, bool header = false)

@@ -3,8 +3,8 @@
 // Checks that a page record and its cell table agree; returns a description of the first fault,
 // empty when the page is consistent.
 
-#include "sheet/NorvakPage.h"
-#include "sheet/NorvakPageCells.h"
+#include "sheet/model/NorvakPage.h"
+#include "sheet/model/NorvakPageCells.h"
 
 #include <string>
 

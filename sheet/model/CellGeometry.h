@@ -1,0 +1,86 @@
+#pragma once
+
+// Rows and columns to client pixels and back for a page shown in the control's client area.
+//
+// Reading down (across) the client area: the fixed rows (columns); the locked band, which shows
+// the locked rows after the locked-band offset; the scrolling band, which shows the rows after
+// the scrolled-away ones. The scrolled-away counts follow the page's scroll positions in pixels.
+
+#include "framework/Geometry.h"
+#include "sheet/model/NorvakPage.h"
+#include "sheet/model/NorvakPageCells.h"
+#include "sheet/model/PageAxis.h"
+
+// Where a cell or a point lies.
+enum : int
+{
+    kPaneFixed = 0,
+    kPaneLockedRows = 1,
+    kPaneLockedBoth = 2,
+    kPaneLockedCols = 3,
+    kPaneScrolling = 4,
+};
+
+// Scroll kinds of EnsureVisible.
+enum : int
+{
+    kEnsureHorz = 1,
+    kEnsureVert = 3,
+    kEnsureBoth = 4,
+};
+
+// The client area the page is shown in.
+struct CViewArea
+{
+    int width = 0;
+    int height = 0;
+    bool bBottomBarShown = false; // tab strip, arrow bar or horizontal scroll bar
+    int cxScrollBar = 16;         // SM_CXHSCROLL
+};
+
+class CCellGeometry
+{
+public:
+    CCellGeometry(CNorvakPage& page, CViewArea view) : m_page(page), m_view(view) {}
+
+    int GetLockedArea(CCellCoord cell) const;
+    int GetLockedAreaAny(int row, int col) const;
+
+    // The first shown cell of the scrolling band; stores the scrolled-away counts in the page.
+    CCellCoord GetTopLeftNonFixedCell();
+    CCellCoord GetTopLeftCellByArea(int pane);
+
+    BOOL GetCellOrigin(int row, int col, CPoint& origin);
+    BOOL GetCellRect(int row, int col, CRect& rect);
+    BOOL GetCellRangeRect(const CCellRect& range, CRect& rect);
+
+    // The cell under a point (the last row or column when past the end) and its pane code.
+    CCellCoord GetCellFromPt(CPoint point, int* pane = nullptr);
+
+    CCellRect GetVisibleNonFixedCellRange(CRect* covered = nullptr);
+    // A start of -1 means the fixed plus shown locked width (height).
+    CCellRect GetUnobstructedNonFixedCellRange(int xStart = -1, int yStart = -1);
+
+    BOOL IsOnRowBorder(const CNorvakPageCells& cells, CPoint point);
+    BOOL IsOnColumnBorder(const CNorvakPageCells& cells, CPoint point);
+    BOOL IsCellVisible(int row, int col);
+
+    // Line-scrolls the page until the cell is in view, as the scroll bars' line arrows would;
+    // returns the new scroll position (also stored in the page).
+    CPoint EnsureVisible(int row, int col, int kind);
+    // One line arrow of a scroll bar; the new position, also stored in the page.
+    int LineScroll(bool horizontal, bool forward);
+
+    // The rectangle to invalidate for a cell (its whole merge); FALSE when nothing of it shows.
+    BOOL GetCellRedrawRect(const CNorvakPageCells& cells, CCellCoord cell, CRect& rect);
+    // The shown part of a range; FALSE when it cannot be formed.
+    BOOL GetRangeRedrawRect(const CCellRect& range, CRect& rect);
+
+private:
+    CPageAxis Rows() const;
+    CPageAxis Cols() const;
+    void Enlarge(const CCellRect& range, CRect& rect) const;
+
+    CNorvakPage& m_page;
+    CViewArea m_view;
+};

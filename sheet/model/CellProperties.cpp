@@ -1,0 +1,270 @@
+#include "sheet/model/CellProperties.h"
+
+#include "sheet/model/RowColumnOps.h"
+
+namespace {
+
+const CAutoTextColumn* FindAutoTextColumn(const CNorvakPage& page, int col)
+{
+    for (const CAutoTextColumn& entry : page.m_autoTextColumns)
+        if (entry.column == col)
+            return &entry;
+    return nullptr;
+}
+
+CNorvakCell* EditableCell(const CNorvakPage& page, CNorvakPageCells& cells, int row, int col)
+{
+    return IsCellEditable(page, cells, row, col) ? cells.GetCell(row, col) : nullptr;
+}
+
+// One line field of a cell or of an edge entry.
+struct LineValue
+{
+    enum Field
+    {
+        Style,
+        Width,
+        Color
+    } field;
+    DWORD value;
+
+    void Apply(CNorvakCell& cell, bool horizontal) const
+    {
+        switch (field) {
+        case Style:
+            horizontal ? cell.SetHorLineStyle(BYTE(value)) : cell.SetVerLineStyle(BYTE(value));
+            break;
+        case Width:
+            horizontal ? cell.SetHorLineWidth(BYTE(value)) : cell.SetVerLineWidth(BYTE(value));
+            break;
+        case Color:
+            horizontal ? cell.SetHorLineColor(value) : cell.SetVerLineColor(value);
+            break;
+        }
+    }
+    void Apply(CEdgeLineEntry& entry) const
+    {
+        switch (field) {
+        case Style:
+            entry.style = BYTE(value);
+            break;
+        case Width:
+            entry.width = BYTE(value);
+            break;
+        case Color:
+            entry.crColor = value;
+            break;
+        }
+    }
+};
+
+BOOL SetCellLine(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, bool horizontal,
+                 LineValue line, int mode, ICellRepaint& repaint)
+{
+    CNorvakCell* cell = EditableCell(page, cells, row, col);
+    if (!cell)
+        return FALSE;
+    bool atEdge = horizontal ? row == 0 : col == 0;
+    if (mode == kLineNeighbour && atEdge)
+        return FALSE;
+    if (mode == kLineOwn || mode == kLineBoth)
+        line.Apply(*cell, horizontal);
+    if (mode == kLineNeighbour || mode == kLineBoth) {
+        if (atEdge) {
+            if (CEdgeLineEntry* edge = horizontal ? page.FindTopEdgeLine(col) : page.FindLeftEdgeLine(row))
+                line.Apply(*edge);
+        } else {
+            CNorvakCell* neighbour = horizontal ? cells.GetCell(row - 1, col) : cells.GetCell(row, col - 1);
+            if (!neighbour)
+                return FALSE;
+            line.Apply(*neighbour, horizontal);
+        }
+    }
+    repaint.RepaintCell(CCellCoord(row, col));
+    return TRUE;
+}
+
+} // namespace
+
+BOOL IsFixedCell(const CNorvakPage& page, int row, int col)
+{
+    return row < page.m_nFixedRows || col < page.m_nFixedCols;
+}
+
+BOOL IsCellEditable(const CNorvakPage& page, const CNorvakPageCells& cells, int row, int col)
+{
+    const CNorvakCell* cell = cells.GetCell(row, col);
+    if (!cell || !page.IsValidCell(row, col))
+        return FALSE;
+    return cell->GetEditLock() == 0 && page.m_bEditable && !(cell->GetState() & CIS_READONLY);
+}
+
+BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, ICellRepaint& repaint)
+{
+    if (!item || !page.IsValidCell(item->row, item->col))
+        return FALSE;
+    CNorvakCell* cell = cells.GetCell(item->row, item->col);
+    if (!cell)
+        return FALSE;
+    // A state-only change stays possible on a locked cell; anything else needs an editable one.
+    bool changesContent = (item->mask & ~UINT(CIM_STATE)) != 0;
+    if (changesContent && !IsCellEditable(page, cells, item->row, item->col))
+        return FALSE;
+    if (item->mask & CIM_TEXT)
+        cell->SetText(item->text);
+    if (item->mask & CIM_IMAGE) {
+        cell->SetImage(item->image);
+        cell->SetImageValue(item->imageValue);
+    }
+    if (item->mask & CIM_STATE)
+        SetItemState(page, cells, item->row, item->col, item->state, repaint);
+    if (item->mask & CIM_FORMAT)
+        cell->SetTextFormat(item->format);
+    if (item->mask & CIM_BKCOLOR)
+        cell->EditFont().crBackground = item->font.crBackground;
+    if (item->mask & CIM_TEXTCOLOR)
+        cell->EditFont().crText = item->font.crText;
+    if (item->mask & CIM_FONT)
+        cell->SetFont(item->font);
+    cell->SetValueWord(item->value);
+    cell->SetIndent(item->indent);
+    return TRUE;
+}
+
+BOOL GetItem(const CNorvakPageCells& cells, CCellItem* item, const CellTextGetter& getText)
+{
+    if (!item)
+        return FALSE;
+    const CNorvakCell* cell = cells.GetCell(item->row, item->col);
+    if (!cell)
+        return FALSE;
+    if (item->mask & CIM_TEXT)
+        item->text = getText ? getText(item->row, item->col) : cell->GetText();
+    if (item->mask & CIM_IMAGE) {
+        item->image = cell->GetImage();
+        item->imageValue = cell->GetImageValue();
+    }
+    if (item->mask & CIM_STATE)
+        item->state = cell->GetState();
+    if (item->mask & CIM_FORMAT)
+        item->format = cell->GetTextFormat();
+    if (item->mask & CIM_BKCOLOR)
+        item->font.crBackground = cell->GetFont().crBackground;
+    if (item->mask & CIM_TEXTCOLOR)
+        item->font.crText = cell->GetFont().crText;
+    if (item->mask & CIM_FONT)
+        item->font = cell->GetFont();
+    item->value = cell->GetValueWord();
+    item->indent = cell->GetIndent();
+    return TRUE;
+}
+
+BOOL SetItemText(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, const char* text)
+{
+    CNorvakCell* cell = EditableCell(page, cells, row, col);
+    if (!cell)
+        return FALSE;
+    const CAutoTextColumn* autoText = row >= page.m_nFixedRows ? FindAutoTextColumn(page, col) : nullptr;
+    if (autoText)
+        cell->SetText(AutoColumnText(*autoText, row - page.m_nFixedRows));
+    else
+        cell->SetText(text ? text : "");
+    return TRUE;
+}
+
+BOOL SetCellHorLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style, int mode,
+                         ICellRepaint& repaint)
+{
+    return SetCellLine(page, cells, row, col, true, {LineValue::Style, style}, mode, repaint);
+}
+
+BOOL SetCellHorLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width, int mode,
+                        ICellRepaint& repaint)
+{
+    return SetCellLine(page, cells, row, col, true, {LineValue::Width, width}, mode, repaint);
+}
+
+BOOL SetCellHorLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, COLORREF color,
+                         int mode, ICellRepaint& repaint)
+{
+    return SetCellLine(page, cells, row, col, true, {LineValue::Color, color}, mode, repaint);
+}
+
+BOOL SetCellVerLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style, int mode,
+                         ICellRepaint& repaint)
+{
+    return SetCellLine(page, cells, row, col, false, {LineValue::Style, style}, mode, repaint);
+}
+
+BOOL SetCellVerLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width, int mode,
+                        ICellRepaint& repaint)
+{
+    return SetCellLine(page, cells, row, col, false, {LineValue::Width, width}, mode, repaint);
+}
+
+BOOL SetCellVerLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, COLORREF color,
+                         int mode, ICellRepaint& repaint)
+{
+    return SetCellLine(page, cells, row, col, false, {LineValue::Color, color}, mode, repaint);
+}
+
+BOOL SetItemState(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD state,
+                  ICellRepaint& repaint)
+{
+    CNorvakCell* cell = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
+    if (!cell)
+        return FALSE;
+    bool wasSelected = (cell->GetState() & CIS_SELECTED) != 0;
+    bool selected = (state & CIS_SELECTED) != 0;
+    if (wasSelected && !selected)
+        page.m_selectedCells.Remove(row, col);
+    if (!wasSelected && selected) {
+        page.m_selectedCells.Add(CCellCoord(row, col));
+        repaint.RepaintHeaders();
+    }
+    cell->SetState(state);
+    repaint.RepaintCell(CCellCoord(row, col));
+    return TRUE;
+}
+
+WORD GetItemState(const CNorvakPageCells& cells, int row, int col)
+{
+    const CNorvakCell* cell = cells.GetCell(row, col);
+    return cell ? cell->GetState() : 0;
+}
+
+BOOL SetItemFormat(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD code,
+                   ICellRepaint& repaint)
+{
+    CNorvakCell* cell = EditableCell(page, cells, row, col);
+    if (!cell)
+        return FALSE;
+    cell->SetTextFormat(code);
+    repaint.RepaintCell(CCellCoord(row, col));
+    return TRUE;
+}
+
+int GetItemFormat(const CNorvakPageCells& cells, int row, int col)
+{
+    const CNorvakCell* cell = cells.GetCell(row, col);
+    return cell ? int(cell->GetTextFormat()) : -1;
+}
+
+const CFontRecord* GetItemFont(const CNorvakPageCells& cells, int row, int col)
+{
+    const CNorvakCell* cell = cells.GetCell(row, col);
+    return cell ? &cell->GetFont() : nullptr;
+}
+
+void SetCellModified(CNorvakPage& page, CNorvakPageCells& cells, BOOL modified, int row, int col)
+{
+    CNorvakCell* cell = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
+    if (!cell || IsFixedCell(page, row, col))
+        return;
+    WORD state = cell->GetState();
+    if (modified)
+        state = WORD((state | CIS_MODIFIED) & ~CIS_READONLY);
+    else
+        state = WORD((state | CIS_READONLY) & ~CIS_MODIFIED);
+    cell->SetState(state);
+}

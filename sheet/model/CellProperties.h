@@ -1,0 +1,62 @@
+#pragma once
+
+// Reading and writing the properties of single cells: items by mask, texts with the page's
+// auto-text columns, the right-hand and bottom lines with the page's edge lines, the state word,
+// the text position code and the font.
+//
+// Writers of a cell's content refuse a cell that may not be edited (an edit lock, the read-only
+// state, or a page that may not be modified). The state word stays writable, since it carries the
+// selection, the focus and the read-only mark itself.
+
+#include "sheet/model/CellRepaint.h"
+#include "sheet/model/NorvakPage.h"
+#include "sheet/model/NorvakPageCells.h"
+
+#include <functional>
+
+// The text of a cell as the control shows it.
+using CellTextGetter = std::function<CString(int row, int col)>;
+
+BOOL IsFixedCell(const CNorvakPage& page, int row, int col);
+BOOL IsCellEditable(const CNorvakPage& page, const CNorvakPageCells& cells, int row, int col);
+
+BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, ICellRepaint& repaint);
+// The text comes from getText when given, else from the cell.
+BOOL GetItem(const CNorvakPageCells& cells, CCellItem* item, const CellTextGetter& getText = {});
+// In a body row, an auto-text column's text wins over the given one.
+BOOL SetItemText(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, const char* text);
+
+// Which line edges a border setter writes. Hor setters work on the bottom line of the cell and the
+// bottom line of the cell above (its top edge); Ver setters on the right-hand line and the
+// right-hand line of the cell to the left.
+enum : int
+{
+    kLineNeighbour = 0,
+    kLineBoth = 1,
+    kLineOwn = 2,
+};
+
+BOOL SetCellHorLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style, int mode,
+                         ICellRepaint& repaint);
+BOOL SetCellHorLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width, int mode,
+                        ICellRepaint& repaint);
+BOOL SetCellHorLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, COLORREF color,
+                         int mode, ICellRepaint& repaint);
+BOOL SetCellVerLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style, int mode,
+                         ICellRepaint& repaint);
+BOOL SetCellVerLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width, int mode,
+                        ICellRepaint& repaint);
+BOOL SetCellVerLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, COLORREF color,
+                         int mode, ICellRepaint& repaint);
+
+// Keeps the page's selected-cell map in step with the selected value.
+BOOL SetItemState(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD state,
+                  ICellRepaint& repaint);
+WORD GetItemState(const CNorvakPageCells& cells, int row, int col); // 0 for a missing cell
+BOOL SetItemFormat(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD code,
+                   ICellRepaint& repaint);
+int GetItemFormat(const CNorvakPageCells& cells, int row, int col); // -1 for a missing cell
+const CFontRecord* GetItemFont(const CNorvakPageCells& cells, int row, int col);
+
+// Marks a body cell modified (and not read-only), or read-only (and not modified).
+void SetCellModified(CNorvakPage& page, CNorvakPageCells& cells, BOOL modified, int row, int col);

@@ -1,0 +1,27 @@
+#pragma once
+
+// What a cell operation asks to have repainted. The control turns the requests into invalidated
+// rectangles of its window; the model alone repaints nothing.
+
+#include "sheet/model/CellTypes.h"
+
+class ICellRepaint
+{
+public:
+    // The cell, or the whole merge it belongs to.
+    virtual void RepaintCell(CCellCoord cell) = 0;
+    // The fixed-row strip across the client area and the fixed-column strip down it.
+    virtual void RepaintHeaders() = 0;
+    virtual void RepaintAll() = 0;
+
+protected:
+    ~ICellRepaint() = default;
+};
+
+class CNoRepaint final : public ICellRepaint
+{
+public:
+    void RepaintCell(CCellCoord) override {}
+    void RepaintHeaders() override {}
+    void RepaintAll() override {}
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+// The selected cells and the focus cell of a page. Selection keeps the cells' selected and focused
+// state values and the page's selected-cell map in step; a selection made by dragging over cells
+// grows to whole merges.
+
+#include "sheet/model/CellRepaint.h"
+#include "sheet/model/NorvakPage.h"
+#include "sheet/model/NorvakPageCells.h"
+
+// Mouse modes that choose what OnSelecting selects.
+enum : int
+{
+    kSelectAll = 1,
+    kSelectColumns = 2,
+    kSelectRows = 3,
+    kSelectCells = 4,
+};
+
+BOOL IsValidCellRange(const CNorvakPage& page, const CCellRect& range);
+
+// Moves the focus mark; returns the previous focus cell. A cell outside the grid leaves no focus.
+CCellCoord SetFocusCell(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, ICellRepaint& repaint);
+// Selects exactly the range (none for an invalid one) plus the cells kept from before a drag.
+void SetSelectedRange(CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& range,
+                      ICellRepaint& repaint);
+void SelectAllCells(CNorvakPage& page, CNorvakPageCells& cells, ICellRepaint& repaint);
+void SelectColumns(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell, ICellRepaint& repaint);
+void SelectRows(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell, ICellRepaint& repaint);
+void SelectCells(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell, ICellRepaint& repaint);
+// By the page's mouse mode.
+void OnSelecting(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell, ICellRepaint& repaint);
+void ClearSelectionAndFocus(CNorvakPage& page, CNorvakPageCells& cells, ICellRepaint& repaint);
+// Clears the selection without repainting and forgets the kept cells.
+void ResetSelectionMaps(CNorvakPage& page, CNorvakPageCells& cells);
+// (rows, columns, -1, -1) when nothing is selected.
+CCellRect GetSelectedCellRange(const CNorvakPage& page);

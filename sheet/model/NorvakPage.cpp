@@ -1,0 +1,137 @@
+#include "sheet/model/NorvakPage.h"
+
+#include <cwchar>
+#include <algorithm>
+
+CNorvakPage::CNorvakPage(int index, const CString& title, int tabLeft)
+    : m_nIndex(index), m_strTitle(title), m_nTabLeft(tabLeft), m_crTextColor(GetSysColor(COLOR_WINDOWTEXT)),
+      m_crTextBkColor(GetSysColor(COLOR_WINDOW)), m_crBkColor(GetSysColor(COLOR_BTNSHADOW)),
+      m_crFixedTextColor(GetSysColor(COLOR_WINDOWTEXT)), m_crFixedBkColor(GetSysColor(COLOR_BTNFACE)),
+      m_crSysWindowText(GetSysColor(COLOR_WINDOWTEXT)), m_crSysWindow(GetSysColor(COLOR_WINDOW)),
+      m_crSysBtnFace(GetSysColor(COLOR_BTNFACE)), m_crSysBtnShadow(GetSysColor(COLOR_BTNSHADOW)),
+      m_nWheelLines(ReadWheelScrollLines())
+{
+}
+
+CNorvakPage::~CNorvakPage()
+{
+    while (!m_charts.empty())
+        m_charts.pop_back();
+    if (m_hTabIcons)
+        ImageList_Destroy(m_hTabIcons);
+}
+
+int CNorvakPage::ReadWheelScrollLines(HKEY root, const wchar_t* subKey)
+{
+    constexpr int kFallback = 3;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return kFallback;
+    wchar_t text[32] = {};
+    DWORD type = 0;
+    DWORD size = sizeof(text) - sizeof(wchar_t);
+    LONG status =
+        RegQueryValueExW(key, L"WheelScrollLines", nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+        return kFallback;
+    wchar_t* end = nullptr;
+    long lines = std::wcstol(text, &end, 10);
+    return end == text ? kFallback : int(lines);
+}
+
+int CNorvakPage::GetRowHeight(int row) const
+{
+    if (row < 0 || row >= m_nRows || size_t(row) >= m_rowHeights.size())
+        return -1;
+    return m_rowHeights[size_t(row)];
+}
+
+int CNorvakPage::GetColumnWidth(int col) const
+{
+    if (col < 0 || col >= m_nCols || size_t(col) >= m_colWidths.size())
+        return -1;
+    return m_colWidths[size_t(col)];
+}
+
+BOOL CNorvakPage::SetRowHeight(int row, int height)
+{
+    if (GetRowHeight(row) < 0 || height < 0)
+        return FALSE;
+    m_rowHeights[size_t(row)] = height;
+    return TRUE;
+}
+
+BOOL CNorvakPage::SetColumnWidth(int col, int width)
+{
+    if (GetColumnWidth(col) < 0 || width < 0)
+        return FALSE;
+    m_colWidths[size_t(col)] = width;
+    if (col != 1)
+        m_bColumnWidthsChanged = 1;
+    return TRUE;
+}
+
+int CNorvakPage::GetFixedRowHeight() const
+{
+    int total = 0;
+    for (int row = 0; row < m_nFixedRows; ++row)
+        total += std::max(GetRowHeight(row), 0);
+    return total;
+}
+
+int CNorvakPage::GetFixedColumnWidth() const
+{
+    int total = 0;
+    for (int col = 0; col < m_nFixedCols; ++col)
+        total += std::max(GetColumnWidth(col), 0);
+    return total;
+}
+
+BOOL CNorvakPage::SetBodyRowHeights(int height)
+{
+    BOOL all = TRUE;
+    for (int row = std::max(m_nFixedRows, 0); row < m_nRows; ++row)
+        all = SetRowHeight(row, height) && all;
+    return all;
+}
+
+BOOL CNorvakPage::SetBodyColumnWidths(int width)
+{
+    BOOL all = TRUE;
+    for (int col = std::max(m_nFixedCols, 0); col < m_nCols; ++col)
+        all = SetColumnWidth(col, width) && all;
+    return all;
+}
+
+BOOL CNorvakPage::AutoSizeColumn(int col, const CellMeasure& measure)
+{
+    if (GetColumnWidth(col) < 0)
+        return FALSE;
+    LONG widest = 0;
+    for (int row = 0; row < m_nRows; ++row)
+        widest = std::max(widest, measure(row, col).cx);
+    m_colWidths[size_t(col)] = int(widest);
+    return TRUE;
+}
+
+BOOL CNorvakPage::AutoSizeRow(int row, const CellMeasure& measure)
+{
+    if (GetRowHeight(row) < 0)
+        return FALSE;
+    LONG tallest = 0;
+    for (int col = 0; col < m_nCols; ++col)
+        tallest = std::max(tallest, measure(row, col).cy);
+    m_rowHeights[size_t(row)] = int(tallest);
+    return TRUE;
+}
+
+CEdgeLineEntry* CNorvakPage::FindLeftEdgeLine(int row)
+{
+    return row >= 0 && size_t(row) < m_leftEdgeLines.size() ? &m_leftEdgeLines[size_t(row)] : nullptr;
+}
+
+CEdgeLineEntry* CNorvakPage::FindTopEdgeLine(int col)
+{
+    return col >= 0 && size_t(col) < m_topEdgeLines.size() ? &m_topEdgeLines[size_t(col)] : nullptr;
+}

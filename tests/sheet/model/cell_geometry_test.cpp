@@ -1,0 +1,275 @@
+// Points to cells and back across the fixed, locked and scrolling panes; scrolling into view;
+// repaint rectangles; and the selection with its growth to whole merges.
+
+#include "sheet/model/CellGeometry.h"
+#include "sheet/model/CellSelection.h"
+#include "sheet/model/ChartPanes.h"
+#include "sheet/model/MergeCells.h"
+#include "tests/support/CellSheet.h"
+
+namespace {
+
+// 20 x 10 cells; fixed row 0 (25 px high) and column 0 (40 px wide); rows 1-2 and column 1 locked;
+// scrolled by 40 px down (rows 3 and 4 away) and 70 px right (column 2 away).
+//   x: column 0 at 0..39, 1 at 40..109, 3 at 110..179, 4 at 180..249
+//   y: row 0 at 0..24, 1 at 25..44, 2 at 45..64, 5 at 65..84, 6 at 85..104
+struct FrozenSheet : CellSheet
+{
+    FrozenSheet() : CellSheet(20, 10, 1, 1)
+    {
+        page.SetColumnWidth(0, 40);
+        page.SetRowHeight(0, 25);
+        page.m_nLockedRows = 2;
+        page.m_nLockedCols = 1;
+        page.m_nVertPos = 40;
+        page.m_nHorzPos = 70;
+    }
+    CCellGeometry Geometry(int width = 400, int height = 300) { return CCellGeometry(page, {width, height}); }
+};
+
+TEST(CellGeometry, PointToCellWithPaneCodes)
+{
+    struct Case
+    {
+        int x, y;
+        CCellCoord cell;
+        int pane;
+    } cases[] = {
+        {10, 10, {0, 0}, kPaneFixed},          {39, 24, {0, 0}, kPaneFixed},
+        {10, 30, {1, 0}, kPaneFixed},          {10, 70, {5, 0}, kPaneFixed},
+        {50, 10, {0, 1}, kPaneFixed},          {120, 10, {0, 3}, kPaneFixed},
+        {40, 25, {1, 1}, kPaneLockedBoth},     {109, 64, {2, 1}, kPaneLockedBoth},
+        {110, 50, {2, 3}, kPaneLockedRows},    {50, 65, {5, 1}, kPaneLockedCols},
+        {179, 84, {5, 3}, kPaneScrolling},     {180, 85, {6, 4}, kPaneScrolling},
+        {5000, 5000, {19, 9}, kPaneScrolling},
+    };
+    FrozenSheet s;
+    CCellGeometry g = s.Geometry();
+    for (const Case& c : cases) {
+        int pane = -1;
+        EXPECT_EQ(g.GetCellFromPt(CPoint(c.x, c.y), &pane), c.cell) << c.x << ", " << c.y;
+        EXPECT_EQ(pane, c.pane) << c.x << ", " << c.y;
+        CRect rect;
+        ASSERT_TRUE(g.GetCellRect(c.cell.row, c.cell.col, rect));
+        if (c.x < 5000) {
+            EXPECT_TRUE(
+                CRect(rect.left, rect.top, rect.right + 1, rect.bottom + 1).PtInRect(CPoint(c.x, c.y)))
+                << c.x << ", " << c.y;
+        }
+        EXPECT_EQ(g.GetLockedArea(c.cell), c.pane);
+    }
+    EXPECT_EQ(s.page.m_nScrollRowOffset, 2);
+    EXPECT_EQ(s.page.m_nScrollColOffset, 1);
+
+    // Skipping the first locked row moves the bands up.
+    s.page.m_nLockedRowOffset = 1;
+    int pane = -1;
+    EXPECT_EQ(g.GetCellFromPt(CPoint(10, 30), &pane), CCellCoord(2, 0));
+    EXPECT_EQ(g.GetCellFromPt(CPoint(50, 50), &pane), CCellCoord(5, 1));
+    EXPECT_EQ(pane, kPaneLockedCols);
+}
+
+TEST(CellGeometry, RectanglesAndRepaintAreas)
+{
+    FrozenSheet s;
+    CCellGeometry g = s.Geometry();
+    struct Case
+    {
+        CCellRect range;
+        CRect rect;
+    } cases[] = {
+        {{0, 0, 0, 0}, {0, 0, 40, 25}},
+        {{1, 1, 1, 1}, {40, 25, 110, 45}},
+        {{5, 3, 5, 3}, {110, 65, 180, 85}},
+        {{1, 1, 5, 3}, {40, 25, 180, 85}},
+    };
+    for (const Case& c : cases) {
+        CRect rect;
+        EXPECT_TRUE(g.GetCellRangeRect(c.range, rect));
+        EXPECT_EQ(rect, c.rect);
+    }
+    CRect rect;
+    EXPECT_TRUE(g.GetCellRect(5, 3, rect));
+    EXPECT_EQ(rect, CRect(110, 65, 179, 84));
+    EXPECT_FALSE(g.GetCellRect(20, 0, rect));
+
+    // A merge repaints whole from any of its cells; next to the headers nothing grows over them.
+    RecordingRepaint repaint;
+    ASSERT_TRUE(CombineCells(s.page, s.cells, 6, 4, 1, 1, TRUE, 0, g, repaint));
+    for (CCellCoord cell : {CCellCoord(6, 4), CCellCoord(7, 5)}) {
+        EXPECT_TRUE(g.GetCellRedrawRect(s.cells, cell, rect));
+        EXPECT_EQ(rect, CRect(176, 81, 324, 129));
+    }
+    EXPECT_TRUE(g.GetCellRedrawRect(s.cells, CCellCoord(1, 1), rect));
+    EXPECT_EQ(rect, CRect(40, 25, 114, 49));
+    EXPECT_TRUE(g.GetRangeRedrawRect(CCellRect(1, 1, 2, 1), rect));
+    EXPECT_EQ(rect, CRect(40, 25, 114, 69));
+    EXPECT_FALSE(g.GetCellRedrawRect(s.cells, CCellCoord(19, 9), rect)); // far below the client area
+
+    CellSheet plain(3, 3, 0, 0);
+    CCellGeometry pg(plain.page, {400, 300});
+    EXPECT_TRUE(pg.GetCellRect(0, 0, rect));
+    EXPECT_EQ(rect, CRect(0, 0, 69, 19));
+    EXPECT_TRUE(pg.GetCellRangeRect(CCellRect(0, 0, 0, 0), rect));
+    EXPECT_EQ(rect, CRect(0, 0, 70, 20));
+}
+
+TEST(CellGeometry, EnsureVisibleScrollsOnlyTheAskedDirections)
+{
+    struct Case
+    {
+        int row, col, kind;
+        bool horzMoves, vertMoves;
+    } cases[] = {
+        {15, 8, kEnsureBoth, true, true},  {15, 8, kEnsureHorz, true, false},
+        {15, 8, kEnsureVert, false, true}, {15, 8, 2, false, false},
+        {6, 4, kEnsureBoth, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.row) + "," + std::to_string(c.col) + " kind " + std::to_string(c.kind));
+        FrozenSheet s;
+        s.page.m_nHorzRange = 1000;
+        s.page.m_nVertRange = 1000;
+        CCellGeometry g = s.Geometry();
+        CPoint pos = g.EnsureVisible(c.row, c.col, c.kind);
+        EXPECT_EQ(pos, CPoint(s.page.m_nHorzPos, s.page.m_nVertPos));
+        EXPECT_EQ(pos.x != 70, c.horzMoves);
+        EXPECT_EQ(pos.y != 40, c.vertMoves);
+        if (c.horzMoves && c.vertMoves) {
+            EXPECT_TRUE(g.IsCellVisible(c.row, c.col)) << pos.x << " " << pos.y;
+        }
+    }
+    FrozenSheet s;
+    CCellGeometry g = s.Geometry();
+    EXPECT_FALSE(g.IsCellVisible(0, 0)); // headers repaint with their own strips
+    EXPECT_FALSE(g.IsCellVisible(3, 3)); // scrolled away
+    EXPECT_TRUE(g.IsCellVisible(2, 1));
+}
+
+TEST(CellSelection, DraggedSelectionGrowsToWholeMerges)
+{
+    struct Case
+    {
+        CCellCoord start, cell;
+        CCellRect expected;
+    } cases[] = {
+        {{2, 2}, {3, 3}, {2, 2, 4, 5}},
+        {{2, 2}, {5, 4}, {2, 2, 6, 6}}, // reaches the second merge only through the first
+        {{4, 5}, {4, 5}, {3, 3, 4, 5}},
+        {{8, 8}, {7, 7}, {7, 7, 8, 8}},
+    };
+    for (const Case& c : cases) {
+        CellSheet s(10, 10, 1, 1);
+        CCellGeometry g(s.page, {400, 300});
+        RecordingRepaint repaint;
+        ASSERT_TRUE(CombineCells(s.page, s.cells, 3, 3, 1, 2, TRUE, 0, g, repaint));
+        ASSERT_TRUE(CombineCells(s.page, s.cells, 5, 5, 1, 1, TRUE, 0, g, repaint));
+        s.page.m_selectionStart = c.start;
+        s.page.m_nMouseMode = kSelectCells;
+        OnSelecting(s.page, s.cells, c.cell, repaint);
+        EXPECT_EQ(GetSelectedCellRange(s.page), c.expected);
+        EXPECT_EQ(s.page.m_selectedCells.GetCount(),
+                  (c.expected.maxRow - c.expected.minRow + 1) * (c.expected.maxCol - c.expected.minCol + 1));
+        EXPECT_EQ(s.Consistency(), "");
+    }
+}
+
+TEST(CellSelection, RangesModesFocusAndKeptCells)
+{
+    CellSheet s(6, 5, 1, 1);
+    RecordingRepaint repaint;
+    EXPECT_EQ(GetSelectedCellRange(s.page), CCellRect(6, 5, -1, -1));
+
+    struct Case
+    {
+        int mode;
+        CCellCoord start, cell;
+        CCellRect expected;
+    } cases[] = {
+        {kSelectAll, {}, {3, 3}, {1, 1, 5, 4}},
+        {kSelectColumns, {0, 2}, {0, 3}, {1, 2, 5, 3}},
+        {kSelectRows, {4, 0}, {2, 0}, {2, 1, 4, 4}},
+        {kSelectCells, {1, 1}, {2, 3}, {1, 1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        s.page.m_nMouseMode = c.mode;
+        s.page.m_selectionStart = c.start;
+        OnSelecting(s.page, s.cells, c.cell, repaint);
+        EXPECT_EQ(GetSelectedCellRange(s.page), c.expected) << "mode " << c.mode;
+        EXPECT_EQ(s.Consistency(), "");
+    }
+
+    s.page.m_keptSelection.Add(CCellCoord(5, 4));
+    SetSelectedRange(s.page, s.cells, CCellRect(1, 1, 1, 1), repaint);
+    EXPECT_EQ(GetSelectedCellRange(s.page), CCellRect(1, 1, 5, 4));
+    s.page.m_bSingleSelection = 1;
+    SetSelectedRange(s.page, s.cells, CCellRect(-1, -1, -1, -1), repaint);
+    EXPECT_TRUE(s.page.m_selectedCells.IsEmpty());
+
+    EXPECT_EQ(SetFocusCell(s.page, s.cells, 2, 2, repaint), CCellCoord());
+    repaint.cells.clear();
+    EXPECT_EQ(SetFocusCell(s.page, s.cells, 2, 2, repaint), CCellCoord(2, 2));
+    EXPECT_TRUE(repaint.cells.empty());
+    EXPECT_EQ(SetFocusCell(s.page, s.cells, 9, 9, repaint), CCellCoord(2, 2));
+    EXPECT_EQ(s.page.m_focusCell, CCellCoord());
+    EXPECT_EQ(s.Cell(2, 2).GetState(), 0);
+    EXPECT_EQ(s.Consistency(), "");
+
+    s.page.m_bEnableSelection = 0;
+    SelectAllCells(s.page, s.cells, repaint);
+    EXPECT_TRUE(s.page.m_selectedCells.IsEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ChartPanes, MovedChartsKeepClearOfTheLockedBands)
+{
+    // Fixed column 70 px plus locked column 1 (70 px): charts must start right of 140.
+    CellSheet s(10, 10, 1, 1);
+    s.page.m_nLockedCols = 1;
+    struct Case
+    {
+        RECT rect, saved;
+        int clearCols, clearRows;
+    } cases[] = {
+        {{150, 10, 250, 60}, {100, 10, 200, 60}, 1, 1}, // moved past the band
+        {{140, 10, 240, 60}, {140, 10, 240, 60}, 0, 1}, // on its edge
+        {{150, 10, 300, 60}, {100, 10, 200, 60}, 7, 1}, // resized: the flag stays
+    };
+    for (const Case& c : cases) {
+        CChartPlacement chart{c.rect, c.saved, 7, 7};
+        AdjustChartsToLockedArea(s.page, {&chart});
+        EXPECT_EQ(chart.bClearOfLockedCols, c.clearCols) << c.rect.left;
+        EXPECT_EQ(chart.bClearOfLockedRows, c.clearRows) << c.rect.left;
+    }
+}
+
+TEST(ChartPanes, HitElementComesToTheTop)
+{
+    const RECT rects[6] = {{0, 0, 100, 100}, {10, 10, 50, 50}, {40, 40, 90, 90}, {}, {}, {200, 0, 300, 50}};
+    struct Case
+    {
+        int x, y;
+        int kind;
+        std::vector<int> order; // kinds by level afterwards
+    } cases[] = {
+        {45, 45, 2, {2, 3, 1, 6}}, // covered by 2, 3 and 1: the earlier in the list wins
+        {60, 60, 3, {3, 2, 1, 6}},   {5, 5, 1, {1, 2, 3, 6}},
+        {250, 10, 0, {2, 3, 1, 6}}, // element 6 is hidden
+        {500, 500, 0, {2, 3, 1, 6}},
+    };
+    for (const Case& c : cases) {
+        std::vector<CChartElementEntry> entries = {{2, 1, 0, 1}, {3, 2, 0, 1}, {1, 3, 0, 1}, {6, 4, 0, 0}};
+        EXPECT_EQ(HitTestChartElement(rects, entries, c.x, c.y), c.kind) << c.x << ", " << c.y;
+        std::vector<int> order;
+        for (const CChartElementEntry& e : entries)
+            order.push_back(e.kind);
+        EXPECT_EQ(order, c.order) << c.x << ", " << c.y;
+        for (size_t i = 0; i < entries.size(); ++i)
+            EXPECT_EQ(entries[i].level, i + 1);
+    }
+}
+
+} // namespace
