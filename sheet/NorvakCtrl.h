@@ -13,6 +13,8 @@
 #include "framework/CString.h"
 #include "framework/OleControl.h"
 #include "sheet/model/CellFactory.h"
+#include "sheet/model/CellGeometry.h"
+#include "sheet/model/CellProperties.h"
 #include "sheet/windows/CtrlScrollBar.h"
 #include "sheet/tables/DefaultTables.h"
 #include "sheet/model/NorvakPage.h"
@@ -116,13 +118,12 @@ public:
     BOOL SetItem(int page, const CCellItem* item);
     BOOL GetItem(int page, CCellItem* item);
     BOOL SetItemText(int page, int row, int col, const char* text);
-    // Mode 0 the neighbour's shared line, 1 both lines, 2 the cell's own line.
-    BOOL SetCellHorLineStyle(int page, int row, int col, BYTE style, int mode);
-    BOOL SetCellHorLineSize(int page, int row, int col, BYTE width, int mode);
-    BOOL SetCellHorLineColor(int page, int row, int col, COLORREF color, int mode);
-    BOOL SetCellVerLineStyle(int page, int row, int col, BYTE style, int mode);
-    BOOL SetCellVerLineSize(int page, int row, int col, BYTE width, int mode);
-    BOOL SetCellVerLineColor(int page, int row, int col, COLORREF color, int mode);
+    BOOL SetCellHorLineStyle(int page, int row, int col, BYTE style, CLineEdges mode);
+    BOOL SetCellHorLineSize(int page, int row, int col, BYTE width, CLineEdges mode);
+    BOOL SetCellHorLineColor(int page, int row, int col, COLORREF color, CLineEdges mode);
+    BOOL SetCellVerLineStyle(int page, int row, int col, BYTE style, CLineEdges mode);
+    BOOL SetCellVerLineSize(int page, int row, int col, BYTE width, CLineEdges mode);
+    BOOL SetCellVerLineColor(int page, int row, int col, COLORREF color, CLineEdges mode);
     BOOL SetItemState(int page, int row, int col, WORD state);
     WORD GetItemState(int page, int row, int col) const;
     BOOL SetItemFormat(int page, int row, int col, WORD code);
@@ -136,8 +137,8 @@ public:
     BOOL IsValidCell(int page, int row, int col) const;
     BOOL IsValidCellID(int page, CCellCoord cell) const;
     BOOL IsValidCellRange(int page, const CCellRect& range) const;
-    int GetLockedArea(int page, CCellCoord cell);
-    int GetLockedAreaAny(int page, int row, int col);
+    CPane GetLockedArea(int page, CCellCoord cell);
+    CPane GetLockedAreaAny(int page, int row, int col);
     // The previous focus; (0, -1) for a bad page.
     CCellCoord SetFocusCell(int page, int row, int col);
     void SetSelectedRange(int page, int minRow, int minCol, int maxRow, int maxCol, BOOL drawNow = FALSE);
@@ -154,17 +155,16 @@ public:
     BOOL GetCellRect(int page, int row, int col, RECT* rect);
     BOOL GetCellRectID(int page, CCellCoord cell, RECT* rect);
     BOOL GetCellRangeRect(int page, const CCellRect& range, RECT* rect);
-    // On the active page; pane codes 0 fixed, 1 locked rows, 2 both, 3 locked columns, 4 scrolling.
-    CCellCoord GetCellFromPt(POINT point, int* pane = nullptr);
+    // On the active page.
+    CCellCoord GetCellFromPt(POINT point, CPane* pane = nullptr);
     CCellCoord GetTopleftNonFixedCell(int page);
-    CCellCoord GetTopLeftCellByArea(int page, int pane);
+    CCellCoord GetTopLeftCellByArea(int page, CPane pane);
     CCellRect GetVisibleNonFixedCellRange(int page, RECT* covered = nullptr);
     CCellRect GetUnobstructedNonFixedCellRange(int page, int xStart = -1, int yStart = -1);
     BOOL IsOnRowBorder(POINT point);
     BOOL IsOnColumnBorder(POINT point);
     BOOL IsCellVisible(int page, int row, int col);
-    // Kind 1 horizontally, 3 vertically, 4 both.
-    void EnsureVisible(int page, int row, int col, int kind);
+    void EnsureVisible(int page, int row, int col, CEnsureKind kind);
     BOOL RedrawCell(CCellCoord cell);
     BOOL RedrawCellDC(int page, CCellCoord cell, HDC dc);
     BOOL RedrawRow(int page, int row);
@@ -279,9 +279,9 @@ public:
     void OnDraw(CDC* pdc, const CRect& rcBounds, const CRect& rcInvalid) override;
     virtual void DrawPage(CDC* pDC, const CRect& invalid);
     virtual void DrawCellArea(CPaneDescriptor& pane);
-    virtual int DrawCellBlock(CDC* pDC, const CCellRect& selected, BYTE headerStyle, int fixedRows, int fixedCols,
-                              int firstRow, int endRow, int firstCol, int endCol, int topY, int leftX, int clipTop,
-                              int clipBottom);
+    virtual int DrawCellBlock(CDC* pDC, const CCellRect& selected, BYTE headerStyle, int fixedRows,
+                              int fixedCols, int firstRow, int endRow, int firstCol, int endCol, int topY,
+                              int leftX, int clipTop, int clipBottom);
     virtual BOOL DrawFixedCell(CDC* pDC, const CCellRect& selected, BYTE headerStyle, int fixedRows,
                                int fixedCols, int row, int col, CRect rect);
     virtual BOOL DrawCell(CDC* pDC, int row, int col, CRect rect);
@@ -302,8 +302,8 @@ public:
     virtual void DrawPageCharts(CDC* pDC);
     // After a copy to the clipboard: the whole control is painted again, every layer.
     void RefreshAfterCopy();
-    // What the page shows over its cells: 1 the selection frame, 2 the range frame, 3 nothing.
-    int m_nTargetMode = kTargetSelection;
+    // What the page shows over its cells.
+    CTargetMode m_nTargetMode = kTargetSelection;
     CCellRect m_rangeFrame;
     BOOL m_bRangeDoubleLine = FALSE;
     CRgn m_dragRegion; // drag feedback; no region when no drag is under way

@@ -90,7 +90,7 @@ BOOL CNorvakCtrl::SetItem(int page, const CCellItem* item)
 {
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
-    return ref && ::SetItem(*ref.page, *ref.cells, item, repaint);
+    return ref && SheetModel::SetItem(*ref.page, *ref.cells, item, repaint);
 }
 
 BOOL CNorvakCtrl::GetItem(int page, CCellItem* item)
@@ -98,22 +98,22 @@ BOOL CNorvakCtrl::GetItem(int page, CCellItem* item)
     PageRef ref = Resolve(*this, page);
     if (!ref || !item || !ref.page->IsValidCell(item->row, item->col))
         return FALSE;
-    return ::GetItem(*ref.cells, item,
-                     [&](int row, int col) { return GetPageCellText(ref.index, row, col); });
+    return SheetModel::GetItem(*ref.cells, item,
+                               [&](int row, int col) { return GetPageCellText(ref.index, row, col); });
 }
 
 BOOL CNorvakCtrl::SetItemText(int page, int row, int col, const char* text)
 {
     PageRef ref = Resolve(*this, page);
-    return ref && ::SetItemText(*ref.page, *ref.cells, row, col, text);
+    return ref && SheetModel::SetItemText(*ref.page, *ref.cells, row, col, text);
 }
 
 #define NORVAK_LINE_SETTER(Name, Type)                                                                       \
-    BOOL CNorvakCtrl::Name(int page, int row, int col, Type value, int mode)                                 \
+    BOOL CNorvakCtrl::Name(int page, int row, int col, Type value, CLineEdges mode)                          \
     {                                                                                                        \
         PageRef ref = Resolve(*this, page);                                                                  \
         CControlRepaint repaint(*this, ref);                                                                 \
-        return ref && ::Name(*ref.page, *ref.cells, row, col, value, mode, repaint);                         \
+        return ref && SheetModel::Name(*ref.page, *ref.cells, row, col, value, mode, repaint);               \
     }
 NORVAK_LINE_SETTER(SetCellHorLineStyle, BYTE)
 NORVAK_LINE_SETTER(SetCellHorLineSize, BYTE)
@@ -127,57 +127,57 @@ BOOL CNorvakCtrl::SetItemState(int page, int row, int col, WORD state)
 {
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
-    return ref && ::SetItemState(*ref.page, *ref.cells, row, col, state, repaint);
+    return ref && SheetModel::SetItemState(*ref.page, *ref.cells, row, col, state, repaint);
 }
 
 WORD CNorvakCtrl::GetItemState(int page, int row, int col) const
 {
     PageRef ref = Resolve(*this, page);
-    return ref ? ::GetItemState(*ref.cells, row, col) : WORD(0);
+    return ref ? SheetModel::GetItemState(*ref.cells, row, col) : WORD(0);
 }
 
 BOOL CNorvakCtrl::SetItemFormat(int page, int row, int col, WORD code)
 {
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
-    return ref && ::SetItemFormat(*ref.page, *ref.cells, row, col, code, repaint);
+    return ref && SheetModel::SetItemFormat(*ref.page, *ref.cells, row, col, code, repaint);
 }
 
 int CNorvakCtrl::GetItemFormat(int page, int row, int col) const
 {
     PageRef ref = Resolve(*this, page);
-    return ref ? ::GetItemFormat(*ref.cells, row, col) : -1;
+    return ref ? SheetModel::GetItemFormat(*ref.cells, row, col) : -1;
 }
 
 const CFontRecord* CNorvakCtrl::GetItemFont(int page, int row, int col) const
 {
     PageRef ref = Resolve(*this, page);
-    return ref ? ::GetItemFont(*ref.cells, row, col) : nullptr;
+    return ref ? SheetModel::GetItemFont(*ref.cells, row, col) : nullptr;
 }
 
 void CNorvakCtrl::SetModified(int page, BOOL modified, int row, int col)
 {
     SetModifiedFlag(modified != FALSE);
     if (PageRef ref = Resolve(*this, page))
-        ::SetCellModified(*ref.page, *ref.cells, modified, row, col);
+        SheetModel::SetCellModified(*ref.page, *ref.cells, modified, row, col);
 }
 
 BOOL CNorvakCtrl::IsCellEditable(int page, int row, int col) const
 {
     PageRef ref = Resolve(*this, page);
-    return ref && ::IsCellEditable(*ref.page, *ref.cells, row, col);
+    return ref && SheetModel::IsCellEditable(*ref.page, *ref.cells, row, col);
 }
 
 BOOL CNorvakCtrl::IsFixedCell(int page, int row, int col) const
 {
     PageRef ref = Resolve(*this, page);
-    return ref && ::IsFixedCell(*ref.page, row, col);
+    return ref && SheetModel::IsFixedCell(*ref.page, row, col);
 }
 
 void CNorvakCtrl::ApplyAutoTextColumns(int page)
 {
     if (PageRef ref = Resolve(*this, page)) {
-        ::ApplyAutoTextColumns(*ref.page, *ref.cells);
+        SheetModel::ApplyAutoTextColumns(*ref.page, *ref.cells);
         InvalidateControl();
     }
 }
@@ -198,19 +198,19 @@ BOOL CNorvakCtrl::IsValidCellID(int page, CCellCoord cell) const
 BOOL CNorvakCtrl::IsValidCellRange(int page, const CCellRect& range) const
 {
     PageRef ref = Resolve(*this, page);
-    return ref && ::IsValidCellRange(*ref.page, range);
+    return ref && SheetModel::IsValidCellRange(*ref.page, range);
 }
 
-int CNorvakCtrl::GetLockedArea(int page, CCellCoord cell)
+CPane CNorvakCtrl::GetLockedArea(int page, CCellCoord cell)
 {
     PageRef ref = Resolve(*this, page);
-    return ref ? GeometryOf(*this, ref).GetLockedArea(cell) : 0;
+    return ref ? GeometryOf(*this, ref).GetLockedArea(cell) : kPaneFixed;
 }
 
-int CNorvakCtrl::GetLockedAreaAny(int page, int row, int col)
+CPane CNorvakCtrl::GetLockedAreaAny(int page, int row, int col)
 {
     PageRef ref = Resolve(*this, page);
-    return ref ? GeometryOf(*this, ref).GetLockedAreaAny(row, col) : 0;
+    return ref ? GeometryOf(*this, ref).GetLockedAreaAny(row, col) : kPaneFixed;
 }
 
 CCellCoord CNorvakCtrl::SetFocusCell(int page, int row, int col)
@@ -219,7 +219,7 @@ CCellCoord CNorvakCtrl::SetFocusCell(int page, int row, int col)
     if (!ref)
         return CCellCoord(0, -1);
     CControlRepaint repaint(*this, ref);
-    return ::SetFocusCell(*ref.page, *ref.cells, row, col, repaint);
+    return SheetModel::SetFocusCell(*ref.page, *ref.cells, row, col, repaint);
 }
 
 void CNorvakCtrl::SetSelectedRange(int page, int minRow, int minCol, int maxRow, int maxCol, BOOL)
@@ -227,7 +227,8 @@ void CNorvakCtrl::SetSelectedRange(int page, int minRow, int minCol, int maxRow,
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
     if (ref)
-        ::SetSelectedRange(*ref.page, *ref.cells, CCellRect(minRow, minCol, maxRow, maxCol), repaint);
+        SheetModel::SetSelectedRange(*ref.page, *ref.cells, CCellRect(minRow, minCol, maxRow, maxCol),
+                                     repaint);
 }
 
 void CNorvakCtrl::SelectAllCells(int page)
@@ -235,7 +236,7 @@ void CNorvakCtrl::SelectAllCells(int page)
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
     if (ref)
-        ::SelectAllCells(*ref.page, *ref.cells, repaint);
+        SheetModel::SelectAllCells(*ref.page, *ref.cells, repaint);
 }
 
 void CNorvakCtrl::SelectColumns(int page, CCellCoord cell)
@@ -243,7 +244,7 @@ void CNorvakCtrl::SelectColumns(int page, CCellCoord cell)
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
     if (ref)
-        ::SelectColumns(*ref.page, *ref.cells, cell, repaint);
+        SheetModel::SelectColumns(*ref.page, *ref.cells, cell, repaint);
 }
 
 void CNorvakCtrl::SelectRows(int page, CCellCoord cell)
@@ -251,7 +252,7 @@ void CNorvakCtrl::SelectRows(int page, CCellCoord cell)
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
     if (ref)
-        ::SelectRows(*ref.page, *ref.cells, cell, repaint);
+        SheetModel::SelectRows(*ref.page, *ref.cells, cell, repaint);
 }
 
 void CNorvakCtrl::SelectCells(int page, CCellCoord cell)
@@ -259,7 +260,7 @@ void CNorvakCtrl::SelectCells(int page, CCellCoord cell)
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
     if (ref)
-        ::SelectCells(*ref.page, *ref.cells, cell, repaint);
+        SheetModel::SelectCells(*ref.page, *ref.cells, cell, repaint);
 }
 
 void CNorvakCtrl::OnSelecting(int page, CCellCoord cell)
@@ -267,7 +268,7 @@ void CNorvakCtrl::OnSelecting(int page, CCellCoord cell)
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
     if (ref)
-        ::OnSelecting(*ref.page, *ref.cells, cell, repaint);
+        SheetModel::OnSelecting(*ref.page, *ref.cells, cell, repaint);
 }
 
 void CNorvakCtrl::ClearSelectionAndFocus(int page)
@@ -275,19 +276,19 @@ void CNorvakCtrl::ClearSelectionAndFocus(int page)
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
     if (ref)
-        ::ClearSelectionAndFocus(*ref.page, *ref.cells, repaint);
+        SheetModel::ClearSelectionAndFocus(*ref.page, *ref.cells, repaint);
 }
 
 void CNorvakCtrl::ResetSelectionMaps(int page)
 {
     if (PageRef ref = Resolve(*this, page))
-        ::ResetSelectionMaps(*ref.page, *ref.cells);
+        SheetModel::ResetSelectionMaps(*ref.page, *ref.cells);
 }
 
 CCellRect CNorvakCtrl::GetSelectedCellRange(int page) const
 {
     PageRef ref = Resolve(*this, page);
-    return ref ? ::GetSelectedCellRange(*ref.page) : CCellRect(0, -1, -1, -1);
+    return ref ? SheetModel::GetSelectedCellRange(*ref.page) : CCellRect(0, -1, -1, -1);
 }
 
 // ---- geometry ----
@@ -321,14 +322,14 @@ BOOL CNorvakCtrl::GetCellRangeRect(int page, const CCellRect& range, RECT* rect)
 {
     PageRef ref = Resolve(*this, page);
     CRect area;
-    if (!ref || !rect || !::IsValidCellRange(*ref.page, range) ||
+    if (!ref || !rect || !SheetModel::IsValidCellRange(*ref.page, range) ||
         !GeometryOf(*this, ref).GetCellRangeRect(range, area))
         return FALSE;
     *rect = area;
     return TRUE;
 }
 
-CCellCoord CNorvakCtrl::GetCellFromPt(POINT point, int* pane)
+CCellCoord CNorvakCtrl::GetCellFromPt(POINT point, CPane* pane)
 {
     PageRef ref = Resolve(*this, -1);
     if (!ref)
@@ -342,7 +343,7 @@ CCellCoord CNorvakCtrl::GetTopleftNonFixedCell(int page)
     return ref ? GeometryOf(*this, ref).GetTopLeftNonFixedCell() : CCellCoord(0, -1);
 }
 
-CCellCoord CNorvakCtrl::GetTopLeftCellByArea(int page, int pane)
+CCellCoord CNorvakCtrl::GetTopLeftCellByArea(int page, CPane pane)
 {
     PageRef ref = Resolve(*this, page);
     return ref ? GeometryOf(*this, ref).GetTopLeftCellByArea(pane) : CCellCoord(0, -1);
@@ -384,7 +385,7 @@ BOOL CNorvakCtrl::IsCellVisible(int page, int row, int col)
     return ref && GeometryOf(*this, ref).IsCellVisible(row, col);
 }
 
-void CNorvakCtrl::EnsureVisible(int page, int row, int col, int kind)
+void CNorvakCtrl::EnsureVisible(int page, int row, int col, CEnsureKind kind)
 {
     PageRef ref = Resolve(*this, page);
     if (!ref || !ref.page->IsValidCell(row, col))
@@ -469,29 +470,29 @@ BOOL CNorvakCtrl::CombineCells(int page, int row, int col, int rowSpan, int colS
         return FALSE;
     CControlRepaint repaint(*this, ref);
     CCellGeometry geometry = GeometryOf(*this, ref);
-    return ::CombineCells(*ref.page, *ref.cells, row, col, rowSpan, colSpan, skipDuplicate, editLock,
-                          geometry, repaint);
+    return SheetModel::CombineCells(*ref.page, *ref.cells, row, col, rowSpan, colSpan, skipDuplicate,
+                                    editLock, geometry, repaint);
 }
 
 BOOL CNorvakCtrl::CombineHeaderCells(int page, int row, int col, int rowSpan, int colSpan)
 {
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
-    return ref && ::CombineHeaderCells(*ref.page, *ref.cells, row, col, rowSpan, colSpan, repaint);
+    return ref && SheetModel::CombineHeaderCells(*ref.page, *ref.cells, row, col, rowSpan, colSpan, repaint);
 }
 
 BOOL CNorvakCtrl::UnCombineCells(int page, int row, int col)
 {
     PageRef ref = Resolve(*this, page);
     CControlRepaint repaint(*this, ref);
-    return ref && ::UnCombineCells(*ref.page, *ref.cells, row, col, repaint);
+    return ref && SheetModel::UnCombineCells(*ref.page, *ref.cells, row, col, repaint);
 }
 
 void CNorvakCtrl::AdjustMergesToLockedArea(int page)
 {
     if (PageRef ref = Resolve(*this, page)) {
         CCellGeometry geometry = GeometryOf(*this, ref);
-        ::AdjustMergesToLockedArea(*ref.page, *ref.cells, geometry);
+        SheetModel::AdjustMergesToLockedArea(*ref.page, *ref.cells, geometry);
     }
 }
 
@@ -503,14 +504,15 @@ BOOL CNorvakCtrl::DoSetPageCellCombine(long nPageIndex, long nMinRow, long nMaxR
         return FALSE;
     CControlRepaint repaint(*this, ref);
     CCellGeometry geometry = GeometryOf(*this, ref);
-    return CombineCellRange(*ref.page, *ref.cells, nMinRow, nMaxRow, nMinCol, nMaxCol, geometry, repaint);
+    return SheetModel::CombineCellRange(*ref.page, *ref.cells, nMinRow, nMaxRow, nMinCol, nMaxCol, geometry,
+                                        repaint);
 }
 
 BOOL CNorvakCtrl::DoSetPageCellUnCombine(long nPageIndex, long nMinRow, long nMinCol)
 {
     PageRef ref = Resolve(*this, nPageIndex);
     CControlRepaint repaint(*this, ref);
-    return ref && UnCombineCellRange(*ref.page, *ref.cells, nMinRow, nMinCol, repaint);
+    return ref && SheetModel::UnCombineCellRange(*ref.page, *ref.cells, nMinRow, nMinCol, repaint);
 }
 
 long CNorvakCtrl::DoGetPageMinSelectedRow(long nPageIndex)
@@ -550,7 +552,7 @@ BOOL CNorvakCtrl::SortCells(int page, int col, BOOL ascending, int low, int high
         return FALSE;
     CControlRepaint repaint(*this, ref);
     auto text = [&](int row, int c) { return GetPageCellText(ref.index, row, c); };
-    if (!::SortCells(*ref.page, *ref.cells, col, ascending, low, high, text, repaint))
+    if (!SheetModel::SortCells(*ref.page, *ref.cells, col, ascending, low, high, text, repaint))
         return FALSE;
     InvalidateControl();
     return TRUE;
@@ -564,7 +566,7 @@ void CNorvakCtrl::OnFixedRowClick(CCellCoord cell)
     CControlRepaint repaint(*this, ref);
     bool sorts = ref.page->m_bSorting && ref.page->m_bSortAllowed;
     HCURSOR previous = sorts ? ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(kWaitCursor))) : nullptr;
-    ::OnFixedRowClick(
+    SheetModel::OnFixedRowClick(
         *ref.page, *ref.cells, cell, [&](int row, int c) { return GetPageCellText(ref.index, row, c); },
         repaint);
     if (sorts)
@@ -576,5 +578,5 @@ void CNorvakCtrl::OnFixedColumnClick(CCellCoord cell)
     PageRef ref = Resolve(*this, -1);
     CControlRepaint repaint(*this, ref);
     if (ref)
-        ::OnFixedColumnClick(*ref.page, *ref.cells, cell, repaint);
+        SheetModel::OnFixedColumnClick(*ref.page, *ref.cells, cell, repaint);
 }

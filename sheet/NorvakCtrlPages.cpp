@@ -101,7 +101,7 @@ std::unique_ptr<CNorvakCell> CNorvakCtrl::CreateCell(int page, int row, int col)
     const CNorvakPageCells* cells = GetPageCells(page);
     if (!record || !cells)
         return nullptr;
-    return NewDefaultCell(*record, *cells, row, col);
+    return SheetModel::NewDefaultCell(*record, *cells, row, col);
 }
 
 void CNorvakCtrl::EmptyCell(int, CNorvakCell& cell, int, int)

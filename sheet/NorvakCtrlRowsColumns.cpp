@@ -68,7 +68,7 @@ BOOL CNorvakCtrl::SetRowCount(int page, int count)
     CNorvakPageCells* cells = GetPageCells(page);
     if (!record || !cells)
         return FALSE;
-    CGridChange change = ::SetRowCount(*record, *cells, count, *this);
+    CGridChange change = SheetModel::SetRowCount(*record, *cells, count, *this);
     if (!change.bOk)
         return FALSE;
     AfterCountChange(true, page, change.nOldCount, change.nNewCount);
@@ -82,7 +82,7 @@ BOOL CNorvakCtrl::SetColumnCount(int page, int count)
     CNorvakPageCells* cells = GetPageCells(page);
     if (!record || !cells)
         return FALSE;
-    CGridChange change = ::SetColumnCount(*record, *cells, count, *this);
+    CGridChange change = SheetModel::SetColumnCount(*record, *cells, count, *this);
     if (!change.bOk)
         return FALSE;
     AfterCountChange(false, page, change.nOldCount, change.nNewCount);
@@ -96,7 +96,7 @@ BOOL CNorvakCtrl::SetFixedRowCount(int page, int count)
     CNorvakPageCells* cells = GetPageCells(page);
     if (!record || !cells)
         return FALSE;
-    CGridChange change = ::SetFixedRowCount(*record, *cells, count, *this);
+    CGridChange change = SheetModel::SetFixedRowCount(*record, *cells, count, *this);
     if (!change.bOk)
         return FALSE;
     if (change.CountChanged())
@@ -114,7 +114,7 @@ BOOL CNorvakCtrl::SetFixedColumnCount(int page, int count)
     CNorvakPageCells* cells = GetPageCells(page);
     if (!record || !cells)
         return FALSE;
-    CGridChange change = ::SetFixedColumnCount(*record, *cells, count, *this);
+    CGridChange change = SheetModel::SetFixedColumnCount(*record, *cells, count, *this);
     if (!change.bOk)
         return FALSE;
     if (change.CountChanged())
@@ -134,7 +134,7 @@ int CNorvakCtrl::InsertRow(int page, int position)
     CNorvakPageCells* cells = GetPageCells(page);
     if (!record || !cells)
         return -1;
-    CGridChange change = ::InsertRow(*record, *cells, position, *this);
+    CGridChange change = SheetModel::InsertRow(*record, *cells, position, *this);
     if (!change.bOk)
         return -1;
     FireRowsOrColumnsChanged(true, page, change.nOldCount, change.nNewCount);
@@ -155,7 +155,7 @@ int CNorvakCtrl::InsertColumn(int page, const CString& heading, int textFormat, 
     const int width = heading.IsEmpty()
                           ? kEmptyHeadingWidth
                           : int(GetCellTextExtent(page, 0, at, heading, record->m_nFixedRows > 0).cx);
-    CGridChange change = ::InsertColumn(*record, *cells, position, width, *this);
+    CGridChange change = SheetModel::InsertColumn(*record, *cells, position, width, *this);
     if (!change.bOk)
         return -1;
     if (CNorvakCell* head = cells->GetCell(0, change.nPosition))
@@ -176,7 +176,7 @@ BOOL CNorvakCtrl::DeleteRow(int page, int position)
     CNorvakPageCells* cells = GetPageCells(page);
     if (!record || !cells)
         return FALSE;
-    CGridChange change = ::DeleteRow(*record, *cells, position, *this);
+    CGridChange change = SheetModel::DeleteRow(*record, *cells, position, *this);
     if (!change.bOk)
         return FALSE;
     FireRowsOrColumnsChanged(true, page, change.nOldCount, change.nNewCount);
@@ -191,7 +191,7 @@ BOOL CNorvakCtrl::DeleteColumn(int page, int position)
     CNorvakPageCells* cells = GetPageCells(page);
     if (!record || !cells)
         return FALSE;
-    CGridChange change = ::DeleteColumn(*record, *cells, position, *this);
+    CGridChange change = SheetModel::DeleteColumn(*record, *cells, position, *this);
     if (!change.bOk)
         return FALSE;
     FireRowsOrColumnsChanged(false, page, change.nOldCount, change.nNewCount);

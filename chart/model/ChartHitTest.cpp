@@ -103,7 +103,7 @@ int HitTestChartElement(CNorvakChart& chart, int x, int y)
     entries.reserve(chart.partOrder.size());
     for (const CChartPartOption& option : chart.partOrder)
         entries.push_back(CChartElementEntry{option.chPart, option.chLevel, 0, option.nShown});
-    const int kind = ::HitTestChartElement(rects, entries, x, y);
+    const int kind = SheetModel::HitTestChartElement(rects, entries, x, y);
     for (size_t i = 0; i < entries.size(); ++i)
         chart.partOrder[i] = CChartPartOption{entries[i].kind, entries[i].level, entries[i].bShown};
     return kind;

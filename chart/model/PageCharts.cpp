@@ -78,7 +78,7 @@ void AdjustPageChartsToLockedArea(CNorvakPage& page)
     std::vector<CChartPlacement*> pointers;
     for (CChartPlacement& placement : placements)
         pointers.push_back(&placement);
-    AdjustChartsToLockedArea(page, pointers);
+    SheetModel::AdjustChartsToLockedArea(page, pointers);
     for (size_t i = 0; i < placements.size(); ++i) {
         page.m_charts[i]->bClearOfLockedCols = placements[i].bClearOfLockedCols;
         page.m_charts[i]->bClearOfLockedRows = placements[i].bClearOfLockedRows;

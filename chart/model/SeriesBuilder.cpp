@@ -101,7 +101,7 @@ void BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& s
 
 void BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source)
 {
-    const CCellRect range = GetSelectedCellRange(source.page);
+    const CCellRect range = SheetModel::GetSelectedCellRange(source.page);
     if (range.minRow < 0 || range.minCol < 0 || range.minRow > range.maxRow || range.minCol > range.maxCol) {
         settings.items.clear();
         settings.legendItems.clear();

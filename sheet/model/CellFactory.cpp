@@ -3,6 +3,8 @@
 #include "sheet/model/NorvakPage.h"
 #include "sheet/model/NorvakPageCells.h"
 
+namespace SheetModel {
+
 std::unique_ptr<CNorvakCell> NewDefaultCell(const CNorvakPage& page, const CNorvakPageCells& cells, int row,
                                             int col)
 {
@@ -14,9 +16,11 @@ std::unique_ptr<CNorvakCell> NewDefaultCell(const CNorvakPage& page, const CNorv
     return cell;
 }
 
+} // namespace SheetModel
+
 std::unique_ptr<CNorvakCell> CDefaultCellFactory::CreateCell(int, int row, int col)
 {
-    return NewDefaultCell(m_page, m_cells, row, col);
+    return SheetModel::NewDefaultCell(m_page, m_cells, row, col);
 }
 
 void CDefaultCellFactory::EmptyCell(int, CNorvakCell& cell, int, int)

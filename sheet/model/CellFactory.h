@@ -22,10 +22,14 @@ protected:
     ~ICellFactory() = default;
 };
 
+namespace SheetModel {
+
 // A cell with the defaults; below row 0, inside the stored column count, it takes the text format
 // of the cell above (a missing cell above gives -1).
 std::unique_ptr<CNorvakCell> NewDefaultCell(const CNorvakPage& page, const CNorvakPageCells& cells, int row,
                                             int col);
+
+} // namespace SheetModel
 
 // The plain model's factory: default cells, and emptying that clears the state word and the text.
 class CDefaultCellFactory : public ICellFactory

@@ -12,14 +12,14 @@ CPageAxis CCellGeometry::Cols() const
     return CPageAxis::Cols(m_page);
 }
 
-int CCellGeometry::GetLockedArea(CCellCoord cell) const
+CPane CCellGeometry::GetLockedArea(CCellCoord cell) const
 {
     if (cell.row < m_page.m_nFixedRows || cell.col < m_page.m_nFixedCols)
         return kPaneFixed;
     return GetLockedAreaAny(cell.row, cell.col);
 }
 
-int CCellGeometry::GetLockedAreaAny(int row, int col) const
+CPane CCellGeometry::GetLockedAreaAny(int row, int col) const
 {
     bool lockedRow = row < Rows().LockedEnd();
     bool lockedCol = col < Cols().LockedEnd();
@@ -38,7 +38,7 @@ CCellCoord CCellGeometry::GetTopLeftNonFixedCell()
     return cell;
 }
 
-CCellCoord CCellGeometry::GetTopLeftCellByArea(int pane)
+CCellCoord CCellGeometry::GetTopLeftCellByArea(CPane pane)
 {
     CPageAxis rows = Rows();
     CPageAxis cols = Cols();
@@ -87,7 +87,7 @@ BOOL CCellGeometry::GetCellRangeRect(const CCellRect& range, CRect& rect)
     return TRUE;
 }
 
-CCellCoord CCellGeometry::GetCellFromPt(CPoint point, int* pane)
+CCellCoord CCellGeometry::GetCellFromPt(CPoint point, CPane* pane)
 {
     CAxisBand rowBand = CAxisBand::Fixed;
     CAxisBand colBand = CAxisBand::Fixed;
@@ -216,7 +216,7 @@ int CCellGeometry::LineScroll(bool horizontal, bool forward)
     return pos;
 }
 
-CPoint CCellGeometry::EnsureVisible(int row, int col, int kind)
+CPoint CCellGeometry::EnsureVisible(int row, int col, CEnsureKind kind)
 {
     bool horizontal = kind == kEnsureHorz || kind == kEnsureBoth;
     bool vertical = kind == kEnsureVert || kind == kEnsureBoth;

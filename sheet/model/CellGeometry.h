@@ -11,18 +11,8 @@
 #include "sheet/model/NorvakPageCells.h"
 #include "sheet/model/PageAxis.h"
 
-// Where a cell or a point lies.
-enum : int
-{
-    kPaneFixed = 0,
-    kPaneLockedRows = 1,
-    kPaneLockedBoth = 2,
-    kPaneLockedCols = 3,
-    kPaneScrolling = 4,
-};
-
-// Scroll kinds of EnsureVisible.
-enum : int
+// The directions EnsureVisible scrolls in.
+enum CEnsureKind : int
 {
     kEnsureHorz = 1,
     kEnsureVert = 3,
@@ -43,19 +33,19 @@ class CCellGeometry
 public:
     CCellGeometry(CNorvakPage& page, CViewArea view) : m_page(page), m_view(view) {}
 
-    int GetLockedArea(CCellCoord cell) const;
-    int GetLockedAreaAny(int row, int col) const;
+    CPane GetLockedArea(CCellCoord cell) const;
+    CPane GetLockedAreaAny(int row, int col) const;
 
     // The first shown cell of the scrolling band; stores the scrolled-away counts in the page.
     CCellCoord GetTopLeftNonFixedCell();
-    CCellCoord GetTopLeftCellByArea(int pane);
+    CCellCoord GetTopLeftCellByArea(CPane pane);
 
     BOOL GetCellOrigin(int row, int col, CPoint& origin);
     BOOL GetCellRect(int row, int col, CRect& rect);
     BOOL GetCellRangeRect(const CCellRect& range, CRect& rect);
 
     // The cell under a point (the last row or column when past the end) and its pane code.
-    CCellCoord GetCellFromPt(CPoint point, int* pane = nullptr);
+    CCellCoord GetCellFromPt(CPoint point, CPane* pane = nullptr);
 
     CCellRect GetVisibleNonFixedCellRange(CRect* covered = nullptr);
     // A start of -1 means the fixed plus shown locked width (height).
@@ -67,7 +57,7 @@ public:
 
     // Line-scrolls the page until the cell is in view, as the scroll bars' line arrows would;
     // returns the new scroll position (also stored in the page).
-    CPoint EnsureVisible(int row, int col, int kind);
+    CPoint EnsureVisible(int row, int col, CEnsureKind kind);
     // One line arrow of a scroll bar; the new position, also stored in the page.
     int LineScroll(bool horizontal, bool forward);
 

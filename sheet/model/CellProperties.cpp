@@ -2,6 +2,8 @@
 
 #include "sheet/model/RowColumnOps.h"
 
+namespace SheetModel {
+
 namespace {
 
 const CAutoTextColumn* FindAutoTextColumn(const CNorvakPage& page, int col)
@@ -59,7 +61,7 @@ struct LineValue
 };
 
 BOOL SetCellLine(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, bool horizontal,
-                 LineValue line, int mode, ICellRepaint& repaint)
+                 LineValue line, CLineEdges mode, ICellRepaint& repaint)
 {
     CNorvakCell* cell = EditableCell(page, cells, row, col);
     if (!cell)
@@ -172,38 +174,38 @@ BOOL SetItemText(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, c
     return TRUE;
 }
 
-BOOL SetCellHorLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style, int mode,
-                         ICellRepaint& repaint)
+BOOL SetCellHorLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style,
+                         CLineEdges mode, ICellRepaint& repaint)
 {
     return SetCellLine(page, cells, row, col, true, {LineValue::Style, style}, mode, repaint);
 }
 
-BOOL SetCellHorLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width, int mode,
-                        ICellRepaint& repaint)
+BOOL SetCellHorLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width,
+                        CLineEdges mode, ICellRepaint& repaint)
 {
     return SetCellLine(page, cells, row, col, true, {LineValue::Width, width}, mode, repaint);
 }
 
 BOOL SetCellHorLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, COLORREF color,
-                         int mode, ICellRepaint& repaint)
+                         CLineEdges mode, ICellRepaint& repaint)
 {
     return SetCellLine(page, cells, row, col, true, {LineValue::Color, color}, mode, repaint);
 }
 
-BOOL SetCellVerLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style, int mode,
-                         ICellRepaint& repaint)
+BOOL SetCellVerLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style,
+                         CLineEdges mode, ICellRepaint& repaint)
 {
     return SetCellLine(page, cells, row, col, false, {LineValue::Style, style}, mode, repaint);
 }
 
-BOOL SetCellVerLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width, int mode,
-                        ICellRepaint& repaint)
+BOOL SetCellVerLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width,
+                        CLineEdges mode, ICellRepaint& repaint)
 {
     return SetCellLine(page, cells, row, col, false, {LineValue::Width, width}, mode, repaint);
 }
 
 BOOL SetCellVerLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, COLORREF color,
-                         int mode, ICellRepaint& repaint)
+                         CLineEdges mode, ICellRepaint& repaint)
 {
     return SetCellLine(page, cells, row, col, false, {LineValue::Color, color}, mode, repaint);
 }
@@ -268,3 +270,5 @@ void SetCellModified(CNorvakPage& page, CNorvakPageCells& cells, BOOL modified, 
         state = WORD((state | CIS_READONLY) & ~CIS_MODIFIED);
     cell->SetState(state);
 }
+
+} // namespace SheetModel

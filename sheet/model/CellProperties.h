@@ -17,6 +17,18 @@
 // The text of a cell as the control shows it.
 using CellTextGetter = std::function<CString(int row, int col)>;
 
+// Which line edges a border setter writes. Hor setters work on the bottom line of the cell and the
+// bottom line of the cell above (its top edge); Ver setters on the right-hand line and the
+// right-hand line of the cell to the left.
+enum CLineEdges : int
+{
+    kLineNeighbour = 0,
+    kLineBoth = 1,
+    kLineOwn = 2,
+};
+
+namespace SheetModel {
+
 BOOL IsFixedCell(const CNorvakPage& page, int row, int col);
 BOOL IsCellEditable(const CNorvakPage& page, const CNorvakPageCells& cells, int row, int col);
 
@@ -26,28 +38,18 @@ BOOL GetItem(const CNorvakPageCells& cells, CCellItem* item, const CellTextGette
 // In a body row, an auto-text column's text wins over the given one.
 BOOL SetItemText(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, const char* text);
 
-// Which line edges a border setter writes. Hor setters work on the bottom line of the cell and the
-// bottom line of the cell above (its top edge); Ver setters on the right-hand line and the
-// right-hand line of the cell to the left.
-enum : int
-{
-    kLineNeighbour = 0,
-    kLineBoth = 1,
-    kLineOwn = 2,
-};
-
-BOOL SetCellHorLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style, int mode,
-                         ICellRepaint& repaint);
-BOOL SetCellHorLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width, int mode,
-                        ICellRepaint& repaint);
+BOOL SetCellHorLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style,
+                         CLineEdges mode, ICellRepaint& repaint);
+BOOL SetCellHorLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width,
+                        CLineEdges mode, ICellRepaint& repaint);
 BOOL SetCellHorLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, COLORREF color,
-                         int mode, ICellRepaint& repaint);
-BOOL SetCellVerLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style, int mode,
-                         ICellRepaint& repaint);
-BOOL SetCellVerLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width, int mode,
-                        ICellRepaint& repaint);
+                         CLineEdges mode, ICellRepaint& repaint);
+BOOL SetCellVerLineStyle(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE style,
+                         CLineEdges mode, ICellRepaint& repaint);
+BOOL SetCellVerLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, BYTE width,
+                        CLineEdges mode, ICellRepaint& repaint);
 BOOL SetCellVerLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, COLORREF color,
-                         int mode, ICellRepaint& repaint);
+                         CLineEdges mode, ICellRepaint& repaint);
 
 // Keeps the page's selected-cell map in step with the selected value.
 BOOL SetItemState(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD state,
@@ -60,3 +62,5 @@ const CFontRecord* GetItemFont(const CNorvakPageCells& cells, int row, int col);
 
 // Marks a body cell modified (and not read-only), or read-only (and not modified).
 void SetCellModified(CNorvakPage& page, CNorvakPageCells& cells, BOOL modified, int row, int col);
+
+} // namespace SheetModel

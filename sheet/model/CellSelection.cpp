@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace SheetModel {
+
 namespace {
 
 std::vector<CCellCoord> Cells(const CCellSelectionMap& map)
@@ -191,3 +193,5 @@ CCellRect GetSelectedCellRange(const CNorvakPage& page)
     }
     return r;
 }
+
+} // namespace SheetModel

@@ -8,14 +8,16 @@
 #include "sheet/model/NorvakPage.h"
 #include "sheet/model/NorvakPageCells.h"
 
-// Mouse modes that choose what OnSelecting selects.
-enum : int
+// Mouse modes (the page's m_nMouseMode) that choose what OnSelecting selects.
+enum CSelectMode : int
 {
     kSelectAll = 1,
     kSelectColumns = 2,
     kSelectRows = 3,
     kSelectCells = 4,
 };
+
+namespace SheetModel {
 
 BOOL IsValidCellRange(const CNorvakPage& page, const CCellRect& range);
 
@@ -35,3 +37,5 @@ void ClearSelectionAndFocus(CNorvakPage& page, CNorvakPageCells& cells, ICellRep
 void ResetSelectionMaps(CNorvakPage& page, CNorvakPageCells& cells);
 // (rows, columns, -1, -1) when nothing is selected.
 CCellRect GetSelectedCellRange(const CNorvakPage& page);
+
+} // namespace SheetModel

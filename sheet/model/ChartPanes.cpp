@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace SheetModel {
+
 namespace {
 
 int ShownLockedExtent(const std::vector<int>& sizes, int fixed, int locked, int offset)
@@ -73,3 +75,5 @@ int HitTestChartElement(const RECT (&elementRects)[6], std::vector<CChartElement
         [](const CChartElementEntry& a, const CChartElementEntry& b) { return a.level < b.level; });
     return kind;
 }
+
+} // namespace SheetModel

@@ -25,6 +25,8 @@ struct CChartElementEntry
     int bShown = 0;
 };
 
+namespace SheetModel {
+
 // A chart that was moved (not resized) is clear of a locked band when it starts beyond it; without
 // locked columns (rows) every chart is clear of them.
 void AdjustChartsToLockedArea(const CNorvakPage& page, std::vector<CChartPlacement*> charts);
@@ -33,3 +35,5 @@ void AdjustChartsToLockedArea(const CNorvakPage& page, std::vector<CChartPlaceme
 // list stays sorted by level.
 int HitTestChartElement(const RECT (&elementRects)[6], std::vector<CChartElementEntry>& entries, int x,
                         int y);
+
+} // namespace SheetModel

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace SheetModel {
+
 namespace {
 
 bool Overlaps(const CMergeCellRange& m, int r0, int c0, int r1, int c1)
@@ -195,3 +197,5 @@ void AdjustMergesToLockedArea(CNorvakPage& page, CNorvakPageCells& cells, CCellG
             m.display = RECT{};
     }
 }
+
+} // namespace SheetModel

@@ -8,6 +8,8 @@
 #include "sheet/model/NorvakPage.h"
 #include "sheet/model/NorvakPageCells.h"
 
+namespace SheetModel {
+
 // A body merge of rows row .. row + |rowSpan| and columns col .. col + |colSpan|; merges it
 // overlaps are taken apart first. FALSE (nothing changed) for a range outside the grid, an origin
 // in the fixed rows or columns, or a single cell. Combining an existing merge again leaves one
@@ -35,3 +37,5 @@ BOOL UnCombineCellRange(CNorvakPage& page, CNorvakPageCells& cells, int row, int
 // For body merges that straddle the last locked column or row: the joining flags along the
 // boundary and the client rectangle of the shown part.
 void AdjustMergesToLockedArea(CNorvakPage& page, CNorvakPageCells& cells, CCellGeometry& geometry);
+
+} // namespace SheetModel

@@ -18,6 +18,17 @@ enum class CAxisBand
     Scrolling
 };
 
+// The panes of the client area, where a row band and a column band cross: the fixed rows and
+// columns, then the locked rows, the locked rows and columns, the locked columns and the rest.
+enum CPane : int
+{
+    kPaneFixed = 0,
+    kPaneLockedRows = 1,
+    kPaneLockedBoth = 2,
+    kPaneLockedCols = 3,
+    kPaneScrolling = 4,
+};
+
 struct CPageAxis
 {
     const std::vector<int>& sizes;

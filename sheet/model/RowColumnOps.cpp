@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 
+namespace SheetModel {
+
 namespace {
 
 enum class Axis
@@ -722,3 +724,5 @@ void ApplyAutoTextColumns(CNorvakPage& page, CNorvakPageCells& cells)
             if (CNorvakCell* cell = cells.GetCell(row, column.column))
                 cell->SetText(AutoColumnText(column, row - page.m_nFixedRows));
 }
+
+} // namespace SheetModel

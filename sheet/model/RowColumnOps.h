@@ -28,6 +28,8 @@ struct CGridChange
     bool CountChanged() const { return bOk && nOldCount != nNewCount; }
 };
 
+namespace SheetModel {
+
 CGridChange SetRowCount(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory);
 CGridChange SetColumnCount(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory);
 // Grows the row (column) count to the fixed count first when it is smaller; the result tells
@@ -49,3 +51,5 @@ CGridChange DeleteColumn(CNorvakPage& page, CNorvakPageCells& cells, int positio
 CString AutoColumnText(const CAutoTextColumn& column, int bodyRow);
 // Rewrites every auto-text column of every body row.
 void ApplyAutoTextColumns(CNorvakPage& page, CNorvakPageCells& cells);
+
+} // namespace SheetModel

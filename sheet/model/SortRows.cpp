@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+namespace SheetModel {
+
 namespace {
 
 class RowSorter
@@ -164,3 +166,5 @@ void OnFixedColumnClick(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord c
     page.m_nMouseMode = cell.row < page.m_nFixedRows ? kSelectAll : kSelectRows;
     OnSelecting(page, cells, cell, repaint);
 }
+
+} // namespace SheetModel

@@ -12,6 +12,8 @@
 #include "sheet/model/NorvakPage.h"
 #include "sheet/model/NorvakPageCells.h"
 
+namespace SheetModel {
+
 // Rows low .. high (high -1: the last row). FALSE for a column outside the grid, low >= high, a
 // row range outside the grid or crossed by a merge, or a page that may not be modified. The
 // selection and the focus are cleared first, as they name cells by position.
@@ -27,3 +29,5 @@ void OnFixedRowClick(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell
                      const CellTextGetter& getText, ICellRepaint& repaint);
 // A click on a cell of a fixed column: selects all or rows.
 void OnFixedColumnClick(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell, ICellRepaint& repaint);
+
+} // namespace SheetModel

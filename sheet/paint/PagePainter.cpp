@@ -101,9 +101,9 @@ void CPagePainter::DrawPanes(CDC* pDC)
     int lastScrollCol = m_cols.LastBefore(m_firstScrollCol, scrollLeft, m_view.client.right);
     int lastLockedRow = m_rows.LockedEnd() - 1;
     int lastLockedCol = m_cols.LockedEnd() - 1;
-    for (int pane : {kPaintPaneScrolling, kPaintPaneLockedRows, kPaintPaneLockedCols, kPaintPaneLockedBoth}) {
-        bool lockedRows = pane == kPaintPaneLockedRows || pane == kPaintPaneLockedBoth;
-        bool lockedCols = pane == kPaintPaneLockedCols || pane == kPaintPaneLockedBoth;
+    for (CPane pane : {kPaneScrolling, kPaneLockedRows, kPaneLockedCols, kPaneLockedBoth}) {
+        bool lockedRows = pane == kPaneLockedRows || pane == kPaneLockedBoth;
+        bool lockedCols = pane == kPaneLockedCols || pane == kPaneLockedBoth;
         if ((lockedRows && !m_rows.HasLocked()) || (lockedCols && !m_cols.HasLocked()))
             continue;
         CPaneDescriptor desc;
@@ -192,7 +192,7 @@ void CPagePainter::DrawVisitedCell(CPaneDescriptor& pane, std::vector<CCellCoord
     DrawCellSelectionMark(pDC, cell, CRect(rect.left, rect.top, rect.right - 2, rect.bottom - 2), false);
 }
 
-CPagePainter::MergedArea CPagePainter::GetMergedArea(int pane, CCellCoord origin,
+CPagePainter::MergedArea CPagePainter::GetMergedArea(CPane pane, CCellCoord origin,
                                                      const CNorvakCell& originCell) const
 {
     // A pane whose rows are locked shows the area from the origin's top down; a pane whose rows
@@ -219,8 +219,8 @@ CPagePainter::MergedArea CPagePainter::GetMergedArea(int pane, CCellCoord origin
         }
         return span;
     };
-    bool lockedRows = pane == kPaintPaneLockedRows || pane == kPaintPaneLockedBoth;
-    bool lockedCols = pane == kPaintPaneLockedCols || pane == kPaintPaneLockedBoth;
+    bool lockedRows = pane == kPaneLockedRows || pane == kPaneLockedBoth;
+    bool lockedCols = pane == kPaneLockedCols || pane == kPaneLockedBoth;
     Span rows = along(m_rows, m_firstScrollRow, origin.row, origin.row + originCell.GetRowSpan(), lockedRows);
     Span cols = along(m_cols, m_firstScrollCol, origin.col, origin.col + originCell.GetColSpan(), lockedCols);
     return {CRect(cols.start, rows.start, cols.end, rows.end),
@@ -351,7 +351,7 @@ int CPagePainter::DrawCellBlock(CDC* pDC, const CCellRect& selected, BYTE header
 
 CCellRect CPagePainter::GetSelectedRange() const
 {
-    return GetSelectedCellRange(m_page);
+    return SheetModel::GetSelectedCellRange(m_page);
 }
 
 BOOL CPagePainter::GetCellRect(int row, int col, CRect& rect) const

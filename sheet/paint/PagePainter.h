@@ -20,17 +20,8 @@
 #include <tuple>
 #include <vector>
 
-// Pane codes of the body cells.
-enum : int
-{
-    kPaintPaneLockedRows = 1,
-    kPaintPaneLockedBoth = 2,
-    kPaintPaneLockedCols = 3,
-    kPaintPaneScrolling = 4,
-};
-
 // What the page shows besides its cells.
-enum : int
+enum CTargetMode : int
 {
     kTargetSelection = 1,
     kTargetRangeFrame = 2,
@@ -41,7 +32,7 @@ enum : int
 struct CPaintView
 {
     CRect client; // the page's part of the client area, from (0, 0)
-    int nTargetMode = kTargetSelection;
+    CTargetMode nTargetMode = kTargetSelection;
     CCellRect rangeFrame; // target mode 2
     BOOL bRangeDoubleLine = FALSE;
     HRGN hDragRegion = nullptr; // the drag feedback, null when no drag is under way
@@ -62,7 +53,7 @@ private:
 struct CPaneDescriptor
 {
     CDC* pDC = nullptr;
-    int nPane = kPaintPaneScrolling;
+    CPane nPane = kPaneScrolling;
     int nFirstRow = 0, nLastRow = -1, nFirstCol = 0, nLastCol = -1;
     int nFixedRows = 0, nFixedCols = 0, nLockedRows = 0, nLockedCols = 0;
     const CTextPainter* pTextPainter = nullptr;
@@ -154,7 +145,7 @@ private:
     void DrawHeaderBlocks(CDC* pDC);
     void DrawVisitedCell(CPaneDescriptor& pane, std::vector<CCellCoord>& drawnMerges, int row, int col,
                          const CNorvakCell& cell, const CRect& rect);
-    MergedArea GetMergedArea(int pane, CCellCoord origin, const CNorvakCell& originCell) const;
+    MergedArea GetMergedArea(CPane pane, CCellCoord origin, const CNorvakCell& originCell) const;
     void DrawCellLines(CPaneDescriptor& pane, const CNorvakCell& cell, const CRect& rect);
     HPEN LinePen(CPaneDescriptor& pane, const CNorvakCell& cell, BOOL bottom);
     void DrawCellSelectionMark(CDC* pDC, const CNorvakCell& cell, const CRect& rect, bool merged);

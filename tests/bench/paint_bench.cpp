@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+using namespace SheetModel;
+
 namespace {
 
 constexpr int kWidth = 1000;

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <memory>
 
+using namespace SheetModel;
+
 // The product build is 32-bit; its cell layout is fixed here so that the printed 64-bit figures
 // can be turned into 32-bit ones (see PrintLayout).
 static_assert(sizeof(void*) != 4 || sizeof(CNorvakCell) == 56, "32-bit cell layout changed");

@@ -81,12 +81,12 @@ TEST(SeriesBuilder, SelectionRangeWithItsHeaders)
 {
     ChartSheet sheet(5, 4, 1, 1);
     RecordingRepaint repaint;
-    SetSelectedRange(sheet.page, sheet.cells, CCellRect(0, 1, 1, 3), repaint);
+    SheetModel::SetSelectedRange(sheet.page, sheet.cells, CCellRect(0, 1, 1, 3), repaint);
     sheet.Build(0, 0, false, kChartSourceSelection);
     EXPECT_EQ(sheet.Texts(), (Table{{"0:1", "1:1"}, {"0:2", "1:2"}, {"0:3", "1:3"}}));
     EXPECT_EQ(sheet.settings.chDataSourceMode, kChartSourceSelection);
     // Nothing selected: the range is (rows, columns, -1, -1), which builds nothing.
-    SetSelectedRange(sheet.page, sheet.cells, CCellRect(), repaint);
+    SheetModel::SetSelectedRange(sheet.page, sheet.cells, CCellRect(), repaint);
     sheet.Build(0, 0, false, kChartSourceSelection);
     EXPECT_TRUE(sheet.settings.items.empty());
     EXPECT_TRUE(sheet.settings.legendItems.empty());

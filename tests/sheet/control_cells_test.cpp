@@ -160,14 +160,14 @@ TEST_F(Cells, PointsCellsAndScrollingOnTheActiveWindow)
 {
     RECT rect{};
     ASSERT_TRUE(control->GetCellRect(-1, 3, 2, &rect));
-    int pane = -1;
+    CPane pane = kPaneLockedBoth;
     EXPECT_EQ(control->GetCellFromPt(POINT{rect.left + 1, rect.top + 1}, &pane), CCellCoord(3, 2));
-    EXPECT_EQ(pane, 4);
+    EXPECT_EQ(pane, kPaneScrolling);
     EXPECT_EQ(control->GetCellFromPt(POINT{1, 1}, &pane), CCellCoord(0, 0));
-    EXPECT_EQ(pane, 0);
+    EXPECT_EQ(pane, kPaneFixed);
 
     EXPECT_FALSE(control->IsCellVisible(-1, 90, 40));
-    control->EnsureVisible(-1, 90, 40, 4);
+    control->EnsureVisible(-1, 90, 40, kEnsureBoth);
     EXPECT_TRUE(control->IsCellVisible(-1, 90, 40));
     EXPECT_GT(control->GetPage(-1)->m_nHorzPos, 0);
     EXPECT_GT(control->GetPage(-1)->m_nVertPos, 0);

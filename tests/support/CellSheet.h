@@ -20,10 +20,10 @@ struct CellSheet
 
     explicit CellSheet(int rows = 0, int cols = 0, int fixedRows = 0, int fixedCols = 0)
     {
-        EXPECT_TRUE(SetColumnCount(page, cells, cols, factory).bOk);
-        EXPECT_TRUE(SetRowCount(page, cells, rows, factory).bOk);
-        EXPECT_TRUE(SetFixedRowCount(page, cells, fixedRows, factory).bOk);
-        EXPECT_TRUE(SetFixedColumnCount(page, cells, fixedCols, factory).bOk);
+        EXPECT_TRUE(SheetModel::SetColumnCount(page, cells, cols, factory).bOk);
+        EXPECT_TRUE(SheetModel::SetRowCount(page, cells, rows, factory).bOk);
+        EXPECT_TRUE(SheetModel::SetFixedRowCount(page, cells, fixedRows, factory).bOk);
+        EXPECT_TRUE(SheetModel::SetFixedColumnCount(page, cells, fixedCols, factory).bOk);
         for (int row = 0; row < rows; ++row)
             for (int col = 0; col < cols; ++col)
                 Cell(row, col).SetText((std::to_string(row) + ":" + std::to_string(col)).c_str());

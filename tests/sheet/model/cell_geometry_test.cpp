@@ -7,6 +7,8 @@
 #include "sheet/model/MergeCells.h"
 #include "tests/support/CellSheet.h"
 
+using namespace SheetModel;
+
 namespace {
 
 // 20 x 10 cells; fixed row 0 (25 px high) and column 0 (40 px wide); rows 1-2 and column 1 locked;
@@ -33,7 +35,7 @@ TEST(CellGeometry, PointToCellWithPaneCodes)
     {
         int x, y;
         CCellCoord cell;
-        int pane;
+        CPane pane;
     } cases[] = {
         {10, 10, {0, 0}, kPaneFixed},          {39, 24, {0, 0}, kPaneFixed},
         {10, 30, {1, 0}, kPaneFixed},          {10, 70, {5, 0}, kPaneFixed},
@@ -46,7 +48,7 @@ TEST(CellGeometry, PointToCellWithPaneCodes)
     FrozenSheet s;
     CCellGeometry g = s.Geometry();
     for (const Case& c : cases) {
-        int pane = -1;
+        CPane pane = CPane(-1);
         EXPECT_EQ(g.GetCellFromPt(CPoint(c.x, c.y), &pane), c.cell) << c.x << ", " << c.y;
         EXPECT_EQ(pane, c.pane) << c.x << ", " << c.y;
         CRect rect;
@@ -63,7 +65,7 @@ TEST(CellGeometry, PointToCellWithPaneCodes)
 
     // Skipping the first locked row moves the bands up.
     s.page.m_nLockedRowOffset = 1;
-    int pane = -1;
+    CPane pane = CPane(-1);
     EXPECT_EQ(g.GetCellFromPt(CPoint(10, 30), &pane), CCellCoord(2, 0));
     EXPECT_EQ(g.GetCellFromPt(CPoint(50, 50), &pane), CCellCoord(5, 1));
     EXPECT_EQ(pane, kPaneLockedCols);
@@ -118,11 +120,12 @@ TEST(CellGeometry, EnsureVisibleScrollsOnlyTheAskedDirections)
 {
     struct Case
     {
-        int row, col, kind;
+        int row, col;
+        CEnsureKind kind;
         bool horzMoves, vertMoves;
     } cases[] = {
         {15, 8, kEnsureBoth, true, true},  {15, 8, kEnsureHorz, true, false},
-        {15, 8, kEnsureVert, false, true}, {15, 8, 2, false, false},
+        {15, 8, kEnsureVert, false, true}, {15, 8, CEnsureKind(2), false, false},
         {6, 4, kEnsureBoth, false, false},
     };
     for (const Case& c : cases) {

@@ -7,6 +7,8 @@
 #include <map>
 #include <tuple>
 
+using namespace SheetModel;
+
 namespace {
 
 // Every line field of every cell and edge entry, so that a test sees each change and only those.
@@ -51,8 +53,8 @@ std::map<std::string, std::pair<unsigned, unsigned>> Changes(const LineSnapshot&
     return out;
 }
 
-using Setter = BOOL (*)(CNorvakPage&, CNorvakPageCells&, int, int, BYTE, int, ICellRepaint&);
-using ColorSetter = BOOL (*)(CNorvakPage&, CNorvakPageCells&, int, int, COLORREF, int, ICellRepaint&);
+using Setter = BOOL (*)(CNorvakPage&, CNorvakPageCells&, int, int, BYTE, CLineEdges, ICellRepaint&);
+using ColorSetter = BOOL (*)(CNorvakPage&, CNorvakPageCells&, int, int, COLORREF, CLineEdges, ICellRepaint&);
 
 struct BorderCase
 {
@@ -64,35 +66,50 @@ struct BorderCase
 
 TEST(CellBorders, EachModeChangesExactlyItsEdges)
 {
-    auto style = [](Setter f, int row, int col, int mode) {
+    auto style = [](Setter f, int row, int col, CLineEdges mode) {
         return [=](CellSheet& s, ICellRepaint& r) { return f(s.page, s.cells, row, col, 7, mode, r); };
     };
-    auto color = [](ColorSetter f, int row, int col, int mode) {
+    auto color = [](ColorSetter f, int row, int col, CLineEdges mode) {
         return [=](CellSheet& s, ICellRepaint& r) { return f(s.page, s.cells, row, col, 0x123456, mode, r); };
     };
-    auto width = [](Setter f, int row, int col, int mode) {
+    auto width = [](Setter f, int row, int col, CLineEdges mode) {
         return [=](CellSheet& s, ICellRepaint& r) { return f(s.page, s.cells, row, col, 3, mode, r); };
     };
     const BorderCase cases[] = {
-        {"hor style own", style(SetCellHorLineStyle, 2, 2, 2), TRUE, {"hstyle 2,2"}},
-        {"hor style neighbour", style(SetCellHorLineStyle, 2, 2, 0), TRUE, {"hstyle 1,2"}},
-        {"hor style both", style(SetCellHorLineStyle, 2, 2, 1), TRUE, {"hstyle 2,2", "hstyle 1,2"}},
-        {"hor style neighbour row 0", style(SetCellHorLineStyle, 0, 2, 0), FALSE, {}},
-        {"hor style both row 0", style(SetCellHorLineStyle, 0, 2, 1), TRUE, {"hstyle 0,2", "top style 2"}},
-        {"hor width both", width(SetCellHorLineSize, 3, 1, 1), TRUE, {"hwidth 3,1", "hwidth 2,1"}},
-        {"hor width both row 0", width(SetCellHorLineSize, 0, 3, 1), TRUE, {"hwidth 0,3", "top width 3"}},
-        {"hor color own", color(SetCellHorLineColor, 1, 1, 2), TRUE, {"hcolor 1,1"}},
-        {"hor color both row 0", color(SetCellHorLineColor, 0, 0, 1), TRUE, {"hcolor 0,0", "top color 0"}},
-        {"ver color own", color(SetCellVerLineColor, 2, 2, 2), TRUE, {"vcolor 2,2"}},
-        {"ver color neighbour", color(SetCellVerLineColor, 2, 2, 0), TRUE, {"vcolor 2,1"}},
-        {"ver color both col 0", color(SetCellVerLineColor, 3, 0, 1), TRUE, {"vcolor 3,0", "left color 3"}},
-        {"ver style neighbour col 0", style(SetCellVerLineStyle, 3, 0, 0), FALSE, {}},
-        {"ver style both", style(SetCellVerLineStyle, 1, 3, 1), TRUE, {"vstyle 1,3", "vstyle 1,2"}},
-        {"ver width neighbour", width(SetCellVerLineSize, 1, 3, 0), TRUE, {"vwidth 1,2"}},
-        {"ver width both col 0", width(SetCellVerLineSize, 2, 0, 1), TRUE, {"vwidth 2,0", "left width 2"}},
-        {"unknown mode", style(SetCellVerLineStyle, 1, 1, 5), TRUE, {}},
-        {"outside the grid", style(SetCellVerLineStyle, 4, 1, 2), FALSE, {}},
-        {"negative column", style(SetCellHorLineStyle, 1, -1, 2), FALSE, {}},
+        {"hor style own", style(SetCellHorLineStyle, 2, 2, kLineOwn), TRUE, {"hstyle 2,2"}},
+        {"hor style neighbour", style(SetCellHorLineStyle, 2, 2, kLineNeighbour), TRUE, {"hstyle 1,2"}},
+        {"hor style both", style(SetCellHorLineStyle, 2, 2, kLineBoth), TRUE, {"hstyle 2,2", "hstyle 1,2"}},
+        {"hor style neighbour row 0", style(SetCellHorLineStyle, 0, 2, kLineNeighbour), FALSE, {}},
+        {"hor style both row 0",
+         style(SetCellHorLineStyle, 0, 2, kLineBoth),
+         TRUE,
+         {"hstyle 0,2", "top style 2"}},
+        {"hor width both", width(SetCellHorLineSize, 3, 1, kLineBoth), TRUE, {"hwidth 3,1", "hwidth 2,1"}},
+        {"hor width both row 0",
+         width(SetCellHorLineSize, 0, 3, kLineBoth),
+         TRUE,
+         {"hwidth 0,3", "top width 3"}},
+        {"hor color own", color(SetCellHorLineColor, 1, 1, kLineOwn), TRUE, {"hcolor 1,1"}},
+        {"hor color both row 0",
+         color(SetCellHorLineColor, 0, 0, kLineBoth),
+         TRUE,
+         {"hcolor 0,0", "top color 0"}},
+        {"ver color own", color(SetCellVerLineColor, 2, 2, kLineOwn), TRUE, {"vcolor 2,2"}},
+        {"ver color neighbour", color(SetCellVerLineColor, 2, 2, kLineNeighbour), TRUE, {"vcolor 2,1"}},
+        {"ver color both col 0",
+         color(SetCellVerLineColor, 3, 0, kLineBoth),
+         TRUE,
+         {"vcolor 3,0", "left color 3"}},
+        {"ver style neighbour col 0", style(SetCellVerLineStyle, 3, 0, kLineNeighbour), FALSE, {}},
+        {"ver style both", style(SetCellVerLineStyle, 1, 3, kLineBoth), TRUE, {"vstyle 1,3", "vstyle 1,2"}},
+        {"ver width neighbour", width(SetCellVerLineSize, 1, 3, kLineNeighbour), TRUE, {"vwidth 1,2"}},
+        {"ver width both col 0",
+         width(SetCellVerLineSize, 2, 0, kLineBoth),
+         TRUE,
+         {"vwidth 2,0", "left width 2"}},
+        {"unknown mode", style(SetCellVerLineStyle, 1, 1, CLineEdges(5)), TRUE, {}},
+        {"outside the grid", style(SetCellVerLineStyle, 4, 1, kLineOwn), FALSE, {}},
+        {"negative column", style(SetCellHorLineStyle, 1, -1, kLineOwn), FALSE, {}},
     };
     for (const BorderCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -115,8 +132,8 @@ TEST(CellBorders, EdgeEntryKeepsItsOtherFields)
 {
     CellSheet s(3, 3, 1, 1);
     RecordingRepaint repaint;
-    ASSERT_TRUE(SetCellHorLineColor(s.page, s.cells, 0, 1, 0xFF, 1, repaint));
-    ASSERT_TRUE(SetCellHorLineSize(s.page, s.cells, 0, 1, 4, 1, repaint));
+    ASSERT_TRUE(SetCellHorLineColor(s.page, s.cells, 0, 1, 0xFF, kLineBoth, repaint));
+    ASSERT_TRUE(SetCellHorLineSize(s.page, s.cells, 0, 1, 4, kLineBoth, repaint));
     const CEdgeLineEntry& top = s.page.m_topEdgeLines[1];
     EXPECT_EQ(std::make_tuple(top.index, top.crColor, int(top.width), int(top.style)),
               std::make_tuple(1, COLORREF(0xFF), 4, 1));
@@ -197,7 +214,7 @@ TEST(CellItems, LockedReadOnlyOrUnmodifiablePageRefusesEveryWriter)
         LineSnapshot lines = Lines(s);
         EXPECT_FALSE(SetItemText(s.page, s.cells, 1, 1, "x"));
         EXPECT_FALSE(SetItemFormat(s.page, s.cells, 1, 1, 9, repaint));
-        EXPECT_FALSE(SetCellHorLineStyle(s.page, s.cells, 1, 1, 3, 1, repaint));
+        EXPECT_FALSE(SetCellHorLineStyle(s.page, s.cells, 1, 1, 3, kLineBoth, repaint));
         CCellItem item;
         item.row = item.col = 1;
         item.mask = CIM_TEXT;

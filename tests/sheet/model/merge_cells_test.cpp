@@ -6,6 +6,8 @@
 
 #include <tuple>
 
+using namespace SheetModel;
+
 namespace {
 
 struct MergeSheet : CellSheet

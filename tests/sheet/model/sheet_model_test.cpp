@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using namespace SheetModel;
+
 namespace {
 
 // A page with its table, cells tagged "row:column" so that moves show.

@@ -5,6 +5,8 @@
 #include "sheet/model/SortRows.h"
 #include "tests/support/CellSheet.h"
 
+using namespace SheetModel;
+
 namespace {
 
 // One fixed row; column 1 holds the keys, column 0 the row's original number, heights mark rows.

@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+using namespace SheetModel;
+
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
