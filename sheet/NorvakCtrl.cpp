@@ -52,9 +52,7 @@ CNorvakCtrl::CNorvakCtrl()
 void CNorvakCtrl::SetDefaults()
 {
     BuildDefaultTables();
-    m_nPageCount = 0;
     m_nScrollRowHeight = 18;
-    m_nActivePage = -1;
     m_lfTitleFont = MakeFont(30, 500, "楷体");
     m_strHeaderText.Empty();
     m_strFooterText.Empty();
@@ -104,8 +102,7 @@ CNorvakCtrl::~CNorvakCtrl()
     // The window must go while this object is still whole: its messages reach our handlers.
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
-    FreeAllCellTables();
-    FreeAllPages();
+    m_pageStore.Clear(*this);
     if (NorvakApp().m_pCurrentControl == this)
         NorvakApp().m_pCurrentControl = nullptr;
 }
@@ -365,7 +362,7 @@ void CNorvakCtrl::OnDestroy()
 
 void CNorvakCtrl::OnSetFocus()
 {
-    const CNorvakPage* page = GetPage(-1);
-    if (page && page->m_nFixedRows == 0 && page->m_nFixedCols == 0)
+    PageRef ref = GetPageRef(-1);
+    if (ref && ref.page->m_nFixedRows == 0 && ref.page->m_nFixedCols == 0)
         InvalidateControl();
 }

@@ -3,8 +3,8 @@
 // The spreadsheet control. The base class speaks COM and OLE; this class holds the workbook and
 // everything the container sees of it. Its implementation is split by behaviour:
 //   NorvakCtrl.cpp               construction, defaults, destruction, window creation, COM glue
-//   NorvakCtrlPages.cpp          page and cell-table stores, page insertion and deletion, the
-//                                active page and the page-level automation methods
+//   NorvakCtrlPages.cpp          page insertion and deletion, the active page and the page-level
+//                                automation methods
 //   NorvakCtrlRowsColumns.cpp    row and column counts, insertion, deletion, heights and widths
 //   NorvakCtrlLayout.cpp         the child windows along the edges, scroll ranges and layout
 //   NorvakCtrlScroll.cpp         scrolling the active page
@@ -17,8 +17,7 @@
 #include "sheet/model/CellProperties.h"
 #include "sheet/windows/CtrlScrollBar.h"
 #include "sheet/tables/DefaultTables.h"
-#include "sheet/model/NorvakPage.h"
-#include "sheet/model/NorvakPageCells.h"
+#include "sheet/model/PageStore.h"
 #include "sheet/paint/PagePainter.h"
 
 #include <map>
@@ -45,8 +44,8 @@ public:
     long DoInsertPage(CString newLabelValue);
     BOOL DoDeletePage(long nPageIndex);
     BOOL DoSetActivePageIndex(long nPageIndex);
-    long DoGetActivePageIndex() { return m_nActivePage; }
-    long DoGetPageCounts() { return m_nPageCount; }
+    long DoGetActivePageIndex() { return m_pageStore.GetActive(); }
+    long DoGetPageCounts() { return m_pageStore.GetCount(); }
     BOOL DoSetPageContextMenuVisible(long nPageIndex, BOOL bVisible);
     BOOL DoSetPageContextMenuItemVisible(long nPageIndex, long nItemPos, BOOL bVisible);
     BOOL DoSetPageSortStyle(long nPageIndex, long nSortStyle);
@@ -75,12 +74,17 @@ public:
     long DoGetPageColumns(long nPageIndex, long nStyle);
     long DoGetPageRows(long nPageIndex, long nStyle);
 
-    // ---- page and cell-table stores ----
-    // A negative index means the active page; null for an index outside the pages.
-    CNorvakPage* GetPage(int page) const;
-    CNorvakPageCells* GetPageCells(int page) const;
-    int ResolvePage(int page) const { return page < 0 ? m_nActivePage : page; }
-    bool IsValidPage(int page) const;
+    // ---- pages ----
+    // The tab strip and the workbook file reach the pages through the store.
+    CPageStore& GetPageStore() { return m_pageStore; }
+    const CPageStore& GetPageStore() const { return m_pageStore; }
+    // Every member resolves its page this way: a negative index means the active page, and an
+    // index outside the pages gives a false PageRef (a null page).
+    PageRef GetPageRef(int page) const { return m_pageStore.Ref(page); }
+    CNorvakPage* GetPage(int page) const { return m_pageStore.GetPage(page); }
+    CNorvakPageCells* GetPageCells(int page) const { return m_pageStore.GetCells(page); }
+    int ResolvePage(int page) const { return m_pageStore.Resolve(page); }
+    bool IsValidPage(int page) const { return m_pageStore.IsValid(page); }
     CNorvakCell* GetPageCell(int page, int row, int col) const;
     virtual CString GetPageCellText(int page, int row, int col);
     std::unique_ptr<CNorvakCell> CreateCell(int page, int row, int col) override;
@@ -337,10 +341,6 @@ private:
     // Page store helpers.
     BOOL SetPageColor(long nPageIndex, OLE_COLOR crColor, COLORREF CNorvakPage::*color,
                       int CNorvakPage::*flag);
-    int LastTabRight() const;
-    void RenumberPagesAfter(int deleted, int tabWidth);
-    void FreeAllCellTables();
-    void FreeAllPages();
     void FireRowsOrColumnsChanged(bool rows, int page, int oldCount, int newCount);
     void AfterCountChange(bool rows, int page, int oldCount, int newCount);
 
@@ -369,10 +369,9 @@ private:
     BYTE m_bButtonHeld = 0;
 
     // ---- pages ----
+    CPageStore m_pageStore;
     int m_nHorzRange = 0;
     int m_nVertRange = 0;
-    int m_nPageCount = 0;
-    int m_nActivePage = -1;
 
     // ---- child windows ----
     CChildWindow m_arrowBar;     // id -2
@@ -385,9 +384,6 @@ private:
 
     BYTE m_chartFlags[3] = {1, 1, 1};
     CCellCoord m_lastDragCell;
-
-    std::map<int, std::unique_ptr<CNorvakPageCells>> m_pageCells;
-    std::map<int, std::unique_ptr<CNorvakPage>> m_pages;
 
     // ---- clipboard and drag buffers ----
     using CellBuffer = std::map<int, std::vector<std::unique_ptr<CNorvakCell>>>;

@@ -16,21 +16,6 @@ constexpr int kArrowBarId = -2;
 constexpr int kHorzScrollBarId = -3;
 constexpr WORD kWaitCursor = 32514; // IDC_WAIT, spelt for the wide API
 
-struct PageRef
-{
-    int index = -1;
-    CNorvakPage* page = nullptr;
-    CNorvakPageCells* cells = nullptr;
-
-    explicit operator bool() const { return page && cells; }
-};
-
-PageRef Resolve(const CNorvakCtrl& ctrl, int page)
-{
-    int index = ctrl.ResolvePage(page);
-    return {index, ctrl.GetPage(index), ctrl.GetPageCells(index)};
-}
-
 CViewArea ViewOf(const CNorvakCtrl& ctrl)
 {
     CViewArea view;
@@ -88,14 +73,14 @@ private:
 
 BOOL CNorvakCtrl::SetItem(int page, const CCellItem* item)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     return ref && SheetModel::SetItem(*ref.page, *ref.cells, item, repaint);
 }
 
 BOOL CNorvakCtrl::GetItem(int page, CCellItem* item)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     if (!ref || !item || !ref.page->IsValidCell(item->row, item->col))
         return FALSE;
     return SheetModel::GetItem(*ref.cells, item,
@@ -104,14 +89,14 @@ BOOL CNorvakCtrl::GetItem(int page, CCellItem* item)
 
 BOOL CNorvakCtrl::SetItemText(int page, int row, int col, const char* text)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref && SheetModel::SetItemText(*ref.page, *ref.cells, row, col, text);
 }
 
 #define NORVAK_LINE_SETTER(Name, Type)                                                                       \
     BOOL CNorvakCtrl::Name(int page, int row, int col, Type value, CLineEdges mode)                          \
     {                                                                                                        \
-        PageRef ref = Resolve(*this, page);                                                                  \
+        PageRef ref = GetPageRef(page);                                                                      \
         CControlRepaint repaint(*this, ref);                                                                 \
         return ref && SheetModel::Name(*ref.page, *ref.cells, row, col, value, mode, repaint);               \
     }
@@ -125,58 +110,58 @@ NORVAK_LINE_SETTER(SetCellVerLineColor, COLORREF)
 
 BOOL CNorvakCtrl::SetItemState(int page, int row, int col, WORD state)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     return ref && SheetModel::SetItemState(*ref.page, *ref.cells, row, col, state, repaint);
 }
 
 WORD CNorvakCtrl::GetItemState(int page, int row, int col) const
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref ? SheetModel::GetItemState(*ref.cells, row, col) : WORD(0);
 }
 
 BOOL CNorvakCtrl::SetItemFormat(int page, int row, int col, WORD code)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     return ref && SheetModel::SetItemFormat(*ref.page, *ref.cells, row, col, code, repaint);
 }
 
 int CNorvakCtrl::GetItemFormat(int page, int row, int col) const
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref ? SheetModel::GetItemFormat(*ref.cells, row, col) : -1;
 }
 
 const CFontRecord* CNorvakCtrl::GetItemFont(int page, int row, int col) const
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref ? SheetModel::GetItemFont(*ref.cells, row, col) : nullptr;
 }
 
 void CNorvakCtrl::SetModified(int page, BOOL modified, int row, int col)
 {
     SetModifiedFlag(modified != FALSE);
-    if (PageRef ref = Resolve(*this, page))
+    if (PageRef ref = GetPageRef(page))
         SheetModel::SetCellModified(*ref.page, *ref.cells, modified, row, col);
 }
 
 BOOL CNorvakCtrl::IsCellEditable(int page, int row, int col) const
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref && SheetModel::IsCellEditable(*ref.page, *ref.cells, row, col);
 }
 
 BOOL CNorvakCtrl::IsFixedCell(int page, int row, int col) const
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref && SheetModel::IsFixedCell(*ref.page, row, col);
 }
 
 void CNorvakCtrl::ApplyAutoTextColumns(int page)
 {
-    if (PageRef ref = Resolve(*this, page)) {
+    if (PageRef ref = GetPageRef(page)) {
         SheetModel::ApplyAutoTextColumns(*ref.page, *ref.cells);
         InvalidateControl();
     }
@@ -186,7 +171,7 @@ void CNorvakCtrl::ApplyAutoTextColumns(int page)
 
 BOOL CNorvakCtrl::IsValidCell(int page, int row, int col) const
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref && ref.page->IsValidCell(row, col);
 }
 
@@ -197,25 +182,25 @@ BOOL CNorvakCtrl::IsValidCellID(int page, CCellCoord cell) const
 
 BOOL CNorvakCtrl::IsValidCellRange(int page, const CCellRect& range) const
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref && SheetModel::IsValidCellRange(*ref.page, range);
 }
 
 CPane CNorvakCtrl::GetLockedArea(int page, CCellCoord cell)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref ? GeometryOf(*this, ref).GetLockedArea(cell) : kPaneFixed;
 }
 
 CPane CNorvakCtrl::GetLockedAreaAny(int page, int row, int col)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref ? GeometryOf(*this, ref).GetLockedAreaAny(row, col) : kPaneFixed;
 }
 
 CCellCoord CNorvakCtrl::SetFocusCell(int page, int row, int col)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     if (!ref)
         return CCellCoord(0, -1);
     CControlRepaint repaint(*this, ref);
@@ -224,7 +209,7 @@ CCellCoord CNorvakCtrl::SetFocusCell(int page, int row, int col)
 
 void CNorvakCtrl::SetSelectedRange(int page, int minRow, int minCol, int maxRow, int maxCol, BOOL)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     if (ref)
         SheetModel::SetSelectedRange(*ref.page, *ref.cells, CCellRect(minRow, minCol, maxRow, maxCol),
@@ -233,7 +218,7 @@ void CNorvakCtrl::SetSelectedRange(int page, int minRow, int minCol, int maxRow,
 
 void CNorvakCtrl::SelectAllCells(int page)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     if (ref)
         SheetModel::SelectAllCells(*ref.page, *ref.cells, repaint);
@@ -241,7 +226,7 @@ void CNorvakCtrl::SelectAllCells(int page)
 
 void CNorvakCtrl::SelectColumns(int page, CCellCoord cell)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     if (ref)
         SheetModel::SelectColumns(*ref.page, *ref.cells, cell, repaint);
@@ -249,7 +234,7 @@ void CNorvakCtrl::SelectColumns(int page, CCellCoord cell)
 
 void CNorvakCtrl::SelectRows(int page, CCellCoord cell)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     if (ref)
         SheetModel::SelectRows(*ref.page, *ref.cells, cell, repaint);
@@ -257,7 +242,7 @@ void CNorvakCtrl::SelectRows(int page, CCellCoord cell)
 
 void CNorvakCtrl::SelectCells(int page, CCellCoord cell)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     if (ref)
         SheetModel::SelectCells(*ref.page, *ref.cells, cell, repaint);
@@ -265,7 +250,7 @@ void CNorvakCtrl::SelectCells(int page, CCellCoord cell)
 
 void CNorvakCtrl::OnSelecting(int page, CCellCoord cell)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     if (ref)
         SheetModel::OnSelecting(*ref.page, *ref.cells, cell, repaint);
@@ -273,7 +258,7 @@ void CNorvakCtrl::OnSelecting(int page, CCellCoord cell)
 
 void CNorvakCtrl::ClearSelectionAndFocus(int page)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     if (ref)
         SheetModel::ClearSelectionAndFocus(*ref.page, *ref.cells, repaint);
@@ -281,13 +266,13 @@ void CNorvakCtrl::ClearSelectionAndFocus(int page)
 
 void CNorvakCtrl::ResetSelectionMaps(int page)
 {
-    if (PageRef ref = Resolve(*this, page))
+    if (PageRef ref = GetPageRef(page))
         SheetModel::ResetSelectionMaps(*ref.page, *ref.cells);
 }
 
 CCellRect CNorvakCtrl::GetSelectedCellRange(int page) const
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref ? SheetModel::GetSelectedCellRange(*ref.page) : CCellRect(0, -1, -1, -1);
 }
 
@@ -295,7 +280,7 @@ CCellRect CNorvakCtrl::GetSelectedCellRange(int page) const
 
 BOOL CNorvakCtrl::GetCellOrigin(int page, int row, int col, POINT* origin)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CPoint point;
     if (!ref || !origin || !GeometryOf(*this, ref).GetCellOrigin(row, col, point))
         return FALSE;
@@ -305,7 +290,7 @@ BOOL CNorvakCtrl::GetCellOrigin(int page, int row, int col, POINT* origin)
 
 BOOL CNorvakCtrl::GetCellRect(int page, int row, int col, RECT* rect)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CRect cell;
     if (!ref || !rect || !GeometryOf(*this, ref).GetCellRect(row, col, cell))
         return FALSE;
@@ -320,7 +305,7 @@ BOOL CNorvakCtrl::GetCellRectID(int page, CCellCoord cell, RECT* rect)
 
 BOOL CNorvakCtrl::GetCellRangeRect(int page, const CCellRect& range, RECT* rect)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CRect area;
     if (!ref || !rect || !SheetModel::IsValidCellRange(*ref.page, range) ||
         !GeometryOf(*this, ref).GetCellRangeRect(range, area))
@@ -331,7 +316,7 @@ BOOL CNorvakCtrl::GetCellRangeRect(int page, const CCellRect& range, RECT* rect)
 
 CCellCoord CNorvakCtrl::GetCellFromPt(POINT point, CPane* pane)
 {
-    PageRef ref = Resolve(*this, -1);
+    PageRef ref = GetPageRef(-1);
     if (!ref)
         return CCellCoord();
     return GeometryOf(*this, ref).GetCellFromPt(point, pane);
@@ -339,19 +324,19 @@ CCellCoord CNorvakCtrl::GetCellFromPt(POINT point, CPane* pane)
 
 CCellCoord CNorvakCtrl::GetTopleftNonFixedCell(int page)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref ? GeometryOf(*this, ref).GetTopLeftNonFixedCell() : CCellCoord(0, -1);
 }
 
 CCellCoord CNorvakCtrl::GetTopLeftCellByArea(int page, CPane pane)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref ? GeometryOf(*this, ref).GetTopLeftCellByArea(pane) : CCellCoord(0, -1);
 }
 
 CCellRect CNorvakCtrl::GetVisibleNonFixedCellRange(int page, RECT* covered)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     if (!ref)
         return CCellRect();
     CRect area;
@@ -363,36 +348,36 @@ CCellRect CNorvakCtrl::GetVisibleNonFixedCellRange(int page, RECT* covered)
 
 CCellRect CNorvakCtrl::GetUnobstructedNonFixedCellRange(int page, int xStart, int yStart)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref ? GeometryOf(*this, ref).GetUnobstructedNonFixedCellRange(xStart, yStart) : CCellRect();
 }
 
 BOOL CNorvakCtrl::IsOnRowBorder(POINT point)
 {
-    PageRef ref = Resolve(*this, -1);
+    PageRef ref = GetPageRef(-1);
     return ref && GeometryOf(*this, ref).IsOnRowBorder(*ref.cells, point);
 }
 
 BOOL CNorvakCtrl::IsOnColumnBorder(POINT point)
 {
-    PageRef ref = Resolve(*this, -1);
+    PageRef ref = GetPageRef(-1);
     return ref && GeometryOf(*this, ref).IsOnColumnBorder(*ref.cells, point);
 }
 
 BOOL CNorvakCtrl::IsCellVisible(int page, int row, int col)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     return ref && GeometryOf(*this, ref).IsCellVisible(row, col);
 }
 
 void CNorvakCtrl::EnsureVisible(int page, int row, int col, CEnsureKind kind)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     if (!ref || !ref.page->IsValidCell(row, col))
         return;
     CPoint before(ref.page->m_nHorzPos, ref.page->m_nVertPos);
     CPoint after = GeometryOf(*this, ref).EnsureVisible(row, col, kind);
-    if (after == before || ref.index != m_nActivePage || !m_hWnd)
+    if (after == before || ref.index != m_pageStore.GetActive() || !m_hWnd)
         return;
     // The active page's window follows through its own scrolling, which also moves the charts.
     ref.page->m_nHorzPos = before.x;
@@ -411,7 +396,7 @@ void CNorvakCtrl::EnsureVisible(int page, int row, int col, CEnsureKind kind)
 
 BOOL CNorvakCtrl::RedrawCell(CCellCoord cell)
 {
-    PageRef ref = Resolve(*this, -1);
+    PageRef ref = GetPageRef(-1);
     if (!m_hWnd || !ref || !ref.page->m_bAllowDraw)
         return FALSE;
     CRect rect;
@@ -423,13 +408,13 @@ BOOL CNorvakCtrl::RedrawCell(CCellCoord cell)
 
 BOOL CNorvakCtrl::RedrawCellDC(int page, CCellCoord cell, HDC)
 {
-    return ResolvePage(page) == m_nActivePage && RedrawCell(cell);
+    return ResolvePage(page) == m_pageStore.GetActive() && RedrawCell(cell);
 }
 
 BOOL CNorvakCtrl::RedrawRow(int page, int row)
 {
-    PageRef ref = Resolve(*this, page);
-    if (!ref || ref.index != m_nActivePage)
+    PageRef ref = GetPageRef(page);
+    if (!ref || ref.index != m_pageStore.GetActive())
         return FALSE;
     BOOL all = TRUE;
     for (int col = 0; col < ref.page->m_nCols; ++col)
@@ -439,8 +424,8 @@ BOOL CNorvakCtrl::RedrawRow(int page, int row)
 
 BOOL CNorvakCtrl::RedrawColumn(int page, int col)
 {
-    PageRef ref = Resolve(*this, page);
-    if (!ref || ref.index != m_nActivePage)
+    PageRef ref = GetPageRef(page);
+    if (!ref || ref.index != m_pageStore.GetActive())
         return FALSE;
     BOOL all = TRUE;
     for (int row = 0; row < ref.page->m_nRows; ++row)
@@ -450,7 +435,7 @@ BOOL CNorvakCtrl::RedrawColumn(int page, int col)
 
 BOOL CNorvakCtrl::RedrawRange(const CCellRect& range)
 {
-    PageRef ref = Resolve(*this, -1);
+    PageRef ref = GetPageRef(-1);
     if (!m_hWnd || !ref || !ref.page->m_bAllowDraw)
         return FALSE;
     CRect rect;
@@ -465,7 +450,7 @@ BOOL CNorvakCtrl::RedrawRange(const CCellRect& range)
 BOOL CNorvakCtrl::CombineCells(int page, int row, int col, int rowSpan, int colSpan, BOOL skipDuplicate,
                                int editLock)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     if (!ref)
         return FALSE;
     CControlRepaint repaint(*this, ref);
@@ -476,21 +461,21 @@ BOOL CNorvakCtrl::CombineCells(int page, int row, int col, int rowSpan, int colS
 
 BOOL CNorvakCtrl::CombineHeaderCells(int page, int row, int col, int rowSpan, int colSpan)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     return ref && SheetModel::CombineHeaderCells(*ref.page, *ref.cells, row, col, rowSpan, colSpan, repaint);
 }
 
 BOOL CNorvakCtrl::UnCombineCells(int page, int row, int col)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     CControlRepaint repaint(*this, ref);
     return ref && SheetModel::UnCombineCells(*ref.page, *ref.cells, row, col, repaint);
 }
 
 void CNorvakCtrl::AdjustMergesToLockedArea(int page)
 {
-    if (PageRef ref = Resolve(*this, page)) {
+    if (PageRef ref = GetPageRef(page)) {
         CCellGeometry geometry = GeometryOf(*this, ref);
         SheetModel::AdjustMergesToLockedArea(*ref.page, *ref.cells, geometry);
     }
@@ -499,7 +484,7 @@ void CNorvakCtrl::AdjustMergesToLockedArea(int page)
 BOOL CNorvakCtrl::DoSetPageCellCombine(long nPageIndex, long nMinRow, long nMaxRow, long nMinCol,
                                        long nMaxCol)
 {
-    PageRef ref = Resolve(*this, nPageIndex);
+    PageRef ref = GetPageRef(nPageIndex);
     if (!ref)
         return FALSE;
     CControlRepaint repaint(*this, ref);
@@ -510,36 +495,36 @@ BOOL CNorvakCtrl::DoSetPageCellCombine(long nPageIndex, long nMinRow, long nMaxR
 
 BOOL CNorvakCtrl::DoSetPageCellUnCombine(long nPageIndex, long nMinRow, long nMinCol)
 {
-    PageRef ref = Resolve(*this, nPageIndex);
+    PageRef ref = GetPageRef(nPageIndex);
     CControlRepaint repaint(*this, ref);
     return ref && SheetModel::UnCombineCellRange(*ref.page, *ref.cells, nMinRow, nMinCol, repaint);
 }
 
 long CNorvakCtrl::DoGetPageMinSelectedRow(long nPageIndex)
 {
-    return Resolve(*this, nPageIndex) ? GetSelectedCellRange(nPageIndex).minRow : -1;
+    return GetPageRef(nPageIndex) ? GetSelectedCellRange(nPageIndex).minRow : -1;
 }
 
 long CNorvakCtrl::DoGetPageMaxSelectedRow(long nPageIndex)
 {
-    return Resolve(*this, nPageIndex) ? GetSelectedCellRange(nPageIndex).maxRow : -1;
+    return GetPageRef(nPageIndex) ? GetSelectedCellRange(nPageIndex).maxRow : -1;
 }
 
 long CNorvakCtrl::DoGetPageMinSelectedCol(long nPageIndex)
 {
-    return Resolve(*this, nPageIndex) ? GetSelectedCellRange(nPageIndex).minCol : -1;
+    return GetPageRef(nPageIndex) ? GetSelectedCellRange(nPageIndex).minCol : -1;
 }
 
 long CNorvakCtrl::DoGetPageMaxSelectedCol(long nPageIndex)
 {
-    return Resolve(*this, nPageIndex) ? GetSelectedCellRange(nPageIndex).maxCol : -1;
+    return GetPageRef(nPageIndex) ? GetSelectedCellRange(nPageIndex).maxCol : -1;
 }
 
 // ---- sorting ----
 
 void CNorvakCtrl::SortTextItems(int page, int col, BOOL ascending)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     if (!ref)
         return;
     SortCells(ref.index, col, ascending, ref.page->m_nFixedRows, -1);
@@ -547,7 +532,7 @@ void CNorvakCtrl::SortTextItems(int page, int col, BOOL ascending)
 
 BOOL CNorvakCtrl::SortCells(int page, int col, BOOL ascending, int low, int high)
 {
-    PageRef ref = Resolve(*this, page);
+    PageRef ref = GetPageRef(page);
     if (!ref)
         return FALSE;
     CControlRepaint repaint(*this, ref);
@@ -560,7 +545,7 @@ BOOL CNorvakCtrl::SortCells(int page, int col, BOOL ascending, int low, int high
 
 void CNorvakCtrl::OnFixedRowClick(CCellCoord cell)
 {
-    PageRef ref = Resolve(*this, -1);
+    PageRef ref = GetPageRef(-1);
     if (!ref)
         return;
     CControlRepaint repaint(*this, ref);
@@ -575,7 +560,7 @@ void CNorvakCtrl::OnFixedRowClick(CCellCoord cell)
 
 void CNorvakCtrl::OnFixedColumnClick(CCellCoord cell)
 {
-    PageRef ref = Resolve(*this, -1);
+    PageRef ref = GetPageRef(-1);
     CControlRepaint repaint(*this, ref);
     if (ref)
         SheetModel::OnFixedColumnClick(*ref.page, *ref.cells, cell, repaint);

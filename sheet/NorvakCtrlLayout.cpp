@@ -45,7 +45,7 @@ HWND CNorvakCtrl::GetChildWindow(int id) const
 void CNorvakCtrl::OnSize(int width, int height)
 {
     Default();
-    ResetScrollBars(m_nActivePage, width, height);
+    ResetScrollBars(m_pageStore.GetActive(), width, height);
 }
 
 void CNorvakCtrl::ResetScrollBars(int page)
@@ -58,11 +58,12 @@ void CNorvakCtrl::ResetScrollBars(int page)
 
 void CNorvakCtrl::ResetScrollBars(int page, int clientWidth, int clientHeight)
 {
-    CNorvakPage* record = GetPage(page);
-    if (!record) {
+    PageRef ref = GetPageRef(page);
+    if (!ref) {
         LayoutChildWindows();
         return;
     }
+    CNorvakPage* record = ref.page;
     const int rowSum = Sum(record->m_rowHeights);
     const int colSum = Sum(record->m_colWidths);
     const int barWidth = ::GetSystemMetrics(SM_CXHSCROLL);
@@ -77,15 +78,16 @@ void CNorvakCtrl::ResetScrollBars(int page, int clientWidth, int clientHeight)
     // A position past a shrunken range would show nothing; the first body cell comes back into view.
     record->m_nHorzPos = std::clamp(record->m_nHorzPos, 0, std::max(record->m_nHorzRange, 0));
     record->m_nVertPos = std::clamp(record->m_nVertPos, 0, std::max(record->m_nVertRange, 0));
-    if (ResolvePage(page) == m_nActivePage)
+    if (ref.index == m_pageStore.GetActive())
         LayoutChildWindows();
 }
 
 void CNorvakCtrl::RecalcFirstVisibleCell(int page)
 {
-    CNorvakPage* record = GetPage(page);
-    if (!record)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return;
+    CNorvakPage* record = ref.page;
     // The control window has no scroll bars of its own, so its positions are 0 and the first body
     // cell is the first visible one.
     const int horzPos = m_hWnd ? ::GetScrollPos(m_hWnd, SB_HORZ) : 0;
@@ -103,7 +105,7 @@ void CNorvakCtrl::LayoutChildWindows()
 {
     if (!m_hWnd)
         return;
-    const CNorvakPage* page = GetPage(-1);
+    const CNorvakPage* page = GetPageRef(-1).page;
     const int horzRange = page ? page->m_nHorzRange : 0;
     const int vertRange = page ? page->m_nVertRange : 0;
     const int barWidth = ::GetSystemMetrics(SM_CXHSCROLL);
@@ -135,5 +137,5 @@ void CNorvakCtrl::LayoutChildWindows()
     m_nVertRange = vertRange;
     m_splitBox.Invalidate();
     if (page)
-        AdjustMergesToLockedArea(m_nActivePage);
+        AdjustMergesToLockedArea(m_pageStore.GetActive());
 }

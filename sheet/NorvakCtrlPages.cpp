@@ -57,36 +57,12 @@ struct EventArgs
 
 } // namespace
 
-// ---- stores ----
-
-bool CNorvakCtrl::IsValidPage(int page) const
-{
-    return page >= 0 && page < m_nPageCount && m_pages.count(page) != 0;
-}
-
-CNorvakPage* CNorvakCtrl::GetPage(int page) const
-{
-    page = ResolvePage(page);
-    if (!IsValidPage(page))
-        return nullptr;
-    return m_pages.at(page).get();
-}
-
-CNorvakPageCells* CNorvakCtrl::GetPageCells(int page) const
-{
-    page = ResolvePage(page);
-    if (!IsValidPage(page))
-        return nullptr;
-    auto found = m_pageCells.find(page);
-    if (found == m_pageCells.end() || found->second->GetPageIndex() != page)
-        return nullptr;
-    return found->second.get();
-}
+// ---- cells of the pages ----
 
 CNorvakCell* CNorvakCtrl::GetPageCell(int page, int row, int col) const
 {
-    const CNorvakPageCells* cells = GetPageCells(page);
-    return cells ? cells->GetCell(row, col) : nullptr;
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.cells->GetCell(row, col) : nullptr;
 }
 
 CString CNorvakCtrl::GetPageCellText(int page, int row, int col)
@@ -97,11 +73,10 @@ CString CNorvakCtrl::GetPageCellText(int page, int row, int col)
 
 std::unique_ptr<CNorvakCell> CNorvakCtrl::CreateCell(int page, int row, int col)
 {
-    const CNorvakPage* record = GetPage(page);
-    const CNorvakPageCells* cells = GetPageCells(page);
-    if (!record || !cells)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return nullptr;
-    return SheetModel::NewDefaultCell(*record, *cells, row, col);
+    return SheetModel::NewDefaultCell(*ref.page, *ref.cells, row, col);
 }
 
 void CNorvakCtrl::EmptyCell(int, CNorvakCell& cell, int, int)
@@ -110,45 +85,16 @@ void CNorvakCtrl::EmptyCell(int, CNorvakCell& cell, int, int)
     cell.SetText("");
 }
 
-void CNorvakCtrl::FreeAllCellTables()
-{
-    for (auto& entry : m_pageCells)
-        entry.second->FreeAll(*this);
-    m_pageCells.clear();
-}
-
-void CNorvakCtrl::FreeAllPages()
-{
-    for (auto& entry : m_pages) {
-        auto& charts = entry.second->m_charts;
-        while (!charts.empty())
-            charts.pop_back();
-    }
-    m_pages.clear();
-}
-
 // ---- insertion and deletion ----
-
-int CNorvakCtrl::LastTabRight() const
-{
-    for (auto it = m_pages.rbegin(); it != m_pages.rend(); ++it)
-        if (it->first != 0)
-            return it->second->m_nTabRight;
-    return 0;
-}
 
 int CNorvakCtrl::InsertPage(const CString& title)
 {
-    const CNorvakPage* active = GetPage(-1);
-    FireEvent(kEventShellDoInsertingPage,
-              EventArgs().Long(m_nActivePage).Text(active ? active->m_strTitle : CString()).args, 2);
-    ++m_nPageCount;
-    const int tabLeft = LastTabRight();
-    const int index = int(m_pages.size());
-    auto page = std::make_unique<CNorvakPage>(index, title, tabLeft);
-    page->m_hTabIcons = CreateTabIcons();
-    m_pages[index] = std::move(page);
-    m_pageCells[index] = std::make_unique<CNorvakPageCells>(index);
+    const PageRef active = GetPageRef(-1);
+    FireEvent(
+        kEventShellDoInsertingPage,
+        EventArgs().Long(m_pageStore.GetActive()).Text(active ? active.page->m_strTitle : CString()).args, 2);
+    const int index = m_pageStore.Append(title);
+    m_pageStore.GetPage(index)->m_hTabIcons = CreateTabIcons();
     const BYTE options[8] = {0, 1, 1, 0, 0, 0, 0, 0};
     const int values[4] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0};
     ResetPageChartOptions(index, options, values);
@@ -164,11 +110,11 @@ long CNorvakCtrl::DoInsertPage(CString newLabelValue)
 
 void CNorvakCtrl::ResetPageChartOptions(int page, const BYTE options[8], const int values[4])
 {
-    CNorvakPage* record = GetPage(page);
-    if (!record)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return;
-    std::copy(options, options + 8, record->m_chartOptionBytes);
-    std::copy(values, values + 4, record->m_chartOptionInts);
+    std::copy(options, options + 8, ref.page->m_chartOptionBytes);
+    std::copy(values, values + 4, ref.page->m_chartOptionInts);
 }
 
 BOOL CNorvakCtrl::DoDeletePage(long nPageIndex)
@@ -178,69 +124,18 @@ BOOL CNorvakCtrl::DoDeletePage(long nPageIndex)
 
 BOOL CNorvakCtrl::DeletePageAt(int index)
 {
-    if (!IsValidPage(index))
+    if (!m_pageStore.Remove(index, *this))
         return FALSE;
-    std::unique_ptr<CNorvakPage> page = std::move(m_pages[index]);
-    m_pages.erase(index);
-    const int tabWidth = page->m_nTabRight - page->m_nTabLeft;
-    page.reset();
-    auto cells = m_pageCells.find(index);
-    if (cells != m_pageCells.end()) {
-        cells->second->FreeAll(*this);
-        m_pageCells.erase(cells);
-    }
-    RenumberPagesAfter(index, tabWidth);
-
-    --m_nPageCount;
-    if (index < m_nActivePage)
-        --m_nActivePage;
-    else if (index == m_nActivePage && index == m_nPageCount)
-        m_nActivePage = m_nPageCount - 1;
-    if (m_nPageCount == 0)
-        m_nActivePage = -1;
-    else if (m_nActivePage < 0)
-        m_nActivePage = 0;
-    else if (m_nActivePage >= m_nPageCount)
-        m_nActivePage = m_nPageCount - 1;
-
     InvalidateControl();
-    if (m_nActivePage >= 0)
-        ActivatePage(m_nActivePage, TRUE);
+    const int active = m_pageStore.GetActive();
+    if (active >= 0)
+        ActivatePage(active, TRUE);
     m_arrowBar.Invalidate();
     m_horzBar.Invalidate();
     m_splitBox.Invalidate();
-    if (m_nPageCount == 0) {
-        m_pages.clear();
-        m_pageCells.clear();
+    if (m_pageStore.GetCount() == 0)
         LayoutChildWindows();
-    }
     return TRUE;
-}
-
-void CNorvakCtrl::RenumberPagesAfter(int deleted, int tabWidth)
-{
-    std::map<int, std::unique_ptr<CNorvakPage>> pages;
-    for (auto& [key, page] : m_pages) {
-        if (key > deleted) {
-            page->m_nIndex = key - 1;
-            page->m_nTabLeft -= tabWidth;
-            page->m_nTabRight -= tabWidth;
-            pages[key - 1] = std::move(page);
-        } else {
-            pages[key] = std::move(page);
-        }
-    }
-    m_pages = std::move(pages);
-    std::map<int, std::unique_ptr<CNorvakPageCells>> tables;
-    for (auto& [key, cells] : m_pageCells) {
-        if (key > deleted) {
-            cells->SetPageIndex(key - 1);
-            tables[key - 1] = std::move(cells);
-        } else {
-            tables[key] = std::move(cells);
-        }
-    }
-    m_pageCells = std::move(tables);
 }
 
 // ---- the active page ----
@@ -251,30 +146,30 @@ BOOL CNorvakCtrl::ActivatePage(int page, BOOL bForce)
         m_pageTitle.Invalidate();
         return FALSE;
     }
-    if (page == m_nActivePage && !bForce) {
+    if (page == m_pageStore.GetActive() && !bForce) {
         m_pageTitle.Invalidate();
         return TRUE;
     }
     m_pendingCut = CCellRect();
     const int cx = ::GetSystemMetrics(SM_CXHSCROLL);
-    const CNorvakPage* previous = GetPage(-1);
-    const int oldRange = previous ? previous->m_nVertRange : 0;
-    m_nActivePage = page;
-    const int newRange = m_pages[page]->m_nVertRange;
+    const PageRef previous = GetPageRef(-1);
+    const int oldRange = previous ? previous.page->m_nVertRange : 0;
+    m_pageStore.SetActive(page);
+    const int newRange = GetPage(page)->m_nVertRange;
     if (oldRange > 0 && newRange <= 0)
         m_nHorzScrollWidth += cx;
     else if (oldRange <= 0 && newRange > 0)
         m_nHorzScrollWidth -= cx;
     ResetScrollBars(page);
     InvalidateControl();
-    for (auto& [key, record] : m_pages) {
-        if (record->m_nTabIconState == -1)
-            continue;
-        if (key == page)
-            record->m_nTabIconState = 2;
-        else if (record->m_nTabIconState == 2)
-            record->m_nTabIconState = 0;
-    }
+    m_pageStore.ForEachPage([page](int index, CNorvakPage& record) {
+        if (record.m_nTabIconState == -1)
+            return;
+        if (index == page)
+            record.m_nTabIconState = 2;
+        else if (record.m_nTabIconState == 2)
+            record.m_nTabIconState = 0;
+    });
     m_pageTitle.Invalidate();
     return TRUE;
 }
@@ -288,16 +183,16 @@ BOOL CNorvakCtrl::DoSetActivePageIndex(long nPageIndex)
 
 BOOL CNorvakCtrl::DoSetPageContextMenuVisible(long nPageIndex, BOOL bVisible)
 {
-    CNorvakPage* page = GetPage(nPageIndex);
-    if (!page)
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref)
         return FALSE;
-    page->m_bContextMenuVisible = bVisible;
+    ref.page->m_bContextMenuVisible = bVisible;
     return TRUE;
 }
 
 BOOL CNorvakCtrl::DoSetPageContextMenuItemVisible(long nPageIndex, long nItemPos, BOOL bVisible)
 {
-    if (!GetPage(nPageIndex) || static_cast<unsigned long>(nItemPos) >= kContextMenuItems)
+    if (!GetPageRef(nPageIndex) || static_cast<unsigned long>(nItemPos) >= kContextMenuItems)
         return FALSE;
     m_contextMenuItemHidden[nItemPos] = bVisible ? 0 : 1;
     return TRUE;
@@ -305,36 +200,36 @@ BOOL CNorvakCtrl::DoSetPageContextMenuItemVisible(long nPageIndex, long nItemPos
 
 BOOL CNorvakCtrl::DoSetPageSortStyle(long nPageIndex, long nSortStyle)
 {
-    CNorvakPage* page = GetPage(nPageIndex);
-    if (!page)
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref)
         return FALSE;
-    page->m_nSortStyle = nSortStyle > 0 ? 1 : 0;
+    ref.page->m_nSortStyle = nSortStyle > 0 ? 1 : 0;
     return TRUE;
 }
 
 long CNorvakCtrl::DoGetPageSortStyle(long nPageIndex)
 {
-    const CNorvakPage* page = GetPage(nPageIndex);
-    return page ? page->m_nSortStyle : -1;
+    PageRef ref = GetPageRef(nPageIndex);
+    return ref ? ref.page->m_nSortStyle : -1;
 }
 
 BOOL CNorvakCtrl::DoSetPageModify(long nPageIndex, BOOL bModify)
 {
-    CNorvakPage* page = GetPage(nPageIndex);
-    if (!page)
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref)
         return FALSE;
-    page->m_bEditable = bModify;
+    ref.page->m_bEditable = bModify;
     return TRUE;
 }
 
 BOOL CNorvakCtrl::SetPageColor(long nPageIndex, OLE_COLOR crColor, COLORREF CNorvakPage::*color,
                                int CNorvakPage::*flag)
 {
-    CNorvakPage* page = GetPage(nPageIndex);
-    if (!page)
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref)
         return FALSE;
-    page->*color = TranslateColor(crColor);
-    page->*flag = 1;
+    ref.page->*color = TranslateColor(crColor);
+    ref.page->*flag = 1;
     InvalidateControl();
     return TRUE;
 }
@@ -356,7 +251,7 @@ BOOL CNorvakCtrl::DoSetPageBkColor(long nPageIndex, OLE_COLOR crColor)
 
 BOOL CNorvakCtrl::DoSetPageMouseCursor(long nPageIndex, HCURSOR MouseCursor)
 {
-    if (!GetPage(nPageIndex))
+    if (!GetPageRef(nPageIndex))
         return FALSE;
     m_hSheetCursor = MouseCursor;
     return TRUE;
@@ -366,34 +261,32 @@ BOOL CNorvakCtrl::DoSetPageMouseCursor(long nPageIndex, HCURSOR MouseCursor)
 
 BOOL CNorvakCtrl::DoSetPageCellText(long nPageIndex, long nRow, long nColumn, CString lpszText)
 {
-    const CNorvakPage* page = GetPage(nPageIndex);
-    if (!page || !page->IsValidCell(nRow, nColumn))
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref || !ref.page->IsValidCell(nRow, nColumn))
         return FALSE;
-    if (!SetItemText(nPageIndex, nRow, nColumn, lpszText))
+    if (!SetItemText(ref.index, nRow, nColumn, lpszText))
         return FALSE;
-    if (ResolvePage(nPageIndex) == m_nActivePage)
+    if (ref.index == m_pageStore.GetActive())
         RedrawCell(CCellCoord(nRow, nColumn));
     return TRUE;
 }
 
 CString CNorvakCtrl::DoGetPageCellText(long nPageIndex, long nRow, long nColumn)
 {
-    if (!GetPage(nPageIndex))
-        return CString();
-    return GetPageCellText(ResolvePage(nPageIndex), nRow, nColumn);
+    PageRef ref = GetPageRef(nPageIndex);
+    return ref ? GetPageCellText(ref.index, nRow, nColumn) : CString();
 }
 
 BOOL CNorvakCtrl::DoSetPageCellTextFormat(long nPageIndex, long nRow, long nColumn, short nTextFormat)
 {
-    const CNorvakPage* page = GetPage(nPageIndex);
-    if (!page || !page->IsValidCell(nRow, nColumn))
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref || !ref.page->IsValidCell(nRow, nColumn))
         return FALSE;
-    return SetItemFormat(nPageIndex, nRow, nColumn, WORD(nTextFormat));
+    return SetItemFormat(ref.index, nRow, nColumn, WORD(nTextFormat));
 }
 
 short CNorvakCtrl::DoGetPageCellTextFormat(long nPageIndex, long nRow, long nColumn)
 {
-    if (!GetPage(nPageIndex))
-        return -1;
-    return short(GetItemFormat(nPageIndex, nRow, nColumn));
+    PageRef ref = GetPageRef(nPageIndex);
+    return ref ? short(GetItemFormat(ref.index, nRow, nColumn)) : short(-1);
 }

@@ -76,21 +76,22 @@ template <class Step> auto CNorvakCtrl::WithPainter(Step step)
     using Result = decltype(step(*m_pPainter));
     if (m_pPainter)
         return step(*m_pPainter);
-    const CNorvakPage* page = GetPage(-1);
-    const CNorvakPageCells* cells = GetPageCells(-1);
-    if (!page || !cells)
+    PageRef ref = GetPageRef(-1);
+    if (!ref)
         return Result();
-    CControlPagePainter painter(*this, *page, *cells, GetPaintView(m_hWnd ? GetClientRect() : CRect()));
+    CControlPagePainter painter(*this, *ref.page, *ref.cells,
+                                GetPaintView(m_hWnd ? GetClientRect() : CRect()));
     return step(painter);
 }
 
 void CNorvakCtrl::OnDraw(CDC* pdc, const CRect& rcBounds, const CRect& rcInvalid)
 {
-    const CNorvakPage* page = GetPage(-1);
-    if (!page) {
+    PageRef ref = GetPageRef(-1);
+    if (!ref) {
         pdc->FillSolidRect(rcBounds, RGB(255, 255, 255));
         return;
     }
+    const CNorvakPage* page = ref.page;
     if (rcInvalid == CRect(0, 0, 0, 0))
         return;
     CRect target = rcBounds;
@@ -138,15 +139,14 @@ void CNorvakCtrl::OnDraw(CDC* pdc, const CRect& rcBounds, const CRect& rcInvalid
 
 void CNorvakCtrl::DrawPage(CDC* pDC, const CRect& invalid)
 {
-    const CNorvakPage* page = GetPage(-1);
-    const CNorvakPageCells* cells = GetPageCells(-1);
-    if (!page || !cells || invalid.IsRectEmpty())
+    PageRef ref = GetPageRef(-1);
+    if (!ref || invalid.IsRectEmpty())
         return;
     // The bounds of the paint under way, else the window's client area.
     CRect client(CPoint(0, 0), m_paintSize);
     if (client.IsRectEmpty() && m_hWnd)
         client = GetClientRect();
-    CControlPagePainter painter(*this, *page, *cells, GetPaintView(client));
+    CControlPagePainter painter(*this, *ref.page, *ref.cells, GetPaintView(client));
     m_pPainter = &painter;
     painter.CPagePainter::DrawPage(pDC, invalid);
     m_pPainter = nullptr;
@@ -239,11 +239,11 @@ int CNorvakCtrl::DrawBitmapInCell(CDC* pDC, int left, int top, int right, int bo
 
 HIMAGELIST CNorvakCtrl::CreateDragImage(CSize* size)
 {
-    const CNorvakPage* page = GetPage(-1);
-    const CNorvakPageCells* cells = GetPageCells(-1);
-    if (!page || !cells || !m_hWnd)
+    PageRef ref = GetPageRef(-1);
+    if (!ref || !m_hWnd)
         return nullptr;
-    CControlPagePainter painter(*this, *page, *cells, GetPaintView(GetClientRect()));
+    const CNorvakPage* page = ref.page;
+    CControlPagePainter painter(*this, *page, *ref.cells, GetPaintView(GetClientRect()));
     CRect rect;
     if (!painter.GetCellRect(page->m_focusCell.row, page->m_focusCell.col, rect))
         return nullptr;
@@ -291,10 +291,10 @@ HFONT AmbientOrDefaultFont(IDispatch* fontDispatch)
 
 CSize CNorvakCtrl::GetCellTextExtent(int page, int row, int col, const CString& text, BOOL bold)
 {
-    const CNorvakPage* record = GetPage(page);
-    if (!record)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return CSize(0, 0);
-    const CNorvakCell* cell = GetPageCell(page, row, col);
+    const CNorvakCell* cell = ref.cells->GetCell(row, col);
     CClientDC dc(m_hWnd);
     CSize extent;
     if (cell && bold) {
@@ -315,5 +315,6 @@ CSize CNorvakCtrl::GetCellTextExtent(int page, int row, int col, const CString& 
         }
         ::VariantClear(&ambient);
     }
-    return CSize(extent.cx + 2 * record->m_nCellTextMargin, extent.cy + 2 * record->m_nCellTextMargin);
+    const int margin = ref.page->m_nCellTextMargin;
+    return CSize(extent.cx + 2 * margin, extent.cy + 2 * margin);
 }

@@ -19,26 +19,26 @@ constexpr short kFreeTextFormat = 41;
 
 int CNorvakCtrl::GetRowCount(int page) const
 {
-    const CNorvakPage* record = GetPage(page);
-    return record ? record->m_nRows : 0;
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.page->m_nRows : 0;
 }
 
 int CNorvakCtrl::GetColumnCount(int page) const
 {
-    const CNorvakPage* record = GetPage(page);
-    return record ? record->m_nCols : 0;
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.page->m_nCols : 0;
 }
 
 int CNorvakCtrl::GetFixedRowCount(int page) const
 {
-    const CNorvakPage* record = GetPage(page);
-    return record ? record->m_nFixedRows : 0;
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.page->m_nFixedRows : 0;
 }
 
 int CNorvakCtrl::GetFixedColumnCount(int page) const
 {
-    const CNorvakPage* record = GetPage(page);
-    return record ? record->m_nFixedCols : 0;
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.page->m_nFixedCols : 0;
 }
 
 void CNorvakCtrl::FireRowsOrColumnsChanged(bool rows, int page, int oldCount, int newCount)
@@ -63,65 +63,57 @@ void CNorvakCtrl::AfterCountChange(bool rows, int page, int oldCount, int newCou
 
 BOOL CNorvakCtrl::SetRowCount(int page, int count)
 {
-    page = ResolvePage(page);
-    CNorvakPage* record = GetPage(page);
-    CNorvakPageCells* cells = GetPageCells(page);
-    if (!record || !cells)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return FALSE;
-    CGridChange change = SheetModel::SetRowCount(*record, *cells, count, *this);
+    CGridChange change = SheetModel::SetRowCount(*ref.page, *ref.cells, count, *this);
     if (!change.bOk)
         return FALSE;
-    AfterCountChange(true, page, change.nOldCount, change.nNewCount);
+    AfterCountChange(true, ref.index, change.nOldCount, change.nNewCount);
     return TRUE;
 }
 
 BOOL CNorvakCtrl::SetColumnCount(int page, int count)
 {
-    page = ResolvePage(page);
-    CNorvakPage* record = GetPage(page);
-    CNorvakPageCells* cells = GetPageCells(page);
-    if (!record || !cells)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return FALSE;
-    CGridChange change = SheetModel::SetColumnCount(*record, *cells, count, *this);
+    CGridChange change = SheetModel::SetColumnCount(*ref.page, *ref.cells, count, *this);
     if (!change.bOk)
         return FALSE;
-    AfterCountChange(false, page, change.nOldCount, change.nNewCount);
+    AfterCountChange(false, ref.index, change.nOldCount, change.nNewCount);
     return TRUE;
 }
 
 BOOL CNorvakCtrl::SetFixedRowCount(int page, int count)
 {
-    page = ResolvePage(page);
-    CNorvakPage* record = GetPage(page);
-    CNorvakPageCells* cells = GetPageCells(page);
-    if (!record || !cells)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return FALSE;
-    CGridChange change = SheetModel::SetFixedRowCount(*record, *cells, count, *this);
+    CGridChange change = SheetModel::SetFixedRowCount(*ref.page, *ref.cells, count, *this);
     if (!change.bOk)
         return FALSE;
     if (change.CountChanged())
-        AfterCountChange(true, page, change.nOldCount, change.nNewCount);
-    if (m_hWnd && record->m_bRedraw)
+        AfterCountChange(true, ref.index, change.nOldCount, change.nNewCount);
+    if (m_hWnd && ref.page->m_bRedraw)
         InvalidateControl();
-    RecalcFirstVisibleCell(page);
+    RecalcFirstVisibleCell(ref.index);
     return TRUE;
 }
 
 BOOL CNorvakCtrl::SetFixedColumnCount(int page, int count)
 {
-    page = ResolvePage(page);
-    CNorvakPage* record = GetPage(page);
-    CNorvakPageCells* cells = GetPageCells(page);
-    if (!record || !cells)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return FALSE;
-    CGridChange change = SheetModel::SetFixedColumnCount(*record, *cells, count, *this);
+    CGridChange change = SheetModel::SetFixedColumnCount(*ref.page, *ref.cells, count, *this);
     if (!change.bOk)
         return FALSE;
     if (change.CountChanged())
-        AfterCountChange(false, page, change.nOldCount, change.nNewCount);
-    if (m_hWnd && record->m_bRedraw)
+        AfterCountChange(false, ref.index, change.nOldCount, change.nNewCount);
+    if (m_hWnd && ref.page->m_bRedraw)
         InvalidateControl();
-    RecalcFirstVisibleCell(page);
+    RecalcFirstVisibleCell(ref.index);
     return TRUE;
 }
 
@@ -129,73 +121,65 @@ BOOL CNorvakCtrl::SetFixedColumnCount(int page, int count)
 
 int CNorvakCtrl::InsertRow(int page, int position)
 {
-    page = ResolvePage(page);
-    CNorvakPage* record = GetPage(page);
-    CNorvakPageCells* cells = GetPageCells(page);
-    if (!record || !cells)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return -1;
-    CGridChange change = SheetModel::InsertRow(*record, *cells, position, *this);
+    CGridChange change = SheetModel::InsertRow(*ref.page, *ref.cells, position, *this);
     if (!change.bOk)
         return -1;
-    FireRowsOrColumnsChanged(true, page, change.nOldCount, change.nNewCount);
-    ResetScrollBars(page);
+    FireRowsOrColumnsChanged(true, ref.index, change.nOldCount, change.nNewCount);
+    ResetScrollBars(ref.index);
     InvalidateControl();
     return change.nPosition;
 }
 
 int CNorvakCtrl::InsertColumn(int page, const CString& heading, int textFormat, int position)
 {
-    page = ResolvePage(page);
-    CNorvakPage* record = GetPage(page);
-    CNorvakPageCells* cells = GetPageCells(page);
-    if (!record || !cells)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return -1;
     // The heading is measured as the cell of row 0 at that place would show it.
-    const int at = std::clamp(position, 0, record->m_nCols);
+    const int at = std::clamp(position, 0, ref.page->m_nCols);
     const int width = heading.IsEmpty()
                           ? kEmptyHeadingWidth
-                          : int(GetCellTextExtent(page, 0, at, heading, record->m_nFixedRows > 0).cx);
-    CGridChange change = SheetModel::InsertColumn(*record, *cells, position, width, *this);
+                          : int(GetCellTextExtent(ref.index, 0, at, heading, ref.page->m_nFixedRows > 0).cx);
+    CGridChange change = SheetModel::InsertColumn(*ref.page, *ref.cells, position, width, *this);
     if (!change.bOk)
         return -1;
-    if (CNorvakCell* head = cells->GetCell(0, change.nPosition))
+    if (CNorvakCell* head = ref.cells->GetCell(0, change.nPosition))
         head->SetText(heading);
-    for (int row = 0; row < record->m_nRows; ++row)
-        if (CNorvakCell* cell = cells->GetCell(row, change.nPosition))
+    for (int row = 0; row < ref.page->m_nRows; ++row)
+        if (CNorvakCell* cell = ref.cells->GetCell(row, change.nPosition))
             cell->SetTextFormat(WORD(textFormat));
-    FireRowsOrColumnsChanged(false, page, change.nOldCount, change.nNewCount);
-    ResetScrollBars(page);
+    FireRowsOrColumnsChanged(false, ref.index, change.nOldCount, change.nNewCount);
+    ResetScrollBars(ref.index);
     InvalidateControl();
     return change.nPosition;
 }
 
 BOOL CNorvakCtrl::DeleteRow(int page, int position)
 {
-    page = ResolvePage(page);
-    CNorvakPage* record = GetPage(page);
-    CNorvakPageCells* cells = GetPageCells(page);
-    if (!record || !cells)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return FALSE;
-    CGridChange change = SheetModel::DeleteRow(*record, *cells, position, *this);
+    CGridChange change = SheetModel::DeleteRow(*ref.page, *ref.cells, position, *this);
     if (!change.bOk)
         return FALSE;
-    FireRowsOrColumnsChanged(true, page, change.nOldCount, change.nNewCount);
-    ResetScrollBars(page);
+    FireRowsOrColumnsChanged(true, ref.index, change.nOldCount, change.nNewCount);
+    ResetScrollBars(ref.index);
     return TRUE;
 }
 
 BOOL CNorvakCtrl::DeleteColumn(int page, int position)
 {
-    page = ResolvePage(page);
-    CNorvakPage* record = GetPage(page);
-    CNorvakPageCells* cells = GetPageCells(page);
-    if (!record || !cells)
+    PageRef ref = GetPageRef(page);
+    if (!ref)
         return FALSE;
-    CGridChange change = SheetModel::DeleteColumn(*record, *cells, position, *this);
+    CGridChange change = SheetModel::DeleteColumn(*ref.page, *ref.cells, position, *this);
     if (!change.bOk)
         return FALSE;
-    FireRowsOrColumnsChanged(false, page, change.nOldCount, change.nNewCount);
-    ResetScrollBars(page);
+    FireRowsOrColumnsChanged(false, ref.index, change.nOldCount, change.nNewCount);
+    ResetScrollBars(ref.index);
     return TRUE;
 }
 
@@ -203,58 +187,58 @@ BOOL CNorvakCtrl::DeleteColumn(int page, int position)
 
 int CNorvakCtrl::GetRowHeight(int page, int row) const
 {
-    const CNorvakPage* record = GetPage(page);
-    return record ? record->GetRowHeight(row) : 0;
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.page->GetRowHeight(row) : 0;
 }
 
 int CNorvakCtrl::GetColumnWidth(int page, int col) const
 {
-    const CNorvakPage* record = GetPage(page);
-    return record ? record->GetColumnWidth(col) : 0;
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.page->GetColumnWidth(col) : 0;
 }
 
 BOOL CNorvakCtrl::SetRowHeight(int page, int row, int height)
 {
-    CNorvakPage* record = GetPage(page);
-    if (!record || !record->SetRowHeight(row, height))
+    PageRef ref = GetPageRef(page);
+    if (!ref || !ref.page->SetRowHeight(row, height))
         return FALSE;
-    ResetScrollBars(ResolvePage(page));
+    ResetScrollBars(ref.index);
     return TRUE;
 }
 
 BOOL CNorvakCtrl::SetColumnWidth(int page, int col, int width)
 {
-    CNorvakPage* record = GetPage(page);
-    if (!record || !record->SetColumnWidth(col, width))
+    PageRef ref = GetPageRef(page);
+    if (!ref || !ref.page->SetColumnWidth(col, width))
         return FALSE;
-    ResetScrollBars(ResolvePage(page));
+    ResetScrollBars(ref.index);
     return TRUE;
 }
 
 int CNorvakCtrl::GetFixedRowHeight(int page) const
 {
-    const CNorvakPage* record = GetPage(page);
-    return record ? record->GetFixedRowHeight() : 0;
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.page->GetFixedRowHeight() : 0;
 }
 
 int CNorvakCtrl::GetFixedColumnWidth(int page) const
 {
-    const CNorvakPage* record = GetPage(page);
-    return record ? record->GetFixedColumnWidth() : 0;
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.page->GetFixedColumnWidth() : 0;
 }
 
 // ---- automation ----
 
 BOOL CNorvakCtrl::DoSetPageRowCounts(long nPageIndex, long nRowCount, long nFixedRowCount)
 {
-    if (!GetPage(nPageIndex) || nFixedRowCount < 0 || nRowCount < nFixedRowCount)
+    if (!GetPageRef(nPageIndex) || nFixedRowCount < 0 || nRowCount < nFixedRowCount)
         return FALSE;
     return SetRowCount(nPageIndex, nRowCount) && SetFixedRowCount(nPageIndex, nFixedRowCount);
 }
 
 BOOL CNorvakCtrl::DoSetPageColumnCounts(long nPageIndex, long nColumnCount, long nFixedColumnCount)
 {
-    if (!GetPage(nPageIndex) || nFixedColumnCount < 0 || nColumnCount < nFixedColumnCount)
+    if (!GetPageRef(nPageIndex) || nFixedColumnCount < 0 || nColumnCount < nFixedColumnCount)
         return FALSE;
     return SetColumnCount(nPageIndex, nColumnCount) && SetFixedColumnCount(nPageIndex, nFixedColumnCount);
 }
@@ -289,12 +273,12 @@ BOOL CNorvakCtrl::DoRemovePageColumn(long nPageIndex, long nRemovePos)
 
 BOOL CNorvakCtrl::DoSetPageRowHeight(long nPageIndex, long nRow, long nHeight)
 {
-    CNorvakPage* page = GetPage(nPageIndex);
-    if (!page)
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref)
         return FALSE;
-    if (page->m_bUniformRowHeight || nRow == -1) {
-        BOOL ok = page->SetBodyRowHeights(nHeight);
-        ResetScrollBars(ResolvePage(nPageIndex));
+    if (ref.page->m_bUniformRowHeight || nRow == -1) {
+        BOOL ok = ref.page->SetBodyRowHeights(nHeight);
+        ResetScrollBars(ref.index);
         InvalidateControl();
         return ok;
     }
@@ -306,17 +290,18 @@ BOOL CNorvakCtrl::DoSetPageRowHeight(long nPageIndex, long nRow, long nHeight)
 
 long CNorvakCtrl::DoGetPageRowHeight(long nPageIndex, long nRow)
 {
-    return GetPage(nPageIndex) ? GetRowHeight(nPageIndex, nRow) : -1;
+    PageRef ref = GetPageRef(nPageIndex);
+    return ref ? GetRowHeight(ref.index, nRow) : -1;
 }
 
 BOOL CNorvakCtrl::DoSetPageColumnWidth(long nPageIndex, long nColumn, long nWidth)
 {
-    CNorvakPage* page = GetPage(nPageIndex);
-    if (!page)
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref)
         return FALSE;
-    if (page->m_bUniformColumnWidth || nColumn == -1) {
-        BOOL ok = page->SetBodyColumnWidths(nWidth);
-        ResetScrollBars(ResolvePage(nPageIndex));
+    if (ref.page->m_bUniformColumnWidth || nColumn == -1) {
+        BOOL ok = ref.page->SetBodyColumnWidths(nWidth);
+        ResetScrollBars(ref.index);
         InvalidateControl();
         return ok;
     }
@@ -328,35 +313,36 @@ BOOL CNorvakCtrl::DoSetPageColumnWidth(long nPageIndex, long nColumn, long nWidt
 
 long CNorvakCtrl::DoGetPageColumnWidth(long nPageIndex, long nColumn)
 {
-    return GetPage(nPageIndex) ? GetColumnWidth(nPageIndex, nColumn) : -1;
+    PageRef ref = GetPageRef(nPageIndex);
+    return ref ? GetColumnWidth(ref.index, nColumn) : -1;
 }
 
 long CNorvakCtrl::DoGetPageColumns(long nPageIndex, long nStyle)
 {
-    const CNorvakPage* page = GetPage(nPageIndex);
-    if (!page)
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref)
         return -1;
     switch (nStyle) {
     case 0:
-        return page->m_nFixedCols;
+        return ref.page->m_nFixedCols;
     case 1:
-        return page->m_nCols - page->m_nFixedCols;
+        return ref.page->m_nCols - ref.page->m_nFixedCols;
     default:
-        return page->m_nCols;
+        return ref.page->m_nCols;
     }
 }
 
 long CNorvakCtrl::DoGetPageRows(long nPageIndex, long nStyle)
 {
-    const CNorvakPage* page = GetPage(nPageIndex);
-    if (!page)
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref)
         return -1;
     switch (nStyle) {
     case 0:
-        return page->m_nFixedRows;
+        return ref.page->m_nFixedRows;
     case 1:
-        return page->m_nRows - page->m_nFixedRows;
+        return ref.page->m_nRows - ref.page->m_nFixedRows;
     default:
-        return page->m_nRows;
+        return ref.page->m_nRows;
     }
 }

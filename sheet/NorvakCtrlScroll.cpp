@@ -8,9 +8,10 @@
 
 void CNorvakCtrl::OnScroll(bool horizontal, int code, int position)
 {
-    CNorvakPage* page = GetPage(-1);
-    if (!page)
+    PageRef ref = GetPageRef(-1);
+    if (!ref)
         return;
+    CNorvakPage* page = ref.page;
     ::SetFocus(m_hWnd);
     // The first shown index is the one painting and hit testing start the band with.
     const CPageAxis axis = horizontal ? CPageAxis::Cols(*page) : CPageAxis::Rows(*page);
