@@ -7,17 +7,17 @@
 #include "resources/NorvakResource.h"
 
 #include "Norvak_h.h"
-#include <commdlg.h>
 #include <olectl.h>
 
 #include <climits>
-#include <cstring>
 
 namespace {
 
 const wchar_t kWindowClass[] = L"NorvakCtrl";
 const DWORD kPersistVersion = MAKELONG(0, 1); // 1.0
 const char kDefaultTitles[3][8] = {"Sheet1", "Sheet2", "Sheet3"};
+constexpr int kInitialRows = 100;
+constexpr int kInitialColumns = 50;
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM)
 {
@@ -30,71 +30,16 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM)
     return FALSE;
 }
 
-LOGFONTA MakeFont(LONG height, LONG weight, const char* face)
-{
-    LOGFONTA font{};
-    font.lfHeight = height;
-    font.lfWeight = weight;
-    std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-    return font;
-}
-
 } // namespace
 
 // ---- construction and destruction ----
 
+// Every other default is a member initializer, of this class or of the records it inherits.
 CNorvakCtrl::CNorvakCtrl()
 {
-    SetDefaults();
-    m_bCreateDefaultPages = TRUE;
-}
-
-void CNorvakCtrl::SetDefaults()
-{
     BuildDefaultTables();
-    m_nScrollRowHeight = 18;
-    m_lfTitleFont = MakeFont(30, 500, "楷体");
-    m_strHeaderText.Empty();
-    m_strFooterText.Empty();
-    m_strPageTitle.Empty();
-    m_lfFooterFont = MakeFont(-12, 400, "宋体");
-    m_lfHeaderFont = m_lfFooterFont;
-    m_nPageNumberFormat = 8;
-    m_nPageNumberPos = 3;
-    QueryDefaultPrinter();
-    m_strSpareA.Empty();
-    m_strSpareB.Empty();
+    UseDefaultPrinter();
     m_hSheetCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    for (int& hidden : m_contextMenuItemHidden)
-        hidden = 0;
-}
-
-// The default printer, asked without showing anything. Without a printer, A4 portrait.
-void CNorvakCtrl::QueryDefaultPrinter()
-{
-    m_nPaperSize = DMPAPER_A4;
-    m_nOrientation = DMORIENT_PORTRAIT;
-    PRINTDLGW query{};
-    query.lStructSize = sizeof(query);
-    query.Flags = PD_RETURNDEFAULT;
-    if (!::PrintDlgW(&query))
-        return;
-    if (query.hDevNames) {
-        if (auto* names = static_cast<DEVNAMES*>(::GlobalLock(query.hDevNames))) {
-            m_strPrinterName =
-                CString::FromWide(reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset);
-            ::GlobalUnlock(query.hDevNames);
-        }
-        ::GlobalFree(query.hDevNames);
-    }
-    if (query.hDevMode) {
-        if (auto* mode = static_cast<DEVMODEW*>(::GlobalLock(query.hDevMode))) {
-            m_nPaperSize = mode->dmPaperSize;
-            m_nOrientation = mode->dmOrientation;
-            ::GlobalUnlock(query.hDevMode);
-        }
-        ::GlobalFree(query.hDevMode);
-    }
 }
 
 CNorvakCtrl::~CNorvakCtrl()
@@ -320,30 +265,27 @@ int CNorvakCtrl::OnCreate(CREATESTRUCTW* cs)
     return 0;
 }
 
+// The default pages are all inserted before their grids are set; the titled ones each in turn.
 void CNorvakCtrl::CreateInitialPages()
 {
     if (m_bCreateDefaultPages) {
         for (const char* title : kDefaultTitles)
             InsertPage(title);
-        for (int page = 0; page < 3; ++page) {
-            SetRowCount(page, 100);
-            SetColumnCount(page, 50);
-            SetFixedRowCount(page, 1);
-            SetFixedColumnCount(page, 1);
-        }
+        for (int page = 0; page < 3; ++page)
+            SetDefaultGrid(page);
         return;
     }
     if (m_nInitialPageCount < 1 || m_nInitialPageCount > 3)
         return;
     for (int n = 0; n < m_nInitialPageCount; ++n)
-        AddTitledPage(m_InitialTitles[n].IsEmpty() ? CString(kDefaultTitles[n]) : m_InitialTitles[n]);
+        SetDefaultGrid(
+            InsertPage(m_InitialTitles[n].IsEmpty() ? CString(kDefaultTitles[n]) : m_InitialTitles[n]));
 }
 
-void CNorvakCtrl::AddTitledPage(const CString& title)
+void CNorvakCtrl::SetDefaultGrid(int page)
 {
-    int page = InsertPage(title);
-    SetRowCount(page, 100);
-    SetColumnCount(page, 50);
+    SetRowCount(page, kInitialRows);
+    SetColumnCount(page, kInitialColumns);
     SetFixedRowCount(page, 1);
     SetFixedColumnCount(page, 1);
 }

@@ -17,6 +17,7 @@
 #include "sheet/model/CellProperties.h"
 #include "sheet/windows/CtrlScrollBar.h"
 #include "sheet/tables/DefaultTables.h"
+#include "sheet/model/PageSetup.h"
 #include "sheet/model/PageStore.h"
 #include "sheet/paint/PagePainter.h"
 
@@ -24,7 +25,7 @@
 #include <memory>
 #include <vector>
 
-class CNorvakCtrl : public COleControl, public CDefaultTables, public ICellFactory
+class CNorvakCtrl : public COleControl, public CDefaultTables, public CPageSetup, public ICellFactory
 {
 public:
     CNorvakCtrl();
@@ -224,52 +225,6 @@ public:
     const CString& GetInitialTitle(int index) const { return m_InitialTitles[index]; }
     short GetBorderStyleInForce() const { return m_nBorderStyle; }
 
-    // ---- page setup (printing reads and writes these) ----
-    CString m_strHeaderText;
-    CString m_strFooterText;
-    CString m_strPageTitle;
-    int m_bShowHeader = 1;
-    int m_bShowFooter = 1;
-    int m_bShowPageTitle = 1;
-    int m_bDashedFrame = 0;
-    int m_bShowPageNumber = 1;
-    int m_bCenterHorz = 0;
-    int m_bCenterVert = 0;
-    int m_nLeftMargin = 100; // 1/100 cm
-    int m_nRightMargin = 100;
-    int m_nTopMargin = 150;
-    int m_nBottomMargin = 100;
-    int m_nPageTitleMargin = 120;
-    int m_nHeaderMargin = 60;
-    int m_nFooterMargin = 60;
-    int m_nHeaderOptions[2] = {};
-    int m_nFooterOptions[2] = {};
-    int m_nHeaderAlign = 0; // 0 left, 1 centre, 2 right
-    int m_nFooterAlign = 0;
-    int m_nHeaderLine = 2; // 0 none, 1 short, 2 long
-    int m_nFooterLine = 2;
-    int m_bHeaderShowIcon = 0;
-    int m_bFooterShowIcon = 0;
-    LOGFONTA m_lfHeaderFont{};
-    LOGFONTA m_lfFooterFont{};
-    LOGFONTA m_lfTitleFont{};
-    int m_nHeaderIconIndex = 0;
-    int m_nFooterIconIndex = 0;
-    int m_nTitleOption = 0;
-    HICON m_hHeaderIcon = nullptr;
-    HICON m_hFooterIcon = nullptr;
-    HBITMAP m_hHeaderBitmap = nullptr;
-    HBITMAP m_hFooterBitmap = nullptr;
-    COLORREF m_crHeaderColor = 0;
-    COLORREF m_crFooterColor = 0;
-    COLORREF m_crTitleColor = 0;
-    int m_nPageNumberFormat = 8;
-    int m_nPageNumberPos = 3;
-    CString m_strPrinterName;
-    int m_nPaperSize = 0;
-    int m_nOrientation = 0;
-    std::vector<CString> m_stringLists[3];
-
     // Chart and drawing settings: one 1, then 1 and eight 0.
     int m_nChartSettingA = 1;
     int m_nChartSettings[9] = {1};
@@ -328,11 +283,9 @@ protected:
     const wchar_t* GetWindowClassName() const override;
 
 private:
-    void SetDefaults();
-    void QueryDefaultPrinter();
     void CreateChildWindows();
     void CreateInitialPages();
-    void AddTitledPage(const CString& title);
+    void SetDefaultGrid(int page);
     void OnDestroy();
     void OnSize(int width, int height);
     void OnScroll(bool horizontal, int code, int position);
