@@ -92,7 +92,17 @@ void CNorvakCtrl::DoSetInitializePageCounts(BOOL bDefault, long nPages, CString 
     m_InitialTitles[2] = lpszTitle3;
 }
 
-// ---- container notification ----
+// ---- events and container notification ----
+
+void CNorvakCtrl::Fire(NorvakEventId event)
+{
+    FireEvent(event);
+}
+
+void CNorvakCtrl::Fire(NorvakEventId event, CEventArgs& args)
+{
+    FireEvent(event, args.Data(), args.Count());
+}
 
 LRESULT CNorvakCtrl::SendMessageToParent(int row, int col, int code)
 {
@@ -233,7 +243,7 @@ LRESULT CNorvakCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
-        OnScroll(msg == WM_HSCROLL, LOWORD(wp), short(HIWORD(wp)));
+        OnScroll(msg == WM_HSCROLL, LOWORD(wp));
         return 0;
     case WM_SETFOCUS:
         COleControl::WindowProc(msg, wp, lp);
@@ -254,7 +264,7 @@ int CNorvakCtrl::OnCreate(CREATESTRUCTW* cs)
     if (COleControl::OnCreate(cs) == -1)
         return -1;
     // The container may set the initial pages from its handler, so they are read only after it.
-    FireEvent(kEventShellOnCreate);
+    Fire(kEventShellOnCreate);
     JoinClipboardChain();
     CreateChildWindows();
     NorvakApp().m_pCurrentControl = this;

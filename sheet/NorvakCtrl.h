@@ -12,6 +12,8 @@
 
 #include "framework/CString.h"
 #include "framework/OleControl.h"
+#include "sheet/EventArgs.h"
+#include "sheet/NorvakDispatchMap.h"
 #include "sheet/model/CellFactory.h"
 #include "sheet/model/CellGeometry.h"
 #include "sheet/model/CellProperties.h"
@@ -24,6 +26,16 @@
 #include <map>
 #include <memory>
 #include <vector>
+
+// The window ids of the control's child windows along its bottom and right edges.
+enum CChildWindowId : int
+{
+    kIdPageTitle = -1, // the tab strip
+    kIdArrowBar = -2,
+    kIdHorzBar = -3,
+    kIdSplitBox = -4,
+    kIdVertBar = -5,
+};
 
 class CNorvakCtrl : public COleControl, public CDefaultTables, public CPageSetup, public ICellFactory
 {
@@ -200,7 +212,7 @@ public:
     void RecalcFirstVisibleCell(int page);
     void LayoutChildWindows();
     int GetHorzScrollBarWidth() const { return m_nHorzScrollWidth; }
-    HWND GetChildWindow(int id) const;
+    HWND GetChildWindow(CChildWindowId id) const;
 
     // ---- container notification ----
     LRESULT SendMessageToParent(int row, int col, int code);
@@ -288,12 +300,15 @@ private:
     void SetDefaultGrid(int page);
     void OnDestroy();
     void OnSize(int width, int height);
-    void OnScroll(bool horizontal, int code, int position);
+    void OnScroll(bool horizontal, int code);
     void OnSetFocus();
 
     // Page store helpers.
     BOOL SetPageColor(long nPageIndex, OLE_COLOR crColor, COLORREF CNorvakPage::*color,
                       int CNorvakPage::*flag);
+    // Fires an event of _DNorvakEvents.
+    void Fire(NorvakEventId event);
+    void Fire(NorvakEventId event, CEventArgs& args);
     void FireRowsOrColumnsChanged(bool rows, int page, int oldCount, int newCount);
     void AfterCountChange(bool rows, int page, int oldCount, int newCount);
 
@@ -327,11 +342,11 @@ private:
     int m_nVertRange = 0;
 
     // ---- child windows ----
-    CChildWindow m_arrowBar;     // id -2
-    CChildWindow m_pageTitle;    // id -1
-    CCtrlScrollBar m_horzBar;    // id -3
-    CCtrlScrollBar m_vertBar;    // id -5
-    CChildWindow m_splitBox;     // id -4
+    CChildWindow m_arrowBar;
+    CChildWindow m_pageTitle;
+    CCtrlScrollBar m_horzBar;
+    CCtrlScrollBar m_vertBar;
+    CChildWindow m_splitBox;
     int m_nScrollRowHeight = 18; // carried by the split box: 18 with the horizontal bar, 0 without
     int m_nArrowButtons = 4;
 

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int kTabStripId = -1;
-constexpr int kArrowBarId = -2;
-constexpr int kHorzScrollBarId = -3;
 constexpr WORD kWaitCursor = 32514; // IDC_WAIT, spelt for the wide API
 
 CViewArea ViewOf(const CNorvakCtrl& ctrl)
@@ -24,7 +21,7 @@ CViewArea ViewOf(const CNorvakCtrl& ctrl)
         ::GetClientRect(ctrl.m_hWnd, &client);
     view.width = client.right;
     view.height = client.bottom;
-    for (int id : {kTabStripId, kArrowBarId, kHorzScrollBarId})
+    for (CChildWindowId id : {kIdPageTitle, kIdArrowBar, kIdHorzBar})
         if (HWND child = ctrl.GetChildWindow(id); child && ::IsWindowVisible(child))
             view.bBottomBarShown = true;
     view.cxScrollBar = ::GetSystemMetrics(SM_CXHSCROLL);

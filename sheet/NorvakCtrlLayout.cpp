@@ -1,10 +1,10 @@
-// The child windows along the bottom and right edges, the scroll ranges of a page and the layout
-// that places the children for them.
+// The child windows along the bottom and right edges and the layout that places them for the
+// scroll ranges of the active page.
 
 #include "sheet/NorvakCtrl.h"
+#include "sheet/model/ScrollRanges.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -12,17 +12,6 @@ constexpr int kBandHeight = 19;
 constexpr int kScrollRowHeight = 18;
 constexpr int kArrowButtonWidth = 17;
 constexpr int kSplitBoxWidth = 5;
-constexpr int kScrollPage = 20;
-constexpr int kIdPageTitle = -1;
-constexpr int kIdArrowBar = -2;
-constexpr int kIdHorzBar = -3;
-constexpr int kIdSplitBox = -4;
-constexpr int kIdVertBar = -5;
-
-int Sum(const std::vector<int>& sizes)
-{
-    return std::accumulate(sizes.begin(), sizes.end(), 0);
-}
 
 } // namespace
 
@@ -37,7 +26,7 @@ void CNorvakCtrl::CreateChildWindows()
     m_vertBar.Create(L"SCROLLBAR", SBS_VERT, m_hWnd, kIdVertBar);
 }
 
-HWND CNorvakCtrl::GetChildWindow(int id) const
+HWND CNorvakCtrl::GetChildWindow(CChildWindowId id) const
 {
     return m_hWnd ? ::GetDlgItem(m_hWnd, id) : nullptr;
 }
@@ -63,21 +52,7 @@ void CNorvakCtrl::ResetScrollBars(int page, int clientWidth, int clientHeight)
         LayoutChildWindows();
         return;
     }
-    CNorvakPage* record = ref.page;
-    const int rowSum = Sum(record->m_rowHeights);
-    const int colSum = Sum(record->m_colWidths);
-    const int barWidth = ::GetSystemMetrics(SM_CXHSCROLL);
-    const int spareHeight = clientHeight - rowSum;
-    record->m_nVertRange = spareHeight >= kScrollPage ? 0 : rowSum - clientHeight + 40;
-    if (record->m_nVertRange > 0 && clientWidth - colSum < barWidth)
-        record->m_nHorzRange = colSum + barWidth - clientWidth + 20;
-    else if (record->m_nVertRange <= 0 && colSum > clientWidth)
-        record->m_nHorzRange = colSum - clientWidth + 20;
-    else
-        record->m_nHorzRange = 0;
-    // A position past a shrunken range would show nothing; the first body cell comes back into view.
-    record->m_nHorzPos = std::clamp(record->m_nHorzPos, 0, std::max(record->m_nHorzRange, 0));
-    record->m_nVertPos = std::clamp(record->m_nVertPos, 0, std::max(record->m_nVertRange, 0));
+    SheetModel::SetScrollRanges(*ref.page, clientWidth, clientHeight, ::GetSystemMetrics(SM_CXHSCROLL));
     if (ref.index == m_pageStore.GetActive())
         LayoutChildWindows();
 }
@@ -87,18 +62,11 @@ void CNorvakCtrl::RecalcFirstVisibleCell(int page)
     PageRef ref = GetPageRef(page);
     if (!ref)
         return;
-    CNorvakPage* record = ref.page;
     // The control window has no scroll bars of its own, so its positions are 0 and the first body
     // cell is the first visible one.
     const int horzPos = m_hWnd ? ::GetScrollPos(m_hWnd, SB_HORZ) : 0;
     const int vertPos = m_hWnd ? ::GetScrollPos(m_hWnd, SB_VERT) : 0;
-    int col = record->m_nFixedCols;
-    for (int sum = 0; sum < horzPos && col < record->m_nCols - 1; ++col)
-        sum += record->GetColumnWidth(col);
-    int row = record->m_nFixedRows;
-    for (int sum = 0; sum < vertPos && row < record->m_nRows - 1; ++row)
-        sum += record->GetRowHeight(row);
-    record->m_firstVisibleCell = CCellCoord(row, col);
+    ref.page->m_firstVisibleCell = SheetModel::FirstVisibleCell(*ref.page, horzPos, vertPos);
 }
 
 void CNorvakCtrl::LayoutChildWindows()

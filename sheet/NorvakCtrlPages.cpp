@@ -29,32 +29,6 @@ HIMAGELIST CreateTabIcons()
     return icons;
 }
 
-struct EventArgs
-{
-    VARIANT args[3];
-    UINT count = 0;
-
-    EventArgs& Long(long value)
-    {
-        ::VariantInit(&args[count]);
-        V_VT(&args[count]) = VT_I4;
-        V_I4(&args[count++]) = value;
-        return *this;
-    }
-    EventArgs& Text(const CString& text)
-    {
-        ::VariantInit(&args[count]);
-        V_VT(&args[count]) = VT_BSTR;
-        V_BSTR(&args[count++]) = text.AllocSysString();
-        return *this;
-    }
-    ~EventArgs()
-    {
-        for (UINT i = 0; i < count; ++i)
-            ::VariantClear(&args[i]);
-    }
-};
-
 } // namespace
 
 // ---- cells of the pages ----
@@ -90,16 +64,15 @@ void CNorvakCtrl::EmptyCell(int, CNorvakCell& cell, int, int)
 int CNorvakCtrl::InsertPage(const CString& title)
 {
     const PageRef active = GetPageRef(-1);
-    FireEvent(
-        kEventShellDoInsertingPage,
-        EventArgs().Long(m_pageStore.GetActive()).Text(active ? active.page->m_strTitle : CString()).args, 2);
+    Fire(kEventShellDoInsertingPage,
+         CEventArgs().Long(m_pageStore.GetActive()).Text(active ? active.page->m_strTitle : CString()));
     const int index = m_pageStore.Append(title);
     m_pageStore.GetPage(index)->m_hTabIcons = CreateTabIcons();
     const BYTE options[8] = {0, 1, 1, 0, 0, 0, 0, 0};
     const int values[4] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0};
     ResetPageChartOptions(index, options, values);
     ActivatePage(index, FALSE);
-    FireEvent(kEventShellDoInsertedPage, EventArgs().Long(index).Text(title).args, 2);
+    Fire(kEventShellDoInsertedPage, CEventArgs().Long(index).Text(title));
     return index;
 }
 

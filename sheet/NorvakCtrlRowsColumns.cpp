@@ -43,14 +43,8 @@ int CNorvakCtrl::GetFixedColumnCount(int page) const
 
 void CNorvakCtrl::FireRowsOrColumnsChanged(bool rows, int page, int oldCount, int newCount)
 {
-    VARIANT args[3];
-    const long values[3] = {page, oldCount, newCount};
-    for (int i = 0; i < 3; ++i) {
-        ::VariantInit(&args[i]);
-        V_VT(&args[i]) = VT_I4;
-        V_I4(&args[i]) = values[i];
-    }
-    FireEvent(rows ? kEventShellOnRowsChanged : kEventShellOnColumnsChanged, args, 3);
+    Fire(rows ? kEventShellOnRowsChanged : kEventShellOnColumnsChanged,
+         CEventArgs().Long(page).Long(oldCount).Long(newCount));
 }
 
 void CNorvakCtrl::AfterCountChange(bool rows, int page, int oldCount, int newCount)

@@ -1,0 +1,79 @@
+#include "sheet/model/ScrollRanges.h"
+
+#include "sheet/model/PageAxis.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace SheetModel {
+
+namespace {
+
+int Sum(const std::vector<int>& sizes)
+{
+    return std::accumulate(sizes.begin(), sizes.end(), 0);
+}
+
+} // namespace
+
+void SetScrollRanges(CNorvakPage& page, int clientWidth, int clientHeight, int barWidth)
+{
+    const int rowSum = Sum(page.m_rowHeights);
+    const int colSum = Sum(page.m_colWidths);
+    const int spareHeight = clientHeight - rowSum;
+    page.m_nVertRange = spareHeight >= kScrollPage ? 0 : rowSum - clientHeight + 40;
+    if (page.m_nVertRange > 0 && clientWidth - colSum < barWidth)
+        page.m_nHorzRange = colSum + barWidth - clientWidth + 20;
+    else if (page.m_nVertRange <= 0 && colSum > clientWidth)
+        page.m_nHorzRange = colSum - clientWidth + 20;
+    else
+        page.m_nHorzRange = 0;
+    // A position past a shrunken range would show nothing; the first body cell comes back into view.
+    page.m_nHorzPos = std::clamp(page.m_nHorzPos, 0, std::max(page.m_nHorzRange, 0));
+    page.m_nVertPos = std::clamp(page.m_nVertPos, 0, std::max(page.m_nVertRange, 0));
+}
+
+std::optional<int> ScrollPosition(const CNorvakPage& page, bool horizontal, int action, int pageSize,
+                                  int trackPos)
+{
+    // The first shown index is the one painting and hit testing start the band with.
+    const CPageAxis axis = horizontal ? CPageAxis::Cols(page) : CPageAxis::Rows(page);
+    const int range = horizontal ? page.m_nHorzRange : page.m_nVertRange;
+    const int pos = horizontal ? page.m_nHorzPos : page.m_nVertPos;
+    const int first = axis.FirstScroll();
+    switch (action) {
+    case SB_LINEUP: // SB_LINELEFT
+        if (first <= axis.ScrollBandFirst())
+            return std::nullopt;
+        return axis.ScrollOffset(first - 1);
+    case SB_LINEDOWN: // SB_LINERIGHT
+        if (first - axis.locked >= axis.count - 1)
+            return std::nullopt;
+        return std::min(pos + axis.Size(first), range);
+    case SB_PAGEUP:
+        return std::max(pos - pageSize, 0);
+    case SB_PAGEDOWN:
+        return std::min(pos + pageSize, range);
+    case SB_THUMBTRACK:
+        return trackPos;
+    case SB_TOP:
+        return 0;
+    case SB_BOTTOM:
+        return std::max(range, 0);
+    default:
+        return std::nullopt;
+    }
+}
+
+CCellCoord FirstVisibleCell(const CNorvakPage& page, int horzPos, int vertPos)
+{
+    int col = page.m_nFixedCols;
+    for (int sum = 0; sum < horzPos && col < page.m_nCols - 1; ++col)
+        sum += page.GetColumnWidth(col);
+    int row = page.m_nFixedRows;
+    for (int sum = 0; sum < vertPos && row < page.m_nRows - 1; ++row)
+        sum += page.GetRowHeight(row);
+    return CCellCoord(row, col);
+}
+
+} // namespace SheetModel
