@@ -6,11 +6,12 @@
 #include "sheet/NorvakModule.h"
 
 #include "framework/OleModule.h"
+#include "resources/NorvakResource.h"
 
 namespace {
 
 constexpr int kContextMenuItems = 24;
-constexpr int kTabIconIds[] = {362, 361, 360}; // cool, hot, active
+constexpr int kTabIconIds[] = {IDI_TAB_COOL, IDI_TAB_HOT, IDI_TAB_ACTIVE};
 const char kUntitledPage[] = "         ";      // nine spaces
 
 HIMAGELIST CreateTabIcons()

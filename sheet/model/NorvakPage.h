@@ -7,6 +7,7 @@
 // Fields are data that the control's operations read and write directly. A few fields have no
 // named use yet; they keep their place and default so that the page keeps its full state.
 
+#include "resources/NorvakResource.h"
 #include "sheet/model/CellSelectionMap.h"
 #include "sheet/model/CellTypes.h"
 
@@ -72,7 +73,8 @@ public:
     int m_nPrivilege = 2;
     int m_bContentVisible = 1;
 
-    // Tab. The control creates the tab icon list (icons 362, 361, 360); the page destroys it.
+    // Tab. The control creates the tab icon list (the cool, hot and active icons); the page destroys
+    // it.
     CFontRecord m_tabFont;
     int m_nTabIconState = 0; // -1 none, 0 cool, 1 hot, 2 active
     HIMAGELIST m_hTabIcons = nullptr;
@@ -200,7 +202,7 @@ public:
     int m_nChartValue40 = 40;
     int m_nChartValue255 = 255;
     COLORREF m_crChartWhite = 0xFFFFFF;
-    UINT m_nChartBitmapId = 217;
+    UINT m_nChartBitmapId = IDB_PAGE_CHART;
 
     std::vector<int> m_rowBreaks;
     std::vector<int> m_columnBreaks;

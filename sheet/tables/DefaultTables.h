@@ -7,6 +7,7 @@
 
 #include "drawing/DrawingTables.h"
 #include "framework/CString.h"
+#include "resources/NorvakResource.h"
 
 #include <vector>
 
@@ -47,7 +48,7 @@ class CTextureTable
 {
 public:
     static constexpr int kBuiltInCount = 24;
-    static constexpr int kFirstResourceId = 296;
+    static constexpr int kFirstResourceId = IDB_TEXTURE_FIRST;
     static constexpr int kWidth = 56, kHeight = 50;
 
     CTextureTable() = default;
