@@ -2,9 +2,7 @@
 // bad arguments (every page checked for consistency after each call), the selected-cell bounds,
 // and geometry and scrolling on the active page's window.
 
-#include "sheet/NorvakCtrl.h"
-#include "tests/support/PageConsistency.h"
-#include "tests/support/TestContainer.h"
+#include "tests/support/ControlTest.h"
 
 #include <gtest/gtest.h>
 
@@ -13,74 +11,31 @@
 
 namespace {
 
-enum : DISPID
-{
-    kDoSetPageCellCombine = 40,
-    kDoSetPageCellUnCombine = 41,
-    kDoGetPageMinSelectedRow = 42,
-    kDoGetPageMaxSelectedRow = 43,
-    kDoGetPageMinSelectedCol = 44,
-    kDoGetPageMaxSelectedCol = 45,
-};
-
-class Environment : public ::testing::Environment
-{
-public:
-    void SetUp() override { ASSERT_EQ(OleInitialize(nullptr), S_OK); }
-    void TearDown() override { OleUninitialize(); }
-};
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
-
-class Cells : public ::testing::Test
+class Cells : public ControlTest
 {
 protected:
     void SetUp() override
     {
-        control = new CNorvakCtrl;
-        ASSERT_EQ(container.Create(static_cast<IOleObject*>(control)), S_OK);
-        ASSERT_EQ(container.Activate(), S_OK); // three pages of 100 x 50 cells, one fixed row and column
+        Create();
+        Start(); // three pages of 100 x 50 cells, one fixed row and column
     }
 
-    Variant Call(DISPID dispid, std::vector<LONG> args)
-    {
-        std::vector<Variant> variants;
-        for (LONG arg : args)
-            variants.push_back(Variant::Long(arg));
-        Variant result;
-        EXPECT_EQ(container.Call(dispid, std::move(variants), &result), S_OK) << dispid;
-        return result;
-    }
-    bool Bool(DISPID dispid, std::vector<LONG> args)
-    {
-        Variant result = Call(dispid, std::move(args));
-        EXPECT_EQ(result.type(), VT_BOOL) << dispid;
-        return (*result).boolVal != VARIANT_FALSE;
-    }
     std::vector<LONG> SelectedBounds(LONG page)
     {
         std::vector<LONG> out;
         for (DISPID id : {kDoGetPageMinSelectedRow, kDoGetPageMaxSelectedRow, kDoGetPageMinSelectedCol,
                           kDoGetPageMaxSelectedCol}) {
-            Variant result = Call(id, {page});
+            Variant result = Call(id, {L(page)});
             EXPECT_EQ(result.type(), VT_I4);
             out.push_back((*result).lVal);
         }
         return out;
-    }
-    void ExpectEveryPageConsistent(const std::string& after) const
-    {
-        for (int page = 0; page < control->DoGetPageCounts(); ++page)
-            EXPECT_EQ(CheckPageConsistency(*control->GetPage(page), *control->GetPageCells(page)), "")
-                << after << ": page " << page;
     }
     size_t Merges(int page, bool header = false) const
     {
         const CNorvakPage* record = control->GetPage(page);
         return (header ? record->m_headerMerges : record->m_bodyMerges).size();
     }
-
-    TestContainer container;
-    CNorvakCtrl* control = nullptr;
 };
 
 TEST_F(Cells, CombineByDispidRefusesBadRangesAndMergesGoodOnes)
@@ -108,7 +63,7 @@ TEST_F(Cells, CombineByDispidRefusesBadRangesAndMergesGoodOnes)
         {"body again over the first", {2, 3, 5, 3, 5}, true, 1, 1},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Bool(kDoSetPageCellCombine, c.args), c.result) << c.name;
+        EXPECT_EQ(Bool(kDoSetPageCellCombine, Longs(c.args)), c.result) << c.name;
         EXPECT_EQ(Merges(2), c.bodyOnActive) << c.name;
         EXPECT_EQ(Merges(0, true), c.headerOnFirst) << c.name;
         ExpectEveryPageConsistent(c.name);
@@ -120,8 +75,8 @@ TEST_F(Cells, CombineByDispidRefusesBadRangesAndMergesGoodOnes)
 
 TEST_F(Cells, UnCombineByDispidOnlyAtAMergeOrigin)
 {
-    ASSERT_TRUE(Bool(kDoSetPageCellCombine, {-1, 2, 3, 2, 3}));
-    ASSERT_TRUE(Bool(kDoSetPageCellCombine, {1, 0, 0, 2, 3}));
+    ASSERT_TRUE(Bool(kDoSetPageCellCombine, Longs({-1, 2, 3, 2, 3})));
+    ASSERT_TRUE(Bool(kDoSetPageCellCombine, Longs({1, 0, 0, 2, 3})));
     struct Case
     {
         const char* name;
@@ -136,7 +91,7 @@ TEST_F(Cells, UnCombineByDispidOnlyAtAMergeOrigin)
         {"header origin on page 1", {1, 0, 2}, true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Bool(kDoSetPageCellUnCombine, c.args), c.result) << c.name;
+        EXPECT_EQ(Bool(kDoSetPageCellUnCombine, Longs(c.args)), c.result) << c.name;
         ExpectEveryPageConsistent(c.name);
     }
     EXPECT_EQ(Merges(2), 0u);

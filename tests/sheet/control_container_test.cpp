@@ -1,9 +1,9 @@
 // The control as a container embeds it: creation by CLSID, in-place activation, events, drawing,
 // automation, persistence and clean teardown; and Wine's ATL host creating it from its ProgID.
 
+#include "tests/support/ControlTest.h"
 #include "tests/support/EventSinkBase.h"
 #include "tests/support/GuiResources.h"
-#include "tests/support/TestContainer.h"
 
 #include "Norvak_h.h"
 
@@ -16,22 +16,7 @@
 
 namespace {
 
-const DISPID kWindowBorderStyle = 1;
-const DISPID kDoSetWindowBorderStyle = 36;
-const DISPID kDoSetInitializePageCounts = 71;
-const DISPID kShellOnCreate = 1;
-
-class Environment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        ASSERT_EQ(OleInitialize(nullptr), S_OK);
-        ASSERT_EQ(TestContainer::RegisterControl(), S_OK) << "Norvak.ocx must load and register";
-    }
-    void TearDown() override { OleUninitialize(); }
-};
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new OleEnvironment(true));
 
 class Control : public ::testing::Test
 {
@@ -62,8 +47,8 @@ TEST_F(Control, ActivationCreatesTheWindowAndFiresShellOnCreateOnce)
     ASSERT_TRUE(IsWindow(window));
     EXPECT_EQ(GetParent(window), container.ParentWindow());
     EXPECT_TRUE(container.inPlaceActive);
-    ASSERT_EQ(CountOf(container.events, kShellOnCreate), 1u);
-    EXPECT_EQ(container.events[0].dispid, kShellOnCreate);
+    ASSERT_EQ(CountOf(container.events, kEventShellOnCreate), 1u);
+    EXPECT_EQ(container.events[0].dispid, kEventShellOnCreate);
     EXPECT_TRUE(container.events[0].args.empty());
 
     EXPECT_EQ(container.Destroy(), 0u) << "the container held the last reference";
@@ -97,7 +82,7 @@ TEST_F(Control, AShellOnCreateHandlerCanCallBackIntoTheControl)
 {
     HRESULT fromHandler = E_FAIL;
     container.onEvent = [&](const RecordedEvent& event) {
-        if (event.dispid == kShellOnCreate)
+        if (event.dispid == kEventShellOnCreate)
             fromHandler = container.Call(kDoSetInitializePageCounts, InitialPages(false, 2));
     };
     ASSERT_EQ(container.Activate(), S_OK);
@@ -188,7 +173,7 @@ TEST_F(Control, WindowBorderStyleRecreatesTheWindowWithItsBorder)
         EXPECT_EQ(DWORD(GetWindowLongPtrW(window, GWL_STYLE)) & WS_BORDER, c.border) << c.style;
         EXPECT_EQ(DWORD(GetWindowLongPtrW(window, GWL_EXSTYLE)) & exMask, c.exStyle) << c.style;
     }
-    EXPECT_EQ(CountOf(container.events, kShellOnCreate), 1u + std::size(cases))
+    EXPECT_EQ(CountOf(container.events, kEventShellOnCreate), 1u + std::size(cases))
         << "ShellOnCreate with every window creation";
 
     IPersistStreamInit* persist = container.Query<IPersistStreamInit>(IID_IPersistStreamInit);

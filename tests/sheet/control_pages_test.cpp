@@ -3,9 +3,8 @@
 // operations (every page checked for consistency after each), scroll ranges and scrolling.
 // The control object is made in this process so that its pages can be inspected.
 
-#include "sheet/NorvakCtrl.h"
+#include "tests/support/ControlTest.h"
 #include "tests/support/PageConsistency.h"
-#include "tests/support/TestContainer.h"
 
 #include "Norvak_h.h"
 
@@ -17,74 +16,6 @@
 #include <vector>
 
 namespace {
-
-enum : DISPID
-{
-    kDoInsertPage = 2,
-    kDoDeletePage = 3,
-    kDoSetActivePageIndex = 4,
-    kDoGetActivePageIndex = 5,
-    kDoGetPageCounts = 6,
-    kDoSetPageRowCounts = 7,
-    kDoSetPageColumnCounts = 8,
-    kDoInsertPageRow = 9,
-    kDoInsertPageColumn = 10,
-    kDoRemovePageRow = 11,
-    kDoRemovePageColumn = 12,
-    kDoSetPageRowHeight = 13,
-    kDoGetPageRowHeight = 14,
-    kDoSetPageColumnWidth = 15,
-    kDoGetPageColumnWidth = 16,
-    kDoSetPageContextMenuVisible = 17,
-    kDoSetPageContextMenuItemVisible = 18,
-    kDoSetPageSortStyle = 19,
-    kDoSetPageModify = 20,
-    kDoSetPageTextColor = 21,
-    kDoSetPageTextBkColor = 22,
-    kDoSetPageBkColor = 23,
-    kDoGetPageSortStyle = 24,
-    kDoGetPageColumns = 25,
-    kDoGetPageRows = 26,
-    kDoSetPageMouseCursor = 27,
-    kDoSetPageCellText = 32,
-    kDoGetPageCellText = 33,
-    kDoSetPageCellTextFormat = 34,
-    kDoGetPageCellTextFormat = 35,
-    kDoSetWindowBorderStyle = 36,
-    kDoSetInitializePageCounts = 71,
-};
-
-enum : DISPID
-{
-    kShellOnCreate = 1,
-    kShellDoInsertingPage = 2,
-    kShellDoInsertedPage = 3,
-    kShellOnRowsChanged = 4,
-    kShellOnColumnsChanged = 5,
-};
-
-class Environment : public ::testing::Environment
-{
-public:
-    void SetUp() override { ASSERT_EQ(OleInitialize(nullptr), S_OK); }
-    void TearDown() override { OleUninitialize(); }
-};
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
-
-Variant L(LONG value)
-{
-    return Variant::Long(value);
-}
-
-Variant S(const wchar_t* text)
-{
-    return Variant::String(text);
-}
-
-Variant B(bool value)
-{
-    return Variant::Bool(value);
-}
 
 // An event as the test expects it: dispid and arguments as text, e.g. "2 Sheet3" or "0 100 101".
 struct Seen
@@ -111,45 +42,10 @@ std::wstring ArgsText(const RecordedEvent& event)
     return text;
 }
 
-class Pages : public ::testing::Test
+class Pages : public ControlTest
 {
 protected:
-    void SetUp() override
-    {
-        control = new CNorvakCtrl;
-        ASSERT_EQ(container.Create(static_cast<IOleObject*>(control)), S_OK);
-    }
-
-    // Activates with the default pages, forgetting the events of the start.
-    void Start()
-    {
-        ASSERT_EQ(container.Activate(), S_OK);
-        container.events.clear();
-    }
-
-    Variant Call(DISPID dispid, std::vector<Variant> args = {})
-    {
-        Variant result;
-        EXPECT_EQ(container.Call(dispid, std::move(args), &result), S_OK) << dispid;
-        return result;
-    }
-    LONG Long(DISPID dispid, std::vector<Variant> args = {})
-    {
-        Variant result = Call(dispid, std::move(args));
-        return (*result).vt == VT_I2 ? (*result).iVal : (*result).lVal;
-    }
-    bool Bool(DISPID dispid, std::vector<Variant> args = {})
-    {
-        Variant result = Call(dispid, std::move(args));
-        EXPECT_EQ(result.type(), VT_BOOL) << dispid;
-        return (*result).boolVal != VARIANT_FALSE;
-    }
-    std::wstring Text(DISPID dispid, std::vector<Variant> args = {})
-    {
-        Variant result = Call(dispid, std::move(args));
-        EXPECT_EQ(result.type(), VT_BSTR) << dispid;
-        return (*result).bstrVal ? (*result).bstrVal : L"";
-    }
+    void SetUp() override { Create(); }
 
     std::vector<Seen> Events() const
     {
@@ -167,26 +63,12 @@ protected:
         return titles;
     }
 
-    void ExpectEveryPageConsistent(const std::string& after) const
-    {
-        for (int page = 0; page < control->DoGetPageCounts(); ++page) {
-            const CNorvakPage* record = control->GetPage(page);
-            const CNorvakPageCells* cells = control->GetPageCells(page);
-            ASSERT_TRUE(record && cells) << after << ": page " << page;
-            EXPECT_EQ(record->m_nIndex, page) << after;
-            EXPECT_EQ(CheckPageConsistency(*record, *cells), "") << after << ": page " << page;
-        }
-    }
-
     // Grid of a page as (rows, fixed rows, columns, fixed columns).
     std::vector<LONG> Grid(LONG page)
     {
         return {Long(kDoGetPageRows, {L(page), L(2)}), Long(kDoGetPageRows, {L(page), L(0)}),
                 Long(kDoGetPageColumns, {L(page), L(2)}), Long(kDoGetPageColumns, {L(page), L(0)})};
     }
-
-    TestContainer container;
-    CNorvakCtrl* control = nullptr;
 };
 
 const std::vector<LONG> kDefaultGrid{100, 1, 50, 1};
@@ -197,19 +79,19 @@ TEST_F(Pages, TheFirstWindowMakesThreeDefaultPagesAndAnnouncesEach)
     EXPECT_EQ(Titles(), (std::vector<std::string>{"Sheet1", "Sheet2", "Sheet3"}));
     EXPECT_EQ(Long(kDoGetActivePageIndex), 2);
     const std::vector<Seen> expected{
-        {kShellOnCreate, L""},
-        {kShellDoInsertingPage, L"-1 "},
-        {kShellDoInsertedPage, L"0 Sheet1"},
-        {kShellDoInsertingPage, L"0 Sheet1"},
-        {kShellDoInsertedPage, L"1 Sheet2"},
-        {kShellDoInsertingPage, L"1 Sheet2"},
-        {kShellDoInsertedPage, L"2 Sheet3"},
-        {kShellOnRowsChanged, L"0 0 100"},
-        {kShellOnColumnsChanged, L"0 0 50"},
-        {kShellOnRowsChanged, L"1 0 100"},
-        {kShellOnColumnsChanged, L"1 0 50"},
-        {kShellOnRowsChanged, L"2 0 100"},
-        {kShellOnColumnsChanged, L"2 0 50"},
+        {kEventShellOnCreate, L""},
+        {kEventShellDoInsertingPage, L"-1 "},
+        {kEventShellDoInsertedPage, L"0 Sheet1"},
+        {kEventShellDoInsertingPage, L"0 Sheet1"},
+        {kEventShellDoInsertedPage, L"1 Sheet2"},
+        {kEventShellDoInsertingPage, L"1 Sheet2"},
+        {kEventShellDoInsertedPage, L"2 Sheet3"},
+        {kEventShellOnRowsChanged, L"0 0 100"},
+        {kEventShellOnColumnsChanged, L"0 0 50"},
+        {kEventShellOnRowsChanged, L"1 0 100"},
+        {kEventShellOnColumnsChanged, L"1 0 50"},
+        {kEventShellOnRowsChanged, L"2 0 100"},
+        {kEventShellOnColumnsChanged, L"2 0 50"},
     };
     EXPECT_EQ(Events(), expected);
     for (LONG page = 0; page < 3; ++page)
@@ -224,7 +106,7 @@ TEST_F(Pages, ReCreatingTheWindowKeepsThePagesAndInsertsNoneAgain)
     ASSERT_TRUE(Bool(kDoSetPageCellText, {L(1), L(3), L(4), S(L"保留")}));
     EXPECT_EQ(Long(kDoSetWindowBorderStyle, {Variant::Short(3)}), 1);
     EXPECT_TRUE(GetWindowLongPtrW(container.ControlWindow(), GWL_EXSTYLE) & WS_EX_STATICEDGE);
-    EXPECT_EQ(Events(), (std::vector<Seen>{{kShellOnCreate, L""}}));
+    EXPECT_EQ(Events(), (std::vector<Seen>{{kEventShellOnCreate, L""}}));
     EXPECT_EQ(Titles(), (std::vector<std::string>{"Sheet1", "Sheet2", "Sheet3"}));
     EXPECT_EQ(Long(kDoGetActivePageIndex), 1);
     EXPECT_EQ(Text(kDoGetPageCellText, {L(1), L(3), L(4)}), L"保留");
@@ -256,7 +138,7 @@ TEST_F(Pages, InitialPagesFollowTheSettingsMadeInTheCreateHandler)
         CNorvakCtrl* ctrl = new CNorvakCtrl;
         ASSERT_EQ(host.Create(static_cast<IOleObject*>(ctrl)), S_OK);
         host.onEvent = [&](const RecordedEvent& event) {
-            if (event.dispid == kShellOnCreate)
+            if (event.dispid == kEventShellOnCreate)
                 host.Call(kDoSetInitializePageCounts,
                           {B(c.defaults), L(c.count), S(c.titles[0]), S(c.titles[1]), S(c.titles[2])});
         };
@@ -279,16 +161,16 @@ TEST_F(Pages, InsertingAPageAnnouncesItBeforeAndAfterAndMakesItActive)
     Start();
     LONG countInInserting = -1, activeInInserted = -1, countInInserted = -1;
     container.onEvent = [&](const RecordedEvent& event) {
-        if (event.dispid == kShellDoInsertingPage)
+        if (event.dispid == kEventShellDoInsertingPage)
             countInInserting = control->DoGetPageCounts();
-        if (event.dispid == kShellDoInsertedPage) {
+        if (event.dispid == kEventShellDoInsertedPage) {
             activeInInserted = control->DoGetActivePageIndex();
             countInInserted = control->DoGetPageCounts();
         }
     };
     EXPECT_EQ(Long(kDoInsertPage, {S(L"新页")}), 3);
-    EXPECT_EQ(Events(),
-              (std::vector<Seen>{{kShellDoInsertingPage, L"2 Sheet3"}, {kShellDoInsertedPage, L"3 新页"}}));
+    EXPECT_EQ(Events(), (std::vector<Seen>{{kEventShellDoInsertingPage, L"2 Sheet3"},
+                                           {kEventShellDoInsertedPage, L"3 新页"}}));
     EXPECT_EQ(countInInserting, 3) << "the page does not exist yet";
     EXPECT_EQ(countInInserted, 4);
     EXPECT_EQ(activeInInserted, 3) << "the page is complete and active";
@@ -297,7 +179,7 @@ TEST_F(Pages, InsertingAPageAnnouncesItBeforeAndAfterAndMakesItActive)
     container.events.clear();
     EXPECT_EQ(Long(kDoInsertPage, {S(L"")}), 4);
     EXPECT_EQ(Titles().back(), "         ") << "an empty title becomes nine spaces";
-    EXPECT_EQ(Events().back(), (Seen{kShellDoInsertedPage, L"4 " + std::wstring(9, L' ')}));
+    EXPECT_EQ(Events().back(), (Seen{kEventShellDoInsertedPage, L"4 " + std::wstring(9, L' ')}));
     ExpectEveryPageConsistent("insert");
 }
 
@@ -514,31 +396,31 @@ TEST_F(Pages, RowAndColumnOperationsFireTheirEventsWhenTheCountChanges)
         LONG expected;
         std::vector<Seen> events;
     } cases[] = {
-        {kDoInsertPageRow, {L(0), L(-5)}, 0, {{kShellOnRowsChanged, L"0 100 101"}}},
-        {kDoInsertPageRow, {L(-1), L(1000)}, 100, {{kShellOnRowsChanged, L"2 100 101"}}},
-        {kDoRemovePageRow, {L(0), L(500)}, 1, {{kShellOnRowsChanged, L"0 101 100"}}},
-        {kDoRemovePageRow, {L(-1), L(-3)}, 1, {{kShellOnRowsChanged, L"2 101 100"}}},
+        {kDoInsertPageRow, {L(0), L(-5)}, 0, {{kEventShellOnRowsChanged, L"0 100 101"}}},
+        {kDoInsertPageRow, {L(-1), L(1000)}, 100, {{kEventShellOnRowsChanged, L"2 100 101"}}},
+        {kDoRemovePageRow, {L(0), L(500)}, 1, {{kEventShellOnRowsChanged, L"0 101 100"}}},
+        {kDoRemovePageRow, {L(-1), L(-3)}, 1, {{kEventShellOnRowsChanged, L"2 101 100"}}},
         {kDoInsertPageColumn,
          {L(0), L(2), Variant::Short(45), S(L"标题")},
          2,
-         {{kShellOnColumnsChanged, L"0 50 51"}}},
+         {{kEventShellOnColumnsChanged, L"0 50 51"}}},
         {kDoInsertPageColumn,
          {L(0), L(3), Variant::Short(40), S(L"")},
          3,
-         {{kShellOnColumnsChanged, L"0 51 52"}}},
-        {kDoRemovePageColumn, {L(0), L(99)}, 1, {{kShellOnColumnsChanged, L"0 52 51"}}},
+         {{kEventShellOnColumnsChanged, L"0 51 52"}}},
+        {kDoRemovePageColumn, {L(0), L(99)}, 1, {{kEventShellOnColumnsChanged, L"0 52 51"}}},
         {kDoSetPageRowCounts, {L(0), L(100), L(1)}, 1, {}},
-        {kDoSetPageRowCounts, {L(1), L(10), L(2)}, 1, {{kShellOnRowsChanged, L"1 100 10"}}},
-        {kDoSetPageColumnCounts, {L(1), L(3), L(3)}, 1, {{kShellOnColumnsChanged, L"1 50 3"}}},
-        {kDoSetPageColumnCounts, {L(1), L(0), L(0)}, 1, {{kShellOnColumnsChanged, L"1 3 0"}}},
+        {kDoSetPageRowCounts, {L(1), L(10), L(2)}, 1, {{kEventShellOnRowsChanged, L"1 100 10"}}},
+        {kDoSetPageColumnCounts, {L(1), L(3), L(3)}, 1, {{kEventShellOnColumnsChanged, L"1 50 3"}}},
+        {kDoSetPageColumnCounts, {L(1), L(0), L(0)}, 1, {{kEventShellOnColumnsChanged, L"1 3 0"}}},
         {kDoRemovePageColumn, {L(1), L(0)}, 0, {}},
         {kDoInsertPageColumn,
          {L(1), L(0), Variant::Short(2), S(L"")},
          0,
-         {{kShellOnColumnsChanged, L"1 0 1"}}},
-        {kDoSetPageRowCounts, {L(1), L(0), L(0)}, 1, {{kShellOnRowsChanged, L"1 10 0"}}},
+         {{kEventShellOnColumnsChanged, L"1 0 1"}}},
+        {kDoSetPageRowCounts, {L(1), L(0), L(0)}, 1, {{kEventShellOnRowsChanged, L"1 10 0"}}},
         {kDoRemovePageRow, {L(1), L(0)}, 0, {}},
-        {kDoSetPageRowCounts, {L(1), L(100), L(1)}, 1, {{kShellOnRowsChanged, L"1 0 100"}}},
+        {kDoSetPageRowCounts, {L(1), L(100), L(1)}, 1, {{kEventShellOnRowsChanged, L"1 0 100"}}},
     };
     int step = 0;
     for (const Case& c : cases) {
@@ -566,7 +448,7 @@ TEST_F(Pages, TheRowsChangedHandlerSeesTheNewGrid)
     LONG rowsSeen = -1;
     std::wstring lastCell;
     container.onEvent = [&](const RecordedEvent& event) {
-        if (event.dispid != kShellOnRowsChanged)
+        if (event.dispid != kEventShellOnRowsChanged)
             return;
         rowsSeen = Long(kDoGetPageRows, {L(0), L(2)});
         Bool(kDoSetPageCellText, {L(0), L(rowsSeen - 1), L(0), S(L"尾")});

@@ -2,8 +2,7 @@
 // gives: white with no page, the page's cells without the bottom bar, the hidden and closed page
 // texts, and a derived control replacing one painting step.
 
-#include "sheet/NorvakCtrl.h"
-#include "tests/support/TestContainer.h"
+#include "tests/support/ControlTest.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -13,14 +12,6 @@
 #include <memory>
 
 namespace {
-
-class Environment : public ::testing::Environment
-{
-public:
-    void SetUp() override { ASSERT_EQ(OleInitialize(nullptr), S_OK); }
-    void TearDown() override { OleUninitialize(); }
-};
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;
@@ -38,14 +29,13 @@ public:
     }
 };
 
-class ControlPaint : public ::testing::Test
+class ControlPaint : public ControlTest
 {
 protected:
-    void Start(CNorvakCtrl* made = nullptr)
+    void StartWithPage(CNorvakCtrl* made = nullptr)
     {
-        control = made ? made : new CNorvakCtrl;
-        ASSERT_EQ(container.Create(static_cast<IOleObject*>(control)), S_OK);
-        ASSERT_EQ(container.Activate(), S_OK);
+        Create(made);
+        Start();
         ASSERT_NE(control->GetPage(-1), nullptr);
     }
     void Draw()
@@ -75,8 +65,6 @@ protected:
         return std::accumulate(heights.begin(), heights.begin() + row, 0);
     }
 
-    TestContainer container;
-    CNorvakCtrl* control = nullptr;
     std::vector<DWORD> pixels;
 };
 
@@ -84,7 +72,7 @@ protected:
 
 TEST_F(ControlPaint, NoActivePagePaintsTheWholeAreaWhite)
 {
-    Start();
+    StartWithPage();
     while (control->DoGetPageCounts() > 0)
         ASSERT_TRUE(control->DoDeletePage(0));
     Draw();
@@ -93,7 +81,7 @@ TEST_F(ControlPaint, NoActivePagePaintsTheWholeAreaWhite)
 
 TEST_F(ControlPaint, ActivePageIsPaintedAboveTheBottomBar)
 {
-    Start();
+    StartWithPage();
     ASSERT_TRUE(control->DoSetPageCellText(-1, 1, 1, "合计"));
     control->GetPageCell(-1, 2, 2)->EditFont().crBackground = RGB(0, 200, 0);
     Draw();
@@ -112,7 +100,7 @@ TEST_F(ControlPaint, ActivePageIsPaintedAboveTheBottomBar)
 
 TEST_F(ControlPaint, HiddenAndClosedPagesShowTheirTextOnly)
 {
-    Start();
+    StartWithPage();
     for (bool closed : {false, true}) {
         CNorvakPage* page = control->GetPage(-1);
         page->m_bContentVisible = closed ? 1 : 0;
@@ -125,7 +113,7 @@ TEST_F(ControlPaint, HiddenAndClosedPagesShowTheirTextOnly)
 
 TEST_F(ControlPaint, DerivedControlReplacesTheCellStep)
 {
-    Start(new MagentaCellCtrl);
+    StartWithPage(new MagentaCellCtrl);
     Draw();
     EXPECT_EQ(At(X(1) + 10, Y(1) + 10), kMagenta);
     EXPECT_EQ(At(X(3) + 10, Y(4) + 10), kMagenta);
@@ -134,7 +122,7 @@ TEST_F(ControlPaint, DerivedControlReplacesTheCellStep)
 
 TEST_F(ControlPaint, DragImageOfTheFocusCellAndTextExtents)
 {
-    Start();
+    StartWithPage();
     CNorvakPage* page = control->GetPage(-1);
     EXPECT_EQ(control->CreateDragImage(nullptr), nullptr); // no focus cell
     page->m_focusCell = CCellCoord(2, 3);

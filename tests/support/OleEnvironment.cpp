@@ -1,0 +1,14 @@
+#include "tests/support/ControlTest.h"
+
+void OleEnvironment::SetUp()
+{
+    ASSERT_EQ(OleInitialize(nullptr), S_OK);
+    if (m_bRegisterControl) {
+        ASSERT_EQ(TestContainer::RegisterControl(), S_OK) << "Norvak.ocx must load and register";
+    }
+}
+
+void OleEnvironment::TearDown()
+{
+    OleUninitialize();
+}
