@@ -1,7 +1,6 @@
 // Painting of a page probed pixel by pixel: grid lines where the sizes put them, merged areas,
 // line styles and colours, cell colours and texts, header cells, locked panes after scrolling,
-// the selection frame with its fill handle, and the full-page texts. A sample page is saved as a
-// PNG next to the test for people to look at.
+// the selection frame with its fill handle, and the full-page texts.
 
 #include "sheet/model/CellGeometry.h"
 #include "sheet/paint/PagePainter.h"
@@ -9,7 +8,6 @@
 #include "tests/support/DrawingCanvas.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/MergeFixture.h"
-#include "tests/support/PngFile.h"
 
 #include <algorithm>
 #include <string>
@@ -430,44 +428,6 @@ TEST(PagePainter, PaintingKeepsCellsAndLeaksNothing)
     EXPECT_EQ(p.Cell(0, 2).GetTextFormat(), CNorvakCell::kDefaultTextFormat);
     EXPECT_EQ(p.Cell(3, 3).GetRowSpan(), 2);
     EXPECT_STREQ(p.Cell(0, 2).GetTextPtr(), "标题");
-}
-
-TEST(PagePainter, SamplePageIsSavedAsPng)
-{
-    PaintedPage p(14, 8);
-    const char* headers[] = {"", "A", "B", "C", "D", "E", "F", "G"};
-    for (int col = 1; col < 8; ++col)
-        p.Cell(0, col).SetText(headers[col]);
-    for (int row = 1; row < 14; ++row)
-        p.Cell(row, 0).SetText(std::to_string(row).c_str());
-    p.Merge(1, 1, 1, 4);
-    p.Cell(1, 1).SetText("季度销售汇总");
-    p.SetBackground(1, 1, RGB(255, 255, 200));
-    const char* names[] = {"产品", "一月", "二月", "三月"};
-    for (int col = 1; col <= 4; ++col) {
-        p.Cell(2, col).SetText(names[col - 1]);
-        p.SetBackground(2, col, RGB(200, 220, 255));
-        p.Cell(2, col).SetHorLineColor(RGB(0, 0, 160));
-        p.Cell(2, col).SetHorLineWidth(2);
-    }
-    for (int row = 3; row < 7; ++row) {
-        p.Cell(row, 1).SetText(("型号" + std::to_string(row - 2)).c_str());
-        for (int col = 2; col <= 4; ++col)
-            p.Cell(row, col).SetText(std::to_string(row * 37 + col * 11).c_str());
-    }
-    p.Cell(4, 3).EditFont().crText = RGB(200, 0, 0);
-    p.Cell(6, 1).SetVerLineStyle(6);
-    p.Cell(6, 1).SetVerLineColor(RGB(0, 128, 0));
-    p.Select(3, 2, 4, 3);
-    p.page.m_focusCell = CCellCoord(3, 2);
-    p.Paint();
-    std::vector<DWORD> pixels;
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
-            COLORREF c = p.At(x, y);
-            pixels.push_back(DWORD(GetRValue(c)) << 16 | DWORD(GetGValue(c)) << 8 | GetBValue(c));
-        }
-    EXPECT_TRUE(SavePng(PAGE_SAMPLE_PNG, pixels, kWidth, kHeight));
 }
 
 TEST(PagePainter, PicturePlacementsInACell)
