@@ -2,13 +2,17 @@
 
 // The spreadsheet control. The base class speaks COM and OLE; this class holds the workbook and
 // everything the container sees of it. Its implementation is split by behaviour:
-//   NorvakCtrl.cpp               construction, defaults, destruction, window creation, COM glue
+//   NorvakCtrl.cpp               construction, destruction, window creation, events, COM glue
 //   NorvakCtrlPages.cpp          page insertion and deletion, the active page and the page-level
 //                                automation methods
 //   NorvakCtrlRowsColumns.cpp    row and column counts, insertion, deletion, heights and widths
-//   NorvakCtrlLayout.cpp         the child windows along the edges, scroll ranges and layout
+//   NorvakCtrlCells.cpp          cell properties, selection, geometry, merges and sorting
+//   NorvakCtrlLayout.cpp         the child windows along the edges and their layout
 //   NorvakCtrlScroll.cpp         scrolling the active page
+//   NorvakCtrlPaint.cpp          painting through the overridable steps
 //   NorvakCtrlClipboardChain.cpp membership in the clipboard-viewer chain
+// The pages themselves (sheet/model) live in the page store; the page-setup record and the
+// default tables are inherited.
 
 #include "framework/CString.h"
 #include "framework/OleControl.h"
@@ -17,11 +21,11 @@
 #include "sheet/model/CellFactory.h"
 #include "sheet/model/CellGeometry.h"
 #include "sheet/model/CellProperties.h"
-#include "sheet/windows/CtrlScrollBar.h"
-#include "sheet/tables/DefaultTables.h"
 #include "sheet/model/PageSetup.h"
 #include "sheet/model/PageStore.h"
 #include "sheet/paint/PagePainter.h"
+#include "sheet/tables/DefaultTables.h"
+#include "sheet/windows/CtrlScrollBar.h"
 
 #include <map>
 #include <memory>
@@ -303,7 +307,7 @@ private:
     void OnScroll(bool horizontal, int code);
     void OnSetFocus();
 
-    // Page store helpers.
+    // One of the page's colours, with the flag that says it was set.
     BOOL SetPageColor(long nPageIndex, OLE_COLOR crColor, COLORREF CNorvakPage::*color,
                       int CNorvakPage::*flag);
     // Fires an event of _DNorvakEvents.
