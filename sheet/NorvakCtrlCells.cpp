@@ -1,11 +1,11 @@
 // The control's cell operations: each resolves the page, runs the page-model operation and turns
 // its repaint requests into invalidated rectangles of the control window.
 
+#include "sheet/NorvakCtrl.h"
 #include "sheet/model/CellGeometry.h"
 #include "sheet/model/CellProperties.h"
 #include "sheet/model/CellSelection.h"
 #include "sheet/model/MergeCells.h"
-#include "sheet/NorvakCtrl.h"
 #include "sheet/model/RowColumnOps.h"
 #include "sheet/model/SortRows.h"
 

@@ -1,5 +1,5 @@
-// The page and cell-table stores, page insertion and deletion, the active page, and the
-// page-level automation methods that only validate the page and store a setting.
+// Page insertion and deletion through the page store, the active page, and the page-level
+// automation methods that only validate the page and store a setting.
 
 #include "sheet/NorvakCtrl.h"
 #include "sheet/NorvakDispatchMap.h"
@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kContextMenuItems = 24;
 constexpr int kTabIconIds[] = {IDI_TAB_COOL, IDI_TAB_HOT, IDI_TAB_ACTIVE};
-const char kUntitledPage[] = "         ";      // nine spaces
+const char kUntitledPage[] = "         "; // nine spaces
 
 HIMAGELIST CreateTabIcons()
 {
