@@ -1,0 +1,251 @@
+#include "chartdraw/BoxChartDrawing.h"
+
+#include "chart/model/ChartDrawingViews.h"
+#include "chartdraw/ChartAxisPainter.h"
+#include "chartdraw/ChartStyleFills.h"
+#include "drawing/CTextPainter.h"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+namespace {
+
+// Faces cut out of the zero plane when their box stands in front of it: all but the back.
+constexpr int kFacesInFront[] = {0, 2, 3, 4, 5};
+
+// The region of a polygon in device coordinates, or no region for fewer than three points.
+bool MakePolygonRegion(CDC* dc, const POINT* points, int count, CRgn& region)
+{
+    if (!points || count < 3)
+        return false;
+    std::vector<POINT> device(points, points + count);
+    dc->LPtoDP(device.data(), count);
+    return region.CreatePolygonRgn(device.data(), count, WINDING);
+}
+
+// The plane of the value 0 of a chart whose values change sign, less the boxes in front of it.
+class CZeroPlaneCut
+{
+public:
+    CZeroPlaneCut(CDC* dc, const POINT (&corners)[4]) : m_dc(dc) { MakePolygonRegion(dc, corners, 4, m_region); }
+
+    void CutOut(const CChartItem& item)
+    {
+        for (int face : kFacesInFront) {
+            CRgn cut;
+            if (m_region.GetSafeHandle() &&
+                MakePolygonRegion(m_dc, item.faceOutline[face].data(), item.FaceOutlineCount(face), cut))
+                m_region.CombineRgn(m_region, cut, RGN_DIFF);
+        }
+    }
+
+    // Fills what is left of the plane, moved by a pixel so that it stays off the boxes' edges,
+    // inside the chart as shown; the clip comes back as it was.
+    void Fill(const CNorvakChart& chart, const POINT (&corners)[4], const CChartShapePainter& painter) const
+    {
+        CRgn plane, visible;
+        CRect shown(chart.rcVisible);
+        m_dc->LPtoDP(&shown);
+        shown.NormalizeRect();
+        if (!m_region.GetSafeHandle() || !plane.CreateRectRgn(0, 0, 0, 0) || !visible.CreateRectRgnIndirect(&shown))
+            return;
+        plane.CombineRgn(m_region, nullptr, RGN_COPY);
+        plane.OffsetRgn(1, 1);
+        plane.CombineRgn(plane, m_region, RGN_AND);
+        plane.CombineRgn(plane, visible, RGN_AND);
+        CClipGuard clip(*m_dc);
+        m_dc->SelectClipRgn(plane, RGN_AND);
+        FillPolygonWithStyle(painter, m_dc, corners, 4, chart.wallStyles[1], 0, 0);
+    }
+
+private:
+    CDC* m_dc;
+    CRgn m_region;
+};
+
+void Line(CDC* dc, const POINT (&ends)[2])
+{
+    dc->MoveTo(ends[0]);
+    dc->LineTo(ends[1]);
+}
+
+bool InFront(const CBoxChartSides& sides, double value)
+{
+    return value >= 0 ? sides.positiveInFront : sides.negativeInFront;
+}
+
+bool Deferred(const CBoxChartSides& sides, char selectedPart)
+{
+    return selectedPart != ' ' && selectedPart != 0 && sides.deferredGrips.find(selectedPart) != std::string::npos;
+}
+
+void DrawBoxFaces(CDC* dc, const CChartShapePainter& shapes, const CNorvakChart& chart, CChartItem& item)
+{
+    CHitFace hits[CChartItem::kFaces];
+    shapes.Draw3DItemFaces(dc, Chart3DViewOf(chart), PointStyleOf(item), item.dValue, hits);
+    StoreHitFaces(item, hits);
+}
+
+void DrawValueLabel(CDC* dc, CChartItem& item, int face)
+{
+    CChartLabelPoint label = LabelPointOf(item);
+    const std::vector<POINT>& points = item.faceOutline[face];
+    const CChartLabelStyle& style = item.labelStyle;
+    CTextPainter().DrawPolygonLabel(dc, label, points.data(), int(points.size()), item.strCellText,
+                                    item.labelFont, style.crLabelText, style.crLabelBack, style.bLabelTransparent);
+    StoreLabelCorners(item, label);
+}
+
+class CBoxChartPainting
+{
+public:
+    CBoxChartPainting(CDC* dc, CNorvakChart& chart, CChartItemTable& items, const CBoxChartLayout& layout,
+                      const CBoxChartSides& sides, CFillTables tables)
+        : m_dc(dc), m_chart(chart), m_items(items), m_layout(layout), m_sides(sides), m_tables(tables),
+          m_shapes(tables)
+    {
+    }
+
+    void Paint()
+    {
+        const bool twoSigned = m_chart.dMinValue < 0 && m_chart.dMaxValue > 0;
+        const bool planeShown = m_chart.faceShown[6] != 0;
+        std::optional<CZeroPlaneCut> zero;
+        if (twoSigned) {
+            zero.emplace(m_dc, m_sides.zeroPlane);
+            Line(m_dc, m_sides.lineBefore);
+        }
+        DrawBoxes(zero ? &*zero : nullptr);
+        DrawLabels([&](double value) { return !planeShown || LabelFirst(value); });
+        if (zero && planeShown)
+            zero->Fill(m_chart, m_sides.zeroPlane, m_shapes);
+        CChartAxisPainter(m_tables).DrawWalls(m_dc, &m_chart, m_sides.direction);
+        if (twoSigned)
+            Line(m_dc, m_sides.lineAfter);
+        if (planeShown)
+            DrawLabels([&](double value) { return !LabelFirst(value); });
+    }
+
+private:
+    CChartItem& Item(const CPlacedBox& box) const { return m_items[size_t(box.row)][size_t(box.series)]; }
+    bool LabelFirst(double value) const
+    {
+        return value >= 0 ? m_sides.positiveLabelFirst : m_sides.negativeLabelFirst;
+    }
+
+    void DrawBoxes(CZeroPlaneCut* zero) const
+    {
+        std::vector<size_t> category; // the boxes of the category being drawn
+        const std::vector<size_t>& order = m_layout.drawOrder;
+        for (size_t k = 0; k < order.size(); ++k) {
+            const CPlacedBox& box = m_layout.boxes[order[k]];
+            category.push_back(order[k]);
+            if (box.hasBox) {
+                CChartItem& item = Item(box);
+                DrawBoxFaces(m_dc, m_shapes, m_chart, item);
+                if (!Deferred(m_sides, item.chSelPart))
+                    m_shapes.DrawSelectionGrips(m_dc, PointStyleOf(item));
+                if (zero && InFront(m_sides, item.dValue))
+                    zero->CutOut(item);
+            }
+            if (k + 1 == order.size() || m_layout.boxes[order[k + 1]].row != box.row) {
+                DrawDeferredGrips(category);
+                category.clear();
+            }
+        }
+    }
+
+    // The grips that lie over every box of their category, in table order.
+    void DrawDeferredGrips(std::vector<size_t>& category) const
+    {
+        if (m_sides.deferredGrips.empty())
+            return;
+        std::sort(category.begin(), category.end());
+        for (size_t index : category) {
+            const CPlacedBox& box = m_layout.boxes[index];
+            if (box.hasBox && Deferred(m_sides, Item(box).chSelPart))
+                m_shapes.DrawSelectionGrips(m_dc, PointStyleOf(Item(box)));
+        }
+    }
+
+    template <class Pass> void DrawLabels(Pass inPass) const
+    {
+        for (const CPlacedBox& box : m_layout.boxes) {
+            CChartItem& item = Item(box);
+            if (box.hasBox && inPass(item.dValue))
+                DrawValueLabel(m_dc, item, item.bLabelFixedAngle == 1 ? m_sides.labelFace : 0);
+        }
+    }
+
+    CDC* m_dc;
+    CNorvakChart& m_chart;
+    CChartItemTable& m_items;
+    const CBoxChartLayout& m_layout;
+    const CBoxChartSides& m_sides;
+    CFillTables m_tables;
+    CChartShapePainter m_shapes;
+};
+
+} // namespace
+
+void ForgetDrawnGeometry(CChartItemTable& items)
+{
+    for (CChartItemArray& row : items)
+        for (CChartItem& item : row) {
+            item.ReleaseGeometry();
+            std::fill(std::begin(item.labelCorners), std::end(item.labelCorners), POINT{});
+        }
+}
+
+CChartItem* PointAt(CChartItemTable& items, int row, int series)
+{
+    if (row < 0 || size_t(row) >= items.size() || series < 0 || size_t(series) >= items[size_t(row)].size())
+        return nullptr;
+    return &items[size_t(row)][size_t(series)];
+}
+
+void WriteBoxFaces(CChartItem& item, const CBoxFaces& faces)
+{
+    for (int k = 0; k < CChartItem::kFaces; ++k)
+        item.faceOutline[k].assign(faces[size_t(k)].begin(), faces[size_t(k)].end());
+}
+
+bool StartBoxDrawing(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, CChartItemTable* items,
+                     int firstGap, bool needsSeries, CBoxSlots& slots)
+{
+    if (!dc || !chart || !layout || !items)
+        return false;
+    ForgetDrawnGeometry(*items);
+    slots.rows = int(std::min<size_t>(items->size(), INT_MAX));
+    slots.series = items->empty() ? 0 : int(std::min<size_t>(items->front().size(), INT_MAX));
+    slots.slots = DivideIntoSlots(layout->nCategoryLength, slots.rows, firstGap);
+    if (!slots.slots.fits || (needsSeries && slots.series == 0))
+        return false;
+    ResetChartItemBuffers(*chart, *items);
+    return true;
+}
+
+int LaidOutPoints(const CChartItemTable& items, int row, int series)
+{
+    return std::min(series, int(std::min<size_t>(items[size_t(row)].size(), INT_MAX)));
+}
+
+void PaintBoxChart(CDC* dc, CNorvakChart& chart, CChartItemTable& items, const CBoxChartLayout& layout,
+                   const CBoxChartSides& sides, CFillTables tables)
+{
+    CBoxChartPainting(dc, chart, items, layout, sides, tables).Paint();
+}
+
+std::vector<size_t> JoinCategories(const std::vector<std::vector<size_t>>& categories, bool ascending)
+{
+    std::vector<size_t> order;
+    auto append = [&order](const std::vector<size_t>& category) {
+        order.insert(order.end(), category.begin(), category.end());
+    };
+    if (ascending)
+        std::for_each(categories.begin(), categories.end(), append);
+    else
+        std::for_each(categories.rbegin(), categories.rend(), append);
+    return order;
+}
