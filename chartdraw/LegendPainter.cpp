@@ -3,7 +3,7 @@
 #include "chart/model/ChartDrawingViews.h"
 #include "chartdraw/ChartStyleFills.h"
 #include "chartdraw/geometry/SlotDivision.h"
-#include "sheet/MarkerSymbols.h"
+#include "sheet/tables/MarkerSymbols.h"
 
 #include <algorithm>
 #include <climits>

@@ -10,7 +10,7 @@
 
 #include "chart/model/NorvakChart.h"
 #include "framework/CDC.h"
-#include "sheet/DefaultTables.h"
+#include "sheet/tables/DefaultTables.h"
 
 // The page's pending legend box options: fill kind, line style, line width, line colour,
 // gradient style, gradient variant, texture and pattern; then the three colours and a stored int.

@@ -1,0 +1,120 @@
+// Writes a picture of every column and bar chart sub-type, drawn by the chart front end with the
+// defaults of a new chart, its legend and its title, as PNG files for people to look at.
+//     chart_samples <folder>
+
+#include "chart/model/ChartValueRange.h"
+#include "chart/model/NewChart.h"
+#include "chartdraw/ChartFramePainter.h"
+#include "chartdraw/ChartPainter.h"
+#include "chartdraw/ChartStyleFills.h"
+#include "chartdraw/LegendPainter.h"
+#include "tests/support/PngFile.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kWidth = 520;
+constexpr int kHeight = 340;
+
+const char* const kCategories[] = {"一月", "二月", "三月", "四月"};
+const char* const kSeries[] = {"华东", "华北", "华南"};
+const char* const kValues[4][3] = {{"120", "80", "45"}, {"95", "-30", "60"}, {"140", "110", "-20"}, {"70", "55", "90"}};
+
+// The page's pending settings as series building leaves them: one row per category, a point per
+// series in the series colour, a legend entry per series, the row totals and both value ranges.
+CChartPageSettings SampleSettings(int type, int subType, const std::vector<COLORREF>& colours)
+{
+    CChartPageSettings settings;
+    settings.chChartType = BYTE(type);
+    settings.chChartSubType = BYTE(subType);
+    for (int row = 0; row < 4; ++row) {
+        settings.items.emplace_back();
+        for (int series = 0; series < 3; ++series)
+            settings.items.back().emplace_back(kValues[row][series], colours[size_t(series)], type, subType);
+    }
+    for (int series = 0; series < 3; ++series)
+        settings.legendItems.emplace_back(type, subType, kSeries[series], colours[size_t(series)]);
+    const CNorvakPage page(0, "Sheet1", 0);
+    const CNorvakPageCells cells(0);
+    const CChartCellSource source{page, cells, colours};
+    CalcChartValueRange(settings);
+    CalcStackedValueRange(settings, source);
+    return settings;
+}
+
+CChartPartRects SampleRects()
+{
+    CChartPartRects r;
+    r.rects[kChartWhole] = CRect(0, 0, kWidth, kHeight);
+    r.rects[kChartPlot] = CRect(20, 40, 390, 320);
+    r.rects[kChartLegend] = CRect(400, 110, 510, 210);
+    r.rects[kChartDataArea] = CRect(10, 35, 395, 330);
+    r.rects[kChartTitle] = CRect(120, 6, 400, 30);
+    return r;
+}
+
+void DrawSample(CDC& dc, CNorvakChart& chart, const CDefaultTables& tables, const char* title)
+{
+    const CChartShapePainter shapes(tables.FillTables());
+    FillRectWithStyle(shapes, &dc, chart.rcChart, chart.chartStyle, chart.bChartHighlight);
+    {
+        CSelectObject hollow(dc, ::GetStockObject(HOLLOW_BRUSH));
+        CChartFramePainter().DrawFrame(&dc, chart.rcDataArea);
+    }
+    CChartPainter(tables.FillTables())
+        .DrawChart(&dc, &chart, chart.rcPlot.left, chart.rcPlot.top, chart.rcPlot.right, chart.rcPlot.bottom,
+                   chart.nType, chart.nSubType, chart.dMinValue, chart.dMaxValue, &chart.rowTotals, &chart.items, 0,
+                   chart.nDepthX, chart.nDepthY);
+    CLegendPainter(tables).DrawLegend(&dc, &chart);
+    CRect titleBox = chart.chartTitle.rc;
+    dc.SetBkMode(TRANSPARENT);
+    dc.DrawText(CString(title), &titleBox, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+bool WriteSample(const std::string& folder, const CDefaultTables& tables, int type, int subType, const char* title)
+{
+    const CChartPageSettings settings = SampleSettings(type, subType, tables.m_DefaultColors);
+    CNorvakChart chart = CreateNewChart(settings, SampleRects());
+    CBitmap bitmap;
+    DWORD* bits = nullptr;
+    CDC dc;
+    if (!bitmap.CreateDIBSection32(kWidth, kHeight, &bits) || !dc.CreateCompatibleDC(static_cast<HDC>(nullptr)))
+        return false;
+    {
+        CSelectObject select(dc, bitmap);
+        DrawSample(dc, chart, tables, title);
+        ::GdiFlush();
+    }
+    const std::string path = folder + "/" + (type == kChartColumn ? "column_" : "bar_") + std::to_string(subType) + ".png";
+    const std::vector<DWORD> pixels(bits, bits + kWidth * kHeight);
+    if (!SavePng(CString(path.c_str()).ToWide().c_str(), pixels, kWidth, kHeight)) {
+        std::fprintf(stderr, "chart_samples: cannot write %s\n", path.c_str());
+        return false;
+    }
+    std::printf("%s\n", path.c_str());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: chart_samples <folder>\n");
+        return 2;
+    }
+    CDefaultTables tables;
+    tables.BuildDefaultTables();
+    const char* const columns[] = {"簇状柱形图", "堆积柱形图", "百分比堆积柱形图", "三维簇状柱形图",
+                                   "三维堆积柱形图", "三维百分比堆积柱形图", "三维柱形图"};
+    const char* const bars[] = {"簇状条形图", "堆积条形图", "百分比堆积条形图", "三维簇状条形图", "三维堆积条形图",
+                                "三维百分比堆积条形图"};
+    bool ok = true;
+    for (int subType = 0; subType < 7; ++subType)
+        ok &= WriteSample(argv[1], tables, kChartColumn, subType, columns[subType]);
+    for (int subType = 0; subType < 6; ++subType)
+        ok &= WriteSample(argv[1], tables, kChartBar, subType, bars[subType]);
+    return ok ? 0 : 1;
+}
