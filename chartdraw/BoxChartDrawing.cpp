@@ -6,7 +6,6 @@
 #include "drawing/CTextPainter.h"
 
 #include <algorithm>
-#include <climits>
 #include <optional>
 
 namespace {
@@ -189,63 +188,8 @@ private:
 
 } // namespace
 
-void ForgetDrawnGeometry(CChartItemTable& items)
-{
-    for (CChartItemArray& row : items)
-        for (CChartItem& item : row) {
-            item.ReleaseGeometry();
-            std::fill(std::begin(item.labelCorners), std::end(item.labelCorners), POINT{});
-        }
-}
-
-CChartItem* PointAt(CChartItemTable& items, int row, int series)
-{
-    if (row < 0 || size_t(row) >= items.size() || series < 0 || size_t(series) >= items[size_t(row)].size())
-        return nullptr;
-    return &items[size_t(row)][size_t(series)];
-}
-
-void WriteBoxFaces(CChartItem& item, const CBoxFaces& faces)
-{
-    for (int k = 0; k < CChartItem::kFaces; ++k)
-        item.faceOutline[k].assign(faces[size_t(k)].begin(), faces[size_t(k)].end());
-}
-
-bool StartBoxDrawing(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, CChartItemTable* items,
-                     int firstGap, bool needsSeries, CBoxSlots& slots)
-{
-    if (!dc || !chart || !layout || !items)
-        return false;
-    ForgetDrawnGeometry(*items);
-    slots.rows = int(std::min<size_t>(items->size(), INT_MAX));
-    slots.series = items->empty() ? 0 : int(std::min<size_t>(items->front().size(), INT_MAX));
-    slots.slots = DivideIntoSlots(layout->nCategoryLength, slots.rows, firstGap);
-    if (!slots.slots.fits || (needsSeries && slots.series == 0))
-        return false;
-    ResetChartItemBuffers(*chart, *items);
-    return true;
-}
-
-int LaidOutPoints(const CChartItemTable& items, int row, int series)
-{
-    return std::min(series, int(std::min<size_t>(items[size_t(row)].size(), INT_MAX)));
-}
-
 void PaintBoxChart(CDC* dc, CNorvakChart& chart, CChartItemTable& items, const CBoxChartLayout& layout,
                    const CBoxChartSides& sides, CFillTables tables)
 {
     CBoxChartPainting(dc, chart, items, layout, sides, tables).Paint();
-}
-
-std::vector<size_t> JoinCategories(const std::vector<std::vector<size_t>>& categories, bool ascending)
-{
-    std::vector<size_t> order;
-    auto append = [&order](const std::vector<size_t>& category) {
-        order.insert(order.end(), category.begin(), category.end());
-    };
-    if (ascending)
-        std::for_each(categories.begin(), categories.end(), append);
-    else
-        std::for_each(categories.rbegin(), categories.rend(), append);
-    return order;
 }

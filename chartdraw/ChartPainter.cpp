@@ -2,7 +2,7 @@
 
 #include "chart/model/ChartKinds.h"
 #include "chartdraw/BarChartPainter.h"
-#include "chartdraw/BoxChartDrawing.h"
+#include "chartdraw/BoxChartLayout.h"
 #include "chartdraw/ChartAxisPainter.h"
 #include "chartdraw/ChartStyleFills.h"
 #include "chartdraw/ColumnChartPainter.h"

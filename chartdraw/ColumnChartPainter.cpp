@@ -1,12 +1,10 @@
 #include "chartdraw/ColumnChartPainter.h"
 
-#include "chart/model/ChartDrawingViews.h"
 #include "chart/model/ChartMath.h"
 #include "chartdraw/BoxChartDrawing.h"
 #include "chartdraw/geometry/SlotDivision.h"
 
 #include <cmath>
-#include <functional>
 
 namespace {
 
@@ -36,86 +34,39 @@ bool CategoriesAscending(const CNorvakChart& chart)
     return chart.wallPoints[0].x >= chart.wallPoints[3].x;
 }
 
-// The points of a category stacked on one another: positive values upward from the zero line,
-// negative values downward, each on the segment below (above) it.
-class CColumnStacker
+// A column standing on the zero line in its extent.
+CBoxOfPoint ClusteredColumn(const CChartLayout& r)
 {
-public:
-    // The height of a point, and whether the row has any box at all.
-    using Height = std::function<int(int row, double value)>;
-    // Lets the percent kind end a row's last segment on the end of the axis.
-    using Finish = std::function<void(int row, double value, CRect& rect)>;
+    return [&r](const CRect& extent, double value) {
+        const int h = ValueToPixels(value, r.dTickPixels, r.dTickStep);
+        return ColumnBoxFaces(ColumnFootprint(extent.left, extent.Width(), r.nOriginY, r.dDepthLength, r.dDepthAngle),
+                              value >= 0 ? h : -h);
+    };
+}
 
-    CColumnStacker(CChartItemTable& items, const CChartLayout& layout, const CBoxSlots& slots)
-        : m_items(items), m_layout(layout), m_slots(slots)
-    {
-    }
-
-    CBoxChartLayout Build(const CNorvakChart& chart, const Height& height, const Finish& finish,
-                          const std::function<bool(int row)>& rowHasBoxes) const
-    {
-        CBoxChartLayout placed;
-        std::vector<std::vector<size_t>> categories(size_t(m_slots.rows));
-        const bool frontFirst = chart.wallPoints[0].y > chart.wallPoints[3].y;
-        int x = m_layout.nOriginX + m_slots.slots.gap / 2;
-        for (int i = 0; i < m_slots.rows; ++i) {
-            const int width = m_slots.slots.widths[size_t(i)];
-            categories[size_t(i)] = StackCategory(placed, i, x, width, height, finish, rowHasBoxes(i));
-            if (frontFirst)
-                std::reverse(categories[size_t(i)].begin(), categories[size_t(i)].end());
-            x = AddSaturated(x, AddSaturated(width, m_slots.slots.gap));
-        }
-        placed.drawOrder = JoinCategories(categories, CategoriesAscending(chart));
-        return placed;
-    }
-
-private:
-    std::vector<size_t> StackCategory(CBoxChartLayout& placed, int row, int x, int width, const Height& height,
-                                      const Finish& finish, bool hasBoxes) const
-    {
-        const size_t first = placed.boxes.size();
-        const int count = LaidOutPoints(m_items, row, m_slots.series);
-        int up = m_layout.nOriginY, down = m_layout.nOriginY;
-        std::vector<CStackSegment> segments;
-        for (int j = 0; j < count; ++j) {
-            CChartItem& item = m_items[size_t(row)][size_t(j)];
-            const bool finite = std::isfinite(item.dValue);
-            const double v = finite ? item.dValue : 0;
-            const int h = height(row, v);
-            CRect rect = v >= 0 ? CRect(x, AddSaturated(up, -h), AddSaturated(x, width), up)
-                                : CRect(x, down, AddSaturated(x, width), AddSaturated(down, h));
-            if (j == count - 1)
-                finish(row, v, rect);
-            if (v >= 0)
-                up = rect.top;
-            else
-                down = rect.bottom;
-            const bool hasBox = finite && v != 0 && hasBoxes;
-            if (hasBox)
-                WriteBoxFaces(item, SegmentBox(rect, v));
-            placed.boxes.push_back(CPlacedBox{row, j, hasBox});
-            segments.push_back(CStackSegment{j, rect});
-        }
-        SortStackSegments(segments, CStackAxis::Vertical);
-        std::vector<size_t> order;
-        for (const CStackSegment& segment : segments)
-            order.push_back(first + size_t(segment.series));
-        return order;
-    }
-
-    // A segment's box stands on its own start: its bottom for a positive value, its top else.
-    CBoxFaces SegmentBox(const CRect& rect, double value) const
-    {
+// A stacked segment's box stands on its own start: its bottom for a positive value, its top else.
+CBoxOfPoint StackedColumn(const CChartLayout& r)
+{
+    return [&r](const CRect& segment, double value) {
         const bool positive = value >= 0;
-        const CQuad foot = ColumnFootprint(rect.left, rect.Width(), positive ? rect.bottom : rect.top,
-                                           m_layout.dDepthLength, m_layout.dDepthAngle);
-        return ColumnBoxFaces(foot, positive ? rect.Height() : -rect.Height());
-    }
+        const CQuad foot = ColumnFootprint(segment.left, segment.Width(), positive ? segment.bottom : segment.top,
+                                           r.dDepthLength, r.dDepthAngle);
+        return ColumnBoxFaces(foot, positive ? segment.Height() : -segment.Height());
+    };
+}
 
-    CChartItemTable& m_items;
-    const CChartLayout& m_layout;
-    const CBoxSlots& m_slots;
-};
+CStackRules ColumnStackRules(const CNorvakChart& chart, const CChartLayout& r)
+{
+    CStackRules rules;
+    rules.valueAxis = CStackAxis::Vertical;
+    rules.zeroLine = r.nOriginY;
+    rules.length = [&r](int, double v) { return ValueToPixels(v, r.dTickPixels, r.dTickStep); };
+    rules.finishRow = [](int, double, CRect&) {};
+    rules.rowHasBoxes = [](int) { return true; };
+    rules.box = StackedColumn(r);
+    rules.farEndFirst = chart.wallPoints[0].y > chart.wallPoints[3].y;
+    return rules;
+}
 
 } // namespace
 
@@ -125,32 +76,10 @@ void CColumnChartPainter::DrawClusteredColumn(CDC* dc, CNorvakChart* chart, cons
     CBoxSlots c;
     if (!StartBoxDrawing(dc, chart, layout, items, kCategoryGap, true, c))
         return;
-    const CChartLayout& r = *layout;
-    CBoxChartLayout placed;
-    std::vector<std::vector<size_t>> categories(size_t(c.rows));
-    const bool ascending = CategoriesAscending(*chart);
-    int x = r.nOriginX + c.slots.gap / 2;
-    for (int i = 0; i < c.rows; ++i) {
-        const std::vector<int> widths = SplitEvenly(c.slots.widths[size_t(i)], c.series);
-        for (int j = 0; j < c.series; ++j) {
-            if (CChartItem* item = PointAt(*items, i, j)) {
-                const bool finite = std::isfinite(item->dValue);
-                const int h = ValueToPixels(item->dValue, r.dTickPixels, r.dTickStep);
-                if (finite)
-                    WriteBoxFaces(*item, ColumnBoxFaces(ColumnFootprint(x, widths[size_t(j)], r.nOriginY,
-                                                                        r.dDepthLength, r.dDepthAngle),
-                                                        item->dValue >= 0 ? h : -h));
-                categories[size_t(i)].push_back(placed.boxes.size());
-                placed.boxes.push_back(CPlacedBox{i, j, finite});
-            }
-            x = AddSaturated(x, widths[size_t(j)]);
-        }
-        if (!ascending)
-            std::reverse(categories[size_t(i)].begin(), categories[size_t(i)].end());
-        x = AddSaturated(x, c.slots.gap);
-    }
-    placed.drawOrder = JoinCategories(categories, ascending);
-    PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, r), m_tables);
+    const CBoxChartLayout placed =
+        ClusterCategories(*items, c.series, CategorySlots(c, *layout, CStackAxis::Vertical), CStackAxis::Vertical,
+                          ClusteredColumn(*layout), CategoriesAscending(*chart));
+    PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, *layout), m_tables);
 }
 
 void CColumnChartPainter::DrawStackedColumn(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
@@ -159,11 +88,10 @@ void CColumnChartPainter::DrawStackedColumn(CDC* dc, CNorvakChart* chart, const 
     CBoxSlots c;
     if (!StartBoxDrawing(dc, chart, layout, items, kCategoryGap, true, c))
         return;
-    const CChartLayout& r = *layout;
-    const CBoxChartLayout placed = CColumnStacker(*items, r, c).Build(
-        *chart, [&r](int, double v) { return ValueToPixels(v, r.dTickPixels, r.dTickStep); },
-        [](int, double, CRect&) {}, [](int) { return true; });
-    PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, r), m_tables);
+    const CBoxChartLayout placed =
+        StackCategories(*items, c.series, CategorySlots(c, *layout, CStackAxis::Vertical),
+                        ColumnStackRules(*chart, *layout), CategoriesAscending(*chart));
+    PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, *layout), m_tables);
 }
 
 void CColumnChartPainter::DrawPercentStackedColumn(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
@@ -174,25 +102,23 @@ void CColumnChartPainter::DrawPercentStackedColumn(CDC* dc, CNorvakChart* chart,
     if (!StartBoxDrawing(dc, chart, layout, items, kCategoryGap, true, c))
         return;
     const CChartLayout& r = *layout;
-    // A row without totals has nothing to share.
-    auto totals = [rowTotals](int row) {
-        return rowTotals && size_t(row) < rowTotals->size() ? (*rowTotals)[size_t(row)] : CChartRowTotals{};
+    CStackRules rules = ColumnStackRules(*chart, r);
+    rules.length = [&](int row, double v) {
+        const CChartRowTotals t = RowTotalsOf(rowTotals, row);
+        return PercentShareLength(v, t.chSign, r.nPositiveLength, r.nNegativeLength, t.dAbsSum,
+                                  CShareOrder::ProductFirst);
     };
-    const CBoxChartLayout placed = CColumnStacker(*items, r, c).Build(
-        *chart,
-        [&](int row, double v) {
-            const CChartRowTotals t = totals(row);
-            return PercentShareLength(v, t.chSign, r.nPositiveLength, r.nNegativeLength, t.dAbsSum,
-                                      CShareOrder::ProductFirst);
-        },
-        [&](int row, double v, CRect& rect) {
-            const int sign = totals(row).chSign;
-            if (sign == 1)
-                rect.top = r.nValueHigh;
-            else if (sign == -1 && v < 0)
-                rect.bottom = r.nValueLow;
-        },
-        [&](int row) { return totals(row).dAbsSum > 0; });
+    // A row of one sign ends on the end of the axis, whatever the rounding of its shares left.
+    rules.finishRow = [&](int row, double v, CRect& segment) {
+        const int sign = RowTotalsOf(rowTotals, row).chSign;
+        if (sign == 1)
+            segment.top = r.nValueHigh;
+        else if (sign == -1 && v < 0)
+            segment.bottom = r.nValueLow;
+    };
+    rules.rowHasBoxes = [&](int row) { return RowTotalsOf(rowTotals, row).dAbsSum > 0; };
+    const CBoxChartLayout placed = StackCategories(*items, c.series, CategorySlots(c, r, CStackAxis::Vertical),
+                                                   rules, CategoriesAscending(*chart));
     PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, r), m_tables);
 }
 
@@ -211,15 +137,16 @@ void CColumnChartPainter::Draw3DColumn(CDC* dc, CNorvakChart* chart, const CChar
     }
     const double cosine = std::cos(r.dDepthAngle), sine = std::sin(r.dDepthAngle);
     const int g = depth.gap;
+    const std::vector<CRect> slots = CategorySlots(c, r, CStackAxis::Vertical);
     CBoxChartLayout placed;
-    std::vector<std::vector<size_t>> categories(size_t(c.rows));
-    int start = r.nOriginX + c.slots.gap / 2 - SaturateToInt(cosine * g * 0.5);
+    std::vector<std::vector<size_t>> categories(slots.size());
     for (int i = 0; i < c.rows; ++i) {
-        const int width = c.slots.widths[size_t(i)];
-        CPoint back(start, r.nOriginY + SaturateToInt(0.5 * g * sine));
+        // Series 0 stands at the back, half a depth gap in front of the back corner.
+        CPoint back(slots[size_t(i)].left - SaturateToInt(cosine * g * 0.5),
+                    r.nOriginY + SaturateToInt(0.5 * g * sine));
         for (int j = 0; j < c.series; ++j) {
             const int e = depth.widths[size_t(j)];
-            const CQuad foot = DepthRowFootprint(back, width, e, r.dDepthAngle);
+            const CQuad foot = DepthRowFootprint(back, slots[size_t(i)].Width(), e, r.dDepthAngle);
             if (CChartItem* item = PointAt(*items, i, j)) {
                 const bool finite = std::isfinite(item->dValue);
                 const int h = ValueToPixels(item->dValue, r.dTickPixels, r.dTickStep);
@@ -230,7 +157,6 @@ void CColumnChartPainter::Draw3DColumn(CDC* dc, CNorvakChart* chart, const CChar
             }
             back = CPoint(foot[1].x - SaturateToInt(cosine * g), back.y + SaturateToInt(sine * (e + g)));
         }
-        start = AddSaturated(start, AddSaturated(width, c.slots.gap));
     }
     placed.drawOrder = JoinCategories(categories, CategoriesAscending(*chart));
     PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, r), m_tables);

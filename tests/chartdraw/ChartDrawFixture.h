@@ -48,6 +48,24 @@ inline CNorvakChart MakeChart(int type, int subType, const CValueRows& rows)
     return chart;
 }
 
+// A layout of ten pixels a unit: the value 0 at (x0, y0), where the category axis starts, which
+// runs length pixels across the value axis (rightward for columns, upward for bars).
+inline CChartLayout HandLayout(int x0, int y0, int length)
+{
+    CChartLayout layout;
+    layout.dTickPixels = 10;
+    layout.dTickStep = 1;
+    layout.nOriginX = x0;
+    layout.nOriginY = y0;
+    layout.nCategoryLength = length;
+    return layout;
+}
+
+inline const std::vector<POINT>& Face(const CNorvakChart& chart, int row, int series, int face)
+{
+    return chart.items[size_t(row)][size_t(series)].faceOutline[face];
+}
+
 // The depth vector of depth offsets (dx, dy) as the 3-D layout makes it: the halves' length and
 // angle; a negative dx turns it to the left.
 inline void SetDepth(CChartLayout& layout, int dx, int dy)

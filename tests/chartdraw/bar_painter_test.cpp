@@ -10,18 +10,6 @@
 
 namespace {
 
-// Ten pixels a unit; the value 0 on column x0, the categories up from row y0 along length pixels.
-CChartLayout BarLayout(int x0, int y0, int length)
-{
-    CChartLayout layout;
-    layout.dTickPixels = 10;
-    layout.dTickStep = 1;
-    layout.nOriginX = x0;
-    layout.nOriginY = y0;
-    layout.nCategoryLength = length;
-    return layout;
-}
-
 // The front face of a flat bar from column base to column end between rows top and bottom.
 std::vector<CPoint> BarFront(int base, int top, int bottom, int end)
 {
@@ -35,16 +23,11 @@ void SetView(CNorvakChart& chart, bool backRight, bool backUp = true)
     chart.wallPoints[5] = POINT{50, 110};
 }
 
-const std::vector<POINT>& Face(const CNorvakChart& chart, int row, int series, int face)
-{
-    return chart.items[size_t(row)][size_t(series)].faceOutline[face];
-}
-
 TEST(BarPainter, ClusteredFlatFrontsAreTheBarRectangles)
 {
     DrawingCanvas canvas(140, 220);
     CNorvakChart chart = MakeChart(1, 0, {{3, -2}, {1, 4}});
-    const CChartLayout layout = BarLayout(50, 200, 60);
+    const CChartLayout layout = HandLayout(50, 200, 60);
     CBarChartPainter().DrawClusteredBar(canvas.dc(), &chart, &layout, -2, 4, &chart.items);
     // Gap 10, categories 20 high from row 195 up, series 10: series 0 is the lowest bar.
     EXPECT_EQ(Points(Face(chart, 0, 0, 0)), BarFront(50, 185, 195, 80));
@@ -62,7 +45,7 @@ TEST(BarPainter, BoxFacesAndHitFaces)
     DrawingCanvas canvas(140, 220);
     CNorvakChart chart = MakeChart(1, 3, {{3, 3}});
     SetView(chart, true);
-    CChartLayout layout = BarLayout(50, 200, 30);
+    CChartLayout layout = HandLayout(50, 200, 30);
     SetDepth(layout, 20, 10); // 11.18 pixels, cut to the bars' 10: offsets (4, 2)
     CBarChartPainter().DrawClusteredBar(canvas.dc(), &chart, &layout, 0, 3, &chart.items);
     const std::vector<CPoint> expected[6] = {
@@ -100,7 +83,7 @@ TEST(BarPainter, NearerBoxesCoverFartherOnesFromEitherSide)
         DrawingCanvas canvas(140, 220);
         CNorvakChart chart = MakeChart(1, 3, {{3, 3}});
         SetView(chart, true, c.backUp);
-        CChartLayout layout = BarLayout(50, 200, 30);
+        CChartLayout layout = HandLayout(50, 200, 30);
         SetDepth(layout, 20, c.backUp ? 10 : -10);
         CBarChartPainter().DrawClusteredBar(canvas.dc(), &chart, &layout, 0, 3, &chart.items);
         EXPECT_EQ(canvas.At(c.probe.x, c.probe.y), c.colour);
@@ -117,7 +100,7 @@ TEST(BarPainter, GripsOfASelectedFrontLieOverTheWholeCategory)
         CNorvakChart chart = MakeChart(1, 3, {{3, 3}});
         SetView(chart, true);
         chart.items[0][0].chSelPart = part;
-        CChartLayout layout = BarLayout(50, 200, 30);
+        CChartLayout layout = HandLayout(50, 200, 30);
         SetDepth(layout, 20, 10);
         CBarChartPainter().DrawClusteredBar(canvas.dc(), &chart, &layout, 0, 3, &chart.items);
         EXPECT_EQ(canvas.At(75, 184), part == 'z' ? RGB(0, 0, 0) : FaceColour(0, 1, 0));
@@ -140,7 +123,7 @@ TEST(BarPainter, StackedSegmentsOnBothSidesOfTheZeroLine)
         DrawingCanvas canvas(220, 220);
         CNorvakChart chart = MakeChart(1, 4, {{5, -3, 2, -1}});
         SetView(chart, c.backRight);
-        CChartLayout layout = BarLayout(100, 200, 30);
+        CChartLayout layout = HandLayout(100, 200, 30);
         SetDepth(layout, c.backRight ? 20 : -20, 10);
         CBarChartPainter().DrawStackedBar(canvas.dc(), &chart, &layout, -4, 7, nullptr, &chart.items);
         EXPECT_EQ(canvas.At(150, 185), c.colour);
@@ -150,7 +133,7 @@ TEST(BarPainter, StackedSegmentsOnBothSidesOfTheZeroLine)
     }
     DrawingCanvas canvas(220, 220);
     CNorvakChart chart = MakeChart(1, 1, {{5, -3, 2, -1}});
-    const CChartLayout layout = BarLayout(100, 200, 30);
+    const CChartLayout layout = HandLayout(100, 200, 30);
     CBarChartPainter().DrawStackedBar(canvas.dc(), &chart, &layout, -4, 7, nullptr, &chart.items);
     EXPECT_EQ(Points(Face(chart, 0, 0, 0)), BarFront(100, 175, 195, 150));
     EXPECT_EQ(Points(Face(chart, 0, 1, 0)), BarFront(100, 175, 195, 70));
@@ -175,7 +158,7 @@ TEST(BarPainter, PercentSharesEndOnTheAxisEnds)
         DrawingCanvas canvas(220, 220);
         CNorvakChart chart = MakeChart(1, 2, {{1, 1, 6}, {-1, -1, -1}});
         chart.rowTotals = {{0, 8, 8, 1}, {-3, 0, 3, -1}};
-        CChartLayout layout = BarLayout(100, 200, 60);
+        CChartLayout layout = HandLayout(100, 200, 60);
         layout.nPositiveLength = layout.nNegativeLength = 100;
         layout.nValueHigh = 201;
         layout.nValueLow = 0;
@@ -197,7 +180,7 @@ TEST(BarPainter, NothingToLayOutLeavesNothingToHit)
         DrawingCanvas canvas(200, 220);
         CNorvakChart chart = MakeChart(1, subType, {{1, 2}, {NAN, 4}, {1e300}});
         chart.rowTotals = {{0, 3, 3, 1}, {0, 4, 4, 1}, {0, 1e300, 1e300, 1}};
-        CChartLayout layout = BarLayout(20, 200, 150);
+        CChartLayout layout = HandLayout(20, 200, 150);
         layout.nPositiveLength = 150;
         layout.nValueHigh = 170;
         SetDepth(layout, subType >= 3 ? 20 : 0, subType >= 3 ? 10 : 0);

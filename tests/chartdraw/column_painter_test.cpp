@@ -11,18 +11,6 @@
 
 namespace {
 
-// Ten pixels a unit, the category axis from x0 along length pixels, the value 0 on row y0.
-CChartLayout ColumnLayout(int x0, int y0, int length)
-{
-    CChartLayout layout;
-    layout.dTickPixels = 10;
-    layout.dTickStep = 1;
-    layout.nOriginX = x0;
-    layout.nOriginY = y0;
-    layout.nCategoryLength = length;
-    return layout;
-}
-
 // The back of the box up and right of its front (the usual depth), or up and left.
 void SetView(CNorvakChart& chart, bool backRight)
 {
@@ -30,16 +18,11 @@ void SetView(CNorvakChart& chart, bool backRight)
     chart.wallPoints[3] = POINT{20, 20};
 }
 
-const std::vector<POINT>& Face(const CNorvakChart& chart, int row, int series, int face)
-{
-    return chart.items[size_t(row)][size_t(series)].faceOutline[face];
-}
-
 TEST(ColumnPainter, ClusteredFlatFrontsAreTheColumnRectangles)
 {
     DrawingCanvas canvas(120, 140);
     CNorvakChart chart = MakeChart(0, 0, {{3, -2}, {0, 5}});
-    const CChartLayout layout = ColumnLayout(10, 90, 100);
+    const CChartLayout layout = HandLayout(10, 90, 100);
     CColumnChartPainter().DrawClusteredColumn(canvas.dc(), &chart, &layout, &chart.items);
     // Gap 20, categories 30 wide from x 20 and 70, series 15 wide; an odd width ends a pixel short.
     EXPECT_EQ(Points(Face(chart, 0, 0, 0)), FlatFront(20, 60, 34, 90));
@@ -58,7 +41,7 @@ TEST(ColumnPainter, ClusteredBoxFacesAndHitFaces)
     DrawingCanvas canvas(120, 140);
     CNorvakChart chart = MakeChart(0, 3, {{3, -2}});
     SetView(chart, true);
-    CChartLayout layout = ColumnLayout(10, 90, 50);
+    CChartLayout layout = HandLayout(10, 90, 50);
     SetDepth(layout, 20, 10); // half a depth is (5, 2.5): 5 and 2 pixels each way
     CColumnChartPainter().DrawClusteredColumn(canvas.dc(), &chart, &layout, &chart.items);
     // Category 30 wide from x 20 (gap 20), series 15: the footprint of series 0 round (27, 90).
@@ -103,7 +86,7 @@ TEST(ColumnPainter, NearerBoxesCoverFartherOnesFromEitherSide)
         DrawingCanvas canvas(120, 140);
         CNorvakChart chart = MakeChart(0, 3, {{3, 3}});
         SetView(chart, c.backRight);
-        CChartLayout layout = ColumnLayout(10, 90, 50);
+        CChartLayout layout = HandLayout(10, 90, 50);
         SetDepth(layout, c.depthX, 10);
         CColumnChartPainter().DrawClusteredColumn(canvas.dc(), &chart, &layout, &chart.items);
         EXPECT_EQ(canvas.At(c.probe.x, c.probe.y), c.colour);
@@ -126,7 +109,7 @@ TEST(ColumnPainter, StackedSegmentsAreDrawnFromTheFarEnd)
         CNorvakChart chart = MakeChart(0, 4, {{5, -3, 2, -1}});
         chart.wallPoints[0] = POINT{40, c.depthY > 0 ? 10 : 30};
         chart.wallPoints[3] = POINT{20, 20};
-        CChartLayout layout = ColumnLayout(10, 150, 60);
+        CChartLayout layout = HandLayout(10, 150, 60);
         SetDepth(layout, 20, c.depthY);
         CColumnChartPainter().DrawStackedColumn(canvas.dc(), &chart, &layout, &chart.items);
         EXPECT_EQ(canvas.At(35, 150), c.colour);
@@ -136,7 +119,7 @@ TEST(ColumnPainter, StackedSegmentsAreDrawnFromTheFarEnd)
     }
     DrawingCanvas canvas(100, 220);
     CNorvakChart chart = MakeChart(0, 1, {{5, -3, 2, -1}});
-    const CChartLayout layout = ColumnLayout(10, 150, 60);
+    const CChartLayout layout = HandLayout(10, 150, 60);
     CColumnChartPainter().DrawStackedColumn(canvas.dc(), &chart, &layout, &chart.items);
     EXPECT_EQ(Points(Face(chart, 0, 0, 0)), FlatFront(20, 100, 60, 150));
     EXPECT_EQ(Points(Face(chart, 0, 1, 0)), FlatFront(20, 180, 60, 150));
@@ -149,7 +132,7 @@ TEST(ColumnPainter, PercentSharesEndOnTheAxisEnds)
     DrawingCanvas canvas(320, 300);
     CNorvakChart chart = MakeChart(0, 2, {{1, 1, 6}, {-1, -1, -1}, {0, 0, 0}});
     chart.rowTotals = {{0, 8, 8, 1}, {-3, 0, 3, -1}, {0, 0, 0, 1}};
-    CChartLayout layout = ColumnLayout(10, 150, 300);
+    CChartLayout layout = HandLayout(10, 150, 300);
     layout.nPositiveLength = layout.nNegativeLength = 100;
     layout.nValueHigh = 50;
     layout.nValueLow = 250;
@@ -173,7 +156,7 @@ TEST(ColumnPainter, ThreeDColumnsStandBehindOneAnotherInDepth)
     DrawingCanvas canvas(260, 220);
     CNorvakChart chart = MakeChart(0, 6, {{2, 5}, {-1, 3}});
     SetView(chart, true);
-    CChartLayout layout = ColumnLayout(80, 150, 200); // the origin is the back corner of the box
+    CChartLayout layout = HandLayout(80, 150, 200); // the origin is the back corner of the box
     layout.dDepthLength = std::hypot(80.0, 40.0);     // 89 pixels: depths 25 and 24 with a gap of 20
     layout.dDepthAngle = std::asin(40 / layout.dDepthLength);
     CColumnChartPainter().Draw3DColumn(canvas.dc(), &chart, &layout, &chart.items);
@@ -202,7 +185,7 @@ TEST(ColumnPainter, ZeroPlaneIsCutRoundTheColumnsInFrontOfIt)
         chart.faceShown[6] = planeShown;
         chart.wallStyles[1].nFillKind = 1;
         chart.wallStyles[1].crColour1 = plane;
-        CChartLayout layout = ColumnLayout(20, 100, 200);
+        CChartLayout layout = HandLayout(20, 100, 200);
         SetDepth(layout, 20, 10);
         layout.ptZeroPlane[0] = POINT{10, 104};
         layout.ptZeroPlane[1] = POINT{189, 104};
@@ -232,7 +215,7 @@ TEST(ColumnPainter, NothingToLayOutLeavesNothingToHit)
             DrawingCanvas canvas(120, 120);
             CNorvakChart chart = MakeChart(0, subType, {{1, 2}, {3, 4}});
             chart.rowTotals = {{0, 3, 3, 1}, {0, 7, 7, 1}};
-            CChartLayout layout = ColumnLayout(10, 100, 100);
+            CChartLayout layout = HandLayout(10, 100, 100);
             layout.nPositiveLength = 90;
             SetDepth(layout, subType >= 3 ? 20 : 0, subType >= 3 ? 10 : 0);
             CChartBodyCall call{canvas.dc(), &chart, layout, CRect(), subType, 0, 4, &chart.rowTotals, &chart.items, 0, {}};
@@ -261,7 +244,7 @@ TEST(ColumnPainter, UnevenRowsAndValuesThatCannotBeDrawn)
         for (auto& row : chart.items)
             for (CChartItem& point : row)
                 point.hitFaces[0] = CChartHitFace{{{0, 0}, {200, 0}, {200, 200}, {0, 200}}, 'z'};
-        CChartLayout layout = ColumnLayout(10, 100, 180);
+        CChartLayout layout = HandLayout(10, 100, 180);
         layout.nPositiveLength = layout.nNegativeLength = 90;
         SetDepth(layout, subType >= 3 ? 20 : 0, subType >= 3 ? 10 : 0);
         CChartBodyCall call{canvas.dc(), &chart, layout, CRect(), subType, -4, 1e300, &chart.rowTotals, &chart.items, 0, {}};
