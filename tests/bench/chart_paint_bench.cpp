@@ -4,6 +4,7 @@
 
 #include "chartdraw/ChartPainter.h"
 #include "sheet/tables/DefaultTables.h"
+#include "tests/support/BestPaintTime.h"
 
 #include <windows.h>
 
@@ -43,20 +44,14 @@ double PaintTime(const CDefaultTables& tables, int type, int categories)
     CBitmap bitmap;
     bitmap.CreateDIBSection32(kWidth, kHeight);
     CSelectObject select(dc, bitmap);
-    LARGE_INTEGER frequency, start, end;
-    ::QueryPerformanceFrequency(&frequency);
-    double best = 1e300;
-    for (int run = 0; run < kRuns; ++run) {
-        dc.FillSolidRect(CRect(0, 0, kWidth, kHeight), RGB(255, 255, 255));
-        ::QueryPerformanceCounter(&start);
-        CChartPainter(tables.FillTables())
-            .DrawChart(&dc, &chart, 20, 20, kWidth - 20, kHeight - 20, type, 3, chart.dMinValue, chart.dMaxValue,
-                       &chart.rowTotals, &chart.items, 0, chart.nDepthX, chart.nDepthY);
-        ::GdiFlush();
-        ::QueryPerformanceCounter(&end);
-        best = std::min(best, double(end.QuadPart - start.QuadPart) * 1000.0 / double(frequency.QuadPart));
-    }
-    return best;
+    return BestPaintTime(
+        kRuns,
+        [&] {
+            CChartPainter(tables.FillTables())
+                .DrawChart(&dc, &chart, 20, 20, kWidth - 20, kHeight - 20, type, 3, chart.dMinValue,
+                           chart.dMaxValue, &chart.rowTotals, &chart.items, 0, chart.nDepthX, chart.nDepthY);
+        },
+        [&] { dc.FillSolidRect(CRect(0, 0, kWidth, kHeight), RGB(255, 255, 255)); });
 }
 
 } // namespace

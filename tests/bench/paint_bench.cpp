@@ -4,6 +4,7 @@
 
 #include "sheet/paint/PagePainter.h"
 #include "sheet/model/RowColumnOps.h"
+#include "tests/support/BestPaintTime.h"
 #include "tests/support/MergeFixture.h"
 
 #include <windows.h>
@@ -64,19 +65,10 @@ double PaintTime(int rows, int vertPos = 0)
     CSelectObject select(memory, bitmap);
     CPaintView view;
     view.client = CRect(0, 0, kWidth, kHeight);
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    double best = 1e9;
-    for (int run = 0; run < kRuns; ++run) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
+    return BestPaintTime(kRuns, [&] {
         CPagePainter painter(bench.page, bench.cells, view);
         painter.DrawPage(&memory, view.client);
-        ::GdiFlush();
-        ::QueryPerformanceCounter(&end);
-        best = std::min(best, double(end.QuadPart - start.QuadPart) * 1000.0 / double(frequency.QuadPart));
-    }
-    return best;
+    });
 }
 
 } // namespace
