@@ -9,6 +9,8 @@
 #include "chartdraw/geometry/ChartLayout.h"
 #include "tests/support/DrawingCanvas.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -100,6 +102,18 @@ inline std::string HitLetters(const CChartItem& point)
     for (const CChartHitFace& face : point.hitFaces)
         letters += face.chLetter ? face.chLetter : '-';
     return letters;
+}
+
+// The six faces a painter wrote into the point, and the hit faces it recorded: their letters, and
+// for hit face k the outline of face recorded[k].
+inline void ExpectBoxFaces(const CChartItem& point, const std::vector<CPoint> (&faces)[6], const std::string& letters,
+                           const int (&recorded)[6])
+{
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(Points(point.faceOutline[k]), faces[k]) << "face " << k;
+    ASSERT_EQ(HitLetters(point), letters);
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(Points(point.hitFaces[k].points), faces[recorded[k]]) << "hit face " << k;
 }
 
 // Whether the point has a face that a hit test can find.

@@ -56,13 +56,7 @@ TEST(BarPainter, BoxFacesAndHitFaces)
         {CPoint(54, 183), CPoint(46, 187), CPoint(76, 187), CPoint(84, 183)}, // top
         {CPoint(54, 193), CPoint(46, 197), CPoint(76, 197), CPoint(84, 193)}, // bottom
     };
-    const CChartItem& point = chart.items[0][0];
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(Points(point.faceOutline[k]), expected[k]) << "face " << k;
-    ASSERT_EQ(HitLetters(point), "zsrlxb");
-    const int recorded[6] = {0, 4, 3, 2, 5, 1};
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(Points(point.hitFaces[k].points), expected[recorded[k]]) << "hit face " << k;
+    ExpectBoxFaces(chart.items[0][0], expected, "zsrlxb", {0, 4, 3, 2, 5, 1});
 }
 
 TEST(BarPainter, NearerBoxesCoverFartherOnesFromEitherSide)

@@ -53,13 +53,7 @@ TEST(ColumnPainter, ClusteredBoxFacesAndHitFaces)
         {CPoint(25, 58), CPoint(15, 62), CPoint(29, 62), CPoint(39, 58)}, // top
         {CPoint(25, 88), CPoint(15, 92), CPoint(29, 92), CPoint(39, 88)}, // bottom
     };
-    const CChartItem& point = chart.items[0][0];
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(Points(point.faceOutline[k]), expected[k]) << "face " << k;
-    ASSERT_EQ(HitLetters(point), "zrsxlb");
-    const int recorded[6] = {0, 3, 4, 5, 2, 1};
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(Points(point.hitFaces[k].points), expected[recorded[k]]) << "hit face " << k;
+    ExpectBoxFaces(chart.items[0][0], expected, "zrsxlb", {0, 3, 4, 5, 2, 1});
     const std::optional<CChartFaceHit> hit = FindHitFace(chart, 34, 75);
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->point, 0);
