@@ -2,37 +2,13 @@
 // their boundaries, and a reader that refuses lengths and counts the data cannot hold.
 
 #include "framework/Archive.h"
+#include "tests/support/AllocationProbe.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
-#include <new>
 #include <string>
 #include <vector>
-
-// The largest single allocation since the last reset, to show that a length is checked before
-// anything is allocated for it.
-static size_t g_largestAllocation = 0;
-
-void* operator new(size_t size)
-{
-    g_largestAllocation = std::max(g_largestAllocation, size);
-    if (void* block = ::HeapAlloc(::GetProcessHeap(), 0, size ? size : 1))
-        return block;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* block) noexcept
-{
-    if (block)
-        ::HeapFree(::GetProcessHeap(), 0, block);
-}
-
-void operator delete(void* block, size_t) noexcept
-{
-    operator delete(block);
-}
 
 namespace {
 
@@ -197,9 +173,9 @@ TEST(Archive, ReaderRefusesWhatTheDataCannotHold)
 
     // A length the data cannot hold is refused before anything is allocated for it.
     Bytes huge = {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F, 'a', 'b'};
-    g_largestAllocation = 0;
+    AllocationProbe::ResetLargest();
     EXPECT_TRUE(refused(huge, readString));
-    EXPECT_LT(g_largestAllocation, 4096u);
+    EXPECT_LT(AllocationProbe::Largest(), 4096u);
 
     Bytes negative = {0xFF, 0xFF, 0xFF, 0xFF};
     CArchiveReader in(negative.data(), negative.size());

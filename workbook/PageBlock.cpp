@@ -1,0 +1,383 @@
+#include "workbook/PageBlock.h"
+
+#include "sheet/model/RowColumnOps.h"
+#include "workbook/CellRecord.h"
+#include "workbook/PageSlots.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// Elements of the lists the page does not hold yet, by their least size in the file.
+constexpr size_t kRectEntryBytes = 1 + 6 * 4 + 16;
+constexpr size_t kLegendItemBytes = 3 * 16 + 29 + 1 + 4 * 4 + 1 + 18 * 4 + 1;
+constexpr size_t kValueEntryBytes = 3 * 8 + 4;
+constexpr size_t kChartBytes = 7 * 4 + 2 * 8;
+constexpr size_t kEdgeLineBytes = 3 * 4 + 2;
+constexpr size_t kMergeBytes = 5 * 4 + 16 + 4;
+constexpr size_t kCoordBytes = 2 * 4;
+constexpr int kUnheldLists = 3; // the int lists of the chart data source
+constexpr size_t kListCountsBytes = 14 * 4;
+
+bool IsDefaultEdge(const CEdgeLineEntry& e)
+{
+    return e.crColor == kDefaultLineColor && e.width == 1 && e.style == 1;
+}
+
+size_t CellCount(const CNorvakPage& page)
+{
+    return size_t(page.m_nRows) * size_t(page.m_nCols);
+}
+
+// ---- writing ----
+
+template <class T, class Write> void WriteList(CArchiveWriter& out, const std::vector<T>& list, Write write)
+{
+    out.WriteInt(int32_t(list.size()));
+    for (const T& element : list)
+        write(element);
+}
+
+void WriteWords(CArchiveWriter& out, const std::vector<WORD>& list)
+{
+    WriteList(out, list, [&](WORD w) { out.WriteShort(w); });
+}
+
+void WriteLists(CArchiveWriter& out, const CNorvakPage& page)
+{
+    if (!page.m_charts.empty())
+        throw CArchiveError("charts are not stored yet");
+    WriteList(out, page.m_strings, [&](const CString& s) { out.WriteString(s); });
+    WriteWords(out, page.m_sortExcludedColumns);
+    WriteList(out, page.m_autoTextColumns, [&](const CAutoTextColumn& a) {
+        out.WriteInt(a.column);
+        out.WriteString(a.prefix);
+        out.WriteInt(a.bNumbered);
+    });
+    out.WriteInt(0); // rectangle entries
+    out.WriteInt(0); // legend items
+    out.WriteInt(0); // chart data table: rows
+    out.WriteInt(0); //   and columns
+    out.WriteInt(0); // value entries
+    for (int i = 0; i < kUnheldLists; ++i)
+        out.WriteInt(0);
+    WriteWords(out, page.m_customRows);
+    WriteWords(out, page.m_customColumns);
+    out.WriteInt(0); // charts
+}
+
+void WriteEdgeLines(CArchiveWriter& out, const std::vector<CEdgeLineEntry>& lines, int (*key)(int))
+{
+    out.WriteInt(
+        int32_t(std::count_if(lines.begin(), lines.end(), [](auto& e) { return !IsDefaultEdge(e); })));
+    for (size_t at = 0; at < lines.size(); ++at) {
+        const CEdgeLineEntry& e = lines[at];
+        if (IsDefaultEdge(e))
+            continue;
+        out.WriteInt(key(int(at)));
+        out.WriteInt(e.index);
+        out.WriteInt(int32_t(e.crColor));
+        out.WriteByte(e.width);
+        out.WriteByte(e.style);
+    }
+}
+
+void WriteMerges(CArchiveWriter& out, const std::vector<CMergeCellRange>& merges)
+{
+    WriteList(out, merges, [&](const CMergeCellRange& m) {
+        out.WriteInt(m.firstRow);
+        out.WriteInt(m.firstCol);
+        out.WriteInt(m.lastRow);
+        out.WriteInt(m.lastCol);
+        out.WriteInt(m.reserved);
+        out.WriteRect(m.display);
+        out.WriteInt(m.editLock);
+    });
+}
+
+// The cells a save stores: from row 0 with the row header flag, else from the first body row; the
+// same for columns.
+struct CellArea
+{
+    int firstRow;
+    int firstCol;
+};
+
+CellArea StoredArea(const CNorvakPage& page, const CHeaderFlags& flags)
+{
+    return {flags.bRowHeader ? 0 : page.m_nFixedRows, flags.bColHeader ? 0 : page.m_nFixedCols};
+}
+
+template <class Visit>
+void ForEachStoredCell(const CNorvakPage& page, const CNorvakPageCells& cells, CellArea area, Visit visit)
+{
+    for (int row = std::max(area.firstRow, 0); row < page.m_nRows; ++row)
+        for (int col = std::max(area.firstCol, 0); col < page.m_nCols; ++col)
+            if (const CNorvakCell* cell = cells.GetCell(row, col); cell && IsCellNonDefault(*cell))
+                visit(row, col, *cell);
+}
+
+void WriteCells(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageCells& cells,
+                const CHeaderFlags& flags)
+{
+    // The last body row and column holding a stored cell: a reader may size its view by them.
+    int count = 0;
+    SIZE used{0, 0};
+    CellArea area = StoredArea(page, flags);
+    ForEachStoredCell(page, cells, area, [&](int row, int col, const CNorvakCell&) {
+        ++count;
+        if (row >= page.m_nFixedRows && col >= page.m_nFixedCols) {
+            used.cx = std::max<LONG>(used.cx, row);
+            used.cy = std::max<LONG>(used.cy, col);
+        }
+    });
+    out.WriteSize(used);
+    WriteMerges(out, page.m_bodyMerges);
+    if (flags.Any())
+        WriteMerges(out, page.m_headerMerges);
+    out.WriteInt(count);
+    ForEachStoredCell(page, cells, area, [&](int row, int col, const CNorvakCell& cell) {
+        out.WriteInt(row);
+        out.WriteInt(col);
+        WriteCellRecord(out, cell);
+    });
+}
+
+// ---- reading ----
+
+void ReadWords(CArchiveReader& in, std::vector<WORD>& list)
+{
+    list.resize(in.ReadCount(2));
+    for (WORD& w : list)
+        w = in.ReadShort();
+}
+
+void RefuseCharts(size_t count)
+{
+    if (count > 0)
+        CArchiveReader::Fail("charts are not read yet");
+}
+
+void ReadLists(CArchiveReader& in, CNorvakPage& page)
+{
+    for (size_t n = in.ReadCount(1); n > 0; --n)
+        page.m_strings.push_back(in.ReadString());
+    ReadWords(in, page.m_sortExcludedColumns);
+    for (size_t n = in.ReadCount(9); n > 0; --n) {
+        CAutoTextColumn column;
+        column.column = in.ReadInt();
+        column.prefix = in.ReadString();
+        column.bNumbered = in.ReadInt();
+        page.m_autoTextColumns.push_back(std::move(column));
+    }
+    for (size_t n = in.ReadCount(kRectEntryBytes); n > 0; --n) {
+        in.ReadString();
+        in.Skip(kRectEntryBytes - 1);
+    }
+    RefuseCharts(in.ReadCount(kLegendItemBytes));
+    int dataRows = in.ReadInt();
+    int dataCols = in.ReadInt();
+    RefuseCharts(dataRows > 0 && dataCols > 0);
+    in.Skip(in.ReadCount(kValueEntryBytes) * kValueEntryBytes);
+    for (int i = 0; i < kUnheldLists; ++i)
+        in.Skip(in.ReadCount(4) * 4);
+    ReadWords(in, page.m_customRows);
+    ReadWords(in, page.m_customColumns);
+    RefuseCharts(in.ReadCount(kChartBytes));
+}
+
+// Row heights and column widths follow for every row and column, so a count is checked against
+// what remains, and against the control's limits, before a cell is made.
+void ReadGridCounts(CArchiveReader& in, CNorvakPage& page, CNorvakPageCells& cells)
+{
+    int rows = in.ReadInt();
+    int fixedRows = in.ReadInt();
+    int cols = in.ReadInt();
+    int fixedCols = in.ReadInt();
+    if (rows < 0 || fixedRows < 0 || cols < 0 || fixedCols < 0)
+        CArchiveReader::Fail("a negative row or column count");
+    long long allRows = std::max(rows, fixedRows);
+    long long allCols = std::max(cols, fixedCols);
+    if (allRows > kMaxRowCount || allCols > kMaxColumnCount || allRows * allCols > kMaxCellCount ||
+        uint64_t(allRows + allCols) * 4 > in.Remaining())
+        CArchiveReader::Fail("more rows or columns than the page can hold");
+    CDefaultCellFactory factory(page, cells);
+    if (!SheetModel::SetRowCount(page, cells, rows, factory).bOk ||
+        !SheetModel::SetFixedRowCount(page, cells, fixedRows, factory).bOk ||
+        !SheetModel::SetColumnCount(page, cells, cols, factory).bOk ||
+        !SheetModel::SetFixedColumnCount(page, cells, fixedCols, factory).bOk)
+        CArchiveReader::Fail("the page could not be made");
+}
+
+void ReadEdgeLines(CArchiveReader& in, CNorvakPage& page, bool top)
+{
+    const int count = top ? page.m_nCols : page.m_nRows;
+    for (size_t n = in.ReadCount(kEdgeLineBytes, size_t(count)); n > 0; --n) {
+        int key = in.ReadInt();
+        in.ReadInt(); // the entry's own index: its place is its key
+        CEdgeLineEntry entry;
+        entry.crColor = COLORREF(uint32_t(in.ReadInt()));
+        entry.width = in.ReadByte();
+        entry.style = in.ReadByte();
+        int at = top ? ((key & 0xFFFF) ? -1 : key >> 16) : key;
+        CEdgeLineEntry* place = top ? page.FindTopEdgeLine(at) : page.FindLeftEdgeLine(at);
+        if (!place)
+            CArchiveReader::Fail("an edge line outside the page");
+        entry.index = at;
+        *place = entry;
+    }
+}
+
+void ReadSizes(CArchiveReader& in, CNorvakPage& page)
+{
+    // Widths restored from the file are no change by the user: the page keeps the file's flag.
+    const int widthsChanged = page.m_bColumnWidthsChanged;
+    for (int row = 0; row < page.m_nRows; ++row)
+        if (!page.SetRowHeight(row, in.ReadInt()))
+            CArchiveReader::Fail("a negative row height");
+    for (int col = 0; col < page.m_nCols; ++col)
+        if (!page.SetColumnWidth(col, in.ReadInt()))
+            CArchiveReader::Fail("a negative column width");
+    page.m_bColumnWidthsChanged = widthsChanged;
+}
+
+void ReadMerges(CArchiveReader& in, const CNorvakPage& page, std::vector<CMergeCellRange>& merges)
+{
+    for (size_t n = in.ReadCount(kMergeBytes, CellCount(page)); n > 0; --n) {
+        CMergeCellRange m;
+        m.firstRow = in.ReadInt();
+        m.firstCol = in.ReadInt();
+        m.lastRow = in.ReadInt();
+        m.lastCol = in.ReadInt();
+        m.reserved = in.ReadInt();
+        m.display = in.ReadRect();
+        m.editLock = in.ReadInt();
+        if (m.firstRow < 0 || m.firstCol < 0 || m.firstRow > m.lastRow || m.firstCol > m.lastCol ||
+            !page.IsValidCell(m.lastRow, m.lastCol))
+            CArchiveReader::Fail("a merge outside the page");
+        merges.push_back(m);
+    }
+}
+
+void ReadCells(CArchiveReader& in, const CNorvakPage& page, CNorvakPageCells& cells)
+{
+    const CCellBounds bounds{page.m_nRows, page.m_nCols};
+    std::string text;
+    for (size_t n = in.ReadCount(kCoordBytes + kMinimumCellRecordBytes, CellCount(page)); n > 0; --n) {
+        int row = in.ReadInt();
+        int col = in.ReadInt();
+        CNorvakCell* cell = cells.GetCell(row, col);
+        if (!cell)
+            CArchiveReader::Fail("a cell outside the page");
+        ReadCellRecord(in, *cell, row, col, bounds, text);
+    }
+}
+
+void ReadSelection(CArchiveReader& in, CNorvakPage& page, CNorvakPageCells& cells)
+{
+    for (size_t n = in.ReadCount(kCoordBytes, CellCount(page)); n > 0; --n) {
+        CCellCoord at;
+        at.row = in.ReadInt();
+        at.col = in.ReadInt();
+        CNorvakCell* cell = cells.GetCell(at.row, at.col);
+        if (!cell)
+            CArchiveReader::Fail("a selected cell outside the page");
+        page.m_selectedCells.Add(at);
+        cell->SetState(WORD(CIS_SELECTED | (at == page.m_focusCell ? CIS_FOCUSED : 0)));
+    }
+}
+
+// What the rest of the control relies on of a page beyond its cells.
+void CheckSettings(const CNorvakPage& page)
+{
+    if (page.m_nFixedRows + page.m_nLockedRows > page.m_nRows ||
+        page.m_nFixedCols + page.m_nLockedCols > page.m_nCols)
+        CArchiveReader::Fail("locked rows or columns beyond the page");
+    const CCellCoord& focus = page.m_focusCell;
+    if (!focus.IsNone() && !page.IsValidCell(focus.row, focus.col))
+        CArchiveReader::Fail("a focus cell outside the page");
+    for (const CAutoTextColumn& column : page.m_autoTextColumns)
+        if (column.column < 0 || column.column >= page.m_nCols)
+            CArchiveReader::Fail("an automatic-text column outside the page");
+}
+
+size_t SlotBytes(std::span<const CPageSlot> slots)
+{
+    size_t bytes = 0;
+    for (const CPageSlot& slot : slots)
+        bytes += MinimumBytes(slot.width);
+    return bytes;
+}
+
+} // namespace
+
+void WritePageBlock(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageCells& cells,
+                    const CHeaderFlags& flags)
+{
+    out.WriteInt(page.m_nIndex);
+    out.WriteString(page.m_strTitle);
+    WriteSlots(out, PageHeadSlots(), page);
+    out.WriteInt(page.m_nRows);
+    out.WriteInt(page.m_nFixedRows);
+    out.WriteInt(page.m_nCols);
+    out.WriteInt(page.m_nFixedCols);
+    WriteSlots(out, PageSettingSlots(), page);
+    const bool tabFont = IsFontNonDefault(page.m_tabFont);
+    out.WriteInt(tabFont ? 1 : 0);
+    if (tabFont)
+        WriteFontRecord(out, page.m_tabFont.font);
+
+    WriteLists(out, page);
+
+    WriteEdgeLines(out, page.m_leftEdgeLines, &CNorvakPage::LeftEdgeKey);
+    WriteEdgeLines(out, page.m_topEdgeLines, &CNorvakPage::TopEdgeKey);
+    for (int row = 0; row < page.m_nRows; ++row)
+        out.WriteInt(page.GetRowHeight(row));
+    for (int col = 0; col < page.m_nCols; ++col)
+        out.WriteInt(page.GetColumnWidth(col));
+    WriteCells(out, page, cells, flags);
+    out.WriteInt(page.m_selectedCells.GetCount());
+    for (const auto& [key, at] : page.m_selectedCells) {
+        out.WriteInt(at.row);
+        out.WriteInt(at.col);
+    }
+}
+
+CLoadedPage ReadPageBlock(CArchiveReader& in, int index, const CHeaderFlags& flags)
+{
+    in.ReadInt(); // the index the page had when it was saved
+    CString title = in.ReadString();
+    CLoadedPage loaded{std::make_unique<CNorvakPage>(index, title, 0),
+                       std::make_unique<CNorvakPageCells>(index)};
+    CNorvakPage& page = *loaded.page;
+    CNorvakPageCells& cells = *loaded.cells;
+
+    ReadSlots(in, PageHeadSlots(), page);
+    ReadGridCounts(in, page, cells);
+    ReadSlots(in, PageSettingSlots(), page);
+    if (in.ReadInt())
+        ReadFontRecord(in, page.m_tabFont.font);
+
+    ReadLists(in, page);
+
+    ReadEdgeLines(in, page, false);
+    ReadEdgeLines(in, page, true);
+    ReadSizes(in, page);
+    in.ReadSize(); // the last row and column holding a stored cell
+    ReadMerges(in, page, page.m_bodyMerges);
+    if (flags.Any())
+        ReadMerges(in, page, page.m_headerMerges);
+    ReadCells(in, page, cells);
+    ReadSelection(in, page, cells);
+    CheckSettings(page);
+    return loaded;
+}
+
+size_t MinimumPageBlockBytes(const CHeaderFlags& flags)
+{
+    const size_t indexTitleCountsFont = 4 + 1 + 4 * 4 + 4;
+    const size_t edgesUsedMergesCellsSelection = 4 + 4 + 8 + 4 + (flags.Any() ? 4 : 0) + 4 + 4;
+    return indexTitleCountsFont + SlotBytes(PageHeadSlots()) + SlotBytes(PageSettingSlots()) +
+           kListCountsBytes + edgesUsedMergesCellsSelection;
+}
