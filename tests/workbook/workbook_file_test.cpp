@@ -1,0 +1,224 @@
+// The workbook file on disk: saves replace the old file only when the new one is complete, loads
+// and their failures, and the messages each failure shows.
+
+#include "framework/OleModule.h"
+#include "tests/workbook/WorkbookSamples.h"
+#include "workbook/WorkbookFile.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+namespace {
+
+// A folder of its own for one test, removed with what it holds.
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        wchar_t base[MAX_PATH];
+        ::GetTempPathW(MAX_PATH, base);
+        m_path = std::wstring(base) + L"norvak_wb_" + std::to_wstring(::GetCurrentProcessId()) + L"_" +
+                 std::to_wstring(++s_count);
+        ::CreateDirectoryW(m_path.c_str(), nullptr);
+    }
+    ~TempFolder()
+    {
+        for (const std::wstring& name : Files()) {
+            std::wstring file = m_path + L"\\" + name;
+            ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            ::DeleteFileW(file.c_str());
+            ::RemoveDirectoryW(file.c_str());
+        }
+        ::RemoveDirectoryW(m_path.c_str());
+    }
+    CString Path(const wchar_t* name) const { return CString::FromWide(m_path + L"\\" + name); }
+    std::set<std::wstring> Files() const
+    {
+        std::set<std::wstring> names;
+        WIN32_FIND_DATAW found;
+        HANDLE find = ::FindFirstFileW((m_path + L"\\*").c_str(), &found);
+        if (find == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            if (std::wstring(found.cFileName) != L"." && std::wstring(found.cFileName) != L"..")
+                names.insert(found.cFileName);
+        } while (::FindNextFileW(find, &found));
+        ::FindClose(find);
+        return names;
+    }
+
+private:
+    static inline int s_count = 0;
+    std::wstring m_path;
+};
+
+std::vector<uint8_t> ReadFile(const CString& path)
+{
+    std::ifstream in(std::filesystem::path(path.ToWide()), std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const CString& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(std::filesystem::path(path.ToWide()), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+struct SampleWorkbook
+{
+    SamplePage page{"报表", 12, 8};
+    SampleWorkbook() { FillSample(page); }
+    CPageToSave pages[1] = {page.ToSave()};
+};
+
+// A page holding a chart, which the writer cannot store yet: a save that fails half-way.
+void AddUnstorableChart(SamplePage& s)
+{
+    static int chart;
+    s.page->m_charts.emplace_back(reinterpret_cast<CNorvakChart*>(&chart), [](CNorvakChart*) {});
+}
+
+} // namespace
+
+TEST(WorkbookFile, SaveWritesTheBytesUnderTheChosenNameAndLeavesNothingElse)
+{
+    TempFolder folder;
+    SampleWorkbook book;
+    struct Case
+    {
+        const wchar_t* given;
+        const wchar_t* written;
+        const char* extension;
+    } cases[] = {
+        {L"a.txt", L"a.txt.nvk", ".nvk"},
+        {L"b.NOR", L"b.NOR", ".nor"},
+        {L"报表.fcs", L"报表.fcs", ".fcs"},
+    };
+    for (const Case& c : cases) {
+        CWorkbookOutcome outcome =
+            CWorkbookFile::SaveWorkbook(folder.Path(c.given), book.pages, "V1.0.0.1", {1, 1});
+        ASSERT_TRUE(outcome.Succeeded()) << outcome.path.str() << " " << outcome.osError;
+        EXPECT_EQ(outcome.path, folder.Path(c.written));
+        EXPECT_EQ(ReadFile(folder.Path(c.written)), SaveBytes(book.pages, {1, 1}, c.extension));
+    }
+    EXPECT_EQ(folder.Files(), (std::set<std::wstring>{L"a.txt.nvk", L"b.NOR", L"报表.fcs"}));
+
+    std::vector<CLoadedPage> pages;
+    ASSERT_TRUE(CWorkbookFile::LoadWorkbook(folder.Path(L"b.NOR"), pages).Succeeded());
+    ASSERT_EQ(pages.size(), 1u);
+    SamplePage back(std::move(pages[0]));
+    EXPECT_EQ(PageDifference(book.page, back), "");
+}
+
+TEST(WorkbookFile, AFailedSaveKeepsThePreviousFile)
+{
+    TempFolder folder;
+    SampleWorkbook book;
+    const std::vector<uint8_t> previous = {1, 2, 3, 4};
+    CString target = folder.Path(L"old.nvk");
+    CString readOnly = folder.Path(L"locked.nvk");
+    WriteFile(target, previous);
+    WriteFile(readOnly, previous);
+    ::SetFileAttributesW(readOnly.ToWide().c_str(), FILE_ATTRIBUTE_READONLY);
+
+    CWorkbookOutcome locked = CWorkbookFile::SaveWorkbook(readOnly, book.pages, "V1.0.0.1", {});
+    EXPECT_EQ(locked.status, CWorkbookStatus::NotOpened);
+    EXPECT_NE(locked.osError, 0u);
+    EXPECT_EQ(ReadFile(readOnly), previous);
+
+    AddUnstorableChart(book.page);
+    CWorkbookOutcome halfWay = CWorkbookFile::SaveWorkbook(target, book.pages, "V1.0.0.1", {});
+    EXPECT_EQ(halfWay.status, CWorkbookStatus::Failed);
+    EXPECT_EQ(ReadFile(target), previous);
+    EXPECT_EQ(folder.Files(), (std::set<std::wstring>{L"old.nvk", L"locked.nvk"}))
+        << "no temporary file is left";
+
+    CWorkbookOutcome noFolder =
+        CWorkbookFile::SaveWorkbook(folder.Path(L"missing\\x.nvk"), book.pages, "V1.0.0.1", {});
+    EXPECT_EQ(noFolder.status, CWorkbookStatus::NotOpened);
+}
+
+TEST(WorkbookFile, LoadFailuresHandOutNoPage)
+{
+    TempFolder folder;
+    SampleWorkbook book;
+    std::vector<uint8_t> good = SaveBytes(book.pages);
+    std::vector<uint8_t> cut(good.begin(), good.begin() + std::ptrdiff_t(good.size() / 2));
+    std::vector<uint8_t> foreign = SaveBytes(book.pages, {}, ".txt");
+    std::vector<uint8_t> negative = SaveBytes({});
+    negative[14] = 0xFF, negative[15] = 0xFF, negative[16] = 0xFF, negative[17] = 0xFF;
+    WriteFile(folder.Path(L"cut.nvk"), cut);
+    WriteFile(folder.Path(L"foreign.nvk"), foreign);
+    WriteFile(folder.Path(L"negative.nvk"), negative);
+    struct Case
+    {
+        const wchar_t* name;
+        CWorkbookStatus status;
+    } cases[] = {
+        {L"absent.nvk", CWorkbookStatus::NotOpened},
+        {L"cut.nvk", CWorkbookStatus::Failed},
+        {L"foreign.nvk", CWorkbookStatus::UnknownFormat},
+        {L"negative.nvk", CWorkbookStatus::NegativePageCount},
+    };
+    for (const Case& c : cases) {
+        std::vector<CLoadedPage> pages(1);
+        EXPECT_EQ(CWorkbookFile::LoadWorkbook(folder.Path(c.name), pages).status, c.status);
+        EXPECT_EQ(pages.size(), 1u);
+    }
+}
+
+namespace {
+
+std::vector<std::wstring> g_messages;
+
+CWorkbookOutcome Outcome(CWorkbookStatus status, const char* path, DWORD error = 0)
+{
+    CWorkbookOutcome outcome;
+    outcome.status = status;
+    outcome.path = path;
+    outcome.osError = error;
+    return outcome;
+}
+
+INT_PTR CALLBACK RecordMessage(const ModalRequest* request)
+{
+    g_messages.push_back(std::wstring(request->text) + L"|" + request->caption + L"|" +
+                         std::to_wstring(request->type));
+    return IDOK;
+}
+
+} // namespace
+
+TEST(WorkbookFile, EachFailureShowsItsMessage)
+{
+    ModalUI::SetHook(&RecordMessage);
+    struct Case
+    {
+        CWorkbookOutcome outcome;
+        const wchar_t* message; // empty: no message
+    } cases[] = {
+        {Outcome(CWorkbookStatus::Done, "a.nvk"), L""},
+        {Outcome(CWorkbookStatus::NegativePageCount, "a.nvk"), L""},
+        {Outcome(CWorkbookStatus::Failed, "a.nvk"), L"保存文件失败!|Norvak|0"},
+        {Outcome(CWorkbookStatus::UnknownFormat, "a.nvk"), L"无法识别的文件格式!|警告|16"},
+    };
+    for (const Case& c : cases) {
+        g_messages.clear();
+        CWorkbookFile::ReportFailure(nullptr, c.outcome);
+        if (*c.message)
+            EXPECT_EQ(g_messages, std::vector<std::wstring>{c.message});
+        else
+            EXPECT_TRUE(g_messages.empty());
+    }
+    g_messages.clear();
+    CWorkbookFile::ReportFailure(nullptr,
+                                 Outcome(CWorkbookStatus::NotOpened, "报表.nvk", ERROR_ACCESS_DENIED));
+    ASSERT_EQ(g_messages.size(), 1u);
+    EXPECT_EQ(g_messages[0].rfind(L"报表.nvk\n", 0), 0u) << "the message names the file";
+    EXPECT_GT(g_messages[0].size(), std::wstring(L"报表.nvk\n|Norvak|0").size()) << "and says why";
+    ModalUI::SetHook(nullptr);
+}

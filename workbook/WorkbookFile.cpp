@@ -1,0 +1,156 @@
+#include "workbook/WorkbookFile.h"
+
+#include "framework/OleModule.h"
+
+#include <memory>
+#include <new>
+
+namespace {
+
+const char kCaption[] = "Norvak";
+const char kSaveFailed[] = "保存文件失败!";
+const char kUnknownFormat[] = "无法识别的文件格式!";
+const char kWarning[] = "警告";
+
+struct HandleCloser
+{
+    void operator()(HANDLE h) const { ::CloseHandle(h); }
+};
+using FileHandle = std::unique_ptr<void, HandleCloser>;
+
+FileHandle Open(const std::wstring& path, DWORD access, DWORD disposition, DWORD flags)
+{
+    HANDLE h = ::CreateFileW(path.c_str(), access, access == GENERIC_READ ? FILE_SHARE_READ : 0, nullptr,
+                             disposition, flags, nullptr);
+    return FileHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+CWorkbookOutcome NotOpened(const CString& path, DWORD error)
+{
+    return {CWorkbookStatus::NotOpened, path, error ? error : DWORD(ERROR_GEN_FAILURE), {}};
+}
+
+CWorkbookOutcome Failed(const CString& path, std::string why)
+{
+    return {CWorkbookStatus::Failed, path, 0, std::move(why)};
+}
+
+// The folder of a path, made absolute.
+std::wstring FolderOf(const std::wstring& path)
+{
+    DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return {};
+    std::wstring full(size, L'\0');
+    wchar_t* name = nullptr;
+    full.resize(::GetFullPathNameW(path.c_str(), size, full.data(), &name));
+    if (!name)
+        return {};
+    return full.substr(0, size_t(name - full.data()));
+}
+
+// Writes the workbook into the open temporary file and flushes it to the disk.
+CWorkbookOutcome WriteInto(HANDLE file, const CString& path, std::span<const CPageToSave> pages,
+                           const CString& version, const CString& extension, const CHeaderFlags& flags)
+{
+    try {
+        CArchiveWriter out(file);
+        WriteWorkbook(out, version, extension, pages, flags);
+        out.Flush();
+    } catch (const CArchiveError& error) {
+        return Failed(path, error.what());
+    } catch (const std::bad_alloc&) {
+        return Failed(path, "out of memory");
+    }
+    if (!::FlushFileBuffers(file))
+        return Failed(path, "the file could not be flushed");
+    return {CWorkbookStatus::Done, path, 0, {}};
+}
+
+std::wstring SystemMessage(DWORD error)
+{
+    wchar_t* text = nullptr;
+    DWORD length = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                        FORMAT_MESSAGE_IGNORE_INSERTS,
+                                    nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = length ? std::wstring(text, length) : L"#" + std::to_wstring(error);
+    ::LocalFree(text);
+    return message;
+}
+
+} // namespace
+
+CWorkbookOutcome CWorkbookFile::SaveWorkbook(const CString& path, std::span<const CPageToSave> pages,
+                                             const CString& version, const CHeaderFlags& flags)
+{
+    CSaveTarget target = ChooseSaveTarget(path);
+    std::wstring wideTarget = target.path.ToWide();
+    // A file that may not be written is refused before anything is written, as opening it would be.
+    DWORD attributes = ::GetFileAttributesW(wideTarget.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return NotOpened(target.path, ERROR_ACCESS_DENIED);
+    std::wstring folder = FolderOf(wideTarget);
+    wchar_t temporary[MAX_PATH] = {};
+    if (folder.empty() || !::GetTempFileNameW(folder.c_str(), L"nvk", 0, temporary))
+        return NotOpened(target.path, ::GetLastError());
+
+    CWorkbookOutcome outcome;
+    if (FileHandle file = Open(temporary, GENERIC_WRITE, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL))
+        outcome = WriteInto(file.get(), target.path, pages, version, target.extension, flags);
+    else
+        outcome = NotOpened(target.path, ::GetLastError());
+    if (outcome.Succeeded() &&
+        !::MoveFileExW(temporary, wideTarget.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        outcome = NotOpened(target.path, ::GetLastError());
+    if (!outcome.Succeeded())
+        ::DeleteFileW(temporary);
+    return outcome;
+}
+
+CWorkbookOutcome CWorkbookFile::LoadWorkbook(const CString& path, std::vector<CLoadedPage>& pages)
+{
+    FileHandle file = Open(path.ToWide(), GENERIC_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
+    if (!file)
+        return NotOpened(path, ::GetLastError());
+    std::string why;
+    CReadResult result = CReadResult::Refused;
+    try {
+        CArchiveReader in(file.get());
+        result = ReadWorkbook(in, pages, &why);
+    } catch (const CArchiveError& error) {
+        why = error.what();
+    } catch (const std::bad_alloc&) {
+        why = "out of memory";
+    }
+    switch (result) {
+    case CReadResult::Read:
+        return {CWorkbookStatus::Done, path, 0, {}};
+    case CReadResult::UnknownFormat:
+        return {CWorkbookStatus::UnknownFormat, path, 0, {}};
+    case CReadResult::NegativePageCount:
+        return {CWorkbookStatus::NegativePageCount, path, 0, {}};
+    case CReadResult::Refused:
+        break;
+    }
+    return Failed(path, why);
+}
+
+void CWorkbookFile::ReportFailure(HWND owner, const CWorkbookOutcome& outcome)
+{
+    switch (outcome.status) {
+    case CWorkbookStatus::Done:
+    case CWorkbookStatus::NegativePageCount:
+        return;
+    case CWorkbookStatus::NotOpened:
+        ModalUI::ShowMessage(owner, outcome.path + "\n" + CString::FromWide(SystemMessage(outcome.osError)),
+                             kCaption, MB_OK);
+        return;
+    case CWorkbookStatus::UnknownFormat:
+        ModalUI::ShowMessage(owner, kUnknownFormat, kWarning, MB_ICONERROR);
+        return;
+    case CWorkbookStatus::Failed:
+        ModalUI::ShowMessage(owner, kSaveFailed, kCaption, 0);
+        return;
+    }
+}
