@@ -50,6 +50,27 @@ void CArchiveWriter::Flush()
     m_used = 0;
 }
 
+void CArchiveWriter::PatchInt(uint64_t position, int32_t value)
+{
+    if (position + 4 > Position())
+        throw CArchiveError("a patch past the end of what was written");
+    if (position >= m_flushed) {
+        StoreLE(m_buffer.data() + (position - m_flushed), uint32_t(value), 4);
+        return;
+    }
+    Flush();
+    uint8_t bytes[4];
+    StoreLE(bytes, uint32_t(value), 4);
+    LARGE_INTEGER at{}, end{};
+    at.QuadPart = LONGLONG(position);
+    end.QuadPart = LONGLONG(m_flushed);
+    DWORD written = 0;
+    if (!::SetFilePointerEx(m_file, at, nullptr, FILE_BEGIN) ||
+        !::WriteFile(m_file, bytes, sizeof bytes, &written, nullptr) || written != sizeof bytes ||
+        !::SetFilePointerEx(m_file, end, nullptr, FILE_BEGIN))
+        throw CArchiveError("the file could not be written");
+}
+
 std::vector<uint8_t> CArchiveWriter::TakeBytes()
 {
     m_buffer.resize(m_used);

@@ -54,6 +54,9 @@ public:
     template <class T> void WriteShort(T) = delete;
     template <class T> void WriteByte(T) = delete;
 
+    // Rewrites an int written earlier at that position, for a count known only after what it counts.
+    void PatchInt(uint64_t position, int32_t value);
+
     // Writes out what the buffer holds (file mode).
     void Flush();
     // Bytes written so far.

@@ -31,14 +31,15 @@ bool IsFontNonDefault(const CFontRecord& record)
 
 bool IsCellNonDefault(const CNorvakCell& cell)
 {
-    return cell.IsMergedRight() || cell.IsMergedBelow() || cell.GetVerLineColor() != kDefaultLineColor ||
-           cell.GetHorLineColor() != kDefaultLineColor || cell.GetVerLineWidth() != 1 ||
-           cell.GetHorLineWidth() != 1 || cell.GetVerLineStyle() != 1 || cell.GetHorLineStyle() != 1 ||
-           cell.IsCovered() || cell.GetEditLock() || cell.GetRowSpan() || cell.GetColSpan() ||
-           cell.GetMergeOrigin().row >= 0 || cell.GetMergeOrigin().col >= 0 ||
-           cell.GetTextFormat() != CNorvakCell::kDefaultTextFormat || short(cell.GetValueWord()) > 0 ||
+    // The likeliest differences first: a save tests every cell of a page.
+    return cell.HasText() || cell.GetState() || cell.GetTextFormat() != CNorvakCell::kDefaultTextFormat ||
+           cell.GetVerLineColor() != kDefaultLineColor || cell.GetHorLineColor() != kDefaultLineColor ||
+           cell.GetVerLineWidth() != 1 || cell.GetHorLineWidth() != 1 || cell.GetVerLineStyle() != 1 ||
+           cell.GetHorLineStyle() != 1 || cell.IsMergedRight() || cell.IsMergedBelow() || cell.IsCovered() ||
+           cell.GetEditLock() || cell.GetRowSpan() || cell.GetColSpan() || cell.GetMergeOrigin().row >= 0 ||
+           cell.GetMergeOrigin().col >= 0 || short(cell.GetValueWord()) > 0 ||
            cell.GetPicturePlacement() != 6 || cell.GetCellType() != 1 || cell.GetFillerChar() != ' ' ||
-           cell.HasText() || cell.GetImage() || cell.GetImageValue() || cell.GetIndent() || cell.GetState() ||
+           cell.GetImage() || cell.GetImageValue() || cell.GetIndent() ||
            (cell.HasOwnFont() && IsFontNonDefault(cell.GetFont()));
 }
 
@@ -134,13 +135,21 @@ void ReadCellRecord(CArchiveReader& in, CNorvakCell& cell, int row, int col, con
     cell.SetTextFormat(in.ReadShort());
     in.ReadString(text);
     cell.SetText(text.c_str());
-    CFontRecord font;
-    font.bTransparent = in.ReadInt();
-    font.crText = COLORREF(uint32_t(in.ReadInt()));
-    font.crBackground = COLORREF(uint32_t(in.ReadInt()));
-    if (in.ReadInt())
-        ReadFontRecord(in, font.font);
-    cell.SetFont(font);
+    const int transparent = in.ReadInt();
+    const COLORREF textColour = COLORREF(uint32_t(in.ReadInt()));
+    const COLORREF background = COLORREF(uint32_t(in.ReadInt()));
+    const bool ownFont = in.ReadInt() != 0;
+    if (ownFont || transparent != 1 || textColour != kNoTextColor || background != kNoBackground) {
+        CFontRecord font;
+        font.bTransparent = transparent;
+        font.crText = textColour;
+        font.crBackground = background;
+        if (ownFont)
+            ReadFontRecord(in, font.font);
+        cell.SetFont(font);
+    } else if (cell.HasOwnFont()) {
+        cell.SetFont(CNorvakCell::DefaultFont());
+    }
     cell.SetValueWord(in.ReadShort());
     cell.SetPicturePlacement(in.ReadByte());
     cell.SetCellType(in.ReadByte());

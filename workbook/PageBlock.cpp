@@ -109,39 +109,39 @@ CellArea StoredArea(const CNorvakPage& page, const CHeaderFlags& flags)
     return {flags.bRowHeader ? 0 : page.m_nFixedRows, flags.bColHeader ? 0 : page.m_nFixedCols};
 }
 
-template <class Visit>
-void ForEachStoredCell(const CNorvakPage& page, const CNorvakPageCells& cells, CellArea area, Visit visit)
-{
-    for (int row = std::max(area.firstRow, 0); row < page.m_nRows; ++row)
-        for (int col = std::max(area.firstCol, 0); col < page.m_nCols; ++col)
-            if (const CNorvakCell* cell = cells.GetCell(row, col); cell && IsCellNonDefault(*cell))
-                visit(row, col, *cell);
-}
-
+// The used range (the last body row and column holding a stored cell, for a reader that sizes its
+// view by them) and the count come before the cells, so both are set once the cells are written.
 void WriteCells(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageCells& cells,
                 const CHeaderFlags& flags)
 {
-    // The last body row and column holding a stored cell: a reader may size its view by them.
-    int count = 0;
-    SIZE used{0, 0};
-    CellArea area = StoredArea(page, flags);
-    ForEachStoredCell(page, cells, area, [&](int row, int col, const CNorvakCell&) {
-        ++count;
-        if (row >= page.m_nFixedRows && col >= page.m_nFixedCols) {
-            used.cx = std::max<LONG>(used.cx, row);
-            used.cy = std::max<LONG>(used.cy, col);
-        }
-    });
-    out.WriteSize(used);
+    const uint64_t usedAt = out.Position();
+    out.WriteSize(SIZE{});
     WriteMerges(out, page.m_bodyMerges);
     if (flags.Any())
         WriteMerges(out, page.m_headerMerges);
-    out.WriteInt(count);
-    ForEachStoredCell(page, cells, area, [&](int row, int col, const CNorvakCell& cell) {
-        out.WriteInt(row);
-        out.WriteInt(col);
-        WriteCellRecord(out, cell);
-    });
+    const uint64_t countAt = out.Position();
+    out.WriteInt(0);
+
+    int count = 0;
+    int lastRow = 0, lastCol = 0;
+    CellArea area = StoredArea(page, flags);
+    for (int row = std::max(area.firstRow, 0); row < page.m_nRows; ++row)
+        for (int col = std::max(area.firstCol, 0); col < page.m_nCols; ++col) {
+            const CNorvakCell* cell = cells.GetCell(row, col);
+            if (!cell || !IsCellNonDefault(*cell))
+                continue;
+            ++count;
+            if (row >= page.m_nFixedRows && col >= page.m_nFixedCols) {
+                lastRow = std::max(lastRow, row);
+                lastCol = std::max(lastCol, col);
+            }
+            out.WriteInt(row);
+            out.WriteInt(col);
+            WriteCellRecord(out, *cell);
+        }
+    out.PatchInt(usedAt, lastRow);
+    out.PatchInt(usedAt + 4, lastCol);
+    out.PatchInt(countAt, count);
 }
 
 // ---- reading ----

@@ -229,6 +229,46 @@ TEST(Archive, FileWriterAndReaderAgreeWithMemoryAcrossBufferBoundaries)
     ::DeleteFileW(path.c_str());
 }
 
+TEST(Archive, PatchRewritesAnIntWrittenEarlier)
+{
+    // Far enough behind for the file writer to have written it out already.
+    auto write = [](CArchiveWriter& o) {
+        o.WriteInt(0);
+        o.WriteByte(uint8_t(1));
+        o.WriteInt(0);
+        for (int i = 0; i < 40000; ++i)
+            o.WriteInt(i);
+        o.WriteInt(0);
+        o.PatchInt(0, 0x11223344);
+        o.PatchInt(5, -2);
+        o.PatchInt(o.Position() - 4, 7);
+        EXPECT_THROW(o.PatchInt(o.Position() - 3, 7), CArchiveError);
+    };
+    Bytes memory = Written(write);
+    ASSERT_EQ(memory.size(), 4 + 1 + 4 + 160000 + 4u);
+    EXPECT_EQ(Bytes(memory.begin(), memory.begin() + 9),
+              (Bytes{0x44, 0x33, 0x22, 0x11, 1, 0xFE, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(memory.end() - 4, memory.end()), (Bytes{7, 0, 0, 0}));
+
+    std::wstring path = TempFile(L"norvak_archive_patch.bin");
+    FileHandle file(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE | GENERIC_READ, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_NE(file.h, INVALID_HANDLE_VALUE);
+    CArchiveWriter out(file.h);
+    write(out);
+    out.Flush();
+    Bytes onDisk(memory.size() + 1);
+    DWORD got = 0;
+    LARGE_INTEGER start{};
+    ::SetFilePointerEx(file.h, start, nullptr, FILE_BEGIN);
+    ASSERT_TRUE(::ReadFile(file.h, onDisk.data(), DWORD(onDisk.size()), &got, nullptr));
+    onDisk.resize(got);
+    EXPECT_EQ(onDisk, memory);
+    ::CloseHandle(file.h);
+    file.h = INVALID_HANDLE_VALUE;
+    ::DeleteFileW(path.c_str());
+}
+
 TEST(Archive, WriteFailureThrows)
 {
     std::wstring path = TempFile(L"norvak_archive_readonly.bin");
