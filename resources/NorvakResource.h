@@ -4,9 +4,9 @@
 // reads this file too: plain #defines only.
 //
 // Ids that registration, containers or the control's published behaviour fix keep their values,
-// wherever they fall (string, bitmap and dialog 1, the texture bitmaps 296 on, the tab icons 360
-// to 362...). Every other id comes from the range of its subsystem, so that parts built apart
-// never take the same one:
+// wherever they fall (string, bitmap and dialog 1, the workbook version string 201, the texture
+// bitmaps 296 on, the tab icons 360 to 362...). Every other id comes from the range of its
+// subsystem, so that parts built apart never take the same one:
 //     2 sheet        2000 - 2999        8 workbook     8000 - 8999
 //     3 tabs         3000 - 3999        9 printing     9000 - 9999
 //     4 autofill     4000 - 4999       10 automation  10000 - 10999
@@ -28,3 +28,6 @@
 #define IDI_TAB_ACTIVE 360
 #define IDI_TAB_HOT 361
 #define IDI_TAB_COOL 362
+
+// ---- 8 workbook ----
+#define IDS_WORKBOOK_VERSION 201 // the version text every saved workbook carries

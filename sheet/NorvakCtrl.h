@@ -5,6 +5,7 @@
 //   NorvakCtrl.cpp               construction, destruction, window creation, events, COM glue
 //   NorvakCtrlPages.cpp          page insertion and deletion, the active page and the page-level
 //                                automation methods
+//   NorvakCtrlFiles.cpp          saving and opening workbook files
 //   NorvakCtrlRowsColumns.cpp    row and column counts, insertion, deletion, heights and widths
 //   NorvakCtrlCells.cpp          cell properties, selection, geometry, merges and sorting
 //   NorvakCtrlLayout.cpp         the child windows along the edges and their layout
@@ -77,6 +78,17 @@ public:
     BOOL DoSetPageCellTextFormat(long nPageIndex, long nRow, long nColumn, short nTextFormat);
     short DoGetPageCellTextFormat(long nPageIndex, long nRow, long nColumn);
 
+    // ---- automation: workbook files (NorvakCtrlFiles.cpp) ----
+    BOOL DoSave(CString lpszFileName, BOOL bAllPage, long nPageIndex, BOOL bSaveRowHeader,
+                BOOL bSaveColHeader);
+    BOOL DoOpen(CString lpszFileName);
+    // All pages, or the one page; FALSE without a page or for a bad index, and on a failed save after
+    // its message. The previous file stays as it was unless the save succeeds.
+    BOOL SaveFile(const CString& path, BOOL bAllPage, int nPageIndex, BOOL bSaveRowHeader,
+                  BOOL bSaveColHeader);
+    // Appends the file's pages after the pages there are; a file that cannot be read whole adds none.
+    BOOL OpenFile(const CString& path);
+
     // ---- automation: rows and columns ----
     BOOL DoSetPageRowCounts(long nPageIndex, long nRowCount, long nFixedRowCount);
     BOOL DoSetPageColumnCounts(long nPageIndex, long nColumnCount, long nFixedColumnCount);
@@ -107,6 +119,9 @@ public:
     std::unique_ptr<CNorvakCell> CreateCell(int page, int row, int col) override;
     void EmptyCell(int page, CNorvakCell& cell, int row, int col) override;
     int InsertPage(const CString& title);
+    // Appends a page read from a workbook file, as the file's title names it, and reports its row
+    // and column counts as changes from none. Returns its index.
+    int AppendFilePage(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorvakPageCells> cells);
     BOOL DeletePageAt(int index);
     // Makes the page active; the tab strip will take this over. FALSE for a bad index.
     BOOL ActivatePage(int page, BOOL bForce);
@@ -307,6 +322,8 @@ private:
     void OnScroll(bool horizontal, int code);
     void OnSetFocus();
 
+    // The last page with its insertion events; a fresh page gets the default chart options.
+    int AddPage(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorvakPageCells> cells, bool fresh);
     // One of the page's colours, with the flag that says it was set.
     BOOL SetPageColor(long nPageIndex, OLE_COLOR crColor, COLORREF CNorvakPage::*color,
                       int CNorvakPage::*flag);

@@ -64,16 +64,37 @@ void CNorvakCtrl::EmptyCell(int, CNorvakCell& cell, int, int)
 
 int CNorvakCtrl::InsertPage(const CString& title)
 {
+    return AddPage(std::make_unique<CNorvakPage>(0, title, 0), std::make_unique<CNorvakPageCells>(0), true);
+}
+
+int CNorvakCtrl::AddPage(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorvakPageCells> cells,
+                         bool fresh)
+{
     const PageRef active = GetPageRef(-1);
     Fire(kEventShellDoInsertingPage,
          CEventArgs().Long(m_pageStore.GetActive()).Text(active ? active.page->m_strTitle : CString()));
-    const int index = m_pageStore.Append(title);
+    const CString title = page->m_strTitle;
+    const int index = m_pageStore.Append(std::move(page), std::move(cells));
     m_pageStore.GetPage(index)->m_hTabIcons = CreateTabIcons();
-    const BYTE options[8] = {0, 1, 1, 0, 0, 0, 0, 0};
-    const int values[4] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0};
-    ResetPageChartOptions(index, options, values);
+    if (fresh) {
+        const BYTE options[8] = {0, 1, 1, 0, 0, 0, 0, 0};
+        const int values[4] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0};
+        ResetPageChartOptions(index, options, values);
+    }
     ActivatePage(index, FALSE);
     Fire(kEventShellDoInsertedPage, CEventArgs().Long(index).Text(title));
+    return index;
+}
+
+int CNorvakCtrl::AppendFilePage(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorvakPageCells> cells)
+{
+    if (page->m_strTitle.IsEmpty())
+        page->m_strTitle = kUntitledPage;
+    const int rows = page->m_nRows;
+    const int cols = page->m_nCols;
+    const int index = AddPage(std::move(page), std::move(cells), false);
+    AfterCountChange(true, index, 0, rows);
+    AfterCountChange(false, index, 0, cols);
     return index;
 }
 

@@ -47,11 +47,18 @@ int CPageStore::LastTabRight() const
 
 int CPageStore::Append(const CString& title)
 {
+    return Append(std::make_unique<CNorvakPage>(0, title, 0), std::make_unique<CNorvakPageCells>(0));
+}
+
+int CPageStore::Append(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorvakPageCells> cells)
+{
     ++m_nCount;
-    const int tabLeft = LastTabRight();
     const int index = int(m_pages.size());
-    m_pages[index] = std::make_unique<CNorvakPage>(index, title, tabLeft);
-    m_cells[index] = std::make_unique<CNorvakPageCells>(index);
+    page->m_nIndex = index;
+    page->m_nTabLeft = LastTabRight();
+    cells->SetPageIndex(index);
+    m_pages[index] = std::move(page);
+    m_cells[index] = std::move(cells);
     return index;
 }
 

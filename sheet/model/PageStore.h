@@ -45,6 +45,9 @@ public:
     // A new last page with an empty cell table, its tab starting where the last tab ends; its
     // index. The active page stays.
     int Append(const CString& title);
+    // The same for a page built elsewhere (read from a file): it and its cell table take the next
+    // index, its tab starts where the last tab ends.
+    int Append(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorvakPageCells> cells);
     // Frees the page (its record, charts included, then its cells through the factory), moves
     // every later page down one index and its tab left by the freed tab's width, and keeps the
     // active page on the page it was, or on a neighbour when it was the one removed. FALSE for an

@@ -58,9 +58,21 @@ const char kMarkerText[] = "HUGEXXX";
 const char kMarkerFace[] = "FACEFACE";
 const char kMarkerPrefix[] = "AUTOPFX";
 
-inline void FillSample(SamplePage& s)
+inline void FillSample(CNorvakPage& p, CNorvakPageCells& cells)
 {
-    CNorvakPage& p = *s.page;
+    struct
+    {
+        CNorvakPage& page;
+        CNorvakPageCells& table;
+        CNorvakCell& Cell(int row, int col) { return *table.GetCell(row, col); }
+        void Select(int row, int col, bool focus = false)
+        {
+            page.m_selectedCells.Add(CCellCoord(row, col));
+            Cell(row, col).SetState(WORD(CIS_SELECTED | (focus ? CIS_FOCUSED : 0)));
+            if (focus)
+                page.m_focusCell = CCellCoord(row, col);
+        }
+    } s{p, cells};
     s.Cell(1, 1).SetText("甲");
     s.Cell(2, 3).SetText("多行\r\n文本");
     s.Cell(0, 2).SetText("列头");
@@ -91,8 +103,8 @@ inline void FillSample(SamplePage& s)
     s.Cell(6, 6).SetPicturePlacement(2);
     s.Cell(6, 7).SetCellType(4);
     s.Cell(1, 7).SetFillerChar('-');
-    MarkMerge(p, *s.cells, 7, 1, 8, 3, kMarkerMergeLock);
-    MarkMerge(p, *s.cells, 0, 3, 0, 4, 0, true);
+    MarkMerge(p, cells, 7, 1, 8, 3, kMarkerMergeLock);
+    MarkMerge(p, cells, 0, 3, 0, 4, 0, true);
     p.FindLeftEdgeLine(2)->crColor = kMarkerEdgeColour;
     p.FindTopEdgeLine(3)->width = 2;
     p.FindTopEdgeLine(3)->style = 4;
@@ -122,6 +134,11 @@ inline void FillSample(SamplePage& s)
     p.m_chartOptionBytes[1] = 9;
     p.m_chartOptionInts[3] = -7;
     p.m_formatBrush = CCellRect(1, 1, 2, 2);
+}
+
+inline void FillSample(SamplePage& s)
+{
+    FillSample(*s.page, *s.cells);
 }
 
 inline std::vector<uint8_t> SaveBytes(std::span<const CPageToSave> pages, CHeaderFlags flags = {},
@@ -186,10 +203,9 @@ inline std::vector<std::string> SlotValues(CNorvakPage& page)
 }
 
 // The first difference between two pages in what a file carries; empty when there is none.
-inline std::string PageDifference(SamplePage& a, SamplePage& b)
+inline std::string PageDifference(CNorvakPage& x, const CNorvakPageCells& xCells, CNorvakPage& y,
+                                  const CNorvakPageCells& yCells)
 {
-    CNorvakPage& x = *a.page;
-    CNorvakPage& y = *b.page;
     auto edges = [](const std::vector<CEdgeLineEntry>& lines) {
         std::ostringstream out;
         for (const CEdgeLineEntry& e : lines)
@@ -247,11 +263,18 @@ inline std::string PageDifference(SamplePage& a, SamplePage& b)
             return std::string(part.name) + ": " + part.left + " <> " + part.right;
     for (int row = 0; row < x.m_nRows; ++row)
         for (int col = 0; col < x.m_nCols; ++col) {
-            std::string left = DescribeCell(a.Cell(row, col));
-            std::string right = DescribeCell(b.Cell(row, col));
-            if (left != right)
-                return "cell " + std::to_string(row) + "," + std::to_string(col) + ": " + left + " <> " +
-                       right;
+            const CNorvakCell* left = xCells.GetCell(row, col);
+            const CNorvakCell* right = yCells.GetCell(row, col);
+            if (!left || !right)
+                return "no cell at " + std::to_string(row) + "," + std::to_string(col);
+            if (DescribeCell(*left) != DescribeCell(*right))
+                return "cell " + std::to_string(row) + "," + std::to_string(col) + ": " +
+                       DescribeCell(*left) + " <> " + DescribeCell(*right);
         }
     return {};
+}
+
+inline std::string PageDifference(SamplePage& a, SamplePage& b)
+{
+    return PageDifference(*a.page, *a.cells, *b.page, *b.cells);
 }

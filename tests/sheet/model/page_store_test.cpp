@@ -101,3 +101,21 @@ TEST(PageStore, NegativeIndexesMeanTheActivePageAndClearFreesEveryCell)
     EXPECT_EQ(store.GetCount(), 0);
     EXPECT_FALSE(store.Ref(0));
 }
+
+TEST(PageStore, APageBuiltElsewhereTakesTheNextIndexAndTab)
+{
+    CPageStore store;
+    CountingFactory factory;
+    Fill(store, factory, 2);
+    auto built = std::make_unique<CNorvakPage>(7, "Read", 300);
+    auto cells = std::make_unique<CNorvakPageCells>(7);
+    ASSERT_TRUE(SheetModel::SetColumnCount(*built, *cells, 3, factory).bOk);
+    EXPECT_EQ(store.Append(std::move(built), std::move(cells)), 2);
+    PageRef ref = store.Ref(2);
+    ASSERT_TRUE(ref) << "the cell table answers to the page's new index";
+    EXPECT_EQ(ref.page->m_nIndex, 2);
+    EXPECT_EQ(ref.page->m_nTabLeft, 100) << "its tab starts where the last tab ends";
+    EXPECT_EQ(ref.page->m_strTitle, CString("Read"));
+    EXPECT_EQ(ref.page->m_nCols, 3);
+    EXPECT_EQ(store.GetCount(), 3);
+}
