@@ -9,15 +9,17 @@
 
 namespace {
 
-// Elements of the lists the page does not hold yet, by their least size in the file.
+// The least size in the file of an element of each list. The rectangle entries, the value entries
+// and the three int lists of the chart data source have no place in the page yet: they are read and
+// dropped. Legend items, the chart data table and charts wait for their records.
 constexpr size_t kRectEntryBytes = 1 + 6 * 4 + 16;
 constexpr size_t kLegendItemBytes = 3 * 16 + 29 + 1 + 4 * 4 + 1 + 18 * 4 + 1;
 constexpr size_t kValueEntryBytes = 3 * 8 + 4;
-constexpr size_t kChartBytes = 7 * 4 + 2 * 8;
+constexpr size_t kChartBytes = 7 * 4 + 2 * 8; // a chart record opens with seven ints and two doubles
 constexpr size_t kEdgeLineBytes = 3 * 4 + 2;
 constexpr size_t kMergeBytes = 5 * 4 + 16 + 4;
 constexpr size_t kCoordBytes = 2 * 4;
-constexpr int kUnheldLists = 3; // the int lists of the chart data source
+constexpr int kUnheldLists = 3;
 constexpr size_t kListCountsBytes = 14 * 4;
 
 bool IsDefaultEdge(const CEdgeLineEntry& e)

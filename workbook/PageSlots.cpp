@@ -147,7 +147,7 @@ const CPageSlot kSettingSlots[] = {
     Field<&P::m_nScrollRowOffset>(),
     Field<&P::m_nScrollColOffset>(),
     Field<&P::m_bSortAscending>(),
-    // The page's chart data source, kept by the chart subsystem.
+    // The page's chart data source and layout: the chart subsystem will give them members.
     kUnheldByte,
     Field<&P::m_bFlagC>(),
     kUnheldInt,
