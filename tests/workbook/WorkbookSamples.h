@@ -38,13 +38,6 @@ struct SamplePage
         EXPECT_NE(cell, nullptr) << row << ", " << col;
         return *cell;
     }
-    void Select(int row, int col, bool focus = false)
-    {
-        page->m_selectedCells.Add(CCellCoord(row, col));
-        Cell(row, col).SetState(WORD(CIS_SELECTED | (focus ? CIS_FOCUSED : 0)));
-        if (focus)
-            page->m_focusCell = CCellCoord(row, col);
-    }
     CPageToSave ToSave() const { return {page.get(), cells.get()}; }
 };
 
@@ -60,49 +53,43 @@ const char kMarkerPrefix[] = "AUTOPFX";
 
 inline void FillSample(CNorvakPage& p, CNorvakPageCells& cells)
 {
-    struct
-    {
-        CNorvakPage& page;
-        CNorvakPageCells& table;
-        CNorvakCell& Cell(int row, int col) { return *table.GetCell(row, col); }
-        void Select(int row, int col, bool focus = false)
-        {
-            page.m_selectedCells.Add(CCellCoord(row, col));
-            Cell(row, col).SetState(WORD(CIS_SELECTED | (focus ? CIS_FOCUSED : 0)));
-            if (focus)
-                page.m_focusCell = CCellCoord(row, col);
-        }
-    } s{p, cells};
-    s.Cell(1, 1).SetText("甲");
-    s.Cell(2, 3).SetText("多行\r\n文本");
-    s.Cell(0, 2).SetText("列头");
-    s.Cell(9, 7).SetText(kMarkerText);
+    auto cell = [&](int row, int col) -> CNorvakCell& { return *cells.GetCell(row, col); };
+    auto select = [&](int row, int col, bool focus) {
+        p.m_selectedCells.Add(CCellCoord(row, col));
+        cell(row, col).SetState(WORD(CIS_SELECTED | (focus ? CIS_FOCUSED : 0)));
+        if (focus)
+            p.m_focusCell = CCellCoord(row, col);
+    };
+    cell(1, 1).SetText("甲");
+    cell(2, 3).SetText("多行\r\n文本");
+    cell(0, 2).SetText("列头");
+    cell(9, 7).SetText(kMarkerText);
     CFontRecord font;
     font.font.lfWeight = 700;
     font.font.lfHeight = -16;
     font.font.lfItalic = 1;
     std::strcpy(font.font.lfFaceName, "楷体");
-    s.Cell(3, 2).SetFont(font);
+    cell(3, 2).SetFont(font);
     CFontRecord marked;
     std::strcpy(marked.font.lfFaceName, kMarkerFace);
-    s.Cell(10, 6).SetFont(marked);
-    s.Cell(4, 4).EditFont().crText = 0x0000FF;
-    s.Cell(4, 4).EditFont().crBackground = 0xFFFF00;
-    s.Cell(4, 5).EditFont().bTransparent = 0;
-    s.Cell(5, 1).SetHorLineColor(0x112233);
-    s.Cell(5, 1).SetHorLineWidth(2);
-    s.Cell(5, 1).SetHorLineStyle(3);
-    s.Cell(5, 2).SetVerLineColor(0x445566);
-    s.Cell(5, 2).SetVerLineWidth(4);
-    s.Cell(5, 2).SetVerLineStyle(5);
-    s.Cell(6, 2).SetTextFormat(37);
-    s.Cell(6, 3).SetEditLock(1);
-    s.Cell(6, 4).SetSelectionFrame(TRUE); // stored only with another change
-    s.Cell(6, 4).SetText("框");
-    s.Cell(6, 5).SetValueWord(3);
-    s.Cell(6, 6).SetPicturePlacement(2);
-    s.Cell(6, 7).SetCellType(4);
-    s.Cell(1, 7).SetFillerChar('-');
+    cell(10, 6).SetFont(marked);
+    cell(4, 4).EditFont().crText = 0x0000FF;
+    cell(4, 4).EditFont().crBackground = 0xFFFF00;
+    cell(4, 5).EditFont().bTransparent = 0;
+    cell(5, 1).SetHorLineColor(0x112233);
+    cell(5, 1).SetHorLineWidth(2);
+    cell(5, 1).SetHorLineStyle(3);
+    cell(5, 2).SetVerLineColor(0x445566);
+    cell(5, 2).SetVerLineWidth(4);
+    cell(5, 2).SetVerLineStyle(5);
+    cell(6, 2).SetTextFormat(37);
+    cell(6, 3).SetEditLock(1);
+    cell(6, 4).SetSelectionFrame(TRUE); // stored only with another change
+    cell(6, 4).SetText("框");
+    cell(6, 5).SetValueWord(3);
+    cell(6, 6).SetPicturePlacement(2);
+    cell(6, 7).SetCellType(4);
+    cell(1, 7).SetFillerChar('-');
     MarkMerge(p, cells, 7, 1, 8, 3, kMarkerMergeLock);
     MarkMerge(p, cells, 0, 3, 0, 4, 0, true);
     p.FindLeftEdgeLine(2)->crColor = kMarkerEdgeColour;
@@ -111,9 +98,9 @@ inline void FillSample(CNorvakPage& p, CNorvakPageCells& cells)
     p.SetRowHeight(4, kMarkerRowHeight);
     p.SetRowHeight(5, 0);
     p.SetColumnWidth(2, kMarkerColumnWidth);
-    s.Select(2, 2, true);
-    s.Select(2, 3);
-    s.Select(11, 1);
+    select(2, 2, true);
+    select(2, 3, false);
+    select(11, 1, false);
 
     p.m_nLockedRows = 2;
     p.m_nLockedCols = 1;
