@@ -110,7 +110,7 @@ INT_PTR ModalDriver::OnRequest(const ModalRequest& request)
         return 0;
     }
     seen.push_back({request.kind, request.resourceId, request.text ? request.text : L"",
-                    request.caption ? request.caption : L""});
+                    request.caption ? request.caption : L"", request.type});
     return answer(request);
 }
 

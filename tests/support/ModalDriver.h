@@ -33,6 +33,7 @@ public:
         UINT resourceId;
         std::wstring text;
         std::wstring caption;
+        UINT type; // a message box's MB_* flags
     };
     std::vector<Seen> seen; // every request but Shown, in order
     std::function<INT_PTR(const ModalRequest&)> answer = &DefaultAnswer;

@@ -1,88 +1,70 @@
 // Saving and opening workbooks through the control: by DISPID in our container with a look inside
 // the pages, and by late binding in a container that is not ours.
 
-#include "framework/OleModule.h"
-#include "sheet/NorvakCtrl.h"
-#include "tests/support/TestContainer.h"
+#include "tests/support/ControlTest.h"
+#include "tests/support/ModalDriver.h"
 #include "tests/workbook/TempFolder.h"
 #include "tests/workbook/WorkbookSamples.h"
 #include "workbook/WorkbookFile.h"
 
 namespace {
 
-enum : DISPID
+std::vector<Variant> SaveArgs(const CString& path, bool all = true, LONG page = 0, bool rowHeader = true,
+                              bool colHeader = true)
 {
-    kDoInsertPage = 2,
-    kDoDeletePage = 3,
-    kDoGetPageCounts = 6,
-    kDoSetPageCellText = 32,
-    kDoGetPageCellText = 33,
-    kDoSave = 69,
-    kDoOpen = 70,
-    kShellDoInsertingPage = 2,
-    kShellDoInsertedPage = 3,
-    kShellOnRowsChanged = 4,
-    kShellOnColumnsChanged = 5,
-};
-
-std::vector<std::wstring> g_messages;
-
-INT_PTR CALLBACK RecordMessage(const ModalRequest* request)
-{
-    g_messages.push_back(std::wstring(request->text) + L"|" + request->caption);
-    return IDOK;
+    return {Variant::String(path.ToWide().c_str()), Variant::Bool(all), Variant::Long(page),
+            Variant::Bool(rowHeader), Variant::Bool(colHeader)};
 }
 
-class Environment : public ::testing::Environment
+// What a page works out when it is shown (scroll ranges, merges across the locked bands), as a page
+// opened from a file does, for a page filled behind the control's back.
+void Settle(CNorvakCtrl& control, int page)
 {
-public:
-    void SetUp() override
-    {
-        ASSERT_EQ(OleInitialize(nullptr), S_OK);
-        ModalUI::SetHook(&RecordMessage);
-    }
-    void TearDown() override
-    {
-        ModalUI::SetHook(nullptr);
-        OleUninitialize();
-    }
-};
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
+    control.ResetScrollBars(page);
+    control.AdjustMergesToLockedArea(page);
+}
 
-// A control in our container, activated with its three default pages of 100 x 50 cells.
-struct Control
+std::string ControlPageDifference(const CNorvakCtrl& a, int pageA, const CNorvakCtrl& b, int pageB)
+{
+    return PageDifference(*a.GetPage(pageA), *a.GetPageCells(pageA), *b.GetPage(pageB),
+                          *b.GetPageCells(pageB));
+}
+
+// A second control beside the fixture's, in a container of its own, activated with its default pages:
+// the one that writes the file the fixture's control opens.
+struct WriterControl
 {
     TestContainer container;
     CNorvakCtrl* control = new CNorvakCtrl;
 
-    Control()
+    WriterControl()
     {
         EXPECT_EQ(container.Create(static_cast<IOleObject*>(control)), S_OK);
         EXPECT_EQ(container.Activate(), S_OK);
-        container.events.clear();
     }
-    bool Save(const CString& path, bool all = true, LONG page = 0, bool rowHeader = true,
-              bool colHeader = true)
-    {
-        return Bool(kDoSave, {Variant::String(path.ToWide().c_str()), Variant::Bool(all), Variant::Long(page),
-                              Variant::Bool(rowHeader), Variant::Bool(colHeader)});
-    }
-    bool Open(const CString& path) { return Bool(kDoOpen, {Variant::String(path.ToWide().c_str())}); }
-    bool Bool(DISPID dispid, std::vector<Variant> args)
+    void Save(std::vector<Variant> args)
     {
         Variant result;
-        EXPECT_EQ(container.Call(dispid, std::move(args), &result), S_OK) << dispid;
-        EXPECT_EQ(result.type(), VT_BOOL) << dispid;
-        return (*result).boolVal != VARIANT_FALSE;
+        ASSERT_EQ(container.Call(kDoSave, std::move(args), &result), S_OK);
+        ASSERT_EQ(result.type(), VT_BOOL);
+        EXPECT_NE((*result).boolVal, VARIANT_FALSE);
     }
-    int Pages() const { return control->DoGetPageCounts(); }
-    // What a page works out when it is shown (scroll ranges, merges across the locked bands), as a
-    // page opened from a file does, for a page filled behind the control's back.
-    void Settle(int page)
+};
+
+// The fixture's control, activated with its three default pages of 100 x 50 cells; the messages it
+// shows are answered and recorded.
+class WorkbookControl : public ControlTest
+{
+protected:
+    void SetUp() override
     {
-        control->ResetScrollBars(page);
-        control->AdjustMergesToLockedArea(page);
+        Create();
+        Start();
     }
+
+    bool Save(std::vector<Variant> args) { return Bool(kDoSave, std::move(args)); }
+    bool Open(const CString& path) { return Bool(kDoOpen, {S(path.ToWide().c_str())}); }
+    int Pages() const { return control->DoGetPageCounts(); }
     // Every page as a workbook file holds it, to show that a failed open changed nothing.
     std::vector<uint8_t> Snapshot() const
     {
@@ -91,42 +73,47 @@ struct Control
             pages.push_back({control->GetPage(index), control->GetPageCells(index)});
         return SaveBytes(pages, CHeaderFlags{1, 1});
     }
-};
+    // The message boxes shown since the last call, as "text|caption".
+    std::vector<std::wstring> TakeMessages()
+    {
+        std::vector<std::wstring> texts;
+        for (const ModalDriver::Seen& seen : modal.SeenOf(ModalRequest::MessageBox))
+            texts.push_back(seen.text + L"|" + seen.caption);
+        modal.seen.clear();
+        return texts;
+    }
 
-std::string ControlPageDifference(const Control& a, int pageA, const Control& b, int pageB)
-{
-    return PageDifference(*a.control->GetPage(pageA), *a.control->GetPageCells(pageA),
-                          *b.control->GetPage(pageB), *b.control->GetPageCells(pageB));
-}
+    ModalDriver modal;
+};
 
 } // namespace
 
-TEST(WorkbookControl, SaveInOneControlAndOpenInAnotherGivesEqualPages)
+TEST_F(WorkbookControl, SaveInOneControlAndOpenInAnotherGivesEqualPages)
 {
     TempFolder folder;
-    Control first;
+    WriterControl first;
     FillSample(*first.control->GetPage(1), *first.control->GetPageCells(1));
-    first.Settle(1);
+    Settle(*first.control, 1);
     first.control->DoSetPageCellText(2, 50, 20, "第三页");
-    ASSERT_TRUE(first.Save(folder.Path(L"book.nvk")));
+    first.Save(SaveArgs(folder.Path(L"book.nvk")));
 
-    Control second;
-    ASSERT_TRUE(second.Open(folder.Path(L"book.nvk")));
-    ASSERT_EQ(second.Pages(), 6) << "the file's pages come after the three there were";
+    ASSERT_TRUE(Open(folder.Path(L"book.nvk")));
+    ASSERT_EQ(Pages(), 6) << "the file's pages come after the three there were";
     for (int page = 0; page < 3; ++page)
-        EXPECT_EQ(ControlPageDifference(first, page, second, page + 3), "") << page;
-    EXPECT_EQ(second.control->DoGetActivePageIndex(), 5);
+        EXPECT_EQ(ControlPageDifference(*first.control, page, *control, page + 3), "") << page;
+    EXPECT_EQ(control->DoGetActivePageIndex(), 5);
+    ExpectEveryPageConsistent("open");
 
     // Each page arrives as an inserted page whose rows and columns grew from none.
     std::vector<std::pair<DISPID, std::vector<LONG>>> want;
     for (LONG page = 3; page < 6; ++page) {
-        want.push_back({kShellDoInsertingPage, {page - 1}});
-        want.push_back({kShellDoInsertedPage, {page}});
-        want.push_back({kShellOnRowsChanged, {page, 0, 100}});
-        want.push_back({kShellOnColumnsChanged, {page, 0, 50}});
+        want.push_back({kEventShellDoInsertingPage, {page - 1}});
+        want.push_back({kEventShellDoInsertedPage, {page}});
+        want.push_back({kEventShellOnRowsChanged, {page, 0, 100}});
+        want.push_back({kEventShellOnColumnsChanged, {page, 0, 50}});
     }
     std::vector<std::pair<DISPID, std::vector<LONG>>> got;
-    for (const RecordedEvent& event : second.container.events) {
+    for (const RecordedEvent& event : container.events) {
         std::vector<LONG> numbers;
         for (const Variant& arg : event.args)
             if (arg.type() == VT_I4)
@@ -134,69 +121,68 @@ TEST(WorkbookControl, SaveInOneControlAndOpenInAnotherGivesEqualPages)
         got.push_back({event.dispid, numbers});
     }
     EXPECT_EQ(got, want);
-    EXPECT_EQ(second.control->DoGetPageCellText(5, 50, 20), CString("第三页"));
+    EXPECT_EQ(control->DoGetPageCellText(5, 50, 20), CString("第三页"));
 }
 
-TEST(WorkbookControl, OpenThenSaveGivesTheSameBytes)
+TEST_F(WorkbookControl, OpenThenSaveGivesTheSameBytes)
 {
     TempFolder folder;
-    Control first;
+    WriterControl first;
     FillSample(*first.control->GetPage(0), *first.control->GetPageCells(0));
-    first.Settle(0);
-    ASSERT_TRUE(first.Save(folder.Path(L"a.nvk"), true, 0, false, true));
+    Settle(*first.control, 0);
+    first.Save(SaveArgs(folder.Path(L"a.nvk"), true, 0, false, true));
 
-    Control second;
     for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(second.Bool(kDoDeletePage, {Variant::Long(0)}));
-    ASSERT_TRUE(second.Open(folder.Path(L"a.nvk")));
-    ASSERT_TRUE(second.Save(folder.Path(L"b.nvk"), true, 0, false, true));
+        ASSERT_TRUE(Bool(kDoDeletePage, {L(0)}));
+    ASSERT_TRUE(Open(folder.Path(L"a.nvk")));
+    ASSERT_TRUE(Save(SaveArgs(folder.Path(L"b.nvk"), true, 0, false, true)));
     EXPECT_EQ(ReadFile(folder.Path(L"b.nvk")), ReadFile(folder.Path(L"a.nvk")));
 }
 
-TEST(WorkbookControl, SaveArgumentsAndFailures)
+TEST_F(WorkbookControl, SaveArgumentsAndFailures)
 {
     TempFolder folder;
-    Control control;
-    g_messages.clear();
-    EXPECT_FALSE(control.Save(folder.Path(L"none.nvk"), false, 3));
-    EXPECT_FALSE(control.Save(folder.Path(L"none.nvk"), false, -1));
+    EXPECT_FALSE(Save(SaveArgs(folder.Path(L"none.nvk"), false, 3)));
+    EXPECT_FALSE(Save(SaveArgs(folder.Path(L"none.nvk"), false, -1)));
     EXPECT_TRUE(folder.Files().empty()) << "no file is touched";
 
-    control.control->DoSetPageCellText(1, 5, 5, "只有这一页");
-    ASSERT_TRUE(control.Save(folder.Path(L"one"), false, 1));
+    control->DoSetPageCellText(1, 5, 5, "只有这一页");
+    ASSERT_TRUE(Save(SaveArgs(folder.Path(L"one"), false, 1)));
     std::vector<CLoadedPage> pages;
     ASSERT_TRUE(CWorkbookFile::LoadWorkbook(folder.Path(L"one.nvk"), pages).Succeeded());
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].page->m_strTitle, control.control->GetPage(1)->m_strTitle);
+    EXPECT_EQ(pages[0].page->m_strTitle, control->GetPage(1)->m_strTitle);
     EXPECT_STREQ(pages[0].cells->GetCell(5, 5)->GetTextPtr(), "只有这一页");
-    EXPECT_TRUE(g_messages.empty());
+    EXPECT_TRUE(TakeMessages().empty());
 
     CString locked = folder.Path(L"locked.nvk");
     WriteFile(locked, {9});
     ::SetFileAttributesW(locked.ToWide().c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(control.Save(locked));
+    EXPECT_FALSE(Save(SaveArgs(locked)));
     EXPECT_EQ(ReadFile(locked), std::vector<uint8_t>{9});
-    ASSERT_EQ(g_messages.size(), 1u);
-    EXPECT_EQ(g_messages[0].rfind(locked.ToWide(), 0), 0u) << "the message names the file";
+    const std::vector<std::wstring> messages = TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind(locked.ToWide(), 0), 0u) << "the message names the file";
 
     for (int i = 0; i < 3; ++i)
-        control.Bool(kDoDeletePage, {Variant::Long(0)});
-    EXPECT_FALSE(control.Save(folder.Path(L"empty.nvk")));
+        Bool(kDoDeletePage, {L(0)});
+    EXPECT_FALSE(Save(SaveArgs(folder.Path(L"empty.nvk"))));
     EXPECT_EQ(folder.Files(), (std::set<std::wstring>{L"one.nvk", L"locked.nvk"}));
 }
 
-TEST(WorkbookControl, AFileThatCannotBeReadLeavesTheWorkbookAsItWas)
+TEST_F(WorkbookControl, AFileThatCannotBeReadLeavesTheWorkbookAsItWas)
 {
     TempFolder folder;
-    Control source;
-    FillSample(*source.control->GetPage(0), *source.control->GetPageCells(0));
-    ASSERT_TRUE(source.Save(folder.Path(L"good.nvk")));
+    {
+        WriterControl source;
+        FillSample(*source.control->GetPage(0), *source.control->GetPageCells(0));
+        source.Save(SaveArgs(folder.Path(L"good.nvk")));
+    }
     const std::vector<uint8_t> good = ReadFile(folder.Path(L"good.nvk"));
 
-    Control control;
-    control.control->DoSetPageCellText(0, 3, 3, "原有");
-    const std::vector<uint8_t> before = control.Snapshot();
-    const int active = control.control->DoGetActivePageIndex();
+    control->DoSetPageCellText(0, 3, 3, "原有");
+    const std::vector<uint8_t> before = Snapshot();
+    const int active = control->DoGetActivePageIndex();
     struct Case
     {
         const char* name;
@@ -212,18 +198,16 @@ TEST(WorkbookControl, AFileThatCannotBeReadLeavesTheWorkbookAsItWas)
     for (const Case& c : cases) {
         CString path = folder.Path(L"bad.nvk");
         WriteFile(path, c.bytes);
-        g_messages.clear();
-        control.container.events.clear();
-        EXPECT_FALSE(control.Open(path)) << c.name;
-        EXPECT_EQ(g_messages, std::vector<std::wstring>{c.message}) << c.name;
-        EXPECT_TRUE(control.container.events.empty()) << c.name;
-        EXPECT_EQ(control.Pages(), 3) << c.name;
-        EXPECT_EQ(control.control->DoGetActivePageIndex(), active) << c.name;
-        EXPECT_EQ(control.Snapshot(), before) << c.name;
+        container.events.clear();
+        EXPECT_FALSE(Open(path)) << c.name;
+        EXPECT_EQ(TakeMessages(), std::vector<std::wstring>{c.message}) << c.name;
+        EXPECT_TRUE(container.events.empty()) << c.name;
+        EXPECT_EQ(Pages(), 3) << c.name;
+        EXPECT_EQ(control->DoGetActivePageIndex(), active) << c.name;
+        EXPECT_EQ(Snapshot(), before) << c.name;
     }
-    g_messages.clear();
-    EXPECT_FALSE(control.Open(folder.Path(L"absent.nvk")));
-    EXPECT_EQ(g_messages.size(), 1u);
+    EXPECT_FALSE(Open(folder.Path(L"absent.nvk")));
+    EXPECT_EQ(TakeMessages().size(), 1u);
 }
 
 namespace {
@@ -282,7 +266,7 @@ private:
 
 } // namespace
 
-TEST(WorkbookControl, SaveAndOpenInAContainerThatIsNotOurs)
+TEST(WorkbookForeignContainer, SaveAndOpenByLateBinding)
 {
     ASSERT_EQ(TestContainer::RegisterControl(), S_OK);
     TempFolder folder;

@@ -1,7 +1,7 @@
 // The workbook file on disk: saves replace the old file only when the new one is complete, loads
 // and their failures, and the messages each failure shows.
 
-#include "framework/OleModule.h"
+#include "tests/support/ModalDriver.h"
 #include "tests/workbook/TempFolder.h"
 #include "tests/workbook/WorkbookSamples.h"
 #include "workbook/WorkbookFile.h"
@@ -115,8 +115,6 @@ TEST(WorkbookFile, LoadFailuresHandOutNoPage)
 
 namespace {
 
-std::vector<std::wstring> g_messages;
-
 CWorkbookOutcome Outcome(CWorkbookStatus status, const char* path, DWORD error = 0)
 {
     CWorkbookOutcome outcome;
@@ -126,18 +124,21 @@ CWorkbookOutcome Outcome(CWorkbookStatus status, const char* path, DWORD error =
     return outcome;
 }
 
-INT_PTR CALLBACK RecordMessage(const ModalRequest* request)
+// The message boxes shown since the last call, as "text|caption|type".
+std::vector<std::wstring> TakeMessages(ModalDriver& modal)
 {
-    g_messages.push_back(std::wstring(request->text) + L"|" + request->caption + L"|" +
-                         std::to_wstring(request->type));
-    return IDOK;
+    std::vector<std::wstring> texts;
+    for (const ModalDriver::Seen& seen : modal.SeenOf(ModalRequest::MessageBox))
+        texts.push_back(seen.text + L"|" + seen.caption + L"|" + std::to_wstring(seen.type));
+    modal.seen.clear();
+    return texts;
 }
 
 } // namespace
 
 TEST(WorkbookFile, EachFailureShowsItsMessage)
 {
-    ModalUI::SetHook(&RecordMessage);
+    ModalDriver modal;
     struct Case
     {
         CWorkbookOutcome outcome;
@@ -149,18 +150,16 @@ TEST(WorkbookFile, EachFailureShowsItsMessage)
         {Outcome(CWorkbookStatus::UnknownFormat, "a.nvk"), L"无法识别的文件格式!|警告|16"},
     };
     for (const Case& c : cases) {
-        g_messages.clear();
         CWorkbookFile::ReportFailure(nullptr, c.outcome);
         if (*c.message)
-            EXPECT_EQ(g_messages, std::vector<std::wstring>{c.message});
+            EXPECT_EQ(TakeMessages(modal), std::vector<std::wstring>{c.message});
         else
-            EXPECT_TRUE(g_messages.empty());
+            EXPECT_TRUE(TakeMessages(modal).empty());
     }
-    g_messages.clear();
     CWorkbookFile::ReportFailure(nullptr,
                                  Outcome(CWorkbookStatus::NotOpened, "报表.nvk", ERROR_ACCESS_DENIED));
-    ASSERT_EQ(g_messages.size(), 1u);
-    EXPECT_EQ(g_messages[0].rfind(L"报表.nvk\n", 0), 0u) << "the message names the file";
-    EXPECT_GT(g_messages[0].size(), std::wstring(L"报表.nvk\n|Norvak|0").size()) << "and says why";
-    ModalUI::SetHook(nullptr);
+    const std::vector<std::wstring> messages = TakeMessages(modal);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind(L"报表.nvk\n", 0), 0u) << "the message names the file";
+    EXPECT_GT(messages[0].size(), std::wstring(L"报表.nvk\n|Norvak|0").size()) << "and says why";
 }
