@@ -321,6 +321,13 @@ LRESULT CColorPropertyDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_COLOURPICKER_CHOSEN:
         InvalidateSamples();
         return 0;
+    case WM_DESTROY:
+        // The shade bar's static loaded its bitmap from the template; it is freed here, as not
+        // every static control frees what it loaded.
+        if (HGDIOBJ bitmap = reinterpret_cast<HGDIOBJ>(
+                ::SendDlgItemMessageW(m_hWnd, IDC_GRADIENT_SHADE_BAR, STM_SETIMAGE, IMAGE_BITMAP, 0)))
+            ::DeleteObject(bitmap);
+        break;
     default:
         break;
     }
