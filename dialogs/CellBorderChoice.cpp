@@ -68,6 +68,19 @@ CellLine LineOf(const CNorvakCell& cell, bool horizontal)
     return {cell.GetVerLineColor(), cell.GetVerLineWidth(), cell.GetVerLineStyle()};
 }
 
+void SetLineOf(CNorvakCell& cell, bool horizontal, const CellLine& line)
+{
+    if (horizontal) {
+        cell.SetHorLineColor(line.colour);
+        cell.SetHorLineWidth(line.width);
+        cell.SetHorLineStyle(line.style);
+    } else {
+        cell.SetVerLineColor(line.colour);
+        cell.SetVerLineWidth(line.width);
+        cell.SetVerLineStyle(line.style);
+    }
+}
+
 // The page's entry for a line above row 0 or left of column 0, or none.
 const CEdgeLineEntry* EdgeEntry(const CNorvakPage& page, Target target, int row, int col)
 {
@@ -138,18 +151,9 @@ void ApplyBorderWrites(CNorvakPage& page, CNorvakPageCells& cells, const std::ve
             }
             break;
         case BorderLineWrite::CellBottom:
-            if (CNorvakCell* cell = cells.GetCell(write.row, write.col)) {
-                cell->SetHorLineColor(line.colour);
-                cell->SetHorLineWidth(line.width);
-                cell->SetHorLineStyle(line.style);
-            }
-            break;
         case BorderLineWrite::CellRight:
-            if (CNorvakCell* cell = cells.GetCell(write.row, write.col)) {
-                cell->SetVerLineColor(line.colour);
-                cell->SetVerLineWidth(line.width);
-                cell->SetVerLineStyle(line.style);
-            }
+            if (CNorvakCell* cell = cells.GetCell(write.row, write.col))
+                SetLineOf(*cell, write.target == BorderLineWrite::CellBottom, line);
             break;
         }
     }
