@@ -414,12 +414,20 @@ LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
 {
     CurrentMessage saved = m_current;
     m_current = {msg, wp, lp};
+    ++m_dispatchDepth;
     LRESULT result = 0;
     if (!ReflectToChild(msg, wp, lp, &result))
         result = WindowProc(msg, wp, lp);
+    --m_dispatchDepth;
     m_current = saved;
     if (msg == WM_CAPTURECHANGED)
         FreeCursorClip();
+    if (m_dispatchDepth == 0 && m_ncDestroyPending) {
+        // The window went while one of its own messages was handled; now that the handler has
+        // returned, the object may go too.
+        m_ncDestroyPending = false;
+        PostNcDestroy();
+    }
     return result;
 }
 
@@ -446,7 +454,10 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             owner->UnsubclassWindow();
         else
             owner->Detach();
-        owner->PostNcDestroy();
+        if (owner->m_dispatchDepth > 0)
+            owner->m_ncDestroyPending = true;
+        else
+            owner->PostNcDestroy();
     }
     return result;
 }

@@ -131,7 +131,8 @@ protected:
     // The default handling of the message being processed.
     LRESULT Default();
     // Called after the window is gone (WM_NCDESTROY); the object stays alive unless it deletes
-    // itself here, which is the last thing that happens to it.
+    // itself here, which is the last thing that happens to it. A window destroyed while one of its
+    // own messages is handled gets the call once that handler has returned.
     virtual void PostNcDestroy() {}
     // Marks a modal run as begun before its window exists, so an early EndModalLoop counts;
     // ClearModalState forgets a run whose window never came.
@@ -168,4 +169,6 @@ private:
     };
     ModalState m_modalState = ModalState::None;
     INT_PTR m_modalResult = -1;
+    int m_dispatchDepth = 0;         // messages of this window being handled
+    bool m_ncDestroyPending = false; // PostNcDestroy waits for them
 };

@@ -5,8 +5,9 @@
 //
 // Ids that registration, containers or the control's published behaviour fix keep their values,
 // wherever they fall (string, bitmap and dialog 1, the workbook version string 201, the texture
-// bitmaps 296 on, the tab icons 360 to 362...). Every other id comes from the range of its
-// subsystem, so that parts built apart never take the same one:
+// bitmaps 296 on, the tab icons 360 to 362, the property pages with their
+// controls and bitmaps...). Every other id comes from the range of its subsystem, so that parts
+// built apart never take the same one:
 //     2 sheet        2000 - 2999        8 workbook     8000 - 8999
 //     3 tabs         3000 - 3999        9 printing     9000 - 9999
 //     4 autofill     4000 - 4999       10 automation  10000 - 10999
@@ -28,6 +29,99 @@
 #define IDI_TAB_ACTIVE 360
 #define IDI_TAB_HOT 361
 #define IDI_TAB_COOL 362
+
+// ---- 7 dialogs: the property pages, their controls and the pickers' bitmaps ----
+// The page templates, their controls and bitmaps keep the numbers they are known by; bitmaps and
+// dialogs are resource types of their own and control ids count only inside their template.
+// Page templates.
+#define IDD_GRADIENT_PAGE 107
+#define IDD_PICTURE_PAGE 222
+#define IDD_ALIGNMENT_PAGE 256
+#define IDD_BORDER_PAGE 280
+#define IDD_TEXTURE_PAGE 290
+#define IDD_PATTERN_PAGE 291
+// Bitmaps: the line lists' background and its animation frames, the gradient page's shade bar and
+// its arrows, the border page's pressed-button brush and the style combo's selection frame.
+#define IDB_LINE_BACKGROUND 239
+#define IDB_LINE_FRAME_1 372
+#define IDB_LINE_FRAME_2 130
+#define IDB_LINE_FRAME_3 131
+#define IDB_LINE_FRAME_4 132
+#define IDB_SHADE_BAR 221
+#define IDB_SHADE_ARROWS 370
+#define IDB_SHADE_ARROWS_PRESSED 371
+#define IDB_BORDER_PRESSED 281
+#define IDB_STYLE_SELECTION 288
+// The border page (dialog 280).
+#define IDC_BORDER_COLOUR 217
+#define IDC_BORDER_STYLE 283
+#define IDC_BORDER_WIDTH 284
+#define IDC_BORDER_SWATCH 285
+#define IDC_BORDER_PREVIEW 291
+#define IDC_BORDER_TOP 294
+#define IDC_BORDER_BOTTOM 295
+#define IDC_BORDER_RIGHT 296
+#define IDC_BORDER_NONE 297
+#define IDC_BORDER_OUTLINE 298
+#define IDC_BORDER_INSIDE 299
+#define IDC_BORDER_INSIDE_HORZ 300
+#define IDC_BORDER_DIAGONAL_UP 301
+#define IDC_BORDER_LEFT 302
+#define IDC_BORDER_INSIDE_VERT 303
+#define IDC_BORDER_DIAGONAL_DOWN 304
+#define IDC_BORDER_SEPARATOR 305
+// The alignment page (dialog 256).
+#define IDC_ALIGN_WRAP 218
+#define IDC_ALIGN_SAMPLE 259
+#define IDC_ALIGN_HORIZONTAL 268
+#define IDC_ALIGN_VERTICAL 269
+#define IDC_ALIGN_SHRINK 270
+#define IDC_ALIGN_INDENT 271
+#define IDC_ALIGN_ANGLE 272
+#define IDC_ALIGN_DIAL 274
+#define IDC_ALIGN_ANGLE_SPIN 275
+#define IDC_ALIGN_INDENT_SPIN 276
+#define IDC_ALIGN_STACKED 279
+#define IDC_ALIGN_COMMON 281
+#define IDC_ALIGN_OTHER 308
+// The gradient page (dialog 107).
+#define IDC_GRADIENT_DIAGONAL_UP 212
+#define IDC_GRADIENT_TWO_COLOURS 226
+#define IDC_GRADIENT_VERTICAL 228
+#define IDC_GRADIENT_COLOUR1 229
+#define IDC_GRADIENT_COLOUR2 230
+#define IDC_GRADIENT_DIAGONAL_DOWN 232
+#define IDC_GRADIENT_CORNER 233
+#define IDC_GRADIENT_CENTRE 234
+#define IDC_GRADIENT_VARIANT_GROUP 237
+#define IDC_GRADIENT_COLOUR2_LABEL 238
+#define IDC_GRADIENT_STYLE_GROUP 239
+#define IDC_GRADIENT_PRESET 241
+#define IDC_GRADIENT_COLOUR1_LABEL 242
+#define IDC_GRADIENT_SHADE_BAR 243
+#define IDC_GRADIENT_COLOUR_GROUP 244
+#define IDC_GRADIENT_PRESET_LABEL 245
+#define IDC_GRADIENT_PRESET_LIST 246
+#define IDC_GRADIENT_ONE_COLOUR 281
+#define IDC_GRADIENT_HORIZONTAL 308
+// The texture page (dialog 290) and the pattern page (dialog 291).
+#define IDC_SWATCH_FRAME 219
+#define IDC_TEXTURE_SCROLL 248
+#define IDC_TEXTURE_FROM_FILE 250
+#define IDC_PATTERN_CUSTOM 216
+#define IDC_PATTERN_BACKGROUND 217
+#define IDC_PATTERN_FOREGROUND 223
+#define IDC_PATTERN_SCROLL 247
+#define IDC_PATTERN_LOAD 255
+// The picture page (dialog 222).
+#define IDC_PICTURE_SIDE 218
+#define IDC_PICTURE_FRONT 219
+#define IDC_PICTURE_BACK 220
+#define IDC_PICTURE_CENTRE 226
+#define IDC_PICTURE_TILE 241
+#define IDC_PICTURE_FRAME 252
+#define IDC_PICTURE_OPEN 253
+#define IDC_PICTURE_STRETCH 281
 
 // ---- 8 workbook ----
 #define IDS_WORKBOOK_VERSION 201 // the version text every saved workbook carries

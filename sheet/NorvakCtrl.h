@@ -12,6 +12,7 @@
 //   NorvakCtrlScroll.cpp         scrolling the active page
 //   NorvakCtrlPaint.cpp          painting through the overridable steps
 //   NorvakCtrlClipboardChain.cpp membership in the clipboard-viewer chain
+//   dialogs/NorvakCtrlSheets.cpp the property sheets the control opens (in the dialogs library)
 // The pages themselves (sheet/model) live in the page store; the page-setup record and the
 // default tables are inherited.
 
@@ -259,9 +260,19 @@ public:
     // Chart and drawing settings: one 1, then 1 and eight 0.
     int m_nChartSettingA = 1;
     int m_nChartSettings[9] = {1};
-    // Pictures of the fill and texture pages are held by their subsystem; their file names here.
+    // The fill picture of the picture page and the texture-file picture of the texture page, each
+    // with its file name (empty: no picture); they outlive the fill sheet.
     CString m_strFillPictureFile;
     CString m_strTexturePictureFile;
+    CPictureObject m_fillPicture;
+    CPictureObject m_texturePicture;
+
+    // ---- property sheets (dialogs/NorvakCtrlSheets.cpp, in the dialogs library) ----
+    // The cell-format sheet on the active page's selected cells: its pages write what the user
+    // changed when the sheet ends with OK. The sheet's result; 0 when there is no active page.
+    INT_PTR OnCellFormat();
+    // The fill-effects sheet; nothing of it is applied to cells.
+    INT_PTR OnFillEffects();
 
     // ---- painting ----
     // OnDraw paints the active page off screen and copies it, leaving out the bottom bar; each

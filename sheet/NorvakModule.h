@@ -18,6 +18,9 @@ public:
     CNorvakCtrl* m_pCurrentControl = nullptr;
     // Where the print frame keeps the main window it replaced.
     HWND m_hSavedMainWindow = nullptr;
+    // The colours the pattern page last ended with OK on.
+    COLORREF m_crLastPatternFore = RGB(0, 0, 0);
+    COLORREF m_crLastPatternBack = RGB(255, 255, 255);
 };
 
 CNorvakApp& NorvakApp();

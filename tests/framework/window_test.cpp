@@ -137,6 +137,50 @@ TEST(Window, SubclassedEditTakesSomeKeysAndPassesTheRestAndDeletesItselfWithItsW
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
 }
 
+// A window of our own class that goes, with its object, when a message asks it to.
+class SelfClosingWindow : public CWnd
+{
+public:
+    static constexpr UINT kClose = WM_APP + 7;
+    explicit SelfClosingWindow(int* deleted) : m_deleted(deleted) {}
+    int deletedWhileHandling = -1;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override
+    {
+        if (msg == kClose) {
+            DestroyWindow();
+            // The handler still runs on its object; it goes once the handler has returned.
+            deletedWhileHandling = *m_deleted;
+            *reinterpret_cast<int*>(lp) = deletedWhileHandling;
+            return 0;
+        }
+        return CWnd::WindowProc(msg, wp, lp);
+    }
+    void PostNcDestroy() override
+    {
+        ++*m_deleted;
+        delete this;
+    }
+
+private:
+    int* m_deleted;
+};
+
+TEST(Window, AnObjectThatGoesWithItsWindowOutlivesTheHandlerThatDestroyedIt)
+{
+    CWnd::RegisterWindowClass(kTestClass, 0);
+    int deleted = 0;
+    auto* window = new SelfClosingWindow(&deleted);
+    ASSERT_TRUE(window->CreateEx(0, kTestClass, L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    HWND hwnd = *window;
+    int seenInHandler = -1;
+    SendMessageW(hwnd, SelfClosingWindow::kClose, 0, reinterpret_cast<LPARAM>(&seenInHandler));
+    EXPECT_EQ(seenInHandler, 0) << "deleted while its handler ran";
+    EXPECT_EQ(deleted, 1);
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
 TEST(Window, UnsubclassedEditIsTheSystemsAgain)
 {
     RecordingWindow parent;

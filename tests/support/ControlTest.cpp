@@ -66,3 +66,15 @@ void ControlTest::ExpectEveryPageConsistent(const std::string& after) const
         EXPECT_EQ(CheckPageConsistency(*ref.page, *ref.cells), "") << after << ": page " << page;
     }
 }
+
+ControlInContainer::ControlInContainer() : m_control(new CNorvakCtrl)
+{
+    EXPECT_EQ(m_container.Create(static_cast<IOleObject*>(m_control)), S_OK);
+    EXPECT_EQ(m_container.Activate(), S_OK);
+}
+
+void ControlInContainer::Destroy()
+{
+    m_container.Destroy();
+    m_control = nullptr;
+}

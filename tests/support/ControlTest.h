@@ -52,3 +52,20 @@ protected:
     TestContainer container;
     CNorvakCtrl* control = nullptr;
 };
+
+// A further control made in this process, in a container of its own and activated in place as the
+// fixture's is, for tests of two controls in one process.
+class ControlInContainer
+{
+public:
+    ControlInContainer();
+    CNorvakCtrl* operator->() const { return m_control; }
+    CNorvakCtrl& operator*() const { return *m_control; }
+    // Closes and releases the control now.
+    void Destroy();
+    bool IsAlive() const { return m_control != nullptr; }
+
+private:
+    TestContainer m_container;
+    CNorvakCtrl* m_control = nullptr;
+};

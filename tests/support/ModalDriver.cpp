@@ -2,20 +2,59 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 ModalDriver* g_driver = nullptr;
 const wchar_t kRunnerClass[] = L"NorvakTestModalDriver";
 constexpr UINT kRunStep = WM_APP + 1;
 
-BOOL CALLBACK CollectDialog(HWND hwnd, LPARAM found)
+struct WindowSearch
 {
-    wchar_t name[16]{};
-    ::GetClassNameW(hwnd, name, 16);
-    if (std::wstring(name) == L"#32770")
-        reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+    std::vector<std::wstring> classes;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindowOfClass(HWND hwnd, LPARAM search)
+{
+    auto* of = reinterpret_cast<WindowSearch*>(search);
+    wchar_t name[64]{};
+    ::GetClassNameW(hwnd, name, 64);
+    if (std::find(of->classes.begin(), of->classes.end(), name) != of->classes.end())
+        of->found.push_back(hwnd);
     return TRUE;
 }
+
+// Destroys the thread's top-level windows of these classes, the last made first (a later dialog
+// is owned by an earlier one); how many there were.
+int DestroyThreadWindows(std::vector<std::wstring> classes)
+{
+    WindowSearch search{std::move(classes), {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectWindowOfClass, reinterpret_cast<LPARAM>(&search));
+    for (auto it = search.found.rbegin(); it != search.found.rend(); ++it) {
+        if (::IsWindow(*it))
+            ::DestroyWindow(*it);
+    }
+    return int(search.found.size());
+}
+
+constexpr wchar_t kDialogClass[] = L"#32770";
+
+// Fails the test that has just run for each window of the listed classes it left open; the
+// failure counts against that test, as the test is still the current one in OnTestEnd.
+class LeftOpenCheck : public ::testing::EmptyTestEventListener
+{
+public:
+    explicit LeftOpenCheck(std::vector<std::wstring> classes) : m_classes(std::move(classes)) {}
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        EXPECT_EQ(DestroyThreadWindows(m_classes), 0) << "dialog or popup window(s) left open by the test";
+    }
+
+private:
+    std::vector<std::wstring> m_classes;
+};
 
 } // namespace
 
@@ -159,12 +198,11 @@ void CALLBACK ModalDriver::Watchdog(HWND, UINT, UINT_PTR id, DWORD)
 
 int ModalDriver::CloseDialogsOfThread()
 {
-    std::vector<HWND> dialogs;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
-    // Innermost first: a later dialog is owned by an earlier one.
-    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it) {
-        if (::IsWindow(*it))
-            ::DestroyWindow(*it);
-    }
-    return int(dialogs.size());
+    return DestroyThreadWindows({kDialogClass});
+}
+
+void FailTestsThatLeaveDialogsOpen(std::vector<std::wstring> popupClasses)
+{
+    popupClasses.push_back(kDialogClass);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new LeftOpenCheck(std::move(popupClasses)));
 }

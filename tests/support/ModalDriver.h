@@ -71,3 +71,8 @@ private:
     std::vector<HWND> m_modalWindows;
     bool m_stepQueued = false;
 };
+
+// Installed once by a test program: after each test, fails the test for every window of the
+// thread still open whose class is a dialog's (a sheet's too) or one of `popupClasses`, and
+// destroys them, so that no dialog outlives the test that opened it.
+void FailTestsThatLeaveDialogsOpen(std::vector<std::wstring> popupClasses = {});

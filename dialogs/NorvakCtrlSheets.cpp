@@ -1,0 +1,36 @@
+// The property sheets the control opens from its context menu. They are members of the control,
+// built here beside the pages they show.
+
+#include "dialogs/ColorPropertyDlg.h"
+#include "dialogs/GridLineStyleProDlg.h"
+#include "dialogs/NorvakSheet.h"
+#include "dialogs/TextFormatProDlg.h"
+#include "dialogs/TuAnProDlg.h"
+#include "dialogs/TuPianProDlg.h"
+#include "dialogs/WenLiProDlg.h"
+#include "sheet/NorvakCtrl.h"
+
+INT_PTR CNorvakCtrl::OnCellFormat()
+{
+    if (!GetPage(-1))
+        return 0;
+    CTextFormatProDlg alignment(this);
+    CGridLineStyleProDlg borders(this);
+    borders.SetCellRange(2, 2, 6, 6);
+    CNorvakSheet sheet("单元格格式", 1, FALSE, this, 0, this);
+    sheet.AddPage(&alignment);
+    sheet.AddPage(&borders);
+    return sheet.DoModal();
+}
+
+INT_PTR CNorvakCtrl::OnFillEffects()
+{
+    CColorPropertyDlg gradient;
+    CWenLiProDlg texture;
+    CTuAnProDlg pattern;
+    CTuPianProDlg picture;
+    CNorvakSheet sheet("填充效果", 1, TRUE, this, 0, this);
+    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&gradient, &texture, &pattern, &picture})
+        sheet.AddPage(page);
+    return sheet.DoModal();
+}

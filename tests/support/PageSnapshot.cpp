@@ -1,0 +1,60 @@
+#include "tests/support/PageSnapshot.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string Line(COLORREF colour, int width, int style)
+{
+    char text[32];
+    std::snprintf(text, sizeof(text), "%lx/%d/%d", static_cast<unsigned long>(colour), width, style);
+    return text;
+}
+
+std::string Field(const std::string& place, const char* name, const std::string& value)
+{
+    return place + " " + name + " " + value;
+}
+
+} // namespace
+
+PageSnapshot TakeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells)
+{
+    PageSnapshot snapshot;
+    for (int row = 0; row < page.m_nRows; ++row)
+        for (int col = 0; col < page.m_nCols; ++col) {
+            const CNorvakCell* cell = cells.GetCell(row, col);
+            if (!cell)
+                continue;
+            const std::string place = std::to_string(row) + "," + std::to_string(col);
+            snapshot.lines.push_back(Field(place, "bottom", Line(cell->GetHorLineColor(), cell->GetHorLineWidth(),
+                                                                 cell->GetHorLineStyle())));
+            snapshot.lines.push_back(Field(place, "right", Line(cell->GetVerLineColor(), cell->GetVerLineWidth(),
+                                                                cell->GetVerLineStyle())));
+            snapshot.lines.push_back(Field(place, "code", std::to_string(cell->GetTextFormat())));
+            snapshot.lines.push_back(Field(place, "indent", std::to_string(cell->GetIndent())));
+            snapshot.lines.push_back(Field(place, "escapement", std::to_string(cell->GetFont().font.lfEscapement)));
+        }
+    for (const CEdgeLineEntry& entry : page.m_topEdgeLines)
+        snapshot.lines.push_back(Field("top edge " + std::to_string(entry.index), "line",
+                                       Line(entry.crColor, entry.width, entry.style)));
+    for (const CEdgeLineEntry& entry : page.m_leftEdgeLines)
+        snapshot.lines.push_back(Field("left edge " + std::to_string(entry.index), "line",
+                                       Line(entry.crColor, entry.width, entry.style)));
+    return snapshot;
+}
+
+std::vector<std::string> Differences(const PageSnapshot& before, const PageSnapshot& after)
+{
+    std::vector<std::string> differences;
+    if (before.lines.size() != after.lines.size())
+        return {"the page changed its size"};
+    for (size_t i = 0; i < before.lines.size(); ++i) {
+        if (before.lines[i] == after.lines[i])
+            continue;
+        const std::string& now = after.lines[i];
+        const size_t value = now.rfind(' ');
+        differences.push_back(before.lines[i] + " -> " + now.substr(value + 1));
+    }
+    return differences;
+}
