@@ -67,7 +67,7 @@ CStackRules BarStackRules(const CNorvakChart& chart, const CChartLayout& r)
     rules.length = [&r](int, double v) { return ValueToPixels(v, r.dTickPixels, r.dTickStep); };
     rules.finishRow = [](int, double, CRect&) {};
     rules.rowHasBoxes = [](int) { return true; };
-    rules.box = StackedBar(r);
+    rules.shape = BoxShape(StackedBar(r));
     rules.farEndFirst = chart.wallPoints[0].x > chart.wallPoints[5].x;
     return rules;
 }
@@ -82,7 +82,7 @@ void CBarChartPainter::DrawClusteredBar(CDC* dc, CNorvakChart* chart, const CCha
         return;
     const CBoxChartLayout placed =
         ClusterCategories(*items, c.series, CategorySlots(c, *layout, CStackAxis::Horizontal),
-                          CStackAxis::Horizontal, ClusteredBar(*layout), CategoriesAscending(*chart));
+                          CStackAxis::Horizontal, BoxShape(ClusteredBar(*layout)), CategoriesAscending(*chart));
     PaintBoxChart(dc, *chart, *items, placed, BarSides(*chart, "z"), m_tables);
 }
 

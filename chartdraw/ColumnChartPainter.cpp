@@ -63,7 +63,7 @@ CStackRules ColumnStackRules(const CNorvakChart& chart, const CChartLayout& r)
     rules.length = [&r](int, double v) { return ValueToPixels(v, r.dTickPixels, r.dTickStep); };
     rules.finishRow = [](int, double, CRect&) {};
     rules.rowHasBoxes = [](int) { return true; };
-    rules.box = StackedColumn(r);
+    rules.shape = BoxShape(StackedColumn(r));
     rules.farEndFirst = chart.wallPoints[0].y > chart.wallPoints[3].y;
     return rules;
 }
@@ -78,7 +78,7 @@ void CColumnChartPainter::DrawClusteredColumn(CDC* dc, CNorvakChart* chart, cons
         return;
     const CBoxChartLayout placed =
         ClusterCategories(*items, c.series, CategorySlots(c, *layout, CStackAxis::Vertical), CStackAxis::Vertical,
-                          ClusteredColumn(*layout), CategoriesAscending(*chart));
+                          BoxShape(ClusteredColumn(*layout)), CategoriesAscending(*chart));
     PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, *layout), m_tables);
 }
 

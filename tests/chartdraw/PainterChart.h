@@ -2,7 +2,7 @@
 
 // A chart record for the painter tests: one data point per value, built as the series builder
 // builds them (the series colour on the front, its shade on the other faces), with the row totals
-// and the value range of its values. Series k takes colour k of a short list; for line charts a
+// (of the categories for line charts) and the value range of its values. Series k takes colour k of a short list; for line charts a
 // row is a series, for the other types a point's index in its row is its series. Points carry no
 // text, so that no label covers a probe, unless a test gives them one.
 
@@ -33,21 +33,29 @@ struct PainterChart
                 point.strCellText.Empty();
                 chart.items.back().push_back(point);
             }
-            chart.rowTotals.push_back(CalcRowTotals(rows[r]));
+            if (type != kChartLine)
+                chart.rowTotals.push_back(CalcRowTotals(rows[r]));
             for (double v : rows[r]) {
                 chart.dMinValue = std::min(chart.dMinValue, v);
                 chart.dMaxValue = std::max(chart.dMaxValue, v);
             }
         }
+        for (size_t k = 0; type == kChartLine && !rows.empty() && k < rows[0].size(); ++k) {
+            std::vector<double> category;
+            for (const std::vector<double>& row : rows)
+                category.push_back(k < row.size() ? row[k] : 0);
+            chart.rowTotals.push_back(CalcRowTotals(category));
+        }
     }
 
     CChartItem& Point(size_t row, size_t k) { return chart.items.at(row).at(k); }
-    // The letters of a point's recorded hit faces, by slot from 5 down, leaving out empty slots.
+    // The letters of a point's recorded hit faces, by slot from 5 down, leaving out faces without
+    // points.
     std::string Letters(size_t row, size_t k)
     {
         std::string letters;
         for (int slot = CChartItem::kFaces - 1; slot >= 0; --slot)
-            if (const CChartHitFace& face = Point(row, k).hitFaces[slot]; face.chLetter)
+            if (const CChartHitFace& face = Point(row, k).hitFaces[slot]; !face.points.empty())
                 letters += face.chLetter;
         return letters;
     }
