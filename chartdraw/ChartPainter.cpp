@@ -6,6 +6,9 @@
 #include "chartdraw/ChartAxisPainter.h"
 #include "chartdraw/ChartStyleFills.h"
 #include "chartdraw/ColumnChartPainter.h"
+#include "chartdraw/CylinderChartPainter.h"
+#include "chartdraw/LineChartPainter.h"
+#include "chartdraw/PieChartPainter.h"
 
 #include <cmath>
 #include <iterator>
@@ -16,9 +19,9 @@ namespace {
 constexpr ChartBodyRoutine kBodyPainters[] = {
     &DrawColumnChartBody, // 0 column
     &DrawBarChartBody,    // 1 bar
-    nullptr,              // 2 line
-    nullptr,              // 3 pie and ring
-    nullptr,              // 4 cylinder
+    &DrawLineChartBody,     // 2 line
+    &DrawPieChartBody,      // 3 pie and ring
+    &DrawCylinderChartBody, // 4 cylinder
 };
 static_assert(std::size(kBodyPainters) == kChartCylinder + 1);
 

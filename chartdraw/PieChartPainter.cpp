@@ -2,6 +2,7 @@
 
 #include "chart/model/ChartDrawingViews.h"
 #include "chart/model/ChartMath.h"
+#include "chartdraw/BoxChartDrawing.h"
 #include "chartdraw/geometry/PieSliceFaces.h"
 #include "drawing/CChartShapePainter.h"
 #include "drawing/CTextPainter.h"
@@ -32,16 +33,6 @@ struct CFaceGrips
     int buffer = 0;
     std::vector<POINT> points;
 };
-
-// A drawing records the faces it paints; faces of an earlier drawing must not stay behind for the
-// hit test or the labels (a row no longer drawn, a slice that shows fewer faces now).
-void ClearHitFaces(CChartItemTable& items)
-{
-    for (CChartItemArray& row : items)
-        for (CChartItem& point : row)
-            for (CChartHitFace& face : point.hitFaces)
-                face = CChartHitFace{};
-}
 
 // The row labelled alone, or -1 for every row; a row beyond the last is set back to the last.
 int LabelledRow(CNorvakChart& chart, int rows)
@@ -170,7 +161,9 @@ void CPieChartPainter::DrawPieChart(CDC* dc, CNorvakChart& chart, int left, int 
         shownRow = rows - 1;
     const CRect plot(left, top, right, bottom);
     dc->Rectangle(plot);
-    ClearHitFaces(items);
+    // Faces of an earlier drawing must not stay behind for the hit test or the labels: a row no
+    // longer drawn, a slice that shows fewer faces now.
+    ForgetDrawnGeometry(items);
     const int oldDirection = ::SetArcDirection(*dc, AD_COUNTERCLOCKWISE);
     const CChartShapePainter shapes(m_tables);
     CPieRowPainter painter(dc, shapes);
@@ -195,4 +188,17 @@ void CPieChartPainter::DrawPieChart(CDC* dc, CNorvakChart& chart, int left, int 
     ::SetArcDirection(*dc, oldDirection);
 
     DrawSliceLabels(dc, chart, items);
+}
+
+void DrawPieChartBody(const CChartBodyCall& call)
+{
+    if (!call.chart || !call.items)
+        return;
+    static const CChartRowTotalsArray kNoTotals;
+    const CNorvakChart& chart = *call.chart;
+    const CRect& plot = call.plot;
+    CPieChartPainter(call.tables)
+        .DrawPieChart(call.dc, *call.chart, plot.left, plot.top, plot.right, plot.bottom, chart.nPieSeries == -1,
+                      chart.nPieSeries, call.rowTotals ? *call.rowTotals : kNoTotals, *call.items,
+                      call.pieExtra != 0, call.subType);
 }

@@ -11,9 +11,7 @@
 //
 // Ownership: holds only the view of the control's fill tables; built on the stack for one drawing.
 
-#include "chart/model/NorvakChart.h"
-#include "drawing/DrawingTables.h"
-#include "framework/CDC.h"
+#include "chartdraw/ChartBodyCall.h"
 
 class CPieChartPainter
 {
@@ -32,3 +30,7 @@ public:
 private:
     CFillTables m_tables;
 };
+
+// The front end's entry for chart type 3: every row or the chart's shown row, in the call's plot;
+// the call's extra int is the preview flag.
+void DrawPieChartBody(const CChartBodyCall& call);
