@@ -3,7 +3,8 @@
 
 #include "chartdraw/ChartPainter.h"
 #include "tests/chartdraw/PainterChart.h"
-#include "tests/chartdraw/TestCanvas.h"
+#include "tests/support/DrawingCanvas.h"
+#include "tests/support/GuiResources.h"
 
 #include <gtest/gtest.h>
 
