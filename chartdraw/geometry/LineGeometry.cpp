@@ -86,8 +86,6 @@ std::vector<CRibbonPart> CutRibbon(const CQuad& r, int frontZero, int backZero, 
 {
     const CPoint &p0 = r[0], &p1 = r[1], &p2 = r[2], &p3 = r[3];
     if (StrictlyBetween(frontZero, p1.y, p2.y)) {
-        if (backTop == frontTop)
-            return {};
         const int xf = CrossingX(p1, p2, frontZero), xb = CrossingX(p0, p3, backZero);
         // The end whose front corner lies above the plane gives the upper part its corners.
         const bool previousAbove = p1.y < frontZero;
@@ -95,6 +93,9 @@ std::vector<CRibbonPart> CutRibbon(const CQuad& r, int frontZero, int backZero, 
         const CPoint lowerBack = previousAbove ? p3 : p0, lowerFront = previousAbove ? p2 : p1;
         const CRibbonPart upper{{upperBack, upperFront, CPoint(xf, frontZero - 1), CPoint(xb, backZero - 1)}, false};
         const CRibbonPart lower{{lowerBack, lowerFront, CPoint(xf, frontZero), CPoint(xb, backZero)}, false};
+        // Seen edge on, the plane hides neither part.
+        if (backTop == frontTop)
+            return {upper, lower};
         // The part on the far side of the plane comes first; the near one is kept off the plane.
         std::vector<CRibbonPart> parts = backTop < frontTop ? std::vector{upper, lower} : std::vector{lower, upper};
         parts[1].outsidePlane = true;

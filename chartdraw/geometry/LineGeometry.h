@@ -40,7 +40,8 @@ CQuad RibbonCorners(POINT prev, POINT cur, double depthLength, double depthAngle
 
 // The parts a ribbon is drawn in when the values change sign: frontZero and backZero are the rows
 // of the zero plane at the front and the back of the box, backTop and frontTop the y of its back
-// and front top left corners, which tell which side of the plane faces the viewer.
+// and front top left corners, which tell which side of the plane faces the viewer. A ribbon across
+// the front zero row is cut in two there; when the plane is seen edge on both parts are drawn whole.
 struct CRibbonPart
 {
     CQuad points;

@@ -91,7 +91,8 @@ TEST(LineGeometry, RibbonCutAtTheZeroPlane)
         // Seen from above the part below the plane is behind it; seen from below the part above.
         {down, 20, 44, {upper, "+" + lower}},
         {down, 44, 20, {lower, "+" + upper}},
-        {down, 30, 30, {}},
+        // Seen edge on, the plane covers neither part: both drawn whole.
+        {down, 30, 30, {upper, lower}},
         // Rising through the plane: the current end lies above it.
         {CQuad{CPoint(0, 190), CPoint(-10, 200), CPoint(50, 140), CPoint(60, 130)},
          20,
