@@ -2,6 +2,7 @@
 
 #include "chart/model/ChartDrawingViews.h"
 #include "chart/model/ChartMath.h"
+#include "chartdraw/BoxChartLayout.h"
 #include "chartdraw/ChartAxisPainter.h"
 #include "chartdraw/geometry/LineGeometry.h"
 #include "drawing/CChartShapePainter.h"
@@ -156,9 +157,22 @@ void PaintFlatLines(CDC* dc, CChartItemTable& items, const CSeriesPoints& points
         }
 }
 
-bool CanDraw(CDC* dc, const CNorvakChart* chart, const CChartLayout* layout, const CChartItemTable* items)
+// Whether there is anything to draw. A drawing that draws nothing leaves nothing of the last one
+// behind for the hit test.
+bool CanDraw(CDC* dc, const CNorvakChart* chart, const CChartLayout* layout, CChartItemTable* items)
 {
-    return dc && chart && layout && items && CategoryCount(*items) > 0;
+    if (dc && chart && layout && items && CategoryCount(*items) > 0)
+        return true;
+    if (items)
+        ForgetDrawnGeometry(*items);
+    return false;
+}
+
+bool Fits(const CLineSlots& slots, CChartItemTable& items)
+{
+    if (!slots.fits)
+        ForgetDrawnGeometry(items);
+    return slots.fits;
 }
 
 // The stacked kinds: every category's values on one running level from the zero row.
@@ -251,7 +265,7 @@ void CLineChartPainter::DrawLine(CDC* dc, CNorvakChart* chart, const CChartLayou
         return;
     const CChartLayout& r = *layout;
     const CLineSlots slots = SpacedLineSlots(r.nOriginX, r.nCategoryLength, CategoryCount(*items));
-    if (!slots.fits)
+    if (!Fits(slots, *items))
         return;
     const bool bothSigns = minValue < 0 && maxValue > 0;
     const CSeriesPoints points = PlacePoints(*items, slots.xs, [&](size_t, size_t, double v) {
@@ -279,12 +293,17 @@ void CLineChartPainter::DrawPercentStackedLine(CDC* dc, CNorvakChart* chart, con
                                                double, int subType, const CChartRowTotalsArray* rowTotals,
                                                CChartItemTable* items) const
 {
-    if (!CanDraw(dc, chart, layout, items) || !rowTotals)
+    if (!CanDraw(dc, chart, layout, items))
         return;
+    static const CChartRowTotalsArray kNoTotals;
+    if (!rowTotals)
+        rowTotals = &kNoTotals;
     const CChartLayout& r = *layout;
     const int n = CategoryCount(*items);
-    if (rowTotals->size() < size_t(n))
+    if (rowTotals->size() < size_t(n)) {
+        ForgetDrawnGeometry(*items);
         return;
+    }
     const CLineSlots slots = PackedLineSlots(r.nOriginX, r.nCategoryLength, n);
     CLineStack stack(r.nOriginY, n);
     const size_t lastSeries = items->size() - 1;
@@ -310,7 +329,7 @@ void CLineChartPainter::Draw3DLine(CDC* dc, CNorvakChart* chart, const CChartLay
         return;
     const CChartLayout& r = *layout;
     const CLineSlots slots = SpacedLineSlots(r.nOriginX, r.nCategoryLength, CategoryCount(*items));
-    if (!slots.fits)
+    if (!Fits(slots, *items))
         return;
     const bool bothSigns = minValue < 0 && maxValue > 0;
     const CSeriesPoints points = PlacePoints(*items, slots.xs, [&](size_t, size_t, double v) {

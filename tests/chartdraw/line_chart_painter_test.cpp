@@ -146,6 +146,8 @@ TEST(LineChartPainter, StackedAndPercentLevels)
         // positive category ends on the top of the axis. -1 and 3 (both signs) take 25 px a unit.
         {2, {{67, -1}, {133, 3}}, {"85,116 235,175 ", "85,50 235,100 "}},
         {5, {{67, -1}, {133, 3}}, {"85,116 235,175 ", "85,50 235,100 "}},
+        // A category whose values sum to 0 keeps its points on the zero row.
+        {2, {{0, 1}, {0, 3}}, {"85,150 235,125 ", "85,150 235,50 "}},
     };
     for (const auto& c : cases) {
         PainterChart line(kChartLine, c.subType, c.series);
@@ -155,10 +157,12 @@ TEST(LineChartPainter, StackedAndPercentLevels)
             EXPECT_EQ(Positions(line, s), c.positions[s]) << "sub-type " << c.subType << " series " << s;
     }
 
-    // A category without row totals: nothing is drawn or written.
+    // A category without row totals: nothing is drawn, and nothing of the last drawing is left.
     PainterChart missing(kChartLine, 2, {{1, 2}, {3, 4}});
-    missing.chart.rowTotals.resize(1);
     DrawingCanvas canvas(400, 300);
+    Draw(canvas, missing, FlatLayout());
+    missing.chart.rowTotals.resize(1);
+    canvas.Clear();
     Draw(canvas, missing, FlatLayout());
     EXPECT_EQ(Positions(missing, 0), "- - ");
     EXPECT_EQ(canvas.InkIn(CRect(0, 0, 400, 300)), 0);
@@ -251,8 +255,10 @@ TEST(LineChartPainter, NothingToDraw)
     Draw(canvas, noPoints, DepthLayout(noPoints.chart, true));
     // Too narrow for the categories: 0 px.
     PainterChart narrow(kChartLine, 0, {{1, 2}});
+    Draw(canvas, narrow, FlatLayout());
     CChartLayout layout = FlatLayout();
     layout.nCategoryLength = -10;
+    canvas.Clear();
     Draw(canvas, narrow, layout);
     EXPECT_EQ(Positions(narrow, 0), "- - ");
     EXPECT_EQ(canvas.InkIn(CRect(0, 0, 400, 300)), 0);
