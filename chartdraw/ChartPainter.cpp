@@ -15,10 +15,10 @@
 
 namespace {
 
-// The painter of each chart type, by type; a type whose painter has not landed draws no body.
+// The painter of each chart type, by type.
 constexpr ChartBodyRoutine kBodyPainters[] = {
-    &DrawColumnChartBody, // 0 column
-    &DrawBarChartBody,    // 1 bar
+    &DrawColumnChartBody,   // 0 column
+    &DrawBarChartBody,      // 1 bar
     &DrawLineChartBody,     // 2 line
     &DrawPieChartBody,      // 3 pie and ring
     &DrawCylinderChartBody, // 4 cylinder
