@@ -111,7 +111,8 @@ private:
         const CRect &base = ends.base, &top = ends.valueEnd;
         const CRect& lower = positive ? base : top;
         const int middle = lower.top + (lower.bottom - lower.top) / 2;
-        const std::vector<POINT> arc = HalfEnd(lower, CPoint(lower.left, middle), CPoint(lower.right, middle));
+        const std::vector<POINT> arc =
+            HalfEnd(lower, CPoint(lower.left, middle), CPoint(lower.right, middle));
         const int lift = std::abs(top.top - base.top);
         item.faceOutline[0] = arc.empty() ? std::vector<POINT>{{top.left, top.top},
                                                                {top.right, top.top},
@@ -164,13 +165,15 @@ CPointShape ClusteredCylinder(const CCylinderOutliner& outliner, const CChartLay
         const int l = ValueToPixels(v, r.dTickPixels, r.dTickStep), signedLength = v >= 0 ? l : -l;
         if (axis == CCylinderAxis::Column) {
             const int depth = CylinderEndDepth(r.dDepthLength, r.dDepthAngle, -1);
-            outliner.Write(point, ColumnCylinderEnds(extent.left, extent.right + 1, r.nOriginY, depth, signedLength),
+            outliner.Write(point,
+                           ColumnCylinderEnds(extent.left, extent.right + 1, r.nOriginY, depth, signedLength),
                            v >= 0);
         } else {
             const int w = extent.Height(), depth = CylinderEndDepth(r.dDepthLength, r.dDepthAngle, w);
-            outliner.Write(point, BarCylinderEnds(extent.bottom - 2 * (w / 2), extent.bottom, r.nOriginX, depth,
-                                                  signedLength),
-                           v >= 0);
+            outliner.Write(
+                point,
+                BarCylinderEnds(extent.bottom - 2 * (w / 2), extent.bottom, r.nOriginX, depth, signedLength),
+                v >= 0);
         }
     };
 }
@@ -271,14 +274,15 @@ void DrawClustered(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, CCh
     const CCylinderOutliner outliner(dc, *chart, axis);
     const bool ascending = CategoriesAscending(*chart, axis);
     const CBoxChartLayout placed = DrawnInCylinderOrder(
-        ClusterCategories(*items, slots.series, CategorySlots(slots, *layout, ValueAxisOf(axis)), ValueAxisOf(axis),
-                          ClusteredCylinder(outliner, *layout, axis), ascending),
+        ClusterCategories(*items, slots.series, CategorySlots(slots, *layout, ValueAxisOf(axis)),
+                          ValueAxisOf(axis), ClusteredCylinder(outliner, *layout, axis), ascending),
         axis == CCylinderAxis::Column || ascending, ascending);
     PaintBoxChart(dc, *chart, *items, placed, CylinderSides(*chart, *layout, axis), tables);
 }
 
-void DrawStacked(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, const CChartRowTotalsArray* rowTotals,
-                 CChartItemTable* items, CCylinderAxis axis, bool percent, CFillTables tables)
+void DrawStacked(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
+                 const CChartRowTotalsArray* rowTotals, CChartItemTable* items, CCylinderAxis axis,
+                 bool percent, CFillTables tables)
 {
     CBoxSlots slots;
     if (!StartBoxDrawing(dc, chart, layout, items, kCategoryGap, false, slots))
@@ -287,8 +291,9 @@ void DrawStacked(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, const
     CStackRules rules = CylinderStackRules(*chart, *layout, axis, outliner);
     if (percent)
         UsePercentShares(rules, *layout, rowTotals, axis);
-    const CBoxChartLayout placed = StackCategories(
-        *items, slots.series, CategorySlots(slots, *layout, ValueAxisOf(axis)), rules, CategoriesAscending(*chart, axis));
+    const CBoxChartLayout placed =
+        StackCategories(*items, slots.series, CategorySlots(slots, *layout, ValueAxisOf(axis)), rules,
+                        CategoriesAscending(*chart, axis));
     PaintBoxChart(dc, *chart, *items, placed, CylinderSides(*chart, *layout, axis), tables);
 }
 
@@ -300,14 +305,16 @@ void CCylinderChartPainter::DrawColumnCylinders(CDC* dc, CNorvakChart* chart, co
     DrawClustered(dc, chart, layout, items, CCylinderAxis::Column, m_tables);
 }
 
-void CCylinderChartPainter::DrawStackedColumnCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
+void CCylinderChartPainter::DrawStackedColumnCylinders(CDC* dc, CNorvakChart* chart,
+                                                       const CChartLayout* layout,
                                                        const CChartRowTotalsArray* rowTotals,
                                                        CChartItemTable* items) const
 {
     DrawStacked(dc, chart, layout, rowTotals, items, CCylinderAxis::Column, false, m_tables);
 }
 
-void CCylinderChartPainter::DrawPercentColumnCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
+void CCylinderChartPainter::DrawPercentColumnCylinders(CDC* dc, CNorvakChart* chart,
+                                                       const CChartLayout* layout,
                                                        const CChartRowTotalsArray* rowTotals,
                                                        CChartItemTable* items) const
 {

@@ -133,8 +133,8 @@ void DrawLabelAt(CDC* dc, CChartItem& item, POINT at)
 
 // The flat kinds once their points are placed: the geometry into the points, then every series'
 // segments with their markers, then every series' grips and labels.
-void PaintFlatLines(CDC* dc, CChartItemTable& items, const CSeriesPoints& points, int segmentFace, bool markers,
-                    CFillTables tables)
+void PaintFlatLines(CDC* dc, CChartItemTable& items, const CSeriesPoints& points, int segmentFace,
+                    bool markers, CFillTables tables)
 {
     for (size_t s = 0; s < items.size(); ++s)
         WriteFlatGeometry(items[s], points[s]);
@@ -226,7 +226,8 @@ void Line(CDC* dc, POINT from, POINT to)
 // One series of the 3-D line: the ribbons into the points, drawn from the first to the last, then
 // the labels at the ribbons' edges.
 void Paint3DSeries(CDC* dc, const CNorvakChart& chart, const CChartLayout& layout, CChartItemArray& row,
-                   const std::vector<CPoint>& points, const CZeroPlaneRegion* plane, const CChartShapePainter& shapes)
+                   const std::vector<CPoint>& points, const CZeroPlaneRegion* plane,
+                   const CChartShapePainter& shapes)
 {
     std::vector<CQuad> ribbons(points.size());
     for (size_t k = 1; k < points.size(); ++k) {
@@ -236,8 +237,9 @@ void Paint3DSeries(CDC* dc, const CNorvakChart& chart, const CChartLayout& layou
     const POINT* wp = chart.wallPoints;
     for (size_t k = 1; k < points.size(); ++k) {
         const CChartItem& item = row[k];
-        const std::vector<CRibbonPart> parts = plane ? CutRibbon(ribbons[k], wp[7].y, wp[4].y, wp[0].y, wp[3].y)
-                                                     : std::vector{CRibbonPart{ribbons[k], false}};
+        const std::vector<CRibbonPart> parts = plane
+                                                   ? CutRibbon(ribbons[k], wp[7].y, wp[4].y, wp[0].y, wp[3].y)
+                                                   : std::vector{CRibbonPart{ribbons[k], false}};
         for (const CRibbonPart& part : parts) {
             auto draw = [&] { DrawPolyline(dc, shapes, item, part.points.data(), 4, kRibbonFace); };
             if (part.outsidePlane)
@@ -289,8 +291,9 @@ void CLineChartPainter::DrawStackedLine(CDC* dc, CNorvakChart* chart, const CCha
     PaintFlatLines(dc, *items, points, kStackedSegmentFace, subType == 4, m_tables);
 }
 
-void CLineChartPainter::DrawPercentStackedLine(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, double,
-                                               double, int subType, const CChartRowTotalsArray* rowTotals,
+void CLineChartPainter::DrawPercentStackedLine(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
+                                               double, double, int subType,
+                                               const CChartRowTotalsArray* rowTotals,
                                                CChartItemTable* items) const
 {
     if (!CanDraw(dc, chart, layout, items))
@@ -356,7 +359,8 @@ void DrawLineChartBody(const CChartBodyCall& call)
     switch (call.subType) {
     case 0:
     case 3:
-        painter.DrawLine(call.dc, call.chart, &call.layout, call.minValue, call.maxValue, call.subType, call.items);
+        painter.DrawLine(call.dc, call.chart, &call.layout, call.minValue, call.maxValue, call.subType,
+                         call.items);
         break;
     case 1:
     case 4:
@@ -365,8 +369,8 @@ void DrawLineChartBody(const CChartBodyCall& call)
         break;
     case 2:
     case 5:
-        painter.DrawPercentStackedLine(call.dc, call.chart, &call.layout, call.minValue, call.maxValue, call.subType,
-                                       call.rowTotals, call.items);
+        painter.DrawPercentStackedLine(call.dc, call.chart, &call.layout, call.minValue, call.maxValue,
+                                       call.subType, call.rowTotals, call.items);
         break;
     case 6:
         painter.Draw3DLine(call.dc, call.chart, &call.layout, call.minValue, call.maxValue, call.subType,

@@ -198,7 +198,7 @@ void DrawPieChartBody(const CChartBodyCall& call)
     const CNorvakChart& chart = *call.chart;
     const CRect& plot = call.plot;
     CPieChartPainter(call.tables)
-        .DrawPieChart(call.dc, *call.chart, plot.left, plot.top, plot.right, plot.bottom, chart.nPieSeries == -1,
-                      chart.nPieSeries, call.rowTotals ? *call.rowTotals : kNoTotals, *call.items,
-                      call.pieExtra != 0, call.subType);
+        .DrawPieChart(call.dc, *call.chart, plot.left, plot.top, plot.right, plot.bottom,
+                      chart.nPieSeries == -1, chart.nPieSeries, call.rowTotals ? *call.rowTotals : kNoTotals,
+                      *call.items, call.pieExtra != 0, call.subType);
 }

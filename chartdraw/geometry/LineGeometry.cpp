@@ -66,12 +66,14 @@ int StackedPointY(int level, int h, double value)
 
 CQuad PointSquare(POINT p)
 {
-    return {CPoint(p.x - 2, p.y - 2), CPoint(p.x + 2, p.y - 2), CPoint(p.x + 2, p.y + 2), CPoint(p.x - 2, p.y + 2)};
+    return {CPoint(p.x - 2, p.y - 2), CPoint(p.x + 2, p.y - 2), CPoint(p.x + 2, p.y + 2),
+            CPoint(p.x - 2, p.y + 2)};
 }
 
 CQuad SegmentHitFace(POINT p, POINT next)
 {
-    return {CPoint(p.x, p.y - 2), CPoint(p.x, p.y + 2), CPoint(next.x, next.y + 2), CPoint(next.x, next.y - 2)};
+    return {CPoint(p.x, p.y - 2), CPoint(p.x, p.y + 2), CPoint(next.x, next.y + 2),
+            CPoint(next.x, next.y - 2)};
 }
 
 CQuad RibbonCorners(POINT prev, POINT cur, double depthLength, double depthAngle)
@@ -91,13 +93,15 @@ std::vector<CRibbonPart> CutRibbon(const CQuad& r, int frontZero, int backZero, 
         const bool previousAbove = p1.y < frontZero;
         const CPoint upperBack = previousAbove ? p0 : p3, upperFront = previousAbove ? p1 : p2;
         const CPoint lowerBack = previousAbove ? p3 : p0, lowerFront = previousAbove ? p2 : p1;
-        const CRibbonPart upper{{upperBack, upperFront, CPoint(xf, frontZero - 1), CPoint(xb, backZero - 1)}, false};
+        const CRibbonPart upper{{upperBack, upperFront, CPoint(xf, frontZero - 1), CPoint(xb, backZero - 1)},
+                                false};
         const CRibbonPart lower{{lowerBack, lowerFront, CPoint(xf, frontZero), CPoint(xb, backZero)}, false};
         // Seen edge on, the plane hides neither part.
         if (backTop == frontTop)
             return {upper, lower};
         // The part on the far side of the plane comes first; the near one is kept off the plane.
-        std::vector<CRibbonPart> parts = backTop < frontTop ? std::vector{upper, lower} : std::vector{lower, upper};
+        std::vector<CRibbonPart> parts =
+            backTop < frontTop ? std::vector{upper, lower} : std::vector{lower, upper};
         parts[1].outsidePlane = true;
         return parts;
     }

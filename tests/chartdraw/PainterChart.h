@@ -2,9 +2,9 @@
 
 // A chart record for the painter tests: one data point per value, built as the series builder
 // builds them (the series colour on the front, its shade on the other faces), with the row totals
-// (of the categories for line charts) and the value range of its values. Series k takes colour k of a short list; for line charts a
-// row is a series, for the other types a point's index in its row is its series. Points carry no
-// text, so that no label covers a probe, unless a test gives them one.
+// (of the categories for line charts) and the value range of its values. Series k takes colour k of a short
+// list; for line charts a row is a series, for the other types a point's index in its row is its series.
+// Points carry no text, so that no label covers a probe, unless a test gives them one.
 
 #include "chart/model/ChartValueRange.h"
 #include "chart/model/NorvakChart.h"

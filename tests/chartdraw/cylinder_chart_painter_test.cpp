@@ -29,7 +29,8 @@ CRect Bounds(const std::vector<POINT>& points)
 {
     CRect r(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
     for (const POINT& p : points)
-        r = CRect(std::min(r.left, p.x), std::min(r.top, p.y), std::max(r.right, p.x), std::max(r.bottom, p.y));
+        r = CRect(std::min(r.left, p.x), std::min(r.top, p.y), std::max(r.right, p.x),
+                  std::max(r.bottom, p.y));
     return r;
 }
 
@@ -50,9 +51,18 @@ CChartLayout CylinderLayout(CNorvakChart& chart, bool fromAbove, int categoryLen
     r.nValueLow = 250;
     r.dDepthLength = 41;
     r.dDepthAngle = std::asin(0.6);
-    const POINT corners[12] = {{66, fromAbove ? 20 : 240}, {466, 20},  {434, 44},  {34, fromAbove ? 44 : 20},
-                               {66, 188},                  {466, 188}, {434, 212}, {34, 212},
-                               {66, 250},                  {466, 250}, {434, 274}, {34, 274}};
+    const POINT corners[12] = {{66, fromAbove ? 20 : 240},
+                               {466, 20},
+                               {434, 44},
+                               {34, fromAbove ? 44 : 20},
+                               {66, 188},
+                               {466, 188},
+                               {434, 212},
+                               {34, 212},
+                               {66, 250},
+                               {466, 250},
+                               {434, 274},
+                               {34, 274}};
     std::copy(std::begin(corners), std::end(corners), chart.wallPoints);
     std::fill(std::begin(chart.faceShown), std::end(chart.faceShown), 0);
     chart.rcVisible = kCanvas;
@@ -87,7 +97,8 @@ void Draw(DrawingCanvas& canvas, PainterChart& cylinders, const CChartLayout& la
 
 // The body is one half of an end ellipse, from its leftmost (top) point through the half that faces
 // the viewer, followed by the same points moved onto the other end, backwards.
-void ExpectBody(const std::vector<POINT>& body, CPoint start, CSize toOtherEnd, bool lowerOrLeftHalf, bool column)
+void ExpectBody(const std::vector<POINT>& body, CPoint start, CSize toOtherEnd, bool lowerOrLeftHalf,
+                bool column)
 {
     ASSERT_GE(body.size(), 6u);
     ASSERT_EQ(body.size() % 2, 0u);
@@ -96,7 +107,8 @@ void ExpectBody(const std::vector<POINT>& body, CPoint start, CSize toOtherEnd, 
     for (size_t i = 0; i < k; ++i) {
         EXPECT_EQ(CPoint(body[2 * k - 1 - i]), CPoint(body[i]) + toOtherEnd) << i;
         const int across = column ? body[i].y - start.y : start.x - body[i].x;
-        EXPECT_TRUE(lowerOrLeftHalf ? across >= 0 : across <= 0) << i << ": " << body[i].x << "," << body[i].y;
+        EXPECT_TRUE(lowerOrLeftHalf ? across >= 0 : across <= 0)
+            << i << ": " << body[i].x << "," << body[i].y;
     }
 }
 
@@ -233,7 +245,8 @@ TEST(CylinderChartPainter, ZeroPlaneFromBothSides)
         bool fromAbove;
         CPoint front, behind;
         COLORREF frontColour;
-    } cases[] = {{true, {140, 205}, {338, 195}, kSeriesColours[0]}, {false, {338, 205}, {140, 195}, kSeriesColours[1]}};
+    } cases[] = {{true, {140, 205}, {338, 195}, kSeriesColours[0]},
+                 {false, {338, 205}, {140, 195}, kSeriesColours[1]}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fromAbove ? "from above" : "from below");
         PainterChart cylinders(kChartCylinder, 0, {{5, -3}});

@@ -48,9 +48,18 @@ CChartLayout DepthLayout(CNorvakChart& chart, bool fromAbove)
     CChartLayout r = FlatLayout();
     r.dDepthLength = 41;
     r.dDepthAngle = std::asin(0.6);
-    const POINT corners[12] = {{66, fromAbove ? 20 : 44}, {366, 20}, {334, 44}, {34, fromAbove ? 44 : 20},
-                               {66, 138},                 {366, 138}, {334, 162}, {34, 162},
-                               {66, 250},                 {366, 250}, {334, 274}, {34, 274}};
+    const POINT corners[12] = {{66, fromAbove ? 20 : 44},
+                               {366, 20},
+                               {334, 44},
+                               {34, fromAbove ? 44 : 20},
+                               {66, 138},
+                               {366, 138},
+                               {334, 162},
+                               {34, 162},
+                               {66, 250},
+                               {366, 250},
+                               {334, 274},
+                               {34, 274}};
     std::copy(std::begin(corners), std::end(corners), chart.wallPoints);
     std::fill(std::begin(chart.faceShown), std::end(chart.faceShown), 0);
     return r;
@@ -63,12 +72,13 @@ void Draw(DrawingCanvas& canvas, PainterChart& line, const CChartLayout& layout)
     switch (chart.nSubType) {
     case 0:
     case 3:
-        painter.DrawLine(canvas.dc(), &chart, &layout, chart.dMinValue, chart.dMaxValue, chart.nSubType, &chart.items);
+        painter.DrawLine(canvas.dc(), &chart, &layout, chart.dMinValue, chart.dMaxValue, chart.nSubType,
+                         &chart.items);
         break;
     case 1:
     case 4:
-        painter.DrawStackedLine(canvas.dc(), &chart, &layout, chart.dMinValue, chart.dMaxValue, chart.nSubType,
-                                &chart.items);
+        painter.DrawStackedLine(canvas.dc(), &chart, &layout, chart.dMinValue, chart.dMaxValue,
+                                chart.nSubType, &chart.items);
         break;
     case 2:
     case 5:
@@ -87,8 +97,9 @@ std::string Positions(PainterChart& line, size_t series)
     std::string out;
     for (const CChartItem& point : line.chart.items.at(series)) {
         const std::vector<POINT>& square = point.faceOutline[0];
-        out += square.size() == 4 ? std::to_string(square[0].x + 2) + "," + std::to_string(square[0].y + 2) + " "
-                                  : "- ";
+        out += square.size() == 4
+                   ? std::to_string(square[0].x + 2) + "," + std::to_string(square[0].y + 2) + " "
+                   : "- ";
     }
     return out;
 }
@@ -176,9 +187,11 @@ TEST(LineChartPainter, MarkersGripsAndLabels)
         PainterChart line(kChartLine, subType, {{2, 2, 2}});
         DrawingCanvas canvas(400, 300);
         Draw(canvas, line, FlatLayout());
-        const CPoint first(line.Point(0, 0).faceOutline[0][0].x + 2, line.Point(0, 0).faceOutline[0][0].y + 2);
+        const CPoint first(line.Point(0, 0).faceOutline[0][0].x + 2,
+                           line.Point(0, 0).faceOutline[0][0].y + 2);
         const bool marked = subType >= 3;
-        EXPECT_EQ(PixelsOf(canvas, CRect(first.x - 8, first.y - 10, first.x + 8, first.y + 10), shade) > 0, marked)
+        EXPECT_EQ(PixelsOf(canvas, CRect(first.x - 8, first.y - 10, first.x + 8, first.y + 10), shade) > 0,
+                  marked)
             << "sub-type " << subType;
     }
 

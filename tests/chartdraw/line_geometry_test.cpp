@@ -70,7 +70,8 @@ TEST(LineGeometry, RibbonOfASegment)
 {
     // Half the depth vector: trunc(0.8 x 41 / 2) = 16 across, trunc(0.6 x 41 / 2) = 12 up.
     const double angle = std::asin(0.6);
-    EXPECT_EQ(Str(RibbonCorners(CPoint(80, 129), CPoint(140, 99), 41, angle)), "96,117 64,141 124,111 156,87 ");
+    EXPECT_EQ(Str(RibbonCorners(CPoint(80, 129), CPoint(140, 99), 41, angle)),
+              "96,117 64,141 124,111 156,87 ");
     // A depth pointing left turns the ribbon round.
     EXPECT_EQ(Str(RibbonCorners(CPoint(0, 0), CPoint(10, 0), 41, 3.14159265358979 - angle)),
               "-16,-12 16,12 26,12 -6,-12 ");
@@ -99,9 +100,15 @@ TEST(LineGeometry, RibbonCutAtTheZeroPlane)
          44,
          {"60,130 50,140 28,161 52,137 ", "+0,190 -10,200 28,162 52,138 "}},
         // An end edge across the front zero row: the whole ribbon kept off the plane.
-        {CQuad{CPoint(0, 150), CPoint(0, 170), CPoint(50, 175), CPoint(50, 155)}, 20, 44, {"+0,150 0,170 50,175 50,155 "}},
+        {CQuad{CPoint(0, 150), CPoint(0, 170), CPoint(50, 175), CPoint(50, 155)},
+         20,
+         44,
+         {"+0,150 0,170 50,175 50,155 "}},
         // Wholly above the plane.
-        {CQuad{CPoint(0, 50), CPoint(0, 70), CPoint(50, 60), CPoint(50, 40)}, 20, 44, {"0,50 0,70 50,60 50,40 "}},
+        {CQuad{CPoint(0, 50), CPoint(0, 70), CPoint(50, 60), CPoint(50, 40)},
+         20,
+         44,
+         {"0,50 0,70 50,60 50,40 "}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> parts;
