@@ -19,12 +19,14 @@ public:
     explicit CCylinderChartPainter(CFillTables tables = {}) : m_tables(tables) {}
     virtual ~CCylinderChartPainter() = default;
 
-    void DrawColumnCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, CChartItemTable* items) const;
+    void DrawColumnCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
+                             CChartItemTable* items) const;
     void DrawStackedColumnCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
                                     const CChartRowTotalsArray* rowTotals, CChartItemTable* items) const;
     void DrawPercentColumnCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
                                     const CChartRowTotalsArray* rowTotals, CChartItemTable* items) const;
-    void DrawBarCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, CChartItemTable* items) const;
+    void DrawBarCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
+                          CChartItemTable* items) const;
     void DrawStackedBarCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
                                  const CChartRowTotalsArray* rowTotals, CChartItemTable* items) const;
     void DrawPercentBarCylinders(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,

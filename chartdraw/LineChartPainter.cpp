@@ -175,6 +175,22 @@ bool Fits(const CLineSlots& slots, CChartItemTable& items)
     return slots.fits;
 }
 
+// The points of the plain and 3-D lines, each in the middle of its category; with both signs the
+// values of 0 or more lie a pixel above the zero row. False, with the last drawing forgotten, when
+// the plot is too narrow for the categories.
+bool PlaceSpacedPoints(const CChartLayout& r, double minValue, double maxValue, CChartItemTable& items,
+                       CSeriesPoints& points)
+{
+    const CLineSlots slots = SpacedLineSlots(r.nOriginX, r.nCategoryLength, CategoryCount(items));
+    if (!Fits(slots, items))
+        return false;
+    const bool bothSigns = minValue < 0 && maxValue > 0;
+    points = PlacePoints(items, slots.xs, [&](size_t, size_t, double v) {
+        return LinePointY(r.nOriginY, ValueToPixels(v, r.dTickPixels, r.dTickStep), v, bothSigns);
+    });
+    return true;
+}
+
 // The stacked kinds: every category's values on one running level from the zero row.
 class CLineStack
 {
@@ -263,17 +279,9 @@ void Paint3DSeries(CDC* dc, const CNorvakChart& chart, const CChartLayout& layou
 void CLineChartPainter::DrawLine(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, double minValue,
                                  double maxValue, int subType, CChartItemTable* items) const
 {
-    if (!CanDraw(dc, chart, layout, items))
-        return;
-    const CChartLayout& r = *layout;
-    const CLineSlots slots = SpacedLineSlots(r.nOriginX, r.nCategoryLength, CategoryCount(*items));
-    if (!Fits(slots, *items))
-        return;
-    const bool bothSigns = minValue < 0 && maxValue > 0;
-    const CSeriesPoints points = PlacePoints(*items, slots.xs, [&](size_t, size_t, double v) {
-        return LinePointY(r.nOriginY, ValueToPixels(v, r.dTickPixels, r.dTickStep), v, bothSigns);
-    });
-    PaintFlatLines(dc, *items, points, kLineSegmentFace, subType == 3, m_tables);
+    CSeriesPoints points;
+    if (CanDraw(dc, chart, layout, items) && PlaceSpacedPoints(*layout, minValue, maxValue, *items, points))
+        PaintFlatLines(dc, *items, points, kLineSegmentFace, subType == 3, m_tables);
 }
 
 void CLineChartPainter::DrawStackedLine(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, double,
@@ -328,16 +336,11 @@ void CLineChartPainter::DrawPercentStackedLine(CDC* dc, CNorvakChart* chart, con
 void CLineChartPainter::Draw3DLine(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, double minValue,
                                    double maxValue, int, CChartItemTable* items) const
 {
-    if (!CanDraw(dc, chart, layout, items))
+    CSeriesPoints points;
+    if (!CanDraw(dc, chart, layout, items) || !PlaceSpacedPoints(*layout, minValue, maxValue, *items, points))
         return;
     const CChartLayout& r = *layout;
-    const CLineSlots slots = SpacedLineSlots(r.nOriginX, r.nCategoryLength, CategoryCount(*items));
-    if (!Fits(slots, *items))
-        return;
     const bool bothSigns = minValue < 0 && maxValue > 0;
-    const CSeriesPoints points = PlacePoints(*items, slots.xs, [&](size_t, size_t, double v) {
-        return LinePointY(r.nOriginY, ValueToPixels(v, r.dTickPixels, r.dTickStep), v, bothSigns);
-    });
     const POINT* wp = chart->wallPoints;
     std::optional<CZeroPlaneRegion> plane;
     if (bothSigns) {

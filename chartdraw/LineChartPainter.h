@@ -31,8 +31,8 @@ public:
                                 double maxValue, int subType, const CChartRowTotalsArray* rowTotals,
                                 CChartItemTable* items) const;
     // Sub-type 6, in the 3-D box of the layout, with the walls in front of the data.
-    void Draw3DLine(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, double minValue, double maxValue,
-                    int subType, CChartItemTable* items) const;
+    void Draw3DLine(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, double minValue,
+                    double maxValue, int subType, CChartItemTable* items) const;
 
 private:
     CFillTables m_tables;

@@ -47,4 +47,5 @@ struct CRibbonPart
     CQuad points;
     bool outsidePlane = false; // drawn only where it is not covered by the zero plane
 };
-std::vector<CRibbonPart> CutRibbon(const CQuad& ribbon, int frontZero, int backZero, int backTop, int frontTop);
+std::vector<CRibbonPart> CutRibbon(const CQuad& ribbon, int frontZero, int backZero, int backTop,
+                                   int frontTop);
