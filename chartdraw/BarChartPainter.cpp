@@ -10,28 +10,6 @@ namespace {
 
 constexpr int kCategoryGap = 10;
 
-CBoxChartSides BarSides(const CNorvakChart& chart, const char* deferredGrips)
-{
-    const POINT* wp = chart.wallPoints;
-    CBoxChartSides s;
-    s.direction = 1;
-    s.zeroPlane[0] = wp[1];
-    s.zeroPlane[1] = wp[7];
-    s.zeroPlane[2] = wp[10];
-    s.zeroPlane[3] = wp[4];
-    s.lineBefore[0] = wp[1];
-    s.lineBefore[1] = wp[7];
-    s.lineAfter[0] = POINT{wp[4].x, wp[4].y + 2};
-    s.lineAfter[1] = wp[10];
-    s.positiveInFront = wp[0].x > wp[5].x;
-    s.negativeInFront = wp[0].x < wp[5].x;
-    s.positiveLabelFirst = wp[0].x < wp[5].x;
-    s.negativeLabelFirst = wp[0].x >= wp[5].x;
-    s.labelFace = 3;
-    s.deferredGrips = deferredGrips;
-    return s;
-}
-
 // Farther categories first: bottom to top unless the back of the box lies below its front.
 bool CategoriesAscending(const CNorvakChart& chart)
 {
@@ -67,7 +45,7 @@ CStackRules BarStackRules(const CNorvakChart& chart, const CChartLayout& r)
     rules.length = [&r](int, double v) { return ValueToPixels(v, r.dTickPixels, r.dTickStep); };
     rules.finishRow = [](int, double, CRect&) {};
     rules.rowHasBoxes = [](int) { return true; };
-    rules.box = StackedBar(r);
+    rules.shape = BoxShape(StackedBar(r));
     rules.farEndFirst = chart.wallPoints[0].x > chart.wallPoints[5].x;
     return rules;
 }
@@ -82,8 +60,8 @@ void CBarChartPainter::DrawClusteredBar(CDC* dc, CNorvakChart* chart, const CCha
         return;
     const CBoxChartLayout placed =
         ClusterCategories(*items, c.series, CategorySlots(c, *layout, CStackAxis::Horizontal),
-                          CStackAxis::Horizontal, ClusteredBar(*layout), CategoriesAscending(*chart));
-    PaintBoxChart(dc, *chart, *items, placed, BarSides(*chart, "z"), m_tables);
+                          CStackAxis::Horizontal, BoxShape(ClusteredBar(*layout)), CategoriesAscending(*chart));
+    PaintBoxChart(dc, *chart, *items, placed, BarChartSides(*chart, "z"), m_tables);
 }
 
 void CBarChartPainter::DrawStackedBar(CDC* dc, CNorvakChart* chart, const CChartLayout* layout, double, double,
@@ -95,7 +73,7 @@ void CBarChartPainter::DrawStackedBar(CDC* dc, CNorvakChart* chart, const CChart
     const CBoxChartLayout placed =
         StackCategories(*items, c.series, CategorySlots(c, *layout, CStackAxis::Horizontal),
                         BarStackRules(*chart, *layout), CategoriesAscending(*chart));
-    PaintBoxChart(dc, *chart, *items, placed, BarSides(*chart, "zs"), m_tables);
+    PaintBoxChart(dc, *chart, *items, placed, BarChartSides(*chart, "zs"), m_tables);
 }
 
 void CBarChartPainter::DrawPercentStackedBar(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
@@ -126,7 +104,7 @@ void CBarChartPainter::DrawPercentStackedBar(CDC* dc, CNorvakChart* chart, const
     rules.rowHasBoxes = [&](int row) { return RowTotalsOf(rowTotals, row).dAbsSum > 0; };
     const CBoxChartLayout placed = StackCategories(*items, c.series, CategorySlots(c, r, CStackAxis::Horizontal),
                                                    rules, CategoriesAscending(*chart));
-    PaintBoxChart(dc, *chart, *items, placed, BarSides(*chart, "zs"), m_tables);
+    PaintBoxChart(dc, *chart, *items, placed, BarChartSides(*chart, "zs"), m_tables);
 }
 
 void DrawBarChartBody(const CChartBodyCall& call)

@@ -193,3 +193,43 @@ void PaintBoxChart(CDC* dc, CNorvakChart& chart, CChartItemTable& items, const C
 {
     CBoxChartPainting(dc, chart, items, layout, sides, tables).Paint();
 }
+
+CBoxChartSides ColumnChartSides(const CNorvakChart& chart, const CChartLayout& layout)
+{
+    const POINT* wp = chart.wallPoints;
+    CBoxChartSides s;
+    s.direction = 0;
+    std::copy(wp + 4, wp + 8, s.zeroPlane);
+    s.lineBefore[0] = POINT{wp[4].x + 1, wp[4].y};
+    s.lineBefore[1] = wp[5];
+    s.lineAfter[0] = layout.ptZeroPlane[0];
+    s.lineAfter[1] = layout.ptZeroPlane[1];
+    s.positiveInFront = wp[0].y < wp[3].y;
+    s.negativeInFront = wp[0].y > wp[3].y;
+    s.positiveLabelFirst = wp[0].y >= wp[3].y;
+    s.negativeLabelFirst = wp[0].y < wp[3].y;
+    s.labelFace = 4;
+    return s;
+}
+
+CBoxChartSides BarChartSides(const CNorvakChart& chart, const char* deferredGrips)
+{
+    const POINT* wp = chart.wallPoints;
+    CBoxChartSides s;
+    s.direction = 1;
+    s.zeroPlane[0] = wp[1];
+    s.zeroPlane[1] = wp[7];
+    s.zeroPlane[2] = wp[10];
+    s.zeroPlane[3] = wp[4];
+    s.lineBefore[0] = wp[1];
+    s.lineBefore[1] = wp[7];
+    s.lineAfter[0] = POINT{wp[4].x, wp[4].y + 2};
+    s.lineAfter[1] = wp[10];
+    s.positiveInFront = wp[0].x > wp[5].x;
+    s.negativeInFront = wp[0].x < wp[5].x;
+    s.positiveLabelFirst = wp[0].x < wp[5].x;
+    s.negativeLabelFirst = wp[0].x >= wp[5].x;
+    s.labelFace = 3;
+    s.deferredGrips = deferredGrips;
+    return s;
+}

@@ -24,6 +24,12 @@ struct CBoxChartSides
     std::string deferredGrips; // selected faces whose grips wait for the end of their category
 };
 
+// The sides of a chart whose value axis is vertical (columns) or horizontal (bars), from the
+// chart's wall points: the zero plane and lines, which boxes stand in front of the plane, which
+// labels come before it.
+CBoxChartSides ColumnChartSides(const CNorvakChart& chart, const CChartLayout& layout);
+CBoxChartSides BarChartSides(const CNorvakChart& chart, const char* deferredGrips);
+
 // Draws the laid-out boxes, labels, zero plane and walls of a column or bar chart.
 void PaintBoxChart(CDC* dc, CNorvakChart& chart, CChartItemTable& items, const CBoxChartLayout& layout,
                    const CBoxChartSides& sides, CFillTables tables);

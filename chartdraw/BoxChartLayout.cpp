@@ -71,8 +71,15 @@ std::vector<CRect> CategorySlots(const CBoxSlots& slots, const CChartLayout& lay
     return out;
 }
 
+CPointShape BoxShape(CBoxOfPoint box)
+{
+    return [box = std::move(box)](CChartItem& point, const CRect& extent, double value) {
+        WriteBoxFaces(point, box(extent, value));
+    };
+}
+
 CBoxChartLayout ClusterCategories(CChartItemTable& items, int series, const std::vector<CRect>& slots,
-                                  CStackAxis valueAxis, const CBoxOfPoint& box, bool ascending)
+                                  CStackAxis valueAxis, const CPointShape& shape, bool ascending)
 {
     CBoxChartLayout placed;
     std::vector<std::vector<size_t>> categories(slots.size());
@@ -91,7 +98,7 @@ CBoxChartLayout ClusterCategories(CChartItemTable& items, int series, const std:
                 continue;
             const bool finite = std::isfinite(item->dValue);
             if (finite)
-                WriteBoxFaces(*item, box(extent, item->dValue));
+                shape(*item, extent, item->dValue);
             categories[i].push_back(placed.boxes.size());
             placed.boxes.push_back(CPlacedBox{int(i), j, finite});
         }
@@ -172,7 +179,7 @@ std::vector<size_t> StackCategory(CBoxChartLayout& placed, CChartItemTable& item
         ends.MovePast(segment, v >= 0);
         const bool hasBox = finite && v != 0 && hasBoxes;
         if (hasBox)
-            WriteBoxFaces(item, rules.box(segment, v));
+            rules.shape(item, segment, v);
         placed.boxes.push_back(CPlacedBox{row, j, hasBox});
         segments.push_back(CStackSegment{j, segment});
     }

@@ -69,11 +69,16 @@ std::vector<size_t> JoinCategories(const std::vector<std::vector<size_t>>& categ
 // for a stacked segment its whole rectangle) and its value.
 using CBoxOfPoint = std::function<CBoxFaces(const CRect& extent, double value)>;
 
+// Writes the outlines of a point's shape (a box, a cylinder) from its extent and value into its
+// face buffers.
+using CPointShape = std::function<void(CChartItem& point, const CRect& extent, double value)>;
+CPointShape BoxShape(CBoxOfPoint box);
+
 // Clustered: every category's slot shared evenly among its series, columns left to right, bars
 // bottom up; the series drawn in the categories' order. A point whose value is not finite gets no
 // box.
 CBoxChartLayout ClusterCategories(CChartItemTable& items, int series, const std::vector<CRect>& slots,
-                                  CStackAxis valueAxis, const CBoxOfPoint& box, bool ascending);
+                                  CStackAxis valueAxis, const CPointShape& shape, bool ascending);
 
 // How the points of a category are stacked from the zero line: positive values upward (columns)
 // or rightward (bars), negative values the other way, each segment starting where the last one of
@@ -86,7 +91,7 @@ struct CStackRules
     // May move the end of a row's last segment onto the end of the axis.
     std::function<void(int row, double value, CRect& segment)> finishRow;
     std::function<bool(int row)> rowHasBoxes;
-    CBoxOfPoint box;
+    CPointShape shape;
     bool farEndFirst = false; // each category's sorted segments are drawn from the last
 };
 

@@ -6,19 +6,22 @@
 #include "chartdraw/ChartAxisPainter.h"
 #include "chartdraw/ChartStyleFills.h"
 #include "chartdraw/ColumnChartPainter.h"
+#include "chartdraw/CylinderChartPainter.h"
+#include "chartdraw/LineChartPainter.h"
+#include "chartdraw/PieChartPainter.h"
 
 #include <cmath>
 #include <iterator>
 
 namespace {
 
-// The painter of each chart type, by type; a type whose painter has not landed draws no body.
+// The painter of each chart type, by type.
 constexpr ChartBodyRoutine kBodyPainters[] = {
-    &DrawColumnChartBody, // 0 column
-    &DrawBarChartBody,    // 1 bar
-    nullptr,              // 2 line
-    nullptr,              // 3 pie and ring
-    nullptr,              // 4 cylinder
+    &DrawColumnChartBody,   // 0 column
+    &DrawBarChartBody,      // 1 bar
+    &DrawLineChartBody,     // 2 line
+    &DrawPieChartBody,      // 3 pie and ring
+    &DrawCylinderChartBody, // 4 cylinder
 };
 static_assert(std::size(kBodyPainters) == kChartCylinder + 1);
 

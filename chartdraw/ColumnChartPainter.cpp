@@ -10,24 +10,6 @@ namespace {
 
 constexpr int kCategoryGap = 20;
 
-CBoxChartSides ColumnSides(const CNorvakChart& chart, const CChartLayout& layout)
-{
-    const POINT* wp = chart.wallPoints;
-    CBoxChartSides s;
-    s.direction = 0;
-    std::copy(wp + 4, wp + 8, s.zeroPlane);
-    s.lineBefore[0] = POINT{wp[4].x + 1, wp[4].y};
-    s.lineBefore[1] = wp[5];
-    s.lineAfter[0] = layout.ptZeroPlane[0];
-    s.lineAfter[1] = layout.ptZeroPlane[1];
-    s.positiveInFront = wp[0].y < wp[3].y;
-    s.negativeInFront = wp[0].y > wp[3].y;
-    s.positiveLabelFirst = wp[0].y >= wp[3].y;
-    s.negativeLabelFirst = wp[0].y < wp[3].y;
-    s.labelFace = 4;
-    return s;
-}
-
 // Farther categories first: left to right unless the back of the box lies left of its front.
 bool CategoriesAscending(const CNorvakChart& chart)
 {
@@ -63,7 +45,7 @@ CStackRules ColumnStackRules(const CNorvakChart& chart, const CChartLayout& r)
     rules.length = [&r](int, double v) { return ValueToPixels(v, r.dTickPixels, r.dTickStep); };
     rules.finishRow = [](int, double, CRect&) {};
     rules.rowHasBoxes = [](int) { return true; };
-    rules.box = StackedColumn(r);
+    rules.shape = BoxShape(StackedColumn(r));
     rules.farEndFirst = chart.wallPoints[0].y > chart.wallPoints[3].y;
     return rules;
 }
@@ -78,8 +60,8 @@ void CColumnChartPainter::DrawClusteredColumn(CDC* dc, CNorvakChart* chart, cons
         return;
     const CBoxChartLayout placed =
         ClusterCategories(*items, c.series, CategorySlots(c, *layout, CStackAxis::Vertical), CStackAxis::Vertical,
-                          ClusteredColumn(*layout), CategoriesAscending(*chart));
-    PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, *layout), m_tables);
+                          BoxShape(ClusteredColumn(*layout)), CategoriesAscending(*chart));
+    PaintBoxChart(dc, *chart, *items, placed, ColumnChartSides(*chart, *layout), m_tables);
 }
 
 void CColumnChartPainter::DrawStackedColumn(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
@@ -91,7 +73,7 @@ void CColumnChartPainter::DrawStackedColumn(CDC* dc, CNorvakChart* chart, const 
     const CBoxChartLayout placed =
         StackCategories(*items, c.series, CategorySlots(c, *layout, CStackAxis::Vertical),
                         ColumnStackRules(*chart, *layout), CategoriesAscending(*chart));
-    PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, *layout), m_tables);
+    PaintBoxChart(dc, *chart, *items, placed, ColumnChartSides(*chart, *layout), m_tables);
 }
 
 void CColumnChartPainter::DrawPercentStackedColumn(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
@@ -119,7 +101,7 @@ void CColumnChartPainter::DrawPercentStackedColumn(CDC* dc, CNorvakChart* chart,
     rules.rowHasBoxes = [&](int row) { return RowTotalsOf(rowTotals, row).dAbsSum > 0; };
     const CBoxChartLayout placed = StackCategories(*items, c.series, CategorySlots(c, r, CStackAxis::Vertical),
                                                    rules, CategoriesAscending(*chart));
-    PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, r), m_tables);
+    PaintBoxChart(dc, *chart, *items, placed, ColumnChartSides(*chart, r), m_tables);
 }
 
 void CColumnChartPainter::Draw3DColumn(CDC* dc, CNorvakChart* chart, const CChartLayout* layout,
@@ -159,7 +141,7 @@ void CColumnChartPainter::Draw3DColumn(CDC* dc, CNorvakChart* chart, const CChar
         }
     }
     placed.drawOrder = JoinCategories(categories, CategoriesAscending(*chart));
-    PaintBoxChart(dc, *chart, *items, placed, ColumnSides(*chart, r), m_tables);
+    PaintBoxChart(dc, *chart, *items, placed, ColumnChartSides(*chart, r), m_tables);
 }
 
 void DrawColumnChartBody(const CChartBodyCall& call)

@@ -39,6 +39,8 @@ public:
     static int StyleSlot(int face);
     // The light inner edge colour: colour 1 lightened for a solid fill, white otherwise.
     static COLORREF HighlightColour(int fillKind, COLORREF colour1);
+    // The points of the path just ended in dc, flattened; the path is then discarded.
+    static std::vector<POINT> FlattenedPath(CDC* dc);
 
     // The part options of a chart: `partOrder` entries {chPart, chLevel, nShown}.
     template <class Chart> static int GetPartOption(const Chart* chart, int kind)
@@ -66,8 +68,6 @@ public:
 private:
     void DrawHighlightEdge(CDC* dc, CRect rect, COLORREF colour) const;
     void FillFace(CDC* dc, const POINT* points, int count, const CFaceFill* fill) const;
-    // The flattened points of the path just ended in dc.
-    static std::vector<POINT> FlattenedPath(CDC* dc);
     void DrawPathFace(CDC* dc, const std::vector<POINT>& points, int l, int t, int r, CChartPointStyle& item,
                       int face) const;
 

@@ -51,7 +51,9 @@ std::vector<std::vector<double>> StackedGroups(const CChartPageSettings& setting
     return groups;
 }
 
-CChartRowTotals Totals(const std::vector<double>& values)
+} // namespace
+
+CChartRowTotals CalcRowTotals(const std::vector<double>& values)
 {
     CChartRowTotals totals;
     for (double v : values) {
@@ -65,14 +67,12 @@ CChartRowTotals Totals(const std::vector<double>& values)
     return totals;
 }
 
-} // namespace
-
 CChartRangeKind RangeOfNewChart(int type, int subType)
 {
     if (subType < 0 || subType > LastChartSubType(type))
         return type == kChartPie && subType >= 0 ? CChartRangeKind::Clustered : CChartRangeKind::None;
-    const bool clustered = subType == 0 || subType == 3 || (subType == 6 && type != kChartBar) ||
-                           type == kChartPie;
+    const bool clustered =
+        subType == 0 || subType == 3 || (subType == 6 && type != kChartBar) || type == kChartPie;
     return clustered ? CChartRangeKind::Clustered : CChartRangeKind::Stacked;
 }
 
@@ -112,9 +112,9 @@ void CalcStackedValueRange(CChartPageSettings& settings, const CChartCellSource&
     SignFlags flags;
     settings.rowTotals.reserve(groups.size());
     for (const std::vector<double>& group : groups) {
-        const CChartRowTotals totals = Totals(group);
+        const CChartRowTotals totals = CalcRowTotals(group);
         settings.rowTotals.push_back(totals);
-        flags.Add(totals.dNegativeSum < 0, totals.dPositiveSum > 0);
+        flags.Add(totals.dNegativeSum<0, totals.dPositiveSum> 0);
         minimum = std::min(minimum, totals.dNegativeSum);
         maximum = std::max(maximum, totals.dPositiveSum);
     }

@@ -13,6 +13,9 @@ enum class CChartRangeKind
     Stacked,
 };
 
+// The sums of one row or stacked group: negative, positive and absolute, and its sign class.
+CChartRowTotals CalcRowTotals(const std::vector<double>& values);
+
 // The range a new chart of the kind takes; None for a type above 4 or a sub-type above its last.
 CChartRangeKind RangeOfNewChart(int type, int subType);
 

@@ -1,4 +1,4 @@
-// Writes a picture of every column and bar chart sub-type, drawn by the chart front end with the
+// Writes a picture of every chart type and sub-type, drawn by the chart front end with the
 // defaults of a new chart, its legend and its title, as PNG files for people to look at.
 //     chart_samples <folder>
 
@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,7 +41,17 @@ CChartPageSettings SampleSettings(int type, int subType, const std::vector<COLOR
     const CNorvakPageCells cells(0);
     const CChartCellSource source{page, cells, colours};
     CalcChartValueRange(settings);
-    CalcStackedValueRange(settings, source);
+    if (type != kChartPie) {
+        CalcStackedValueRange(settings, source);
+        return settings;
+    }
+    // A pie's range would rebuild its series from the page, which holds none of these values.
+    for (int row = 0; row < 4; ++row) {
+        std::vector<double> values;
+        for (const CChartItem& point : settings.items[size_t(row)])
+            values.push_back(point.dValue);
+        settings.rowTotals.push_back(CalcRowTotals(values));
+    }
     return settings;
 }
 
@@ -73,6 +84,8 @@ void DrawSample(CDC& dc, CNorvakChart& chart, const CDefaultTables& tables, cons
     dc.DrawText(CString(title), &titleBox, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
+const char* const kTypeNames[] = {"column", "bar", "line", "pie", "cylinder"};
+
 bool WriteSample(const std::string& folder, const CDefaultTables& tables, int type, int subType, const char* title)
 {
     const CChartPageSettings settings = SampleSettings(type, subType, tables.m_DefaultColors);
@@ -87,7 +100,7 @@ bool WriteSample(const std::string& folder, const CDefaultTables& tables, int ty
         DrawSample(dc, chart, tables, title);
         ::GdiFlush();
     }
-    const std::string path = folder + "/" + (type == kChartColumn ? "column_" : "bar_") + std::to_string(subType) + ".png";
+    const std::string path = folder + "/" + kTypeNames[type] + "_" + std::to_string(subType) + ".png";
     const std::vector<DWORD> pixels(bits, bits + kWidth * kHeight);
     if (!SavePng(CString(path.c_str()).ToWide().c_str(), pixels, kWidth, kHeight)) {
         std::fprintf(stderr, "chart_samples: cannot write %s\n", path.c_str());
@@ -107,14 +120,20 @@ int main(int argc, char** argv)
     }
     CDefaultTables tables;
     tables.BuildDefaultTables();
-    const char* const columns[] = {"簇状柱形图", "堆积柱形图", "百分比堆积柱形图", "三维簇状柱形图",
-                                   "三维堆积柱形图", "三维百分比堆积柱形图", "三维柱形图"};
-    const char* const bars[] = {"簇状条形图", "堆积条形图", "百分比堆积条形图", "三维簇状条形图", "三维堆积条形图",
-                                "三维百分比堆积条形图"};
+    const std::vector<std::vector<const char*>> titles = {
+        {"簇状柱形图", "堆积柱形图", "百分比堆积柱形图", "三维簇状柱形图", "三维堆积柱形图", "三维百分比堆积柱形图",
+         "三维柱形图"},
+        {"簇状条形图", "堆积条形图", "百分比堆积条形图", "三维簇状条形图", "三维堆积条形图", "三维百分比堆积条形图"},
+        {"折线图", "堆积折线图", "百分比堆积折线图", "数据点折线图", "堆积数据点折线图", "百分比堆积数据点折线图",
+         "三维折线图"},
+        {"饼图", "三维饼图", "分离型饼图", "分离型三维饼图", "圆环图", "分离型圆环图", "三维圆环图",
+         "分离型三维圆环图"},
+        {"三维柱形圆柱图", "三维堆积柱形圆柱图", "三维百分比堆积柱形圆柱图", "三维条形圆柱图", "三维堆积条形圆柱图",
+         "三维百分比堆积条形圆柱图"},
+    };
     bool ok = true;
-    for (int subType = 0; subType < 7; ++subType)
-        ok &= WriteSample(argv[1], tables, kChartColumn, subType, columns[subType]);
-    for (int subType = 0; subType < 6; ++subType)
-        ok &= WriteSample(argv[1], tables, kChartBar, subType, bars[subType]);
+    for (int type = kChartColumn; type <= kChartCylinder; ++type)
+        for (size_t subType = 0; subType < titles[size_t(type)].size(); ++subType)
+            ok &= WriteSample(argv[1], tables, type, int(subType), titles[size_t(type)][subType]);
     return ok ? 0 : 1;
 }
