@@ -4,6 +4,7 @@
 #include "sheet/NorvakCtrl.h"
 #include "sheet/NorvakDispatchMap.h"
 #include "sheet/NorvakModule.h"
+#include "sheet/windows/TitleTip.h"
 
 #include "framework/OleModule.h"
 #include "resources/NorvakResource.h"
@@ -69,6 +70,7 @@ int CNorvakCtrl::InsertPage(const CString& title)
          CEventArgs().Long(m_pageStore.GetActive()).Text(active ? active.page->m_strTitle : CString()));
     const int index = m_pageStore.Append(title);
     m_pageStore.GetPage(index)->m_hTabIcons = CreateTabIcons();
+    m_pageStore.GetPage(index)->m_pTitleTip = {new CTitleTipWnd, +[](CTitleTipWnd* tip) { delete tip; }};
     const BYTE options[8] = {0, 1, 1, 0, 0, 0, 0, 0};
     const int values[4] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0};
     ResetPageChartOptions(index, options, values);
