@@ -510,8 +510,10 @@ struct AtlHost
         auto getControl = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
             reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
         EXPECT_TRUE(init && getControl);
-        if (!init || !getControl || !init())
+        if (!init || !getControl)
             return;
+        init(); // FALSE once the host's window class is registered
+
         parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 420, 320, nullptr, nullptr, nullptr,
                                  nullptr);
         host = CreateWindowExW(0, L"AtlAxWin", L"NORVAK.NorvakCtrl.1", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300,
