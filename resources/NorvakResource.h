@@ -21,6 +21,15 @@
 #define IDB_NORVAK 1          // the toolbox bitmap
 #define IDD_ABOUTBOX_NORVAK 1 // the about box
 
+// ---- 2 sheet: the cursors of the mouse (ids the control's cursor handling fixes) ----
+#define IDC_FRAME_MOVE 104      // over an edge of the selection frame
+#define IDC_DRAG_COPY 105       // dragging a copy of the selected block
+#define IDC_SELECT_COLUMN 229   // over a column header
+#define IDC_SELECT_ROW 230      // over a row header
+#define IDC_DRAG_MOVE 231       // dragging the selected block
+#define IDC_SIZE_COLUMN 30980   // over a column border in the header row
+#define IDC_SIZE_ROW 30981      // over a row border in the header column
+
 // ---- 2 sheet: the page record and the default tables ----
 #define IDB_PAGE_CHART 217    // the bitmap a new page's chart options name
 #define IDB_TEXTURE_FIRST 296 // the 24 built-in textures, 296 to 319

@@ -253,6 +253,32 @@ LRESULT CNorvakCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         return OnDrawClipboard(wp, lp);
     case WM_CHANGECBCHAIN:
         return OnChangeClipboardChain(reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
+    case WM_KEYDOWN:
+        OnKeyDown(UINT(wp), LOWORD(lp), HIWORD(lp));
+        break;
+    case WM_KEYUP: {
+        LRESULT result = COleControl::WindowProc(msg, wp, lp);
+        OnKeyUp(UINT(wp), LOWORD(lp), HIWORD(lp));
+        return result;
+    }
+    case WM_CHAR:
+        OnChar(UINT(wp), LOWORD(lp), HIWORD(lp));
+        break;
+    case WM_NOTIFY:
+        if (auto* header = reinterpret_cast<const NMHDR*>(lp);
+            header && header->code == kNotifyEndEdit && header->idFrom == kCellEditId) {
+            LRESULT result = 0;
+            OnEndInPlaceEdit(header, &result);
+            return result;
+        }
+        break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEWHEEL:
+    case WM_SETCURSOR:
+        return OnMouseMessage(msg, wp, lp);
     default:
         break;
     }

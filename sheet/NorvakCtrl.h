@@ -13,6 +13,9 @@
 //   NorvakCtrlPaint.cpp          painting through the overridable steps
 //   NorvakCtrlClipboardChain.cpp membership in the clipboard-viewer chain
 //   dialogs/NorvakCtrlSheets.cpp the property sheets the control opens (in the dialogs library)
+//   NorvakCtrlKeyboard.cpp       keys, characters and the in-place editor
+//   NorvakCtrlMouse.cpp          the mouse: selection, resizing, cursors and the frame drag
+//   NorvakCtrlDragEnd.cpp        the end of a selection-frame drag
 // The pages themselves (sheet/model) live in the page store; the page-setup record and the
 // default tables are inherited.
 
@@ -25,8 +28,10 @@
 #include "sheet/model/CellProperties.h"
 #include "sheet/model/PageSetup.h"
 #include "sheet/model/PageStore.h"
+#include "sheet/model/SelectionDrag.h"
 #include "sheet/paint/PagePainter.h"
 #include "sheet/tables/DefaultTables.h"
+#include "sheet/windows/CellEdit.h"
 #include "sheet/windows/CtrlScrollBar.h"
 
 #include <map>
@@ -237,6 +242,31 @@ public:
     // ---- container notification ----
     LRESULT SendMessageToParent(int row, int col, int code);
 
+    // ---- keyboard and in-place editing (NorvakCtrlKeyboard.cpp) ----
+    // Opens the editor over a cell (its whole merge) of the active page; firstKey as CCellEdit has it.
+    virtual void OnEditPageCell(int row, int col, int firstKey);
+    // The new editor, owned by its window; none when its window cannot be made.
+    virtual CCellEdit* CreateInPlaceEditControl(const CRect& rect, DWORD style, UINT id, int row, int col,
+                                                const CString& text, int firstKey);
+    // Stores an edited text when it differs from the cell's, marking the cell modified.
+    virtual void OnEndEditPageCell(int row, int col, const CString& text);
+    void OnEditSelectAll();
+    // Messages of the control's own windows are translated and dispatched here, so the container
+    // does not do it a second time.
+    bool PreTranslateMessage(MSG* msg) override;
+
+    // ---- mouse (NorvakCtrlMouse.cpp, NorvakCtrlDragEnd.cpp) ----
+    // The part of the selection frame, as last painted, under a client point (CFrameHit).
+    int HitTestSelectionFrame(int x, int y) const;
+    // A cursor chosen by the tab strip or the split box; it ends any drag cursor.
+    void SetCurrentCursor(HCURSOR cursor);
+    HCURSOR GetDragCursor() const { return m_hDragCursor; }
+    // Best fit of a column (row) of a page to its cells' extents.
+    BOOL AutoSizeColumn(int page, int col);
+    BOOL AutoSizeRow(int page, int row);
+    // Carries out a finished drag of the selection frame onto the target block.
+    void EndSelectionDrag(int minRow, int minCol, int maxRow, int maxCol, UINT flags, int hitCode);
+
     // ---- COleControl ----
     const CLSID& GetControlClassID() const override;
     const IID& GetPrimaryDispatchIID() const override;
@@ -335,6 +365,43 @@ private:
 
     // The last page with its insertion events; a fresh page gets the default chart options.
     int AddPage(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorvakPageCells> cells, bool fresh);
+    // Keyboard and editing.
+    void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    void OnKeyUp(UINT key, UINT repeat, UINT flags);
+    void OnChar(UINT ch, UINT repeat, UINT flags);
+    void OnEndInPlaceEdit(const NMHDR* header, LRESULT* result);
+    void MoveFocusByKey(CNorvakPage& page, UINT key, CCellCoord to, bool rowWrap);
+    CCellCoord PageKeyTarget(CNorvakPage& page, UINT key, CCellCoord from);
+    void ClearFocusCell(CNorvakPage& page);
+    // Scrolls a cell into view in the directions its pane scrolls.
+    void EnsureVisibleInPane(int row, int col);
+    BOOL GetEditRect(int row, int col, CCellCoord& edited, CRect& rect);
+
+    // Mouse.
+    LRESULT OnMouseMessage(UINT msg, WPARAM wp, LPARAM lp);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
+    LRESULT OnMouseWheel(UINT flags, short delta);
+    BOOL OnSetCursor(HWND window, UINT hitTest);
+    void ChooseHoverMode(CNorvakPage& page, CCellCoord cell, CPoint point);
+    void StartResize(CNorvakPage& page, CPoint point, bool columns);
+    void TrackResize(CNorvakPage& page, CPoint point, bool columns);
+    bool PressOnCells(CNorvakPage& page, UINT flags, HWND focus);
+    void ReleaseMouse(CNorvakPage& page);
+    void SetDragCursor(HCURSOR cursor, bool show);
+    HCURSOR CursorOfMode(const CNorvakPage& page, CPoint point);
+    // The drag feedback of a frame drag; step 0 starts, 1 moves, 2 ends.
+    enum CDragStep : int
+    {
+        kDragStart = 0,
+        kDragMove = 1,
+        kDragEnd = 2,
+    };
+    void UpdateDragRegion(CPoint point, UINT flags, int hitCode, CDragStep step);
+    void DrawResizeLine(const CNorvakPage& page, bool columns, int at);
+
     // One of the page's colours, with the flag that says it was set.
     BOOL SetPageColor(long nPageIndex, OLE_COLOR crColor, COLORREF CNorvakPage::*color,
                       int CNorvakPage::*flag);
@@ -367,6 +434,13 @@ private:
     BYTE m_bTopEdgeShown = 1;
     BYTE m_bLeftEdgeShown = 1;
     BYTE m_bButtonHeld = 0;
+    int m_nDownHitCode = kFrameNone;
+    HCURSOR m_hDragCursor = nullptr;
+    HCURSOR m_hCurrentCursor = nullptr;
+    HCURSOR m_hHoverCursor = nullptr; // the cursor of the page's hover mode, kept through a press
+    CRgn m_lastDragRing;      // the ring of the last feedback step, to see a change
+    CCellCoord m_dragAnchor;  // the cell under the press that started a frame drag
+    CDragBounds m_dragBounds; // the page's counts, kept for the whole drag
 
     // ---- pages ----
     CPageStore m_pageStore;

@@ -4,6 +4,7 @@
 #include "sheet/NorvakCtrl.h"
 #include "sheet/NorvakDispatchMap.h"
 #include "sheet/NorvakModule.h"
+#include "sheet/windows/TitleTip.h"
 
 #include "framework/OleModule.h"
 #include "resources/NorvakResource.h"
@@ -76,6 +77,7 @@ int CNorvakCtrl::AddPage(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNor
     const CString title = page->m_strTitle;
     const int index = m_pageStore.Append(std::move(page), std::move(cells));
     m_pageStore.GetPage(index)->m_hTabIcons = CreateTabIcons();
+    m_pageStore.GetPage(index)->m_pTitleTip = {new CTitleTipWnd, +[](CTitleTipWnd* tip) { delete tip; }};
     if (fresh) {
         const BYTE options[8] = {0, 1, 1, 0, 0, 0, 0, 0};
         const int values[4] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0};

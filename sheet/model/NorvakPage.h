@@ -217,4 +217,17 @@ public:
     std::vector<WORD> m_customColumns;
 
     CCellRect m_formatBrush;
+
+    // Keyboard and mouse input. The mouse cell above is the cell under the last press; the
+    // selection start cell is where the keyboard and a drag extend the selection from.
+    int m_bTabMovesOnly = 1;  // Tab moves the focus and opens no editor
+    int m_bMultiLineEdit = 1; // the in-place editor takes Enter as a line break
+    int m_bResizeFollowingRows = 0;
+    int m_bResizeFollowingCols = 0;
+    POINT m_downPoint{};
+    POINT m_lastMousePoint{};
+    POINT m_lastLinePos{}; // of the XOR line while a row or column is resized
+    // The anchor of a header press: (row, -1) for a row, (-1, column) for a column.
+    WORD m_nAnchorRow = 0xFFFF;
+    WORD m_nAnchorCol = 0xFFFF;
 };

@@ -4,6 +4,7 @@
 #include "tests/support/ControlTest.h"
 #include "tests/support/EventSinkBase.h"
 #include "tests/support/GuiResources.h"
+#include "tests/support/InputPump.h"
 
 #include "Norvak_h.h"
 
@@ -495,27 +496,53 @@ TEST(ControlLifetime, HundredCyclesLeakNoHandleAndNoReference)
     EXPECT_EQ(canUnload(), S_OK) << "no control object is left alive";
 }
 
+// Wine's ATL host window holding the control, made from its ProgID in a top-level window.
+struct AtlHost
+{
+    AtlHost()
+    {
+        HMODULE atl = LoadLibraryW(L"atl.dll");
+        EXPECT_NE(atl, nullptr);
+        if (!atl)
+            return;
+        auto init =
+            reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
+        auto getControl = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
+            reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
+        EXPECT_TRUE(init && getControl);
+        if (!init || !getControl)
+            return;
+        init(); // FALSE once the host's window class is registered
+
+        parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 420, 320, nullptr, nullptr, nullptr,
+                                 nullptr);
+        host = CreateWindowExW(0, L"AtlAxWin", L"NORVAK.NorvakCtrl.1", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300,
+                               parent, nullptr, nullptr, nullptr);
+        if (host)
+            getControl(host, &control);
+    }
+    ~AtlHost()
+    {
+        if (control)
+            control->Release();
+        if (parent)
+            DestroyWindow(parent);
+    }
+    HWND ControlWindow() const { return FindWindowExW(host, nullptr, L"NorvakCtrl", nullptr); }
+
+    HWND parent = nullptr;
+    HWND host = nullptr;
+    IUnknown* control = nullptr;
+};
+
 TEST(AtlHost, CreatesTheControlFromItsProgIdAndHandsOutItsDispatch)
 {
-    HMODULE atl = LoadLibraryW(L"atl.dll");
-    ASSERT_NE(atl, nullptr);
-    auto init =
-        reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
-    auto getControl = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
-        reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
-    ASSERT_TRUE(init && getControl);
-    ASSERT_TRUE(init());
-    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
-                                  nullptr, nullptr);
-    HWND host = CreateWindowExW(0, L"AtlAxWin", L"NORVAK.NorvakCtrl.1", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200,
-                                parent, nullptr, nullptr, nullptr);
-    ASSERT_NE(host, nullptr);
-    EXPECT_NE(FindWindowExW(host, nullptr, L"NorvakCtrl", nullptr), nullptr)
-        << "activated in place in the host";
-    IUnknown* control = nullptr;
-    ASSERT_EQ(getControl(host, &control), S_OK);
+    AtlHost atl;
+    ASSERT_NE(atl.host, nullptr);
+    EXPECT_NE(atl.ControlWindow(), nullptr) << "activated in place in the host";
+    ASSERT_NE(atl.control, nullptr);
     IDispatch* dispatch = nullptr;
-    ASSERT_EQ(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
+    ASSERT_EQ(atl.control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
     DISPPARAMS none{nullptr, nullptr, 0, 0};
     VARIANT style;
     VariantInit(&style);
@@ -524,8 +551,57 @@ TEST(AtlHost, CreatesTheControlFromItsProgIdAndHandsOutItsDispatch)
               S_OK);
     EXPECT_EQ(style.vt, VT_I2);
     dispatch->Release();
-    control->Release();
-    DestroyWindow(parent);
+}
+
+Variant CallMethod(IDispatch* dispatch, DISPID dispid, std::vector<Variant> args)
+{
+    std::vector<VARIANT> reversed;
+    for (auto it = args.rbegin(); it != args.rend(); ++it)
+        reversed.push_back(**it);
+    DISPPARAMS params{reversed.data(), nullptr, UINT(reversed.size()), 0};
+    VARIANT result;
+    VariantInit(&result);
+    EXPECT_EQ(dispatch->Invoke(dispid, IID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr), S_OK)
+        << dispid;
+    Variant out(result);
+    VariantClear(&result);
+    return out;
+}
+
+// The host's loop offers every message to the control's TranslateAccelerator before it translates
+// and dispatches it itself, so a key the control handled there must not arrive a second time.
+TEST(AtlHost, TypedTextArrivesOnceAndTheArrowsMoveTheFocus)
+{
+    AtlHost atl;
+    ASSERT_NE(atl.control, nullptr);
+    HWND window = atl.ControlWindow();
+    ASSERT_NE(window, nullptr);
+    ShowWindow(atl.parent, SW_SHOW);
+    IOleInPlaceActiveObject* active = nullptr;
+    ASSERT_EQ(atl.control->QueryInterface(IID_IOleInPlaceActiveObject, reinterpret_cast<void**>(&active)), S_OK);
+    IDispatch* dispatch = nullptr;
+    ASSERT_EQ(atl.control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
+    auto cellText = [&](LONG row, LONG col) {
+        Variant text = CallMethod(dispatch, kDoGetPageCellText, {Variant::Long(-1), Variant::Long(row), Variant::Long(col)});
+        return std::wstring((*text).vt == VT_BSTR && (*text).bstrVal ? (*text).bstrVal : L"");
+    };
+    auto selected = [&](DISPID dispid) { return (*CallMethod(dispatch, dispid, {Variant::Long(-1)})).lVal; };
+
+    Click(active, window, 70 * 2 + 35, 20 * 2 + 10); // cell (2, 2)
+    PressKey(active, window, 'A');
+    PressKey(active, window, 'B');
+    PressKey(active, window, VK_RETURN); // a line break in the editor
+    Click(active, window, 70 * 4 + 35, 20 * 4 + 10); // cell (4, 4) ends the edit
+    EXPECT_EQ(cellText(2, 2), L"ab\r\n");
+    EXPECT_EQ(selected(kDoGetPageMinSelectedRow), 4);
+
+    PressKey(active, window, VK_DOWN);
+    EXPECT_EQ(selected(kDoGetPageMinSelectedRow), 5);
+    PressKey(active, window, VK_RIGHT);
+    EXPECT_EQ(selected(kDoGetPageMinSelectedCol), 5);
+    EXPECT_EQ(cellText(5, 5), L"") << "a moving key types nothing";
+    dispatch->Release();
+    active->Release();
 }
 
 } // namespace

@@ -1,0 +1,49 @@
+#pragma once
+
+// A small bordered popup of its own class "ZTitleTip" that floats over a cell to show its text and
+// gets out of the way: any mouse movement hides it, and clicks and keys that reach it go to the
+// window underneath as if the tip were not there. Every page owns one; the sheet itself never shows
+// it, the keyboard only hides it.
+//
+// Ownership: the page owns the object; the object owns its window and its hover region. The class
+// is registered once per process with the system's default window procedure; a registration that
+// fails leaves the tip unable to make its window, nothing else.
+
+#include "framework/CGdiObject.h"
+#include "framework/Wnd.h"
+
+class CTitleTipWnd : public CWnd
+{
+public:
+    static constexpr const wchar_t* kClassName = L"ZTitleTip";
+
+    CTitleTipWnd();
+    ~CTitleTipWnd() override;
+
+    virtual bool Create(HWND parent);
+    void Hide();
+    bool IsRegistered() const { return m_bRegistered; }
+
+    // Keys go to the parent; button presses to the window under the point; other keyboard and
+    // mouse input is dropped while no window of the thread has the focus; every other message
+    // passes on.
+    bool PreTranslateMessage(MSG* msg) override;
+
+    RECT m_rcHover{};
+    CRgn m_hoverRegion; // none until an owner sets one
+
+protected:
+    bool PreCreateWindow(CREATESTRUCTW& cs) override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    static bool RegisterClassOnce();
+    void OnMouseMove(POINT point);
+    void ForwardMouseMessage(UINT msg, WPARAM flags, POINT point);
+    // The window under a screen point (the parent in place of the tip itself) and its hit code.
+    HWND TargetAt(POINT screen, LRESULT* hit) const;
+
+    HWND m_hParent = nullptr;
+    POINT m_lastMouse{-1, -1};
+    bool m_bRegistered;
+};
