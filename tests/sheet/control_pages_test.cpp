@@ -355,7 +355,15 @@ TEST_F(Pages, PageSettingsAreStoredOnTheirPage)
     EXPECT_EQ(Long(kDoGetPageCellTextFormat, {L(2), L(5), L(7)}), 5);
 
     HCURSOR cross = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));
+    EXPECT_NE(control->GetSheetCursor(), cross);
     EXPECT_TRUE(Bool(kDoSetPageMouseCursor, {L(1), L(LONG(reinterpret_cast<INT_PTR>(cross)))}));
+    EXPECT_EQ(control->GetSheetCursor(), cross);
+
+    // The page made non-modifiable above still takes the host's texts and formats.
+    EXPECT_TRUE(Bool(kDoSetPageCellText, {L(1), L(3), L(3), S(L"报表")}));
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(1), L(3), L(3)}), L"报表");
+    EXPECT_TRUE(Bool(kDoSetPageCellTextFormat, {L(1), L(3), L(3), Variant::Short(9)}));
+    EXPECT_EQ(Long(kDoGetPageCellTextFormat, {L(1), L(3), L(3)}), 9);
     EXPECT_TRUE(container.events.empty());
 }
 

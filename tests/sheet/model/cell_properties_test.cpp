@@ -194,7 +194,7 @@ TEST(CellItems, AutoTextColumnsWinInBodyRowsOnly)
     }
 }
 
-TEST(CellItems, LockedReadOnlyOrUnmodifiablePageRefusesEveryWriter)
+TEST(CellItems, LocksGuardEditingOnlyAndEveryWriterStillStores)
 {
     struct Case
     {
