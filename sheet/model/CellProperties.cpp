@@ -125,7 +125,6 @@ BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, 
     if (item->mask & CIM_FONT)
         cell->SetFont(item->font);
     cell->SetValueWord(item->value);
-    cell->SetIndent(item->indent);
     return TRUE;
 }
 
