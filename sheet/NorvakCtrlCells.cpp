@@ -494,7 +494,7 @@ BOOL CNorvakCtrl::DoSetPageCellUnCombine(long nPageIndex, long nMinRow, long nMi
 {
     PageRef ref = GetPageRef(nPageIndex);
     CControlRepaint repaint(*this, ref);
-    return ref && SheetModel::UnCombineCellRange(*ref.page, *ref.cells, nMinRow, nMinCol, repaint);
+    return ref && SheetModel::UnCombineCells(*ref.page, *ref.cells, nMinRow, nMinCol, repaint);
 }
 
 long CNorvakCtrl::DoGetPageMinSelectedRow(long nPageIndex)

@@ -138,22 +138,6 @@ BOOL CombineCellRange(CNorvakPage& page, CNorvakPageCells& cells, int minRow, in
                         repaint);
 }
 
-BOOL UnCombineCellRange(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, ICellRepaint& repaint)
-{
-    const CNorvakCell* origin = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
-    if (!origin || !origin->IsMergeOrigin())
-        return FALSE;
-    int lastRow = row + origin->GetRowSpan();
-    int lastCol = col + origin->GetColSpan();
-    if (!UnCombineCells(page, cells, row, col, repaint))
-        return FALSE;
-    for (int r = row; r <= lastRow; ++r)
-        for (int c = col; c <= lastCol; ++c)
-            if (CNorvakCell* cell = cells.GetCell(r, c); cell && !(r == row && c == col))
-                cell->SetText("");
-    return TRUE;
-}
-
 void AdjustMergesToLockedArea(CNorvakPage& page, CNorvakPageCells& cells, CCellGeometry& geometry)
 {
     if (page.m_bodyMerges.empty())

@@ -98,6 +98,14 @@ TEST_F(Cells, UnCombineByDispidOnlyAtAMergeOrigin)
     EXPECT_EQ(Merges(1, true), 0u);
 }
 
+TEST_F(Cells, UnCombineByDispidKeepsTheCoveredTexts)
+{
+    ASSERT_TRUE(Bool(kDoSetPageCellText, {L(-1), L(3), L(3), S(L"隐藏")}));
+    ASSERT_TRUE(Bool(kDoSetPageCellCombine, Longs({-1, 2, 3, 2, 3})));
+    ASSERT_TRUE(Bool(kDoSetPageCellUnCombine, Longs({-1, 2, 2})));
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(-1), L(3), L(3)}), L"隐藏");
+}
+
 TEST_F(Cells, SelectedBoundsFollowTheSelection)
 {
     EXPECT_EQ(SelectedBounds(-1), (std::vector<LONG>{100, -1, 50, -1}));
