@@ -234,6 +234,10 @@ public:
     int GetHorzScrollBarWidth() const { return m_nHorzScrollWidth; }
     HWND GetChildWindow(CChildWindowId id) const;
 
+    // What the context menu hides and the cursor shown over the cells.
+    bool IsContextMenuItemHidden(int pos) const { return m_contextMenuItemHidden[pos] != 0; }
+    HCURSOR GetSheetCursor() const { return m_hSheetCursor; }
+
     // ---- container notification ----
     LRESULT SendMessageToParent(int row, int col, int code);
 

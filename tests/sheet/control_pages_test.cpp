@@ -324,6 +324,10 @@ TEST_F(Pages, PageSettingsAreStoredOnTheirPage)
     EXPECT_TRUE(Bool(kDoSetPageContextMenuVisible, {L(-1), B(false)}));
     EXPECT_EQ(control->GetPage(2)->m_bContextMenuVisible, 0);
     EXPECT_TRUE(Bool(kDoSetPageContextMenuItemVisible, {L(0), L(23), B(false)}));
+    EXPECT_TRUE(control->IsContextMenuItemHidden(23));
+    EXPECT_FALSE(control->IsContextMenuItemHidden(22));
+    EXPECT_TRUE(Bool(kDoSetPageContextMenuItemVisible, {L(0), L(23), B(true)}));
+    EXPECT_FALSE(control->IsContextMenuItemHidden(23));
 
     struct ColourCase
     {
