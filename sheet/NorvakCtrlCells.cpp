@@ -44,6 +44,11 @@ public:
         if (IsShown())
             m_ctrl.RedrawCell(cell);
     }
+    void RepaintRange(const CCellRect& range) override
+    {
+        if (IsShown())
+            m_ctrl.RedrawRange(range);
+    }
     void RepaintHeaders() override
     {
         if (!IsShown() || !m_ctrl.m_hWnd)
