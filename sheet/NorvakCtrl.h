@@ -331,6 +331,7 @@ protected:
 private:
     void CreateChildWindows();
     void CreateInitialPages();
+    void ApplyBorderStyleInPlace();
     void SetDefaultGrid(int page);
     void OnDestroy();
     void OnSize(int width, int height);
@@ -358,13 +359,14 @@ private:
     // ---- initial pages and border ----
     CString m_strSpareA;
     CString m_strSpareB;
-    int m_nHorzScrollWidth = 300;
+    int m_nHorzScrollWidth = 300; // split box and horizontal bar, with a vertical bar shown
     BOOL m_bCreateDefaultPages = TRUE;
     short m_nInitialPageCount = 0;
     CString m_InitialTitles[3];
     short m_nBorderStyle = 1;
     BOOL m_bPagesCreated = FALSE;
     short m_WindowBorderStyle = 1;
+    bool m_bInCreate = false; // within OnCreate, whose events a container may handle
 
     // ---- selection frame and drag feedback ----
     RECT m_rcSelectionFrame{};
