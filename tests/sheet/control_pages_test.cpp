@@ -541,6 +541,25 @@ TEST_F(Layout, TheBottomBandAndTheScrollBarsShareTheEdges)
     EXPECT_EQ(ChildRect(-5), CRect(client.right - bar, 0, client.right, client.bottom));
 }
 
+TEST_F(Layout, NewPagesAndTheirCountsLeaveTheTabStripItsRoom)
+{
+    Start();
+    const CRect strip = ChildRect(-1);
+    for (int n = 1; n <= 10; ++n) {
+        Long(kDoInsertPage, {S(L"")});
+        ASSERT_TRUE(Bool(kDoSetPageRowCounts, {L(-1), L(100), L(1)}));
+        ASSERT_TRUE(Bool(kDoSetPageColumnCounts, {L(-1), L(50), L(1)}));
+        EXPECT_EQ(ChildRect(-1), strip) << n << " new pages";
+    }
+    // A page without a vertical bar gives its room to the horizontal bar, not to the tabs.
+    ASSERT_TRUE(Bool(kDoSetPageRowCounts, {L(-1), L(2), L(1)}));
+    EXPECT_EQ(control->GetPage(-1)->m_nVertRange, 0);
+    EXPECT_EQ(ChildRect(-1), strip);
+    EXPECT_EQ(ChildRect(-3).right, Client().right);
+    ASSERT_TRUE(Bool(kDoSetActivePageIndex, {L(0)}));
+    EXPECT_EQ(ChildRect(-1), strip);
+}
+
 TEST_F(Layout, ScrollCodesMoveThePageWithinItsRange)
 {
     Start();
