@@ -336,6 +336,8 @@ private:
     void OnDestroy();
     void OnSize(int width, int height);
     void OnScroll(bool horizontal, int code);
+    // Moves the active page and its scroll bar to the position and repaints.
+    void ScrollTo(bool horizontal, int pos);
     void OnSetFocus();
 
     // The last page with its insertion events; a fresh page gets the default chart options.

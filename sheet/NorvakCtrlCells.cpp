@@ -381,19 +381,9 @@ void CNorvakCtrl::EnsureVisible(int page, int row, int col, CEnsureKind kind)
     CPoint after = GeometryOf(*this, ref).EnsureVisible(row, col, kind);
     if (after == before || ref.index != m_pageStore.GetActive() || !m_hWnd)
         return;
-    // The active page's window follows through its own scrolling, which also moves the charts.
-    ref.page->m_nHorzPos = before.x;
-    ref.page->m_nVertPos = before.y;
-    for (bool horizontal : {true, false}) {
-        int target = horizontal ? after.x : after.y;
-        int& pos = horizontal ? ref.page->m_nHorzPos : ref.page->m_nVertPos;
-        UINT message = horizontal ? WM_HSCROLL : WM_VSCROLL;
-        const bool forward = pos < target;
-        for (int last = pos - 1; (forward ? pos < target : pos > target) && pos != last;) {
-            last = pos;
-            ::SendMessageW(m_hWnd, message, forward ? SB_LINEDOWN : SB_LINEUP, 0);
-        }
-    }
+    // The active page's window follows in one step, as its scroll bars would.
+    ScrollTo(true, after.x);
+    ScrollTo(false, after.y);
 }
 
 BOOL CNorvakCtrl::RedrawCell(CCellCoord cell)

@@ -66,10 +66,20 @@ struct Line
     }
 };
 
+// New lines of the given size keep the line's sizes within the page's extent.
+bool ExtentAllows(const Line& line, int count, int size)
+{
+    const int old = line.Count();
+    return count <= old ||
+           CNorvakPage::Extent(line.Sizes(), old) + int64_t(count - old) * std::max(size, 0) <=
+               CNorvakPage::kMaxExtent;
+}
+
 bool CountAllowed(const Line& line, int count)
 {
     return count >= 0 && count <= line.MaxCount() &&
-           static_cast<long long>(count) * line.CrossCount() <= kMaxCellCount;
+           static_cast<long long>(count) * line.CrossCount() <= kMaxCellCount &&
+           ExtentAllows(line, count, line.IsRows() ? line.page.m_nDefaultRowHeight : line.page.m_nDefaultColumnWidth);
 }
 
 std::unique_ptr<CNorvakCell> Create(ICellFactory& factory, int page, CCellCoord at)
@@ -631,7 +641,7 @@ void PutLine(const Line& line, CNorvakPageCells& cells, int pos,
 CGridChange InsertLine(const Line& line, CNorvakPageCells& cells, int pos, int size, ICellFactory& factory)
 {
     CGridChange result = Unchanged(line);
-    if (size < 0 || !CountAllowed(line, line.Count() + 1))
+    if (size < 0 || !CountAllowed(line, line.Count() + 1) || !ExtentAllows(line, line.Count() + 1, size))
         return result;
     pos = std::clamp(pos, 0, line.Count());
     if (!MergesCanGrow(line, pos))
