@@ -207,6 +207,9 @@ public:
     BOOL RedrawRow(int page, int row);
     BOOL RedrawColumn(int page, int col);
     BOOL RedrawRange(const CCellRect& range);
+    // A row or column of the active page as RedrawRow and RedrawColumn draw it, or (onward) with
+    // every line after it, which a change of its size moves.
+    BOOL RedrawLine(int page, bool row, int index, bool onward);
 
     BOOL CombineCells(int page, int row, int col, int rowSpan, int colSpan, BOOL skipDuplicate, int editLock);
     BOOL CombineHeaderCells(int page, int row, int col, int rowSpan, int colSpan);

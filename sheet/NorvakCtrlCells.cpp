@@ -403,26 +403,29 @@ BOOL CNorvakCtrl::RedrawCellDC(int page, CCellCoord cell, HDC)
     return ResolvePage(page) == m_pageStore.GetActive() && RedrawCell(cell);
 }
 
-BOOL CNorvakCtrl::RedrawRow(int page, int row)
+BOOL CNorvakCtrl::RedrawLine(int page, bool row, int index, bool onward)
 {
     PageRef ref = GetPageRef(page);
-    if (!ref || ref.index != m_pageStore.GetActive())
+    if (!m_hWnd || !ref || ref.index != m_pageStore.GetActive() || !ref.page->m_bAllowDraw)
         return FALSE;
-    BOOL all = TRUE;
-    for (int col = 0; col < ref.page->m_nCols; ++col)
-        all = RedrawCellDC(page, CCellCoord(row, col), nullptr) && all;
-    return all;
+    // One reading of the window's state serves the whole line.
+    CCellGeometry geometry = GeometryOf(*this, ref);
+    CRect rect;
+    if (!(onward ? geometry.GetLineOnwardRect(row, index, rect)
+                 : geometry.GetLineRedrawRect(*ref.cells, row, index, rect)))
+        return FALSE;
+    InvalidateControl(&rect, true);
+    return TRUE;
+}
+
+BOOL CNorvakCtrl::RedrawRow(int page, int row)
+{
+    return RedrawLine(page, true, row, false);
 }
 
 BOOL CNorvakCtrl::RedrawColumn(int page, int col)
 {
-    PageRef ref = GetPageRef(page);
-    if (!ref || ref.index != m_pageStore.GetActive())
-        return FALSE;
-    BOOL all = TRUE;
-    for (int row = 0; row < ref.page->m_nRows; ++row)
-        all = RedrawCellDC(page, CCellCoord(row, col), nullptr) && all;
-    return all;
+    return RedrawLine(page, false, col, false);
 }
 
 BOOL CNorvakCtrl::RedrawRange(const CCellRect& range)

@@ -278,7 +278,7 @@ BOOL CNorvakCtrl::DoSetPageRowHeight(long nPageIndex, long nRow, long nHeight)
     }
     if (!SetRowHeight(nPageIndex, nRow, nHeight))
         return FALSE;
-    RedrawRow(nPageIndex, nRow);
+    RedrawLine(nPageIndex, true, nRow, true); // the rows below moved
     return TRUE;
 }
 
@@ -301,7 +301,7 @@ BOOL CNorvakCtrl::DoSetPageColumnWidth(long nPageIndex, long nColumn, long nWidt
     }
     if (!SetColumnWidth(nPageIndex, nColumn, nWidth))
         return FALSE;
-    RedrawColumn(nPageIndex, nColumn);
+    RedrawLine(nPageIndex, false, nColumn, true); // the columns to the right moved
     return TRUE;
 }
 

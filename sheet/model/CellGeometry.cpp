@@ -284,3 +284,66 @@ BOOL CCellGeometry::GetRangeRedrawRect(const CCellRect& range, CRect& rect)
     Enlarge(clipped, rect);
     return TRUE;
 }
+
+std::vector<std::pair<int, int>> CCellGeometry::ShownSpans(bool horizontal) const
+{
+    const CPageAxis axis = horizontal ? Cols() : Rows();
+    const int extent = horizontal ? m_view.width : m_view.height;
+    std::vector<std::pair<int, int>> spans;
+    if (axis.FixedCount() > 0)
+        spans.emplace_back(0, axis.FixedCount() - 1);
+    if (axis.HasLocked())
+        spans.emplace_back(axis.FirstLocked(), axis.LockedEnd() - 1);
+    const int first = axis.FirstScroll();
+    const int last = axis.LastBefore(first, axis.ScrollStart(), extent);
+    if (first <= last)
+        spans.emplace_back(first, last);
+    return spans;
+}
+
+bool CCellGeometry::LineStart(bool horizontal, int index, int& start) const
+{
+    const CPageAxis axis = horizontal ? Cols() : Rows();
+    if (index < 0 || index >= axis.count)
+        return false;
+    if (index >= axis.FixedCount() && index < axis.LockedEnd() && index < axis.FirstLocked())
+        return false; // a locked line skipped by the band's offset
+    const int firstScroll = axis.FirstScroll();
+    start = index >= axis.LockedEnd() && index < firstScroll ? axis.ScrollStart() : axis.Position(index, firstScroll);
+    return start < (horizontal ? m_view.width : m_view.height);
+}
+
+BOOL CCellGeometry::GetLineOnwardRect(bool row, int index, CRect& rect)
+{
+    int start = 0;
+    if (!LineStart(!row, index, start))
+        return FALSE;
+    const int back = std::max(start - 4, 0); // the selection frame of the line before
+    rect = row ? CRect(0, back, m_view.width, m_view.height) : CRect(back, 0, m_view.width, m_view.height);
+    return TRUE;
+}
+
+BOOL CCellGeometry::GetLineRedrawRect(const CNorvakPageCells& cells, bool row, int index, CRect& rect)
+{
+    CRect area;
+    int start = 0;
+    const CPageAxis axis = row ? Rows() : Cols();
+    const bool scrolledAway = index >= axis.LockedEnd() && index < axis.FirstScroll();
+    const bool shown = LineStart(!row, index, start) && !scrolledAway;
+    if (shown) {
+        const int from = std::max(start - 4, 0);
+        const int to = start + axis.Size(index) + 4;
+        area = row ? CRect(0, from, m_view.width, to) : CRect(from, 0, to, m_view.height);
+    }
+    // A merge reaches past the strip; only the cells that can be on screen are asked.
+    for (const auto& [first, last] : ShownSpans(row))
+        for (int k = first; k <= last; ++k) {
+            const CCellCoord at = row ? CCellCoord(index, k) : CCellCoord(k, index);
+            const CNorvakCell* cell = cells.GetCell(at.row, at.col);
+            CRect merge;
+            if (cell && (cell->IsCovered() || cell->IsMergeOrigin()) && GetCellRedrawRect(cells, at, merge))
+                area.UnionRect(area, merge);
+        }
+    const CRect client(0, 0, m_view.width, m_view.height);
+    return rect.IntersectRect(area, client);
+}
