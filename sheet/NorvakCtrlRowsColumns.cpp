@@ -87,8 +87,12 @@ BOOL CNorvakCtrl::SetFixedRowCount(int page, int count)
     CGridChange change = SheetModel::SetFixedRowCount(*ref.page, *ref.cells, count, *this);
     if (!change.bOk)
         return FALSE;
-    if (change.CountChanged())
+    if (change.CountChanged()) {
         AfterCountChange(true, ref.index, change.nOldCount, change.nNewCount);
+        // A handler of the event may have deleted the page.
+        if (GetPageRef(ref.index).page != ref.page)
+            return TRUE;
+    }
     if (m_hWnd && ref.page->m_bRedraw)
         InvalidateControl();
     RecalcFirstVisibleCell(ref.index);
@@ -103,8 +107,12 @@ BOOL CNorvakCtrl::SetFixedColumnCount(int page, int count)
     CGridChange change = SheetModel::SetFixedColumnCount(*ref.page, *ref.cells, count, *this);
     if (!change.bOk)
         return FALSE;
-    if (change.CountChanged())
+    if (change.CountChanged()) {
         AfterCountChange(false, ref.index, change.nOldCount, change.nNewCount);
+        // A handler of the event may have deleted the page.
+        if (GetPageRef(ref.index).page != ref.page)
+            return TRUE;
+    }
     if (m_hWnd && ref.page->m_bRedraw)
         InvalidateControl();
     RecalcFirstVisibleCell(ref.index);
