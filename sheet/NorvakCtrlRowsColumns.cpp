@@ -4,6 +4,7 @@
 
 #include "sheet/NorvakCtrl.h"
 #include "sheet/NorvakDispatchMap.h"
+#include "sheet/model/CellProperties.h"
 #include "sheet/model/RowColumnOps.h"
 
 #include <algorithm>
@@ -148,11 +149,11 @@ int CNorvakCtrl::InsertColumn(int page, const CString& heading, int textFormat, 
     CGridChange change = SheetModel::InsertColumn(*ref.page, *ref.cells, position, width, *this);
     if (!change.bOk)
         return -1;
-    if (CNorvakCell* head = ref.cells->GetCell(0, change.nPosition))
-        head->SetText(heading);
+    // Through the cell setters, as the automation writers go; the control is repainted once below.
+    SetItemText(ref.index, 0, change.nPosition, heading);
+    CNoRepaint later;
     for (int row = 0; row < ref.page->m_nRows; ++row)
-        if (CNorvakCell* cell = ref.cells->GetCell(row, change.nPosition))
-            cell->SetTextFormat(WORD(textFormat));
+        SheetModel::SetItemFormat(*ref.page, *ref.cells, row, change.nPosition, WORD(textFormat), later);
     FireRowsOrColumnsChanged(false, ref.index, change.nOldCount, change.nNewCount);
     ResetScrollBars(ref.index);
     InvalidateControl();
