@@ -149,6 +149,9 @@ public:
     BOOL SetColumnWidth(int page, int col, int width);
     int GetFixedRowHeight(int page) const;
     int GetFixedColumnWidth(int page) const;
+    // Best fit through GetCellExtent of every cell of the column (row) in a context of the window.
+    BOOL AutoSizeColumn(int page, int col);
+    BOOL AutoSizeRow(int page, int row);
 
     // ---- cells: properties, selection and geometry, merges, sorting (NorvakCtrlCells.cpp) ----
     // Page -1 is the active page. Pixel geometry is that of the control's client area.
@@ -352,6 +355,7 @@ private:
     void Fire(NorvakEventId event);
     void Fire(NorvakEventId event, CEventArgs& args);
     void FireRowsOrColumnsChanged(bool rows, int page, int oldCount, int newCount);
+    BOOL AutoSizeLine(int page, bool row, int index);
     void AfterCountChange(bool rows, int page, int oldCount, int newCount);
 
     // Clipboard-viewer chain.

@@ -218,6 +218,16 @@ BOOL CNorvakCtrl::SetColumnWidth(int page, int col, int width)
     return TRUE;
 }
 
+BOOL CNorvakCtrl::AutoSizeColumn(int page, int col)
+{
+    return AutoSizeLine(page, false, col);
+}
+
+BOOL CNorvakCtrl::AutoSizeRow(int page, int row)
+{
+    return AutoSizeLine(page, true, row);
+}
+
 int CNorvakCtrl::GetFixedRowHeight(int page) const
 {
     PageRef ref = GetPageRef(page);
