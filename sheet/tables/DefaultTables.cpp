@@ -113,6 +113,24 @@ void CTextureTable::Init(CDefaultTables& control) const
     }
 }
 
+namespace {
+
+std::shared_ptr<CBitmap> RenderedPicture(CPictureObject& picture)
+{
+    const CSize size = picture.GetSize(nullptr);
+    if (size.cx <= 0 || size.cy <= 0)
+        return nullptr;
+    auto bitmap = std::make_shared<CBitmap>();
+    CDC dc;
+    if (!bitmap->CreateDIBSection32(size.cx, size.cy) || !dc.CreateCompatibleDC(static_cast<HDC>(nullptr)))
+        return nullptr;
+    CSelectObject select(dc, *bitmap);
+    picture.Render(&dc, 0, 0, size.cx, size.cy, nullptr);
+    return bitmap;
+}
+
+} // namespace
+
 void CDefaultTables::BuildDefaultTables()
 {
     CPatternTable().Init(*this);
@@ -121,8 +139,12 @@ void CDefaultTables::BuildDefaultTables()
     CMarkerSymbols().Init(*this);
 }
 
+// A picture texture is also rendered once into a bitmap of its natural size, so every painter
+// that fills by texture index shows it as it shows a built-in texture.
 int CDefaultTables::AddTexturePicture(const char* path)
 {
+    if (!path)
+        return -1;
     for (size_t i = CTextureTable::kBuiltInCount; i < m_Textures.size(); ++i)
         if (m_Textures[i].name.str() == path)
             return int(i);
@@ -130,6 +152,7 @@ int CDefaultTables::AddTexturePicture(const char* path)
     if (!entry.picture.LoadFromFile(path))
         return -1;
     entry.name = path;
+    entry.bitmap = RenderedPicture(entry.picture);
     m_Textures.push_back(std::move(entry));
     return int(m_Textures.size()) - 1;
 }

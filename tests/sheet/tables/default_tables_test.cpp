@@ -7,6 +7,7 @@
 #include "tests/support/DrawingCanvas.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/EmfRecorder.h"
+#include "tests/support/PictureFiles.h"
 
 #include <numeric>
 #include <set>
@@ -104,7 +105,21 @@ TEST(DefaultTables, AddedTexturePicturesAreKeptOncePerPath)
     CDefaultTables tables;
     tables.BuildDefaultTables();
     EXPECT_EQ(tables.AddTexturePicture("C:\\no such picture.bmp"), -1);
+    EXPECT_EQ(tables.AddTexturePicture(nullptr), -1);
     EXPECT_EQ(tables.m_Textures.size(), 24u);
+}
+
+TEST(DefaultTables, APictureTextureFillsWhereverItsIndexSelectsIt)
+{
+    CDefaultTables tables;
+    tables.BuildDefaultTables();
+    const std::string path = WriteFile("texture.bmp", BitmapFile(6, 4, RGB(10, 200, 30)));
+    ASSERT_EQ(tables.AddTexturePicture(path.c_str()), 24);
+    EXPECT_EQ(tables.AddTexturePicture(path.c_str()), 24) << "the same path again";
+    DrawingCanvas canvas(40, 30);
+    CFillPainter().FillTextureRectFromHandle(canvas.dc(), 2, 2, 30, 20, tables.FillTables().TextureBitmap(24));
+    EXPECT_EQ(canvas.At(10, 10), RGB(10, 200, 30));
+    EXPECT_EQ(canvas.At(35, 25), RGB(255, 255, 255));
 }
 
 TEST(DefaultTables, MarkerInitRunTwiceKeepsFortySevenGlyphs)
