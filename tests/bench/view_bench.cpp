@@ -3,21 +3,12 @@
 // paint of a page holding very long unbroken wrapped texts beside one with short texts.
 // Prints, asserts nothing.
 
-#include "sheet/NorvakCtrl.h"
-
-#include <windows.h>
+#include "tests/bench/BenchControl.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
 
 // The mean time of calls to f, with prepare run untimed before each.
 template <class Prepare, class F> double PerCall(int calls, Prepare prepare, F f)
@@ -104,16 +95,9 @@ void WrappedTexts(CNorvakCtrl& control)
 
 int main()
 {
-    OleInitialize(nullptr);
-    HWND parent = CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr, nullptr,
-                                nullptr, nullptr);
-    auto* control = new CNorvakCtrl;
-    control->CreateControlWindow(parent, RECT{0, 0, 780, 560});
+    CBenchControl control;
     for (int rows : {1000, 100000})
         Page(*control, rows);
     WrappedTexts(*control);
-    control->Release();
-    DestroyWindow(parent);
-    OleUninitialize();
     return 0;
 }
