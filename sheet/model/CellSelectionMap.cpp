@@ -87,34 +87,76 @@ void CCellSelectionMap::SetRects(std::vector<CCellRect> rects)
     m_rects = std::move(rects);
 }
 
-CCellSelectionMap::const_iterator::const_iterator(const std::vector<CCellRect>* rects, size_t index)
-    : m_rects(rects), m_index(index)
+CCellSelectionMap::const_iterator CCellSelectionMap::begin() const
 {
-    Load();
+    if (m_rects.empty())
+        return end();
+    auto byRow = std::make_shared<std::vector<CCellRect>>(m_rects);
+    std::sort(byRow->begin(), byRow->end(),
+              [](const CCellRect& a, const CCellRect& b) { return a.minRow < b.minRow; });
+    return const_iterator(std::move(byRow));
 }
 
-void CCellSelectionMap::const_iterator::Load()
+CCellSelectionMap::const_iterator::const_iterator(std::shared_ptr<const std::vector<CCellRect>> byRow)
+    : m_byRow(std::move(byRow))
 {
-    if (m_index < m_rects->size()) {
-        const CCellRect& r = (*m_rects)[m_index];
-        m_entry = Entry(Key(r.minRow, r.minCol), CCellCoord(r.minRow, r.minCol));
-    }
+    if (!m_byRow)
+        return;
+    int first = INT32_MAX;
+    for (const CCellRect& r : *m_byRow)
+        first = std::min(first, r.minCol);
+    StartColumn(first);
 }
 
+bool CCellSelectionMap::const_iterator::Covers(size_t index, int col) const
+{
+    const CCellRect& r = (*m_byRow)[index];
+    return r.minCol <= col && col <= r.maxCol;
+}
+
+size_t CCellSelectionMap::const_iterator::NextCovering(size_t index, int col) const
+{
+    while (index < m_byRow->size() && !Covers(index, col))
+        ++index;
+    return index;
+}
+
+void CCellSelectionMap::const_iterator::StartColumn(int col)
+{
+    m_entry.second.col = col;
+    m_index = NextCovering(0, col);
+    Visit((*m_byRow)[m_index].minRow);
+}
+
+void CCellSelectionMap::const_iterator::Visit(int row)
+{
+    m_entry.second.row = row;
+    m_entry.first = Key(row, m_entry.second.col);
+}
+
+// Down the rectangle, then to the next one lower in the same column, then to the next column any
+// rectangle covers. The rectangles are disjoint, so within a column their row spans never overlap.
 CCellSelectionMap::const_iterator& CCellSelectionMap::const_iterator::operator++()
 {
-    const CCellRect& r = (*m_rects)[m_index];
-    CCellCoord at = m_entry.second;
-    if (at.row < r.maxRow) {
-        ++at.row;
-    } else if (at.col < r.maxCol) {
-        at.row = r.minRow;
-        ++at.col;
-    } else {
-        ++m_index;
-        Load();
+    const int col = m_entry.second.col;
+    if (m_entry.second.row < (*m_byRow)[m_index].maxRow) {
+        Visit(m_entry.second.row + 1);
         return *this;
     }
-    m_entry = Entry(Key(at.row, at.col), at);
+    const size_t next = NextCovering(m_index + 1, col);
+    if (next < m_byRow->size()) {
+        m_index = next;
+        Visit((*m_byRow)[next].minRow);
+        return *this;
+    }
+    int nextCol = INT32_MAX;
+    for (const CCellRect& r : *m_byRow) {
+        if (r.maxCol > col)
+            nextCol = std::min(nextCol, std::max(r.minCol, col + 1));
+    }
+    if (nextCol == INT32_MAX)
+        m_byRow.reset();
+    else
+        StartColumn(nextCol);
     return *this;
 }

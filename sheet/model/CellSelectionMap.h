@@ -2,13 +2,15 @@
 
 // A set of cells of a page: the page's selected cells and the cells kept selected during a drag.
 // It is held as disjoint rectangles, so a whole-page selection costs one entry whatever the page's
-// size. A walk visits each cell once, rectangle by rectangle, by column and then by row inside one;
-// each cell comes with its key, which holds the column and the row in 32 bits each.
+// size. A walk visits each cell once in the order of its key, by column and then by row, whatever
+// order the rectangles were added in: the workbook file and the border setters depend on that
+// order. The key holds the column and the row in 32 bits each.
 
 #include "sheet/model/CellTypes.h"
 
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -52,24 +54,31 @@ public:
         using pointer = const Entry*;
         using reference = const Entry&;
 
-        const_iterator(const std::vector<CCellRect>* rects, size_t index);
+        // The rectangles ordered by their first row; an iterator with none is the end.
+        explicit const_iterator(std::shared_ptr<const std::vector<CCellRect>> byRow = nullptr);
         reference operator*() const { return m_entry; }
         pointer operator->() const { return &m_entry; }
         const_iterator& operator++();
         bool operator==(const const_iterator& other) const
         {
-            return m_index == other.m_index && (m_index == m_rects->size() || m_entry == other.m_entry);
+            return AtEnd() == other.AtEnd() && (AtEnd() || m_entry.first == other.m_entry.first);
         }
         bool operator!=(const const_iterator& other) const { return !(*this == other); }
 
     private:
-        void Load();
-        const std::vector<CCellRect>* m_rects;
-        size_t m_index;
+        bool AtEnd() const { return !m_byRow; }
+        bool Covers(size_t index, int col) const;
+        // The first rectangle at or after index that covers the column, or the count.
+        size_t NextCovering(size_t index, int col) const;
+        void StartColumn(int col);
+        void Visit(int row);
+
+        std::shared_ptr<const std::vector<CCellRect>> m_byRow;
+        size_t m_index = 0;
         Entry m_entry;
     };
-    const_iterator begin() const { return const_iterator(&m_rects, 0); }
-    const_iterator end() const { return const_iterator(&m_rects, m_rects.size()); }
+    const_iterator begin() const;
+    const_iterator end() const { return const_iterator(); }
 
 private:
     std::vector<CCellRect> m_rects; // disjoint, none empty

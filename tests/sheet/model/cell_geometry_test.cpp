@@ -7,6 +7,7 @@
 #include "sheet/model/MergeCells.h"
 #include "sheet/model/ScrollRanges.h"
 #include "tests/support/CellSheet.h"
+#include "tests/support/MergeFixture.h"
 
 using namespace SheetModel;
 
@@ -334,11 +335,16 @@ TEST(CellGeometry, SizesStayWithinAnIntAndScrollOffsetsDoNotWrap)
     EXPECT_GT(rect.bottom, rect.top);
     EXPECT_EQ(g.GetCellFromPt(CPoint(5, 5)), CCellCoord(0, 0));
 
-    CellSheet tall(70001, 2, 1, 1);
+    // A merge across the last locked row, 68,000 rows below it: scrolled that far, the part past
+    // the boundary is out of view (a count kept in 16 bits would have wrapped to 2,464).
+    CellSheet tall(70001, 3, 1, 1);
+    tall.page.m_nLockedRows = 1;
+    MarkMerge(tall.page, tall.cells, 1, 1, 60000, 1);
     tall.page.m_nVertPos = 20 * 68000;
     CCellGeometry tg(tall.page, {400, 300});
-    EXPECT_EQ(tg.GetTopLeftNonFixedCell(), CCellCoord(68001, 1));
-    EXPECT_EQ(tall.page.m_nScrollRowOffset, 68000);
+    EXPECT_EQ(tg.GetTopLeftNonFixedCell(), CCellCoord(68002, 1));
+    AdjustMergesToLockedArea(tall.page, tall.cells, tg);
+    EXPECT_FALSE(tall.Cell(1, 1).IsMergedBelow());
 }
 
 } // namespace
