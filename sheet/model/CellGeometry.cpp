@@ -33,8 +33,8 @@ CCellCoord CCellGeometry::GetTopLeftNonFixedCell()
     CPageAxis rows = Rows();
     CPageAxis cols = Cols();
     CCellCoord cell(rows.FirstScroll(), cols.FirstScroll());
-    m_page.m_nScrollRowOffset = std::max(cell.row - rows.LockedEnd(), 0);
-    m_page.m_nScrollColOffset = std::max(cell.col - cols.LockedEnd(), 0);
+    m_page.m_nScrollRowOffset = WORD(std::clamp(cell.row - rows.LockedEnd(), 0, 0xFFFF));
+    m_page.m_nScrollColOffset = WORD(std::clamp(cell.col - cols.LockedEnd(), 0, 0xFFFF));
     return cell;
 }
 

@@ -199,8 +199,8 @@ public:
     WORD m_nLockedCols = 0;
     WORD m_nLockedRowOffset = 0;
     WORD m_nLockedColOffset = 0;
-    int m_nScrollRowOffset = 0;
-    int m_nScrollColOffset = 0;
+    WORD m_nScrollRowOffset = 0; // at most 0xFFFF; the workbook file keeps 16 bits
+    WORD m_nScrollColOffset = 0;
 
     // Chart options; ResetPageChartOptions writes the eight bytes and the four ints.
     BYTE m_chartOptionBytes[8] = {};

@@ -113,24 +113,6 @@ void CTextureTable::Init(CDefaultTables& control) const
     }
 }
 
-namespace {
-
-std::shared_ptr<CBitmap> RenderedPicture(CPictureObject& picture)
-{
-    const CSize size = picture.GetSize(nullptr);
-    if (size.cx <= 0 || size.cy <= 0)
-        return nullptr;
-    auto bitmap = std::make_shared<CBitmap>();
-    CDC dc;
-    if (!bitmap->CreateDIBSection32(size.cx, size.cy) || !dc.CreateCompatibleDC(static_cast<HDC>(nullptr)))
-        return nullptr;
-    CSelectObject select(dc, *bitmap);
-    picture.Render(&dc, 0, 0, size.cx, size.cy, nullptr);
-    return bitmap;
-}
-
-} // namespace
-
 void CDefaultTables::BuildDefaultTables()
 {
     CPatternTable().Init(*this);
@@ -139,8 +121,6 @@ void CDefaultTables::BuildDefaultTables()
     CMarkerSymbols().Init(*this);
 }
 
-// A picture texture is also rendered once into a bitmap of its natural size, so every painter
-// that fills by texture index shows it as it shows a built-in texture.
 int CDefaultTables::AddTexturePicture(const char* path)
 {
     if (!path)
@@ -152,7 +132,6 @@ int CDefaultTables::AddTexturePicture(const char* path)
     if (!entry.picture.LoadFromFile(path))
         return -1;
     entry.name = path;
-    entry.bitmap = RenderedPicture(entry.picture);
     m_Textures.push_back(std::move(entry));
     return int(m_Textures.size()) - 1;
 }
