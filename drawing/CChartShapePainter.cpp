@@ -19,6 +19,25 @@ void IntersectClipWithPolygon(CDC* dc, const POINT* points, int count, int fillM
         dc->SelectClipRgn(region, RGN_AND);
 }
 
+// The texture's bitmap. An entry that holds a picture instead (one picked from a file, index 24
+// and above) is drawn into rendered at the picture's natural size, so it fills as a bitmap does.
+HBITMAP TextureOf(const CFillTables& tables, int index, CBitmap& rendered)
+{
+    if (HBITMAP bitmap = tables.TextureBitmap(index))
+        return bitmap;
+    if (!tables.textures || index < 0 || index >= int(tables.textures->size()))
+        return nullptr;
+    CPictureObject& picture = const_cast<CPictureObject&>((*tables.textures)[size_t(index)].picture);
+    const CSize size = picture.GetSize(nullptr);
+    CDC memory;
+    if (!picture.HasPicture() || size.cx <= 0 || size.cy <= 0 || !rendered.CreateDIBSection32(size.cx, size.cy) ||
+        !memory.CreateCompatibleDC(static_cast<HDC>(nullptr)))
+        return nullptr;
+    CSelectObject select(memory, rendered);
+    picture.Render(&memory, 0, 0, size.cx, size.cy);
+    return rendered;
+}
+
 void IntersectClipWithRect(CDC* dc, const RECT& rect)
 {
     CRect device(rect);
@@ -63,6 +82,7 @@ void CChartShapePainter::FillStyledRect(CDC* dc, RECT rect, int lineStyle, int l
     CPen framePen;
     CPenMaker().CreateLinePen(framePen, lineStyle, lineWidth, lineColour);
     const CFillPainter fill(m_tables);
+    CBitmap rendered;
     const CRect r(rect);
     {
         CSelectObject selectPen(*dc, framePen.GetSafeHandle());
@@ -90,7 +110,7 @@ void CChartShapePainter::FillStyledRect(CDC* dc, RECT rect, int lineStyle, int l
         }
         case 4:
             fill.FillTextureRectFromHandle(dc, r.left, r.top, r.right, r.bottom,
-                                           m_tables.TextureBitmap(texture));
+                                           TextureOf(m_tables, texture, rendered));
             break;
         case 5:
             fill.FillPatternRect(dc, r.left, r.top, r.right, r.bottom, pattern, colour1, colour2);
@@ -136,6 +156,7 @@ void CChartShapePainter::FillFace(CDC* dc, const POINT* points, int count, const
         return;
     }
     const CFillPainter painter(m_tables);
+    CBitmap rendered;
     switch (fill->fillKind) {
     case 1: {
         CBrush brush(fill->colour);
@@ -151,7 +172,7 @@ void CChartShapePainter::FillFace(CDC* dc, const POINT* points, int count, const
         break;
     }
     case 4:
-        painter.FillTexturePolygonFromHandle(dc, points, count, m_tables.TextureBitmap(fill->texture));
+        painter.FillTexturePolygonFromHandle(dc, points, count, TextureOf(m_tables, fill->texture, rendered));
         break;
     case 5:
         painter.FillPatternPolygon(dc, points, count, fill->pattern, fill->patternFore, fill->patternBack);

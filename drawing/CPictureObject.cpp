@@ -1,5 +1,6 @@
 #include "drawing/CPictureObject.h"
 
+#include <new>
 #include <vector>
 
 namespace {
@@ -18,7 +19,12 @@ std::vector<BYTE> ReadWholeFile(HANDLE file, bool& ok)
     ok = ::GetFileSizeEx(file, &size) && size.QuadPart < 0x40000000;
     if (!ok)
         return bytes;
-    bytes.resize(size_t(size.QuadPart));
+    try {
+        bytes.resize(size_t(size.QuadPart));
+    } catch (const std::bad_alloc&) {
+        ok = false; // a large file in the 32-bit build
+        return bytes;
+    }
     DWORD read = 0;
     ok = bytes.empty() ||
          (::ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size());
@@ -94,7 +100,12 @@ bool CPictureObject::LoadFromStream(IStream* stream)
 
 bool CPictureObject::LoadFromFile(const char* path)
 {
-    std::wstring widePath = CString(path).ToWide();
+    std::wstring widePath;
+    try {
+        widePath = CString(path).ToWide();
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     HANDLE file = ::CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)

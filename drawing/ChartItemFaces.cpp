@@ -2,6 +2,7 @@
 
 #include "drawing/CChartShapePainter.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -43,7 +44,10 @@ void CChartShapePainter::Draw3DItemFaces(CDC* dc, const CChart3DView& chart, CCh
     } else {
         return;
     }
-    auto count = [&](int buffer) { return order.fourPoints ? 4 : item.outlineCount[buffer]; };
+    // Boxes draw four corners of each face, never more than its buffer holds.
+    auto count = [&](int buffer) {
+        return order.fourPoints ? std::min(4, item.outlineCount[buffer]) : item.outlineCount[buffer];
+    };
     for (int buffer : order.drawn) {
         item.highlight = 0;
         DrawStyledFace(dc, item.outline[buffer], count(buffer), nullptr, item, kBufferFace[buffer]);

@@ -3,6 +3,7 @@
 #include "drawing/CTextPainter.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -32,6 +33,12 @@ CString LastChars(const CString& text, int count)
     if (count >= int(starts.size()))
         return text;
     return text.Mid(starts[starts.size() - size_t(count)]);
+}
+
+// Word-wrapping codes: 11, 13, 15, the odd ones of 17..27 and 37..39.
+bool Wraps(int code)
+{
+    return ((code >= 11 && code <= 27) && code % 2 == 1) || (code >= 37 && code <= 39);
 }
 
 // The pieces of a vertical text: a byte with its high bit set and the byte after it form one
@@ -182,8 +189,30 @@ int CTextLayout::DrawTextInto(const CString& text, CRect r, UINT format) const
     return m_dc.DrawText(text, &dcRect, format);
 }
 
+// A wrapped line holds at most one character per pixel of the width (and one more), and the
+// rectangle shows at most one line per line height (and one more); what lies beyond cannot show.
+// Measuring and drawing only that part keeps a long unbroken text in a narrow cell from being
+// broken into tens of thousands of lines on every paint.
+CString CTextLayout::WrappedPartShown() const
+{
+    const int lineHeight = m_dc.GetTextExtent("F").cy;
+    if (lineHeight <= 0)
+        return m_text;
+    const int64_t lines = std::abs(int64_t(B) - T) / lineHeight + 2;
+    const int64_t perLine = std::abs(int64_t(R) - L) + 1;
+    const int64_t limit = lines * perLine;
+    if (m_text.GetLength() <= limit)
+        return m_text;
+    int end = 0;
+    for (int64_t chars = 0; chars < limit && end < m_text.GetLength(); ++chars)
+        end = m_text.NextCharIndex(end);
+    return m_text.Left(end);
+}
+
 void CTextLayout::Draw(int code, const CString& original, const LOGFONTA* font)
 {
+    if (Wraps(code))
+        m_text = WrappedPartShown();
     if (code == 0) {
         DecimalPoint();
     } else if (code >= 1 && code <= 9) {
@@ -207,7 +236,9 @@ void CTextLayout::Draw(int code, const CString& original, const LOGFONTA* font)
     } else if (code == 49) {
         Fit(original, font);
     } else {
-        DrawTextInto(m_text, CRect(L, T, R, B), DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        // 0x8035: the word break has no effect on a single line.
+        DrawTextInto(m_text, CRect(L, T, R, B),
+                     DT_END_ELLIPSIS | DT_WORDBREAK | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
 }
 

@@ -20,6 +20,8 @@ private:
     // The layout rectangle of a 3 x 3 code, with the indent on the aligned side.
     CRect Indented(int h) const;
     int DrawTextInto(const CString& text, CRect r, UINT format) const;
+    // The start of the text that a wrapped layout of the rectangle can show at most.
+    CString WrappedPartShown() const;
 
     void DecimalPoint();
     void SingleLine(int code);
@@ -29,7 +31,7 @@ private:
     void Fit(const CString& original, const LOGFONTA* font);
 
     const CDC& m_dc;
-    const CString& m_text;
+    CString m_text;
     int L, T, R, B;
     int m_cx, m_cy;
     bool m_yDown;

@@ -77,7 +77,10 @@ short CNorvakCtrl::DoSetWindowBorderStyle(short nStyle)
 {
     short previous = m_nBorderStyle;
     m_nBorderStyle = nStyle;
-    RecreateControlWindow();
+    if (m_bInCreate && m_hWnd)
+        ApplyBorderStyleInPlace();
+    else
+        RecreateControlWindow();
     return previous;
 }
 
@@ -205,31 +208,58 @@ const wchar_t* CNorvakCtrl::GetWindowClassName() const
     return kWindowClass;
 }
 
-bool CNorvakCtrl::PreCreateWindow(CREATESTRUCTW& cs)
+namespace {
+
+// The window style and extended style bits of a border style.
+void AddBorderBits(short borderStyle, DWORD& style, DWORD& exStyle)
 {
-    switch (m_nBorderStyle) {
+    switch (borderStyle) {
     case 1:
-        cs.style |= WS_BORDER;
+        style |= WS_BORDER;
         break;
     case 2:
-        cs.dwExStyle |= WS_EX_DLGMODALFRAME;
+        exStyle |= WS_EX_DLGMODALFRAME;
         break;
     case 3:
-        cs.dwExStyle |= WS_EX_STATICEDGE;
+        exStyle |= WS_EX_STATICEDGE;
         break;
     case 4:
-        cs.dwExStyle |= WS_EX_CLIENTEDGE;
+        exStyle |= WS_EX_CLIENTEDGE;
         break;
     case 5:
-        cs.dwExStyle |= WS_EX_STATICEDGE | WS_EX_CLIENTEDGE;
+        exStyle |= WS_EX_STATICEDGE | WS_EX_CLIENTEDGE;
         break;
     case 6:
-        cs.dwExStyle |= WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME;
+        exStyle |= WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME;
         break;
     default:
         break;
     }
+}
+
+} // namespace
+
+bool CNorvakCtrl::PreCreateWindow(CREATESTRUCTW& cs)
+{
+    DWORD style = cs.style;
+    DWORD exStyle = cs.dwExStyle;
+    AddBorderBits(m_nBorderStyle, style, exStyle);
+    cs.style = LONG(style);
+    cs.dwExStyle = exStyle;
     return COleControl::PreCreateWindow(cs);
+}
+
+// A window still in its creation cannot be destroyed and made again: it takes the border in place.
+void CNorvakCtrl::ApplyBorderStyleInPlace()
+{
+    DWORD style = DWORD(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)) & ~DWORD(WS_BORDER);
+    DWORD exStyle = DWORD(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)) &
+                    ~DWORD(WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE | WS_EX_CLIENTEDGE);
+    AddBorderBits(m_nBorderStyle, style, exStyle);
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, LONG_PTR(style));
+    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, LONG_PTR(exStyle));
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CNorvakCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
@@ -289,6 +319,8 @@ int CNorvakCtrl::OnCreate(CREATESTRUCTW* cs)
 {
     if (COleControl::OnCreate(cs) == -1)
         return -1;
+    // Handlers of the events fired from here run while the window is being created.
+    m_bInCreate = true;
     // The container may set the initial pages from its handler, so they are read only after it.
     Fire(kEventShellOnCreate);
     JoinClipboardChain();
@@ -298,6 +330,7 @@ int CNorvakCtrl::OnCreate(CREATESTRUCTW* cs)
         m_bPagesCreated = TRUE;
         CreateInitialPages();
     }
+    m_bInCreate = false;
     return 0;
 }
 

@@ -154,6 +154,9 @@ public:
     BOOL SetColumnWidth(int page, int col, int width);
     int GetFixedRowHeight(int page) const;
     int GetFixedColumnWidth(int page) const;
+    // Best fit through GetCellExtent of every cell of the column (row) in a context of the window.
+    BOOL AutoSizeColumn(int page, int col);
+    BOOL AutoSizeRow(int page, int row);
 
     // ---- cells: properties, selection and geometry, merges, sorting (NorvakCtrlCells.cpp) ----
     // Page -1 is the active page. Pixel geometry is that of the control's client area.
@@ -212,6 +215,9 @@ public:
     BOOL RedrawRow(int page, int row);
     BOOL RedrawColumn(int page, int col);
     BOOL RedrawRange(const CCellRect& range);
+    // A row or column of the active page as RedrawRow and RedrawColumn draw it, or (onward) with
+    // every line after it, which a change of its size moves.
+    BOOL RedrawLine(int page, bool row, int index, bool onward);
 
     BOOL CombineCells(int page, int row, int col, int rowSpan, int colSpan, BOOL skipDuplicate, int editLock);
     BOOL CombineHeaderCells(int page, int row, int col, int rowSpan, int colSpan);
@@ -238,6 +244,10 @@ public:
     void LayoutChildWindows();
     int GetHorzScrollBarWidth() const { return m_nHorzScrollWidth; }
     HWND GetChildWindow(CChildWindowId id) const;
+
+    // What the context menu hides and the cursor shown over the cells.
+    bool IsContextMenuItemHidden(int pos) const { return m_contextMenuItemHidden[pos] != 0; }
+    HCURSOR GetSheetCursor() const { return m_hSheetCursor; }
 
     // ---- container notification ----
     LRESULT SendMessageToParent(int row, int col, int code);
@@ -357,10 +367,13 @@ protected:
 private:
     void CreateChildWindows();
     void CreateInitialPages();
+    void ApplyBorderStyleInPlace();
     void SetDefaultGrid(int page);
     void OnDestroy();
     void OnSize(int width, int height);
     void OnScroll(bool horizontal, int code);
+    // Moves the active page and its scroll bar to the position and repaints.
+    void ScrollTo(bool horizontal, int pos);
     void OnSetFocus();
 
     // The last page with its insertion events; a fresh page gets the default chart options.
@@ -409,6 +422,7 @@ private:
     void Fire(NorvakEventId event);
     void Fire(NorvakEventId event, CEventArgs& args);
     void FireRowsOrColumnsChanged(bool rows, int page, int oldCount, int newCount);
+    BOOL AutoSizeLine(int page, bool row, int index);
     void AfterCountChange(bool rows, int page, int oldCount, int newCount);
 
     // Clipboard-viewer chain.
@@ -421,13 +435,14 @@ private:
     // ---- initial pages and border ----
     CString m_strSpareA;
     CString m_strSpareB;
-    int m_nHorzScrollWidth = 300;
+    int m_nHorzScrollWidth = 300; // split box and horizontal bar, with a vertical bar shown
     BOOL m_bCreateDefaultPages = TRUE;
     short m_nInitialPageCount = 0;
     CString m_InitialTitles[3];
     short m_nBorderStyle = 1;
     BOOL m_bPagesCreated = FALSE;
     short m_WindowBorderStyle = 1;
+    bool m_bInCreate = false; // within OnCreate, whose events a container may handle
 
     // ---- selection frame and drag feedback ----
     RECT m_rcSelectionFrame{};

@@ -44,6 +44,11 @@ public:
         if (IsShown())
             m_ctrl.RedrawCell(cell);
     }
+    void RepaintRange(const CCellRect& range) override
+    {
+        if (IsShown())
+            m_ctrl.RedrawRange(range);
+    }
     void RepaintHeaders() override
     {
         if (!IsShown() || !m_ctrl.m_hWnd)
@@ -376,19 +381,9 @@ void CNorvakCtrl::EnsureVisible(int page, int row, int col, CEnsureKind kind)
     CPoint after = GeometryOf(*this, ref).EnsureVisible(row, col, kind);
     if (after == before || ref.index != m_pageStore.GetActive() || !m_hWnd)
         return;
-    // The active page's window follows through its own scrolling, which also moves the charts.
-    ref.page->m_nHorzPos = before.x;
-    ref.page->m_nVertPos = before.y;
-    for (bool horizontal : {true, false}) {
-        int target = horizontal ? after.x : after.y;
-        int& pos = horizontal ? ref.page->m_nHorzPos : ref.page->m_nVertPos;
-        UINT message = horizontal ? WM_HSCROLL : WM_VSCROLL;
-        const bool forward = pos < target;
-        for (int last = pos - 1; (forward ? pos < target : pos > target) && pos != last;) {
-            last = pos;
-            ::SendMessageW(m_hWnd, message, forward ? SB_LINEDOWN : SB_LINEUP, 0);
-        }
-    }
+    // The active page's window follows in one step, as its scroll bars would.
+    ScrollTo(true, after.x);
+    ScrollTo(false, after.y);
 }
 
 BOOL CNorvakCtrl::RedrawCell(CCellCoord cell)
@@ -408,26 +403,29 @@ BOOL CNorvakCtrl::RedrawCellDC(int page, CCellCoord cell, HDC)
     return ResolvePage(page) == m_pageStore.GetActive() && RedrawCell(cell);
 }
 
-BOOL CNorvakCtrl::RedrawRow(int page, int row)
+BOOL CNorvakCtrl::RedrawLine(int page, bool row, int index, bool onward)
 {
     PageRef ref = GetPageRef(page);
-    if (!ref || ref.index != m_pageStore.GetActive())
+    if (!m_hWnd || !ref || ref.index != m_pageStore.GetActive() || !ref.page->m_bAllowDraw)
         return FALSE;
-    BOOL all = TRUE;
-    for (int col = 0; col < ref.page->m_nCols; ++col)
-        all = RedrawCellDC(page, CCellCoord(row, col), nullptr) && all;
-    return all;
+    // One reading of the window's state serves the whole line.
+    CCellGeometry geometry = GeometryOf(*this, ref);
+    CRect rect;
+    if (!(onward ? geometry.GetLineOnwardRect(row, index, rect)
+                 : geometry.GetLineRedrawRect(*ref.cells, row, index, rect)))
+        return FALSE;
+    InvalidateControl(&rect, true);
+    return TRUE;
+}
+
+BOOL CNorvakCtrl::RedrawRow(int page, int row)
+{
+    return RedrawLine(page, true, row, false);
 }
 
 BOOL CNorvakCtrl::RedrawColumn(int page, int col)
 {
-    PageRef ref = GetPageRef(page);
-    if (!ref || ref.index != m_pageStore.GetActive())
-        return FALSE;
-    BOOL all = TRUE;
-    for (int row = 0; row < ref.page->m_nRows; ++row)
-        all = RedrawCellDC(page, CCellCoord(row, col), nullptr) && all;
-    return all;
+    return RedrawLine(page, false, col, false);
 }
 
 BOOL CNorvakCtrl::RedrawRange(const CCellRect& range)
@@ -494,7 +492,7 @@ BOOL CNorvakCtrl::DoSetPageCellUnCombine(long nPageIndex, long nMinRow, long nMi
 {
     PageRef ref = GetPageRef(nPageIndex);
     CControlRepaint repaint(*this, ref);
-    return ref && SheetModel::UnCombineCellRange(*ref.page, *ref.cells, nMinRow, nMinCol, repaint);
+    return ref && SheetModel::UnCombineCells(*ref.page, *ref.cells, nMinRow, nMinCol, repaint);
 }
 
 long CNorvakCtrl::DoGetPageMinSelectedRow(long nPageIndex)

@@ -85,7 +85,10 @@ void CNorvakCtrl::LayoutChildWindows()
     const int arrowRight = m_arrowBar.IsVisible() ? kArrowButtonWidth * m_nArrowButtons : 0;
     m_arrowBar.Move(CRect(0, bandTop, arrowRight, client.bottom));
     const int bandRight = client.right - (vertRange > 0 ? barWidth : 0);
-    int splitLeft = horzShown ? std::max(bandRight - m_nHorzScrollWidth, arrowRight)
+    // The width setting holds with a vertical bar shown; without one the horizontal bar takes the
+    // bar's room too, so the tab strip keeps its room whatever page is shown or how its rows change.
+    const int horzWidth = m_nHorzScrollWidth + (vertRange > 0 ? 0 : barWidth);
+    int splitLeft = horzShown ? std::max(bandRight - horzWidth, arrowRight)
                               : std::max(bandRight - kSplitBoxWidth, arrowRight);
     m_splitBox.Move(CRect(splitLeft, rowTop, splitLeft + kSplitBoxWidth, client.bottom));
     m_horzBar.Move(horzShown ? CRect(splitLeft + kSplitBoxWidth, rowTop, bandRight, client.bottom) : CRect());

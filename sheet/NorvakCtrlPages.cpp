@@ -148,15 +148,7 @@ BOOL CNorvakCtrl::ActivatePage(int page, BOOL bForce)
         return TRUE;
     }
     m_pendingCut = CCellRect();
-    const int cx = ::GetSystemMetrics(SM_CXHSCROLL);
-    const PageRef previous = GetPageRef(-1);
-    const int oldRange = previous ? previous.page->m_nVertRange : 0;
     m_pageStore.SetActive(page);
-    const int newRange = GetPage(page)->m_nVertRange;
-    if (oldRange > 0 && newRange <= 0)
-        m_nHorzScrollWidth += cx;
-    else if (oldRange <= 0 && newRange > 0)
-        m_nHorzScrollWidth -= cx;
     ResetScrollBars(page);
     InvalidateControl();
     m_pageStore.ForEachPage([page](int index, CNorvakPage& record) {

@@ -195,6 +195,31 @@ void CNorvakCtrl::CreateLinePen(const CNorvakCell& cell, CPen& pen, BOOL bottom)
     CPagePainter::MakeLinePen(cell, pen, bottom);
 }
 
+// The overridable GetCellExtent measures the page's cells through a painter of that page, in a
+// context of the window.
+BOOL CNorvakCtrl::AutoSizeLine(int page, bool row, int index)
+{
+    PageRef ref = GetPageRef(page);
+    if (!ref || !m_hWnd || m_pPainter)
+        return FALSE;
+    HDC dc = ::GetDC(m_hWnd);
+    if (!dc)
+        return FALSE;
+    BOOL sized = FALSE;
+    {
+        CDC context(dc);
+        CControlPagePainter painter(*this, *ref.page, *ref.cells, GetPaintView(GetClientRect()));
+        m_pPainter = &painter;
+        auto measure = [&](int r, int c) -> SIZE { return GetCellExtent(r, c, &context); };
+        sized = row ? ref.page->AutoSizeRow(index, measure) : ref.page->AutoSizeColumn(index, measure);
+        m_pPainter = nullptr;
+    }
+    ::ReleaseDC(m_hWnd, dc);
+    if (sized)
+        ResetScrollBars(ref.index);
+    return sized;
+}
+
 CSize CNorvakCtrl::GetCellExtent(int row, int col, CDC* pDC)
 {
     return WithPainter(

@@ -4,6 +4,7 @@
 
 #include "sheet/NorvakCtrl.h"
 #include "sheet/NorvakDispatchMap.h"
+#include "sheet/model/CellProperties.h"
 #include "sheet/model/RowColumnOps.h"
 
 #include <algorithm>
@@ -87,8 +88,12 @@ BOOL CNorvakCtrl::SetFixedRowCount(int page, int count)
     CGridChange change = SheetModel::SetFixedRowCount(*ref.page, *ref.cells, count, *this);
     if (!change.bOk)
         return FALSE;
-    if (change.CountChanged())
+    if (change.CountChanged()) {
         AfterCountChange(true, ref.index, change.nOldCount, change.nNewCount);
+        // A handler of the event may have deleted the page.
+        if (GetPageRef(ref.index).page != ref.page)
+            return TRUE;
+    }
     if (m_hWnd && ref.page->m_bRedraw)
         InvalidateControl();
     RecalcFirstVisibleCell(ref.index);
@@ -103,8 +108,12 @@ BOOL CNorvakCtrl::SetFixedColumnCount(int page, int count)
     CGridChange change = SheetModel::SetFixedColumnCount(*ref.page, *ref.cells, count, *this);
     if (!change.bOk)
         return FALSE;
-    if (change.CountChanged())
+    if (change.CountChanged()) {
         AfterCountChange(false, ref.index, change.nOldCount, change.nNewCount);
+        // A handler of the event may have deleted the page.
+        if (GetPageRef(ref.index).page != ref.page)
+            return TRUE;
+    }
     if (m_hWnd && ref.page->m_bRedraw)
         InvalidateControl();
     RecalcFirstVisibleCell(ref.index);
@@ -140,11 +149,11 @@ int CNorvakCtrl::InsertColumn(int page, const CString& heading, int textFormat, 
     CGridChange change = SheetModel::InsertColumn(*ref.page, *ref.cells, position, width, *this);
     if (!change.bOk)
         return -1;
-    if (CNorvakCell* head = ref.cells->GetCell(0, change.nPosition))
-        head->SetText(heading);
+    // Through the cell setters, as the automation writers go; the control is repainted once below.
+    SetItemText(ref.index, 0, change.nPosition, heading);
+    CNoRepaint later;
     for (int row = 0; row < ref.page->m_nRows; ++row)
-        if (CNorvakCell* cell = ref.cells->GetCell(row, change.nPosition))
-            cell->SetTextFormat(WORD(textFormat));
+        SheetModel::SetItemFormat(*ref.page, *ref.cells, row, change.nPosition, WORD(textFormat), later);
     FireRowsOrColumnsChanged(false, ref.index, change.nOldCount, change.nNewCount);
     ResetScrollBars(ref.index);
     InvalidateControl();
@@ -207,6 +216,16 @@ BOOL CNorvakCtrl::SetColumnWidth(int page, int col, int width)
         return FALSE;
     ResetScrollBars(ref.index);
     return TRUE;
+}
+
+BOOL CNorvakCtrl::AutoSizeColumn(int page, int col)
+{
+    return AutoSizeLine(page, false, col);
+}
+
+BOOL CNorvakCtrl::AutoSizeRow(int page, int row)
+{
+    return AutoSizeLine(page, true, row);
 }
 
 int CNorvakCtrl::GetFixedRowHeight(int page) const
@@ -278,7 +297,7 @@ BOOL CNorvakCtrl::DoSetPageRowHeight(long nPageIndex, long nRow, long nHeight)
     }
     if (!SetRowHeight(nPageIndex, nRow, nHeight))
         return FALSE;
-    RedrawRow(nPageIndex, nRow);
+    RedrawLine(nPageIndex, true, nRow, true); // the rows below moved
     return TRUE;
 }
 
@@ -301,7 +320,7 @@ BOOL CNorvakCtrl::DoSetPageColumnWidth(long nPageIndex, long nColumn, long nWidt
     }
     if (!SetColumnWidth(nPageIndex, nColumn, nWidth))
         return FALSE;
-    RedrawColumn(nPageIndex, nColumn);
+    RedrawLine(nPageIndex, false, nColumn, true); // the columns to the right moved
     return TRUE;
 }
 

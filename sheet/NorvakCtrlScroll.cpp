@@ -14,10 +14,17 @@ void CNorvakCtrl::OnScroll(bool horizontal, int code)
     // The message carries only 16 bits of a dragged thumb's position; the bar has all 32.
     const std::optional<int> pos =
         SheetModel::ScrollPosition(*ref.page, horizontal, code, bar.GetPageSize(), bar.GetTrackPosition());
-    if (!pos)
+    if (pos)
+        ScrollTo(horizontal, *pos);
+}
+
+void CNorvakCtrl::ScrollTo(bool horizontal, int pos)
+{
+    PageRef ref = GetPageRef(-1);
+    if (!ref)
         return;
-    bar.SetPosition(*pos);
-    (horizontal ? ref.page->m_nHorzPos : ref.page->m_nVertPos) = *pos;
+    (horizontal ? m_horzBar : m_vertBar).SetPosition(pos);
+    (horizontal ? ref.page->m_nHorzPos : ref.page->m_nVertPos) = pos;
     LayoutChildWindows();
     InvalidateControl();
 }

@@ -33,8 +33,8 @@ CCellCoord CCellGeometry::GetTopLeftNonFixedCell()
     CPageAxis rows = Rows();
     CPageAxis cols = Cols();
     CCellCoord cell(rows.FirstScroll(), cols.FirstScroll());
-    m_page.m_nScrollRowOffset = WORD(std::max(cell.row - rows.LockedEnd(), 0));
-    m_page.m_nScrollColOffset = WORD(std::max(cell.col - cols.LockedEnd(), 0));
+    m_page.m_nScrollRowOffset = WORD(std::clamp(cell.row - rows.LockedEnd(), 0, 0xFFFF));
+    m_page.m_nScrollColOffset = WORD(std::clamp(cell.col - cols.LockedEnd(), 0, 0xFFFF));
     return cell;
 }
 
@@ -196,56 +196,49 @@ BOOL CCellGeometry::IsCellVisible(int row, int col)
 {
     if (!m_page.IsValidCell(row, col))
         return FALSE;
-    int usableWidth = m_view.width - (m_page.m_nVertRange > 0 ? m_view.cxScrollBar - 1 : 0);
-    int usableHeight = m_view.height - (m_view.bBottomBarShown || m_page.m_nHorzRange > 0 ? 20 : 0);
-    return Rows().IsShown(row, usableHeight) && Cols().IsShown(col, usableWidth);
+    return Rows().IsShown(row, UsableExtent(false)) && Cols().IsShown(col, UsableExtent(true));
 }
 
-int CCellGeometry::LineScroll(bool horizontal, bool forward)
+int CCellGeometry::UsableExtent(bool horizontal) const
 {
-    CPageAxis axis = horizontal ? Cols() : Rows();
-    int& pos = horizontal ? m_page.m_nHorzPos : m_page.m_nVertPos;
-    int range = horizontal ? m_page.m_nHorzRange : m_page.m_nVertRange;
-    int first = axis.FirstScroll();
-    if (forward) {
-        if (first - axis.locked < axis.count - 1)
-            pos = std::min(pos + axis.Size(first), range);
-    } else if (first > axis.LockedEnd()) {
-        pos = axis.Sum(axis.LockedEnd(), first - 1);
+    if (horizontal)
+        return m_view.width - (m_page.m_nVertRange > 0 ? m_view.cxScrollBar - 1 : 0);
+    return m_view.height - (m_view.bBottomBarShown || m_page.m_nHorzRange > 0 ? 20 : 0);
+}
+
+int CCellGeometry::PositionShowing(bool horizontal, int index) const
+{
+    const CPageAxis axis = horizontal ? Cols() : Rows();
+    const int pos = horizontal ? m_page.m_nHorzPos : m_page.m_nVertPos;
+    const int range = horizontal ? m_page.m_nHorzRange : m_page.m_nVertRange;
+    const int bandFirst = axis.ScrollBandFirst();
+    const int current = axis.FirstScroll();
+    if (index < bandFirst)
+        return pos; // fixed and locked lines do not scroll
+    // The band fits the lines [first, index] when their far edge stays inside the usable extent;
+    // the first line kept is the latest one from the current on that still fits, and never
+    // later than the target itself, whose start stays in view when it is larger than the band.
+    const int64_t room = int64_t(UsableExtent(horizontal)) - axis.ScrollStart();
+    int first = index;
+    if (index >= current) {
+        int64_t extent = axis.Size(index);
+        while (first > current && extent + axis.Size(first - 1) < room)
+            extent += axis.Size(--first);
+        if (first == current && axis.SumWide(current, index + 1) < room)
+            return pos; // already in view
     }
-    return pos;
+    return std::clamp(axis.ScrollOffset(first), 0, std::max(range, 0));
 }
 
 CPoint CCellGeometry::EnsureVisible(int row, int col, CEnsureKind kind)
 {
     bool horizontal = kind == kEnsureHorz || kind == kEnsureBoth;
     bool vertical = kind == kEnsureVert || kind == kEnsureBoth;
-    if (!m_page.IsValidCell(row, col) || !(horizontal || vertical))
-        return CPoint(m_page.m_nHorzPos, m_page.m_nVertPos);
-    CCellRect shown = GetUnobstructedNonFixedCellRange();
-    auto repeat = [this](int times, bool horz, bool forward) {
-        for (; times > 0; --times)
-            LineScroll(horz, forward);
-    };
-    if (horizontal) {
-        repeat(col - shown.maxCol, true, true);
-        repeat(shown.minCol - col, true, false);
-    }
-    if (vertical) {
-        repeat(row - shown.maxRow, false, true);
-        repeat(shown.minRow - row, false, false);
-    }
-    // The last lines until the far edges show too, while a line still moves the position.
-    int width = m_view.width - (m_page.m_nVertRange > 0 ? m_view.cxScrollBar : 0);
-    for (bool moved = true; moved;) {
-        CRect rect;
-        GetCellRect(row, col, rect);
-        CPoint before(m_page.m_nHorzPos, m_page.m_nVertPos);
-        if (horizontal && rect.right > width)
-            LineScroll(true, true);
-        if (vertical && rect.bottom > m_view.height - 20)
-            LineScroll(false, true);
-        moved = !(before == CPoint(m_page.m_nHorzPos, m_page.m_nVertPos));
+    if (m_page.IsValidCell(row, col)) {
+        if (horizontal)
+            m_page.m_nHorzPos = PositionShowing(true, col);
+        if (vertical)
+            m_page.m_nVertPos = PositionShowing(false, row);
     }
     return CPoint(m_page.m_nHorzPos, m_page.m_nVertPos);
 }
@@ -290,4 +283,67 @@ BOOL CCellGeometry::GetRangeRedrawRect(const CCellRect& range, CRect& rect)
         return FALSE;
     Enlarge(clipped, rect);
     return TRUE;
+}
+
+std::vector<std::pair<int, int>> CCellGeometry::ShownSpans(bool horizontal) const
+{
+    const CPageAxis axis = horizontal ? Cols() : Rows();
+    const int extent = horizontal ? m_view.width : m_view.height;
+    std::vector<std::pair<int, int>> spans;
+    if (axis.FixedCount() > 0)
+        spans.emplace_back(0, axis.FixedCount() - 1);
+    if (axis.HasLocked())
+        spans.emplace_back(axis.FirstLocked(), axis.LockedEnd() - 1);
+    const int first = axis.FirstScroll();
+    const int last = axis.LastBefore(first, axis.ScrollStart(), extent);
+    if (first <= last)
+        spans.emplace_back(first, last);
+    return spans;
+}
+
+bool CCellGeometry::LineStart(bool horizontal, int index, int& start) const
+{
+    const CPageAxis axis = horizontal ? Cols() : Rows();
+    if (index < 0 || index >= axis.count)
+        return false;
+    if (index >= axis.FixedCount() && index < axis.LockedEnd() && index < axis.FirstLocked())
+        return false; // a locked line skipped by the band's offset
+    const int firstScroll = axis.FirstScroll();
+    start = index >= axis.LockedEnd() && index < firstScroll ? axis.ScrollStart() : axis.Position(index, firstScroll);
+    return start < (horizontal ? m_view.width : m_view.height);
+}
+
+BOOL CCellGeometry::GetLineOnwardRect(bool row, int index, CRect& rect)
+{
+    int start = 0;
+    if (!LineStart(!row, index, start))
+        return FALSE;
+    const int back = std::max(start - 4, 0); // the selection frame of the line before
+    rect = row ? CRect(0, back, m_view.width, m_view.height) : CRect(back, 0, m_view.width, m_view.height);
+    return TRUE;
+}
+
+BOOL CCellGeometry::GetLineRedrawRect(const CNorvakPageCells& cells, bool row, int index, CRect& rect)
+{
+    CRect area;
+    int start = 0;
+    const CPageAxis axis = row ? Rows() : Cols();
+    const bool scrolledAway = index >= axis.LockedEnd() && index < axis.FirstScroll();
+    const bool shown = LineStart(!row, index, start) && !scrolledAway;
+    if (shown) {
+        const int from = std::max(start - 4, 0);
+        const int to = start + axis.Size(index) + 4;
+        area = row ? CRect(0, from, m_view.width, to) : CRect(from, 0, to, m_view.height);
+    }
+    // A merge reaches past the strip; only the cells that can be on screen are asked.
+    for (const auto& [first, last] : ShownSpans(row))
+        for (int k = first; k <= last; ++k) {
+            const CCellCoord at = row ? CCellCoord(index, k) : CCellCoord(k, index);
+            const CNorvakCell* cell = cells.GetCell(at.row, at.col);
+            CRect merge;
+            if (cell && (cell->IsCovered() || cell->IsMergeOrigin()) && GetCellRedrawRect(cells, at, merge))
+                area.UnionRect(area, merge);
+        }
+    const CRect client(0, 0, m_view.width, m_view.height);
+    return rect.IntersectRect(area, client);
 }

@@ -11,6 +11,9 @@
 #include "sheet/model/NorvakPageCells.h"
 #include "sheet/model/PageAxis.h"
 
+#include <utility>
+#include <vector>
+
 // The directions EnsureVisible scrolls in.
 enum CEnsureKind : int
 {
@@ -55,18 +58,32 @@ public:
     BOOL IsOnColumnBorder(const CNorvakPageCells& cells, CPoint point);
     BOOL IsCellVisible(int row, int col);
 
-    // Line-scrolls the page until the cell is in view, as the scroll bars' line arrows would;
-    // returns the new scroll position (also stored in the page).
+    // Scrolls the page in one step so that the cell is in view, by whole lines as the scroll
+    // bars' line arrows would and as little as it takes; a cell larger than the view is shown from
+    // its start. Returns the new scroll position (also stored in the page).
     CPoint EnsureVisible(int row, int col, CEnsureKind kind);
-    // One line arrow of a scroll bar; the new position, also stored in the page.
-    int LineScroll(bool horizontal, bool forward);
 
     // The rectangle to invalidate for a cell (its whole merge); FALSE when nothing of it shows.
     BOOL GetCellRedrawRect(const CNorvakPageCells& cells, CCellCoord cell, CRect& rect);
     // The shown part of a range; FALSE when it cannot be formed.
     BOOL GetRangeRedrawRect(const CCellRect& range, CRect& rect);
+    // A whole row (column): its strip across (down) the client area and the merges its shown cells
+    // belong to; only cells that can be on screen are looked at. FALSE when nothing of it shows.
+    BOOL GetLineRedrawRect(const CNorvakPageCells& cells, bool row, int index, CRect& rect);
+    // The row (column) and everything after it to the client area's far edge: what a change of its
+    // size moves. FALSE when nothing of it shows.
+    BOOL GetLineOnwardRect(bool row, int index, CRect& rect);
 
 private:
+    // The client extent cells may fill: less the vertical bar across, less the bottom row down.
+    int UsableExtent(bool horizontal) const;
+    // The indexes of one direction that can be on screen: fixed, shown locked and shown scrolling.
+    std::vector<std::pair<int, int>> ShownSpans(bool horizontal) const;
+    // Where a line starts on screen (the band's start for a line scrolled away) and whether any of
+    // it can show.
+    bool LineStart(bool horizontal, int index, int& start) const;
+    // The scroll position along one direction that shows the line.
+    int PositionShowing(bool horizontal, int index) const;
     CPageAxis Rows() const;
     CPageAxis Cols() const;
     void Enlarge(const CCellRect& range, CRect& rect) const;

@@ -14,9 +14,9 @@ const CAutoTextColumn* FindAutoTextColumn(const CNorvakPage& page, int col)
     return nullptr;
 }
 
-CNorvakCell* EditableCell(const CNorvakPage& page, CNorvakPageCells& cells, int row, int col)
+CNorvakCell* ValidCell(const CNorvakPage& page, CNorvakPageCells& cells, int row, int col)
 {
-    return IsCellEditable(page, cells, row, col) ? cells.GetCell(row, col) : nullptr;
+    return page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
 }
 
 // One line field of a cell or of an edge entry.
@@ -63,7 +63,7 @@ struct LineValue
 BOOL SetCellLine(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, bool horizontal,
                  LineValue line, CLineEdges mode, ICellRepaint& repaint)
 {
-    CNorvakCell* cell = EditableCell(page, cells, row, col);
+    CNorvakCell* cell = ValidCell(page, cells, row, col);
     if (!cell)
         return FALSE;
     bool atEdge = horizontal ? row == 0 : col == 0;
@@ -108,10 +108,6 @@ BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, 
     CNorvakCell* cell = cells.GetCell(item->row, item->col);
     if (!cell)
         return FALSE;
-    // A state-only change stays possible on a locked cell; anything else needs an editable one.
-    bool changesContent = (item->mask & ~UINT(CIM_STATE)) != 0;
-    if (changesContent && !IsCellEditable(page, cells, item->row, item->col))
-        return FALSE;
     if (item->mask & CIM_TEXT)
         cell->SetText(item->text);
     if (item->mask & CIM_IMAGE) {
@@ -129,7 +125,6 @@ BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, 
     if (item->mask & CIM_FONT)
         cell->SetFont(item->font);
     cell->SetValueWord(item->value);
-    cell->SetIndent(item->indent);
     return TRUE;
 }
 
@@ -163,7 +158,7 @@ BOOL GetItem(const CNorvakPageCells& cells, CCellItem* item, const CellTextGette
 
 BOOL SetItemText(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, const char* text)
 {
-    CNorvakCell* cell = EditableCell(page, cells, row, col);
+    CNorvakCell* cell = ValidCell(page, cells, row, col);
     if (!cell)
         return FALSE;
     const CAutoTextColumn* autoText = row >= page.m_nFixedRows ? FindAutoTextColumn(page, col) : nullptr;
@@ -238,7 +233,7 @@ WORD GetItemState(const CNorvakPageCells& cells, int row, int col)
 BOOL SetItemFormat(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD code,
                    ICellRepaint& repaint)
 {
-    CNorvakCell* cell = EditableCell(page, cells, row, col);
+    CNorvakCell* cell = ValidCell(page, cells, row, col);
     if (!cell)
         return FALSE;
     cell->SetTextFormat(code);

@@ -4,9 +4,10 @@
 // auto-text columns, the right-hand and bottom lines with the page's edge lines, the state word,
 // the text position code and the font.
 //
-// Writers of a cell's content refuse a cell that may not be edited (an edit lock, the read-only
-// state, or a page that may not be modified). The state word stays writable, since it carries the
-// selection, the focus and the read-only mark itself.
+// The locks (a merge's edit lock, the read-only state, a page that may not be modified) guard the
+// user's editing only: in-place editing, Delete, paste and drag ask IsCellEditable first. These
+// writers serve the automation interface and the control's own operations and store their values
+// on any existing cell, so that a host can lock a report and then fill it.
 
 #include "sheet/model/CellRepaint.h"
 #include "sheet/model/NorvakPage.h"

@@ -10,6 +10,8 @@ class ICellRepaint
 public:
     // The cell, or the whole merge it belongs to.
     virtual void RepaintCell(CCellCoord cell) = 0;
+    // The shown part of a range of cells, as one area.
+    virtual void RepaintRange(const CCellRect& range) = 0;
     // The fixed-row strip across the client area and the fixed-column strip down it.
     virtual void RepaintHeaders() = 0;
     virtual void RepaintAll() = 0;
@@ -22,6 +24,7 @@ class CNoRepaint final : public ICellRepaint
 {
 public:
     void RepaintCell(CCellCoord) override {}
+    void RepaintRange(const CCellRect&) override {}
     void RepaintHeaders() override {}
     void RepaintAll() override {}
 };

@@ -3,24 +3,43 @@
 #include "sheet/model/CellProperties.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 namespace SheetModel {
 
 namespace {
 
-std::vector<CCellCoord> Cells(const CCellSelectionMap& map)
+using Rects = std::vector<CCellRect>;
+
+// Sets or clears state bits of every cell of the ranges, leaving the other bits alone.
+void ChangeStates(CNorvakPageCells& cells, const Rects& ranges, WORD set, WORD clear)
 {
-    std::vector<CCellCoord> out;
-    for (const auto& entry : map)
-        out.push_back(entry.second);
+    for (const CCellRect& r : ranges)
+        for (int row = r.minRow; row <= r.maxRow; ++row)
+            for (int col = r.minCol; col <= r.maxCol; ++col)
+                if (CNorvakCell* cell = cells.GetCell(row, col))
+                    cell->SetState(WORD((cell->GetState() | set) & ~clear));
+}
+
+CCellRect Bounds(const Rects& ranges)
+{
+    CCellRect out(INT_MAX, INT_MAX, -1, -1);
+    for (const CCellRect& r : ranges)
+        out = CCellRect(std::min(out.minRow, r.minRow), std::min(out.minCol, r.minCol),
+                        std::max(out.maxRow, r.maxRow), std::max(out.maxCol, r.maxCol));
     return out;
 }
 
-bool Contains(const CCellRect& range, CCellCoord cell)
+// The rectangles of a set that lie inside the grid.
+Rects InGrid(const CNorvakPage& page, const CCellSelectionMap& map)
 {
-    return cell.row >= range.minRow && cell.row <= range.maxRow && cell.col >= range.minCol &&
-           cell.col <= range.maxCol;
+    const CCellRect grid(0, 0, page.m_nRows - 1, page.m_nCols - 1);
+    Rects out;
+    for (const CCellRect& r : map.Rects())
+        if (CCellRect part = CCellSelectionMap::Intersect(r, grid); !CCellSelectionMap::IsEmptyRect(part))
+            out.push_back(part);
+    return out;
 }
 
 void ChangeState(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell, WORD set, WORD clear,
@@ -64,26 +83,24 @@ void SetSelectedRange(CNorvakPage& page, CNorvakPageCells& cells, const CCellRec
 {
     if (!page.m_bEnableSelection)
         return;
-    CNoRepaint quiet;
-    for (CCellCoord cell : Cells(page.m_selectedCells)) {
-        if (!page.IsValidCell(cell.row, cell.col)) {
-            page.m_selectedCells.Remove(cell.row, cell.col);
-            continue;
-        }
-        ChangeState(page, cells, cell, 0, CIS_SELECTED, quiet);
-        if (!Contains(range, cell))
-            repaint.RepaintCell(cell);
-    }
+    // Only the cells whose selected bit changes are touched, and their area is repainted once.
+    CCellSelectionMap next;
     if (!page.m_bSingleSelection)
-        for (CCellCoord cell : Cells(page.m_keptSelection))
-            if (page.IsValidCell(cell.row, cell.col))
-                ChangeState(page, cells, cell, CIS_SELECTED, 0, repaint);
-    if (!IsValidCellRange(page, range))
-        return;
-    for (int row = range.minRow; row <= range.maxRow; ++row)
-        for (int col = range.minCol; col <= range.maxCol; ++col)
-            if (!(GetItemState(cells, row, col) & CIS_SELECTED))
-                ChangeState(page, cells, CCellCoord(row, col), CIS_SELECTED, 0, repaint);
+        next.SetRects(InGrid(page, page.m_keptSelection));
+    if (IsValidCellRange(page, range))
+        next.AddRange(range);
+    const Rects before = InGrid(page, page.m_selectedCells);
+    const Rects cleared = CCellSelectionMap::Subtract(before, next.Rects());
+    const Rects added = CCellSelectionMap::Subtract(next.Rects(), before);
+    ChangeStates(cells, cleared, 0, CIS_SELECTED);
+    ChangeStates(cells, added, CIS_SELECTED, 0);
+    page.m_selectedCells = std::move(next);
+    Rects changed = cleared;
+    changed.insert(changed.end(), added.begin(), added.end());
+    if (!changed.empty())
+        repaint.RepaintRange(Bounds(changed));
+    if (!added.empty())
+        repaint.RepaintHeaders();
 }
 
 void SelectAllCells(CNorvakPage& page, CNorvakPageCells& cells, ICellRepaint& repaint)
@@ -172,26 +189,32 @@ void ClearSelectionAndFocus(CNorvakPage& page, CNorvakPageCells& cells, ICellRep
     SetFocusCell(page, cells, -1, -1, repaint);
 }
 
+void MarkSelected(CNorvakPageCells& cells, const std::vector<CCellRect>& ranges, bool selected)
+{
+    ChangeStates(cells, ranges, selected ? CIS_SELECTED : 0, selected ? 0 : CIS_SELECTED);
+}
+
+void MoveFocusMark(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell)
+{
+    CNoRepaint quiet;
+    if (!page.m_focusCell.IsNone())
+        ChangeState(page, cells, page.m_focusCell, 0, CIS_FOCUSED, quiet);
+    page.m_focusCell = cell;
+    ChangeState(page, cells, cell, CIS_FOCUSED, 0, quiet);
+}
+
 void ResetSelectionMaps(CNorvakPage& page, CNorvakPageCells& cells)
 {
-    for (CCellCoord cell : Cells(page.m_selectedCells))
-        if (CNorvakCell* c = cells.GetCell(cell.row, cell.col))
-            c->SetState(WORD(c->GetState() & ~(CIS_FOCUSED | CIS_SELECTED)));
+    ChangeStates(cells, InGrid(page, page.m_selectedCells), 0, CIS_FOCUSED | CIS_SELECTED);
     page.m_selectedCells.RemoveAll();
     page.m_keptSelection.RemoveAll();
 }
 
 CCellRect GetSelectedCellRange(const CNorvakPage& page)
 {
-    CCellRect r(page.m_nRows, page.m_nCols, -1, -1);
-    for (const auto& entry : page.m_selectedCells) {
-        const CCellCoord& cell = entry.second;
-        r.minRow = std::min(r.minRow, cell.row);
-        r.minCol = std::min(r.minCol, cell.col);
-        r.maxRow = std::max(r.maxRow, cell.row);
-        r.maxCol = std::max(r.maxCol, cell.col);
-    }
-    return r;
+    if (page.m_selectedCells.IsEmpty())
+        return CCellRect(page.m_nRows, page.m_nCols, -1, -1);
+    return Bounds(page.m_selectedCells.Rects());
 }
 
 } // namespace SheetModel

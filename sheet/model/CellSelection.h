@@ -8,6 +8,8 @@
 #include "sheet/model/NorvakPage.h"
 #include "sheet/model/NorvakPageCells.h"
 
+#include <vector>
+
 // Mouse modes (the page's m_nMouseMode) that choose what OnSelecting selects.
 enum CSelectMode : int
 {
@@ -35,6 +37,11 @@ void OnSelecting(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell, IC
 void ClearSelectionAndFocus(CNorvakPage& page, CNorvakPageCells& cells, ICellRepaint& repaint);
 // Clears the selection without repainting and forgets the kept cells.
 void ResetSelectionMaps(CNorvakPage& page, CNorvakPageCells& cells);
+// Sets or clears the selected bit of every cell of the ranges, with no repaint and no change to the
+// page's selected-cell map.
+void MarkSelected(CNorvakPageCells& cells, const std::vector<CCellRect>& ranges, bool selected);
+// Puts the focus on the cell without repaint, moving the focus bit from the cell that had it.
+void MoveFocusMark(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell);
 // (rows, columns, -1, -1) when nothing is selected.
 CCellRect GetSelectedCellRange(const CNorvakPage& page);
 

@@ -1,32 +1,85 @@
 #pragma once
 
-// A set of cells keyed by position, valued by their coordinate: the page's selected cells and the
-// cells kept selected during a drag. Walks go by column, then by row. The key holds the column and
-// the row in 32 bits each, so no two cells of a page share one whatever the row count.
+// A set of cells of a page: the page's selected cells and the cells kept selected during a drag.
+// It is held as disjoint rectangles, so a whole-page selection costs one entry whatever the page's
+// size. A walk visits each cell once in the order of its key, by column and then by row, whatever
+// order the rectangles were added in: the workbook file and the border setters depend on that
+// order. The key holds the column and the row in 32 bits each.
 
 #include "sheet/model/CellTypes.h"
 
 #include <cstdint>
-#include <map>
+#include <iterator>
+#include <memory>
+#include <utility>
+#include <vector>
 
 class CCellSelectionMap
 {
 public:
-    using Map = std::map<uint64_t, CCellCoord>;
+    using Entry = std::pair<uint64_t, CCellCoord>;
 
     static uint64_t Key(int row, int col) { return (uint64_t(uint32_t(col)) << 32) | uint32_t(row); }
 
-    // FALSE when the cell was already there.
-    bool Add(CCellCoord cell) { return m_cells.emplace(Key(cell.row, cell.col), cell).second; }
-    bool Remove(int row, int col) { return m_cells.erase(Key(row, col)) != 0; }
-    bool Contains(int row, int col) const { return m_cells.count(Key(row, col)) != 0; }
-    int GetCount() const { return int(m_cells.size()); }
-    bool IsEmpty() const { return m_cells.empty(); }
-    void RemoveAll() { m_cells.clear(); }
+    // The parts of a that lie outside b (at most four), and of each of pieces outside every one of
+    // minus.
+    static std::vector<CCellRect> Subtract(const CCellRect& a, const CCellRect& b);
+    static std::vector<CCellRect> Subtract(std::vector<CCellRect> pieces, const std::vector<CCellRect>& minus);
+    static bool IsEmptyRect(const CCellRect& r) { return r.minRow > r.maxRow || r.minCol > r.maxCol; }
+    static CCellRect Intersect(const CCellRect& a, const CCellRect& b);
+    static int64_t Area(const CCellRect& r)
+    {
+        return IsEmptyRect(r) ? 0 : int64_t(r.maxRow - r.minRow + 1) * (r.maxCol - r.minCol + 1);
+    }
 
-    Map::const_iterator begin() const { return m_cells.begin(); }
-    Map::const_iterator end() const { return m_cells.end(); }
+    // FALSE when the cell was already there.
+    bool Add(CCellCoord cell);
+    // Adds the cells of the range that are not there yet.
+    void AddRange(const CCellRect& range);
+    bool Remove(int row, int col);
+    bool Contains(int row, int col) const;
+    int GetCount() const;
+    bool IsEmpty() const { return m_rects.empty(); }
+    void RemoveAll() { m_rects.clear(); }
+    const std::vector<CCellRect>& Rects() const { return m_rects; }
+    // Replaces the rectangles; they must not overlap.
+    void SetRects(std::vector<CCellRect> rects);
+
+    class const_iterator
+    {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = Entry;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const Entry*;
+        using reference = const Entry&;
+
+        // The rectangles ordered by their first row; an iterator with none is the end.
+        explicit const_iterator(std::shared_ptr<const std::vector<CCellRect>> byRow = nullptr);
+        reference operator*() const { return m_entry; }
+        pointer operator->() const { return &m_entry; }
+        const_iterator& operator++();
+        bool operator==(const const_iterator& other) const
+        {
+            return AtEnd() == other.AtEnd() && (AtEnd() || m_entry.first == other.m_entry.first);
+        }
+        bool operator!=(const const_iterator& other) const { return !(*this == other); }
+
+    private:
+        bool AtEnd() const { return !m_byRow; }
+        bool Covers(size_t index, int col) const;
+        // The first rectangle at or after index that covers the column, or the count.
+        size_t NextCovering(size_t index, int col) const;
+        void StartColumn(int col);
+        void Visit(int row);
+
+        std::shared_ptr<const std::vector<CCellRect>> m_byRow;
+        size_t m_index = 0;
+        Entry m_entry;
+    };
+    const_iterator begin() const;
+    const_iterator end() const { return const_iterator(); }
 
 private:
-    Map m_cells;
+    std::vector<CCellRect> m_rects; // disjoint, none empty
 };

@@ -138,22 +138,6 @@ BOOL CombineCellRange(CNorvakPage& page, CNorvakPageCells& cells, int minRow, in
                         repaint);
 }
 
-BOOL UnCombineCellRange(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, ICellRepaint& repaint)
-{
-    const CNorvakCell* origin = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
-    if (!origin || !origin->IsMergeOrigin())
-        return FALSE;
-    int lastRow = row + origin->GetRowSpan();
-    int lastCol = col + origin->GetColSpan();
-    if (!UnCombineCells(page, cells, row, col, repaint))
-        return FALSE;
-    for (int r = row; r <= lastRow; ++r)
-        for (int c = col; c <= lastCol; ++c)
-            if (CNorvakCell* cell = cells.GetCell(r, c); cell && !(r == row && c == col))
-                cell->SetText("");
-    return TRUE;
-}
-
 void AdjustMergesToLockedArea(CNorvakPage& page, CNorvakPageCells& cells, CCellGeometry& geometry)
 {
     if (page.m_bodyMerges.empty())
@@ -162,12 +146,15 @@ void AdjustMergesToLockedArea(CNorvakPage& page, CNorvakPageCells& cells, CCellG
     int lastLockedRow = page.m_nFixedRows + page.m_nLockedRows - 1;
     bool hasLocked = page.m_nLockedRows > 0 || page.m_nLockedCols > 0;
     CCellCoord firstScroll = geometry.GetTopLeftNonFixedCell();
+    // The lines scrolled away, counted here in full: the page's 16-bit copies stop at 65,535.
+    const int scrolledCols = std::max(firstScroll.col - (lastLockedCol + 1), 0);
+    const int scrolledRows = std::max(firstScroll.row - (lastLockedRow + 1), 0);
     for (CMergeCellRange& m : page.m_bodyMerges) {
         bool acrossCol = m.firstCol <= lastLockedCol && lastLockedCol < m.lastCol;
         bool acrossRow = m.firstRow <= lastLockedRow && lastLockedRow < m.lastRow;
         // The part beyond the boundary is scrolled out of view.
-        bool colsHidden = lastLockedCol + page.m_nScrollColOffset >= m.lastCol;
-        bool rowsHidden = lastLockedRow + page.m_nScrollRowOffset >= m.lastRow;
+        bool colsHidden = lastLockedCol + scrolledCols >= m.lastCol;
+        bool rowsHidden = lastLockedRow + scrolledRows >= m.lastRow;
         if (acrossCol)
             for (int r = m.firstRow; r <= m.lastRow; ++r)
                 if (CNorvakCell* cell = cells.GetCell(r, lastLockedCol))

@@ -19,7 +19,8 @@ BOOL CombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, 
 // A merge in the fixed rows or columns; FALSE when any of its cells is merged already.
 BOOL CombineHeaderCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, int rowSpan,
                         int colSpan, ICellRepaint& repaint);
-// Takes apart the merge whose origin is the cell; FALSE when the cell is no merge origin.
+// Takes apart the merge whose origin is the cell; every cell keeps its text. FALSE when the cell is
+// no merge origin.
 BOOL UnCombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, ICellRepaint& repaint);
 
 // Combines the cell range as the automation interface asks: FALSE for a bound outside the grid, a
@@ -28,11 +29,6 @@ BOOL UnCombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col
 // its first cell.
 BOOL CombineCellRange(CNorvakPage& page, CNorvakPageCells& cells, int minRow, int maxRow, int minCol,
                       int maxCol, CCellGeometry& geometry, ICellRepaint& repaint);
-
-// Takes apart the merge that starts at the cell, as the automation interface asks, and empties
-// the texts that its covered cells kept hidden; the origin keeps its text. FALSE when no merge
-// starts at the cell.
-BOOL UnCombineCellRange(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, ICellRepaint& repaint);
 
 // For body merges that straddle the last locked column or row: the joining flags along the
 // boundary and the client rectangle of the shown part.

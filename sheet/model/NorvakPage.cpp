@@ -54,9 +54,26 @@ int CNorvakPage::GetColumnWidth(int col) const
     return m_colWidths[size_t(col)];
 }
 
+int64_t CNorvakPage::Extent(const std::vector<int>& sizes, int count)
+{
+    int64_t total = 0;
+    for (size_t i = 0; i < sizes.size() && i < size_t(std::max(count, 0)); ++i)
+        total += std::max(sizes[i], 0);
+    return total;
+}
+
+namespace {
+
+bool FitsWith(const std::vector<int>& sizes, int count, int index, int size)
+{
+    return CNorvakPage::Extent(sizes, count) - std::max(sizes[size_t(index)], 0) + size <= CNorvakPage::kMaxExtent;
+}
+
+} // namespace
+
 BOOL CNorvakPage::SetRowHeight(int row, int height)
 {
-    if (GetRowHeight(row) < 0 || height < 0)
+    if (GetRowHeight(row) < 0 || height < 0 || !FitsWith(m_rowHeights, m_nRows, row, height))
         return FALSE;
     m_rowHeights[size_t(row)] = height;
     return TRUE;
@@ -64,7 +81,7 @@ BOOL CNorvakPage::SetRowHeight(int row, int height)
 
 BOOL CNorvakPage::SetColumnWidth(int col, int width)
 {
-    if (GetColumnWidth(col) < 0 || width < 0)
+    if (GetColumnWidth(col) < 0 || width < 0 || !FitsWith(m_colWidths, m_nCols, col, width))
         return FALSE;
     m_colWidths[size_t(col)] = width;
     if (col != 1)
@@ -90,6 +107,9 @@ int CNorvakPage::GetFixedColumnWidth() const
 
 BOOL CNorvakPage::SetBodyRowHeights(int height)
 {
+    const int fixed = std::clamp(m_nFixedRows, 0, m_nRows);
+    if (Extent(m_rowHeights, fixed) + int64_t(std::max(height, 0)) * (m_nRows - fixed) > kMaxExtent)
+        return FALSE;
     BOOL all = TRUE;
     for (int row = std::max(m_nFixedRows, 0); row < m_nRows; ++row)
         all = SetRowHeight(row, height) && all;
@@ -98,6 +118,9 @@ BOOL CNorvakPage::SetBodyRowHeights(int height)
 
 BOOL CNorvakPage::SetBodyColumnWidths(int width)
 {
+    const int fixed = std::clamp(m_nFixedCols, 0, m_nCols);
+    if (Extent(m_colWidths, fixed) + int64_t(std::max(width, 0)) * (m_nCols - fixed) > kMaxExtent)
+        return FALSE;
     BOOL all = TRUE;
     for (int col = std::max(m_nFixedCols, 0); col < m_nCols; ++col)
         all = SetColumnWidth(col, width) && all;
@@ -111,6 +134,8 @@ BOOL CNorvakPage::AutoSizeColumn(int col, const CellMeasure& measure)
     LONG widest = 0;
     for (int row = 0; row < m_nRows; ++row)
         widest = std::max(widest, measure(row, col).cx);
+    if (!FitsWith(m_colWidths, m_nCols, col, int(widest)))
+        return FALSE;
     m_colWidths[size_t(col)] = int(widest);
     return TRUE;
 }
@@ -122,6 +147,8 @@ BOOL CNorvakPage::AutoSizeRow(int row, const CellMeasure& measure)
     LONG tallest = 0;
     for (int col = 0; col < m_nCols; ++col)
         tallest = std::max(tallest, measure(row, col).cy);
+    if (!FitsWith(m_rowHeights, m_nRows, row, int(tallest)))
+        return FALSE;
     m_rowHeights[size_t(row)] = int(tallest);
     return TRUE;
 }

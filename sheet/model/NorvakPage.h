@@ -13,6 +13,7 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -40,16 +41,23 @@ public:
     static int ReadWheelScrollLines(HKEY root = HKEY_CURRENT_USER,
                                     const wchar_t* subKey = L"Control Panel\\Desktop");
 
+    // The sizes of one direction add up to at most this many pixels, so that every client position,
+    // and a position plus a size, fits an int. Setters refuse a size that would pass it.
+    static constexpr int64_t kMaxExtent = (int64_t(1) << 30) - 1;
+    // The sum of the first count sizes.
+    static int64_t Extent(const std::vector<int>& sizes, int count);
+
     // Row heights and column widths: -1 for an index out of range.
     int GetRowHeight(int row) const;
     int GetColumnWidth(int col) const;
-    // FALSE for an index out of range or a negative size. A column other than column 1 marks the
-    // widths as changed.
+    // FALSE for an index out of range, a negative size or one that would pass kMaxExtent. A column
+    // other than column 1 marks the widths as changed.
     BOOL SetRowHeight(int row, int height);
     BOOL SetColumnWidth(int col, int width);
     int GetFixedRowHeight() const;
     int GetFixedColumnWidth() const;
-    // Every body (non-fixed) row or column; TRUE when each one took the size.
+    // Every body (non-fixed) row or column; TRUE when each one took the size, FALSE with no change
+    // when together they would pass kMaxExtent.
     BOOL SetBodyRowHeights(int height);
     BOOL SetBodyColumnWidths(int width);
 
@@ -191,7 +199,7 @@ public:
     WORD m_nLockedCols = 0;
     WORD m_nLockedRowOffset = 0;
     WORD m_nLockedColOffset = 0;
-    WORD m_nScrollRowOffset = 0;
+    WORD m_nScrollRowOffset = 0; // at most 0xFFFF; the workbook file keeps 16 bits
     WORD m_nScrollColOffset = 0;
 
     // Chart options; ResetPageChartOptions writes the eight bytes and the four ints.

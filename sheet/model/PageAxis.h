@@ -50,16 +50,18 @@ struct CPageAxis
     }
 
     int Size(int i) const { return i >= 0 && i < int(sizes.size()) ? std::max(sizes[size_t(i)], 0) : 0; }
-    // Sum of sizes of [from, to); negative when to < from.
-    int Sum(int from, int to) const
+    // Sum of sizes of [from, to); negative when to < from. The page keeps its sizes' total within
+    // an int (CNorvakPage::kMaxExtent).
+    int64_t SumWide(int from, int to) const
     {
-        int sum = 0;
+        int64_t sum = 0;
         for (int i = from; i < to; ++i)
             sum += Size(i);
         for (int i = to; i < from; ++i)
             sum -= Size(i);
         return sum;
     }
+    int Sum(int from, int to) const { return int(SumWide(from, to)); }
     int FixedCount() const { return std::min(fixed, count); }
     int FirstLocked() const { return std::min(fixed + lockedOffset, LockedEnd()); }
     int LockedEnd() const { return std::min(fixed + locked, count); }

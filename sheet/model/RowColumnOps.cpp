@@ -1,5 +1,7 @@
 #include "sheet/model/RowColumnOps.h"
 
+#include "sheet/model/CellSelection.h"
+
 #include <algorithm>
 #include <new>
 
@@ -64,10 +66,20 @@ struct Line
     }
 };
 
+// New lines of the given size keep the line's sizes within the page's extent.
+bool ExtentAllows(const Line& line, int count, int size)
+{
+    const int old = line.Count();
+    return count <= old ||
+           CNorvakPage::Extent(line.Sizes(), old) + int64_t(count - old) * std::max(size, 0) <=
+               CNorvakPage::kMaxExtent;
+}
+
 bool CountAllowed(const Line& line, int count)
 {
     return count >= 0 && count <= line.MaxCount() &&
-           static_cast<long long>(count) * line.CrossCount() <= kMaxCellCount;
+           static_cast<long long>(count) * line.CrossCount() <= kMaxCellCount &&
+           ExtentAllows(line, count, line.IsRows() ? line.page.m_nDefaultRowHeight : line.page.m_nDefaultColumnWidth);
 }
 
 std::unique_ptr<CNorvakCell> Create(ICellFactory& factory, int page, CCellCoord at)
@@ -291,36 +303,69 @@ void ShrinkMergesAround(const Line& line, CNorvakPageCells& cells, int pos)
 
 // --- selection, focus, edge lines, bands, auto-text columns -----------------------------------
 
-// Moves every entry at or after pos by delta; with a negative delta the entries at pos go.
-template <class Keep> void RemapSelection(CCellSelectionMap& map, const Line& line, Keep map1)
+// The part of a range from index pos on along the line (all of it past the grid too).
+CCellRect From(const Line& line, const CCellRect& r, int pos)
 {
-    CCellSelectionMap moved;
-    for (const auto& [key, cell] : map) {
-        CCellCoord at = cell;
-        if (map1(line.Along(at)))
-            moved.Add(at);
-    }
-    map = std::move(moved);
+    CCellRect out = r;
+    (line.IsRows() ? out.minRow : out.minCol) = std::max(line.IsRows() ? r.minRow : r.minCol, pos);
+    return out;
 }
 
-void ShiftSelections(const Line& line, int pos, int delta)
+// Inserting moves the entries at or after pos on by one; a range across pos is split around it.
+void ShiftSelection(CCellSelectionMap& map, const Line& line, int pos)
 {
-    auto shift = [&](int& along) {
-        if (delta < 0 && along == pos)
-            return false;
-        if (along >= pos)
-            along += delta;
-        return true;
-    };
-    RemapSelection(line.page.m_selectedCells, line, shift);
-    RemapSelection(line.page.m_keptSelection, line, shift);
+    std::vector<CCellRect> moved;
+    for (CCellRect r : map.Rects()) {
+        int& lo = line.IsRows() ? r.minRow : r.minCol;
+        int& hi = line.IsRows() ? r.maxRow : r.maxCol;
+        if (hi < pos) {
+            moved.push_back(r);
+            continue;
+        }
+        if (lo < pos) {
+            CCellRect before = r;
+            (line.IsRows() ? before.maxRow : before.maxCol) = pos - 1;
+            moved.push_back(before);
+            lo = pos;
+        }
+        ++lo;
+        ++hi;
+        moved.push_back(r);
+    }
+    map.SetRects(std::move(moved));
+}
+
+void ShiftSelectionsForInsert(const Line& line, int pos)
+{
+    ShiftSelection(line.page.m_selectedCells, line, pos);
+    ShiftSelection(line.page.m_keptSelection, line, pos);
+}
+
+// Entries at or past count leave the set.
+void ClipSelection(CCellSelectionMap& map, const Line& line, int count)
+{
+    std::vector<CCellRect> kept;
+    for (CCellRect r : map.Rects()) {
+        int& hi = line.IsRows() ? r.maxRow : r.maxCol;
+        hi = std::min(hi, count - 1);
+        kept.push_back(r);
+    }
+    map.SetRects(std::move(kept));
 }
 
 void DropSelectionsFrom(const Line& line, int count)
 {
-    auto below = [&](int& along) { return along < count; };
-    RemapSelection(line.page.m_selectedCells, line, below);
-    RemapSelection(line.page.m_keptSelection, line, below);
+    ClipSelection(line.page.m_selectedCells, line, count);
+    ClipSelection(line.page.m_keptSelection, line, count);
+}
+
+// Sets or clears the selected mark of the selected cells from index pos on.
+void MarkSelectedFrom(const Line& line, CNorvakPageCells& cells, int pos, bool selected)
+{
+    std::vector<CCellRect> from;
+    for (const CCellRect& r : line.page.m_selectedCells.Rects())
+        from.push_back(From(line, r, pos));
+    MarkSelected(cells, from, selected);
 }
 
 void ShiftFocus(const Line& line, int pos, int delta)
@@ -596,7 +641,7 @@ void PutLine(const Line& line, CNorvakPageCells& cells, int pos,
 CGridChange InsertLine(const Line& line, CNorvakPageCells& cells, int pos, int size, ICellFactory& factory)
 {
     CGridChange result = Unchanged(line);
-    if (size < 0 || !CountAllowed(line, line.Count() + 1))
+    if (size < 0 || !CountAllowed(line, line.Count() + 1) || !ExtentAllows(line, line.Count() + 1, size))
         return result;
     pos = std::clamp(pos, 0, line.Count());
     if (!MergesCanGrow(line, pos))
@@ -616,7 +661,7 @@ CGridChange InsertLine(const Line& line, CNorvakPageCells& cells, int pos, int s
     line.Sizes().resize(size_t(line.Count()), size);
     line.Sizes().insert(line.Sizes().begin() + pos, size);
     InsertEdgeLine(line, pos);
-    ShiftSelections(line, pos, +1);
+    ShiftSelectionsForInsert(line, pos);
     ShiftFocus(line, pos, +1);
     GrowBandsAt(line, pos);
     ++line.Count();
@@ -649,13 +694,20 @@ CGridChange DeleteLine(const Line& line, CNorvakPageCells& cells, int pos, ICell
         return result;
     pos = std::clamp(pos, 0, line.Count() - 1);
     ShrinkMergesAround(line, cells, pos);
+    // The selection stays at its coordinates: the cells that move into them take its mark, and
+    // the focus stays with it when the focus cell was selected.
+    const CCellCoord focus = line.page.m_focusCell;
+    MarkSelectedFrom(line, cells, pos, false);
     RemoveLine(line, cells, pos, factory);
     line.Sizes().erase(line.Sizes().begin() + pos);
     EraseEdgeLine(line, pos);
-    ShiftSelections(line, pos, -1);
     ShiftFocus(line, pos, -1);
     ShrinkBandsAt(line, pos);
     --line.Count();
+    DropSelectionsFrom(line, line.Count());
+    MarkSelectedFrom(line, cells, pos, true);
+    if (line.page.IsValidCell(focus.row, focus.col) && line.page.m_selectedCells.Contains(focus.row, focus.col))
+        MoveFocusMark(line.page, cells, focus);
     ClampBands(line);
     if (!line.IsRows())
         ShiftAutoTextColumns(line.page, pos, -1);

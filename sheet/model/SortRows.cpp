@@ -146,17 +146,17 @@ void OnFixedRowClick(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell
     }
     if (!page.m_bSortAllowed)
         return;
-    if (cell.col == page.m_nSortColumn) {
-        page.m_bSortAscending = !page.m_bSortAscending;
-    } else {
-        page.m_bSortAscending = TRUE;
-        page.m_nSortColumn = WORD(cell.col);
-    }
+    // The clicked column is remembered; the direction flips only when the sort is done.
+    const WORD column = WORD(cell.col);
+    const BOOL ascending = column == page.m_nSortColumn ? !page.m_bSortAscending : TRUE;
+    page.m_nSortColumn = column;
     const auto& excluded = page.m_sortExcludedColumns;
-    if (std::find(excluded.begin(), excluded.end(), page.m_nSortColumn) != excluded.end())
+    if (std::find(excluded.begin(), excluded.end(), column) != excluded.end())
         return;
-    if (SortTextItems(page, cells, page.m_nSortColumn, page.m_bSortAscending, getText, repaint))
-        repaint.RepaintAll();
+    if (!SortTextItems(page, cells, column, ascending, getText, repaint))
+        return;
+    page.m_bSortAscending = ascending;
+    repaint.RepaintAll();
 }
 
 void OnFixedColumnClick(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell, ICellRepaint& repaint)

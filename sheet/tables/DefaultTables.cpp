@@ -123,6 +123,8 @@ void CDefaultTables::BuildDefaultTables()
 
 int CDefaultTables::AddTexturePicture(const char* path)
 {
+    if (!path)
+        return -1;
     for (size_t i = CTextureTable::kBuiltInCount; i < m_Textures.size(); ++i)
         if (m_Textures[i].name.str() == path)
             return int(i);

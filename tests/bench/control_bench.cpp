@@ -1,20 +1,11 @@
 // Figures of row and column operations through the control, whose window makes every count change
 // also recompute the page's scroll ranges and lay out its child windows. Prints, asserts nothing.
 
-#include "sheet/NorvakCtrl.h"
-
-#include <windows.h>
+#include "tests/bench/BenchControl.h"
 
 #include <cstdio>
 
 namespace {
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
 
 template <class F> double PerCall(int calls, F f)
 {
@@ -30,11 +21,7 @@ template <class F> double PerCall(int calls, F f)
 
 int main()
 {
-    OleInitialize(nullptr);
-    HWND parent = CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr, nullptr,
-                                nullptr, nullptr);
-    auto* control = new CNorvakCtrl;
-    control->CreateControlWindow(parent, RECT{0, 0, 780, 560});
+    CBenchControl control;
     const int rows = 20000, cols = 50, calls = 200;
     const int page = control->DoInsertPage("bench");
     control->DoSetPageRowCounts(page, rows, 1);
@@ -51,8 +38,5 @@ int main()
                 PerCall(calls, [&] { control->DoRemovePageColumn(page, 1); }));
     std::printf("  set a row height     %8.3f ms\n",
                 PerCall(calls, [&] { control->DoSetPageRowHeight(page, 5, 21); }));
-    control->Release();
-    DestroyWindow(parent);
-    OleUninitialize();
     return 0;
 }

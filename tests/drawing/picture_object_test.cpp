@@ -4,6 +4,7 @@
 #include "drawing/CPictureObject.h"
 #include "tests/support/DrawingCanvas.h"
 #include "tests/support/GuiResources.h"
+#include "tests/support/PictureFiles.h"
 
 #include <wincodec.h>
 
@@ -11,50 +12,6 @@
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<BYTE>;
-
-template <class T> void Append(Bytes& out, const T& value)
-{
-    const BYTE* p = reinterpret_cast<const BYTE*>(&value);
-    out.insert(out.end(), p, p + sizeof(T));
-}
-
-std::string TempPath(const char* name)
-{
-    wchar_t dir[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, dir);
-    return CString::FromWide(dir).str() + "norvak_picture_" + name;
-}
-
-std::string WriteFile(const char* name, const Bytes& bytes)
-{
-    std::string path = TempPath(name);
-    HANDLE file = ::CreateFileW(CString(path.c_str()).ToWide().c_str(), GENERIC_WRITE, 0, nullptr,
-                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return path;
-}
-
-// A 24-bpp bottom-up bitmap file of one colour.
-Bytes BitmapFile(int width, int height, COLORREF colour)
-{
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{0x4D42, DWORD(14 + 40 + stride * height), 0, 0, 14 + 40};
-    BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB, DWORD(stride * height), 0, 0, 0, 0};
-    Bytes out;
-    Append(out, file);
-    Append(out, info);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < stride; ++x)
-            out.push_back(x < width * 3 ? (x % 3 == 0   ? GetBValue(colour)
-                                           : x % 3 == 1 ? GetGValue(colour)
-                                                        : GetRValue(colour))
-                                        : 0);
-    return out;
-}
 
 // A 16 x 16, 32-bpp icon of one colour with an all-opaque mask.
 Bytes IconFile(COLORREF colour)

@@ -323,3 +323,22 @@ TEST(ShapePainter, ThreeDimensionalItemsRecordTheirFacesFrontFirst)
         EXPECT_EQ(canvas.At(14 + 10 * 1, 14), RGB(255, 255, 255)) << "the back is never drawn";
     }
 }
+
+TEST(ShapePainter, ThreeDimensionalFacesAreReadNoFurtherThanTheirBuffers)
+{
+    POINT shortFace[3] = {{10, 10}, {20, 10}, {20, 20}};
+    CChartPointStyle item;
+    for (int k = 0; k < 6; ++k) {
+        item.outline[k] = shortFace;
+        item.outlineCount[k] = k % 4; // 0 to 3 points
+    }
+    DrawingCanvas canvas(40, 40);
+    CHitFace recorded[6];
+    CChart3DView chart{0, 0, {10, 50}, {5, 40}, {0, 0}, 0};
+    CChartShapePainter().Draw3DItemFaces(canvas.dc(), chart, item, 1, recorded);
+    for (int k = 0; k < 6; ++k) {
+        if (recorded[k].letter) {
+            EXPECT_LE(recorded[k].count, 3) << recorded[k].letter;
+        }
+    }
+}

@@ -7,6 +7,7 @@
 #include "tests/support/GuiResources.h"
 #include "tests/support/EmfRecorder.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -203,6 +204,26 @@ TEST(TextPainter, MultiLineCodesStackTheirLinesInPlace)
             EXPECT_NEAR(picture.texts[0].reference.y, yDown ? top : -top, 1);
             EXPECT_NEAR(picture.texts[1].reference.y, yDown ? top + line.cy : -(top + line.cy), 1);
         }
+}
+
+// A long unbroken text in a narrow rectangle: the wrapped codes lay out only the lines the
+// rectangle can show, which come out where the whole text would put them.
+TEST(TextPainter, WrappedCodesLayOutOnlyTheLinesThatCanShow)
+{
+    const RECT narrow{20, 30, 32, 90};
+    const std::string text(70000, 'W');
+    const CSize line = Measure("W", Song());
+    for (int code : {11, 13, 15, 17, 23, 27, 37}) {
+        SCOPED_TRACE(code);
+        RecordedPicture picture = Draw(text.c_str(), code, Song(), true, narrow, 0);
+        EXPECT_GE(picture.texts.size(), size_t((narrow.bottom - narrow.top) / line.cy));
+        EXPECT_LT(picture.texts.size(), 200u);
+        if (code == 11 || code == 37) {
+            ASSERT_FALSE(picture.texts.empty());
+            EXPECT_EQ(picture.texts[0].reference.y, narrow.top);
+            EXPECT_EQ(picture.texts[1].reference.y, narrow.top + line.cy);
+        }
+    }
 }
 
 TEST(TextPainter, LineBreaksAreRemovedWhereTheCodeSaysSo)

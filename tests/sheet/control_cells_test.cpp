@@ -3,9 +3,11 @@
 // and geometry and scrolling on the active page's window.
 
 #include "tests/support/ControlTest.h"
+#include "tests/support/GeometryPrint.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -98,6 +100,14 @@ TEST_F(Cells, UnCombineByDispidOnlyAtAMergeOrigin)
     EXPECT_EQ(Merges(1, true), 0u);
 }
 
+TEST_F(Cells, UnCombineByDispidKeepsTheCoveredTexts)
+{
+    ASSERT_TRUE(Bool(kDoSetPageCellText, {L(-1), L(3), L(3), S(L"隐藏")}));
+    ASSERT_TRUE(Bool(kDoSetPageCellCombine, Longs({-1, 2, 3, 2, 3})));
+    ASSERT_TRUE(Bool(kDoSetPageCellUnCombine, Longs({-1, 2, 2})));
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(-1), L(3), L(3)}), L"隐藏");
+}
+
 TEST_F(Cells, SelectedBoundsFollowTheSelection)
 {
     EXPECT_EQ(SelectedBounds(-1), (std::vector<LONG>{100, -1, 50, -1}));
@@ -128,6 +138,87 @@ TEST_F(Cells, PointsCellsAndScrollingOnTheActiveWindow)
     EXPECT_GT(control->GetPage(-1)->m_nVertPos, 0);
     EXPECT_TRUE(control->RedrawCell(CCellCoord(90, 40)));
     EXPECT_FALSE(control->RedrawCell(CCellCoord(1, 1))); // scrolled out of the client area
+}
+
+// What a call leaves to be painted on the control window.
+class Redraw : public Cells
+{
+protected:
+    HWND Window() const { return container.ControlWindow(); }
+    // A hidden window keeps no update region: the container's window is shown first.
+    void Clean() const
+    {
+        ShowWindow(GetAncestor(Window(), GA_ROOT), SW_SHOWNOACTIVATE);
+        ValidateRect(Window(), nullptr);
+    }
+    CRect Dirty() const
+    {
+        CRect dirty;
+        GetUpdateRect(Window(), &dirty, FALSE);
+        return dirty;
+    }
+    CRect Cell(int row, int col) const
+    {
+        RECT rect{};
+        EXPECT_TRUE(control->GetCellRect(-1, row, col, &rect));
+        return CRect(rect);
+    }
+    CRect Client() const
+    {
+        RECT client{};
+        GetClientRect(Window(), &client);
+        return CRect(client);
+    }
+};
+
+TEST_F(Redraw, RowsColumnsAndRangesInvalidateWhatShowsOfThem)
+{
+    ASSERT_TRUE(Bool(kDoSetPageCellCombine, Longs({-1, 5, 8, 3, 3})));
+    const CRect client = Client();
+    struct Case
+    {
+        const char* name;
+        std::function<BOOL()> redraw;
+        CRect expected;
+    } cases[] = {
+        {"row", [&] { return control->RedrawRow(-1, 3); },
+         CRect(0, Cell(3, 1).top - 4, client.right, Cell(3, 1).bottom + 5)},
+        {"column", [&] { return control->RedrawColumn(-1, 2); },
+         CRect(Cell(1, 2).left - 4, 0, Cell(1, 2).right + 5, client.bottom)},
+        {"row through a merge reaches its last row", [&] { return control->RedrawRow(-1, 5); },
+         CRect(0, Cell(5, 1).top - 4, client.right, Cell(8, 1).bottom + 5)},
+        {"header row", [&] { return control->RedrawRow(-1, 0); },
+         CRect(0, 0, client.right, Cell(0, 1).bottom + 5)},
+        {"range", [&] { return control->RedrawRange(CCellRect(2, 2, 3, 4)); },
+         CRect(Cell(2, 2).left - 4, Cell(2, 2).top - 4, Cell(3, 4).right + 5, Cell(3, 4).bottom + 5)},
+        {"row height moves the rows below", [&] { return Bool(kDoSetPageRowHeight, {L(-1), L(4), L(30)}); },
+         CRect(0, Cell(4, 1).top - 4, client.right, client.bottom)},
+        {"column width moves the columns after", [&] { return Bool(kDoSetPageColumnWidth, {L(-1), L(3), L(90)}); },
+         CRect(Cell(1, 3).left - 4, 0, client.right, client.bottom)},
+    };
+    for (const Case& c : cases) {
+        Clean();
+        EXPECT_TRUE(c.redraw()) << c.name;
+        EXPECT_EQ(Dirty(), c.expected) << c.name;
+    }
+    // Lines that cannot be on screen and pages that are not shown invalidate nothing.
+    Clean();
+    EXPECT_FALSE(control->RedrawRow(-1, 90));
+    EXPECT_FALSE(control->RedrawColumn(-1, 45));
+    EXPECT_FALSE(control->RedrawRow(0, 3));
+    EXPECT_TRUE(Dirty().IsRectEmpty());
+}
+
+TEST_F(Redraw, SelectingInvalidatesTheChangedCellsOnce)
+{
+    Clean();
+    control->SetSelectedRange(-1, 2, 2, 4, 3);
+    const CRect first = Dirty();
+    EXPECT_TRUE(first.PtInRect(Cell(4, 3).TopLeft()));
+    EXPECT_TRUE(first.PtInRect(CPoint(Client().right - 1, 0))) << "the header strips";
+    Clean();
+    control->SetSelectedRange(-1, 2, 2, 4, 3); // the same range: nothing changes
+    EXPECT_TRUE(Dirty().IsRectEmpty());
 }
 
 } // namespace

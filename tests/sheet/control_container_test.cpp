@@ -90,6 +90,29 @@ TEST_F(Control, AShellOnCreateHandlerCanCallBackIntoTheControl)
     EXPECT_EQ(fromHandler, S_OK);
 }
 
+TEST_F(Control, ABorderStyleSetWhileTheWindowIsBeingCreatedTakesEffect)
+{
+    // From the first event and from an event of the initial pages.
+    for (DISPID during : {kEventShellOnCreate, kEventShellDoInsertedPage}) {
+        SCOPED_TRACE(during);
+        TestContainer host;
+        ASSERT_EQ(host.Create(), S_OK);
+        bool set = false;
+        host.onEvent = [&](const RecordedEvent& event) {
+            if (event.dispid == during && !set) {
+                set = true;
+                EXPECT_EQ(host.Call(kDoSetWindowBorderStyle, {Variant::Short(4)}), S_OK);
+            }
+        };
+        ASSERT_EQ(host.Activate(), S_OK);
+        HWND window = host.ControlWindow();
+        ASSERT_TRUE(IsWindow(window));
+        EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        EXPECT_FALSE(GetWindowLongPtrW(window, GWL_STYLE) & WS_BORDER);
+        EXPECT_EQ(CountOf(host.events, kEventShellDoInsertedPage), 3u);
+    }
+}
+
 TEST_F(Control, AHandlerThatUnadvisesDuringTheEventStopsLaterEvents)
 {
     container.onEvent = [&](const RecordedEvent&) { container.UnadviseEvents(); };

@@ -324,6 +324,10 @@ TEST_F(Pages, PageSettingsAreStoredOnTheirPage)
     EXPECT_TRUE(Bool(kDoSetPageContextMenuVisible, {L(-1), B(false)}));
     EXPECT_EQ(control->GetPage(2)->m_bContextMenuVisible, 0);
     EXPECT_TRUE(Bool(kDoSetPageContextMenuItemVisible, {L(0), L(23), B(false)}));
+    EXPECT_TRUE(control->IsContextMenuItemHidden(23));
+    EXPECT_FALSE(control->IsContextMenuItemHidden(22));
+    EXPECT_TRUE(Bool(kDoSetPageContextMenuItemVisible, {L(0), L(23), B(true)}));
+    EXPECT_FALSE(control->IsContextMenuItemHidden(23));
 
     struct ColourCase
     {
@@ -355,7 +359,15 @@ TEST_F(Pages, PageSettingsAreStoredOnTheirPage)
     EXPECT_EQ(Long(kDoGetPageCellTextFormat, {L(2), L(5), L(7)}), 5);
 
     HCURSOR cross = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));
+    EXPECT_NE(control->GetSheetCursor(), cross);
     EXPECT_TRUE(Bool(kDoSetPageMouseCursor, {L(1), L(LONG(reinterpret_cast<INT_PTR>(cross)))}));
+    EXPECT_EQ(control->GetSheetCursor(), cross);
+
+    // The page made non-modifiable above still takes the host's texts and formats.
+    EXPECT_TRUE(Bool(kDoSetPageCellText, {L(1), L(3), L(3), S(L"报表")}));
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(1), L(3), L(3)}), L"报表");
+    EXPECT_TRUE(Bool(kDoSetPageCellTextFormat, {L(1), L(3), L(3), Variant::Short(9)}));
+    EXPECT_EQ(Long(kDoGetPageCellTextFormat, {L(1), L(3), L(3)}), 9);
     EXPECT_TRUE(container.events.empty());
 }
 
@@ -527,6 +539,25 @@ TEST_F(Layout, TheBottomBandAndTheScrollBarsShareTheEdges)
     EXPECT_EQ(control->GetPage(-1)->m_nHorzRange, 0);
     EXPECT_TRUE(ChildRect(-3).IsRectEmpty());
     EXPECT_EQ(ChildRect(-5), CRect(client.right - bar, 0, client.right, client.bottom));
+}
+
+TEST_F(Layout, NewPagesAndTheirCountsLeaveTheTabStripItsRoom)
+{
+    Start();
+    const CRect strip = ChildRect(-1);
+    for (int n = 1; n <= 10; ++n) {
+        Long(kDoInsertPage, {S(L"")});
+        ASSERT_TRUE(Bool(kDoSetPageRowCounts, {L(-1), L(100), L(1)}));
+        ASSERT_TRUE(Bool(kDoSetPageColumnCounts, {L(-1), L(50), L(1)}));
+        EXPECT_EQ(ChildRect(-1), strip) << n << " new pages";
+    }
+    // A page without a vertical bar gives its room to the horizontal bar, not to the tabs.
+    ASSERT_TRUE(Bool(kDoSetPageRowCounts, {L(-1), L(2), L(1)}));
+    EXPECT_EQ(control->GetPage(-1)->m_nVertRange, 0);
+    EXPECT_EQ(ChildRect(-1), strip);
+    EXPECT_EQ(ChildRect(-3).right, Client().right);
+    ASSERT_TRUE(Bool(kDoSetActivePageIndex, {L(0)}));
+    EXPECT_EQ(ChildRect(-1), strip);
 }
 
 TEST_F(Layout, ScrollCodesMoveThePageWithinItsRange)

@@ -42,10 +42,12 @@ struct CellSheet
 struct RecordingRepaint final : ICellRepaint
 {
     std::vector<CCellCoord> cells;
+    std::vector<CCellRect> ranges;
     int headers = 0;
     int all = 0;
 
     void RepaintCell(CCellCoord cell) override { cells.push_back(cell); }
+    void RepaintRange(const CCellRect& range) override { ranges.push_back(range); }
     void RepaintHeaders() override { ++headers; }
     void RepaintAll() override { ++all; }
 };

@@ -5,7 +5,9 @@
 #include "sheet/model/CellSelection.h"
 #include "sheet/model/ChartPanes.h"
 #include "sheet/model/MergeCells.h"
+#include "sheet/model/ScrollRanges.h"
 #include "tests/support/CellSheet.h"
+#include "tests/support/MergeFixture.h"
 
 using namespace SheetModel;
 
@@ -273,6 +275,76 @@ TEST(ChartPanes, HitElementComesToTheTop)
         for (size_t i = 0; i < entries.size(); ++i)
             EXPECT_EQ(entries[i].level, i + 1);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(CellGeometry, EnsureVisibleScrollsAsLittleAsItTakesAndNeverPastTheCell)
+{
+    // 40 rows of 20 px under a 20 px header; 300 px of view, of which 280 can show cells.
+    CellSheet s(40, 3, 1, 1);
+    s.page.m_nVertRange = 10000;
+    CCellGeometry g(s.page, {400, 300});
+    g.EnsureVisible(30, 1, kEnsureVert);
+    EXPECT_TRUE(g.IsCellVisible(30, 1));
+    // One line less and the row would be below the view: the scroll was the least that shows it.
+    const int first = CPageAxis::Rows(s.page).FirstScroll();
+    s.page.m_nVertPos -= s.page.GetRowHeight(first - 1);
+    EXPECT_FALSE(g.IsCellVisible(30, 1));
+
+    // Back up to a row above the view: it becomes the first one shown.
+    g.EnsureVisible(5, 1, kEnsureVert);
+    EXPECT_EQ(CPageAxis::Rows(s.page).FirstScroll(), 5);
+
+    // A row taller than the view is shown from its top and stays in view; so is a wider column.
+    s.page.SetRowHeight(25, 1000);
+    s.page.SetColumnWidth(2, 900);
+    s.page.m_nHorzRange = 10000;
+    g.EnsureVisible(25, 2, kEnsureBoth);
+    CRect rect;
+    ASSERT_TRUE(g.GetCellRect(25, 2, rect));
+    EXPECT_EQ(rect.top, 20);
+    EXPECT_EQ(rect.left, 70);
+    EXPECT_EQ(CPageAxis::Rows(s.page).FirstScroll(), 25);
+    EXPECT_EQ(CPageAxis::Cols(s.page).FirstScroll(), 2);
+    // Asking again changes nothing.
+    const CPoint pos(s.page.m_nHorzPos, s.page.m_nVertPos);
+    EXPECT_EQ(g.EnsureVisible(25, 2, kEnsureBoth), pos);
+}
+
+TEST(CellGeometry, SizesStayWithinAnIntAndScrollOffsetsDoNotWrap)
+{
+    CellSheet s(3, 3, 1, 0);
+    const int64_t max = CNorvakPage::kMaxExtent;
+    EXPECT_FALSE(s.page.SetRowHeight(0, int(max)));
+    EXPECT_TRUE(s.page.SetRowHeight(0, int(max - 40)));
+    EXPECT_FALSE(s.page.SetRowHeight(1, 21));
+    EXPECT_FALSE(s.page.SetBodyRowHeights(21));
+    EXPECT_FALSE(InsertRow(s.page, s.cells, 3, s.factory).bOk);
+    EXPECT_FALSE(SetRowCount(s.page, s.cells, 4, s.factory).bOk);
+    EXPECT_EQ(s.page.m_nRows, 3);
+    EXPECT_EQ(CNorvakPage::Extent(s.page.m_rowHeights, 3), max);
+    SetScrollRanges(s.page, 400, 300, 16);
+    EXPECT_EQ(s.page.m_nVertRange, max - 300 + 40);
+    s.page.m_nVertPos = s.page.m_nVertRange;
+    CCellGeometry g(s.page, {400, 300});
+    CRect rect;
+    ASSERT_TRUE(g.GetCellRect(2, 0, rect));
+    EXPECT_GT(rect.bottom, rect.top);
+    EXPECT_EQ(g.GetCellFromPt(CPoint(5, 5)), CCellCoord(0, 0));
+
+    // A merge across the last locked row, 68,000 rows below it: scrolled that far, the part past
+    // the boundary is out of view (a count kept in 16 bits would have wrapped to 2,464).
+    CellSheet tall(70001, 3, 1, 1);
+    tall.page.m_nLockedRows = 1;
+    MarkMerge(tall.page, tall.cells, 1, 1, 60000, 1);
+    tall.page.m_nVertPos = 20 * 68000;
+    CCellGeometry tg(tall.page, {400, 300});
+    EXPECT_EQ(tg.GetTopLeftNonFixedCell(), CCellCoord(68002, 1));
+    AdjustMergesToLockedArea(tall.page, tall.cells, tg);
+    EXPECT_FALSE(tall.Cell(1, 1).IsMergedBelow());
 }
 
 } // namespace

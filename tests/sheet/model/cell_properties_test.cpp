@@ -139,26 +139,69 @@ TEST(CellBorders, EdgeEntryKeepsItsOtherFields)
               std::make_tuple(1, COLORREF(0xFF), 4, 1));
 }
 
-TEST(CellItems, MaskDecidesWhatTravelsAndTheFontRecordWins)
+TEST(CellItems, EachMaskBitWritesItsOwnFieldsAndNoOthers)
 {
-    CellSheet s(3, 3, 1, 1);
-    RecordingRepaint repaint;
+    // Every field of the record differs from the cell's, so a field written without its bit (or
+    // left out with it) shows. The value word always travels; the indent never does.
     CCellItem item;
     item.row = 1;
     item.col = 2;
-    item.mask = CIM_BKCOLOR | CIM_FONT | CIM_FORMAT;
-    item.text = "ignored";
+    item.text = "new";
     item.format = 17;
+    item.image = 7;
+    item.imageValue = 8;
     item.value = 9;
+    item.indent = 11;
     item.font.crBackground = 0x00FF00;
+    item.font.crText = 0x0000FF;
     item.font.font.lfWeight = FW_BOLD;
-    ASSERT_TRUE(SetItem(s.page, s.cells, &item, repaint));
-    EXPECT_EQ(s.Text(1, 2), "1:2");
-    EXPECT_EQ(s.Cell(1, 2).GetFont().crBackground, COLORREF(0x00FF00));
-    EXPECT_EQ(s.Cell(1, 2).GetFont().font.lfWeight, FW_BOLD);
-    EXPECT_EQ(s.Cell(1, 2).GetTextFormat(), 17);
-    EXPECT_EQ(s.Cell(1, 2).GetValueWord(), 9);
+    const CFontRecord plain;
+    struct Case
+    {
+        UINT mask;
+        const char* text;
+        int format, image, imageValue;
+        COLORREF background, textColour;
+        LONG weight;
+    } cases[] = {
+        {0, "1:2", CNorvakCell::kDefaultTextFormat, 0, 0, plain.crBackground, plain.crText, plain.font.lfWeight},
+        {CIM_TEXT, "new", CNorvakCell::kDefaultTextFormat, 0, 0, plain.crBackground, plain.crText,
+         plain.font.lfWeight},
+        {CIM_IMAGE, "1:2", CNorvakCell::kDefaultTextFormat, 7, 8, plain.crBackground, plain.crText,
+         plain.font.lfWeight},
+        {CIM_FORMAT, "1:2", 17, 0, 0, plain.crBackground, plain.crText, plain.font.lfWeight},
+        {CIM_BKCOLOR, "1:2", CNorvakCell::kDefaultTextFormat, 0, 0, 0x00FF00, plain.crText, plain.font.lfWeight},
+        {CIM_TEXTCOLOR, "1:2", CNorvakCell::kDefaultTextFormat, 0, 0, plain.crBackground, 0x0000FF,
+         plain.font.lfWeight},
+        {CIM_FONT, "1:2", CNorvakCell::kDefaultTextFormat, 0, 0, 0x00FF00, 0x0000FF, FW_BOLD},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mask);
+        CellSheet s(3, 3, 1, 1);
+        s.Cell(1, 2).SetIndent(4);
+        RecordingRepaint repaint;
+        item.mask = c.mask;
+        ASSERT_TRUE(SetItem(s.page, s.cells, &item, repaint));
+        const CNorvakCell& cell = s.Cell(1, 2);
+        EXPECT_EQ(s.Text(1, 2), c.text);
+        EXPECT_EQ(cell.GetTextFormat(), c.format);
+        EXPECT_EQ(cell.GetImage(), c.image);
+        EXPECT_EQ(cell.GetImageValue(), c.imageValue);
+        EXPECT_EQ(cell.GetFont().crBackground, c.background);
+        EXPECT_EQ(cell.GetFont().crText, c.textColour);
+        EXPECT_EQ(cell.GetFont().font.lfWeight, c.weight);
+        EXPECT_EQ(cell.GetValueWord(), 9);
+        EXPECT_EQ(cell.GetIndent(), 4);
+    }
+}
 
+TEST(CellItems, GetItemReadsByMaskAndTheControlsText)
+{
+    CellSheet s(3, 3, 1, 1);
+    RecordingRepaint repaint;
+    s.Cell(1, 2).SetValueWord(9);
+    s.Cell(1, 2).SetIndent(4);
+    s.Cell(1, 2).EditFont().font.lfWeight = FW_BOLD;
     CCellItem back;
     back.row = 1;
     back.col = 2;
@@ -167,12 +210,13 @@ TEST(CellItems, MaskDecidesWhatTravelsAndTheFontRecordWins)
         GetItem(s.cells, &back, [](int r, int c) { return CString(r == 1 && c == 2 ? "shown" : "?"); }));
     EXPECT_STREQ(back.text, "shown");
     EXPECT_EQ(back.value, 9);
+    EXPECT_EQ(back.indent, 4);
     EXPECT_EQ(back.font.font.lfWeight, CFontRecord().font.lfWeight); // font not asked for
 
     EXPECT_FALSE(SetItem(s.page, s.cells, nullptr, repaint));
     EXPECT_FALSE(GetItem(s.cells, nullptr));
-    item.row = 3;
-    EXPECT_FALSE(SetItem(s.page, s.cells, &item, repaint));
+    back.row = 3;
+    EXPECT_FALSE(SetItem(s.page, s.cells, &back, repaint));
     EXPECT_EQ(GetItemFormat(s.cells, 3, 0), -1);
     EXPECT_EQ(GetItemState(s.cells, 0, 5), 0);
     EXPECT_EQ(GetItemFont(s.cells, -1, 0), nullptr);
@@ -194,7 +238,7 @@ TEST(CellItems, AutoTextColumnsWinInBodyRowsOnly)
     }
 }
 
-TEST(CellItems, LockedReadOnlyOrUnmodifiablePageRefusesEveryWriter)
+TEST(CellItems, LocksGuardEditingOnlyAndEveryWriterStillStores)
 {
     struct Case
     {
@@ -211,22 +255,20 @@ TEST(CellItems, LockedReadOnlyOrUnmodifiablePageRefusesEveryWriter)
         c.lock(s);
         RecordingRepaint repaint;
         EXPECT_FALSE(IsCellEditable(s.page, s.cells, 1, 1));
-        LineSnapshot lines = Lines(s);
-        EXPECT_FALSE(SetItemText(s.page, s.cells, 1, 1, "x"));
-        EXPECT_FALSE(SetItemFormat(s.page, s.cells, 1, 1, 9, repaint));
-        EXPECT_FALSE(SetCellHorLineStyle(s.page, s.cells, 1, 1, 3, kLineBoth, repaint));
+        EXPECT_TRUE(SetItemText(s.page, s.cells, 1, 1, "x"));
+        EXPECT_EQ(s.Text(1, 1), "x");
+        EXPECT_TRUE(SetItemFormat(s.page, s.cells, 1, 1, 9, repaint));
+        EXPECT_EQ(s.Cell(1, 1).GetTextFormat(), 9);
+        EXPECT_TRUE(SetCellHorLineStyle(s.page, s.cells, 1, 1, 3, kLineOwn, repaint));
+        EXPECT_EQ(s.Cell(1, 1).GetHorLineStyle(), 3);
         CCellItem item;
         item.row = item.col = 1;
-        item.mask = CIM_TEXT;
-        item.text = "x";
-        EXPECT_FALSE(SetItem(s.page, s.cells, &item, repaint));
-        EXPECT_EQ(s.Text(1, 1), "1:1");
-        EXPECT_EQ(s.Cell(1, 1).GetTextFormat(), CNorvakCell::kDefaultTextFormat);
-        EXPECT_EQ(Lines(s), lines);
-        // The selection still reaches the cell.
-        item.mask = CIM_STATE;
+        item.mask = CIM_TEXT | CIM_STATE;
+        item.text = "y";
         item.state = WORD(s.Cell(1, 1).GetState() | CIS_SELECTED);
         EXPECT_TRUE(SetItem(s.page, s.cells, &item, repaint));
+        EXPECT_EQ(s.Text(1, 1), "y");
+        EXPECT_FALSE(IsCellEditable(s.page, s.cells, 1, 1));
         EXPECT_EQ(s.Consistency(), "");
     }
 }

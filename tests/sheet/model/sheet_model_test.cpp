@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <string>
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 using namespace SheetModel;
@@ -40,6 +42,8 @@ struct Sheet : CellSheet
         std::vector<CCellCoord> out;
         for (const auto& [key, at] : page.m_selectedCells)
             out.push_back(at);
+        std::sort(out.begin(), out.end(),
+                  [](CCellCoord a, CCellCoord b) { return std::tie(a.col, a.row) < std::tie(b.col, b.row); });
         return out;
     }
 };
@@ -444,7 +448,7 @@ TEST(RowColumnOps, RefusedCellsLeaveThePageAsItWas)
     }
 }
 
-TEST(RowColumnOps, SelectionAndFocusFollowTheirCells)
+TEST(RowColumnOps, InsertingMovesTheSelectionDeletingKeepsItsCoordinates)
 {
     Sheet s(8, 4, 1, 1);
     s.Select(2, 1);
@@ -457,18 +461,36 @@ TEST(RowColumnOps, SelectionAndFocusFollowTheirCells)
     EXPECT_EQ(s.page.m_focusCell, CCellCoord(6, 2));
     EXPECT_EQ(s.Consistency(), "");
 
+    // The cells below move up under the selection, which stays put with the focus.
     ASSERT_TRUE(DeleteRow(s.page, s.cells, 2, s.factory).bOk);
-    EXPECT_EQ(s.Selected(), (std::vector<CCellCoord>{{5, 1}, {5, 2}}));
-    EXPECT_EQ(s.page.m_focusCell, CCellCoord(5, 2));
+    EXPECT_EQ(s.Selected(), (std::vector<CCellCoord>{{2, 1}, {6, 1}, {6, 2}}));
+    EXPECT_EQ(s.page.m_focusCell, CCellCoord(6, 2));
+    EXPECT_EQ(s.Text(6, 2), "6:2");
     EXPECT_EQ(s.Consistency(), "");
 
     ASSERT_TRUE(InsertColumn(s.page, s.cells, 2, 70, s.factory).bOk);
-    EXPECT_EQ(s.Selected(), (std::vector<CCellCoord>{{5, 1}, {5, 3}}));
-    EXPECT_EQ(s.page.m_focusCell, CCellCoord(5, 3));
+    EXPECT_EQ(s.Selected(), (std::vector<CCellCoord>{{2, 1}, {6, 1}, {6, 3}}));
+    EXPECT_EQ(s.page.m_focusCell, CCellCoord(6, 3));
 
-    ASSERT_TRUE(DeleteRow(s.page, s.cells, 5, s.factory).bOk);
-    EXPECT_TRUE(s.Selected().empty());
+    ASSERT_TRUE(DeleteColumn(s.page, s.cells, 1, s.factory).bOk);
+    EXPECT_EQ(s.Selected(), (std::vector<CCellCoord>{{2, 1}, {6, 1}, {6, 3}}));
+    EXPECT_EQ(s.page.m_focusCell, CCellCoord(6, 3));
+    EXPECT_EQ(s.Consistency(), "");
+
+    // Deleting the focus row keeps a selected focus; entries past the new end go.
+    ASSERT_TRUE(DeleteRow(s.page, s.cells, 6, s.factory).bOk);
+    EXPECT_EQ(s.Selected(), (std::vector<CCellCoord>{{2, 1}, {6, 1}, {6, 3}}));
+    EXPECT_EQ(s.page.m_focusCell, CCellCoord(6, 3));
+    ASSERT_TRUE(DeleteRow(s.page, s.cells, 6, s.factory).bOk);
+    EXPECT_EQ(s.Selected(), (std::vector<CCellCoord>{{2, 1}}));
     EXPECT_EQ(s.page.m_focusCell, CCellCoord(-1, -1)) << "the focus row went";
+    EXPECT_EQ(s.Consistency(), "");
+
+    // A focus outside the selection follows its cell.
+    s.Focus(4, 2);
+    ASSERT_TRUE(DeleteRow(s.page, s.cells, 1, s.factory).bOk);
+    EXPECT_EQ(s.page.m_focusCell, CCellCoord(3, 2));
+    EXPECT_EQ(s.Selected(), (std::vector<CCellCoord>{{2, 1}}));
     EXPECT_EQ(s.Consistency(), "");
 }
 

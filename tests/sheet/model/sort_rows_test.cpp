@@ -142,10 +142,15 @@ TEST(SortRows, HeaderClicksSortOrSelect)
     EXPECT_EQ(s.Column(2), (std::vector<std::string>{"1:2", "2:2", "3:2"})); // another column: ascending
     EXPECT_EQ(s.page.m_nSortColumn, 2);
 
+    // A refused sort keeps the direction: the next sort of the column is still the flip of the last.
     s.page.m_sortExcludedColumns.push_back(1);
+    const BOOL ascending = s.page.m_bSortAscending;
     OnFixedRowClick(s.page, s.cells, CCellCoord(0, 1), {}, s.repaint);
     EXPECT_EQ(s.Column(1), (std::vector<std::string>{"b", "c", "a"}));
     EXPECT_EQ(s.page.m_nSortColumn, 1);
+    EXPECT_EQ(s.page.m_bSortAscending, ascending);
+    OnFixedRowClick(s.page, s.cells, CCellCoord(0, 1), {}, s.repaint);
+    EXPECT_EQ(s.page.m_bSortAscending, ascending);
     EXPECT_EQ(s.Consistency(), "");
 }
 

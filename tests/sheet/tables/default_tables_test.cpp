@@ -1,12 +1,13 @@
 // The control's default tables, the marker keys and the module-wide GDI resources.
 
-#include "drawing/CFillPainter.h"
+#include "drawing/CChartShapePainter.h"
 #include "sheet/tables/DefaultTables.h"
 #include "sheet/tables/GdiGlobals.h"
 #include "sheet/tables/MarkerSymbols.h"
 #include "tests/support/DrawingCanvas.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/EmfRecorder.h"
+#include "tests/support/PictureFiles.h"
 
 #include <numeric>
 #include <set>
@@ -104,7 +105,24 @@ TEST(DefaultTables, AddedTexturePicturesAreKeptOncePerPath)
     CDefaultTables tables;
     tables.BuildDefaultTables();
     EXPECT_EQ(tables.AddTexturePicture("C:\\no such picture.bmp"), -1);
+    EXPECT_EQ(tables.AddTexturePicture(nullptr), -1);
     EXPECT_EQ(tables.m_Textures.size(), 24u);
+}
+
+TEST(DefaultTables, APictureTextureFillsWhereverItsIndexSelectsIt)
+{
+    CDefaultTables tables;
+    tables.BuildDefaultTables();
+    const std::string path = WriteFile("texture.bmp", BitmapFile(6, 4, RGB(10, 200, 30)));
+    ASSERT_EQ(tables.AddTexturePicture(path.c_str()), 24);
+    EXPECT_EQ(tables.AddTexturePicture(path.c_str()), 24) << "the same path again";
+    // The entry keeps only its picture; a texture fill by index shows the picture.
+    EXPECT_EQ(tables.FillTables().TextureBitmap(24), nullptr);
+    DrawingCanvas canvas(40, 30);
+    CChartShapePainter(tables.FillTables())
+        .FillStyledRect(canvas.dc(), RECT{2, 2, 30, 20}, 1, 1, RGB(0, 0, 0), 4, 0, 0, 0, 0, 0, 24, 0, 0);
+    EXPECT_EQ(canvas.At(10, 10), RGB(10, 200, 30));
+    EXPECT_EQ(canvas.At(35, 25), RGB(255, 255, 255));
 }
 
 TEST(DefaultTables, MarkerInitRunTwiceKeepsFortySevenGlyphs)
