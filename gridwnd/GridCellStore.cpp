@@ -1,5 +1,6 @@
 #include "gridwnd/GridCellStore.h"
 
+#include <algorithm>
 #include <climits>
 #include <stdexcept>
 
@@ -198,4 +199,39 @@ CCellRect CGridCellStore::MergeArea(int row, int col) const
         return CCellRect(row, col, row, col);
     return CCellRect(origin.row, origin.col, std::min(origin.row + int(cell->nRowSpan), m_nRows - 1),
                      std::min(origin.col + int(cell->nColSpan), m_nCols - 1));
+}
+
+bool CGridCellStore::HasMergeInRows(int first, int last) const
+{
+    for (int row = std::max(first, 0); row <= last && row < m_nRows; ++row)
+        for (int col = 0; col < m_nCols; ++col) {
+            const CGridCell* cell = GetCell(row, col);
+            if (cell->HasSpan() || cell->IsCovered(row, col))
+                return true;
+        }
+    return false;
+}
+
+void CGridCellStore::SortNormalRows(int col, bool ascending, const GridTextGetter& getText)
+{
+    if (col < 0 || col >= m_nCols || m_nFixedRows >= m_nRows)
+        return;
+    std::vector<int> order;
+    std::vector<CString> keys(static_cast<size_t>(m_nRows));
+    for (int row = m_nFixedRows; row < m_nRows; ++row) {
+        order.push_back(row);
+        keys[size_t(row)] = getText(row, col);
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int compare = keys[size_t(a)].str().compare(keys[size_t(b)].str());
+        return ascending ? compare < 0 : compare > 0;
+    });
+    std::vector<CellRow> rows;
+    std::vector<int> heights;
+    for (int row : order) {
+        rows.push_back(std::move(m_rows[size_t(row)]));
+        heights.push_back(m_rowHeights[size_t(row)]);
+    }
+    std::move(rows.begin(), rows.end(), m_rows.begin() + m_nFixedRows);
+    std::copy(heights.begin(), heights.end(), m_rowHeights.begin() + m_nFixedRows);
 }

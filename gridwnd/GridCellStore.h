@@ -11,8 +11,11 @@
 #include "gridwnd/GridCell.h"
 #include "sheet/PageAxis.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
+
+using GridTextGetter = std::function<CString(int row, int col)>;
 
 class IGridCellFactory
 {
@@ -77,6 +80,12 @@ public:
     // and the whole area (the cell alone when it is not merged).
     CCellCoord MergeOrigin(int row, int col) const;
     CCellRect MergeArea(int row, int col) const;
+    // Whether a cell of the rows lies in a merged area.
+    bool HasMergeInRows(int first, int last) const;
+
+    // Sorts the normal rows by the texts of one column (byte order of the code page 936 texts);
+    // each row moves whole, its cells and its height. Equal texts keep their order.
+    void SortNormalRows(int col, bool ascending, const GridTextGetter& getText);
 
 private:
     using CellRow = std::vector<std::unique_ptr<CGridCell>>;

@@ -11,12 +11,9 @@
 
 #include "gridwnd/GridSelection.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-using GridTextGetter = std::function<CString(int row, int col)>;
 
 // None when the selection is no valid range.
 std::optional<std::string> BuildGridClipboardText(const CGridCellStore& store,

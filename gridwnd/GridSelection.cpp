@@ -34,6 +34,11 @@ void CGridSelection::SetStateBits(CCellCoord at, WORD set, WORD clear)
         m_selected.Remove(at.row, at.col);
 }
 
+void CGridSelection::SetCellState(CCellCoord cell, WORD state)
+{
+    SetStateBits(cell, state, WORD(~state));
+}
+
 void CGridSelection::MarkFocus(const CCellRect& area, bool on)
 {
     for (int row = area.minRow; row <= area.maxRow; ++row)

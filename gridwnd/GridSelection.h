@@ -69,6 +69,8 @@ public:
     // Before the counts shrink: no focus when the focus cell is past them.
     void DropFocusOutside(int rows, int cols);
 
+    // Sets a cell's whole state word, keeping the selected-cell map in step.
+    void SetCellState(CCellCoord cell, WORD state);
     bool IsSelected(int row, int col) const { return m_selected.Contains(row, col); }
     const CCellSelectionMap& GetSelectedCells() const { return m_selected; }
     // Cells selected again by every selection change while the single-row mode is off.

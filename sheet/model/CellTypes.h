@@ -158,3 +158,16 @@ struct CAutoTextColumn
     CString prefix;
     int bNumbered = 0;
 };
+
+// The end of an in-place edit, sent to the edited window's owner as WM_NOTIFY with the code -106.
+struct CCellDispInfo
+{
+    static constexpr UINT kEndEditMask = 5;
+
+    NMHDR hdr;
+    int row = -1;
+    int col = -1;
+    UINT mask = 0;
+    CString text;
+    UINT key = 0; // the key that ended the edit, 0 when the focus went elsewhere
+};
