@@ -5,7 +5,6 @@
 // the whole test program. Key states (Shift, Ctrl) are set on the thread for the keys that follow.
 
 #include "gridwnd/GridCtrl.h"
-#include "tests/support/GuiResources.h"
 
 #include <gtest/gtest.h>
 

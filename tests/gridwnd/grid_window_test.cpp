@@ -2,6 +2,7 @@
 // colours that follow the system, the count setters in a window, and no handles left behind.
 
 #include "tests/gridwnd/GridWindowFixture.h"
+#include "tests/support/GuiResources.h"
 
 namespace {
 
