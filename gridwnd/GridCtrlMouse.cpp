@@ -217,7 +217,8 @@ void CGridCtrl::ResizeToPoint(CPoint point)
     const int index = m_nSizingIndex;
     if (!Geometry().GetGridCellOrigin(column ? 0 : index, column ? index : 0, origin))
         return;
-    const int size = std::max(0, int(column ? point.x - origin.x : point.y - origin.y));
+    // The point is on the last pixel, the line, of the row or column.
+    const int size = std::max(0, int(column ? point.x - origin.x : point.y - origin.y) + 1);
     if (column)
         SetColumnWidth(index, size);
     else
