@@ -339,6 +339,7 @@ protected:
     static const CGridCtrl* s_copiedBy;
     bool m_bMarqueeShown = false;
     IDataObject* m_pClipboardSource = nullptr; // what this grid last put on the clipboard
+    bool m_bWritingClipboard = false;
     bool m_bDraggingOut = false;
     bool m_bInClipboardChain = false;
     HWND m_hNextClipboardViewer = nullptr;

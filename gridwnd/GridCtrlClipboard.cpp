@@ -128,12 +128,17 @@ void CGridCtrl::ClearSelectedCells()
 
 void CGridCtrl::PlaceOnClipboard(COleDataSource* source)
 {
-    if (source->SetClipboard()) {
-        ReleaseClipboardSource();
-        m_pClipboardSource = source;
-        m_pClipboardSource->AddRef();
-    }
-    source->Release();
+    // The clipboard viewers hear of the write while it is being made: it must count as ours then.
+    ReleaseClipboardSource();
+    m_pClipboardSource = source;
+    m_bWritingClipboard = true;
+    if (!source->SetClipboard())
+        m_pClipboardSource = nullptr;
+    else
+        source = nullptr;
+    m_bWritingClipboard = false;
+    if (source)
+        source->Release();
 }
 
 void CGridCtrl::ReleaseClipboardSource()
@@ -268,7 +273,8 @@ void CGridCtrl::DrawMarquee()
 void CGridCtrl::OnDrawClipboard(WPARAM wp, LPARAM lp)
 {
     // Our own write leaves our data on the clipboard; anyone else's ends the copied range.
-    const bool ours = m_pClipboardSource && ::OleIsCurrentClipboard(m_pClipboardSource) == S_OK;
+    const bool ours =
+        m_bWritingClipboard || (m_pClipboardSource && ::OleIsCurrentClipboard(m_pClipboardSource) == S_OK);
     if (!ours) {
         ForgetCopiedRange();
         ReleaseClipboardSource();
