@@ -231,6 +231,9 @@ public:
     std::unique_ptr<CGridCell> CreateCell(int row, int col) override;
     void EmptyCell(CGridCell& cell, int row, int col) override;
 
+    // The page metrics of the printing under way (set by OnBeginPrinting).
+    const CGridPrintMetrics& GetPrintMetrics() const { return m_print; }
+
     // ---- the owner ----
     // WM_NOTIFY to the owner (or the parent without one) with the cell and the code; 0 without a
     // window or a target.
