@@ -14,8 +14,8 @@ TEST(GridInTheControlLibrary, ProgramsCreateTheGridByItsClassName)
     EXPECT_TRUE(::GetClassInfoExW(ocx, L"NorvakGridCtrl", &wc));
     EXPECT_TRUE(wc.style & CS_DBLCLKS);
 
-    HWND parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
-                                    ::GetModuleHandleW(nullptr), nullptr);
+    HWND parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                    nullptr, ::GetModuleHandleW(nullptr), nullptr);
     HWND grid = ::CreateWindowExW(0, L"NorvakGridCtrl", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, parent,
                                   reinterpret_cast<HMENU>(3), ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(grid, nullptr);

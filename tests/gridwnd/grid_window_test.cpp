@@ -2,6 +2,7 @@
 // colours that follow the system, the count setters in a window, and no handles left behind.
 
 #include "tests/gridwnd/GridWindowFixture.h"
+#include "sheet/NorvakPage.h"
 #include "tests/support/GuiResources.h"
 
 namespace {
@@ -173,4 +174,63 @@ TEST(GridWindow, ItemsMoveByMask)
     read.row = 3;
     EXPECT_FALSE(host.grid.GetItem(&read));
     EXPECT_FALSE(host.grid.SetItem(&read));
+}
+
+TEST(GridWindow, ScrollBarsLeaveRoomForTheFixedCellsAndFollowTheWheel)
+{
+    GridHost host(300, 200);
+    host.grid.SetRowCount(40);
+    host.grid.SetColumnCount(3);
+    host.grid.SetFixedRowCount(1);
+    for (int row = 0; row < 40; ++row)
+        host.grid.SetRowHeight(row, 20);
+    SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(::GetScrollInfo(host.grid, SB_VERT, &info));
+    EXPECT_EQ(info.nMin, 0);
+    EXPECT_EQ(info.nMax, 40 * 20 - 20 - 1);
+    EXPECT_EQ(int(info.nPage), int(host.grid.GetClientRect().Height()) - 20);
+
+    const int lines = CNorvakPage::ReadWheelScrollLines();
+    host.Post(WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    EXPECT_EQ(host.grid.GetTopLeftGridCell().row, 1 + lines);
+    host.Post(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_EQ(host.grid.GetTopLeftGridCell().row, 1);
+    host.Post(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(host.grid.GetFullyVisibleGridRange().maxRow, 39);
+
+    host.grid.SetRowCount(5);
+    info.fMask = SIF_RANGE;
+    ::GetScrollInfo(host.grid, SB_VERT, &info);
+    EXPECT_EQ(info.nMax, 0) << "all rows fit";
+    EXPECT_EQ(host.grid.GetTopLeftGridCell().row, 1);
+}
+
+TEST(GridWindow, RepeatedWorkLeavesNoHandlesBehind)
+{
+    auto work = [] {
+        GridHost host;
+        host.grid.SetRowCount(8);
+        host.grid.SetColumnCount(5);
+        host.grid.SetFixedRowCount(1);
+        host.grid.SetFixedColumnCount(1);
+        host.grid.SetItemText(2, 2, "汉字");
+        host.grid.MoveGridFocus(2, 2);
+        ::RedrawWindow(host.grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        host.Post(WM_CHAR, 'k');
+        host.Key(VK_TAB, host.Editor());
+        host.Key(VK_ESCAPE, host.Editor());
+        host.grid.ApplyGridSelection(1, 1, 3, 3);
+        delete host.grid.CreateDragImage(nullptr);
+        host.grid.RepaintGridCell(3, 3);
+        host.grid.OnUpdateEditPaste();
+    };
+    work();
+    GridHost::Pump();
+    const DWORD gdi = GdiObjectCount();
+    const DWORD user = UserObjectCount();
+    for (int round = 0; round < 10; ++round)
+        work();
+    GridHost::Pump();
+    EXPECT_EQ(GdiObjectCount(), gdi);
+    EXPECT_EQ(UserObjectCount(), user);
 }
