@@ -4,8 +4,12 @@
 
 HWND CCellComboEdit::Box() const
 {
-    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-    return owner ? owner : GetParent();
+    return CellNotifyTarget(m_hWnd);
+}
+
+bool CCellComboEdit::IsPageOrArrowKey(UINT key)
+{
+    return key == VK_PRIOR || key == VK_NEXT || (key >= VK_LEFT && key <= VK_DOWN);
 }
 
 LRESULT CCellComboEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
@@ -24,20 +28,9 @@ LRESULT CCellComboEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     }
     case WM_KEYDOWN:
-        switch (wp) {
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_LEFT:
-        case VK_UP:
-        case VK_RIGHT:
-        case VK_DOWN:
-            if (::GetKeyState(VK_CONTROL) < 0 && GetDlgCtrlID() == kEditId) {
-                ::SendMessageW(Box(), WM_KEYDOWN, wp, lp);
-                return 0;
-            }
-            break;
-        default:
-            break;
+        if (IsPageOrArrowKey(UINT(wp)) && ::GetKeyState(VK_CONTROL) < 0 && GetDlgCtrlID() == kEditId) {
+            ::SendMessageW(Box(), WM_KEYDOWN, wp, lp);
+            return 0;
         }
         break;
     case WM_KEYUP:

@@ -7,11 +7,15 @@
 // Ownership: a member of its box; the box subclasses the edit child when it is created.
 
 #include "framework/Controls.h"
+#include "sheet/CellTypes.h"
 
 class CCellComboEdit : public CEdit
 {
 public:
     static constexpr int kEditId = 1001;
+
+    // PageUp, PageDown and the four arrows.
+    static bool IsPageOrArrowKey(UINT key);
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;

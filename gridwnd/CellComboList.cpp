@@ -1,7 +1,5 @@
 #include "gridwnd/CellComboList.h"
 
-#include "gridwnd/GridSelection.h"
-
 CCellComboList::CCellComboList(int row, int col, const CString& initialText, bool arrowsEndEdit)
     : m_strInitText(initialText), m_nRow(row), m_nCol(col), m_bExitOnArrows(arrowsEndEdit)
 {
@@ -32,20 +30,10 @@ LRESULT CCellComboList::WindowProc(UINT msg, WPARAM wp, LPARAM)
             EndEdit();
         return 0;
     case WM_KEYDOWN:
-        switch (wp) {
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_LEFT:
-        case VK_UP:
-        case VK_RIGHT:
-        case VK_DOWN:
-            if (m_bExitOnArrows || ::GetKeyState(VK_CONTROL) < 0) {
-                GiveBackFocus(UINT(wp));
-                return 0;
-            }
-            break;
-        default:
-            break;
+        if (CCellComboEdit::IsPageOrArrowKey(UINT(wp)) &&
+            (m_bExitOnArrows || ::GetKeyState(VK_CONTROL) < 0)) {
+            GiveBackFocus(UINT(wp));
+            return 0;
         }
         break;
     case WM_KEYUP:
@@ -92,20 +80,7 @@ void CCellComboList::EndEdit()
     if (m_bEnded || !m_hWnd)
         return;
     m_bEnded = true;
-    CCellDispInfo info;
-    info.hdr.hwndFrom = m_hWnd;
-    info.hdr.idFrom = UINT_PTR(GetDlgCtrlID());
-    info.hdr.code = UINT(kGridNotifyChanged);
-    info.row = m_nRow;
-    info.col = m_nCol;
-    info.mask = CCellDispInfo::kEndEditMask;
-    info.text = GetWindowText();
-    info.key = m_nLastKey;
-    HWND target = ::GetWindow(m_hWnd, GW_OWNER);
-    if (!target)
-        target = GetParent();
-    if (target && ::IsWindow(target))
-        ::SendMessageW(target, WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    CCellDispInfo::Send(m_hWnd, UINT(GetDlgCtrlID()), m_nRow, m_nCol, GetWindowText(), m_nLastKey);
     if (m_hWnd)
         PostMessage(WM_CLOSE);
 }

@@ -1,6 +1,7 @@
 #include "gridwnd/GridCtrl.h"
 
 #include "framework/ModalUI.h"
+#include "framework/OleModule.h"
 #include "sheet/NorvakPage.h"
 
 #include <new>
@@ -14,15 +15,6 @@ namespace {
 // The grid whose Create is making a window of the class, taken by its WM_NCCREATE.
 thread_local CGridCtrl* t_creatingGrid = nullptr;
 
-HINSTANCE ThisModule()
-{
-    HMODULE module = nullptr;
-    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                             GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                         reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
-
 bool g_classRegistered = false;
 
 } // namespace
@@ -33,14 +25,14 @@ bool CGridCtrl::RegisterWindowClass()
 {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (::GetClassInfoExW(ThisModule(), kClassName, &existing))
+    if (::GetClassInfoExW(OleModule::Instance(), kClassName, &existing))
         return true;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     // Global, so that programs and dialog templates of other modules find the class.
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_GLOBALCLASS;
     wc.lpfnWndProc = &CGridCtrl::ClassProc;
-    wc.hInstance = ThisModule();
+    wc.hInstance = OleModule::Instance();
     wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kClassName;
@@ -51,7 +43,7 @@ bool CGridCtrl::RegisterWindowClass()
 void CGridCtrl::UnregisterWindowClass()
 {
     if (g_classRegistered)
-        ::UnregisterClassW(kClassName, ThisModule());
+        ::UnregisterClassW(kClassName, OleModule::Instance());
     g_classRegistered = false;
 }
 
@@ -129,7 +121,7 @@ bool CGridCtrl::Create(const RECT& rect, HWND parent, UINT id, DWORD style)
     CGridCtrl* previous = std::exchange(t_creatingGrid, this);
     const HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(UINT_PTR(id)) : nullptr;
     HWND hwnd = ::CreateWindowExW(0, kClassName, L"", style, rect.left, rect.top, rect.right - rect.left,
-                                  rect.bottom - rect.top, parent, menu, ThisModule(), nullptr);
+                                  rect.bottom - rect.top, parent, menu, OleModule::Instance(), nullptr);
     t_creatingGrid = previous;
     return hwnd && m_hWnd == hwnd;
 }
@@ -328,10 +320,15 @@ void CGridCtrl::OnSysColorChange()
 void CGridCtrl::SetRedraw(BOOL redraw)
 {
     m_bRedraw = redraw;
-    if (redraw) {
-        ResetGridScrollBars();
-        Invalidate();
-    }
+    AfterLayoutChange();
+}
+
+void CGridCtrl::AfterLayoutChange()
+{
+    if (!m_hWnd || !m_bRedraw)
+        return;
+    ResetGridScrollBars();
+    Invalidate();
 }
 
 // ---- counts and sizes ----
@@ -345,10 +342,7 @@ BOOL CGridCtrl::SetRowCount(int rows)
     m_selection.DropFocusOutside(rows, GetColumnCount());
     if (!m_store.SetRowCount(rows))
         return FALSE;
-    if (m_hWnd && m_bRedraw) {
-        ResetGridScrollBars();
-        Invalidate();
-    }
+    AfterLayoutChange();
     return TRUE;
 }
 
@@ -361,10 +355,7 @@ BOOL CGridCtrl::SetColumnCount(int cols)
     m_selection.DropFocusOutside(GetRowCount(), cols);
     if (!m_store.SetColumnCount(cols))
         return FALSE;
-    if (m_hWnd && m_bRedraw) {
-        ResetGridScrollBars();
-        Invalidate();
-    }
+    AfterLayoutChange();
     return TRUE;
 }
 
@@ -374,10 +365,7 @@ BOOL CGridCtrl::SetFixedRowCount(int rows)
         return FALSE;
     if (!m_store.SetFixedRowCount(rows))
         return FALSE;
-    if (m_hWnd && m_bRedraw) {
-        ResetGridScrollBars();
-        Invalidate();
-    }
+    AfterLayoutChange();
     return TRUE;
 }
 
@@ -387,10 +375,7 @@ BOOL CGridCtrl::SetFixedColumnCount(int cols)
         return FALSE;
     if (!m_store.SetFixedColumnCount(cols))
         return FALSE;
-    if (m_hWnd && m_bRedraw) {
-        ResetGridScrollBars();
-        Invalidate();
-    }
+    AfterLayoutChange();
     return TRUE;
 }
 
@@ -398,8 +383,7 @@ BOOL CGridCtrl::SetRowHeight(int row, int height)
 {
     if (!m_store.SetRowHeight(row, height))
         return FALSE;
-    ResetGridScrollBars();
-    Invalidate();
+    AfterLayoutChange();
     return TRUE;
 }
 
@@ -407,8 +391,7 @@ BOOL CGridCtrl::SetColumnWidth(int col, int width)
 {
     if (!m_store.SetColumnWidth(col, width))
         return FALSE;
-    ResetGridScrollBars();
-    Invalidate();
+    AfterLayoutChange();
     return TRUE;
 }
 
@@ -418,8 +401,7 @@ void CGridCtrl::DeleteAllItems()
     m_selection.Reset();
     m_store.DeleteAllCells();
     m_selection.DropFocusOutside(0, 0);
-    ResetGridScrollBars();
-    Invalidate();
+    AfterLayoutChange();
 }
 
 // ---- cells ----
@@ -530,24 +512,5 @@ BOOL CGridCtrl::GetItem(CGridCellItem* item) const
 
 LRESULT CGridCtrl::SendMessageToParent(int row, int col, int code) const
 {
-    if (!m_hWnd || !::IsWindow(m_hWnd))
-        return 0;
-    struct
-    {
-        NMHDR header;
-        int row;
-        int col;
-    } notice{};
-    const int id = ::GetDlgCtrlID(m_hWnd);
-    notice.header.hwndFrom = m_hWnd;
-    notice.header.idFrom = UINT_PTR(id);
-    notice.header.code = UINT(code);
-    notice.row = row;
-    notice.col = col;
-    HWND target = ::GetWindow(m_hWnd, GW_OWNER);
-    if (!target)
-        target = ::GetParent(m_hWnd);
-    if (!target || !::IsWindow(target))
-        return 0;
-    return ::SendMessageW(target, WM_NOTIFY, WPARAM(id), reinterpret_cast<LPARAM>(&notice));
+    return SendCellNotify(m_hWnd, row, col, code);
 }

@@ -254,12 +254,16 @@ protected:
         return SendMessageToParent(row, col, code);
     }
 
+    // The scroll bars and a repaint after counts or sizes changed.
+    void AfterLayoutChange();
+
     // ---- messages ----
     void OnCreate();
     void OnDestroy();
     void OnPaint();
-    void OnHScroll(UINT code);
-    void OnVScroll(UINT code);
+    void OnHScroll(UINT code) { OnScroll(SB_HORZ, code); }
+    void OnVScroll(UINT code) { OnScroll(SB_VERT, code); }
+    void OnScroll(int bar, UINT code);
     BOOL OnMouseWheel(short delta);
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);

@@ -256,10 +256,10 @@ void CGridCtrl::DrawMarquee()
     CRect frame;
     if (!frame.IntersectRect(CRect(first.left, first.top, last.right + 1, last.bottom + 1), body))
         return;
+    CPen dotted(PS_DOT, 1, kMarqueeColour); // outlives its selection in the DC
     CClientDC dc(m_hWnd);
     CSaveDC saved(dc);
     dc.SelectStockObject(HOLLOW_BRUSH);
-    CPen dotted(PS_DOT, 1, kMarqueeColour);
     if (m_bMarqueeShown)
         dc.SetROP2(R2_NOT);
     else

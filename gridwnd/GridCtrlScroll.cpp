@@ -118,27 +118,18 @@ int ScrolledPosition(const CPageAxis& axis, UINT code, int pos, int trackPos, in
 
 } // namespace
 
-void CGridCtrl::OnVScroll(UINT code)
+void CGridCtrl::OnScroll(int bar, UINT code)
 {
     SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-    ::GetScrollInfo(m_hWnd, SB_VERT, &info);
-    const int page = std::max(int(GetClientRect().Height()) - GetFixedRowHeight(), 1);
-    const int wanted =
-        ScrolledPosition(m_store.Rows(info.nPos), code, info.nPos, info.nTrackPos, page, info.nMax);
-    SetScrollPos32(SB_VERT, std::max(wanted, 0));
-    if (GetScrollPos32(SB_VERT) != info.nPos)
-        Invalidate();
-}
-
-void CGridCtrl::OnHScroll(UINT code)
-{
-    SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-    ::GetScrollInfo(m_hWnd, SB_HORZ, &info);
-    const int page = std::max(int(GetClientRect().Width()) - GetFixedColumnWidth(), 1);
-    const int wanted =
-        ScrolledPosition(m_store.Cols(info.nPos), code, info.nPos, info.nTrackPos, page, info.nMax);
-    SetScrollPos32(SB_HORZ, std::max(wanted, 0));
-    if (GetScrollPos32(SB_HORZ) != info.nPos)
+    ::GetScrollInfo(m_hWnd, bar, &info);
+    const bool vertical = bar == SB_VERT;
+    const CRect client = GetClientRect();
+    const int page = std::max(
+        int(vertical ? client.Height() - GetFixedRowHeight() : client.Width() - GetFixedColumnWidth()), 1);
+    const CPageAxis axis = vertical ? m_store.Rows(info.nPos) : m_store.Cols(info.nPos);
+    const int wanted = ScrolledPosition(axis, code, info.nPos, info.nTrackPos, page, info.nMax);
+    SetScrollPos32(bar, std::max(wanted, 0));
+    if (GetScrollPos32(bar) != info.nPos)
         Invalidate();
 }
 

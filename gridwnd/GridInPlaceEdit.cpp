@@ -87,25 +87,14 @@ void CGridInPlaceEdit::EndEdit(UINT key)
     if (m_bEnding || !m_hWnd)
         return;
     m_bEnding = true;
-    HWND target = ::GetWindow(m_hWnd, GW_OWNER);
-    if (!target)
-        target = GetParent();
-    CCellDispInfo info;
-    info.hdr.hwndFrom = m_hWnd;
-    info.hdr.idFrom = m_id;
-    info.hdr.code = UINT(kGridNotifyChanged);
-    info.row = m_row;
-    info.col = m_col;
-    info.mask = CCellDispInfo::kEndEditMask;
-    info.text = GetWindowText();
-    info.key = key;
+    const CString text = GetWindowText();
     // Out of the way before the owner opens the next edit: no focus, no id, not shown.
+    const HWND target = CellNotifyTarget(m_hWnd);
     if (::GetFocus() == m_hWnd && target)
         ::SetFocus(target);
     ::SetWindowLongPtrW(m_hWnd, GWLP_ID, 0);
     ShowWindow(SW_HIDE);
-    if (target && ::IsWindow(target))
-        ::SendMessageW(target, WM_NOTIFY, WPARAM(m_id), reinterpret_cast<LPARAM>(&info));
+    CCellDispInfo::Send(m_hWnd, m_id, m_row, m_col, text, key);
     if (m_hWnd)
         PostMessage(WM_CLOSE);
 }

@@ -182,15 +182,7 @@ void CGridSelection::ExtendDragSelection(CCellCoord cell, int mode)
 
 CCellRect CGridSelection::GetSelectedGridRange() const
 {
-    CCellRect r(m_store.GetRowCount(), m_store.GetColumnCount(), -1, -1);
-    for (const auto& entry : m_selected) {
-        const CCellCoord& cell = entry.second;
-        r.minRow = std::min(r.minRow, cell.row);
-        r.minCol = std::min(r.minCol, cell.col);
-        r.maxRow = std::max(r.maxRow, cell.row);
-        r.maxCol = std::max(r.maxCol, cell.col);
-    }
-    return r;
+    return m_selected.Bounds(m_store.GetRowCount(), m_store.GetColumnCount());
 }
 
 CCellCoord CGridSelection::ClearGridSelection()

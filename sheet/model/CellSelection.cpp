@@ -183,15 +183,7 @@ void ResetSelectionMaps(CNorvakPage& page, CNorvakPageCells& cells)
 
 CCellRect GetSelectedCellRange(const CNorvakPage& page)
 {
-    CCellRect r(page.m_nRows, page.m_nCols, -1, -1);
-    for (const auto& entry : page.m_selectedCells) {
-        const CCellCoord& cell = entry.second;
-        r.minRow = std::min(r.minRow, cell.row);
-        r.minCol = std::min(r.minCol, cell.col);
-        r.maxRow = std::max(r.maxRow, cell.row);
-        r.maxCol = std::max(r.maxCol, cell.col);
-    }
-    return r;
+    return page.m_selectedCells.Bounds(page.m_nRows, page.m_nCols);
 }
 
 } // namespace SheetModel

@@ -6,6 +6,7 @@
 
 #include "sheet/model/CellTypes.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 
@@ -23,6 +24,21 @@ public:
     int GetCount() const { return int(m_cells.size()); }
     bool IsEmpty() const { return m_cells.empty(); }
     void RemoveAll() { m_cells.clear(); }
+
+    // The range the cells span; (rows, columns, -1, -1) with none, so that a loop over it runs
+    // zero times.
+    CCellRect Bounds(int rows, int cols) const
+    {
+        CCellRect r(rows, cols, -1, -1);
+        for (const auto& entry : m_cells) {
+            const CCellCoord& cell = entry.second;
+            r.minRow = std::min(r.minRow, cell.row);
+            r.minCol = std::min(r.minCol, cell.col);
+            r.maxRow = std::max(r.maxRow, cell.row);
+            r.maxCol = std::max(r.maxCol, cell.col);
+        }
+        return r;
+    }
 
     Map::const_iterator begin() const { return m_cells.begin(); }
     Map::const_iterator end() const { return m_cells.end(); }

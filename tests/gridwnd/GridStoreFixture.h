@@ -4,6 +4,7 @@
 // and a view that records redraws and owner notifications.
 
 #include "gridwnd/GridSelection.h"
+#include "tests/gridwnd/GridMergeMarks.h"
 
 #include <gtest/gtest.h>
 
@@ -55,22 +56,7 @@ struct GridStore
         EXPECT_TRUE(store.SetFixedColumnCount(fixedCols));
     }
 
-    // Marks (r0, c0)..(r1, c1) as one merged area, as a program does through the cells.
-    void Merge(int r0, int c0, int r1, int c1)
-    {
-        for (int row = r0; row <= r1; ++row)
-            for (int col = c0; col <= c1; ++col) {
-                CGridCell* cell = store.GetCell(row, col);
-                cell->mergeOrigin = CCellCoord(r0, c0);
-                cell->bRightHidden = col < c1;
-                cell->bBottomHidden = row < r1;
-            }
-        CGridCell* origin = store.GetCell(r0, c0);
-        origin->mergeOrigin = CCellCoord();
-        origin->bMerged = 1;
-        origin->nRowSpan = WORD(r1 - r0);
-        origin->nColSpan = WORD(c1 - c0);
-    }
+    void Merge(int r0, int c0, int r1, int c1) { MarkGridMerge(store, r0, c0, r1, c1); }
 
     WORD State(int row, int col) const { return store.GetCell(row, col)->nState; }
     // The cells whose state holds the bits, row by row.

@@ -5,6 +5,7 @@
 // the whole test program. Key states (Shift, Ctrl) are set on the thread for the keys that follow.
 
 #include "gridwnd/GridCtrl.h"
+#include "tests/gridwnd/GridMergeMarks.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,26 @@ public:
     GridHost& operator=(const GridHost&) = delete;
 
     HWND Host() const { return m_host; }
+
+    // Counts, and sizes of every row and column unless left at -1.
+    void Shape(int rows, int cols, int fixedRows, int fixedCols, int rowHeight = -1, int colWidth = -1)
+    {
+        grid.SetRowCount(rows);
+        grid.SetColumnCount(cols);
+        grid.SetFixedRowCount(fixedRows);
+        grid.SetFixedColumnCount(fixedCols);
+        for (int row = 0; rowHeight >= 0 && row < rows; ++row)
+            grid.SetRowHeight(row, rowHeight);
+        for (int col = 0; colWidth >= 0 && col < cols; ++col)
+            grid.SetColumnWidth(col, colWidth);
+    }
+    void Merge(int r0, int c0, int r1, int c1) { MarkGridMerge(grid, r0, c0, r1, c1); }
+    void CtrlKey(UINT key)
+    {
+        SetKeys({VK_CONTROL});
+        Key(key);
+        SetKeys({});
+    }
 
     // Runs the messages waiting for the thread, for at most the given time.
     static void Pump(DWORD milliseconds = 2000)

@@ -16,10 +16,7 @@ struct ClipboardHost : GridHost
 {
     ClipboardHost()
     {
-        grid.SetRowCount(6);
-        grid.SetColumnCount(5);
-        grid.SetFixedRowCount(1);
-        grid.SetFixedColumnCount(1);
+        Shape(6, 5, 1, 1);
         Pump();
         notices.clear();
     }
@@ -84,9 +81,7 @@ TEST(GridClipboard, CopyLeavesTabsNewlinesASpaceAndANulInBothFormats)
     host.grid.SetItemText(1, 2, "b");
     host.grid.SetItemText(2, 2, "d");
     host.grid.ApplyGridSelection(1, 1, 2, 2);
-    GridHost::SetKeys({VK_CONTROL});
-    host.Key('C');
-    GridHost::SetKeys({});
+    host.CtrlKey('C');
     EXPECT_EQ(ClipboardBytes(CF_TEXT), std::string("a\tb\n \td\0", 8));
     EXPECT_EQ(ClipboardSize(CF_TEXT), 8u) << "no byte past the NUL";
     EXPECT_EQ(ClipboardBytes(CF_UNICODETEXT), std::string("a\0\t\0b\0\n\0 \0\t\0d\0\0\0", 16));
@@ -125,9 +120,7 @@ TEST(GridClipboard, PastedTextFillsCellsWithTheirNotifications)
         host.grid.ApplyGridSelection(2, 2, 3, 4);
         host.notices.clear();
         PutOnClipboard(c.ansi, c.wide);
-        GridHost::SetKeys({VK_CONTROL});
-        host.Key('V');
-        GridHost::SetKeys({});
+        host.CtrlKey('V');
         SCOPED_TRACE(c.ansi);
         const CCellCoord at[] = {{2, 2}, {2, 3}, {2, 4}, {3, 2}};
         int filled = 0;
@@ -176,9 +169,7 @@ TEST(GridClipboard, CutClearsTheSelectedCellsOnceAfterCopyingThem)
     host.grid.SetItemText(1, 1, "m");
     host.grid.SetItemText(1, 2, "n");
     host.grid.ApplyGridSelection(1, 1, 1, 2);
-    GridHost::SetKeys({VK_CONTROL});
-    host.Key('X');
-    GridHost::SetKeys({});
+    host.CtrlKey('X');
     EXPECT_EQ(ClipboardBytes(CF_TEXT), std::string("m\tn\0", 4));
     EXPECT_EQ(host.grid.GetItemText(1, 1), CString());
     EXPECT_EQ(host.grid.GetItemText(1, 2), CString());

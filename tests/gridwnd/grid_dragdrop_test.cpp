@@ -15,14 +15,7 @@ struct DragHost : GridHost
 {
     DragHost()
     {
-        grid.SetRowCount(6);
-        grid.SetColumnCount(5);
-        grid.SetFixedRowCount(1);
-        grid.SetFixedColumnCount(1);
-        for (int row = 0; row < 6; ++row)
-            grid.SetRowHeight(row, 20);
-        for (int col = 0; col < 5; ++col)
-            grid.SetColumnWidth(col, 40);
+        Shape(6, 5, 1, 1, 20, 40);
         grid.SetItemText(1, 1, "s");
         grid.SetItemText(1, 2, "t");
         grid.EnableDragAndDrop(TRUE);

@@ -14,14 +14,7 @@ struct InputHost : GridHost
 {
     InputHost() : GridHost(300, 200)
     {
-        grid.SetRowCount(40);
-        grid.SetColumnCount(6);
-        grid.SetFixedRowCount(1);
-        grid.SetFixedColumnCount(1);
-        for (int row = 0; row < 40; ++row)
-            grid.SetRowHeight(row, 20);
-        for (int col = 0; col < 6; ++col)
-            grid.SetColumnWidth(col, 50);
+        Shape(40, 6, 1, 1, 20, 50);
         for (int row = 0; row < 40; ++row)
             for (int col = 0; col < 6; ++col)
                 grid.SetItemText(row, col, Name(row, col));
@@ -80,10 +73,7 @@ TEST(GridKeyboard, TabOnTheLastCellOfTheLastRowStays)
 TEST(GridKeyboard, DownFromAMergedAreaThreeRowsHighLeavesBelowIt)
 {
     InputHost host;
-    for (int row = 2; row <= 4; ++row)
-        host.grid.GetCell(row, 2)->mergeOrigin = CCellCoord(2, 2);
-    host.grid.GetCell(2, 2)->mergeOrigin = CCellCoord();
-    host.grid.GetCell(2, 2)->nRowSpan = 2;
+    host.Merge(2, 2, 4, 2);
     host.grid.MoveGridFocus(2, 2);
     host.Key(VK_DOWN);
     EXPECT_EQ(host.grid.GetFocusCell(), CCellCoord(5, 2));

@@ -25,14 +25,7 @@ struct PaintHost : GridHost
 {
     PaintHost() : GridHost(kWidth, kHeight)
     {
-        grid.SetRowCount(5);
-        grid.SetColumnCount(4);
-        grid.SetFixedRowCount(1);
-        grid.SetFixedColumnCount(1);
-        for (int row = 0; row < 5; ++row)
-            grid.SetRowHeight(row, 20);
-        for (int col = 0; col < 4; ++col)
-            grid.SetColumnWidth(col, 40);
+        Shape(5, 4, 1, 1, 20, 40);
         for (int row = 0; row < 5; ++row)
             for (int col = 0; col < 4; ++col) {
                 CGridCell* cell = grid.GetCell(row, col);
@@ -54,21 +47,6 @@ struct PaintHost : GridHost
         EXPECT_TRUE(grid.GetGridCellRect(row, col, rect));
         return rect;
     }
-    void Merge(int r0, int c0, int r1, int c1)
-    {
-        for (int row = r0; row <= r1; ++row)
-            for (int col = c0; col <= c1; ++col) {
-                CGridCell* cell = grid.GetCell(row, col);
-                cell->mergeOrigin = CCellCoord(r0, c0);
-                cell->bRightHidden = col < c1;
-                cell->bBottomHidden = row < r1;
-            }
-        CGridCell* origin = grid.GetCell(r0, c0);
-        origin->mergeOrigin = CCellCoord();
-        origin->nRowSpan = WORD(r1 - r0);
-        origin->nColSpan = WORD(c1 - c0);
-    }
-
     DrawingCanvas canvas{kWidth, kHeight};
 };
 
@@ -149,16 +127,7 @@ TEST(GridPaint, MergedAreaIsDrawnOnceOverItsWholeRectangle)
         grid.SetRowHeight(row, 20);
     for (int col = 0; col < 4; ++col)
         grid.SetColumnWidth(col, 40);
-    for (int row = 1; row <= 2; ++row)
-        for (int col = 1; col <= 2; ++col) {
-            CGridCell* cell = grid.GetCell(row, col);
-            cell->mergeOrigin = CCellCoord(1, 1);
-            cell->bRightHidden = col < 2;
-            cell->bBottomHidden = row < 2;
-        }
-    grid.GetCell(1, 1)->mergeOrigin = CCellCoord();
-    grid.GetCell(1, 1)->nRowSpan = 1;
-    grid.GetCell(1, 1)->nColSpan = 1;
+    MarkGridMerge(grid, 1, 1, 2, 2);
     grid.GetCell(1, 1)->font.crBackground = RGB(250, 250, 0);
     host.canvas.Clear();
     grid.Draw(host.canvas.dc());

@@ -19,11 +19,7 @@ struct PrintHost : GridHost
 {
     PrintHost()
     {
-        grid.SetRowCount(5);
-        grid.SetColumnCount(3);
-        grid.SetFixedRowCount(1);
-        for (int col = 0; col < 3; ++col)
-            grid.SetColumnWidth(col, 300);
+        Shape(5, 3, 1, 0, -1, 300);
         for (int row = 0; row < 5; ++row)
             for (int col = 0; col < 3; ++col) {
                 CString text;
