@@ -1,5 +1,5 @@
 // The grid window itself: its class, windows made by class name, the dialog code it asks for, the
-// colours that follow the system, the count setters in a window, and no handles left behind.
+// count setters in a window, the scroll bars, and no handles left behind.
 
 #include "tests/gridwnd/GridWindowFixture.h"
 #include "sheet/NorvakPage.h"
@@ -101,27 +101,6 @@ TEST(GridWindow, DialogCodeAsksForTabOnlyWithoutCtrl)
     GridHost::SetKeys({});
     host.grid.SetHandleTabKey(FALSE);
     EXPECT_EQ(::SendMessageW(host.grid, WM_GETDLGCODE, 0, 0), LRESULT(DLGC_WANTARROWS | DLGC_WANTCHARS));
-}
-
-TEST(GridWindow, ColoursSetByTheProgramStayWhenTheSystemColoursChange)
-{
-    GridHost host;
-    const COLORREF window = ::GetSysColor(COLOR_WINDOW);
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    host.grid.SetTextBkColor(RGB(1, 2, 3));
-    ASSERT_EQ(host.grid.GetFixedBkColor(), face);
-
-    const int elements[] = {COLOR_WINDOW, COLOR_BTNFACE};
-    const COLORREF changed[] = {RGB(10, 20, 30), RGB(40, 50, 60)};
-    ASSERT_TRUE(::SetSysColors(2, elements, changed));
-    ::SendMessageW(host.grid, WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_EQ(host.grid.GetTextBkColor(), RGB(1, 2, 3));
-    EXPECT_EQ(host.grid.GetFixedBkColor(), RGB(40, 50, 60));
-
-    const COLORREF restored[] = {window, face};
-    ::SetSysColors(2, elements, restored);
-    ::SendMessageW(host.grid, WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_EQ(host.grid.GetFixedBkColor(), face);
 }
 
 TEST(GridWindow, ShrinkingTheRowsDropsAFocusPastThemAndTheSelection)
