@@ -7,7 +7,7 @@
 // Ownership: a member of its box; the box subclasses the edit child when it is created.
 
 #include "framework/Controls.h"
-#include "sheet/CellTypes.h"
+#include "sheet/windows/CellNotify.h"
 
 class CCellComboEdit : public CEdit
 {

@@ -14,7 +14,7 @@
 
 #include "framework/Controls.h"
 #include "gridwnd/CellComboEdit.h"
-#include "sheet/CellTypes.h"
+#include "sheet/windows/CellNotify.h"
 
 class CCellComboList : public CComboBox
 {

@@ -7,7 +7,7 @@
 // A merged area is marked on its cells: the first cell carries the row and column spans (extra
 // rows and columns); every other cell of the area carries the first cell as its merge origin.
 
-#include "sheet/CellTypes.h"
+#include "sheet/model/CellTypes.h"
 
 #include <windows.h>
 

@@ -9,7 +9,7 @@
 
 #include "framework/Geometry.h"
 #include "gridwnd/GridCell.h"
-#include "sheet/PageAxis.h"
+#include "sheet/model/PageAxis.h"
 
 #include <functional>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "framework/ModalUI.h"
 #include "framework/OleModule.h"
-#include "sheet/NorvakPage.h"
+#include "sheet/model/NorvakPage.h"
 
 #include <new>
 #include <utility>

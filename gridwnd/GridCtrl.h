@@ -30,6 +30,7 @@
 #include "gridwnd/GridNavigation.h"
 #include "gridwnd/GridPrintLayout.h"
 #include "gridwnd/GridSelection.h"
+#include "sheet/windows/CellNotify.h"
 
 // What a mouse or keyboard action is doing.
 enum : int

@@ -16,7 +16,7 @@
 
 #include "framework/CGdiObject.h"
 #include "framework/Controls.h"
-#include "sheet/CellTypes.h"
+#include "sheet/windows/CellNotify.h"
 
 class CGridInPlaceEdit : public CEdit
 {

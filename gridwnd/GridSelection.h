@@ -7,7 +7,7 @@
 // The selected-cell map always holds exactly the cells that carry the selected state.
 
 #include "gridwnd/GridCellStore.h"
-#include "sheet/CellSelectionMap.h"
+#include "sheet/model/CellSelectionMap.h"
 
 // What the selection asks of the window that shows it.
 class IGridSelectionView

@@ -5,6 +5,7 @@
 #include "framework/Dispatch.h"
 #include "framework/PropExchange.h"
 #include "resources/NorvakResource.h"
+#include "sheet/windows/CellNotify.h"
 
 #include "Norvak_h.h"
 #include <olectl.h>

@@ -2,7 +2,7 @@
 // another program pasted into cells with its notifications, a cut, the copied range forgotten
 // when another program writes the clipboard, and the edit commands' states.
 
-#include "tests/gridwnd/GridWindowFixture.h"
+#include "tests/support/GridWindowFixture.h"
 
 #include <cstring>
 #include <cwchar>

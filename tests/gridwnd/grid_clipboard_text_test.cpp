@@ -2,7 +2,7 @@
 // into lines and cells.
 
 #include "gridwnd/GridClipboardText.h"
-#include "tests/gridwnd/GridStoreFixture.h"
+#include "tests/support/GridStoreFixture.h"
 
 #include <optional>
 #include <string>

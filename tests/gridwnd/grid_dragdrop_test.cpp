@@ -2,7 +2,7 @@
 // test), a move clearing them once, text dropped on a cell through the registered drop target, and
 // the picture of the dragged cells.
 
-#include "tests/gridwnd/GridWindowFixture.h"
+#include "tests/support/GridWindowFixture.h"
 
 #include <cstring>
 #include <functional>

@@ -2,7 +2,7 @@
 // rectangles on and off screen, the visible ranges, border hits and the scroll bar set-up.
 
 #include "gridwnd/GridGeometry.h"
-#include "tests/gridwnd/GridStoreFixture.h"
+#include "tests/support/GridStoreFixture.h"
 
 namespace {
 

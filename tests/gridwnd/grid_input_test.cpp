@@ -2,7 +2,7 @@
 // typing that opens the in-place edit and keys that end and chain it, Delete, and the mouse that
 // selects, resizes, sorts and scrolls while dragging.
 
-#include "tests/gridwnd/GridWindowFixture.h"
+#include "tests/support/GridWindowFixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // merged area three rows high and two columns wide, and a column of width 0.
 
 #include "gridwnd/GridNavigation.h"
-#include "tests/gridwnd/GridStoreFixture.h"
+#include "tests/support/GridStoreFixture.h"
 
 namespace {
 

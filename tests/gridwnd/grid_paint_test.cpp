@@ -2,8 +2,8 @@
 // a merged area drawn once, charts with the hot one on top and under the fixed cells, cell text in
 // the cell's own font, and the window's own double-buffered paint giving the same picture.
 
-#include "tests/DrawingCanvas.h"
-#include "tests/gridwnd/GridWindowFixture.h"
+#include "tests/support/DrawingCanvas.h"
+#include "tests/support/GridWindowFixture.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // How the grid's rows fall onto printed pages.
 
 #include "gridwnd/GridPrintLayout.h"
-#include "tests/gridwnd/GridStoreFixture.h"
+#include "tests/support/GridStoreFixture.h"
 
 TEST(GridPrintLayout, PageIsAsWideAsTheColumnsWithMarginsAndShapedLikeThePrinter)
 {

@@ -2,8 +2,8 @@
 // the rows each page holds, the header and footer texts, paper without the selection, and no
 // handles left behind.
 
-#include "tests/EmfRecorder.h"
-#include "tests/gridwnd/GridWindowFixture.h"
+#include "tests/support/EmfRecorder.h"
+#include "tests/support/GridWindowFixture.h"
 #include "tests/support/GuiResources.h"
 
 #include <algorithm>

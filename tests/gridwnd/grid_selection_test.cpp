@@ -1,7 +1,7 @@
 // Focus and selection of the grid: the focus marks and the owner's notifications, merged areas
 // taken whole, the drag modes, the kept cells, and a disabled selection touching no cell.
 
-#include "tests/gridwnd/GridStoreFixture.h"
+#include "tests/support/GridStoreFixture.h"
 
 #include <tuple>
 

@@ -2,7 +2,7 @@
 // the fixed counts following the counts, refused sizes and counts, and the cells emptied on the
 // way out.
 
-#include "tests/gridwnd/GridStoreFixture.h"
+#include "tests/support/GridStoreFixture.h"
 
 #include <climits>
 #include <cstring>

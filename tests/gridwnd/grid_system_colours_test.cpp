@@ -1,7 +1,7 @@
 // The grid's colours when the system's change: those still taken from the system follow, those the
 // program set stay. The system colours belong to the whole session, so this runs alone.
 
-#include "tests/gridwnd/GridWindowFixture.h"
+#include "tests/support/GridWindowFixture.h"
 
 TEST(GridSystemColours, ColoursSetByTheProgramStayAndTheOthersFollow)
 {

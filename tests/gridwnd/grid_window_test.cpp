@@ -1,8 +1,8 @@
 // The grid window itself: its class, windows made by class name, the dialog code it asks for, the
 // count setters in a window, the scroll bars, and no handles left behind.
 
-#include "tests/gridwnd/GridWindowFixture.h"
-#include "sheet/NorvakPage.h"
+#include "tests/support/GridWindowFixture.h"
+#include "sheet/model/NorvakPage.h"
 #include "tests/support/GuiResources.h"
 
 namespace {

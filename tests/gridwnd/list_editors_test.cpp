@@ -4,7 +4,7 @@
 
 #include "gridwnd/CellComboList.h"
 #include "gridwnd/EditListCtrl.h"
-#include "tests/gridwnd/GridWindowFixture.h"
+#include "tests/support/GridWindowFixture.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 // and a view that records redraws and owner notifications.
 
 #include "gridwnd/GridSelection.h"
-#include "tests/gridwnd/GridMergeMarks.h"
+#include "tests/support/GridMergeMarks.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // the whole test program. Key states (Shift, Ctrl) are set on the thread for the keys that follow.
 
 #include "gridwnd/GridCtrl.h"
-#include "tests/gridwnd/GridMergeMarks.h"
+#include "tests/support/GridMergeMarks.h"
 
 #include <gtest/gtest.h>
 
