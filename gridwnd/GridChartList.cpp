@@ -1,6 +1,11 @@
 #include "gridwnd/GridChartList.h"
 
+#include "chart/model/ChartHitTest.h"
+#include "chart/model/ChartResize.h"
+#include "drawing/CChartShapePainter.h"
+
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace {
@@ -9,6 +14,21 @@ constexpr int kDefaultStyle[CGridChartList::kStyleCount] = {0, 1, 1,        0,  
                                                             0, 0, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0};
 constexpr int kFirstSlotGap = 20;
 constexpr int kSmallestSlot = 20;
+
+// The mouse's drag as the handle's sides take it: a left or top side grows outward.
+CSize HandleDelta(int handle, int dx, int dy)
+{
+    const bool left = handle == 0 || handle == 3 || handle == 7;
+    const bool top = handle == 0 || handle == 1 || handle == 4;
+    return CSize(left ? -dx : dx, top ? -dy : dy);
+}
+
+CRect Bounding(const CRect& a, const CRect& b)
+{
+    CRect both;
+    both.UnionRect(a, b);
+    return both;
+}
 
 } // namespace
 
@@ -41,21 +61,38 @@ CRect LayoutChartSlot(int left, int top, int right, int bottom, int count, BOOL 
     return CRect(corner, CSize(side, side));
 }
 
+std::array<CRect, 8> TrackerHandles(const CRect& rect)
+{
+    const int h = CGridChartList::kTrackerHandle;
+    const int midX = (rect.left + rect.right - h) / 2;
+    const int midY = (rect.top + rect.bottom - h) / 2;
+    const CPoint corners[8] = {
+        {rect.left, rect.top},        {rect.right - h, rect.top}, {rect.right - h, rect.bottom - h},
+        {rect.left, rect.bottom - h}, {midX, rect.top},           {rect.right - h, midY},
+        {midX, rect.bottom - h},      {rect.left, midY}};
+    std::array<CRect, 8> handles;
+    for (int i = 0; i < 8; ++i)
+        handles[size_t(i)] = CRect(corners[i], CSize(h, h));
+    return handles;
+}
+
 int TrackerHitTest(const CRect& rect, CPoint point)
 {
     if (rect.IsRectEmpty())
         return -1;
-    const int h = CGridChartList::kTrackerHandle;
-    const int midX = (rect.left + rect.right - h) / 2;
-    const int midY = (rect.top + rect.bottom - h) / 2;
-    const CPoint handles[8] = {
-        {rect.left, rect.top},        {rect.right - h, rect.top}, {rect.right - h, rect.bottom - h},
-        {rect.left, rect.bottom - h}, {midX, rect.top},           {rect.right - h, midY},
-        {midX, rect.bottom - h},      {rect.left, midY}};
+    const std::array<CRect, 8> handles = TrackerHandles(rect);
     for (int i = 0; i < 8; ++i)
-        if (CRect(handles[i], CSize(h, h)).PtInRect(point))
+        if (handles[size_t(i)].PtInRect(point))
             return i;
     return rect.PtInRect(point) ? 8 : -1;
+}
+
+CRect TrackedRect(const CRect& rect, int handle, int dx, int dy)
+{
+    CRect tracked = rect;
+    const CSize delta = HandleDelta(handle, dx, dy);
+    ChangeRectByHandle(tracked, handle, delta.cx, delta.cy);
+    return tracked;
 }
 
 CGridChartList::CGridChartList()
@@ -63,13 +100,13 @@ CGridChartList::CGridChartList()
     std::copy(std::begin(kDefaultStyle), std::end(kDefaultStyle), m_style);
 }
 
-int CGridChartList::Add(std::unique_ptr<CGridChart> chart)
+int CGridChartList::Add(CNorvakChart chart)
 {
-    m_charts.push_back(std::move(chart));
+    m_charts.push_back(std::make_unique<CNorvakChart>(std::move(chart)));
     return GetCount() - 1;
 }
 
-CGridChart* CGridChartList::GetAt(int index) const
+CNorvakChart* CGridChartList::GetAt(int index) const
 {
     return index >= 0 && index < GetCount() ? m_charts[size_t(index)].get() : nullptr;
 }
@@ -97,7 +134,7 @@ int CGridChartList::HitTestCharts(int x, int y, int currentPart, int* trackerHit
     };
     const int selected = GetSelectedChart();
     if (selected >= 0) {
-        if (!m_charts[size_t(selected)]->WholeRect().PtInRect(CPoint(x, y))) {
+        if (!m_charts[size_t(selected)]->rcChart.PtInRect(CPoint(x, y))) {
             DeselectCharts();
             currentPart = -1;
         } else if (int part = HitTestChart(selected, x, y, currentPart); part >= 0) {
@@ -112,44 +149,63 @@ int CGridChartList::HitTestCharts(int x, int y, int currentPart, int* trackerHit
 
 int CGridChartList::HitTestChart(int index, int x, int y, int currentPart)
 {
-    CGridChart* chart = GetAt(index);
-    if (!chart || !chart->bShown || !chart->WholeRect().PtInRect(CPoint(x, y)))
+    CNorvakChart* chart = GetAt(index);
+    if (!chart || !chart->bVisible || !chart->rcChart.PtInRect(CPoint(x, y)))
         return -1;
     if (currentPart != -1)
         return currentPart;
-    for (int part = CGridChart::kPartCount - 1; part >= 1; --part) {
-        if (!chart->partShown[part] || !chart->rects[part].PtInRect(CPoint(x, y)))
+    for (int part = kChartYAxisTitle; part >= kChartPlot; --part) {
+        if (!chart->IsPartShown(part) || !chart->PartRect(part)->PtInRect(CPoint(x, y)))
             continue;
         SelectChartPart(index, part);
-        if (part == 2)
-            chart->HitLegendEntries(x, y);
-        else if (part == 1)
-            chart->HitDataFaces(x, y);
+        if (part == kChartLegend)
+            MarkLegendEntry(*chart, x, y);
+        else if (part == kChartPlot)
+            MarkDataFace(*chart, x, y);
         return part;
     }
     DeselectCharts();
-    SelectChartPart(index, 0);
-    return 0;
+    SelectChartPart(index, kChartWhole);
+    return kChartWhole;
+}
+
+void CGridChartList::MarkLegendEntry(CNorvakChart& chart, int x, int y)
+{
+    if (const auto hit = FindLegendHit(chart, x, y))
+        chart.legendItems[size_t(hit->index)].chSelPart = hit->letter;
+}
+
+void CGridChartList::MarkDataFace(CNorvakChart& chart, int x, int y)
+{
+    if (const auto hit = FindHitFace(chart, x, y))
+        chart.items[size_t(hit->row)][size_t(hit->markedPoint)].chSelPart = hit->letter;
 }
 
 void CGridChartList::SelectChartPart(int index, int part)
 {
-    CGridChart* chart = GetAt(index);
+    CNorvakChart* chart = GetAt(index);
     if (!chart)
         return;
     for (const auto& each : m_charts)
-        each->bHot = false;
-    chart->bSelected = true;
-    chart->bHot = true;
+        each->bNewest = 0;
+    chart->bSelected = 1;
+    chart->bNewest = 1;
     chart->nSelPart = part;
-    m_tracker = part >= 0 && part < CGridChart::kPartCount ? chart->rects[part] : CRect();
+    // A new pick marks again what lies under the mouse.
+    for (CChartItemArray& row : chart->items)
+        for (CChartItem& point : row)
+            point.chSelPart = ' ';
+    for (CChartTextItem& entry : chart->legendItems)
+        entry.chSelPart = ' ';
+    const CRect* rect = chart->PartRect(part);
+    m_tracker = rect ? *rect : CRect();
 }
 
 void CGridChartList::DeselectCharts()
 {
     for (const auto& chart : m_charts)
         if (chart->bSelected) {
-            chart->bSelected = false;
+            chart->bSelected = 0;
             chart->nSelPart = -1;
         }
     m_tracker.SetRectEmpty();
@@ -168,19 +224,56 @@ std::optional<CRect> CGridChartList::DeleteSelectedChartPart()
     const int index = GetSelectedChart();
     if (index < 0)
         return std::nullopt;
-    CGridChart& chart = *m_charts[size_t(index)];
+    CNorvakChart& chart = *m_charts[size_t(index)];
     const int part = chart.nSelPart;
-    chart.bSelected = false;
+    chart.bSelected = 0;
     chart.nSelPart = -1;
-    CRect repaint = chart.WholeRect();
-    if (part == 0) {
-        chart.bShown = false;
-    } else if (part > 0 && part < CGridChart::kPartCount) {
-        chart.partShown[part] = false;
-        repaint = chart.rects[part];
-    }
     m_tracker.SetRectEmpty();
+    if (part == kChartWhole) {
+        chart.bVisible = 0;
+        return chart.rcChart;
+    }
+    const CRect* rect = chart.PartRect(part);
+    if (!rect)
+        return chart.rcChart;
+    // A record without a part list shows every part; the list makes one of them hideable.
+    if (chart.partOrder.empty())
+        chart.partOrder = CNorvakChart::DefaultPartOrder();
+    CChartShapePainter::SetPartOption(&chart, part, 0);
+    return *rect;
+}
+
+std::optional<CRect> CGridChartList::TrackSelectedPart(int handle, int dx, int dy)
+{
+    CNorvakChart* chart = GetAt(GetSelectedChart());
+    CRect* part = chart ? chart->PartRect(chart->nSelPart) : nullptr;
+    if (!part || handle < 0 || handle > 8)
+        return std::nullopt;
+    const CRect tracked = TrackedRect(*part, handle, dx, dy);
+    // A handle dragged over the opposite side would turn the rectangle inside out.
+    if (tracked.Width() <= 0 || tracked.Height() <= 0)
+        return std::nullopt;
+    const CRect before = Bounding(chart->rcChart, *part);
+    if (chart->nSelPart == kChartWhole) {
+        const CSize delta = HandleDelta(handle, dx, dy);
+        MoveResizeChart(*chart, delta.cx, delta.cy, handle, true);
+    } else {
+        *part = tracked;
+    }
+    m_tracker = *part;
+    CRect repaint = Bounding(before, Bounding(chart->rcChart, *part));
+    repaint.InflateRect(kTrackerHandle, kTrackerHandle);
     return repaint;
+}
+
+void CGridChartList::OffsetCharts(int dx, int dy)
+{
+    if (dx == 0 && dy == 0)
+        return;
+    for (const auto& chart : m_charts)
+        MoveResizeChart(*chart, dx, dy, 8, true);
+    if (!m_tracker.IsRectEmpty())
+        m_tracker.OffsetRect(dx, dy);
 }
 
 std::vector<int> CGridChartList::DrawingOrder() const
@@ -188,7 +281,7 @@ std::vector<int> CGridChartList::DrawingOrder() const
     std::vector<int> order;
     int hot = -1;
     for (int index = 0; index < GetCount(); ++index) {
-        if (m_charts[size_t(index)]->bHot && hot < 0)
+        if (m_charts[size_t(index)]->bNewest && hot < 0)
             hot = index;
         else
             order.push_back(index);

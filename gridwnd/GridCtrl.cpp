@@ -9,6 +9,7 @@
 
 CCellRect CGridCtrl::s_copiedRange;
 const CGridCtrl* CGridCtrl::s_copiedBy = nullptr;
+GridChartDrawer CGridCtrl::s_chartDrawer = nullptr;
 
 namespace {
 

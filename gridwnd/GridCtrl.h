@@ -13,13 +13,15 @@
 //   GridCtrlPaint.cpp      painting and the repaint of single cells
 //   GridCtrlScroll.cpp     geometry in the window, scroll bars and scrolling
 //   GridCtrlKeys.cpp       keyboard navigation and in-place editing
-//   GridCtrlMouse.cpp      mouse selection, resizing, sorting clicks, drag scrolling, charts
+//   GridCtrlMouse.cpp      mouse selection, resizing, sorting clicks, drag scrolling, chart picks
+//   GridCtrlCharts.cpp     the charts: adding, drawing with the tracker, dragging the tracker
 //   GridCtrlClipboard.cpp  cut, copy, paste, the marquee, drag out and the drop target
 //   GridCtrlPrint.cpp      printing
 //
 // Ownership: the grid owns its cells, its charts, its image list and its printing font. An
 // object made for a window created by class name deletes itself when the window goes.
 
+#include "framework/CDC.h"
 #include "framework/CGdiObject.h"
 #include "framework/ImageList.h"
 #include "framework/OleDataTransfer.h"
@@ -41,6 +43,7 @@ enum : int
     kGridMouseSizingColumn = 6,
     kGridMousePrepareDrag = 17,
     kGridMouseDragging = 18,
+    kGridMouseTrackingChart = 19,
 };
 
 // The edit commands the grid answers.
@@ -51,6 +54,11 @@ enum : UINT
     kGridEditPaste = 57637,
     kGridEditSelectAll = 57642,
 };
+
+// Draws one chart of a grid over its cells, into the chart's whole-chart rectangle; the chart
+// painters provide it, and record into the chart the legend rectangles and data-point faces that the
+// grid's hit test reads. Without one the grid draws no chart, only the tracker of a selected part.
+using GridChartDrawer = void (*)(CDC& dc, CNorvakChart& chart);
 
 // The first character of OnEditCell: a typed character (UTF-16), 0 for an input method, VK_LBUTTON
 // for a start by the mouse, or kGridEditByKey with the navigation key that ended the edit before.
@@ -190,7 +198,11 @@ public:
 
     // ---- charts ----
     CGridChartList& Charts() { return m_charts; }
+    // Adds a chart over the cells (rectangles in client pixels); its index.
+    int AddChart(CNorvakChart chart);
     void SetChartStyle(const int (&values)[CGridChartList::kStyleCount]) { m_charts.SetChartStyle(values); }
+    // For every grid of the process; null draws no charts.
+    static void SetChartDrawer(GridChartDrawer drawer) { s_chartDrawer = drawer; }
 
     // ---- edit command states ----
     BOOL OnUpdateEditCopy() const;
@@ -298,12 +310,19 @@ protected:
     void ExtendToPoint(CPoint point);
     void DragScroll();
     void ResizeToPoint(CPoint point);
+    // The mouse went down on a chart: tracks the selected part when it is on the tracker.
+    void BeginChartTracking(int trackerHit, CPoint point);
+    void TrackChartToPoint(CPoint point);
+    void EndChartTracking(CPoint point);
 
     // ---- painting helpers ----
     void DrawCellBorders(CDC* pDC, int row, int col, const CRect& rect, bool right = true,
                          bool bottom = true);
     void DrawMergedArea(CDC* pDC, CCellCoord origin);
     void DrawCharts(CDC* pDC);
+    void DrawChartTracker(CDC* pDC);
+    // The top-left normal cell's corner, where it would lie even when scrolled off.
+    CPoint ScrollOrigin() const;
     void DrawFixedCells(CDC* pDC, const CRect& clip);
     CRect MergedPaintRect(int row, int col) const;
 
@@ -339,8 +358,12 @@ protected:
     // Mouse work in progress.
     CPoint m_mouseDown;
     int m_nSizingIndex = -1;
+    int m_nTrackerHandle = -1; // the tracker handle a chart drag holds
+    CRect m_trackedRect;       // where that drag puts the selected part now
     int m_nSortColumn = -1;
     bool m_bSortAscending = true;
+
+    static GridChartDrawer s_chartDrawer;
 
     // Clipboard.
     static CCellRect s_copiedRange;

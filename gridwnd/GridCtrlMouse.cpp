@@ -14,19 +14,31 @@ bool IsSelecting(int mode)
     return mode >= kGridSelectAll && mode <= kGridSelectCells;
 }
 
+// The cursor over a tracker handle (IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZENS, IDC_SIZEWE, IDC_SIZEALL);
+// null off the tracker.
+LPCWSTR TrackerCursor(int handle)
+{
+    static const WORD kShapes[9] = {32642, 32643, 32642, 32643, 32645, 32644, 32645, 32644, 32646};
+    return handle >= 0 && handle <= 8 ? MAKEINTRESOURCEW(kShapes[handle]) : nullptr;
+}
+
 } // namespace
 
 void CGridCtrl::OnLButtonDown(UINT flags, CPoint point)
 {
     SetFocus();
+    // On the tracker the selected part stays picked, to be dragged; elsewhere a new pick.
     const int selected = m_charts.GetSelectedChart();
-    const int current = selected >= 0 ? m_charts.GetAt(selected)->nSelPart : -1;
+    const bool onTracker = TrackerHitTest(m_charts.GetTrackerRect(), point) >= 0;
+    const int current = selected >= 0 && onTracker ? m_charts.GetAt(selected)->nSelPart : -1;
     int trackerHit = -1;
     const int part = m_charts.HitTestCharts(point.x, point.y, current, &trackerHit);
     if (part >= 0 || selected >= 0)
         Invalidate(false);
-    if (part >= 0)
+    if (part >= 0) {
+        BeginChartTracking(trackerHit, point);
         return;
+    }
 
     const CCellCoord cell = GetGridCellFromPoint(point, TRUE);
     if (!IsGridCellValid(cell))
@@ -100,6 +112,9 @@ void CGridCtrl::OnMouseMove(UINT flags, CPoint point)
     case kGridMouseSizingColumn:
         ResizeToPoint(point);
         return;
+    case kGridMouseTrackingChart:
+        TrackChartToPoint(point);
+        return;
     case kGridMousePrepareDrag:
         if (std::abs(point.x - m_mouseDown.x) > ::GetSystemMetrics(SM_CXDRAG) ||
             std::abs(point.y - m_mouseDown.y) > ::GetSystemMetrics(SM_CYDRAG))
@@ -115,6 +130,8 @@ void CGridCtrl::OnMouseMove(UINT flags, CPoint point)
 void CGridCtrl::OnLButtonUp(UINT, CPoint point)
 {
     KillTimer(kDragScrollTimer);
+    if (m_nMouseMode == kGridMouseTrackingChart)
+        EndChartTracking(point);
     if (m_nMouseMode == kGridMousePrepareDrag) {
         // No drag came of it: a plain click on the cell.
         const CCellCoord cell = m_store.MergeOrigin(GetGridCellFromPoint(point, FALSE).row,
@@ -143,6 +160,12 @@ void CGridCtrl::OnCaptureChanged(HWND capture)
     if (capture == m_hWnd)
         return;
     KillTimer(kDragScrollTimer);
+    if (m_nMouseMode == kGridMouseTrackingChart) {
+        // The drag of a chart part is called off: it stays where it was.
+        m_nTrackerHandle = -1;
+        m_trackedRect.SetRectEmpty();
+        Invalidate(false);
+    }
     m_nMouseMode = kGridMouseIdle;
     m_nSizingIndex = -1;
 }
@@ -154,6 +177,12 @@ BOOL CGridCtrl::OnSetCursor(UINT hitTest)
     CPoint point;
     ::GetCursorPos(&point);
     ScreenToClient(point);
+    if (const LPCWSTR shape = TrackerCursor(m_nMouseMode == kGridMouseTrackingChart
+                                                ? m_nTrackerHandle
+                                                : TrackerHitTest(m_charts.GetTrackerRect(), point))) {
+        ::SetCursor(::LoadCursorW(nullptr, shape));
+        return TRUE;
+    }
     const bool column =
         m_nMouseMode == kGridMouseSizingColumn || (m_nMouseMode == kGridMouseIdle && IsOnColumnBorder(point));
     const bool row =

@@ -170,16 +170,6 @@ void CGridCtrl::DrawCellBorders(CDC* pDC, int row, int col, const CRect& rect, b
              CPoint(rect.right + 1, rect.bottom));
 }
 
-void CGridCtrl::DrawCharts(CDC* pDC)
-{
-    // The charts float over the normal cells; the fixed cells stay clear of them.
-    CClipGuard clip(*pDC);
-    pDC->IntersectClipRect(GetFixedColumnWidth(), GetFixedRowHeight(), 0x7FFFFFF, 0x7FFFFFF);
-    for (int index : m_charts.DrawingOrder())
-        if (CGridChart* chart = m_charts.GetAt(index); chart->bShown)
-            chart->Draw(pDC);
-}
-
 void CGridCtrl::DrawFixedCells(CDC* pDC, const CRect& clip)
 {
     const CCellRect range = GetVisibleGridRange();

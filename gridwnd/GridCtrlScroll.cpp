@@ -128,9 +128,14 @@ void CGridCtrl::OnScroll(int bar, UINT code)
         int(vertical ? client.Height() - GetFixedRowHeight() : client.Width() - GetFixedColumnWidth()), 1);
     const CPageAxis axis = vertical ? m_store.Rows(info.nPos) : m_store.Cols(info.nPos);
     const int wanted = ScrolledPosition(axis, code, info.nPos, info.nTrackPos, page, info.nMax);
+    const CPoint before = ScrollOrigin();
     SetScrollPos32(bar, std::max(wanted, 0));
-    if (GetScrollPos32(bar) != info.nPos)
-        Invalidate();
+    if (GetScrollPos32(bar) == info.nPos)
+        return;
+    // The charts float over the cells and go with them.
+    const CPoint after = ScrollOrigin();
+    m_charts.OffsetCharts(after.x - before.x, after.y - before.y);
+    Invalidate();
 }
 
 BOOL CGridCtrl::OnMouseWheel(short delta)

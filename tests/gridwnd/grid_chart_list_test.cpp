@@ -2,43 +2,25 @@
 // and the tracker rectangle, the Delete key, and the hot chart drawn last.
 
 #include "gridwnd/GridChartList.h"
+#include "tests/support/GridCharts.h"
+
+#include "chart/model/ChartKinds.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
-// A chart at (100, 100)-(300, 300) with a plot area over most of it and a title inside the plot.
-std::unique_ptr<CGridChart> MakeChart(CPoint offset = CPoint())
+CNorvakChart MakeChart(CPoint offset = CPoint())
 {
-    auto chart = std::make_unique<CGridChart>();
-    const CRect rects[CGridChart::kPartCount] = {
-        {100, 100, 300, 300}, // whole
-        {110, 110, 250, 290}, // plot area
-        {255, 150, 295, 250}, // legend
-        {110, 280, 250, 290}, // data area
-        {150, 120, 210, 140}, // chart title, inside the plot area
-        {150, 270, 210, 280}, // X-axis title
-        {112, 150, 125, 250}, // Y-axis title
-    };
-    for (int part = 0; part < CGridChart::kPartCount; ++part) {
-        chart->rects[part] = rects[part];
-        chart->rects[part].OffsetRect(offset.x, offset.y);
-    }
-    return chart;
+    return MakeLaidOutGridChart(offset);
 }
 
-// Remembers which hooks of the chart were asked.
-class MarkingChart : public CGridChart
+bool PartShown(const CGridChartList& charts, int chart, int part)
 {
-public:
-    void HitLegendEntries(int, int) override { ++legendHits; }
-    void HitDataFaces(int, int) override { ++faceHits; }
-    int legendHits = 0;
-    int faceHits = 0;
-};
+    return charts.GetAt(chart)->IsPartShown(part);
+}
 
 } // namespace
 
@@ -102,7 +84,7 @@ TEST(GridChartList, TitlesAreHitBeforeThePlotAreaAndTheChartWhereNoPartIs)
         }
         EXPECT_EQ(chart, 0);
         EXPECT_EQ(charts.GetSelectedChart(), 0);
-        EXPECT_EQ(charts.GetTrackerRect(), charts.GetAt(0)->rects[c.part]);
+        EXPECT_EQ(charts.GetTrackerRect(), *charts.GetAt(0)->PartRect(c.part));
         EXPECT_EQ(tracker, TrackerHitTest(charts.GetTrackerRect(), c.point));
     }
 }
@@ -111,9 +93,9 @@ TEST(GridChartList, PartsNotShownAndHiddenChartsAreNotHit)
 {
     CGridChartList charts;
     charts.Add(MakeChart());
-    charts.GetAt(0)->partShown[4] = false;
+    charts.GetAt(0)->partOrder[kChartTitle - 1].nShown = 0;
     EXPECT_EQ(charts.HitTestCharts(160, 130, -1, nullptr), 1) << "the plot area under the hidden title";
-    charts.GetAt(0)->bShown = false;
+    charts.GetAt(0)->bVisible = 0;
     charts.DeselectCharts();
     EXPECT_EQ(charts.HitTestCharts(160, 130, -1, nullptr), -1);
 }
@@ -126,8 +108,8 @@ TEST(GridChartList, LastChartIsTestedFirstAndTheSelectedOneKeepsItsPart)
     int chart = -1;
     EXPECT_EQ(charts.HitTestCharts(260, 200, -1, nullptr, &chart), 1);
     EXPECT_EQ(chart, 1) << "the later chart lies on top";
-    EXPECT_TRUE(charts.GetAt(1)->bHot);
-    EXPECT_FALSE(charts.GetAt(0)->bHot);
+    EXPECT_TRUE(charts.GetAt(1)->bNewest) << "hot";
+    EXPECT_FALSE(charts.GetAt(0)->bNewest);
 
     EXPECT_EQ(charts.HitTestCharts(290, 290, 1, nullptr, &chart), 1) << "dragging the selected part";
     EXPECT_EQ(chart, 1);
@@ -137,18 +119,29 @@ TEST(GridChartList, LastChartIsTestedFirstAndTheSelectedOneKeepsItsPart)
     EXPECT_EQ(charts.GetAt(1)->nSelPart, -1);
 }
 
-TEST(GridChartList, HooksMarkLegendEntriesAndDataFaces)
+TEST(GridChartList, PicksMarkTheLegendEntryAndTheDataFaceUnderThePoint)
 {
     CGridChartList charts;
-    auto owned = std::make_unique<MarkingChart>();
-    MarkingChart* chart = owned.get();
-    *static_cast<CGridChart*>(chart) = *MakeChart();
-    charts.Add(std::move(owned));
-    charts.HitTestCharts(260, 200, -1, nullptr);
+    CNorvakChart chart = MakeChart();
+    CChartTextItem entry;
+    entry.rcFull = CRect(260, 160, 290, 180);
+    entry.rcFlag = CRect(260, 160, 270, 180);
+    entry.rcCaption = CRect(272, 160, 290, 180);
+    chart.legendItems = {entry};
+    chart.items.assign(1, CChartItemArray(2));
+    chart.items[0][1].hitFaces[0] = CChartHitFace{{{150, 200}, {180, 200}, {180, 260}, {150, 260}}, 'z'};
+    charts.Add(std::move(chart));
+    CNorvakChart& added = *charts.GetAt(0);
+
+    EXPECT_EQ(charts.HitTestCharts(280, 170, -1, nullptr), kChartLegend);
+    EXPECT_EQ(added.legendItems[0].chSelPart, 't') << "the caption";
     charts.DeselectCharts();
-    charts.HitTestCharts(200, 200, -1, nullptr);
-    EXPECT_EQ(chart->legendHits, 1);
-    EXPECT_EQ(chart->faceHits, 1);
+    EXPECT_EQ(charts.HitTestCharts(165, 230, -1, nullptr), kChartPlot);
+    EXPECT_EQ(added.items[0][1].chSelPart, 'z');
+    EXPECT_EQ(added.legendItems[0].chSelPart, ' ') << "a new pick clears the old mark";
+    charts.DeselectCharts();
+    EXPECT_EQ(charts.HitTestCharts(200, 200, -1, nullptr), kChartPlot) << "the plot area off the faces";
+    EXPECT_EQ(added.items[0][1].chSelPart, ' ');
 }
 
 TEST(GridChartList, DeleteHidesTheSelectedPartOrTheWholeChart)
@@ -159,14 +152,88 @@ TEST(GridChartList, DeleteHidesTheSelectedPartOrTheWholeChart)
 
     charts.HitTestCharts(260, 200, -1, nullptr);
     EXPECT_EQ(charts.DeleteSelectedChartPart(), CRect(255, 150, 295, 250));
-    EXPECT_FALSE(charts.GetAt(0)->partShown[2]);
-    EXPECT_TRUE(charts.GetAt(0)->bShown);
+    EXPECT_FALSE(PartShown(charts, 0, kChartLegend));
+    EXPECT_TRUE(charts.GetAt(0)->bVisible);
     EXPECT_EQ(charts.GetSelectedChart(), -1);
     EXPECT_TRUE(charts.GetTrackerRect().IsRectEmpty());
 
     EXPECT_EQ(charts.HitTestCharts(260, 200, -1, nullptr), 0) << "the legend is gone: the whole chart";
     EXPECT_EQ(charts.DeleteSelectedChartPart(), CRect(100, 100, 300, 300));
-    EXPECT_FALSE(charts.GetAt(0)->bShown);
+    EXPECT_FALSE(charts.GetAt(0)->bVisible);
+}
+
+TEST(GridChartList, DeleteHidesAPartOfARecordWithoutAPartList)
+{
+    CGridChartList charts;
+    CNorvakChart chart = MakeChart();
+    chart.partOrder.clear(); // as a record read without one: every part shows
+    charts.Add(std::move(chart));
+    charts.HitTestCharts(160, 130, -1, nullptr);
+    ASSERT_EQ(charts.DeleteSelectedChartPart(), CRect(150, 120, 210, 140));
+    EXPECT_FALSE(PartShown(charts, 0, kChartTitle));
+    EXPECT_TRUE(PartShown(charts, 0, kChartLegend));
+}
+
+TEST(GridChartList, TrackerDragsMoveOrResizeTheSelectedPart)
+{
+    struct Case
+    {
+        int part, handle, dx, dy;
+        CRect whole, partAfter;
+    };
+    const Case cases[] = {
+        // The whole chart moves inside, its parts along.
+        {kChartWhole, 8, 10, -5, {110, 95, 310, 295}, {110, 95, 310, 295}},
+        // Its bottom-right corner: the parts keep their places in proportion.
+        {kChartWhole, 2, 200, 0, {100, 100, 500, 300}, {100, 100, 500, 300}},
+        // A part moves within the chart, which stays.
+        {kChartLegend, 8, -20, 10, {100, 100, 300, 300}, {235, 160, 275, 260}},
+        // The top-left handle of a part follows the mouse: the mouse right and down shrinks it.
+        {kChartLegend, 0, 5, 10, {100, 100, 300, 300}, {260, 160, 295, 250}},
+        {kChartLegend, 7, -15, 0, {100, 100, 300, 300}, {240, 150, 295, 250}},
+    };
+    for (const Case& c : cases) {
+        CGridChartList charts;
+        charts.Add(MakeChart());
+        charts.SelectChartPart(0, c.part);
+        const auto repaint = charts.TrackSelectedPart(c.handle, c.dx, c.dy);
+        ASSERT_TRUE(repaint) << "part " << c.part << " handle " << c.handle;
+        const CNorvakChart& chart = *charts.GetAt(0);
+        EXPECT_EQ(chart.rcChart, c.whole) << "part " << c.part << " handle " << c.handle;
+        EXPECT_EQ(*chart.PartRect(c.part), c.partAfter) << "part " << c.part << " handle " << c.handle;
+        EXPECT_EQ(charts.GetTrackerRect(), c.partAfter);
+        CRect common;
+        EXPECT_TRUE(common.IntersectRect(*repaint, c.partAfter) && common == c.partAfter) << "repaints the new place";
+    }
+    CGridChartList charts;
+    charts.Add(MakeChart());
+    charts.SelectChartPart(0, kChartWhole);
+    const auto moved = charts.TrackSelectedPart(8, 10, 0);
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(*charts.GetAt(0)->PartRect(kChartLegend), CRect(265, 150, 305, 250)) << "a whole-chart move";
+}
+
+TEST(GridChartList, TrackerDragsThatCannotApplyChangeNothing)
+{
+    CGridChartList charts;
+    charts.Add(MakeChart());
+    EXPECT_EQ(charts.TrackSelectedPart(8, 10, 10), std::nullopt) << "nothing selected";
+    charts.SelectChartPart(0, kChartLegend);
+    EXPECT_EQ(charts.TrackSelectedPart(9, 10, 10), std::nullopt) << "no handle";
+    EXPECT_EQ(charts.TrackSelectedPart(5, -50, 0), std::nullopt) << "the right side past the left one";
+    EXPECT_EQ(*charts.GetAt(0)->PartRect(kChartLegend), CRect(255, 150, 295, 250));
+}
+
+TEST(GridChartList, ScrollingMovesEveryChartAndTheTracker)
+{
+    CGridChartList charts;
+    charts.Add(MakeChart());
+    charts.Add(MakeChart(CPoint(50, 0)));
+    charts.SelectChartPart(1, kChartTitle);
+    charts.OffsetCharts(0, -40);
+    EXPECT_EQ(charts.GetAt(0)->rcChart, CRect(100, 60, 300, 260));
+    EXPECT_EQ(*charts.GetAt(1)->PartRect(kChartTitle), CRect(200, 80, 260, 100));
+    EXPECT_EQ(charts.GetTrackerRect(), CRect(200, 80, 260, 100));
 }
 
 TEST(GridChartList, HotChartIsDrawnLast)
@@ -185,7 +252,7 @@ TEST(GridChartList, StyleValuesStartAtTheirDefaultsAndAChangeEmptiesTheLabels)
     const int defaults[CGridChartList::kStyleCount] = {0, 1, 1,        0,        0,        0,
                                                        0, 0, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0};
     EXPECT_TRUE(std::equal(defaults, defaults + CGridChartList::kStyleCount, charts.GetChartStyle()));
-    charts.Labels().push_back("label");
+    charts.Labels().push_back(CChartTextLabel());
     const int values[CGridChartList::kStyleCount] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     charts.SetChartStyle(values);
     EXPECT_EQ(charts.GetChartStyle()[11], 12);

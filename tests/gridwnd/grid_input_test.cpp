@@ -2,6 +2,7 @@
 // typing that opens the in-place edit and keys that end and chain it, Delete, and the mouse that
 // selects, resizes, sorts and scrolls while dragging.
 
+#include "tests/support/GridCharts.h"
 #include "tests/support/GridWindowFixture.h"
 
 namespace {
@@ -210,13 +211,11 @@ TEST(GridKeyboard, DeleteEmptiesTheFocusCellOrHidesASelectedChart)
     EXPECT_EQ(host.grid.GetItemText(1, 1), CString());
     EXPECT_EQ(host.notices, (std::vector<GridNotice>{{1, 1, -105}, {1, 1, -106}}));
 
-    auto chart = std::make_unique<CGridChart>();
-    chart->rects[0] = CRect(100, 50, 200, 150);
-    host.grid.Charts().Add(std::move(chart));
+    host.grid.AddChart(MakeBareGridChart(CRect(100, 50, 200, 150)));
     host.Click(CPoint(150, 100));
     EXPECT_EQ(host.grid.Charts().GetSelectedChart(), 0);
     host.Key(VK_DELETE);
-    EXPECT_FALSE(host.grid.Charts().GetAt(0)->bShown);
+    EXPECT_FALSE(host.grid.Charts().GetAt(0)->bVisible);
     EXPECT_EQ(host.grid.GetItemText(3, 3), InputHost::Name(3, 3));
 }
 
@@ -301,4 +300,24 @@ TEST(GridMouse, DraggingBelowTheCellsScrollsAndExtends)
     EXPECT_EQ(host.grid.GetMouseMode(), kGridMouseIdle) << "another window took the capture";
     ::ReleaseCapture();
     ::DestroyWindow(other);
+}
+
+TEST(GridMouse, DraggingAChartMovesItAndTheCellsScrollingCarryIt)
+{
+    InputHost host;
+    host.grid.AddChart(MakeBareGridChart(CRect(100, 50, 200, 150)));
+    host.Post(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 100));
+    EXPECT_EQ(host.grid.GetMouseMode(), kGridMouseTrackingChart) << "inside the picked chart's tracker";
+    host.Post(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(170, 90));
+    host.Post(WM_LBUTTONUP, 0, MAKELPARAM(170, 90));
+    EXPECT_EQ(host.grid.GetMouseMode(), kGridMouseIdle);
+    EXPECT_EQ(host.grid.Charts().GetAt(0)->rcChart, CRect(120, 40, 220, 140));
+    EXPECT_EQ(host.grid.Charts().GetTrackerRect(), CRect(120, 40, 220, 140));
+    EXPECT_EQ(host.grid.GetFocusCell(), CCellCoord(1, 1)) << "the cells under the chart were not clicked";
+
+    host.Post(WM_VSCROLL, SB_LINEDOWN);
+    ASSERT_EQ(host.grid.GetTopLeftGridCell().row, 2);
+    EXPECT_EQ(host.grid.Charts().GetAt(0)->rcChart, CRect(120, 20, 220, 120)) << "up by the row scrolled away";
+    host.Post(WM_VSCROLL, SB_LINEUP);
+    EXPECT_EQ(host.grid.Charts().GetAt(0)->rcChart, CRect(120, 40, 220, 140));
 }

@@ -3,6 +3,7 @@
 // the cell's own font, and the window's own double-buffered paint giving the same picture.
 
 #include "tests/support/DrawingCanvas.h"
+#include "tests/support/GridCharts.h"
 #include "tests/support/GridWindowFixture.h"
 
 #include <vector>
@@ -48,17 +49,6 @@ struct PaintHost : GridHost
         return rect;
     }
     DrawingCanvas canvas{kWidth, kHeight};
-};
-
-// A chart that fills its whole rectangle with one colour.
-class SolidChart : public CGridChart
-{
-public:
-    SolidChart(const CRect& rect, COLORREF colour) : m_colour(colour) { rects[0] = rect; }
-    void Draw(CDC* pDC) override { pDC->FillSolidRect(rects[0], m_colour); }
-
-private:
-    COLORREF m_colour;
 };
 
 } // namespace
@@ -162,8 +152,9 @@ TEST(GridPaint, MergeStartingAboveTheViewStillShows)
 TEST(GridPaint, HotChartIsDrawnAboveTheOtherAndBelowTheFixedCells)
 {
     PaintHost host;
-    host.grid.Charts().Add(std::make_unique<SolidChart>(CRect(10, 10, 150, 80), RGB(1, 100, 1)));
-    host.grid.Charts().Add(std::make_unique<SolidChart>(CRect(100, 50, 200, 150), RGB(100, 1, 1)));
+    CGridCtrl::SetChartDrawer(&FillGridChart);
+    host.grid.AddChart(MakeBareGridChart(CRect(10, 10, 150, 80), RGB(1, 100, 1)));
+    host.grid.AddChart(MakeBareGridChart(CRect(100, 50, 200, 150), RGB(100, 1, 1)));
     host.Paint();
     EXPECT_EQ(host.canvas.At(120, 60), RGB(100, 1, 1)) << "list order: the later on top";
     EXPECT_EQ(host.canvas.At(20, 10), kFixed) << "the fixed cells lie over the charts";
@@ -172,10 +163,14 @@ TEST(GridPaint, HotChartIsDrawnAboveTheOtherAndBelowTheFixedCells)
     host.grid.Charts().SelectChartPart(0, 0);
     host.Paint();
     EXPECT_EQ(host.canvas.At(120, 60), RGB(1, 100, 1)) << "the hot chart last";
+    EXPECT_EQ(host.canvas.At(146, 78), RGB(0, 0, 0)) << "the tracker's bottom-right handle";
+    EXPECT_EQ(host.canvas.At(80, 78), RGB(0, 0, 0)) << "its bottom handle";
 
-    host.grid.Charts().GetAt(0)->bShown = false;
+    host.grid.Charts().DeselectCharts();
+    host.grid.Charts().GetAt(0)->bVisible = 0;
     host.Paint();
     EXPECT_EQ(host.canvas.At(60, 30), kBody) << "a hidden chart is not drawn";
+    CGridCtrl::SetChartDrawer(nullptr);
 }
 
 TEST(GridPaint, CellTextInItsFontWithinTheCell)
