@@ -5,6 +5,7 @@
 #include "framework/Dispatch.h"
 #include "framework/PropExchange.h"
 #include "resources/NorvakResource.h"
+#include "sheet/windows/CellNotify.h"
 
 #include "Norvak_h.h"
 #include <olectl.h>
@@ -109,26 +110,7 @@ void CNorvakCtrl::Fire(NorvakEventId event, CEventArgs& args)
 
 LRESULT CNorvakCtrl::SendMessageToParent(int row, int col, int code)
 {
-    if (!m_hWnd || !::IsWindow(m_hWnd))
-        return 0;
-    struct
-    {
-        NMHDR header;
-        int row;
-        int col;
-    } notice{};
-    const int id = ::GetDlgCtrlID(m_hWnd);
-    notice.header.hwndFrom = m_hWnd;
-    notice.header.idFrom = UINT_PTR(id);
-    notice.header.code = UINT(code);
-    notice.row = row;
-    notice.col = col;
-    HWND target = ::GetWindow(m_hWnd, GW_OWNER);
-    if (!target)
-        target = ::GetParent(m_hWnd);
-    if (!target)
-        return 0;
-    return ::SendMessageW(target, WM_NOTIFY, WPARAM(id), reinterpret_cast<LPARAM>(&notice));
+    return SendCellNotify(m_hWnd, row, col, code);
 }
 
 // ---- module-level overrides ----

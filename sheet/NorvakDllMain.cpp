@@ -3,16 +3,22 @@
 #include "sheet/NorvakModule.h"
 
 #include "framework/Wnd.h"
+#include "gridwnd/GridCtrl.h"
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
-    if (reason == DLL_PROCESS_ATTACH)
+    if (reason == DLL_PROCESS_ATTACH) {
+        // The grid window ships with the control: programs create it by its class name.
+        CGridCtrl::RegisterWindowClass();
         return NorvakApp().InitInstance() ? TRUE : FALSE;
+    }
     if (reason == DLL_PROCESS_DETACH) {
         NorvakApp().ExitInstance();
         // Unloaded while the process goes on (not at its exit): our classes must not outlive us.
-        if (!reserved)
+        if (!reserved) {
             CWnd::UnregisterWindowClasses();
+            CGridCtrl::UnregisterWindowClass();
+        }
     }
     return TRUE;
 }

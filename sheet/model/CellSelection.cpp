@@ -212,9 +212,7 @@ void ResetSelectionMaps(CNorvakPage& page, CNorvakPageCells& cells)
 
 CCellRect GetSelectedCellRange(const CNorvakPage& page)
 {
-    if (page.m_selectedCells.IsEmpty())
-        return CCellRect(page.m_nRows, page.m_nCols, -1, -1);
-    return Bounds(page.m_selectedCells.Rects());
+    return page.m_selectedCells.Bounds(page.m_nRows, page.m_nCols);
 }
 
 } // namespace SheetModel

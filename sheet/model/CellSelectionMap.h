@@ -8,6 +8,7 @@
 
 #include "sheet/model/CellTypes.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <memory>
@@ -30,6 +31,20 @@ public:
     static int64_t Area(const CCellRect& r)
     {
         return IsEmptyRect(r) ? 0 : int64_t(r.maxRow - r.minRow + 1) * (r.maxCol - r.minCol + 1);
+    }
+
+    // The range the cells span; (rows, columns, -1, -1) with none, so that a loop over it runs
+    // zero times.
+    CCellRect Bounds(int rows, int cols) const
+    {
+        CCellRect r(rows, cols, -1, -1);
+        for (const CCellRect& part : m_rects) {
+            r.minRow = std::min(r.minRow, part.minRow);
+            r.minCol = std::min(r.minCol, part.minCol);
+            r.maxRow = std::max(r.maxRow, part.maxRow);
+            r.maxCol = std::max(r.maxCol, part.maxCol);
+        }
+        return r;
     }
 
     // FALSE when the cell was already there.
