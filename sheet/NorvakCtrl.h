@@ -271,9 +271,6 @@ public:
     // A cursor chosen by the tab strip or the split box; it ends any drag cursor.
     void SetCurrentCursor(HCURSOR cursor);
     HCURSOR GetDragCursor() const { return m_hDragCursor; }
-    // Best fit of a column (row) of a page to its cells' extents.
-    BOOL AutoSizeColumn(int page, int col);
-    BOOL AutoSizeRow(int page, int row);
     // Carries out a finished drag of the selection frame onto the target block.
     void EndSelectionDrag(int minRow, int minCol, int maxRow, int maxCol, UINT flags, int hitCode);
 

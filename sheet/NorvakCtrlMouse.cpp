@@ -279,35 +279,6 @@ void CNorvakCtrl::TrackResize(CNorvakPage& page, CPoint point, bool columns)
     InvalidateControl(&strip);
 }
 
-namespace {
-
-// Best fit of one row or column: the page measures its cells through the control's overridable
-// extent, in a device context of the control's window.
-BOOL FitLine(CNorvakCtrl& ctrl, int page, int index, BOOL (CNorvakPage::*fit)(int, const CNorvakPage::CellMeasure&))
-{
-    PageRef ref = ctrl.GetPageRef(page);
-    HDC hdc = ctrl.m_hWnd ? ::GetDC(ctrl.m_hWnd) : nullptr;
-    if (!ref || !hdc)
-        return FALSE;
-    CDC dc(hdc);
-    BOOL done = (ref.page->*fit)(index, [&](int r, int c) { return SIZE(ctrl.GetCellExtent(r, c, &dc)); });
-    ::ReleaseDC(ctrl.m_hWnd, dc.Detach());
-    ctrl.ResetScrollBars(ref.index);
-    return done;
-}
-
-} // namespace
-
-BOOL CNorvakCtrl::AutoSizeColumn(int page, int col)
-{
-    return FitLine(*this, page, col, &CNorvakPage::AutoSizeColumn);
-}
-
-BOOL CNorvakCtrl::AutoSizeRow(int page, int row)
-{
-    return FitLine(*this, page, row, &CNorvakPage::AutoSizeRow);
-}
-
 // ---- press ----
 
 void CNorvakCtrl::OnLButtonDown(UINT flags, CPoint point)
