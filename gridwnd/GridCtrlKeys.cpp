@@ -189,18 +189,18 @@ LRESULT CGridCtrl::OnEndInPlaceEdit(const CCellDispInfo& info)
 {
     if (!m_hWnd)
         return 0;
-    const CString before = GetItemText(info.row, info.col);
-    OnEndEditCell(info.row, info.col, info.text);
-    if (CGridCell* cell = GetCell(info.row, info.col); cell && !(before == GetItemText(info.row, info.col)))
+    const CString before = GetItemText(info.item.row, info.item.col);
+    OnEndEditCell(info.item.row, info.item.col, info.item.text);
+    if (CGridCell* cell = GetCell(info.item.row, info.item.col); cell && !(before == GetItemText(info.item.row, info.item.col)))
         cell->nState |= CGridCell::kModified;
-    RedrawGridCell(CCellCoord(info.row, info.col), false);
-    SendMessageToParent(info.row, info.col, kGridNotifyChanged);
-    if (ContinuesEdit(info.key)) {
+    RedrawGridCell(CCellCoord(info.item.row, info.item.col), false);
+    SendMessageToParent(info.item.row, info.item.col, kGridNotifyChanged);
+    if (ContinuesEdit(info.item.value)) {
         const CCellCoord before = GetFocusCell();
-        OnKeyDown(info.key);
+        OnKeyDown(info.item.value);
         const CCellCoord focus = GetFocusCell();
         if (!(focus == before))
-            OnEditCell(focus.row, focus.col, kGridEditByKey | info.key);
+            OnEditCell(focus.row, focus.col, kGridEditByKey | info.item.value);
     }
     return 0;
 }

@@ -105,20 +105,7 @@ void CCellEdit::EndEdit()
     if (m_bEnded)
         return;
     m_bEnded = true;
-    CCellDispInfo info{};
-    info.hdr.hwndFrom = m_hWnd;
-    info.hdr.idFrom = UINT_PTR(GetDlgCtrlID());
-    info.hdr.code = kNotifyEndEdit;
-    info.item.row = m_nRow;
-    info.item.col = m_nColumn;
-    info.item.mask = CIM_TEXT | 0x04;
-    info.item.text = GetWindowText();
-    info.item.value = WORD(m_nLastKey);
-    HWND target = ::GetWindow(m_hWnd, GW_OWNER);
-    if (!target)
-        target = GetParent();
     HWND self = m_hWnd;
-    if (target)
-        ::SendMessageW(target, WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    CCellDispInfo::Send(m_hWnd, UINT(GetDlgCtrlID()), m_nRow, m_nColumn, GetWindowText(), UINT(m_nLastKey));
     ::PostMessageW(self, WM_CLOSE, 0, 0);
 }

@@ -11,16 +11,9 @@
 
 #include "framework/Wnd.h"
 #include "sheet/model/CellTypes.h"
+#include "sheet/windows/CellNotify.h"
 
 #include <commctrl.h>
-
-// The end-of-edit record. The item carries the row, the column, mask 5, the text and, in its value,
-// the key that ended the edit (0 for a loss of the focus).
-struct CCellDispInfo
-{
-    NMHDR hdr;
-    CCellItem item;
-};
 
 constexpr int kCellEditId = 8;
 constexpr UINT kNotifyBeginEdit = UINT(-105); // to the container, before a cell's text changes

@@ -34,29 +34,27 @@ inline LRESULT SendCellNotify(HWND window, int row, int col, int code)
     return ::SendMessageW(target, WM_NOTIFY, WPARAM(id), reinterpret_cast<LPARAM>(&notice));
 }
 
-// The end of an in-place edit, sent to the edited window's owner as WM_NOTIFY with the code -106.
+// The end of an in-place edit, sent to the edited window's owner (else its parent) as WM_NOTIFY
+// with the code -106. The item carries the row, the column, mask 5, the text and, in its value,
+// the key that ended the edit (0 for a loss of the focus).
 struct CCellDispInfo
 {
     static constexpr int kEndEditCode = -106;
-    static constexpr UINT kEndEditMask = 5;
+    static constexpr UINT kEndEditMask = CIM_TEXT | 0x04;
 
     NMHDR hdr;
-    int row = -1;
-    int col = -1;
-    UINT mask = 0;
-    CString text;
-    UINT key = 0; // the key that ended the edit, 0 when the focus went elsewhere
+    CCellItem item;
 
     // Sends the end of an edit from the editing window (id: the id the owner knows it by).
     static void Send(HWND from, UINT id, int row, int col, const CString& text, UINT key)
     {
-        CCellDispInfo info;
+        CCellDispInfo info{};
         info.hdr = NMHDR{from, id, UINT(kEndEditCode)};
-        info.row = row;
-        info.col = col;
-        info.mask = kEndEditMask;
-        info.text = text;
-        info.key = key;
+        info.item.row = row;
+        info.item.col = col;
+        info.item.mask = kEndEditMask;
+        info.item.text = text;
+        info.item.value = WORD(key);
         HWND target = CellNotifyTarget(from);
         if (target && ::IsWindow(target))
             ::SendMessageW(target, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&info));

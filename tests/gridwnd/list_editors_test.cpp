@@ -45,8 +45,8 @@ protected:
     {
         if (msg == WM_NOTIFY && int(reinterpret_cast<const NMHDR*>(lp)->code) == -106) {
             const auto& info = *reinterpret_cast<const CCellDispInfo*>(lp);
-            ended.push_back({info.hdr.hwndFrom, info.hdr.idFrom, int(info.hdr.code), info.row, info.col,
-                             info.mask, info.text, info.key});
+            ended.push_back({info.hdr.hwndFrom, info.hdr.idFrom, int(info.hdr.code), info.item.row, info.item.col,
+                             info.item.mask, info.item.text, info.item.value});
             return 0;
         }
         return CWnd::WindowProc(msg, wp, lp);
