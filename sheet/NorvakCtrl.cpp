@@ -272,6 +272,7 @@ int CNorvakCtrl::OnCreate(CREATESTRUCTW* cs)
         m_bPagesCreated = TRUE;
         CreateInitialPages();
     }
+    CreatePrintFrame();
     return 0;
 }
 
@@ -303,6 +304,7 @@ void CNorvakCtrl::SetDefaultGrid(int page)
 void CNorvakCtrl::OnDestroy()
 {
     LeaveClipboardChain();
+    m_pPrintFrame.reset();
     m_arrowBar.Detach();
     m_pageTitle.Detach();
     m_horzBar.Detach();
