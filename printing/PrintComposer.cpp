@@ -224,24 +224,28 @@ void CPrintComposer::DrawPrintPage(HDC hdc, int pageNumber) const
 void CPrintComposer::DrawCells(CDC& dc, const Layout& layout) const
 {
     std::vector<CCellCoord> drawnAreas;
+    ForEachPrintedCell(layout, [&](const CNorvakCell& cell, int row, int col) {
+        const CCellCoord origin = MergeOriginOf(cell, row, col);
+        const CNorvakCell* originCell = origin.row >= 0 ? m_cells->GetCell(origin.row, origin.col) : nullptr;
+        if (!originCell) {
+            PaintCell(dc, cell, layout.CellRect(row, col));
+            return;
+        }
+        if (std::find(drawnAreas.begin(), drawnAreas.end(), origin) != drawnAreas.end())
+            return;
+        drawnAreas.push_back(origin);
+        PaintCell(dc, *originCell, layout.AreaRect(origin, *originCell));
+    });
+}
+
+template <class Visit> void CPrintComposer::ForEachPrintedCell(const Layout& layout, Visit visit) const
+{
     for (int row = layout.rows.first; row <= layout.rows.last; ++row) {
         if (!layout.rowPlaces.Has(row))
             continue;
-        for (int col = layout.cols.first; col <= layout.cols.last; ++col) {
-            const CNorvakCell* cell = layout.colPlaces.Has(col) ? m_cells->GetCell(row, col) : nullptr;
-            if (!cell)
-                continue;
-            const CCellCoord origin = MergeOriginOf(*cell, row, col);
-            const CNorvakCell* originCell = origin.row >= 0 ? m_cells->GetCell(origin.row, origin.col) : nullptr;
-            if (!originCell) {
-                PaintCell(dc, *cell, layout.CellRect(row, col));
-                continue;
-            }
-            if (std::find(drawnAreas.begin(), drawnAreas.end(), origin) != drawnAreas.end())
-                continue;
-            drawnAreas.push_back(origin);
-            PaintCell(dc, *originCell, layout.AreaRect(origin, *originCell));
-        }
+        for (int col = layout.cols.first; col <= layout.cols.last; ++col)
+            if (const CNorvakCell* cell = layout.colPlaces.Has(col) ? m_cells->GetCell(row, col) : nullptr)
+                visit(*cell, row, col);
     }
 }
 
@@ -292,20 +296,13 @@ void CPrintComposer::DrawLines(CDC& dc, const Layout& layout) const
         const CCellCoord origin = MergeOriginOf(cell, row, col);
         return other && origin.row >= 0 && MergeOriginOf(*other, otherRow, otherCol) == origin;
     };
-    for (int row = layout.rows.first; row <= layout.rows.last; ++row) {
-        if (!layout.rowPlaces.Has(row))
-            continue;
-        for (int col = layout.cols.first; col <= layout.cols.last; ++col) {
-            const CNorvakCell* cell = layout.colPlaces.Has(col) ? m_cells->GetCell(row, col) : nullptr;
-            if (!cell)
-                continue;
-            const CRect rect = layout.CellRect(row, col);
-            if (col == layout.cols.last || !sameArea(*cell, row, col, row, col + 1))
-                DrawLine(dc, penOf(*cell, FALSE), rect.right, rect.top, rect.right, rect.bottom);
-            if (row == layout.rows.last || !sameArea(*cell, row, col, row + 1, col))
-                DrawLine(dc, penOf(*cell, TRUE), rect.left, rect.bottom, rect.right, rect.bottom);
-        }
-    }
+    ForEachPrintedCell(layout, [&](const CNorvakCell& cell, int row, int col) {
+        const CRect rect = layout.CellRect(row, col);
+        if (col == layout.cols.last || !sameArea(cell, row, col, row, col + 1))
+            DrawLine(dc, penOf(cell, FALSE), rect.right, rect.top, rect.right, rect.bottom);
+        if (row == layout.rows.last || !sameArea(cell, row, col, row + 1, col))
+            DrawLine(dc, penOf(cell, TRUE), rect.left, rect.bottom, rect.right, rect.bottom);
+    });
 }
 
 void CPrintComposer::DrawDecorations(HDC hdc, int pageNumber, bool preview) const

@@ -68,6 +68,8 @@ public:
 
 private:
     struct Layout;
+    // Every printed cell of the page's bands, row by row.
+    template <class Visit> void ForEachPrintedCell(const Layout& layout, Visit visit) const;
     void DrawCells(CDC& dc, const Layout& layout) const;
     void DrawLines(CDC& dc, const Layout& layout) const;
     void PaintCell(CDC& dc, const CNorvakCell& cell, const CRect& rect) const;
