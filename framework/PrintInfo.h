@@ -1,9 +1,12 @@
 #pragma once
 
-// What a print or print preview run tells the window that draws its pages: the page range, the
-// page being drawn and the rectangle to draw it in (logical units of the printer DC).
+// What one print or print preview run carries between its steps and tells the window that draws
+// its pages: the printer DC, the page range, the page being drawn, whether this is a preview, and
+// the rectangle to draw the page in. Plain data.
 
 #include "framework/Geometry.h"
+
+#include <windows.h>
 
 class CPrintInfo
 {
@@ -13,8 +16,9 @@ public:
     UINT GetMinPage() const { return m_nMinPage; }
     UINT GetMaxPage() const { return m_nMaxPage; }
 
+    HDC m_hPrinterDC = nullptr; // the printer the run draws for; owned by whoever made it
     UINT m_nCurPage = 1;
-    CRect m_rectDraw;
+    CRect m_rectDraw; // the page, in the logical units of the printer DC
     bool m_bContinuePrinting = true;
     bool m_bPreview = false;
 

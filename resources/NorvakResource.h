@@ -132,5 +132,82 @@
 #define IDC_PICTURE_OPEN 253
 #define IDC_PICTURE_STRETCH 281
 
+// ---- 9 printing: the progress dialog and the page-setup pages ----
+// The templates, their controls and the orientation icons keep the numbers they are known by.
+#define IDD_PRINT_PROGRESS 370
+#define IDC_PRINT_PROGRESS_TEXT 362
+#define IDD_PAGE_MARGINS 105
+#define IDD_PAGE_PAPER 225
+#define IDD_PAGE_HEADER 364
+#define IDD_PAGE_FOOTER 365
+#define IDD_PAGE_TITLE 367
+#define IDD_PAGE_REPORT_DATA 373
+#define IDI_PAPER_LANDSCAPE 250
+#define IDI_PAPER_PORTRAIT 251
+// The margins page (dialog 105): the edits and their spins, top to footer.
+#define IDC_MARGIN_TOP 223
+#define IDC_MARGIN_BOTTOM 225
+#define IDC_MARGIN_LEFT 227
+#define IDC_MARGIN_RIGHT 229
+#define IDC_MARGIN_TITLE 231
+#define IDC_MARGIN_HEADER 233
+#define IDC_MARGIN_FOOTER 235
+#define IDC_MARGIN_TOP_SPIN 351
+#define IDC_MARGIN_BOTTOM_SPIN 352
+#define IDC_MARGIN_LEFT_SPIN 228
+#define IDC_MARGIN_RIGHT_SPIN 230
+#define IDC_MARGIN_TITLE_SPIN 232
+#define IDC_MARGIN_HEADER_SPIN 234
+#define IDC_MARGIN_FOOTER_SPIN 236
+#define IDC_MARGIN_CENTER_HORZ 218
+#define IDC_MARGIN_CENTER_VERT 219
+#define IDC_MARGIN_PREVIEW 350
+#define IDC_MARGIN_LAYOUT_LABEL 349
+// The header and footer pages (dialogs 364 and 365).
+#define IDC_BAND_SHOW_ICON 218
+#define IDC_BAND_HEADER_TEXT 233
+#define IDC_BAND_FOOTER_TEXT 235
+#define IDC_BAND_PREVIEW 312
+#define IDC_BAND_PREVIEW_LABEL 349
+#define IDC_BAND_ALIGN 353
+#define IDC_BAND_FONT 354
+#define IDC_BAND_ICON 355
+#define IDC_BAND_RULE 356
+// The paper page (dialog 225).
+#define IDC_PAPER_NAMES 247
+#define IDC_PAPER_WIDTH 248
+#define IDC_PAPER_HEIGHT 249
+#define IDC_PAPER_LANDSCAPE 250
+#define IDC_PAPER_PORTRAIT 251
+#define IDC_PAPER_WIDTH_SPIN 224
+#define IDC_PAPER_HEIGHT_SPIN 226
+#define IDC_PAPER_PRINTERS 346
+#define IDC_PAPER_LANDSCAPE_ICON 347
+#define IDC_PAPER_PORTRAIT_ICON 348
+// The page title, page number and frame page (dialog 367).
+#define IDC_TITLE_SHOW_NUMBER 218
+#define IDC_TITLE_TEXT 231
+#define IDC_TITLE_PREVIEW 259
+#define IDC_TITLE_DASHED_FRAME 309
+#define IDC_TITLE_POSITION_LABEL 330
+#define IDC_TITLE_FORMAT 358
+#define IDC_TITLE_POSITION 359
+#define IDC_TITLE_FORMAT_LABEL 360
+#define IDC_TITLE_FONT 361
+// The report data page (dialog 373).
+#define IDC_REPORT_WHOLE 308
+#define IDC_REPORT_SELECTION 312
+#define IDC_REPORT_CUSTOM 313
+#define IDC_REPORT_ARBITRARY 314
+#define IDC_REPORT_COL_HEADER 218
+#define IDC_REPORT_ROW_HEADER 219
+#define IDC_REPORT_ALL_ROWS 220
+#define IDC_REPORT_ALL_COLUMNS 221
+#define IDC_REPORT_ROWS 374
+#define IDC_REPORT_COLUMNS 375
+#define IDC_REPORT_SEPARATOR 376
+#define IDC_REPORT_ROWS_LABEL 377
+#define IDC_REPORT_COLUMNS_LABEL 378
+
 // ---- 8 workbook ----
 #define IDS_WORKBOOK_VERSION 201 // the version text every saved workbook carries

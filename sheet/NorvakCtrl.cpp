@@ -312,6 +312,7 @@ int CNorvakCtrl::OnCreate(CREATESTRUCTW* cs)
         m_bPagesCreated = TRUE;
         CreateInitialPages();
     }
+    CreatePrintFrame();
     m_bInCreate = false;
     return 0;
 }
@@ -344,6 +345,7 @@ void CNorvakCtrl::SetDefaultGrid(int page)
 void CNorvakCtrl::OnDestroy()
 {
     LeaveClipboardChain();
+    m_pPrintFrame.reset();
     m_arrowBar.Detach();
     m_pageTitle.Detach();
     m_horzBar.Detach();

@@ -16,6 +16,8 @@
 //   NorvakCtrlKeyboard.cpp       keys, characters and the in-place editor
 //   NorvakCtrlMouse.cpp          the mouse: selection, resizing, cursors and the frame drag
 //   NorvakCtrlDragEnd.cpp        the end of a selection-frame drag
+//   printing/NorvakCtrlPrint.cpp printing, print preview and the page-setup sheet (in the printing
+//                                library)
 // The pages themselves (sheet/model) live in the page store; the page-setup record and the
 // default tables are inherited.
 
@@ -37,6 +39,8 @@
 #include <map>
 #include <memory>
 #include <vector>
+
+class CNorvakFrameWnd;
 
 // The window ids of the control's child windows along its bottom and right edges.
 enum CChildWindowId : int
@@ -311,6 +315,18 @@ public:
     // The fill-effects sheet; nothing of it is applied to cells.
     INT_PTR OnFillEffects();
 
+    // ---- printing (printing/NorvakCtrlPrint.cpp, in the printing library) ----
+    // Prints the active page on the page setup's printer, with no print dialog.
+    void DoPrint();
+    // Shows the print preview in the print frame, hiding the control's outermost window meanwhile.
+    void DoPreview();
+    // The page-setup sheet "页面设置" with the pages whose flags are TRUE: paper, report data,
+    // margins, page title and numbers, header, footer (the last two flags add no page).
+    void DoPrintSetup(BOOL bShowTab1, BOOL bShowTab2, BOOL bShowTab3, BOOL bShowTab4, BOOL bShowTab5,
+                      BOOL bShowTab6, BOOL bShowTab7, BOOL bShowTab8);
+    // The hidden print frame, made with the control's window and destroyed with it; none before.
+    CNorvakFrameWnd* GetPrintFrame() const { return m_pPrintFrame.get(); }
+
     // ---- painting ----
     // OnDraw paints the active page off screen and copies it, leaving out the bottom bar; each
     // layer below can be replaced by a derived control.
@@ -363,6 +379,7 @@ protected:
 
 private:
     void CreateChildWindows();
+    void CreatePrintFrame();
     void CreateInitialPages();
     void ApplyBorderStyleInPlace();
     void SetDefaultGrid(int page);
@@ -485,6 +502,8 @@ private:
     HCURSOR m_hSheetCursor = nullptr;
     int m_contextMenuItemHidden[24] = {};
     int m_nChartSpare = -1;
+
+    CPageOwned<CNorvakFrameWnd> m_pPrintFrame{nullptr, nullptr};
 
     CLSID m_PropPageIDs[2]{};
     bool m_bPropPagesBuilt = false;
