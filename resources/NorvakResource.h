@@ -30,6 +30,39 @@
 #define IDC_SIZE_COLUMN 30980   // over a column border in the header row
 #define IDC_SIZE_ROW 30981      // over a row border in the header column
 
+// ---- 2 sheet: the menu of the cell area, the tab strip and the arrow bar ----
+#define IDR_NORVAK_MENU 202 // popups CELLPAGE, CONTEXTMENU, PAGETITLE, PAGEARROW
+#define ID_PAGE_INSERT 32768
+#define ID_CHART_SETTINGS 32769
+#define ID_EDIT_COPY_CELLS 32770
+#define ID_EDIT_CUT_CELLS 32771
+#define ID_EDIT_PASTE_CELLS 32772
+#define ID_SWAP_AXES 32773
+#define ID_FILL_EFFECTS 32774
+#define ID_PAGE_DELETE 32775
+#define ID_SAME_ROW_HEIGHT 32776
+#define ID_CELL_FORMAT 32807
+#define ID_PAGE_RENAME 32822
+#define ID_TAB_RECTANGLE 32823
+#define ID_TAB_TRAPEZOID 32824
+#define ID_TAB_FLAT 32825
+#define ID_TAB_3D 32826
+#define ID_STRIP_BACK_COLOUR 32827
+#define ID_ARROWS_TWO 32828
+#define ID_ARROWS_FOUR 32829
+#define ID_ARROWS_FLAT 32830
+#define ID_ARROWS_3D 32831
+#define ID_TAB_SHOW_ICON 32832
+#define ID_TAB_BACK_COLOUR 32834
+#define ID_TAB_TEXT_COLOUR 32836
+#define ID_SORT_BY_STRING 32860
+#define ID_SORT_BY_VALUE 32861
+#define ID_SAME_COLUMN_WIDTH 32901
+#define ID_CELL_FONT 32987
+#define ID_LINE_STYLE 32993
+#define ID_LEGEND_SETTINGS 291
+#define ID_PAGE_LIST_FIRST 2024 // the arrow bar's page list: 2024 + page index
+
 // ---- 2 sheet: the page record and the default tables ----
 #define IDB_PAGE_CHART 217    // the bitmap a new page's chart options name
 #define IDB_TEXTURE_FIRST 296 // the 24 built-in textures, 296 to 319
