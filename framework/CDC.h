@@ -202,23 +202,43 @@ protected:
     bool m_bPrinting = false;
 };
 
-// Selects a GDI object into a DC for the scope of the guard, then puts back what it replaced.
+// Selects a GDI object into a DC for the scope of the guard, then puts back what it replaced. Given
+// a CDC whose attribute DC is not its output DC (print preview), the object goes into both, so text
+// is measured with the font it is drawn with.
 class CSelectObject
 {
 public:
-    CSelectObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_old(object ? ::SelectObject(dc, object) : nullptr) {}
-    CSelectObject(const CDC& dc, HGDIOBJ object) : CSelectObject(dc.GetSafeHdc(), object) {}
+    CSelectObject(HDC dc, HGDIOBJ object) : m_output(dc, object) {}
+    CSelectObject(const CDC& dc, HGDIOBJ object)
+        : m_output(dc.m_hDC, object),
+          m_attribute(dc.m_hAttribDC != dc.m_hDC ? dc.m_hAttribDC : nullptr, object)
+    {
+    }
     CSelectObject(const CSelectObject&) = delete;
     CSelectObject& operator=(const CSelectObject&) = delete;
-    ~CSelectObject()
-    {
-        if (m_old)
-            ::SelectObject(m_dc, m_old);
-    }
 
 private:
-    HDC m_dc;
-    HGDIOBJ m_old;
+    class Selection
+    {
+    public:
+        Selection(HDC dc, HGDIOBJ object)
+            : m_dc(dc), m_old(dc && object ? ::SelectObject(dc, object) : nullptr)
+        {
+        }
+        Selection(const Selection&) = delete;
+        Selection& operator=(const Selection&) = delete;
+        ~Selection()
+        {
+            if (m_old)
+                ::SelectObject(m_dc, m_old);
+        }
+
+    private:
+        HDC m_dc;
+        HGDIOBJ m_old;
+    };
+    Selection m_output;
+    Selection m_attribute{nullptr, nullptr};
 };
 
 // Saves the whole DC state (objects, modes, clipping, mapping) and restores it at scope end.

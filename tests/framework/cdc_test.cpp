@@ -52,6 +52,28 @@ TEST(CDC, SelectionGuardsRestoreWhatTheyReplaced)
     EXPECT_NE(dc.GetTextColor(), RGB(1, 2, 3));
 }
 
+TEST(CDC, SelectionGoesIntoTheAttributeDcTooWhenTheyDiffer)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(static_cast<HDC>(nullptr)));
+    CDC attribute;
+    ASSERT_TRUE(attribute.CreateCompatibleDC(static_cast<HDC>(nullptr)));
+    dc.SetAttribDC(attribute.GetSafeHdc());
+    HGDIOBJ outputFont = ::GetCurrentObject(dc.m_hDC, OBJ_FONT);
+    HGDIOBJ attributeFont = ::GetCurrentObject(attribute.GetSafeHdc(), OBJ_FONT);
+    HFONT big = ::CreateFontW(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"SimSun");
+    {
+        CSelectObject select(dc, big);
+        EXPECT_EQ(::GetCurrentObject(dc.m_hDC, OBJ_FONT), big);
+        EXPECT_EQ(::GetCurrentObject(attribute.GetSafeHdc(), OBJ_FONT), big);
+        EXPECT_GE(dc.GetTextExtent("Wg", 2).cy, 40);
+    }
+    EXPECT_EQ(::GetCurrentObject(dc.m_hDC, OBJ_FONT), outputFont);
+    EXPECT_EQ(::GetCurrentObject(attribute.GetSafeHdc(), OBJ_FONT), attributeFont);
+    dc.ReleaseAttribDC();
+    ::DeleteObject(big);
+}
+
 TEST(CDC, Cp936TextMeasuresAndPaintsAsItsWideCharacters)
 {
     CBitmap bitmap;
