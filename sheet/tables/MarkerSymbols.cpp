@@ -41,8 +41,11 @@ public:
     KeyPainter(CDC* dc, const CDefaultTables& tables, const CMarkerKey& key, const CChartPointStyle* point)
         : m_dc(dc), m_painter(tables.FillTables())
     {
+        // Pies keep the series colour in face 4, the other faces in its shade.
         if (point)
-            m_style.faces[0] = point->faces[key.entryKind == 3 ? 2 : 0];
+            m_style.faces[0] = point->faces[key.entryKind == 3 ? 4 : 0];
+        // A scratch point of no chart type: no light inner edge crosses the key.
+        m_style.chartType = -1;
         m_style.lineStyle = key.lineStyle;
         m_style.lineWidth = key.lineWidth;
         m_style.lineColour = key.lineColour;

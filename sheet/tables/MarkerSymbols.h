@@ -19,7 +19,7 @@ struct CMarkerKey
     COLORREF glyphBackColour = RGB(255, 255, 255);
     int lineFlag = 0;  // draw the series line through the key
     int ringFlag = 0;  // enclose the marker in an ellipse
-    int entryKind = 0; // 3 takes the point's face 2 fill instead of face 0
+    int entryKind = 0; // 3 (a pie series) takes the point's face 4 fill instead of face 0
 };
 
 class CMarkerSymbols

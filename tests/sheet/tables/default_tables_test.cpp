@@ -11,6 +11,7 @@
 
 #include <numeric>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -187,6 +188,70 @@ TEST(MarkerSymbols, SquareKeysFollowTheBoxOrTheRing)
     EXPECT_EQ(canvas.At(112, 208), black);
     EXPECT_EQ(canvas.At(101, 201), RGB(255, 255, 255)) << "outside the ring";
     EXPECT_EQ(canvas.At(100, 208), black) << "ring ellipse in the box";
+}
+
+TEST(MarkerSymbols, FilledKeysShowOnlyTheirFillInside)
+{
+    // A light inner edge would cross the body of a filled key.
+    for (int marker : {0, 1, 2, 5}) {
+        DrawingCanvas canvas(200, 260);
+        DrawKey(canvas, marker, false, false);
+        int light = 0;
+        for (int y = 203; y < 214; ++y)
+            for (int x = 103; x < 114; ++x)
+                light += canvas.At(x, y) != RGB(255, 0, 0) && canvas.At(x, y) != RGB(0, 0, 0) &&
+                         canvas.At(x, y) != RGB(255, 255, 255);
+        EXPECT_EQ(light, 0) << "marker " << marker;
+    }
+}
+
+TEST(MarkerSymbols, PieKeysTakeTheSeriesColourNotItsShade)
+{
+    CChartPointStyle point;
+    for (CFaceFill& face : point.faces) {
+        face.fillKind = 1;
+        face.colour = RGB(205, 0, 0);
+    }
+    point.faces[4].colour = RGB(255, 0, 0);
+    CMarkerKey key;
+    key.entryKind = 3;
+    DrawingCanvas canvas(200, 260);
+    CMarkerSymbols().DrawMarker(canvas.dc(), CRect(100, 200, 116, 216), key, &point, Tables());
+    EXPECT_EQ(canvas.At(108, 208), RGB(255, 0, 0));
+}
+
+TEST(MarkerSymbols, ShapeVerticesLandWhereTheBoxPutsThem)
+{
+    // Box (100, 200, 116, 216): centre (108, 208), half sizes 8, ring radius 5. Outline points are
+    // black; the points just beyond a vertex stay white.
+    struct Case
+    {
+        int marker;
+        bool ring;
+        std::vector<POINT> outline;
+        std::vector<POINT> outside;
+    } cases[] = {
+        {1, false, {{100, 208}, {108, 200}, {116, 208}, {108, 216}}, {{99, 208}, {108, 199}, {117, 208}, {108, 217}}},
+        {1, true, {{103, 208}, {108, 203}, {113, 208}, {108, 213}}, {{102, 208}, {108, 202}, {114, 208}, {108, 214}}},
+        {2, false, {{108, 200}, {116, 216}, {100, 216}}, {{108, 199}, {117, 216}, {99, 216}}},
+        {2, true, {{108, 203}, {113, 213}, {103, 213}}, {{108, 202}, {108, 214}}},
+        {5, false, {{116, 208}, {111, 206}}, {{117, 208}, {108, 199}}},
+        {6, false, {{103, 203}, {112, 212}, {103, 213}, {112, 204}}, {{102, 202}, {114, 214}, {108, 204}}},
+        {6, true, {{103, 203}, {112, 212}, {103, 213}, {112, 204}}, {{108, 204}, {104, 208}}},
+    };
+    for (const Case& c : cases) {
+        DrawingCanvas canvas(200, 260);
+        DrawKey(canvas, c.marker, c.ring, false);
+        for (const POINT& p : c.outline)
+            EXPECT_EQ(canvas.At(p.x, p.y), RGB(0, 0, 0)) << c.marker << " ring " << c.ring << " at " << p.x << "," << p.y;
+        for (const POINT& p : c.outside) {
+            const bool insideTheRing = p.x > 101 && p.x < 115 && p.y > 201 && p.y < 215;
+            if (!c.ring || insideTheRing) {
+                EXPECT_EQ(canvas.At(p.x, p.y), RGB(255, 255, 255))
+                    << c.marker << " ring " << c.ring << " at " << p.x << "," << p.y;
+            }
+        }
+    }
 }
 
 TEST(MarkerSymbols, EveryShapePaintsInsideItsBoxAndRestoresTheDc)
