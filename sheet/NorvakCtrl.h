@@ -352,8 +352,10 @@ public:
     // The text in the cell's font (bold when asked), or in the ambient font without a cell or
     // without bold, plus twice the cell margin each way; (0, 0) for a bad page.
     CSize GetCellTextExtent(int page, int row, int col, const CString& text, BOOL bold);
-    // The page's charts, drawn by the chart subsystem.
-    virtual void DrawPageCharts(CDC* pDC);
+    // One chart of the active page, drawn by the chart subsystem; the painter calls it once per
+    // chart in drawing order.
+    virtual void DrawPageCharts(CDC* pDC, int chart);
+    virtual BOOL IsPageChartSelected(int chart);
     // After a copy to the clipboard: the whole control is painted again, every layer.
     void RefreshAfterCopy();
     // What the page shows over its cells.

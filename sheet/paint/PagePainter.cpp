@@ -52,7 +52,7 @@ void CPagePainter::DrawPage(CDC* pDC, const CRect& invalid)
     else if (m_view.nTargetMode == kTargetRangeFrame)
         DrawRangeFrame(pDC);
     DrawDragRegion(pDC);
-    DrawPageCharts(pDC);
+    DrawCharts(pDC);
     if (m_page.m_bShowCells)
         DrawHeaderBlocks(pDC);
 }
@@ -474,7 +474,25 @@ void CPagePainter::DrawDragRegion(CDC* pDC)
         ::FillRgn(*pDC, m_view.hDragRegion, CGdiGlobals::Instance().halftoneBrush);
 }
 
-void CPagePainter::DrawPageCharts(CDC*) {}
+void CPagePainter::DrawCharts(CDC* pDC)
+{
+    int selected = -1;
+    for (int chart = 0; chart < int(m_page.m_charts.size()); ++chart) {
+        if (IsPageChartSelected(chart))
+            selected = chart;
+        else
+            DrawPageCharts(pDC, chart);
+    }
+    if (selected >= 0)
+        DrawPageCharts(pDC, selected);
+}
+
+void CPagePainter::DrawPageCharts(CDC*, int) {}
+
+BOOL CPagePainter::IsPageChartSelected(int)
+{
+    return FALSE;
+}
 
 void CPagePainter::DrawPageText(CDC* pDC, const char* text)
 {

@@ -243,7 +243,7 @@ TEST(PagePainter, HeaderCellsAndTheMarkingOfSelectedRowsAndColumns)
         BYTE style;
         COLORREF atLeftEdge; // of the highlighted column header
     };
-    const Case styles[] = {{0, kFixedBk}, {2, RGB(0xAA, 0xAA, 0xAA)}};
+    const Case styles[] = {{0, kFixedBk}, {1, GetSysColor(COLOR_BTNHIGHLIGHT)}, {2, RGB(0xAA, 0xAA, 0xAA)}};
     for (const Case& c : styles) {
         PaintedPage q;
         q.page.m_nHeadSelectedStyle = c.style;
@@ -252,7 +252,27 @@ TEST(PagePainter, HeaderCellsAndTheMarkingOfSelectedRowsAndColumns)
         q.Paint();
         EXPECT_EQ(q.At(q.X(2), 10), c.atLeftEdge) << int(c.style);
         EXPECT_EQ(q.At(q.X(2) + 20, 10), kFixedBk) << int(c.style);
+        // Style 1 alone draws a dotted focus rectangle two pixels inside the header.
+        int dotted = 0;
+        for (int y = 3; y < 17; ++y)
+            dotted += q.At(q.X(2) + 2, y) != kFixedBk;
+        EXPECT_EQ(dotted >= 5, c.style == 1) << int(c.style) << " dotted " << dotted;
     }
+}
+
+TEST(PagePainter, MergedHeaderCellsAreDrawnOnceWithTheirTextAcross)
+{
+    PaintedPage p;
+    p.Merge(0, 2, 0, 3);
+    p.Cell(0, 2).SetText("合并标题");
+    p.view.nTargetMode = kTargetNothing;
+    p.Paint();
+    EXPECT_EQ(p.At(p.X(3) - 1, 3), kFixedBk) << "no outline between the merged headers";
+    EXPECT_EQ(p.At(p.X(2) - 1, 3), CPagePainter::kOutsideColour) << "the area keeps its own outline";
+    const int leftInk = p.CountOf(GetSysColor(COLOR_WINDOWTEXT), CRect(p.X(2), 0, p.X(3), 20));
+    const int rightInk = p.CountOf(GetSysColor(COLOR_WINDOWTEXT), CRect(p.X(3), 0, p.X(4), 20));
+    EXPECT_GT(leftInk, 10);
+    EXPECT_GT(rightInk, 10) << "the text is centred across the whole area";
 }
 
 TEST(PagePainter, LockedPanesStayWhileTheRestScrolls)
@@ -492,6 +512,30 @@ TEST(PagePainter, RangeFrameDragRegionAndHiddenCells)
     EXPECT_EQ(hidden.CountOf(RGB(0, 255, 0), CRect(0, 0, kWidth, kHeight)), 0);
     EXPECT_GT(hidden.CountOf(CPagePainter::kFreezeLineColour, CRect(0, 0, kWidth, kHeight)), 100);
     EXPECT_EQ(hidden.At(5, 5), kFixedBk);
+}
+
+namespace {
+
+// Records the order charts are drawn in; charts 1 and 3 are selected.
+class ChartOrderPainter : public CPagePainter
+{
+public:
+    using CPagePainter::CPagePainter;
+    std::vector<int> drawn;
+    void DrawPageCharts(CDC*, int chart) override { drawn.push_back(chart); }
+    BOOL IsPageChartSelected(int chart) override { return chart == 1 || chart == 3; }
+};
+
+} // namespace
+
+TEST(PagePainter, ChartsOneAtATimeWithTheLastSelectedOnTop)
+{
+    PaintedPage p;
+    for (int i = 0; i < 5; ++i)
+        p.page.m_charts.emplace_back(nullptr, nullptr);
+    ChartOrderPainter painter(p.page, p.cells, p.view);
+    painter.DrawPage(p.canvas.dc(), p.view.client);
+    EXPECT_EQ(painter.drawn, (std::vector<int>{0, 2, 4, 3})) << "chart 1 is selected but not the last";
 }
 
 TEST(PagePainter, CellExtentMeasuresHeadersInBold)
