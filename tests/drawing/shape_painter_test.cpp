@@ -105,6 +105,22 @@ TEST(ShapePainter, HighlightEdgeIsLightenedColourOneForSolidFillsElseWhite)
     EXPECT_EQ(canvas.At(47, 30), kBlack) << "no edge on the right";
 }
 
+TEST(ShapePainter, OnlyFrontFacesOfColumnsAndBarsGetTheLightInnerEdge)
+{
+    const POINT square[] = {{10, 10}, {40, 10}, {40, 40}, {10, 40}};
+    for (int chartType = -1; chartType <= 4; ++chartType)
+        for (int face : {0, 1}) {
+            CChartPointStyle item;
+            item.chartType = chartType;
+            item.faces[0] = item.faces[1] = CFaceFill{1, kBlack};
+            DrawingCanvas canvas(50, 50);
+            CChartShapePainter().DrawStyledFace(canvas.dc(), square, 4, nullptr, item, face);
+            const bool edged = face == 0 && (chartType == 0 || chartType == 1);
+            EXPECT_EQ(canvas.At(12, 25), edged ? RGB(200, 200, 200) : kBlack) << "type " << chartType << " face " << face;
+            EXPECT_EQ(canvas.At(25, 12), edged ? RGB(200, 200, 200) : kBlack) << "type " << chartType << " face " << face;
+        }
+}
+
 TEST(ShapePainter, FaceNumbersTakeTheirStyleSlots)
 {
     CChartPointStyle item;

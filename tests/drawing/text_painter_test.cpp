@@ -310,6 +310,35 @@ TEST(TextPainter, VerticalCodesStackOnePiecePerCharacter)
     EXPECT_EQ(Draw("ab\xD6", 44, Song()).texts.size(), 3u);
 }
 
+TEST(TextPainter, VerticalCodesStartWhereTheirRowSaysAndAlignByTheirColumn)
+{
+    const LOGFONTA font = Song();
+    const int lineHeight = Measure("a", font).cy, wF = Measure("F", font).cx;
+    const int wA = Measure("a", font).cx, wZhong = Measure("中", font).cx;
+    const int stack = 3 * lineHeight;
+    struct Case
+    {
+        int code;
+        int firstY;
+        int xOfA, xOfZhong; // reference x of the one-byte and the two-byte piece
+    } cases[] = {
+        {42, T, R - wF / 2 - wA, R - wZhong},
+        {43, T + (B - T) / 2 - stack / 2, L + wF / 2, L},
+        {44, T + (B - T) / 2 - stack / 2, L + (R - L - wA) / 2, L + (R - L - wZhong) / 2},
+        {46, B - stack, L + wF / 2, L},
+        {48, B - stack, R - wF / 2 - wA, R - wZhong},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "code " << c.code);
+        RecordedPicture picture = Draw("ab中", c.code, font);
+        ASSERT_EQ(picture.texts.size(), 3u);
+        EXPECT_NEAR(picture.texts[0].reference.y, c.firstY, 1);
+        EXPECT_NEAR(picture.texts[2].reference.y, c.firstY + 2 * lineHeight, 1);
+        EXPECT_NEAR(picture.texts[0].reference.x, c.xOfA, 1);
+        EXPECT_NEAR(picture.texts[2].reference.x, c.xOfZhong, 1);
+    }
+}
+
 TEST(TextPainter, FitCodeStretchesTheFontOverTheRectangle)
 {
     struct Case

@@ -518,6 +518,27 @@ TEST_F(Layout, TheVerticalRangeIsTheRowOverhangPlusForty)
     }
 }
 
+TEST_F(Layout, ResizingRecomputesTheRangesAndClampsThePositions)
+{
+    Start();
+    CNorvakPage* page = control->GetPage(-1);
+    const int vertRange = page->m_nVertRange, horzRange = page->m_nHorzRange;
+    ASSERT_GT(vertRange, 100);
+    ASSERT_GT(horzRange, 100);
+    page->m_nVertPos = vertRange;
+    page->m_nHorzPos = horzRange;
+    HWND window = container.ControlWindow();
+    CRect frame;
+    ::GetWindowRect(window, &frame);
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&frame), 2);
+    ::MoveWindow(window, frame.left, frame.top, frame.Width() + 60, frame.Height() + 80, TRUE);
+    EXPECT_EQ(page->m_nVertRange, vertRange - 80);
+    EXPECT_EQ(page->m_nHorzRange, horzRange - 60);
+    EXPECT_EQ(page->m_nVertPos, page->m_nVertRange);
+    EXPECT_EQ(page->m_nHorzPos, page->m_nHorzRange);
+    EXPECT_EQ(VertRange(), page->m_nVertRange);
+}
+
 TEST_F(Layout, TheBottomBandAndTheScrollBarsShareTheEdges)
 {
     Start();

@@ -5,6 +5,7 @@
 #include "tests/support/ControlTest.h"
 
 #include <commctrl.h>
+#include <olectl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -154,6 +155,29 @@ TEST_F(ControlPaint, DragImageOfTheFocusCellAndTextExtents)
     }
     ReleaseDC(nullptr, screen);
     EXPECT_EQ(control->GetCellTextExtent(-1, 1, 1, "文字", TRUE), CSize(text.cx + 6, text.cy + 6));
-    CSize ambient = control->GetCellTextExtent(-1, 1, 1, "文字", FALSE);
-    EXPECT_GT(ambient.cx, 6);
+
+    // Not bold: measured in the container's ambient font.
+    FONTDESC desc{sizeof(FONTDESC), const_cast<LPOLESTR>(L"SimSun"), {360000, 0}, FW_NORMAL, GB2312_CHARSET,
+                  FALSE, FALSE, FALSE};
+    IFont* big = nullptr;
+    ASSERT_EQ(OleCreateFontIndirect(&desc, IID_IFont, reinterpret_cast<void**>(&big)), S_OK);
+    VARIANT dispatch;
+    dispatch.vt = VT_DISPATCH;
+    ASSERT_EQ(big->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch.pdispVal)), S_OK);
+    container.ambients[DISPID_AMBIENT_FONT] = Variant(dispatch);
+    ::VariantClear(&dispatch);
+    HFONT bigFont = nullptr;
+    ASSERT_EQ(big->get_hFont(&bigFont), S_OK);
+    screen = GetDC(nullptr);
+    {
+        CDC dc(screen);
+        CSelectObject select(dc, bigFont);
+        text = dc.GetTextExtent("文字");
+        dc.Detach();
+    }
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(text.cy, 40);
+    EXPECT_EQ(control->GetCellTextExtent(-1, 1, 1, "文字", FALSE), CSize(text.cx + 6, text.cy + 6));
+    container.ambients.erase(DISPID_AMBIENT_FONT);
+    big->Release();
 }

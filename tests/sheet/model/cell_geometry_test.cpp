@@ -190,13 +190,16 @@ TEST(CellSelection, RangesModesFocusAndKeptCells)
         int mode;
         CCellCoord start, cell;
         CCellRect expected;
+        int listSingle = 0; // list mode with single selection: one row only
     } cases[] = {
         {kSelectAll, {}, {3, 3}, {1, 1, 5, 4}},
         {kSelectColumns, {0, 2}, {0, 3}, {1, 2, 5, 3}},
         {kSelectRows, {4, 0}, {2, 0}, {2, 1, 4, 4}},
+        {kSelectRows, {4, 0}, {2, 0}, {2, 1, 2, 4}, 1},
         {kSelectCells, {1, 1}, {2, 3}, {1, 1, 2, 3}},
     };
     for (const Case& c : cases) {
+        s.page.m_bListMode = s.page.m_bSingleSelection = c.listSingle;
         s.page.m_nMouseMode = c.mode;
         s.page.m_selectionStart = c.start;
         OnSelecting(s.page, s.cells, c.cell, repaint);
@@ -345,6 +348,12 @@ TEST(CellGeometry, SizesStayWithinAnIntAndScrollOffsetsDoNotWrap)
     EXPECT_EQ(tg.GetTopLeftNonFixedCell(), CCellCoord(68002, 1));
     AdjustMergesToLockedArea(tall.page, tall.cells, tg);
     EXPECT_FALSE(tall.Cell(1, 1).IsMergedBelow());
+
+    // A dragged thumb takes the bar's full 32-bit track position, not the message's 16 bits;
+    // a released thumb moves nothing further.
+    SetScrollRanges(tall.page, 400, 300, 16);
+    EXPECT_EQ(ScrollPosition(tall.page, false, SB_THUMBTRACK, 280, 1360000), 1360000);
+    EXPECT_EQ(ScrollPosition(tall.page, false, SB_THUMBPOSITION, 280, 1360000), std::nullopt);
 }
 
 } // namespace

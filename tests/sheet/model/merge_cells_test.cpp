@@ -204,4 +204,22 @@ TEST(MergeCells, StraddlingTheLockedColumnsFollowsTheScrolling)
     EXPECT_EQ(s.Consistency(), "");
 }
 
+TEST(MergeCells, StraddlingTheLockedRowsFollowsTheScrolling)
+{
+    MergeSheet s;
+    s.page.m_nLockedRows = 2; // rows 1 and 2; the last locked row is 2
+    ASSERT_TRUE(s.Combine(2, 4, 2, 3));
+    AdjustMergesToLockedArea(s.page, s.cells, s.geometry);
+    EXPECT_TRUE(s.Cell(2, 2).IsMergedBelow());
+    // Rows 1..2 locked at 20..59; scrolling band from row 3 at 60.
+    EXPECT_EQ(CRect(s.page.m_bodyMerges[0].display), CRect(140, 40, 280, 100));
+
+    s.page.m_nVertPos = 40; // rows 3 and 4 scrolled away: only the locked part shows
+    AdjustMergesToLockedArea(s.page, s.cells, s.geometry);
+    EXPECT_FALSE(s.Cell(2, 2).IsMergedBelow());
+    EXPECT_FALSE(s.Cell(2, 3).IsMergedBelow());
+    EXPECT_EQ(CRect(s.page.m_bodyMerges[0].display), CRect(140, 40, 280, 60));
+    EXPECT_EQ(s.Consistency(), "");
+}
+
 } // namespace
