@@ -234,6 +234,40 @@ public:
     long DoGetPageMinSelectedCol(long nPageIndex);
     long DoGetPageMaxSelectedCol(long nPageIndex);
 
+    // The horizontal scroll bar and the split box have no automation object.
+    IDispatch* DoGetTabScrollObject() { return nullptr; }
+    IDispatch* DoGetTabDragObject() { return nullptr; }
+
+    // ---- automation: selection, focus and redraw (NorvakCtrlSelectionMembers.cpp) ----
+    // The BOOL members answer -1 for a bad page, as the type library's clients expect.
+    BOOL DoGetPageRowIsSelected(long nPageIndex, long nRowIndex);
+    BOOL DoGetPageColIsSelected(long nPageIndex, long nColIndex);
+    BOOL DoSetPageFocusGrid(long nPageIndex, long nRow, long nCol);
+    BOOL DoGetPageGridIsSelected(long nPageIndex, long nRow, long nCol);
+    BOOL DoSetPageGridRangeSelected(long nPageIndex, long nMinRow, long nMinCol, long nMaxRow, long nMaxCol,
+                                    BOOL bSelect);
+    BOOL DoGetPageGridIsValid(long nPageIndex, long nRow, long nCol);
+    void DoInvalidateGridRange(long nMinRow, long nMinCol, long nMaxRow, long nMaxCol);
+
+    // ---- automation: looks and labels (NorvakCtrlFormatMembers.cpp) ----
+    BOOL DoSetGridHeadSelectedStyle(long nPageIndex, short nStyle);
+    short DoGetGridHeadSelectedStyle(long nPageIndex);
+    BOOL DoSetPageDragAndDrop(long nPageIndex, BOOL nEnableDragAndDrop);
+    BOOL DoGetPageDragAndDrop(long nPageIndex);
+    OLE_COLOR DoGetPageBkColor(long nPageIndex);
+    OLE_COLOR DoGetPageTextColor(long nPageIndex);
+    OLE_COLOR DoGetPageTextBkColor(long nPageIndex);
+    // The stored source's formats tiled over the range once; the source is then forgotten.
+    BOOL DoSetPageFormatBrush(long nPageIndex, long nMinRow, long nMinCol, long nMaxRow, long nMaxCol);
+    BOOL DoGetPageFormatBrush(long nPageIndex, long nMinRow, long nMinCol, long nMaxRow, long nMaxCol);
+    // Letters into row 0 and numbers into column 0, counted from the first line of the range; the
+    // end line itself is not labelled and is clamped to the count.
+    BOOL DoSetPageColumnABCD(long nPageIndex, long nMinCol, long nMaxCol);
+    BOOL DoSetPageRow1234(long nPageIndex, long nMinRow, long nMaxRow);
+    BOOL DoSetPageLockRowAndColumn(long nPageIndex, long nRow, long nColumn);
+    long DoGetPageLockRow(long nPageIndex);
+    long DoGetPageLockColumn(long nPageIndex);
+
     void SortTextItems(int page, int col, BOOL ascending);
     BOOL SortCells(int page, int col, BOOL ascending, int low, int high);
     // Clicks on a header cell of the active page: sorting or selecting.
