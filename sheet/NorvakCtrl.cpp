@@ -45,6 +45,8 @@ CNorvakCtrl::CNorvakCtrl()
 
 CNorvakCtrl::~CNorvakCtrl()
 {
+    // Objects a client still holds answer failure from now on.
+    m_objects.reset();
     // The window must go while this object is still whole: its messages reach our handlers.
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);

@@ -23,6 +23,7 @@
 
 #include "framework/CString.h"
 #include "framework/OleControl.h"
+#include "sheet/ControlObjects.h"
 #include "sheet/EventArgs.h"
 #include "sheet/NorvakDispatchMap.h"
 #include "sheet/model/CellFactory.h"
@@ -234,6 +235,12 @@ public:
     long DoGetPageMinSelectedCol(long nPageIndex);
     long DoGetPageMaxSelectedCol(long nPageIndex);
 
+    // The cell object bound to a cell (header cells accepted) or, following the focus, to the page's
+    // focus cell; null for a bad page or cell, or when the module has no automation objects.
+    IDispatch* DoGetGridObject(long nPageIndex, long nRow, long nCol);
+    IDispatch* DoGetPageFocusGrid(long nPageIndex);
+    // The automation objects, made on first use.
+    CControlObjects* Objects();
     // The horizontal scroll bar and the split box have no automation object.
     IDispatch* DoGetTabScrollObject() { return nullptr; }
     IDispatch* DoGetTabDragObject() { return nullptr; }
@@ -540,6 +547,7 @@ private:
     int m_nChartSpare = -1;
 
     CPageOwned<CNorvakFrameWnd> m_pPrintFrame{nullptr, nullptr};
+    std::unique_ptr<CControlObjects> m_objects;
 
     CLSID m_PropPageIDs[2]{};
     bool m_bPropPagesBuilt = false;

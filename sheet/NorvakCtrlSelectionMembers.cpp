@@ -112,3 +112,26 @@ void CNorvakCtrl::DoInvalidateGridRange(long nMinRow, long nMinCol, long nMaxRow
     }
     RedrawRange(CCellRect(topLeft.row, topLeft.col, bottomRight.row, bottomRight.col));
 }
+
+CControlObjects* CNorvakCtrl::Objects()
+{
+    if (!m_objects)
+        m_objects = MakeControlObjects(*this);
+    return m_objects.get();
+}
+
+IDispatch* CNorvakCtrl::DoGetGridObject(long nPageIndex, long nRow, long nCol)
+{
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref || nRow < 0 || nRow >= ref.page->m_nRows || nCol < 0 || nCol >= ref.page->m_nCols || !Objects())
+        return nullptr;
+    return Objects()->BindCell(ref.index, nRow, nCol, FALSE);
+}
+
+IDispatch* CNorvakCtrl::DoGetPageFocusGrid(long nPageIndex)
+{
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref || !Objects())
+        return nullptr;
+    return Objects()->BindCell(ref.index, 0, 0, TRUE);
+}

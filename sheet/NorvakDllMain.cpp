@@ -2,6 +2,8 @@
 
 #include "sheet/NorvakModule.h"
 
+#include "automation/ControlObjects.h"
+
 #include "framework/Wnd.h"
 #include "gridwnd/GridCtrl.h"
 
@@ -10,6 +12,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
     if (reason == DLL_PROCESS_ATTACH) {
         // The grid window ships with the control: programs create it by its class name.
         CGridCtrl::RegisterWindowClass();
+        InstallControlObjects();
         return NorvakApp().InitInstance() ? TRUE : FALSE;
     }
     if (reason == DLL_PROCESS_DETACH) {

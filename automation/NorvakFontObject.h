@@ -1,0 +1,70 @@
+#pragma once
+
+// The font automation object: reads and changes one font record that lives elsewhere (a cell's, the
+// page tabs', the arrow bar's status text) in place, and repaints the window that shows it.
+//
+// Ownership: owns neither the window nor the record. Its owner binds it and unbinds it before the
+// record goes; an unbound object answers every member with its failure value.
+
+#include "framework/AutomationObject.h"
+#include "framework/CString.h"
+#include "sheet/model/CellTypes.h"
+
+class CNorvakFontObject : public CAutomationObject
+{
+public:
+    CNorvakFontObject();
+
+    void BindFontRecord(HWND window, CFontRecord* record);
+
+    BOOL DoSetFontHeight(long nHeight);
+    long DoGetFontHeight();
+    BOOL DoSetFontWidth(long nWidth);
+    long DoGetFontWidth();
+    BOOL DoSetFontEscapement(long nEscapement);
+    long DoGetFontEscapement();
+    BOOL DoSetFontOrientation(long nOrientation);
+    long DoGetFontOrientation();
+    BOOL DoSetFontWeight(long nWeight);
+    long DoGetFontWeight();
+    BOOL DoSetFontItalic(BOOL bItalic);
+    BOOL DoGetFontIsItalic();
+    BOOL DoSetFontUnderline(BOOL bUnderline);
+    BOOL DoGetFontIsUnderline();
+    BOOL DoSetFontStrikeOut(BOOL bStrikeOut);
+    BOOL DoGetFontIsStrikeOut();
+    BOOL DoSetFontCharSet(short nCharSet);
+    short DoGetFontCharSet();
+    BOOL DoSetFontOutPrecision(short nOutPrecision);
+    short DoGetFontOutPrecision();
+    BOOL DoSetFontClipPrecision(long nClipPrecision);
+    long DoGetFontClipPrecision();
+    BOOL DoSetFontQuality(short nQuality);
+    short DoGetFontQuality();
+    BOOL DoSetFontPitchAndFamily(long nPitchAndFamily);
+    long DoGetFontPitchAndFamily();
+    BOOL DoSetFontFaceName(CString lpszFontName);
+    CString DoGetFontFaceName();
+    BOOL DoSetFontColor(OLE_COLOR crFont);
+    OLE_COLOR DoGetFontColor();
+    BOOL DoSetFontFromFontDialog();
+    BOOL DoSetFontSize(long nFontSize);
+    BOOL DoSetSystemFont();
+    BOOL DoSetFont(long nHeight, long nWidth, long nEscapement, long nOrientation, long nWeight, BOOL bItalic,
+                   BOOL bUnderline, BOOL bStrikeOut, short nCharSet, short nOutPrecision, long nClipPrecision,
+                   short nQuality, long nPitchAndFamily, CString lpszFontName);
+    BOOL DoSetFontHeighAndName(long nHeight, CString lpszFontName);
+    BOOL DoSetFontWeightAndItalicOrline(long nWeight, BOOL bItalic, BOOL bUnderline);
+
+protected:
+    void* DispatchSelf() override { return this; }
+
+private:
+    // Applies change to the bound LOGFONT and repaints; FALSE when unbound.
+    template <class Change> BOOL Edit(Change change);
+    void Repaint() const;
+    static void SetFaceName(LOGFONTA& font, const CString& name);
+
+    HWND m_window = nullptr;
+    CFontRecord* m_record = nullptr;
+};

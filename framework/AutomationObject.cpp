@@ -1,0 +1,72 @@
+#include "framework/AutomationObject.h"
+
+#include "framework/OleModule.h"
+
+STDMETHODIMP CAutomationObject::QueryInterface(REFIID iid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch) && !IsEqualIID(iid, m_iid))
+        return E_NOINTERFACE;
+    *object = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) CAutomationObject::AddRef()
+{
+    return ULONG(::InterlockedIncrement(&m_references));
+}
+
+STDMETHODIMP_(ULONG) CAutomationObject::Release()
+{
+    const LONG left = ::InterlockedDecrement(&m_references);
+    if (left == 0)
+        delete this;
+    return ULONG(left);
+}
+
+STDMETHODIMP CAutomationObject::GetTypeInfoCount(UINT* count)
+{
+    if (!count)
+        return E_POINTER;
+    *count = 1;
+    return S_OK;
+}
+
+STDMETHODIMP CAutomationObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info)
+{
+    if (!info)
+        return E_POINTER;
+    *info = nullptr;
+    if (index != 0)
+        return DISP_E_BADINDEX;
+    ITypeLib* library = nullptr;
+    HRESULT hr = ::LoadTypeLibEx(OleModule::ModulePathW().c_str(), REGKIND_NONE, &library);
+    if (FAILED(hr))
+        return hr;
+    hr = library->GetTypeInfoOfGuid(m_iid, info);
+    library->Release();
+    return hr;
+}
+
+STDMETHODIMP CAutomationObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids)
+{
+    if (!IsEqualIID(iid, IID_NULL))
+        return DISP_E_UNKNOWNINTERFACE;
+    if (!names || !ids)
+        return E_POINTER;
+    return DispatchGetIDsOfNames(m_members, names, count, ids);
+}
+
+STDMETHODIMP CAutomationObject::Invoke(DISPID dispid, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
+                                       VARIANT* result, EXCEPINFO* exception, UINT* argError)
+{
+    if (!IsEqualIID(iid, IID_NULL))
+        return DISP_E_UNKNOWNINTERFACE;
+    AddRef(); // a member may make the client release the object
+    const HRESULT hr = DispatchInvoke(m_members, DispatchSelf(), dispid, flags, params, result, exception, argError);
+    Release();
+    return hr;
+}

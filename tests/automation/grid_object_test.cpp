@@ -1,0 +1,192 @@
+// The cell and font automation objects handed out by the control, called through IDispatch as a
+// client calls them: one object re-bound by every request, the check that keeps header cells and
+// dead pages out, the border side rule, the font record edited in place, and an object that
+// outlives its control.
+
+#include "tests/support/ControlTest.h"
+#include "tests/support/ModalDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Calls a member of an object by DISPID; the result as it came.
+Variant Invoke(IDispatch* object, DISPID id, std::vector<Variant> args = {}, WORD flags = DISPATCH_METHOD)
+{
+    std::vector<VARIANT> reversed;
+    for (auto it = args.rbegin(); it != args.rend(); ++it)
+        reversed.push_back(**it);
+    DISPID putId = DISPID_PROPERTYPUT;
+    DISPPARAMS params{reversed.empty() ? nullptr : reversed.data(), nullptr, UINT(reversed.size()), 0};
+    if (flags & DISPATCH_PROPERTYPUT) {
+        params.rgdispidNamedArgs = &putId;
+        params.cNamedArgs = 1;
+    }
+    Variant result;
+    EXPECT_EQ(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.get(), nullptr, nullptr), S_OK)
+        << id;
+    return result;
+}
+
+LONG AsLong(const Variant& v)
+{
+    const VARIANT& value = *v;
+    return value.vt == VT_BOOL ? (value.boolVal ? 1 : 0) : value.vt == VT_I2 ? value.iVal : value.lVal;
+}
+
+std::wstring AsText(const Variant& v)
+{
+    return (*v).vt == VT_BSTR && (*v).bstrVal ? (*v).bstrVal : L"";
+}
+
+// DISPIDs of the cell object and the font object.
+enum : DISPID
+{
+    kEdit = 2,
+    kRowIndex = 3,
+    kSetBkColor = 5,
+    kGetBkColor = 6,
+    kSetText = 9,
+    kGetText = 10,
+    kSetAutoAdjust = 15,
+    kIsAutoAdjust = 16,
+    kGetVerLineColor = 23,
+    kGetFontObject = 33,
+    kGetGridState = 34,
+    kIsSelected = 47,
+    kSetSelected = 48,
+    kSetFontCharSet = 17,
+    kGetFontCharSet = 18,
+    kSetFontFaceName = 27,
+    kGetFontFaceName = 28,
+    kSetFontSize = 32,
+    kGetFontHeight = 2,
+};
+
+class Objects : public ControlTest
+{
+protected:
+    void SetUp() override
+    {
+        Create();
+        Start();
+    }
+    // The cell object bound to (page, row, column); the caller releases it.
+    IDispatch* CellObject(LONG page, LONG row, LONG col)
+    {
+        Variant result = Call(kDoGetGridObject, {L(page), L(row), L(col)});
+        IDispatch* object = (*result).vt == VT_DISPATCH ? (*result).pdispVal : nullptr;
+        if (object)
+            object->AddRef();
+        return object;
+    }
+};
+
+} // namespace
+
+TEST_F(Objects, OneCellObjectIsReboundAndEveryHolderSeesTheNewBinding)
+{
+    IDispatch* first = CellObject(0, 2, 3);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(AsLong(Invoke(first, kSetText, {S(L"甲乙")})), 1);
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(0), L(2), L(3)}), L"甲乙");
+    IDispatch* second = CellObject(0, 4, 5);
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(AsLong(Invoke(first, kRowIndex)), 4);
+    EXPECT_EQ(AsText(Invoke(first, kGetText)), L"");
+
+    control->SetFocusCell(0, 7, 8);
+    Variant focus = Call(kDoGetPageFocusGrid, {L(0)});
+    ASSERT_EQ((*focus).vt, VT_DISPATCH);
+    EXPECT_EQ(AsLong(Invoke(first, kRowIndex)), 7) << "bound to the focus cell";
+    EXPECT_EQ(AsLong(Invoke(first, kSetBkColor, {L(0x123456)})), 1);
+    EXPECT_EQ(control->GetPageCell(0, 7, 8)->GetFont().crBackground, COLORREF(0x123456));
+
+    // Automatic fit whatever the argument; selection kept with the page's map.
+    EXPECT_EQ(AsLong(Invoke(first, kSetAutoAdjust, {B(false)})), 1);
+    EXPECT_EQ(AsLong(Invoke(first, kIsAutoAdjust)), 1);
+    EXPECT_EQ(AsLong(Invoke(first, kSetSelected, {B(true)})), 1);
+    EXPECT_EQ(AsLong(Invoke(first, kIsSelected)), 1);
+    EXPECT_EQ(AsLong(Invoke(first, kGetGridState, {Variant::Short(2)})), 1);
+    EXPECT_TRUE(control->GetPage(0)->m_selectedCells.Contains(7, 8));
+
+    EXPECT_EQ(Call(kDoGetGridObject, {L(0), L(100), L(0)}).type(), VT_DISPATCH);
+    EXPECT_EQ((*Call(kDoGetGridObject, {L(0), L(100), L(0)})).pdispVal, nullptr) << "outside the page";
+    first->Release();
+    second->Release();
+}
+
+TEST_F(Objects, HeaderCellsAndDeadPagesAnswerTheFailureValues)
+{
+    IDispatch* header = CellObject(0, 0, 0);
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(AsLong(Invoke(header, kSetText, {S(L"x")})), 0);
+    EXPECT_EQ(AsText(Invoke(header, kGetText)), L"");
+    EXPECT_EQ(AsLong(Invoke(header, kRowIndex)), 0) << "the binding itself is kept";
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(0), L(0), L(0)}), L"");
+
+    IDispatch* last = CellObject(2, 3, 3);
+    ASSERT_TRUE(Bool(kDoDeletePage, {L(2)}));
+    ModalDriver driver;
+    EXPECT_EQ(AsLong(Invoke(last, kSetText, {S(L"x")})), 0);
+    ASSERT_EQ(driver.seen.size(), 1u);
+    EXPECT_EQ(driver.seen[0].text, L"页索引无效!");
+    header->Release();
+    last->Release();
+}
+
+TEST_F(Objects, BorderGettersReadTheNeighboursLineTheOwnOrBothWhenEqual)
+{
+    control->GetPageCell(0, 3, 2)->SetVerLineColor(RGB(1, 2, 3)); // the left neighbour's line
+    control->GetPageCell(0, 3, 3)->SetVerLineColor(RGB(4, 5, 6));
+    IDispatch* cell = CellObject(0, 3, 3);
+    EXPECT_EQ(AsLong(Invoke(cell, kGetVerLineColor, {L(0)})), LONG(RGB(1, 2, 3)));
+    EXPECT_EQ(AsLong(Invoke(cell, kGetVerLineColor, {L(2)})), LONG(RGB(4, 5, 6)));
+    EXPECT_EQ(AsLong(Invoke(cell, kGetVerLineColor, {L(1)})), 0);
+    control->GetPageCell(0, 3, 2)->SetVerLineColor(RGB(4, 5, 6));
+    EXPECT_EQ(AsLong(Invoke(cell, kGetVerLineColor, {L(1)})), LONG(RGB(4, 5, 6)));
+    cell->Release();
+}
+
+TEST_F(Objects, TheFontObjectEditsTheCellsFontRecordInPlace)
+{
+    IDispatch* cell = CellObject(0, 5, 5);
+    Variant fontResult = Invoke(cell, kGetFontObject);
+    ASSERT_EQ((*fontResult).vt, VT_DISPATCH);
+    IDispatch* font = (*fontResult).pdispVal;
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(AsLong(Invoke(font, kSetFontCharSet, {Variant::Short(0x186)})), 1);
+    EXPECT_EQ(AsLong(Invoke(font, kGetFontCharSet)), 0x86) << "the low byte";
+    EXPECT_EQ(AsLong(Invoke(font, kSetFontSize, {L(0)})), 0);
+    EXPECT_EQ(AsLong(Invoke(font, kSetFontSize, {L(12)})), 1);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(AsLong(Invoke(font, kGetFontHeight)), 12 * dpi / -72);
+    EXPECT_EQ(AsLong(Invoke(font, kSetFontFaceName, {S(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")})), 1);
+    EXPECT_EQ(AsText(Invoke(font, kGetFontFaceName)), L"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234") << "cut to 31 bytes";
+    const LOGFONTA& stored = control->GetPageCell(0, 5, 5)->GetFont().font;
+    EXPECT_EQ(stored.lfCharSet, 0x86);
+    EXPECT_EQ(control->GetPageCell(0, 5, 6)->GetFont().font.lfCharSet, CNorvakCell::DefaultFont().font.lfCharSet)
+        << "the neighbour keeps the shared record";
+    cell->Release();
+}
+
+TEST_F(Objects, AnObjectOutlivingItsControlFailsSafelyAndReleasesLater)
+{
+    IDispatch* cell = CellObject(0, 2, 2);
+    Variant fontResult = Invoke(cell, kGetFontObject);
+    IDispatch* font = (*fontResult).pdispVal;
+    font->AddRef();
+    container.Destroy();
+    control = nullptr;
+    EXPECT_EQ(AsLong(Invoke(cell, kSetText, {S(L"x")})), 0);
+    EXPECT_EQ(AsText(Invoke(cell, kGetText)), L"");
+    EXPECT_EQ(AsLong(Invoke(font, kGetFontHeight)), -1);
+    EXPECT_EQ(AsLong(Invoke(font, kSetFontSize, {L(10)})), 0);
+    font->Release();
+    EXPECT_EQ(cell->Release(), 0u);
+}
