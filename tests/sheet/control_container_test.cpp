@@ -627,4 +627,56 @@ TEST(AtlHost, TypedTextArrivesOnceAndTheArrowsMoveTheFocus)
     active->Release();
 }
 
+// Ctrl+C, Ctrl+X and Ctrl+V reach the control through the host's TranslateAccelerator like any key.
+TEST(AtlHost, CtrlCXAndVCopyCutAndPasteThroughTheHostsLoop)
+{
+    AtlHost atl;
+    ASSERT_NE(atl.control, nullptr);
+    HWND window = atl.ControlWindow();
+    ASSERT_NE(window, nullptr);
+    ShowWindow(atl.parent, SW_SHOW);
+    IOleInPlaceActiveObject* active = nullptr;
+    ASSERT_EQ(atl.control->QueryInterface(IID_IOleInPlaceActiveObject, reinterpret_cast<void**>(&active)), S_OK);
+    IDispatch* dispatch = nullptr;
+    ASSERT_EQ(atl.control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
+    auto cellText = [&](LONG row, LONG col) {
+        Variant text = CallMethod(dispatch, kDoGetPageCellText, {Variant::Long(-1), Variant::Long(row), Variant::Long(col)});
+        return std::wstring((*text).vt == VT_BSTR && (*text).bstrVal ? (*text).bstrVal : L"");
+    };
+    CallMethod(dispatch, kDoSetPageCellText, {Variant::Long(-1), Variant::Long(2), Variant::Long(2), Variant::String(L"甲")});
+    CallMethod(dispatch, kDoSetPageCellText, {Variant::Long(-1), Variant::Long(2), Variant::Long(3), Variant::String(L"乙")});
+    // A click on the focus cell would open the editor: the cell is made the focus from elsewhere.
+    auto selectTwo = [&](int row, int col) {
+        Click(active, window, 70 * 1 + 35, 20 * 10 + 10);
+        Click(active, window, 70 * col + 35, 20 * row + 10);
+        HoldKeys(true, false);
+        PressKey(active, window, VK_RIGHT);
+        HoldKeys(false, false);
+    };
+    auto ctrlKey = [&](UINT key) {
+        HoldKeys(false, true);
+        PressKey(active, window, key);
+        HoldKeys(false, false);
+    };
+
+    selectTwo(2, 2);
+    ctrlKey('C');
+    Click(active, window, 70 * 2 + 35, 20 * 5 + 10);
+    ctrlKey('V');
+    EXPECT_EQ(cellText(5, 2), L"甲");
+    EXPECT_EQ(cellText(5, 3), L"乙");
+    EXPECT_EQ(cellText(2, 2), L"甲") << "a copy keeps its source";
+
+    selectTwo(5, 2);
+    ctrlKey('X');
+    Click(active, window, 70 * 3 + 35, 20 * 8 + 10);
+    ctrlKey('V');
+    EXPECT_EQ(cellText(8, 3), L"甲");
+    EXPECT_EQ(cellText(8, 4), L"乙");
+    EXPECT_EQ(cellText(5, 2), L"") << "the cut's source is cleared at the paste";
+    EXPECT_EQ(cellText(5, 3), L"");
+    dispatch->Release();
+    active->Release();
+}
+
 } // namespace
