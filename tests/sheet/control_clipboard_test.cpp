@@ -3,6 +3,7 @@
 // through the modal seam; "another program" writes the clipboard through the plain clipboard API.
 
 #include "tests/support/ControlTest.h"
+#include "tests/support/NoticeRecorder.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/PageConsistency.h"
 #include "tests/support/PageSnapshot.h"
@@ -15,30 +16,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace {
 
-using Notice = std::tuple<int, int, int>; // code, row, column
-std::vector<Notice>* g_notices = nullptr;
-WNDPROC g_parentProc = nullptr;
-
-LRESULT CALLBACK RecordNotices(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_NOTIFY && g_notices) {
-        struct Notify
-        {
-            NMHDR header;
-            int row;
-            int col;
-        };
-        auto* notice = reinterpret_cast<const Notify*>(lp);
-        g_notices->emplace_back(int(notice->header.code), notice->row, notice->col);
-    }
-    return ::CallWindowProcW(g_parentProc, hwnd, msg, wp, lp);
-}
+using Notice = NoticeRecorder::Notice;
 
 void Pump()
 {
@@ -90,14 +75,11 @@ protected:
     {
         Create();
         Start();
-        g_notices = &notices;
-        g_parentProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
-            container.ParentWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordNotices)));
+        recorder.emplace(container.ParentWindow(), notices);
     }
     void TearDown() override
     {
-        ::SetWindowLongPtrW(container.ParentWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_parentProc));
-        g_notices = nullptr;
+        recorder.reset();
         ExpectEveryPageConsistent("the test's end");
     }
 
@@ -141,6 +123,7 @@ protected:
 
     ModalDriver driver;
     std::vector<Notice> notices;
+    std::optional<NoticeRecorder> recorder;
 };
 
 // Rows a, "", c and d, e, f selected but for f, at (2, 2) .. (3, 4).
@@ -278,6 +261,76 @@ TEST_F(Clipboard, CopyInOneControlPastesTextInAnother)
     EXPECT_TRUE(control->HasOwnClipboardCells()) << "reading the clipboard empties no one's buffer";
     ASSERT_TRUE(PasteAt(9, 9));
     EXPECT_EQ(Text(9, 9), "2:2");
+
+    // The text a control put there stays when the control goes.
+    second->SetItemText(-1, 3, 3, "kept");
+    second->SetSelectedRange(-1, 3, 3, 3, 3);
+    ASSERT_TRUE(second->OnEditCopy());
+    second.Destroy();
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    HGLOBAL text = ::GetClipboardData(CF_TEXT);
+    EXPECT_STREQ(text ? static_cast<const char*>(::GlobalLock(text)) : "", "kept");
+    if (text)
+        ::GlobalUnlock(text);
+    ::CloseClipboard();
+    ASSERT_TRUE(PasteAt(9, 9));
+    EXPECT_EQ(Text(9, 9), "kept");
+}
+
+TEST_F(Clipboard, TheEditCommandsAreOfferedOnlyWhenTheyCanRun)
+{
+    WriteForeignText("t");
+    Select(2, 2, 3, 3);
+    EXPECT_TRUE(control->CanCopy());
+    EXPECT_TRUE(control->CanCut());
+    EXPECT_TRUE(control->CanPaste());
+    EXPECT_TRUE(control->CanSelectAll());
+    control->SetModified(-1, FALSE, 3, 3); // read-only
+    EXPECT_FALSE(control->CanCut()) << "a cut would clear a cell that may not be edited";
+    EXPECT_FALSE(control->OnEditCut());
+    EXPECT_TRUE(control->CanCopy());
+    Page().m_bEditable = 0;
+    EXPECT_FALSE(control->CanPaste());
+    Page().m_bEditable = 1;
+    Page().m_bEnableSelection = 0;
+    EXPECT_FALSE(control->CanSelectAll());
+    Page().m_bEnableSelection = 1;
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    EXPECT_FALSE(control->CanPaste()) << "no text on the clipboard";
+    control->ClearSelectionAndFocus(-1);
+    EXPECT_FALSE(control->CanCopy());
+    EXPECT_FALSE(control->OnEditCopy());
+}
+
+// A cut whose source was locked meanwhile keeps its source: the paste is a copy.
+TEST_F(Clipboard, ACutOfCellsLockedSinceKeepsThemAndPastesACopy)
+{
+    FillTexts(2, 2, 2, 3);
+    Cut(2, 2, 2, 3);
+    Cell(2, 3).SetEditLock(1);
+    ASSERT_TRUE(PasteAt(6, 6));
+    EXPECT_EQ(Text(6, 7), "2:3");
+    EXPECT_EQ(Text(2, 2), "2:2");
+    EXPECT_EQ(Text(2, 3), "2:3");
+    EXPECT_EQ(control->GetPendingCut(), CCellRect());
+    Cell(2, 3).SetEditLock(0);
+}
+
+// The drag buffer moves the selected block: its source is cleared before the cells are written,
+// so an overlapping target keeps the moved contents.
+TEST_F(Clipboard, TheDragBufferMovesTheSelectedBlockOntoAnOverlappingTarget)
+{
+    FillTexts(2, 2, 3, 3);
+    Select(2, 2, 3, 3);
+    EXPECT_EQ(control->CopyCellsToBuffer(FALSE), nullptr);
+    EXPECT_TRUE(control->PasteCells(3, 3, 4, 4, nullptr, FALSE, TRUE));
+    control->EmptyDragBuffer();
+    EXPECT_EQ(std::vector<std::string>({Text(2, 2), Text(3, 3), Text(3, 4), Text(4, 3), Text(4, 4)}),
+              std::vector<std::string>({"", "2:2", "2:3", "3:2", "3:3"}));
+    EXPECT_EQ(control->GetSelectedCellRange(-1), CCellRect(3, 3, 4, 4));
+    EXPECT_FALSE(control->PasteCells(5, 5, 6, 6, nullptr, FALSE, FALSE)) << "an empty drag buffer pastes nothing";
 }
 
 TEST_F(Clipboard, WithNothingSelectedAPasteGoesToTheFocusCellElseToTheFirstScrollingCell)

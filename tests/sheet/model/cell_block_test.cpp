@@ -4,11 +4,13 @@
 #include "sheet/model/CellBlock.h"
 #include "sheet/model/CellLine.h"
 #include "sheet/model/ClipboardText.h"
+#include "framework/OleDataTransfer.h"
 #include "tests/support/CellSheet.h"
 #include "tests/support/MergeFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -234,6 +236,30 @@ TEST(ClipboardText, SplitsAtTabsCommasAndLineFeedsNeverInsideADoubleByteCharacte
         }
         EXPECT_EQ(lines, c.expected) << c.text;
     }
+}
+
+// A block without its NUL, or with text after one, is read up to the NUL or the block's end.
+TEST(ClipboardText, ABlockIsReadWithinItsSize)
+{
+    const struct
+    {
+        std::string bytes;
+        std::string expected;
+    } cases[] = {{"abc", "abc"}, {std::string("ab\0cd", 5), "ab"}, {"", ""}};
+    for (const auto& c : cases) {
+        auto* source = new COleDataSource;
+        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, c.bytes.size());
+        if (!c.bytes.empty())
+            std::memcpy(::GlobalLock(block), c.bytes.data(), c.bytes.size());
+        ::GlobalUnlock(block);
+        source->CacheGlobalData(CF_TEXT, block);
+        COleDataObject data;
+        data.Attach(source);
+        source->Release();
+        EXPECT_EQ(ReadTextBlock(data), c.expected) << c.bytes;
+    }
+    COleDataObject none;
+    EXPECT_EQ(ReadTextBlock(none), "");
 }
 
 } // namespace
