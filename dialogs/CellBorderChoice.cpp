@@ -61,26 +61,6 @@ private:
     std::vector<Key> m_order;
 };
 
-CellLine LineOf(const CNorvakCell& cell, bool horizontal)
-{
-    if (horizontal)
-        return {cell.GetHorLineColor(), cell.GetHorLineWidth(), cell.GetHorLineStyle()};
-    return {cell.GetVerLineColor(), cell.GetVerLineWidth(), cell.GetVerLineStyle()};
-}
-
-void SetLineOf(CNorvakCell& cell, bool horizontal, const CellLine& line)
-{
-    if (horizontal) {
-        cell.SetHorLineColor(line.colour);
-        cell.SetHorLineWidth(line.width);
-        cell.SetHorLineStyle(line.style);
-    } else {
-        cell.SetVerLineColor(line.colour);
-        cell.SetVerLineWidth(line.width);
-        cell.SetVerLineStyle(line.style);
-    }
-}
-
 // The page's entry for a line above row 0 or left of column 0, or none.
 const CEdgeLineEntry* EdgeEntry(const CNorvakPage& page, Target target, int row, int col)
 {
@@ -96,7 +76,7 @@ CellLine CurrentLine(const CNorvakPage& page, const CNorvakPageCells& cells, Tar
 {
     if (target == BorderLineWrite::TopEdge || target == BorderLineWrite::LeftEdge) {
         const CEdgeLineEntry* entry = EdgeEntry(page, target, row, col);
-        return entry ? CellLine{entry->crColor, entry->width, entry->style} : kDefaultGridLine;
+        return entry ? LineOf(*entry) : kDefaultGridLine;
     }
     const CNorvakCell* cell = cells.GetCell(row, col);
     return cell ? LineOf(*cell, target == BorderLineWrite::CellBottom) : kDefaultGridLine;
@@ -144,11 +124,8 @@ void ApplyBorderWrites(CNorvakPage& page, CNorvakPageCells& cells, const std::ve
         case BorderLineWrite::TopEdge:
         case BorderLineWrite::LeftEdge:
             if (CEdgeLineEntry* entry = write.target == BorderLineWrite::TopEdge ? page.FindTopEdgeLine(write.col)
-                                                                                 : page.FindLeftEdgeLine(write.row)) {
-                entry->crColor = line.colour;
-                entry->width = line.width;
-                entry->style = line.style;
-            }
+                                                                                 : page.FindLeftEdgeLine(write.row))
+                SetLineOf(*entry, line);
             break;
         case BorderLineWrite::CellBottom:
         case BorderLineWrite::CellRight:

@@ -10,25 +10,12 @@
 // Only the edges the user set (by a toggle or a preset) are written; an edge switched off gets the
 // page's default grid line back, and a line that already has its new value is not written again.
 
+#include "sheet/model/CellLine.h"
 #include "sheet/model/NorvakPage.h"
 #include "sheet/model/NorvakPageCells.h"
 
 #include <array>
 #include <vector>
-
-struct CellLine
-{
-    COLORREF colour = kDefaultLineColor;
-    BYTE width = 1;
-    BYTE style = 1;
-    friend bool operator==(const CellLine& a, const CellLine& b)
-    {
-        return a.colour == b.colour && a.width == b.width && a.style == b.style;
-    }
-};
-
-// The line an edge switched off returns to: the grid's own solid grey line.
-constexpr CellLine kDefaultGridLine{kDefaultLineColor, 1, 1};
 
 class CBorderChoice
 {

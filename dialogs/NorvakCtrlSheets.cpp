@@ -1,5 +1,7 @@
 // The property sheets the control opens from its context menu. They are members of the control,
-// built here beside the pages they show.
+// built here beside the pages they show, and the factory through which the menu's commands reach
+// them. The legend pages and the chart-settings sheet are not built yet: their commands show
+// nothing.
 
 #include "dialogs/ColorPropertyDlg.h"
 #include "dialogs/GridLineStyleProDlg.h"
@@ -33,4 +35,23 @@ INT_PTR CNorvakCtrl::OnFillEffects()
     for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&gradient, &texture, &pattern, &picture})
         sheet.AddPage(page);
     return sheet.DoModal();
+}
+
+namespace {
+
+class CRealSheetFactory final : public ISheetFactory
+{
+public:
+    INT_PTR CellFormat(CNorvakCtrl& control) override { return control.OnCellFormat(); }
+    INT_PTR FillEffects(CNorvakCtrl& control) override { return control.OnFillEffects(); }
+    INT_PTR Legend(CNorvakCtrl&) override { return 0; }
+    INT_PTR ChartSettings(CNorvakCtrl&) override { return 0; }
+};
+
+} // namespace
+
+ISheetFactory& RealSheetFactory()
+{
+    static CRealSheetFactory factory;
+    return factory;
 }

@@ -9,6 +9,7 @@
 #include "gridwnd/GridCtrl.h"
 
 #include "gridwnd/GridClipboardText.h"
+#include "sheet/model/ClipboardText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,35 +19,6 @@
 
 namespace {
 
-HGLOBAL GlobalCopy(const void* data, size_t size)
-{
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, size);
-    void* to = block ? ::GlobalLock(block) : nullptr;
-    if (!to) {
-        if (block)
-            ::GlobalFree(block);
-        return nullptr;
-    }
-    std::memcpy(to, data, size);
-    ::GlobalUnlock(block);
-    return block;
-}
-
-// The block's contents up to its first NUL, never past its size.
-template <class Char> std::basic_string<Char> ReadBlock(HGLOBAL block)
-{
-    std::basic_string<Char> text;
-    if (!block)
-        return text;
-    const size_t count = ::GlobalSize(block) / sizeof(Char);
-    if (const auto* data = static_cast<const Char*>(::GlobalLock(block))) {
-        text.assign(data, std::find(data, data + count, Char(0)));
-        ::GlobalUnlock(block);
-    }
-    ::GlobalFree(block);
-    return text;
-}
-
 bool OffersText(const COleDataObject& data)
 {
     return data.IsDataAvailable(CF_UNICODETEXT) || data.IsDataAvailable(CF_TEXT);
@@ -55,8 +27,8 @@ bool OffersText(const COleDataObject& data)
 CString ReadText(const COleDataObject& data)
 {
     if (data.IsDataAvailable(CF_UNICODETEXT))
-        return CString::FromWide(ReadBlock<wchar_t>(data.GetGlobalData(CF_UNICODETEXT)));
-    return CString(ReadBlock<char>(data.GetGlobalData(CF_TEXT)));
+        return CString::FromWide(ReadUnicodeBlock(data));
+    return CString(ReadTextBlock(data));
 }
 
 } // namespace
@@ -67,20 +39,7 @@ COleDataSource* CGridCtrl::CopyCellsToClipboard()
         m_store, m_selection, [this](int row, int col) { return GetItemText(row, col); });
     if (!text)
         return nullptr;
-    const std::wstring wide = CString(*text).ToWide();
-    HGLOBAL ansi = GlobalCopy(text->c_str(), text->size() + 1);
-    HGLOBAL unicode = GlobalCopy(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-    auto* source = ansi && unicode ? new (std::nothrow) COleDataSource : nullptr;
-    if (!source) {
-        if (ansi)
-            ::GlobalFree(ansi);
-        if (unicode)
-            ::GlobalFree(unicode);
-        return nullptr;
-    }
-    source->CacheGlobalData(CF_TEXT, ansi);
-    source->CacheGlobalData(CF_UNICODETEXT, unicode);
-    return source;
+    return MakeTextDataSource(*text);
 }
 
 BOOL CGridCtrl::PasteTextToCells(int row, int col, COleDataObject* data)

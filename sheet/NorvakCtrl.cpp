@@ -9,6 +9,7 @@
 
 #include "Norvak_h.h"
 #include <olectl.h>
+#include <windowsx.h>
 
 #include <climits>
 
@@ -51,6 +52,7 @@ CNorvakCtrl::~CNorvakCtrl()
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
     m_pageStore.Clear(*this);
+    ReleaseClipboardSource();
     if (NorvakApp().m_pCurrentControl == this)
         NorvakApp().m_pCurrentControl = nullptr;
 }
@@ -286,6 +288,14 @@ LRESULT CNorvakCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
             return result;
         }
         break;
+    case WM_CONTEXTMENU:
+        OnContextMenu(reinterpret_cast<HWND>(wp), CPoint(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)));
+        return 0;
+    case WM_COMMAND:
+        // Menu and accelerator commands only; the child windows' notices go on below.
+        if (lp == 0 && OnCommand(LOWORD(wp)))
+            return 0;
+        break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -308,6 +318,7 @@ int CNorvakCtrl::OnCreate(CREATESTRUCTW* cs)
     // The container may set the initial pages from its handler, so they are read only after it.
     Fire(kEventShellOnCreate);
     JoinClipboardChain();
+    m_dropTarget.Register(m_hWnd);
     CreateChildWindows();
     NorvakApp().m_pCurrentControl = this;
     if (!m_bPagesCreated) {
@@ -347,6 +358,11 @@ void CNorvakCtrl::SetDefaultGrid(int page)
 void CNorvakCtrl::OnDestroy()
 {
     LeaveClipboardChain();
+    m_dropTarget.Revoke();
+    // The copied text outlives the control; the data object, whose code is the module's, does not.
+    if (IsOwnDataOnClipboard())
+        ::OleFlushClipboard();
+    ReleaseClipboardSource();
     m_pPrintFrame.reset();
     m_arrowBar.Detach();
     m_pageTitle.Detach();

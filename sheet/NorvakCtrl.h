@@ -12,6 +12,8 @@
 //   NorvakCtrlScroll.cpp         scrolling the active page
 //   NorvakCtrlPaint.cpp          painting through the overridable steps
 //   NorvakCtrlClipboardChain.cpp membership in the clipboard-viewer chain
+//   NorvakCtrlClipboard.cpp      copy, cut and paste of cells: the cell buffers and the clipboard
+//   NorvakCtrlContextMenu.cpp    the context menu and its commands
 //   dialogs/NorvakCtrlSheets.cpp the property sheets the control opens (in the dialogs library)
 //   NorvakCtrlKeyboard.cpp       keys, characters and the in-place editor
 //   NorvakCtrlMouse.cpp          the mouse: selection, resizing, cursors and the frame drag
@@ -26,6 +28,9 @@
 #include "sheet/ControlObjects.h"
 #include "sheet/EventArgs.h"
 #include "sheet/NorvakDispatchMap.h"
+#include "sheet/SheetDropTarget.h"
+#include "sheet/SheetFactory.h"
+#include "sheet/model/CellBlock.h"
 #include "sheet/model/CellFactory.h"
 #include "sheet/model/CellGeometry.h"
 #include "sheet/model/CellProperties.h"
@@ -42,6 +47,15 @@
 #include <vector>
 
 class CNorvakFrameWnd;
+class COleDataObject;
+class COleDataSource;
+
+// The cell context menu: popup 0 of the control's menu with the hidden items removed, or none.
+// hidden: the control's 24 hide flags; chartMenu 0 removes the page and cell-format commands too.
+// The caller destroys the menu.
+HMENU BuildCellContextMenu(const int hidden[24], int chartMenu);
+// Popup 1, offered when there is no page; the caller destroys it.
+HMENU BuildNoPageContextMenu();
 
 // The window ids of the control's child windows along its bottom and right edges.
 enum CChildWindowId : int
@@ -282,6 +296,47 @@ public:
     virtual void OnFixedColumnClick(CCellCoord cell);
     // ---- end of cells ----
 
+    // ---- copy, cut and paste (NorvakCtrlClipboard.cpp) ----
+    // All on the active page and its selected block. The own paste goes only through
+    // PasteFromClipboard: a cut is completed at the first paste of the control's own cells and
+    // then forgotten; another program's write of the clipboard drops it and keeps its cells.
+    virtual void ClearCells(int minRow, int minCol, int maxRow, int maxCol);
+    // TRUE: the clipboard buffer, and the new data source with the block's text (null when the
+    // block is not valid). FALSE: the drag buffer, and null.
+    virtual COleDataSource* CopyCellsToBuffer(BYTE clipboard);
+    // Writes the clipboard buffer (or, for a clipboard without the control's own cells, the text)
+    // or the drag buffer at (minRow, minCol); TRUE when cells were pasted. move clears the source
+    // first: the pending cut, or for the drag buffer the selected block.
+    virtual BOOL PasteCells(int minRow, int minCol, int maxRow, int maxCol, COleDataObject* data,
+                            BYTE fromClipboard, BYTE move);
+    virtual COleDataSource* CopyCellsToClipboard();
+    virtual void PasteTextToCells(int row, int col, COleDataObject* data);
+    virtual BOOL OnEditCut();
+    virtual BOOL OnEditCopy();
+    virtual BOOL OnEditPaste();
+    void PutSelectionOnClipboard();
+    BOOL PasteFromClipboard();
+    // What the edit commands may do now.
+    BOOL CanCopy() const;
+    BOOL CanCut() const;
+    BOOL CanPaste();
+    BOOL CanSelectAll() const;
+    // The source cells a paste of the own buffer will clear; none (-1) when there is no cut.
+    CCellRect GetPendingCut() const { return m_pendingCut; }
+    bool HasOwnClipboardCells() const { return !m_clipboardBuffer.IsEmpty(); }
+    void EmptyDragBuffer() { m_dragBuffer.Clear(); }
+
+    // ---- context menu (NorvakCtrlContextMenu.cpp) ----
+    void OnContextMenu(HWND window, CPoint screenPoint);
+    // A command of the context menu; FALSE when the control has no handler for it.
+    BOOL OnCommand(UINT id);
+    // This control's own factory; none: the module's.
+    void SetSheetFactory(ISheetFactory* factory) { m_pSheetFactory = factory; }
+    int m_bCellAreaActive = 1;
+    int m_nChartMenuSwitch = 1; // 0 takes the page and cell-format commands off the context menu
+    // The window's OLE drop target.
+    const CSheetDropTarget& GetDropTarget() const { return m_dropTarget; }
+
     // ---- layout and scrolling ----
     void ResetScrollBars(int page, int clientWidth, int clientHeight);
     void ResetScrollBars(int page);
@@ -305,7 +360,7 @@ public:
                                                 const CString& text, int firstKey);
     // Stores an edited text when it differs from the cell's, marking the cell modified.
     virtual void OnEndEditPageCell(int row, int col, const CString& text);
-    void OnEditSelectAll();
+    virtual void OnEditSelectAll();
     // Messages of the control's own windows are translated and dispatched here, so the container
     // does not do it a second time.
     bool PreTranslateMessage(MSG* msg) override;
@@ -438,6 +493,7 @@ private:
     // Keyboard and editing.
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     void OnKeyUp(UINT key, UINT repeat, UINT flags);
+    void OnEditKey(UINT key);
     void OnChar(UINT ch, UINT repeat, UINT flags);
     void OnEndInPlaceEdit(const NMHDR* header, LRESULT* result);
     void MoveFocusByKey(CNorvakPage& page, UINT key, CCellCoord to, bool rowWrap);
@@ -487,7 +543,6 @@ private:
     void LeaveClipboardChain();
     LRESULT OnDrawClipboard(WPARAM wp, LPARAM lp);
     LRESULT OnChangeClipboardChain(HWND removed, HWND next);
-    void EmptyClipboardBuffer();
 
     // ---- initial pages and border ----
     CString m_strSpareA;
@@ -532,13 +587,30 @@ private:
     CCellCoord m_lastDragCell;
 
     // ---- clipboard and drag buffers ----
-    using CellBuffer = std::map<int, std::vector<std::unique_ptr<CNorvakCell>>>;
-    CellBuffer m_clipboardCells;
-    std::vector<CMergeCellRange> m_clipboardMerges;
-    CellBuffer m_dragCells;
-    std::vector<CMergeCellRange> m_dragMerges;
+    CCellBuffer m_clipboardBuffer;
+    CCellBuffer m_dragBuffer;
     CCellRect m_pendingCut;
+    int m_nPendingCutPage = -1;
     BYTE m_bOwnClipboardWrite = 0;
+    // The data the control last put on the clipboard (one reference), to tell whether the
+    // clipboard still holds it.
+    COleDataSource* m_pClipboardSource = nullptr;
+    bool IsOwnDataOnClipboard() const;
+    // Forgets the own cells and the pending cut once the clipboard holds another's data.
+    void DropStaleClipboardCells();
+    void ReleaseClipboardSource();
+    // The paste of the clipboard buffer: merge checks, the cut's clearing, the cells and merges.
+    BOOL PasteBuffer(const CCellBuffer& buffer, CCellCoord at, bool fromClipboard, bool move);
+    // Refuses a placement with its message under "警告"; TRUE when it fits.
+    BOOL CanPasteMerges(const CCellBuffer& buffer, CCellCoord at);
+    // The cut's clearing before a paste; FALSE (nothing cleared) when a source cell may not be edited.
+    bool ClearCutSource(const CCellRect& source);
+    CCellCoord PasteTarget();
+    void WarnPaste(const char* text);
+    void OpenSheet(INT_PTR (ISheetFactory::*open)(CNorvakCtrl&));
+
+    CSheetDropTarget m_dropTarget;
+    ISheetFactory* m_pSheetFactory = nullptr;
     HWND m_hNextClipboardViewer = nullptr;
     bool m_bInClipboardChain = false;
 

@@ -1,5 +1,5 @@
 // Membership in the clipboard-viewer chain: a change of the clipboard by anyone else empties the
-// control's own copy buffer, which would otherwise paste stale cells.
+// control's own copy buffer, which would otherwise paste stale cells, and drops a pending cut.
 
 #include "sheet/NorvakCtrl.h"
 
@@ -26,8 +26,7 @@ void CNorvakCtrl::LeaveClipboardChain()
 
 LRESULT CNorvakCtrl::OnDrawClipboard(WPARAM wp, LPARAM lp)
 {
-    if (!m_bOwnClipboardWrite)
-        EmptyClipboardBuffer();
+    DropStaleClipboardCells();
     InvalidateControl();
     UpdateWindow();
     if (m_hNextClipboardViewer)
@@ -43,12 +42,4 @@ LRESULT CNorvakCtrl::OnChangeClipboardChain(HWND removed, HWND next)
         ::SendMessageW(m_hNextClipboardViewer, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(removed),
                        reinterpret_cast<LPARAM>(next));
     return 0;
-}
-
-void CNorvakCtrl::EmptyClipboardBuffer()
-{
-    m_clipboardMerges.clear();
-    for (auto& [row, cells] : m_clipboardCells)
-        cells.clear();
-    m_clipboardCells.clear();
 }

@@ -63,11 +63,11 @@ void CNorvakCtrl::OnKeyDown(UINT key, UINT, UINT)
         OnEditPageCell(page.m_focusCell.row, page.m_focusCell.col, 0); // the input method types into it
     if (page.m_pTitleTip && page.m_pTitleTip->GetSafeHwnd())
         page.m_pTitleTip->Hide();
+    if (KeyHeld(VK_CONTROL))
+        OnEditKey(key);
     const CCellCoord focus = page.m_focusCell;
     if (!page.IsValidCell(focus.row, focus.col))
         return;
-    if (KeyHeld(VK_CONTROL) && key == 'A')
-        OnEditSelectAll();
     if (key == VK_DELETE) {
         ClearFocusCell(page);
         return;
@@ -78,6 +78,27 @@ void CNorvakCtrl::OnKeyDown(UINT key, UINT, UINT)
     if (key != VK_PRIOR && key != VK_NEXT && key != VK_END && key != VK_HOME)
         move = SheetModel::MoveByKey(page, *ref.cells, focus, key, KeyHeld(VK_SHIFT));
     MoveFocusByKey(page, key, move.to, move.rowWrap);
+}
+
+// Ctrl with A, C, V or X: the edit commands. A paste needs no focus cell.
+void CNorvakCtrl::OnEditKey(UINT key)
+{
+    switch (key) {
+    case 'A':
+        OnEditSelectAll();
+        break;
+    case 'C':
+        OnEditCopy();
+        break;
+    case 'V':
+        OnEditPaste();
+        break;
+    case 'X':
+        OnEditCut();
+        break;
+    default:
+        break;
+    }
 }
 
 // PageUp and PageDown follow the rows the view scrolled by; Home and End go to the first and the

@@ -1,6 +1,7 @@
 // Entry point of the control library: the module object starts and stops with it.
 
 #include "sheet/NorvakModule.h"
+#include "sheet/SheetFactory.h"
 
 #include "automation/ControlObjects.h"
 
@@ -13,6 +14,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
         // The grid window ships with the control: programs create it by its class name.
         CGridCtrl::RegisterWindowClass();
         InstallControlObjects();
+        NorvakApp().m_pSheetFactory = &RealSheetFactory();
         return NorvakApp().InitInstance() ? TRUE : FALSE;
     }
     if (reason == DLL_PROCESS_DETACH) {

@@ -7,6 +7,7 @@
 #include <objbase.h>
 
 class CNorvakCtrl;
+class ISheetFactory;
 
 class CNorvakApp : public COleControlModule
 {
@@ -18,6 +19,8 @@ public:
     CNorvakCtrl* m_pCurrentControl = nullptr;
     // Where the print frame keeps the main window it replaced.
     HWND m_hSavedMainWindow = nullptr;
+    // Opens the context menu's property sheets; none: their commands show nothing.
+    ISheetFactory* m_pSheetFactory = nullptr;
     // The colours the pattern page last ended with OK on.
     COLORREF m_crLastPatternFore = RGB(0, 0, 0);
     COLORREF m_crLastPatternBack = RGB(255, 255, 255);

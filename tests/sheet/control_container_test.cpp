@@ -519,6 +519,21 @@ TEST(ControlLifetime, HundredCyclesLeakNoHandleAndNoReference)
     EXPECT_EQ(canUnload(), S_OK) << "no control object is left alive";
 }
 
+Variant CallMethod(IDispatch* dispatch, DISPID dispid, std::vector<Variant> args)
+{
+    std::vector<VARIANT> reversed;
+    for (auto it = args.rbegin(); it != args.rend(); ++it)
+        reversed.push_back(**it);
+    DISPPARAMS params{reversed.data(), nullptr, UINT(reversed.size()), 0};
+    VARIANT result;
+    VariantInit(&result);
+    EXPECT_EQ(dispatch->Invoke(dispid, IID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr), S_OK)
+        << dispid;
+    Variant out(result);
+    VariantClear(&result);
+    return out;
+}
+
 // Wine's ATL host window holding the control, made from its ProgID in a top-level window.
 struct AtlHost
 {
@@ -546,16 +561,39 @@ struct AtlHost
     }
     ~AtlHost()
     {
+        if (dispatch)
+            dispatch->Release();
+        if (active)
+            active->Release();
         if (control)
             control->Release();
         if (parent)
             DestroyWindow(parent);
     }
     HWND ControlWindow() const { return FindWindowExW(host, nullptr, L"NorvakCtrl", nullptr); }
+    // Shows the host and takes the control's window, active object and dispatch; false without them.
+    bool Show()
+    {
+        window = control ? ControlWindow() : nullptr;
+        if (!window)
+            return false;
+        ShowWindow(parent, SW_SHOW);
+        control->QueryInterface(IID_IOleInPlaceActiveObject, reinterpret_cast<void**>(&active));
+        control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+        return active && dispatch;
+    }
+    std::wstring CellText(LONG row, LONG col) const
+    {
+        Variant text = CallMethod(dispatch, kDoGetPageCellText, {Variant::Long(-1), Variant::Long(row), Variant::Long(col)});
+        return std::wstring((*text).vt == VT_BSTR && (*text).bstrVal ? (*text).bstrVal : L"");
+    }
 
     HWND parent = nullptr;
     HWND host = nullptr;
     IUnknown* control = nullptr;
+    HWND window = nullptr;
+    IOleInPlaceActiveObject* active = nullptr;
+    IDispatch* dispatch = nullptr;
 };
 
 TEST(AtlHost, CreatesTheControlFromItsProgIdAndHandsOutItsDispatch)
@@ -576,38 +614,16 @@ TEST(AtlHost, CreatesTheControlFromItsProgIdAndHandsOutItsDispatch)
     dispatch->Release();
 }
 
-Variant CallMethod(IDispatch* dispatch, DISPID dispid, std::vector<Variant> args)
-{
-    std::vector<VARIANT> reversed;
-    for (auto it = args.rbegin(); it != args.rend(); ++it)
-        reversed.push_back(**it);
-    DISPPARAMS params{reversed.data(), nullptr, UINT(reversed.size()), 0};
-    VARIANT result;
-    VariantInit(&result);
-    EXPECT_EQ(dispatch->Invoke(dispid, IID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr), S_OK)
-        << dispid;
-    Variant out(result);
-    VariantClear(&result);
-    return out;
-}
-
 // The host's loop offers every message to the control's TranslateAccelerator before it translates
 // and dispatches it itself, so a key the control handled there must not arrive a second time.
 TEST(AtlHost, TypedTextArrivesOnceAndTheArrowsMoveTheFocus)
 {
     AtlHost atl;
-    ASSERT_NE(atl.control, nullptr);
-    HWND window = atl.ControlWindow();
-    ASSERT_NE(window, nullptr);
-    ShowWindow(atl.parent, SW_SHOW);
-    IOleInPlaceActiveObject* active = nullptr;
-    ASSERT_EQ(atl.control->QueryInterface(IID_IOleInPlaceActiveObject, reinterpret_cast<void**>(&active)), S_OK);
-    IDispatch* dispatch = nullptr;
-    ASSERT_EQ(atl.control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
-    auto cellText = [&](LONG row, LONG col) {
-        Variant text = CallMethod(dispatch, kDoGetPageCellText, {Variant::Long(-1), Variant::Long(row), Variant::Long(col)});
-        return std::wstring((*text).vt == VT_BSTR && (*text).bstrVal ? (*text).bstrVal : L"");
-    };
+    ASSERT_TRUE(atl.Show());
+    HWND window = atl.window;
+    IOleInPlaceActiveObject* active = atl.active;
+    IDispatch* dispatch = atl.dispatch;
+    auto cellText = [&](LONG row, LONG col) { return atl.CellText(row, col); };
     auto selected = [&](DISPID dispid) { return (*CallMethod(dispatch, dispid, {Variant::Long(-1)})).lVal; };
 
     Click(active, window, 70 * 2 + 35, 20 * 2 + 10); // cell (2, 2)
@@ -623,8 +639,49 @@ TEST(AtlHost, TypedTextArrivesOnceAndTheArrowsMoveTheFocus)
     PressKey(active, window, VK_RIGHT);
     EXPECT_EQ(selected(kDoGetPageMinSelectedCol), 5);
     EXPECT_EQ(cellText(5, 5), L"") << "a moving key types nothing";
-    dispatch->Release();
-    active->Release();
+}
+
+// Ctrl+C, Ctrl+X and Ctrl+V reach the control through the host's TranslateAccelerator like any key.
+TEST(AtlHost, CtrlCXAndVCopyCutAndPasteThroughTheHostsLoop)
+{
+    AtlHost atl;
+    ASSERT_TRUE(atl.Show());
+    HWND window = atl.window;
+    IOleInPlaceActiveObject* active = atl.active;
+    IDispatch* dispatch = atl.dispatch;
+    auto cellText = [&](LONG row, LONG col) { return atl.CellText(row, col); };
+    CallMethod(dispatch, kDoSetPageCellText, {Variant::Long(-1), Variant::Long(2), Variant::Long(2), Variant::String(L"甲")});
+    CallMethod(dispatch, kDoSetPageCellText, {Variant::Long(-1), Variant::Long(2), Variant::Long(3), Variant::String(L"乙")});
+    // A click on the focus cell would open the editor: the cell is made the focus from elsewhere.
+    auto selectTwo = [&](int row, int col) {
+        Click(active, window, 70 * 1 + 35, 20 * 10 + 10);
+        Click(active, window, 70 * col + 35, 20 * row + 10);
+        HoldKeys(true, false);
+        PressKey(active, window, VK_RIGHT);
+        HoldKeys(false, false);
+    };
+    auto ctrlKey = [&](UINT key) {
+        HoldKeys(false, true);
+        PressKey(active, window, key);
+        HoldKeys(false, false);
+    };
+
+    selectTwo(2, 2);
+    ctrlKey('C');
+    Click(active, window, 70 * 2 + 35, 20 * 5 + 10);
+    ctrlKey('V');
+    EXPECT_EQ(cellText(5, 2), L"甲");
+    EXPECT_EQ(cellText(5, 3), L"乙");
+    EXPECT_EQ(cellText(2, 2), L"甲") << "a copy keeps its source";
+
+    selectTwo(5, 2);
+    ctrlKey('X');
+    Click(active, window, 70 * 3 + 35, 20 * 8 + 10);
+    ctrlKey('V');
+    EXPECT_EQ(cellText(8, 3), L"甲");
+    EXPECT_EQ(cellText(8, 4), L"乙");
+    EXPECT_EQ(cellText(5, 2), L"") << "the cut's source is cleared at the paste";
+    EXPECT_EQ(cellText(5, 3), L"");
 }
 
 } // namespace

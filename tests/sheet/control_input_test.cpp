@@ -2,6 +2,7 @@
 // driven by posted input pumped as an OLE container's loop does (TranslateAccelerator first).
 
 #include "tests/support/ControlTest.h"
+#include "tests/support/NoticeRecorder.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/InputPump.h"
 
@@ -9,30 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace {
 
-using Notice = std::tuple<int, int, int>; // code, row, column
-std::vector<Notice>* g_notices = nullptr;
-WNDPROC g_parentProc = nullptr;
-
-LRESULT CALLBACK RecordNotices(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_NOTIFY && g_notices) {
-        struct Notify
-        {
-            NMHDR header;
-            int row;
-            int col;
-        };
-        auto* notice = reinterpret_cast<const Notify*>(lp);
-        g_notices->emplace_back(int(notice->header.code), notice->row, notice->col);
-    }
-    return ::CallWindowProcW(g_parentProc, hwnd, msg, wp, lp);
-}
+using Notice = NoticeRecorder::Notice;
 
 // Default pages: 100 x 50 cells of 70 x 20 pixels, one fixed row and one fixed column.
 POINT Centre(int row, int col)
@@ -51,9 +36,7 @@ protected:
         ::ShowWindow(container.ParentWindow(), SW_SHOW);
         active = container.Query<IOleInPlaceActiveObject>(IID_IOleInPlaceActiveObject);
         ASSERT_NE(active, nullptr);
-        g_notices = &notices;
-        g_parentProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
-            container.ParentWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordNotices)));
+        recorder.emplace(container.ParentWindow(), notices);
         HoldKeys(false, false);
         ::SetFocus(window);
         Pump();
@@ -62,8 +45,7 @@ protected:
     void TearDown() override
     {
         HoldKeys(false, false);
-        ::SetWindowLongPtrW(container.ParentWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_parentProc));
-        g_notices = nullptr;
+        recorder.reset();
         if (active)
             active->Release();
     }
@@ -118,6 +100,7 @@ protected:
     HWND window = nullptr;
     IOleInPlaceActiveObject* active = nullptr;
     std::vector<Notice> notices;
+    std::optional<NoticeRecorder> recorder;
 };
 
 // ---- keys ----

@@ -34,6 +34,19 @@ PageSnapshot TakeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells
             snapshot.lines.push_back(Field(place, "code", std::to_string(cell->GetTextFormat())));
             snapshot.lines.push_back(Field(place, "indent", std::to_string(cell->GetIndent())));
             snapshot.lines.push_back(Field(place, "escapement", std::to_string(cell->GetFont().font.lfEscapement)));
+            snapshot.lines.push_back(Field(place, "text", std::string("[") + cell->GetTextPtr() + "]"));
+            snapshot.lines.push_back(Field(place, "state", std::to_string(cell->GetState())));
+            const CFontRecord& font = cell->GetFont();
+            snapshot.lines.push_back(Field(place, "font",
+                                           std::to_string(font.font.lfHeight) + "/" + std::to_string(font.font.lfWeight) +
+                                               "/" + font.font.lfFaceName + "/" + Line(font.crText, 0, 0) + "/" +
+                                               Line(font.crBackground, 0, 0)));
+            const CCellCoord origin = cell->GetMergeOrigin();
+            snapshot.lines.push_back(Field(place, "merge",
+                                           std::to_string(cell->GetRowSpan()) + "/" + std::to_string(cell->GetColSpan()) +
+                                               "/" + std::to_string(cell->IsCovered()) + "/" +
+                                               std::to_string(origin.row) + ":" + std::to_string(origin.col) + "/" +
+                                               std::to_string(cell->GetEditLock())));
         }
     for (const CEdgeLineEntry& entry : page.m_topEdgeLines)
         snapshot.lines.push_back(Field("top edge " + std::to_string(entry.index), "line",
@@ -41,6 +54,11 @@ PageSnapshot TakeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells
     for (const CEdgeLineEntry& entry : page.m_leftEdgeLines)
         snapshot.lines.push_back(Field("left edge " + std::to_string(entry.index), "line",
                                        Line(entry.crColor, entry.width, entry.style)));
+    for (const auto* list : {&page.m_bodyMerges, &page.m_headerMerges})
+        for (const CMergeCellRange& m : *list)
+            snapshot.lines.push_back(Field("merge list", "range",
+                                           std::to_string(m.firstRow) + ":" + std::to_string(m.firstCol) + "-" +
+                                               std::to_string(m.lastRow) + ":" + std::to_string(m.lastCol)));
     return snapshot;
 }
 

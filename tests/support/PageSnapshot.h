@@ -1,8 +1,9 @@
 #pragma once
 
-// What the cell-format sheet can change on a page, cell by cell (the bottom and right lines, the
-// text position code, the indent and the font escapement) and the page's lines above row 0 and
-// left of column 0, for comparing a page before and after a sheet ran. Differences are readable
+// What the property sheets and the clipboard can change on a page, cell by cell (the bottom and
+// right lines, the text position code, the indent, the font escapement, the text, the state, the
+// font and the merge marks), the page's lines above row 0 and left of column 0, and its merges,
+// for comparing a page before and after an operation. Differences are readable
 // lines such as "2,3 bottom c0c0c0/1/1 -> ff/2/2" or "2,2 code 5 -> 21".
 
 #include "sheet/model/NorvakPage.h"

@@ -1,0 +1,24 @@
+#pragma once
+
+// Opens the property sheets of the context menu's commands. The real factory lives in the dialogs
+// library, which the control module installs; a test puts its own in so that no sheet is made.
+// Each returns the sheet's result, 0 when none was shown.
+
+#include <windows.h>
+
+class CNorvakCtrl;
+
+class ISheetFactory
+{
+public:
+    virtual INT_PTR CellFormat(CNorvakCtrl& control) = 0;
+    virtual INT_PTR FillEffects(CNorvakCtrl& control) = 0;
+    virtual INT_PTR Legend(CNorvakCtrl& control) = 0;
+    virtual INT_PTR ChartSettings(CNorvakCtrl& control) = 0;
+
+protected:
+    ~ISheetFactory() = default;
+};
+
+// Defined in the dialogs library.
+ISheetFactory& RealSheetFactory();
