@@ -9,11 +9,23 @@
 #include "framework/OleModule.h"
 #include "resources/NorvakResource.h"
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 constexpr int kContextMenuItems = 24;
 constexpr int kTabIconIds[] = {IDI_TAB_COOL, IDI_TAB_HOT, IDI_TAB_ACTIVE};
 const char kUntitledPage[] = "         "; // nine spaces
+
+// A, B, ... Z, AA, AB, ...: the letters of the n-th column counted from 0.
+CString ColumnLetters(int n)
+{
+    std::string letters;
+    for (++n; n > 0; n = (n - 1) / 26)
+        letters.insert(letters.begin(), char('A' + (n - 1) % 26));
+    return CString(letters.c_str());
+}
 
 HIMAGELIST CreateTabIcons()
 {
@@ -127,9 +139,8 @@ BOOL CNorvakCtrl::DeletePageAt(int index)
     const int active = m_pageStore.GetActive();
     if (active >= 0)
         ActivatePage(active, TRUE);
-    m_arrowBar.Invalidate();
+    m_tabBand->Invalidate();
     m_horzBar.Invalidate();
-    m_splitBox.Invalidate();
     if (m_pageStore.GetCount() == 0)
         LayoutChildWindows();
     return TRUE;
@@ -139,28 +150,7 @@ BOOL CNorvakCtrl::DeletePageAt(int index)
 
 BOOL CNorvakCtrl::ActivatePage(int page, BOOL bForce)
 {
-    if (!IsValidPage(page)) {
-        m_pageTitle.Invalidate();
-        return FALSE;
-    }
-    if (page == m_pageStore.GetActive() && !bForce) {
-        m_pageTitle.Invalidate();
-        return TRUE;
-    }
-    m_pendingCut = CCellRect();
-    m_pageStore.SetActive(page);
-    ResetScrollBars(page);
-    InvalidateControl();
-    m_pageStore.ForEachPage([page](int index, CNorvakPage& record) {
-        if (record.m_nTabIconState == -1)
-            return;
-        if (index == page)
-            record.m_nTabIconState = 2;
-        else if (record.m_nTabIconState == 2)
-            record.m_nTabIconState = 0;
-    });
-    m_pageTitle.Invalidate();
-    return TRUE;
+    return m_tabBand->ActivatePage(page, bForce);
 }
 
 BOOL CNorvakCtrl::DoSetActivePageIndex(long nPageIndex)
@@ -278,4 +268,39 @@ short CNorvakCtrl::DoGetPageCellTextFormat(long nPageIndex, long nRow, long nCol
 {
     PageRef ref = GetPageRef(nPageIndex);
     return ref ? short(GetItemFormat(ref.index, nRow, nColumn)) : short(-1);
+}
+
+// ---- header labels ----
+
+BOOL CNorvakCtrl::DoSetPageColumnABCD(long nPageIndex, long nMinCol, long nMaxCol)
+{
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref || ref.page->m_nRows < 1)
+        return FALSE;
+    const long first = nMinCol == -1 ? 0 : nMinCol;
+    const long end = nMaxCol == -1 ? ref.page->m_nCols : nMaxCol;
+    if (end < first)
+        return FALSE;
+    for (long col = std::max(first, 0L); col < std::min<long>(end, ref.page->m_nCols); ++col)
+        SetItemText(ref.index, 0, col, ColumnLetters(col - first));
+    InvalidateControl();
+    return TRUE;
+}
+
+BOOL CNorvakCtrl::DoSetPageRow1234(long nPageIndex, long nMinRow, long nMaxRow)
+{
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref || ref.page->m_nRows < 1)
+        return FALSE;
+    const long first = nMinRow == -1 ? 0 : nMinRow;
+    const long end = nMaxRow == -1 ? ref.page->m_nRows : nMaxRow;
+    if (end < first)
+        return FALSE;
+    for (long row = std::max(first, 0L); row < std::min<long>(end, ref.page->m_nRows); ++row) {
+        CString number;
+        number.Format("%ld", row - first + 1);
+        SetItemText(ref.index, row, 0, number);
+    }
+    InvalidateControl();
+    return TRUE;
 }
