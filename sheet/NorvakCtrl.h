@@ -143,6 +143,8 @@ public:
     BOOL ActivatePage(int page, BOOL bForce);
     // The cut waiting for its paste is forgotten (a page change ends it).
     void ClearPendingCut() { m_pendingCut = CCellRect(); }
+    // The source of a cut made by the range object, cleared by the paste that completes it.
+    void SetPendingCut(const CCellRect& range) { m_pendingCut = range; }
     const CCellRect& GetPendingCut() const { return m_pendingCut; }
     void ResetPageChartOptions(int page, const BYTE options[8], const int values[4]);
 

@@ -23,7 +23,12 @@ void CNorvakCtrl::CreateChildWindows()
 
 HWND CNorvakCtrl::GetChildWindow(CChildWindowId id) const
 {
-    return m_hWnd ? ::GetDlgItem(m_hWnd, id) : nullptr;
+    // Compared as the ids the windows report: a negative id may be stored sign-extended or not, and
+    // a lookup by a widened id would miss it.
+    for (HWND child = m_hWnd ? ::GetWindow(m_hWnd, GW_CHILD) : nullptr; child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (::GetDlgCtrlID(child) == id)
+            return child;
+    return nullptr;
 }
 
 void CNorvakCtrl::OnSize(int width, int height)

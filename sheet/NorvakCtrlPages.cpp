@@ -272,35 +272,47 @@ short CNorvakCtrl::DoGetPageCellTextFormat(long nPageIndex, long nRow, long nCol
 
 // ---- header labels ----
 
+namespace {
+
+// Calls write(line, n) for the lines from min up to but not including max that the page has, n
+// counting from 0; -1 means the first line or past the last. FALSE for a bad page, a page without
+// rows or a reversed range.
+template <class Write>
+BOOL WriteLabels(const PageRef& ref, long min, long max, int CNorvakPage::*count, Write write)
+{
+    if (!ref || ref.page->m_nRows < 1)
+        return FALSE;
+    const long lines = ref.page->*count;
+    const long first = min == -1 ? 0 : min;
+    const long end = max == -1 ? lines : max;
+    if (end < first)
+        return FALSE;
+    for (long line = std::max(first, 0L); line < std::min(end, lines); ++line)
+        write(line, line - first);
+    return TRUE;
+}
+
+} // namespace
+
 BOOL CNorvakCtrl::DoSetPageColumnABCD(long nPageIndex, long nMinCol, long nMaxCol)
 {
     PageRef ref = GetPageRef(nPageIndex);
-    if (!ref || ref.page->m_nRows < 1)
-        return FALSE;
-    const long first = nMinCol == -1 ? 0 : nMinCol;
-    const long end = nMaxCol == -1 ? ref.page->m_nCols : nMaxCol;
-    if (end < first)
-        return FALSE;
-    for (long col = std::max(first, 0L); col < std::min<long>(end, ref.page->m_nCols); ++col)
-        SetItemText(ref.index, 0, col, ColumnLetters(col - first));
-    InvalidateControl();
-    return TRUE;
+    const BOOL done = WriteLabels(ref, nMinCol, nMaxCol, &CNorvakPage::m_nCols,
+                                  [&](long col, long n) { SetItemText(ref.index, 0, col, ColumnLetters(n)); });
+    if (done)
+        InvalidateControl();
+    return done;
 }
 
 BOOL CNorvakCtrl::DoSetPageRow1234(long nPageIndex, long nMinRow, long nMaxRow)
 {
     PageRef ref = GetPageRef(nPageIndex);
-    if (!ref || ref.page->m_nRows < 1)
-        return FALSE;
-    const long first = nMinRow == -1 ? 0 : nMinRow;
-    const long end = nMaxRow == -1 ? ref.page->m_nRows : nMaxRow;
-    if (end < first)
-        return FALSE;
-    for (long row = std::max(first, 0L); row < std::min<long>(end, ref.page->m_nRows); ++row) {
+    const BOOL done = WriteLabels(ref, nMinRow, nMaxRow, &CNorvakPage::m_nRows, [&](long row, long n) {
         CString number;
-        number.Format("%ld", row - first + 1);
+        number.Format("%ld", n + 1);
         SetItemText(ref.index, row, 0, number);
-    }
-    InvalidateControl();
-    return TRUE;
+    });
+    if (done)
+        InvalidateControl();
+    return done;
 }

@@ -23,7 +23,8 @@ void MoveIfChanged(const CWnd& window, HWND parent, const RECT& rect)
 void DrawWindowInto(CDC& dc, const CWnd& window, HWND parent, POINT offset,
                     const std::function<void(CDC&, const CRect&)>& draw)
 {
-    if (!window.m_hWnd || !::IsWindowVisible(window.m_hWnd))
+    // Its own visibility: the container may draw a control whose window is not on screen.
+    if (!window.m_hWnd || !(window.GetStyle() & WS_VISIBLE))
         return;
     CRect place = window.GetWindowRect();
     ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&place), 2);

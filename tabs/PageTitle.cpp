@@ -103,20 +103,6 @@ LRESULT CPageTitle::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_LBUTTONDBLCLK:
         OnLButtonDblClk(point);
         return 0;
-    case WM_SETCURSOR:
-        m_control.SetCurrentCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); // IDC_ARROW
-        break;
-    case WM_CONTEXTMENU:
-        OnContextMenu(point);
-        return 0;
-    case WM_INITMENU:
-        Default();
-        OnInitMenu(reinterpret_cast<HMENU>(wp));
-        return 0;
-    case WM_COMMAND:
-        if (lp == 0 && OnCommand(LOWORD(wp)))
-            return 0;
-        break;
     case WM_SETTEXT:
         // The rename edit's result.
         if (lp)
@@ -126,7 +112,7 @@ LRESULT CPageTitle::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     default:
         break;
     }
-    return CWnd::WindowProc(msg, wp, lp);
+    return CBandWindow::WindowProc(msg, wp, lp);
 }
 
 // ---- painting ----

@@ -10,7 +10,7 @@
 //   PageTitleCommands.cpp  the tab menu, renaming and inserting pages
 
 #include "framework/CString.h"
-#include "framework/Wnd.h"
+#include "tabs/BandWindow.h"
 #include "sheet/model/CellTypes.h"
 
 #include <windows.h>
@@ -19,13 +19,12 @@ class CDC;
 class CNorvakCtrl;
 class CNorvakPage;
 
-class CPageTitle : public CWnd
+class CPageTitle : public CBandWindow
 {
 public:
-    explicit CPageTitle(CNorvakCtrl& control) : m_control(control) {}
+    explicit CPageTitle(CNorvakCtrl& control) : CBandWindow(control) {}
 
     bool Create(HWND parent, int id);
-    CNorvakCtrl& GetControl() const { return m_control; }
 
     // ---- activation and tab geometry ----
     // Makes the page active: scrolls its tab into view, ends a pending cut, resets the page's
@@ -123,9 +122,9 @@ private:
     void OnTimer();
     void OnLButtonDown(POINT point);
     void OnLButtonDblClk(POINT point);
-    void OnContextMenu(POINT screen);
-    void OnInitMenu(HMENU menu) const;
-    bool OnCommand(UINT id);
+    void OnContextMenu(POINT screen) override;
+    void OnInitMenu(HMENU menu) const override;
+    bool OnCommand(UINT id) override;
     void PickColour(void (CPageTitle::*apply)(COLORREF), COLORREF initial);
     void ApplyTextColour(COLORREF color);
     void ApplyTextBackColour(COLORREF color);
@@ -137,7 +136,6 @@ private:
     void DrawTabFace(CDC& dc, const CNorvakPage& page, const CRect& tab, bool active) const;
     BOOL ChangeIcons(int nPage, int operation, int kind, BOOL bDefault, HICON hIcon);
 
-    CNorvakCtrl& m_control;
     BOOL m_bVisible = 1;
     POINT m_lastMouse{-1, -1};
     int m_nLastWidth = -1;

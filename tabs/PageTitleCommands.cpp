@@ -4,8 +4,6 @@
 #include "tabs/PageTitle.h"
 
 #include "framework/CommonDialogs.h"
-#include "framework/ModalUI.h"
-#include "framework/OleModule.h"
 #include "resources/NorvakResource.h"
 #include "sheet/NorvakCtrl.h"
 #include "tabs/NewPageDlg.h"
@@ -37,11 +35,7 @@ void CPageTitle::OnContextMenu(POINT screen)
         if (page->m_nTabIconState >= 0)
             page->m_nTabIconState = 2;
         ActivatePage(i, FALSE);
-        HMENU menu = ::LoadMenuW(OleModule::Instance(), MAKEINTRESOURCEW(IDR_NORVAK_MENU));
-        if (menu) {
-            ModalUI::TrackPopupMenu(::GetSubMenu(menu, kTabMenu), 0, screen.x, screen.y, m_hWnd);
-            ::DestroyMenu(menu);
-        }
+        OpenMenu(kTabMenu, screen);
         return;
     }
 }

@@ -2,8 +2,6 @@
 
 #include "framework/CDC.h"
 #include "framework/MemoryDC.h"
-#include "framework/ModalUI.h"
-#include "framework/OleModule.h"
 #include "resources/NorvakResource.h"
 #include "sheet/NorvakCtrl.h"
 #include "tabs/model/ArrowBarModel.h"
@@ -11,7 +9,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <stdexcept>
 
 using namespace ArrowBarModel;
 
@@ -31,12 +28,12 @@ void Line(CDC& dc, int x0, int y0, int x1, int y1)
 
 } // namespace
 
-CTabScroll::CTabScroll(CNorvakCtrl& control) : m_control(control)
+CTabScroll::CTabScroll(CNorvakCtrl& control) : CBandWindow(control)
 {
-    // One registration per module, reused by every bar.
-    if (!RegisterWindowClass(kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr,
-                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
-        throw std::runtime_error("the arrow bar's window class cannot be registered");
+    // One registration per module, reused by every bar; without it the bar's window is not made
+    // and the band lays out without it.
+    RegisterWindowClass(kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr,
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 CTabScroll::~CTabScroll()
@@ -157,9 +154,8 @@ void CTabScroll::Draw(CDC& dc, const CRect& client)
     {
         CSelectObject pen(dc, ::GetStockObject(BLACK_PEN));
         Line(dc, client.left, client.top, client.right, client.top);
-        HWND strip = m_control.GetChildWindow(kIdPageTitle);
         HWND horz = m_control.GetChildWindow(kIdHorzBar);
-        if ((strip && ::IsWindowVisible(strip)) || (horz && ::IsWindowVisible(horz)))
+        if (m_control.GetTabBand()->IsStripVisible() || (horz && ::IsWindowVisible(horz)))
             Line(dc, client.right - 1, client.top, client.right - 1, client.bottom);
     }
     if (m_bFlat) {
@@ -335,24 +331,10 @@ LRESULT CTabScroll::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         if (wp == kHoverTimer)
             OnTimer();
         break;
-    case WM_SETCURSOR:
-        m_control.SetCurrentCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); // IDC_ARROW
-        break;
-    case WM_CONTEXTMENU:
-        OnContextMenu(point);
-        return 0;
-    case WM_INITMENU:
-        Default();
-        OnInitMenu(reinterpret_cast<HMENU>(wp));
-        return 0;
-    case WM_COMMAND:
-        if (lp == 0 && OnCommand(LOWORD(wp)))
-            return 0;
-        break;
     default:
         break;
     }
-    return CWnd::WindowProc(msg, wp, lp);
+    return CBandWindow::WindowProc(msg, wp, lp);
 }
 
 void CTabScroll::RepaintArrows()
@@ -433,18 +415,13 @@ void CTabScroll::OnTimer()
 
 void CTabScroll::OnContextMenu(POINT screen)
 {
-    HMENU menu = ::LoadMenuW(OleModule::Instance(), MAKEINTRESOURCEW(IDR_NORVAK_MENU));
-    if (!menu)
-        return;
-    ModalUI::TrackPopupMenu(::GetSubMenu(menu, kArrowMenu), 0, screen.x, screen.y, m_hWnd);
-    ::DestroyMenu(menu);
+    OpenMenu(kArrowMenu, screen);
 }
 
 void CTabScroll::OnInitMenu(HMENU menu) const
 {
     const CPageStore& pages = m_control.GetPageStore();
-    HWND strip = m_control.GetChildWindow(kIdPageTitle);
-    if (strip && ::IsWindowVisible(strip) && pages.GetCount() > 0) {
+    if (m_control.GetTabBand()->IsStripVisible() && pages.GetCount() > 0) {
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         for (int i = 0; i < pages.GetCount(); ++i)
             if (const CNorvakPage* page = pages.GetPage(i))

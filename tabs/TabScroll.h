@@ -8,7 +8,7 @@
 //   TabScrollButtons.cpp  the button records: their operations, layout, drawing and hit test
 
 #include "framework/CString.h"
-#include "framework/Wnd.h"
+#include "tabs/BandWindow.h"
 #include "sheet/model/CellTypes.h"
 
 #include <commctrl.h>
@@ -18,7 +18,7 @@
 class CDC;
 class CNorvakCtrl;
 
-class CTabScroll : public CWnd
+class CTabScroll : public CBandWindow
 {
 public:
     static constexpr wchar_t kClassName[] = L"MFCTabScroll";
@@ -116,13 +116,12 @@ private:
     void OnLButtonUp(POINT point);
     void OnMouseMove(POINT point, UINT flags);
     void OnTimer();
-    void OnContextMenu(POINT screen);
-    void OnInitMenu(HMENU menu) const;
-    bool OnCommand(UINT id);
+    void OnContextMenu(POINT screen) override;
+    void OnInitMenu(HMENU menu) const override;
+    bool OnCommand(UINT id) override;
     void RepaintArrows();
     BOOL ValidButton(int index) const { return index >= 0 && index < GetButtonCount(); }
 
-    CNorvakCtrl& m_control;
     BYTE m_bMouseDown = 0;
     BOOL m_bTwoArrows = 0;
     BOOL m_bFlat = 0;
