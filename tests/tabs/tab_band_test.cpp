@@ -39,6 +39,39 @@ TEST_F(TabBandTest, TabGeometryFromTheStripsOwnMeasurement)
     EXPECT_EQ(strip->TabAt(POINT{first.m_nTabLeft + 1, first.m_nTabBottom - 1}), -1) << "outside the trapezoid";
 }
 
+TEST_F(TabBandTest, HoverLightsATabAndAClickNeedsItsTrapezoid)
+{
+    auto move = [&](POINT at) { ::SendMessageW(strip->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); };
+    const POINT overSecond = TabCentre(1);
+    move(overSecond);
+    EXPECT_EQ(control->GetPage(1)->m_nTabIconState, 1) << "hot under the pointer";
+    EXPECT_EQ(control->GetPage(0)->m_nTabIconState, 2) << "the active tab stays active";
+    move(POINT{strip->GetClientRect().right - 2, 5});
+    EXPECT_EQ(control->GetPage(1)->m_nTabIconState, 0);
+
+    // Inside the third tab's rectangle but outside its trapezoid: hover, but a click does nothing.
+    const CNorvakPage& third = *control->GetPage(2);
+    const POINT corner{third.m_nTabRight - 1, third.m_nTabBottom - 1};
+    move(corner);
+    EXPECT_EQ(third.m_nTabIconState, 1);
+    Click(strip->m_hWnd, corner);
+    EXPECT_EQ(control->DoGetActivePageIndex(), 0);
+
+    // While a rename edit is open the tabs do not light up; a click takes the focus from the edit,
+    // which ends the rename first, and then acts.
+    ::SendMessageW(strip->m_hWnd, WM_COMMAND, ID_PAGE_RENAME, 0);
+    ASSERT_FALSE(strip->IsInteractive());
+    move(overSecond);
+    EXPECT_EQ(control->GetPage(1)->m_nTabIconState, 0);
+    strip->UpdateHotTab(overSecond.x, overSecond.y, TRUE);
+    EXPECT_EQ(control->DoGetActivePageIndex(), 0);
+    Click(strip->m_hWnd, overSecond);
+    EXPECT_TRUE(strip->IsInteractive());
+    EXPECT_EQ(control->DoGetActivePageIndex(), 1);
+    Pump();
+    EXPECT_EQ(::FindWindowExW(strip->m_hWnd, nullptr, L"EDIT", nullptr), nullptr);
+}
+
 TEST_F(TabBandTest, EveryRoadToAnActivePageSetsItUp)
 {
     struct Road
