@@ -323,3 +323,36 @@ TEST_F(TabCommands, TabIconsBySlot)
     EXPECT_EQ(control->GetPage(0)->m_nTabIconState, 2) << "the active page's icon";
     EXPECT_FALSE(strip->SetShowIcon(0, TRUE)) << "shown already";
 }
+
+TEST_F(TabCommands, ArrowBarButtonRecords)
+{
+    EXPECT_FALSE(arrows->HasStatusArea());
+    EXPECT_TRUE(arrows->InsertDefaultButton(7)) << "the index is clamped";
+    HICON icon = ::LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
+    EXPECT_FALSE(arrows->InsertButton(0, nullptr, icon)) << "a button needs its cool icon";
+    EXPECT_TRUE(arrows->InsertButton(-3, icon, icon));
+    ASSERT_EQ(arrows->GetButtonCount(), 2);
+    EXPECT_EQ(arrows->GetButtonIconCount(0), 2);
+    EXPECT_EQ(arrows->GetButtonIconCount(1), 1);
+    EXPECT_TRUE(arrows->SetButtonText(1, "打印"));
+    EXPECT_EQ(arrows->GetButtonText(1), CString("打印"));
+    EXPECT_EQ(arrows->GetButtonText(2), CString(""));
+    EXPECT_FALSE(arrows->SetButtonTrack(2, TRUE));
+    EXPECT_TRUE(arrows->SetButtonEnable(1, FALSE));
+    EXPECT_FALSE(arrows->GetButtonIsEnable(1));
+    EXPECT_TRUE(arrows->UpdateButtonHotIcon(1, FALSE, icon));
+    EXPECT_EQ(arrows->GetButtonIconCount(1), 2) << "a hot icon appended to one";
+    EXPECT_TRUE(arrows->UpdateButtonHotIcon(1, TRUE, nullptr));
+    EXPECT_EQ(arrows->GetButtonIconCount(1), 1) << "by default the hot icons go";
+
+    // Shown as command buttons, the bar asks for their room and a press lights the one under it.
+    const int plain = ChildRect(arrows->m_hWnd).right;
+    arrows->SetShowCommandButtons(TRUE);
+    EXPECT_TRUE(arrows->HasStatusArea());
+    EXPECT_GT(ChildRect(arrows->m_hWnd).right, plain);
+    ::UpdateWindow(arrows->m_hWnd);
+    ::RedrawWindow(arrows->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(arrows->DeleteButton(0));
+    EXPECT_FALSE(arrows->DeleteButton(1));
+    EXPECT_EQ(arrows->GetButtonCount(), 1);
+}
