@@ -124,7 +124,9 @@ bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* wind
     cs.cx = rect.right - rect.left;
     cs.cy = rect.bottom - rect.top;
     cs.hwndParent = parent;
-    cs.hMenu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(UINT_PTR(id)) : nullptr;
+    // Stored as the int id GetDlgItem and GetDlgCtrlID speak of: a negative id (the control's band
+    // windows) widened without its sign would be found by no lookup.
+    cs.hMenu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(INT_PTR(int(id))) : nullptr;
     cs.hInstance = ThisModule();
     if (!PreCreateWindow(cs))
         return false;

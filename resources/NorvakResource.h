@@ -67,10 +67,14 @@
 #define IDB_PAGE_CHART 217    // the bitmap a new page's chart options name
 #define IDB_TEXTURE_FIRST 296 // the 24 built-in textures, 296 to 319
 
-// ---- 3 tabs: the page tab icons ----
+// ---- 3 tabs: the page tab icons, the arrow bar's button icons and the new-page dialog ----
 #define IDI_TAB_ACTIVE 360
 #define IDI_TAB_HOT 361
-#define IDI_TAB_COOL 362
+#define IDI_TAB_COOL 362     // also a command button's default icon
+#define IDI_BUTTON_HOT 363   // a command button's default hot icon
+#define IDD_NEW_PAGE 381
+#define IDC_NEW_PAGE_TITLE 243
+#define IDC_SPLIT_BOX IDC_SIZE_COLUMN // the split box's cursor
 
 // ---- 7 dialogs: the property pages, their controls and the pickers' bitmaps ----
 // The page templates, their controls and bitmaps keep the numbers they are known by; bitmaps and

@@ -37,7 +37,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM)
 // ---- construction and destruction ----
 
 // Every other default is a member initializer, of this class or of the records it inherits.
-CNorvakCtrl::CNorvakCtrl()
+CNorvakCtrl::CNorvakCtrl() : m_tabBand(CreateTabBand(*this))
 {
     BuildDefaultTables();
     UseDefaultPrinter();
@@ -364,11 +364,9 @@ void CNorvakCtrl::OnDestroy()
         ::OleFlushClipboard();
     ReleaseClipboardSource();
     m_pPrintFrame.reset();
-    m_arrowBar.Detach();
-    m_pageTitle.Detach();
+    m_tabBand->WindowsDestroyed();
     m_horzBar.Detach();
     m_vertBar.Detach();
-    m_splitBox.Detach();
     if (NorvakApp().m_pCurrentControl == this)
         NorvakApp().m_pCurrentControl = nullptr;
 }

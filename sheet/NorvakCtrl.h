@@ -41,6 +41,7 @@
 #include "sheet/tables/DefaultTables.h"
 #include "sheet/windows/CellEdit.h"
 #include "sheet/windows/CtrlScrollBar.h"
+#include "sheet/windows/TabBand.h"
 
 #include <map>
 #include <memory>
@@ -148,8 +149,13 @@ public:
     // and column counts as changes from none. Returns its index.
     int AppendFilePage(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorvakPageCells> cells);
     BOOL DeletePageAt(int index);
-    // Makes the page active; the tab strip will take this over. FALSE for a bad index.
+    // Makes the page active through the tab strip. FALSE for a bad index.
     BOOL ActivatePage(int page, BOOL bForce);
+    // The cut waiting for its paste is forgotten (a page change ends it).
+    void ClearPendingCut() { m_pendingCut = CCellRect(); }
+    // The source of a cut made by the range object, cleared by the paste that completes it.
+    void SetPendingCut(const CCellRect& range) { m_pendingCut = range; }
+    const CCellRect& GetPendingCut() const { return m_pendingCut; }
     void ResetPageChartOptions(int page, const BYTE options[8], const int values[4]);
 
     // ---- rows and columns ----
@@ -343,7 +349,12 @@ public:
     void RecalcFirstVisibleCell(int page);
     void LayoutChildWindows();
     int GetHorzScrollBarWidth() const { return m_nHorzScrollWidth; }
+    // The split box dragged to a left edge (control client coordinates): the horizontal scroll bar
+    // keeps the room right of it in later layouts.
+    void MoveSplitBox(int left);
     HWND GetChildWindow(CChildWindowId id) const;
+    // The tab strip, the arrow bar and the split box.
+    CTabBand* GetTabBand() const { return m_tabBand.get(); }
 
     // What the context menu hides and the cursor shown over the cells.
     bool IsContextMenuItemHidden(int pos) const { return m_contextMenuItemHidden[pos] != 0; }
@@ -575,13 +586,10 @@ private:
     int m_nVertRange = 0;
 
     // ---- child windows ----
-    CChildWindow m_arrowBar;
-    CChildWindow m_pageTitle;
+    std::unique_ptr<CTabBand> m_tabBand;
     CCtrlScrollBar m_horzBar;
     CCtrlScrollBar m_vertBar;
-    CChildWindow m_splitBox;
     int m_nScrollRowHeight = 18; // carried by the split box: 18 with the horizontal bar, 0 without
-    int m_nArrowButtons = 4;
 
     BYTE m_chartFlags[3] = {1, 1, 1};
     CCellCoord m_lastDragCell;

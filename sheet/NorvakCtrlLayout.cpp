@@ -10,25 +10,25 @@ namespace {
 
 constexpr int kBandHeight = 19;
 constexpr int kScrollRowHeight = 18;
-constexpr int kArrowButtonWidth = 17;
 constexpr int kSplitBoxWidth = 5;
 
 } // namespace
 
 void CNorvakCtrl::CreateChildWindows()
 {
-    // Until the tab strip, the arrow bar and the split box have classes of their own they are
-    // plain child windows holding their place and id.
-    m_pageTitle.Create(L"STATIC", 0, m_hWnd, kIdPageTitle);
-    m_arrowBar.Create(L"STATIC", 0, m_hWnd, kIdArrowBar);
+    m_tabBand->Create(m_hWnd);
     m_horzBar.Create(L"SCROLLBAR", SBS_HORZ, m_hWnd, kIdHorzBar);
-    m_splitBox.Create(L"STATIC", 0, m_hWnd, kIdSplitBox);
     m_vertBar.Create(L"SCROLLBAR", SBS_VERT, m_hWnd, kIdVertBar);
 }
 
 HWND CNorvakCtrl::GetChildWindow(CChildWindowId id) const
 {
-    return m_hWnd ? ::GetDlgItem(m_hWnd, id) : nullptr;
+    // Compared as the ids the windows report: a negative id may be stored sign-extended or not, and
+    // a lookup by a widened id would miss it.
+    for (HWND child = m_hWnd ? ::GetWindow(m_hWnd, GW_CHILD) : nullptr; child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (::GetDlgCtrlID(child) == id)
+            return child;
+    return nullptr;
 }
 
 void CNorvakCtrl::OnSize(int width, int height)
@@ -82,18 +82,22 @@ void CNorvakCtrl::LayoutChildWindows()
     const int rowTop = client.bottom - kScrollRowHeight;
     const bool horzShown = m_horzBar.IsShown() && horzRange >= 1;
 
-    const int arrowRight = m_arrowBar.IsVisible() ? kArrowButtonWidth * m_nArrowButtons : 0;
-    m_arrowBar.Move(CRect(0, bandTop, arrowRight, client.bottom));
+    const bool arrowsShown = m_tabBand->IsArrowBarVisible();
+    const bool stripShown = m_tabBand->IsStripVisible();
+    const int arrowsMin = arrowsShown ? m_tabBand->GetArrowsRight() : 0;
     const int bandRight = client.right - (vertRange > 0 ? barWidth : 0);
     // The width setting holds with a vertical bar shown; without one the horizontal bar takes the
     // bar's room too, so the tab strip keeps its room whatever page is shown or how its rows change.
     const int horzWidth = m_nHorzScrollWidth + (vertRange > 0 ? 0 : barWidth);
-    int splitLeft = horzShown ? std::max(bandRight - horzWidth, arrowRight)
-                              : std::max(bandRight - kSplitBoxWidth, arrowRight);
-    m_splitBox.Move(CRect(splitLeft, rowTop, splitLeft + kSplitBoxWidth, client.bottom));
+    const int splitLeft = horzShown ? std::max(bandRight - horzWidth, arrowsMin)
+                                    : std::max(bandRight - kSplitBoxWidth, arrowsMin);
+    // A status area widens the arrow bar up to the split box; a hidden strip leaves it all its room.
+    int arrowRight = 0;
+    if (arrowsShown)
+        arrowRight = stripShown ? std::min(std::max(m_tabBand->GetArrowBarWidth(), arrowsMin), splitLeft) : splitLeft;
+    m_tabBand->Place(CRect(0, bandTop, arrowRight, client.bottom), CRect(arrowRight, bandTop, splitLeft, client.bottom),
+                     CRect(splitLeft, rowTop, splitLeft + kSplitBoxWidth, client.bottom));
     m_horzBar.Move(horzShown ? CRect(splitLeft + kSplitBoxWidth, rowTop, bandRight, client.bottom) : CRect());
-    m_pageTitle.Move(CRect(arrowRight, bandTop, splitLeft, client.bottom));
-    m_pageTitle.Invalidate();
     m_nScrollRowHeight = horzShown ? kScrollRowHeight : 0;
 
     m_horzBar.Enable(horzRange > 0);
@@ -106,7 +110,16 @@ void CNorvakCtrl::LayoutChildWindows()
 
     m_nHorzRange = horzRange;
     m_nVertRange = vertRange;
-    m_splitBox.Invalidate();
     if (page)
         AdjustMergesToLockedArea(m_pageStore.GetActive());
+}
+
+void CNorvakCtrl::MoveSplitBox(int left)
+{
+    if (!m_hWnd)
+        return;
+    // The setting is the room right of the box with a vertical bar shown; the layout gives the bar
+    // its own room back when none is.
+    m_nHorzScrollWidth = GetClientRect().right - ::GetSystemMetrics(SM_CXHSCROLL) - left;
+    LayoutChildWindows();
 }

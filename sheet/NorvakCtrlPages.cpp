@@ -9,6 +9,9 @@
 #include "framework/OleModule.h"
 #include "resources/NorvakResource.h"
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 constexpr int kContextMenuItems = 24;
@@ -127,9 +130,8 @@ BOOL CNorvakCtrl::DeletePageAt(int index)
     const int active = m_pageStore.GetActive();
     if (active >= 0)
         ActivatePage(active, TRUE);
-    m_arrowBar.Invalidate();
+    m_tabBand->Invalidate();
     m_horzBar.Invalidate();
-    m_splitBox.Invalidate();
     if (m_pageStore.GetCount() == 0)
         LayoutChildWindows();
     return TRUE;
@@ -139,28 +141,7 @@ BOOL CNorvakCtrl::DeletePageAt(int index)
 
 BOOL CNorvakCtrl::ActivatePage(int page, BOOL bForce)
 {
-    if (!IsValidPage(page)) {
-        m_pageTitle.Invalidate();
-        return FALSE;
-    }
-    if (page == m_pageStore.GetActive() && !bForce) {
-        m_pageTitle.Invalidate();
-        return TRUE;
-    }
-    m_pendingCut = CCellRect();
-    m_pageStore.SetActive(page);
-    ResetScrollBars(page);
-    InvalidateControl();
-    m_pageStore.ForEachPage([page](int index, CNorvakPage& record) {
-        if (record.m_nTabIconState == -1)
-            return;
-        if (index == page)
-            record.m_nTabIconState = 2;
-        else if (record.m_nTabIconState == 2)
-            record.m_nTabIconState = 0;
-    });
-    m_pageTitle.Invalidate();
-    return TRUE;
+    return m_tabBand->ActivatePage(page, bForce);
 }
 
 BOOL CNorvakCtrl::DoSetActivePageIndex(long nPageIndex)

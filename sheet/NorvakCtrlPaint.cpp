@@ -130,6 +130,8 @@ void CNorvakCtrl::OnDraw(CDC* pdc, const CRect& rcBounds, const CRect& rcInvalid
         COLORREF face = ::GetSysColor(COLOR_BTNFACE);
         pdc->FillSolidRect(CRect(rcBounds.left, target.bottom, rcBounds.right, rcBounds.bottom), face);
         pdc->FillSolidRect(CRect(target.right, rcBounds.top, rcBounds.right, target.bottom), face);
+        if (m_hWnd)
+            m_tabBand->Draw(*pdc, CPoint(rcBounds.left, rcBounds.bottom - GetClientRect().bottom));
     }
     if (vertBarShown) {
         CRect grip(rcBounds.right - ::GetSystemMetrics(SM_CXHSCROLL) - 1,

@@ -88,7 +88,10 @@ public:
     HIMAGELIST m_hTabIcons = nullptr;
     int m_nTabLeft;
     int m_nTabRight = 0;
-    int m_nTabGeometry[4] = {};
+    int m_nTabWidth = 0;  // the custom width while the default-width flag is 0
+    int m_nTabTop = 0;    // as last drawn
+    int m_nTabBottom = 0; // as last drawn
+    int m_nTabHeight = 0; // the custom height while the default-height flag is 0
     int m_bDefaultTabWidth = 1;
     int m_bDefaultTabHeight = 1;
 

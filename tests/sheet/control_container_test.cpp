@@ -5,6 +5,7 @@
 #include "tests/support/EventSinkBase.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/InputPump.h"
+#include "tabs/model/TabGeometry.h"
 
 #include "Norvak_h.h"
 
@@ -360,6 +361,54 @@ TEST_F(Control, DrawsIntoAMemoryDeviceContext)
               E_INVALIDARG);
     DeleteDC(dc);
     view->Release();
+}
+
+TEST_F(Control, DrawnByTheContainerTheBottomBandShowsTheTabsAndATabClickActivatesItsPage)
+{
+    ASSERT_EQ(container.Activate(), S_OK);
+    constexpr int kWidth = 800, kHeight = 300;
+    IOleInPlaceObject* inPlace = container.Query<IOleInPlaceObject>(IID_IOleInPlaceObject);
+    ASSERT_NE(inPlace, nullptr);
+    const RECT wide{0, 0, kWidth, kHeight};
+    ASSERT_EQ(inPlace->SetObjectRects(&wide, &wide), S_OK);
+    inPlace->Release();
+    HWND strip = FindWindowExW(container.ControlWindow(), nullptr, L"NorvakPageTitle", nullptr);
+    ASSERT_NE(strip, nullptr);
+    RECT place{};
+    GetWindowRect(strip, &place);
+    MapWindowPoints(HWND_DESKTOP, container.ControlWindow(), reinterpret_cast<POINT*>(&place), 2);
+
+    // The tabs as the strip lays them out: its own measure of each title, an icon and the padding,
+    // each tab 8 pixels into the one before.
+    std::vector<std::pair<int, int>> tabs;
+    HDC dc = GetDC(strip);
+    int right = 8;
+    for (const char* title : {"Sheet1", "Sheet2", "Sheet3"}) {
+        CNorvakPage page(0, title, 0);
+        const int left = right - 8;
+        right = left + TabGeometry::MeasureTitle(dc, page) + 20 + 30;
+        tabs.emplace_back(left, right);
+    }
+    ReleaseDC(strip, dc);
+
+    HRESULT hr = E_FAIL;
+    std::vector<DWORD> pixels = container.DrawToMemory(kWidth, kHeight, 0x123456, &hr);
+    ASSERT_EQ(hr, S_OK);
+    for (const auto& [left, tabRight] : tabs) {
+        int ink = 0;
+        for (int x = left + 30; x < tabRight - 10; ++x)
+            for (int y = place.top + 3; y < place.bottom - 3; ++y) {
+                const DWORD pixel = pixels[size_t(y * kWidth + place.left + x)];
+                ink += (pixel & 0xFF) + (pixel >> 8 & 0xFF) + (pixel >> 16 & 0xFF) < 200;
+            }
+        EXPECT_GT(ink, 10) << "the title of the tab at " << left;
+    }
+    const int middle = (tabs[1].first + tabs[1].second) / 2;
+    SendMessageW(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle, 9));
+    SendMessageW(strip, WM_LBUTTONUP, 0, MAKELPARAM(middle, 9));
+    Variant active;
+    ASSERT_EQ(container.Call(5, {}, &active), S_OK); // DoGetActivePageIndex
+    EXPECT_EQ((*active).lVal, 1);
 }
 
 // Version 1.0 as the control saves it, then streams it must refuse.

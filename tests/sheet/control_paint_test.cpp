@@ -91,11 +91,13 @@ TEST_F(ControlPaint, ActivePageIsPaintedAboveTheBottomBar)
     EXPECT_EQ(At(X(2) + 10, Y(2) + 10), 0x00C800u);
     CRect textCell(X(1), Y(1), X(2) - 1, Y(2) - 1);
     EXPECT_GT(textCell.Width() * textCell.Height() - CountOf(0xFFFFFF, textCell), 10); // the text's ink
-    // The bottom bar belongs to the child windows: drawn plain here, without cells.
+    // The bottom bar belongs to the child windows, never the cells: the band's windows draw
+    // themselves here (the arrow bar's top line), the scroll bar's place is drawn plain.
     int bar = kHeight - 18;
     DWORD face = ::GetSysColor(COLOR_BTNFACE);
     face = (face & 0xFF) << 16 | (face & 0xFF00) | (face >> 16 & 0xFF);
-    EXPECT_EQ(CountOf(face, CRect(0, bar, kWidth / 2, kHeight)), (kWidth / 2) * 18);
+    EXPECT_EQ(CountOf(face, CRect(kWidth / 2, bar, kWidth / 2 + 50, kHeight)), 50 * 18);
+    EXPECT_EQ(At(10, kHeight - 19), 0u);
     EXPECT_EQ(CountOf(kUnpainted, CRect(0, 0, kWidth, kHeight)), 0);
 }
 

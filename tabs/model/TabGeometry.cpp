@@ -1,0 +1,133 @@
+#include "tabs/model/TabGeometry.h"
+
+#include "framework/CDC.h"
+#include "framework/CGdiObject.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace TabGeometry {
+
+int IconAllowance(const CNorvakPage& page)
+{
+    const bool hasIcon = page.m_hTabIcons && ::ImageList_GetImageCount(page.m_hTabIcons) > 0;
+    return page.m_nTabIconState != -1 && hasIcon ? kIconRoom : 0;
+}
+
+int MeasureTitle(HDC dc, const CNorvakPage& page)
+{
+    CFont font;
+    font.CreateFontIndirect(&page.m_tabFont.font);
+    CSelectObject select(dc, font);
+    CRect text;
+    CDC::FromHandle(dc).DrawText(page.m_strTitle, &text, DT_CALCRECT | DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    return text.Width();
+}
+
+void LayoutTabs(const CPageStore& pages, const std::function<int(const CNorvakPage&)>& titleWidth)
+{
+    bool first = true;
+    int previousRight = 0;
+    for (int i = 0; i < pages.GetCount(); ++i) {
+        CNorvakPage* page = pages.GetPage(i);
+        if (!page)
+            continue;
+        if (!first && i > 0)
+            page->m_nTabLeft = previousRight - kOverlap;
+        first = false;
+        const int natural = page->m_nTabLeft + titleWidth(*page) + IconAllowance(*page) + kTextPadding;
+        if (page->m_nTabRight != 0 && !page->m_bDefaultTabWidth) {
+            page->m_nTabRight = page->m_nTabLeft + page->m_nTabWidth;
+        } else {
+            page->m_nTabRight = natural;
+            page->m_nTabWidth = page->m_nTabRight - page->m_nTabLeft;
+        }
+        previousRight = page->m_nTabRight;
+    }
+}
+
+std::array<POINT, 4> Body(const CNorvakPage& page)
+{
+    const int l = page.m_nTabLeft;
+    const int r = page.m_nTabRight;
+    const int t = page.m_nTabTop;
+    const int b = page.m_nTabBottom;
+    return {POINT{l, t}, POINT{l + kOverlap, b}, POINT{r - kOverlap, b}, POINT{r, t}};
+}
+
+bool BodyContains(const CNorvakPage& page, POINT point)
+{
+    const auto body = Body(page);
+    CRgn region;
+    return region.CreatePolygonRgn(body.data(), int(body.size()), WINDING) && region.PtInRegion(point.x, point.y);
+}
+
+bool BoundsContain(const CNorvakPage& page, POINT point)
+{
+    return page.m_nTabLeft <= point.x && point.x <= page.m_nTabRight && page.m_nTabTop <= point.y &&
+           point.y <= page.m_nTabBottom;
+}
+
+std::optional<int> ScrollIntoViewLeft(int clientLeft, int clientRight, int left, int right)
+{
+    const int width = right - left;
+    if (left >= clientLeft && right <= clientRight)
+        return std::nullopt;
+    if (width > clientRight - clientLeft)
+        return clientLeft;
+    if ((clientLeft < right && right < clientRight && left < clientLeft) || right <= clientLeft)
+        return clientLeft;
+    if ((clientLeft < left && left < clientRight && right > clientRight) || left >= clientRight)
+        return clientRight - width;
+    return std::nullopt;
+}
+
+BOOL MoveTabs(const CPageStore& pages, int page, const RECT& rect)
+{
+    CNorvakPage* moved = pages.GetPage(page);
+    if (page < 0 || !moved)
+        return FALSE;
+    moved->m_nTabTop = rect.top;
+    moved->m_nTabBottom = rect.bottom;
+    const int dx = rect.left - moved->m_nTabLeft;
+    const int widthChange = (rect.right - rect.left) - (moved->m_nTabRight - moved->m_nTabLeft);
+    pages.ForEachPage([&](int index, CNorvakPage& tab) {
+        const int shift = dx + (index > page ? widthChange : 0);
+        tab.m_nTabLeft += shift;
+        tab.m_nTabRight += shift;
+    });
+    moved->m_nTabRight = rect.right;
+    return TRUE;
+}
+
+int WideningShift(int width, int lastWidth, int firstLeft, int lastRight)
+{
+    if (width <= lastWidth || lastRight > width || firstLeft >= 0)
+        return 0;
+    return std::min(width - lastWidth, -firstLeft);
+}
+
+void ShiftTabs(const CPageStore& pages, int dx)
+{
+    pages.ForEachPage([dx](int, CNorvakPage& tab) {
+        tab.m_nTabLeft += dx;
+        tab.m_nTabRight += dx;
+    });
+}
+
+std::optional<CTabIcon> IconOf(int count, int state)
+{
+    if (count <= 0 || state < 0)
+        return std::nullopt;
+    switch (state) {
+    case 1:
+        return CTabIcon{count == 1 ? 0 : 1, UINT(count == 1 ? ILD_BLEND50 : ILD_TRANSPARENT), true};
+    case 2:
+        return count >= 3 ? CTabIcon{2, ILD_TRANSPARENT, false} : CTabIcon{0, ILD_BLEND50, false};
+    default:
+        return CTabIcon{0, ILD_TRANSPARENT, false};
+    }
+}
+
+} // namespace TabGeometry
