@@ -44,6 +44,64 @@ PageSnapshot TakeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells
     return snapshot;
 }
 
+namespace {
+
+std::string Font(const CFontRecord& record)
+{
+    const LOGFONTA& font = record.font;
+    char text[160];
+    std::snprintf(text, sizeof(text), "%s/%ld/%ld/%d%d%d/%d/%lx/%lx", font.lfFaceName, font.lfHeight,
+                  font.lfWeight, font.lfItalic, font.lfUnderline, font.lfStrikeOut, record.bTransparent,
+                  static_cast<unsigned long>(record.crText), static_cast<unsigned long>(record.crBackground));
+    return text;
+}
+
+std::string Merge(const CMergeCellRange& merge)
+{
+    return std::to_string(merge.firstRow) + "," + std::to_string(merge.firstCol) + "-" +
+           std::to_string(merge.lastRow) + "," + std::to_string(merge.lastCol) + " lock " +
+           std::to_string(merge.editLock);
+}
+
+} // namespace
+
+PageSnapshot TakeWholeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells)
+{
+    PageSnapshot snapshot = TakeSnapshot(page, cells);
+    for (int row = 0; row < page.m_nRows; ++row)
+        for (int col = 0; col < page.m_nCols; ++col) {
+            const CNorvakCell* cell = cells.GetCell(row, col);
+            if (!cell)
+                continue;
+            const std::string place = std::to_string(row) + "," + std::to_string(col);
+            snapshot.lines.push_back(Field(place, "text", cell->GetTextPtr()));
+            snapshot.lines.push_back(Field(place, "state", std::to_string(cell->GetState())));
+            snapshot.lines.push_back(Field(place, "font", Font(cell->GetFont())));
+            snapshot.lines.push_back(
+                Field(place, "merge",
+                      std::to_string(cell->IsCovered()) + std::to_string(cell->IsMergedRight()) +
+                          std::to_string(cell->IsMergedBelow()) + "/" + std::to_string(cell->GetRowSpan()) + "x" +
+                          std::to_string(cell->GetColSpan()) + "/" + std::to_string(cell->GetMergeOrigin().row) +
+                          "," + std::to_string(cell->GetMergeOrigin().col) + "/" +
+                          std::to_string(cell->GetEditLock())));
+            snapshot.lines.push_back(Field(place, "values",
+                                           std::to_string(cell->GetValueWord()) + "/" +
+                                               std::to_string(cell->GetImage()) + "/" +
+                                               std::to_string(cell->GetImageValue()) + "/" +
+                                               std::to_string(cell->GetPicture() != nullptr)));
+        }
+    for (const CMergeCellRange& merge : page.m_bodyMerges)
+        snapshot.lines.push_back("body merge " + Merge(merge));
+    for (const CMergeCellRange& merge : page.m_headerMerges)
+        snapshot.lines.push_back("header merge " + Merge(merge));
+    for (const CCellRect& range : page.m_selectedCells.Rects())
+        snapshot.lines.push_back("selected " + std::to_string(range.minRow) + "," + std::to_string(range.minCol) +
+                                 "-" + std::to_string(range.maxRow) + "," + std::to_string(range.maxCol));
+    snapshot.lines.push_back("focus " + std::to_string(page.m_focusCell.row) + "," +
+                             std::to_string(page.m_focusCell.col));
+    return snapshot;
+}
+
 std::vector<std::string> Differences(const PageSnapshot& before, const PageSnapshot& after)
 {
     std::vector<std::string> differences;
