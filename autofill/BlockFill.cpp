@@ -62,8 +62,8 @@ void ResetTargetCells(CNorvakPageCells& cells, const CCellRect& source, const CC
     });
 }
 
-void RepeatMerges(CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& source, const CCellRect& target,
-                  CCellGeometry& geometry)
+void RepeatMerges(CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& source,
+                  const CCellRect& target, CCellGeometry& geometry)
 {
     const int height = Height(source);
     const int width = Width(source);
@@ -95,9 +95,7 @@ void RepeatMerges(CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& s
 CMergeRefusal PrepareFill(CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& source,
                           const CCellRect& target, CCellGeometry& geometry)
 {
-    const std::vector<CMergeCellRange> block{
-        CMergeCellRange::Of(0, 0, target.maxRow - target.minRow, target.maxCol - target.minCol)};
-    const CMergeRefusal refusal = SheetModel::CheckMergePlacement(page, block, target.minRow, target.minCol);
+    const CMergeRefusal refusal = SheetModel::CheckBlockPlacement(page, target);
     if (refusal != kMergesFit)
         return refusal;
     CNoRepaint quiet;
@@ -130,13 +128,15 @@ void RepeatEdgeBorders(CNorvakPageCells& cells, const CCellRect& source, const C
     const int width = Width(source);
     for (int col = target.minCol; col <= target.maxCol; ++col) {
         CNorvakCell* above = cells.GetCell(target.minRow - 1, col);
-        const CNorvakCell* from = cells.GetCell(source.minRow - 1, source.minCol + Repeat(col - source.minCol, width));
+        const CNorvakCell* from =
+            cells.GetCell(source.minRow - 1, source.minCol + Repeat(col - source.minCol, width));
         if (above && from && above != from)
             SheetModel::CopyBottomBorder(*above, *from);
     }
     for (int row = target.minRow; row <= target.maxRow; ++row) {
         CNorvakCell* left = cells.GetCell(row, target.minCol - 1);
-        const CNorvakCell* from = cells.GetCell(source.minRow + Repeat(row - source.minRow, height), source.minCol - 1);
+        const CNorvakCell* from =
+            cells.GetCell(source.minRow + Repeat(row - source.minRow, height), source.minCol - 1);
         if (left && from && left != from)
             SheetModel::CopyRightBorder(*left, *from);
     }

@@ -92,10 +92,7 @@ bool CNorvakCtrl::DropBlock(PageRef& ref, const CCellRect& target, bool move)
     CNorvakPage& page = *ref.page;
     CNorvakPageCells& cells = *ref.cells;
     // A move clears its block, which would leave a merge it cuts through with cells outside it.
-    const std::vector<CMergeCellRange> block{
-        CMergeCellRange::Of(0, 0, source.maxRow - source.minRow, source.maxCol - source.minCol)};
-    CMergeRefusal refusal = move ? SheetModel::CheckMergePlacement(page, block, source.minRow, source.minCol)
-                                 : kMergesFit;
+    CMergeRefusal refusal = move ? SheetModel::CheckBlockPlacement(page, source) : kMergesFit;
     m_dragBuffer.CopyBlock(page, cells, source);
     if (refusal == kMergesFit)
         refusal = SheetModel::CheckBufferPlacement(page, m_dragBuffer, target.minRow, target.minCol,
@@ -114,7 +111,7 @@ bool CNorvakCtrl::DropBlock(PageRef& ref, const CCellRect& target, bool move)
     SheetModel::PasteBuffer(page, cells, m_dragBuffer, target.minRow, target.minCol, geometry, quiet);
     m_dragBuffer.Empty();
     SelectDropped(CCellRect(target.minRow, target.minCol, target.minRow + source.maxRow - source.minRow,
-                                 target.minCol + source.maxCol - source.minCol),
+                            target.minCol + source.maxCol - source.minCol),
                   focus.IsNone() ? focus
                                  : CCellCoord(focus.row + target.minRow - source.minRow,
                                               focus.col + target.minCol - source.minCol));
@@ -130,15 +127,11 @@ bool CNorvakCtrl::FillFromCorner(PageRef& ref, const CCellRect& target)
     CNorvakPageCells& cells = *ref.cells;
     const CCellCoord focus = page.m_focusCell;
     CCellGeometry geometry = GetPageGeometry(ref);
-    // Checked before anything changes: a refusal leaves the page and the selection as they were.
-    const std::vector<CMergeCellRange> block{
-        CMergeCellRange::Of(0, 0, target.maxRow - target.minRow, target.maxCol - target.minCol)};
-    if (const CMergeRefusal refusal = SheetModel::CheckMergePlacement(page, block, target.minRow, target.minCol)) {
+    if (const CMergeRefusal refusal = AutoFill::PrepareFill(page, cells, source, target, geometry)) {
         ShowMergeRefusal(refusal);
         return false;
     }
     DropSelection(page);
-    AutoFill::PrepareFill(page, cells, source, target, geometry);
     AutoFill::RepeatBlock(cells, source, target);
     if (AutoFill::IsSeriesFill(source, target)) {
         CActivePageFillCells series(*this);

@@ -43,7 +43,8 @@ bool CFillWalk::IsLineFromSource(const CFillRange& source, const CFillRange& tar
     auto fromSource = [](int first, int last, int at) {
         return first == at || last == at || first == at + 1 || last == at - 1;
     };
-    const bool inRow = target.minRow == row && target.maxRow == row && fromSource(target.minCol, target.maxCol, col);
+    const bool inRow =
+        target.minRow == row && target.maxRow == row && fromSource(target.minCol, target.maxCol, col);
     const bool inColumn =
         target.minCol == col && target.maxCol == col && fromSource(target.minRow, target.maxRow, row);
     return inRow || inColumn;

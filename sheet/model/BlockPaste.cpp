@@ -9,24 +9,25 @@ namespace {
 
 bool Inside(const CMergeCellRange& merge, const CCellRect& range)
 {
-    return merge.firstRow >= range.minRow && merge.firstCol >= range.minCol && merge.lastRow <= range.maxRow &&
-           merge.lastCol <= range.maxCol;
+    return merge.firstRow >= range.minRow && merge.firstCol >= range.minCol &&
+           merge.lastRow <= range.maxRow && merge.lastCol <= range.maxCol;
 }
 
 bool Overlaps(const CMergeCellRange& merge, const CCellRect& range)
 {
-    return merge.firstRow <= range.maxRow && range.minRow <= merge.lastRow && merge.firstCol <= range.maxCol &&
-           range.minCol <= merge.lastCol;
+    return merge.firstRow <= range.maxRow && range.minRow <= merge.lastRow &&
+           merge.firstCol <= range.maxCol && range.minCol <= merge.lastCol;
 }
 
 } // namespace
 
-CMergeRefusal CheckMergePlacement(const CNorvakPage& page, const std::vector<CMergeCellRange>& records, int row,
-                                  int col, const CCellRect* leaving)
+CMergeRefusal CheckMergePlacement(const CNorvakPage& page, const std::vector<CMergeCellRange>& records,
+                                  int row, int col, const CCellRect* leaving)
 {
     for (const CMergeCellRange& record : records) {
         const CCellRect placed(row + record.firstRow, col + record.firstCol,
-                               row + record.firstRow + record.lastRow, col + record.firstCol + record.lastCol);
+                               row + record.firstRow + record.lastRow,
+                               col + record.firstCol + record.lastCol);
         if (placed.maxRow >= page.m_nRows || placed.maxCol >= page.m_nCols)
             return kMergePastPage;
         for (const CMergeCellRange& merge : page.m_bodyMerges) {
@@ -39,12 +40,18 @@ CMergeRefusal CheckMergePlacement(const CNorvakPage& page, const std::vector<CMe
     return kMergesFit;
 }
 
+CMergeRefusal CheckBlockPlacement(const CNorvakPage& page, const CCellRect& block, const CCellRect* leaving)
+{
+    const CMergeCellRange record =
+        CMergeCellRange::Of(0, 0, block.maxRow - block.minRow, block.maxCol - block.minCol);
+    return CheckMergePlacement(page, {record}, block.minRow, block.minCol, leaving);
+}
+
 CMergeRefusal CheckBufferPlacement(const CNorvakPage& page, const CDragBuffer& buffer, int row, int col,
                                    const CCellRect* leaving)
 {
-    const std::vector<CMergeCellRange> block{
-        CMergeCellRange::Of(0, 0, buffer.GetRowCount() - 2, buffer.GetColumnCount() - 2)};
-    const CMergeRefusal refusal = CheckMergePlacement(page, block, row, col, leaving);
+    const CCellRect block(row, col, row + buffer.GetRowCount() - 2, col + buffer.GetColumnCount() - 2);
+    const CMergeRefusal refusal = CheckBlockPlacement(page, block, leaving);
     return refusal != kMergesFit ? refusal : CheckMergePlacement(page, buffer.GetMerges(), row, col, leaving);
 }
 
@@ -96,8 +103,8 @@ void PasteBuffer(CNorvakPage& page, CNorvakPageCells& cells, const CDragBuffer& 
             }
     }
     for (const CMergeCellRange& merge : buffer.GetMerges())
-        CombineCells(page, cells, row + merge.firstRow, col + merge.firstCol, merge.lastRow, merge.lastCol, TRUE,
-                     merge.editLock, geometry, repaint);
+        CombineCells(page, cells, row + merge.firstRow, col + merge.firstCol, merge.lastRow, merge.lastCol,
+                     TRUE, merge.editLock, geometry, repaint);
     repaint.RepaintAll();
 }
 

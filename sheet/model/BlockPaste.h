@@ -22,9 +22,12 @@ namespace SheetModel {
 // The merge records (offsets from the block's first cell in their first fields, extents in their
 // last) placed at (row, col). A merge of the page lying wholly inside leaving, the block a move
 // clears first, counts for nothing.
-CMergeRefusal CheckMergePlacement(const CNorvakPage& page, const std::vector<CMergeCellRange>& records, int row,
-                                  int col, const CCellRect* leaving = nullptr);
-// The block as one record, then the buffer's merges, at (row, col).
+CMergeRefusal CheckMergePlacement(const CNorvakPage& page, const std::vector<CMergeCellRange>& records,
+                                  int row, int col, const CCellRect* leaving = nullptr);
+// The block as one record at its place.
+CMergeRefusal CheckBlockPlacement(const CNorvakPage& page, const CCellRect& block,
+                                  const CCellRect* leaving = nullptr);
+// The buffer's block as one record, then its merges, at (row, col).
 CMergeRefusal CheckBufferPlacement(const CNorvakPage& page, const CDragBuffer& buffer, int row, int col,
                                    const CCellRect* leaving = nullptr);
 

@@ -48,7 +48,9 @@ TEST(CalendarSeries, BeyondTheExamples)
 TEST(CalendarSeries, WeekdayAfterADateIsFoundAsAWord)
 {
     ExpectSeriesTable({
-        {"星期安排 2003-01-01 星期三", Drag::Down, {"星期安排 2003-01-02 星期四", "星期安排 2003-01-03 星期五"}},
+        {"星期安排 2003-01-01 星期三",
+         Drag::Down,
+         {"星期安排 2003-01-02 星期四", "星期安排 2003-01-03 星期五"}},
         {"星期 2003/12/31 星期三", Drag::Down, {"星期 2004/01/01 星期四"}},
     });
 }

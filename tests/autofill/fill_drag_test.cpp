@@ -2,10 +2,10 @@
 // posted mouse messages: fills from the fill handle (series, repeats of a block), moves and copies
 // by an edge, and the drops the page refuses, each compared with the whole page before it.
 
-#include "tests/support/ControlTest.h"
-#include "tests/support/InputPump.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/PageSnapshot.h"
+#include "tests/support/ShownControlTest.h"
+#include "tests/support/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -14,58 +14,26 @@
 
 namespace {
 
-// Default pages: 100 x 50 cells of 70 x 20 pixels, one fixed row and one fixed column.
-POINT Centre(int row, int col)
-{
-    return POINT{70 * col + 35, 20 * row + 10};
-}
-
 constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kBlue = 0xFF0000;
 constexpr COLORREF kGreen = 0x00FF00;
 constexpr const char* kCutMerge = "不能对合并单元格的某部分操作!";
 
-// Code page 936 texts as UTF-8, for failure messages a person can read.
-std::string Utf8(const std::vector<std::string>& texts)
-{
-    std::string out;
-    for (const std::string& text : texts) {
-        const std::wstring wide = CString(text).ToWide();
-        const int bytes =
-            WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-        std::string utf8(size_t(bytes), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), bytes, nullptr, nullptr);
-        out += (out.empty() ? "" : " | ") + utf8;
-    }
-    return out;
-}
-
-class FillDrag : public ControlTest
+class FillDrag : public ShownControlTest
 {
 protected:
-    void SetUp() override
-    {
-        Create();
-        Start();
-        window = container.ControlWindow();
-        ::ShowWindow(container.ParentWindow(), SW_SHOW);
-        active = container.Query<IOleInPlaceActiveObject>(IID_IOleInPlaceActiveObject);
-        ASSERT_NE(active, nullptr);
-        HoldKeys(false, false);
-        ::SetFocus(window);
-        PumpAsContainer(active);
-    }
     void TearDown() override
     {
-        HoldKeys(false, false);
         ExpectEveryPageConsistent("the drag");
-        if (active)
-            active->Release();
+        ShownControlTest::TearDown();
     }
 
     CNorvakPage& Page() { return *control->GetPage(-1); }
     CNorvakCell& Cell(int row, int col) { return *control->GetPageCell(-1, row, col); }
-    void SetText(int row, int col, const char* text) { ASSERT_TRUE(control->SetItemText(-1, row, col, text)); }
+    void SetText(int row, int col, const char* text)
+    {
+        ASSERT_TRUE(control->SetItemText(-1, row, col, text));
+    }
     std::string Text(int row, int col) { return control->GetPageCellText(-1, row, col).str(); }
     std::vector<std::string> Column(int col, int firstRow, int lastRow)
     {
@@ -106,9 +74,6 @@ protected:
     }
     void DragTo(POINT from, POINT to, UINT keys = 0) { Drag(active, window, from, to, keys); }
     PageSnapshot Snapshot() { return TakeWholeSnapshot(Page(), *control->GetPageCells(-1)); }
-
-    HWND window = nullptr;
-    IOleInPlaceActiveObject* active = nullptr;
 };
 
 // ---- fills ----
@@ -119,8 +84,8 @@ TEST_F(FillDrag, AWeekdayDraggedDownFiveRowsContinuesItsWeek)
     SetText(8, 2, "8:2");
     Select({2, 2, 2, 2}, {2, 2});
     DragTo(FillHandle({2, 2, 2, 2}), Centre(7, 2));
-    EXPECT_EQ(Column(2, 2, 8), (std::vector<std::string>{"星期一", "星期二", "星期三", "星期四", "星期五",
-                                                         "星期六", "8:2"}))
+    EXPECT_EQ(Column(2, 2, 8),
+              (std::vector<std::string>{"星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "8:2"}))
         << Utf8(Column(2, 2, 8));
     EXPECT_EQ(control->GetSelectedCellRange(-1), CCellRect(2, 2, 7, 2));
     EXPECT_EQ(Page().m_focusCell, CCellCoord(2, 2));
@@ -133,7 +98,8 @@ TEST_F(FillDrag, AYearAndMonthDraggedAcrossContinuesByMonths)
     SetText(2, 1, "2024年1月");
     Select({2, 1, 2, 1}, {2, 1});
     DragTo(FillHandle({2, 1, 2, 1}), Centre(2, 4));
-    EXPECT_EQ(Row(2, 2, 4), (std::vector<std::string>{"2024年2月", "2024年3月", "2024年4月"})) << Utf8(Row(2, 2, 4));
+    EXPECT_EQ(Row(2, 2, 4), (std::vector<std::string>{"2024年2月", "2024年3月", "2024年4月"}))
+        << Utf8(Row(2, 2, 4));
 }
 
 // The series steps one per cell, forward down and right, backward up and left; the cell next to
@@ -148,7 +114,8 @@ TEST_F(FillDrag, ANumberStepsByOneEachWayFromItsCell)
     EXPECT_EQ(control->GetSelectedCellRange(-1), CCellRect(2, 2, 5, 2));
     Select({6, 3, 6, 3}, {6, 3});
     DragTo(FillHandle({6, 3, 6, 3}), Centre(9, 3));
-    EXPECT_EQ(Column(3, 7, 9), (std::vector<std::string>{"第8组", "第9组", "第10组"})) << Utf8(Column(3, 7, 9));
+    EXPECT_EQ(Column(3, 7, 9), (std::vector<std::string>{"第8组", "第9组", "第10组"}))
+        << Utf8(Column(3, 7, 9));
 }
 
 // A block of two rows and two columns, with a merge, borders and formats, repeated down to row 9:
@@ -230,7 +197,10 @@ protected:
         ASSERT_TRUE(control->SetCellVerLineColor(-1, 3, 1, kGreen, kLineOwn));
         Select(kBlock, {2, 2});
     }
-    std::vector<std::string> Block(int row, int col) { return {Text(row, col), Text(row + 1, col), Text(row + 1, col + 1)}; }
+    std::vector<std::string> Block(int row, int col)
+    {
+        return {Text(row, col), Text(row + 1, col), Text(row + 1, col + 1)};
+    }
     std::vector<CMergeCellRange> Merges() { return Page().m_bodyMerges; }
     void ExpectBlockAt(int row, int col)
     {
@@ -328,8 +298,8 @@ TEST_F(BlockDrag, RefusedDropsLeaveTheWholePageAsItWas)
          Centre(7, 3), 0, nullptr},
         {"a move onto an edit-locked cell", [](CNorvakCtrl& c) { c.GetPageCell(-1, 5, 3)->SetEditLock(1); },
          false, Centre(5, 4), 0, nullptr},
-        {"a move onto a read-only cell", [](CNorvakCtrl& c) { c.SetItemState(-1, 5, 3, CIS_READONLY); }, false,
-         Centre(5, 4), 0, nullptr},
+        {"a move onto a read-only cell", [](CNorvakCtrl& c) { c.SetItemState(-1, 5, 3, CIS_READONLY); },
+         false, Centre(5, 4), 0, nullptr},
         {"a move released where it started", [](CNorvakCtrl&) {}, false, Centre(2, 3), 0, nullptr},
         {"a fill released on its block", [](CNorvakCtrl&) {}, true, Centre(3, 3), 0, nullptr},
     };

@@ -1,9 +1,8 @@
 // Keys, characters, the in-place editor and the mouse on a control in a shown container window,
 // driven by posted input pumped as an OLE container's loop does (TranslateAccelerator first).
 
-#include "tests/support/ControlTest.h"
 #include "tests/support/GuiResources.h"
-#include "tests/support/InputPump.h"
+#include "tests/support/ShownControlTest.h"
 
 #include "sheet/windows/TitleTip.h"
 
@@ -34,41 +33,23 @@ LRESULT CALLBACK RecordNotices(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     return ::CallWindowProcW(g_parentProc, hwnd, msg, wp, lp);
 }
 
-// Default pages: 100 x 50 cells of 70 x 20 pixels, one fixed row and one fixed column.
-POINT Centre(int row, int col)
-{
-    return POINT{70 * col + 35, 20 * row + 10};
-}
-
-class Input : public ControlTest
+class Input : public ShownControlTest
 {
 protected:
     void SetUp() override
     {
-        Create();
-        Start();
-        window = container.ControlWindow();
-        ::ShowWindow(container.ParentWindow(), SW_SHOW);
-        active = container.Query<IOleInPlaceActiveObject>(IID_IOleInPlaceActiveObject);
-        ASSERT_NE(active, nullptr);
+        ShownControlTest::SetUp();
         g_notices = &notices;
         g_parentProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
             container.ParentWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordNotices)));
-        HoldKeys(false, false);
-        ::SetFocus(window);
-        Pump();
-        ASSERT_EQ(::GetFocus(), window);
     }
     void TearDown() override
     {
-        HoldKeys(false, false);
-        ::SetWindowLongPtrW(container.ParentWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_parentProc));
+        if (g_parentProc)
+            ::SetWindowLongPtrW(container.ParentWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_parentProc));
         g_notices = nullptr;
-        if (active)
-            active->Release();
+        ShownControlTest::TearDown();
     }
-
-    void Pump() { PumpAsContainer(active); }
     void Key(UINT vk) { PressKey(active, window, vk); }
     void Char(wchar_t ch)
     {
@@ -115,8 +96,6 @@ protected:
         ASSERT_EQ(hr, S_OK);
     }
 
-    HWND window = nullptr;
-    IOleInPlaceActiveObject* active = nullptr;
     std::vector<Notice> notices;
 };
 
