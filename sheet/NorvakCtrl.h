@@ -17,7 +17,8 @@
 //   dialogs/NorvakCtrlSheets.cpp the property sheets the control opens (in the dialogs library)
 //   NorvakCtrlKeyboard.cpp       keys, characters and the in-place editor
 //   NorvakCtrlMouse.cpp          the mouse: selection, resizing, cursors and the frame drag
-//   NorvakCtrlDragEnd.cpp        the end of a selection-frame drag
+//   autofill/NorvakCtrlDragEnd.cpp the end of a selection-frame drag: move, copy and fill, and
+//                                the cell copy they share (in the autofill library)
 //   printing/NorvakCtrlPrint.cpp printing, print preview and the page-setup sheet (in the printing
 //                                library)
 // The pages themselves (sheet/model) live in the page store; the page-setup record and the
@@ -33,6 +34,7 @@
 #include "sheet/model/CellBlock.h"
 #include "sheet/model/CellFactory.h"
 #include "sheet/model/CellGeometry.h"
+#include "sheet/model/BlockPaste.h"
 #include "sheet/model/CellProperties.h"
 #include "sheet/model/PageSetup.h"
 #include "sheet/model/PageStore.h"
@@ -225,6 +227,8 @@ public:
     BOOL GetCellRect(int page, int row, int col, RECT* rect);
     BOOL GetCellRectID(int page, CCellCoord cell, RECT* rect);
     BOOL GetCellRangeRect(int page, const CCellRect& range, RECT* rect);
+    // The geometry of the page in the control's client area as it is now.
+    CCellGeometry GetPageGeometry(const PageRef& ref) const;
     // On the active page.
     CCellCoord GetCellFromPt(POINT point, CPane* pane = nullptr);
     CCellCoord GetTopleftNonFixedCell(int page);
@@ -376,7 +380,7 @@ public:
     // does not do it a second time.
     bool PreTranslateMessage(MSG* msg) override;
 
-    // ---- mouse (NorvakCtrlMouse.cpp, NorvakCtrlDragEnd.cpp) ----
+    // ---- mouse (NorvakCtrlMouse.cpp, autofill/NorvakCtrlDragEnd.cpp) ----
     // The part of the selection frame, as last painted, under a client point (CFrameHit).
     int HitTestSelectionFrame(int x, int y) const;
     // A cursor chosen by the tab strip or the split box; it ends any drag cursor.
@@ -384,6 +388,10 @@ public:
     HCURSOR GetDragCursor() const { return m_hDragCursor; }
     // Carries out a finished drag of the selection frame onto the target block.
     void EndSelectionDrag(int minRow, int minCol, int maxRow, int maxCol, UINT flags, int hitCode);
+    // withMerge: the whole cell as a buffer keeps it; without, what a fill repeats.
+    void CopyCell(CNorvakCell* destination, const CNorvakCell* source, BYTE withMerge);
+    // Back to the defaults a fill starts from, with the right and bottom borders when asked. TRUE.
+    BOOL ResetCell(CNorvakCell* cell, BYTE resetRight, BYTE resetBottom);
 
     // ---- COleControl ----
     const CLSID& GetControlClassID() const override;
@@ -537,6 +545,12 @@ private:
         kDragEnd = 2,
     };
     void UpdateDragRegion(CPoint point, UINT flags, int hitCode, CDragStep step);
+    // The drop of a frame drag: FALSE when it was refused and the page is as it was.
+    bool DropBlock(PageRef& ref, const CCellRect& target, bool move);
+    bool FillFromCorner(PageRef& ref, const CCellRect& target);
+    void ShowMergeRefusal(CMergeRefusal refusal);
+    void DropSelection(CNorvakPage& page);
+    void SelectDropped(const CCellRect& block, CCellCoord focus);
     void DrawResizeLine(const CNorvakPage& page, bool columns, int at);
 
     // One of the page's colours, with the flag that says it was set.
@@ -596,7 +610,7 @@ private:
 
     // ---- clipboard and drag buffers ----
     CCellBuffer m_clipboardBuffer;
-    CCellBuffer m_dragBuffer;
+    CDragBuffer m_dragBuffer; // filled and emptied within one drop
     CCellRect m_pendingCut;
     int m_nPendingCutPage = -1;
     BYTE m_bOwnClipboardWrite = 0;

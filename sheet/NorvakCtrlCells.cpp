@@ -316,6 +316,11 @@ BOOL CNorvakCtrl::GetCellRangeRect(int page, const CCellRect& range, RECT* rect)
     return TRUE;
 }
 
+CCellGeometry CNorvakCtrl::GetPageGeometry(const PageRef& ref) const
+{
+    return GeometryOf(*this, ref);
+}
+
 CCellCoord CNorvakCtrl::GetCellFromPt(POINT point, CPane* pane)
 {
     PageRef ref = GetPageRef(-1);

@@ -22,7 +22,7 @@ struct CFillRequest
 {
     IFillCells* pCells = nullptr;
     CFillRange source; // one cell
-    CFillRange target; // a line of cells starting at the source cell
+    CFillRange target; // a line of cells starting at or next to the source cell
     CString text;      // the source cell's text without white space at its ends
 };
 

@@ -35,13 +35,17 @@ bool CFillWalk::IsLineFromSource(const CFillRange& source, const CFillRange& tar
 {
     const int row = source.minRow;
     const int col = source.minCol;
-    if (source.maxRow != row || source.maxCol != col)
+    if (source.maxRow != row || source.maxCol != col || target.maxRow < target.minRow ||
+        target.maxCol < target.minCol)
         return false;
+    // The line starts at the source cell or right beside it: a fill from a corner away from the
+    // dragged side leaves the source out of its target.
+    auto fromSource = [](int first, int last, int at) {
+        return first == at || last == at || first == at + 1 || last == at - 1;
+    };
     const bool inRow =
-        target.minRow == row && target.maxRow == row && target.minCol <= col && col <= target.maxCol;
+        target.minRow == row && target.maxRow == row && fromSource(target.minCol, target.maxCol, col);
     const bool inColumn =
-        target.minCol == col && target.maxCol == col && target.minRow <= row && row <= target.maxRow;
-    const bool atEnd =
-        (target.minRow == row || target.maxRow == row) && (target.minCol == col || target.maxCol == col);
-    return (inRow || inColumn) && atEnd;
+        target.minCol == col && target.maxCol == col && fromSource(target.minRow, target.maxRow, row);
+    return inRow || inColumn;
 }

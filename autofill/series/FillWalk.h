@@ -10,7 +10,8 @@ class CFillWalk
 public:
     CFillWalk(const CFillRange& source, const CFillRange& target);
 
-    // A target the engine can fill: a single source cell at one end of a line of cells.
+    // A target the engine can fill: a line of cells from a single source cell, holding it at one
+    // end or starting next to it.
     static bool IsLineFromSource(const CFillRange& source, const CFillRange& target);
 
     bool IsForward() const { return m_forward; }

@@ -5,37 +5,58 @@
 
 namespace {
 
-TEST(ChineseSeries, YearsNumeralsAndSingleNumerals)
+// Every example the Chinese numeral series are documented with, byte for byte.
+TEST(ChineseSeries, Examples)
 {
     ExpectSeriesTable({
         {"一九九九年", Drag::Down, {"二000年", "二00一年"}},
         {"二00三年度", Drag::Up, {"二00二年度", "二00一年度", "二000年度", "一九九九年度"}},
-        {"二0一三年", Drag::Right, {"二0一四年"}},
         {"贰零零叁年", Drag::Down, {"贰零零肆年", "贰零零伍年"}},
-        {"贰零零零年", Drag::Up, {"壹玖玖玖年"}},
         {"第一二三号", Drag::Down, {"第一二四号", "第一二五号"}},
-        {"二0一", Drag::Down, {"二0二"}},
         {"一百二十", Drag::Down, {"一百二十一", "一百二十二"}},
         {"二十", Drag::Down, {"二十一", "二十二"}},
-        {"二万三千", Drag::Up, {"二万二千九百九十九"}},
-        {"十二", Drag::Down, {"一十三"}},
         {"第三章", Drag::Down, {"第四章", "第五章", "第六章", "第七章", "第八章", "第九章", "第一0章"}},
         {"第十章", Drag::Down, {"第一十一章", "第一十二章"}},
         {"甲一", Drag::Up, {"甲0", "甲-一"}},
         {"三年级二班", Drag::Down, {"三年级三班", "三年级四班"}},
-        {"第叁章", Drag::Down, {"第四章"}},
-        // No years: three places, an ASCII "0" among upper-case digits.
-        {"二二0年一0号", Drag::Down, {"二二0年一一号"}},
-        {"壹0贰叁肆年", Drag::Down, {"二0贰叁肆年"}},
-        // Characters are matched whole: "八模" holds the bytes of "四" across its two characters,
-        // "挂花" those of "一".
-        {"八模", Drag::Down, {"九模", "一0模"}},
-        {"挂花", Drag::Down, {"挂花"}, 0},
-        // ASCII zeros that open a run are no numeral of their own; they stay where they are.
+        // The places of a year: eight, seven, six and five bytes.
+        {"一九九九年", Drag::Right, {"二000年"}},
+        {"二0一三年", Drag::Right, {"二0一四年"}},
+        {"二00三年", Drag::Right, {"二00四年"}},
+        {"二000年", Drag::Right, {"二00一年"}},
+        // Positional and composed readings.
+        {"一二三", Drag::Down, {"一二四"}},
+        {"二0一", Drag::Down, {"二0二"}},
+        {"一十一", Drag::Down, {"一十二"}},
+        {"二万三千", Drag::Down, {"二万三千一"}},
+    });
+}
+
+// Runs of ASCII zeros and characters taken whole: a run of zeros is no numeral ("1000" is a number
+// and continues as one), and a numeral character is never found across two characters ("八模"
+// holds the bytes of "四" across its two characters, "挂花" those of "一").
+TEST(ChineseSeries, ZerosAndWholeCharacters)
+{
+    ExpectSeriesTable({
         {"1000", Drag::Down, {"1001", "1002"}},
         {"2000年", Drag::Down, {"2001年"}},
         {"0一二", Drag::Down, {"0一三"}},
         {"一二三号1000", Drag::Down, {"一二四号1000"}},
+        {"八模", Drag::Down, {"九模", "一0模"}},
+        {"挂花", Drag::Down, {"挂花"}, 0},
+    });
+}
+
+TEST(ChineseSeries, BeyondTheExamples)
+{
+    ExpectSeriesTable({
+        {"贰零零零年", Drag::Up, {"壹玖玖玖年"}},
+        {"二万三千", Drag::Up, {"二万二千九百九十九"}},
+        {"十二", Drag::Down, {"一十三"}},
+        {"第叁章", Drag::Down, {"第四章"}},
+        // No years: three places, an ASCII "0" among upper-case digits.
+        {"二二0年一0号", Drag::Down, {"二二0年一一号"}},
+        {"壹0贰叁肆年", Drag::Down, {"二0贰叁肆年"}},
         // A composed numeral below one: zero is "0", a negative value has its sign first.
         {"一十", Drag::Up, {"九", "八", "七", "六", "五", "四", "三", "二", "一", "0", "-一"}},
     });

@@ -18,4 +18,7 @@ struct PageSnapshot
 };
 
 PageSnapshot TakeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells);
+// Everything of a page a cell operation could change: every field of every cell, the merges, the
+// edge lines, the selection and the focus cell.
+PageSnapshot TakeWholeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells);
 std::vector<std::string> Differences(const PageSnapshot& before, const PageSnapshot& after);

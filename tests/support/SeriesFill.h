@@ -5,6 +5,7 @@
 
 #include "autofill/series/FillSeries.h"
 #include "tests/support/FillCellsGrid.h"
+#include "tests/support/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -27,24 +28,6 @@ struct SeriesRow
     std::vector<std::string> expected; // the cells of the drag, the nearest to the source first
     int result = 1;
 };
-
-// Code page 936 text as UTF-8, for failure messages a person can read.
-inline std::string Utf8(const std::string& text)
-{
-    const std::wstring wide = CString(text).ToWide();
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(size_t(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), out.data(), bytes, nullptr, nullptr);
-    return out;
-}
-
-inline std::string Utf8(const std::vector<std::string>& texts)
-{
-    std::string out;
-    for (const std::string& text : texts)
-        out += (out.empty() ? "" : " | ") + Utf8(text);
-    return out;
-}
 
 // Drags a cell in the middle of a page of "row:column" texts over the cells of row.expected and
 // checks the engine's result, the texts of the drag, and that nothing else changed.
