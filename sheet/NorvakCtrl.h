@@ -331,10 +331,8 @@ public:
     BOOL CanCut() const;
     BOOL CanPaste();
     BOOL CanSelectAll() const;
-    // The source cells a paste of the own buffer will clear; none (-1) when there is no cut.
-    CCellRect GetPendingCut() const { return m_pendingCut; }
     bool HasOwnClipboardCells() const { return !m_clipboardBuffer.IsEmpty(); }
-    void EmptyDragBuffer() { m_dragBuffer.Clear(); }
+    void EmptyDragBuffer() { m_dragCellBuffer.Clear(); }
 
     // ---- context menu (NorvakCtrlContextMenu.cpp) ----
     void OnContextMenu(HWND window, CPoint screenPoint);
@@ -610,7 +608,8 @@ private:
 
     // ---- clipboard and drag buffers ----
     CCellBuffer m_clipboardBuffer;
-    CDragBuffer m_dragBuffer; // filled and emptied within one drop
+    CCellBuffer m_dragCellBuffer; // the cells a drag of the selection copies, for PasteCells
+    CDragBuffer m_dragBuffer;     // filled and emptied within one frame drop
     CCellRect m_pendingCut;
     int m_nPendingCutPage = -1;
     BYTE m_bOwnClipboardWrite = 0;

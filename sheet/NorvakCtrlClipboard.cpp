@@ -56,7 +56,7 @@ COleDataSource* CNorvakCtrl::CopyCellsToBuffer(BYTE clipboard)
     const CCellRect block = GetSelectedCellRange(-1);
     if (!ref || !IsValidCellRange(-1, block))
         return nullptr;
-    (clipboard ? m_clipboardBuffer : m_dragBuffer).Fill(*ref.page, *ref.cells, block);
+    (clipboard ? m_clipboardBuffer : m_dragCellBuffer).Fill(*ref.page, *ref.cells, block);
     return clipboard ? CopyCellsToClipboard() : nullptr;
 }
 
@@ -136,7 +136,7 @@ BOOL CNorvakCtrl::PasteCells(int minRow, int minCol, int, int, COleDataObject* d
         return FALSE;
     if (fromClipboard && (!data || !data->IsDataAvailable(CF_TEXT)))
         return FALSE;
-    const CCellBuffer& buffer = fromClipboard ? m_clipboardBuffer : m_dragBuffer;
+    const CCellBuffer& buffer = fromClipboard ? m_clipboardBuffer : m_dragCellBuffer;
     if (fromClipboard && buffer.IsEmpty()) {
         m_pendingCut = CCellRect();
         PasteTextToCells(minRow, minCol, data);
