@@ -5,9 +5,15 @@
 
 #include <new>
 
+CNorvakPageCells::~CNorvakPageCells()
+{
+    for (CNorvakCellRow* row : m_rows)
+        delete row;
+}
+
 const CNorvakCellRow& CNorvakPageCells::RowAt(int row) const
 {
-    const CNorvakCellRow* cells = m_rows[size_t(row)].get();
+    const CNorvakCellRow* cells = m_rows[size_t(row)];
     return cells ? *cells : m_defaultRow;
 }
 
@@ -38,7 +44,7 @@ const CNorvakCell* CNorvakPageCells::GetCell(int row, int col) const
 {
     if (row < 0 || row >= GetRowSlotCount() || col < 0 || col >= m_nCols)
         return nullptr;
-    if (const CNorvakCellRow* cells = m_rows[size_t(row)].get())
+    if (const CNorvakCellRow* cells = m_rows[size_t(row)])
         if (const CNorvakCell* cell = cells->GetAt(col))
             return cell;
     return &DefaultCell(MarksAt(row, col));
@@ -48,7 +54,7 @@ CNorvakCell* CNorvakPageCells::FindOwnCell(int row, int col) const
 {
     if (row < 0 || row >= GetRowSlotCount() || col < 0 || col >= m_nCols)
         return nullptr;
-    const CNorvakCellRow* cells = m_rows[size_t(row)].get();
+    const CNorvakCellRow* cells = m_rows[size_t(row)];
     return cells ? cells->GetAt(col) : nullptr;
 }
 
@@ -64,7 +70,7 @@ CNorvakCell* CNorvakPageCells::EditCell(int row, int col)
         cell->SetState(MarksAt(row, col));
         CNorvakCell* edited = cell.get();
         if (made)
-            m_rows[size_t(row)] = std::move(made);
+            m_rows[size_t(row)] = made.release();
         m_rows[size_t(row)]->SlotAt(col) = std::move(cell);
         return edited;
     } catch (const std::bad_alloc&) {
@@ -94,7 +100,8 @@ void CNorvakPageCells::AppendDefaultRows(int count)
 
 void CNorvakPageCells::AppendRow(RowPtr row)
 {
-    m_rows.push_back(std::move(row));
+    m_rows.push_back(row.get());
+    row.release();
 }
 
 void CNorvakPageCells::ReserveOneMoreRow()
@@ -115,18 +122,21 @@ void CNorvakPageCells::RemoveDefaultColumn()
 
 void CNorvakPageCells::InsertRowAt(int pos, RowPtr row)
 {
-    m_rows.insert(m_rows.begin() + pos, std::move(row));
+    m_rows.insert(m_rows.begin() + pos, row.get());
+    row.release();
 }
 
 CNorvakPageCells::RowPtr CNorvakPageCells::RemoveRowAt(int pos)
 {
-    RowPtr row = std::move(m_rows[size_t(pos)]);
+    RowPtr row(m_rows[size_t(pos)]);
     m_rows.erase(m_rows.begin() + pos);
     return row;
 }
 
 void CNorvakPageCells::TruncateRows(int count)
 {
+    for (size_t row = size_t(count); row < m_rows.size(); ++row)
+        delete m_rows[row];
     m_rows.resize(size_t(count));
 }
 
@@ -134,10 +144,10 @@ void CNorvakPageCells::SetColumnCount(int cols)
 {
     // All the room first, so that the resizes cannot fail half way.
     CNorvakCellRow defaultRow(cols);
-    for (RowPtr& row : m_rows)
+    for (CNorvakCellRow* row : m_rows)
         if (row)
             row->Reserve(cols);
-    for (RowPtr& row : m_rows)
+    for (CNorvakCellRow* row : m_rows)
         if (row)
             row->Resize(cols);
     m_defaultRow = std::move(defaultRow);
@@ -146,9 +156,9 @@ void CNorvakPageCells::SetColumnCount(int cols)
 
 CNorvakCellRow& CNorvakPageCells::MakeRow(int row)
 {
-    RowPtr& slot = m_rows[size_t(row)];
+    CNorvakCellRow*& slot = m_rows[size_t(row)];
     if (!slot)
-        slot = std::make_unique<CNorvakCellRow>(m_nCols);
+        slot = std::make_unique<CNorvakCellRow>(m_nCols).release();
     return *slot;
 }
 
@@ -160,12 +170,13 @@ void CNorvakPageCells::SwapCells(CCellCoord a, CCellCoord b)
 void CNorvakPageCells::FreeAll(ICellFactory& factory)
 {
     for (int row = GetRowSlotCount() - 1; row >= 0; --row) {
-        if (CNorvakCellRow* cells = m_rows[size_t(row)].get())
+        if (CNorvakCellRow* cells = m_rows[size_t(row)])
             for (int col = cells->GetSize() - 1; col >= 0; --col) {
                 if (CNorvakCell* cell = cells->GetAt(col))
                     factory.EmptyCell(m_nPageIndex, *cell, row, col);
                 cells->SlotAt(col).reset();
             }
+        delete m_rows.back();
         m_rows.pop_back();
     }
 }

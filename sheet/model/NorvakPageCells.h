@@ -23,6 +23,7 @@ public:
     explicit CNorvakPageCells(int pageIndex) : m_nPageIndex(pageIndex) {}
     CNorvakPageCells(const CNorvakPageCells&) = delete;
     CNorvakPageCells& operator=(const CNorvakPageCells&) = delete;
+    ~CNorvakPageCells();
 
     int GetPageIndex() const { return m_nPageIndex; }
     void SetPageIndex(int index) { m_nPageIndex = index; }
@@ -34,7 +35,7 @@ public:
     // A row with no cell of its own reads as a row of empty slots.
     const CNorvakCellRow& RowAt(int row) const;
     // The row's slots; null for a row with no cell of its own.
-    CNorvakCellRow* FindRow(int row) const { return m_rows[size_t(row)].get(); }
+    CNorvakCellRow* FindRow(int row) const { return m_rows[size_t(row)]; }
 
     // The cell at (row, column), its own record or the shared default; null outside the table.
     const CNorvakCell* GetCell(int row, int col) const;
@@ -77,7 +78,7 @@ public:
     template <class F> void ForEachOwnCell(F f) const
     {
         for (int row = 0; row < GetRowSlotCount(); ++row)
-            if (const CNorvakCellRow* cells = m_rows[size_t(row)].get())
+            if (const CNorvakCellRow* cells = m_rows[size_t(row)])
                 for (int col = 0; col < cells->GetSize(); ++col)
                     if (CNorvakCell* cell = cells->GetAt(col))
                         f(row, col, *cell);
@@ -88,7 +89,9 @@ public:
     void FreeAll(ICellFactory& factory);
 
 private:
-    std::vector<RowPtr> m_rows;
+    // Plain pointers, each owning its row, so that inserting or removing a row moves the array
+    // with one memmove.
+    std::vector<CNorvakCellRow*> m_rows;
     CNorvakCellRow m_defaultRow; // the slots of a row with no own cell, one per column
     int m_nCols = 0;
     int m_nPageIndex;
