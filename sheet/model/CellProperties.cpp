@@ -259,10 +259,15 @@ WORD GetItemState(const CNorvakPageCells& cells, int row, int col)
 BOOL SetItemFormat(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD code,
                    ICellRepaint& repaint)
 {
-    CNorvakCell* cell = ValidCell(page, cells, row, col);
-    if (!cell)
+    // The default format on a cell with no record changes nothing: a new column's cells take
+    // their format this way, and a page of a million rows should not get a million records.
+    const bool noRecordNeeded =
+        page.IsValidCell(row, col) && !cells.FindOwnCell(row, col) && code == CNorvakCell::kDefaultTextFormat;
+    CNorvakCell* cell = noRecordNeeded ? nullptr : ValidCell(page, cells, row, col);
+    if (!cell && !noRecordNeeded)
         return FALSE;
-    cell->SetTextFormat(code);
+    if (cell)
+        cell->SetTextFormat(code);
     repaint.RepaintCell(CCellCoord(row, col));
     return TRUE;
 }
