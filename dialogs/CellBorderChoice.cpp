@@ -118,6 +118,11 @@ std::vector<BorderLineWrite> PlanBorderWrites(const CNorvakPage& page, const CNo
 
 void ApplyBorderWrites(CNorvakPage& page, CNorvakPageCells& cells, const std::vector<BorderLineWrite>& writes)
 {
+    // Every cell written gets its record first: when memory runs out, no line changes.
+    for (const BorderLineWrite& write : writes)
+        if ((write.target == BorderLineWrite::CellBottom || write.target == BorderLineWrite::CellRight) &&
+            cells.GetCell(write.row, write.col) && !cells.EditCell(write.row, write.col))
+            return;
     for (const BorderLineWrite& write : writes) {
         const CellLine& line = write.line;
         switch (write.target) {
@@ -129,7 +134,7 @@ void ApplyBorderWrites(CNorvakPage& page, CNorvakPageCells& cells, const std::ve
             break;
         case BorderLineWrite::CellBottom:
         case BorderLineWrite::CellRight:
-            if (CNorvakCell* cell = cells.GetCell(write.row, write.col))
+            if (CNorvakCell* cell = cells.FindOwnCell(write.row, write.col))
                 SetLineOf(*cell, write.target == BorderLineWrite::CellBottom, line);
             break;
         }

@@ -142,10 +142,15 @@ public:
     CNorvakPageCells* GetPageCells(int page) const { return m_pageStore.GetCells(page); }
     int ResolvePage(int page) const { return m_pageStore.Resolve(page); }
     bool IsValidPage(int page) const { return m_pageStore.IsValid(page); }
-    CNorvakCell* GetPageCell(int page, int row, int col) const;
+    // Reads a cell; a cell that holds only the defaults answers with a shared default cell.
+    const CNorvakCell* GetPageCell(int page, int row, int col) const;
+    // The one door for writing a cell: its own record, made when it has none; null for a bad
+    // page, row or column, or when memory runs out.
+    CNorvakCell* EditPageCell(int page, int row, int col);
     virtual CString GetPageCellText(int page, int row, int col);
     std::unique_ptr<CNorvakCell> CreateCell(int page, int row, int col) override;
     void EmptyCell(int page, CNorvakCell& cell, int row, int col) override;
+    bool MakesPlainCells() const override { return true; }
     int InsertPage(const CString& title);
     // Appends a page read from a workbook file, as the file's title names it, and reports its row
     // and column counts as changes from none. Returns its index.

@@ -38,10 +38,16 @@ HIMAGELIST CreateTabIcons()
 
 // ---- cells of the pages ----
 
-CNorvakCell* CNorvakCtrl::GetPageCell(int page, int row, int col) const
+const CNorvakCell* CNorvakCtrl::GetPageCell(int page, int row, int col) const
 {
     PageRef ref = GetPageRef(page);
     return ref ? ref.cells->GetCell(row, col) : nullptr;
+}
+
+CNorvakCell* CNorvakCtrl::EditPageCell(int page, int row, int col)
+{
+    PageRef ref = GetPageRef(page);
+    return ref ? ref.cells->EditCell(row, col) : nullptr;
 }
 
 CString CNorvakCtrl::GetPageCellText(int page, int row, int col)

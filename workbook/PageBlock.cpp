@@ -5,6 +5,7 @@
 #include "workbook/PageSlots.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 namespace {
@@ -111,6 +112,18 @@ CellArea StoredArea(const CNorvakPage& page, const CHeaderFlags& flags)
     return {flags.bRowHeader ? 0 : page.m_nFixedRows, flags.bColHeader ? 0 : page.m_nFixedCols};
 }
 
+// A row with no cell of its own holds only default cells, which differ from the defaults only by
+// the page's selection and focus marks.
+bool RowShowsMarks(const CNorvakPage& page, int row)
+{
+    if (page.m_focusCell.row == row)
+        return true;
+    for (const CCellRect& r : page.m_selectedCells.Rects())
+        if (r.minRow <= row && row <= r.maxRow)
+            return true;
+    return false;
+}
+
 // The used range (the last body row and column holding a stored cell, for a reader that sizes its
 // view by them) and the count come before the cells, so both are set once the cells are written.
 void WriteCells(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageCells& cells,
@@ -127,7 +140,9 @@ void WriteCells(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageC
     int count = 0;
     int lastRow = 0, lastCol = 0;
     CellArea area = StoredArea(page, flags);
-    for (int row = std::max(area.firstRow, 0); row < page.m_nRows; ++row)
+    for (int row = std::max(area.firstRow, 0); row < page.m_nRows; ++row) {
+        if (!cells.FindRow(row) && !RowShowsMarks(page, row))
+            continue;
         for (int col = std::max(area.firstCol, 0); col < page.m_nCols; ++col) {
             const CNorvakCell* cell = cells.GetCell(row, col);
             if (!cell || !IsCellNonDefault(*cell))
@@ -141,6 +156,7 @@ void WriteCells(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageC
             out.WriteInt(col);
             WriteCellRecord(out, *cell);
         }
+    }
     out.PatchInt(usedAt, lastRow);
     out.PatchInt(usedAt + 4, lastCol);
     out.PatchInt(countAt, count);
@@ -269,9 +285,11 @@ void ReadCells(CArchiveReader& in, const CNorvakPage& page, CNorvakPageCells& ce
     for (size_t n = in.ReadCount(kCoordBytes + kMinimumCellRecordBytes, CellCount(page)); n > 0; --n) {
         int row = in.ReadInt();
         int col = in.ReadInt();
-        CNorvakCell* cell = cells.GetCell(row, col);
-        if (!cell)
+        if (!cells.GetCell(row, col))
             CArchiveReader::Fail("a cell outside the page");
+        CNorvakCell* cell = cells.EditCell(row, col);
+        if (!cell)
+            throw std::bad_alloc();
         ReadCellRecord(in, *cell, row, col, bounds, text);
     }
 }
@@ -282,11 +300,12 @@ void ReadSelection(CArchiveReader& in, CNorvakPage& page, CNorvakPageCells& cell
         CCellCoord at;
         at.row = in.ReadInt();
         at.col = in.ReadInt();
-        CNorvakCell* cell = cells.GetCell(at.row, at.col);
-        if (!cell)
+        if (!cells.GetCell(at.row, at.col))
             CArchiveReader::Fail("a selected cell outside the page");
         page.m_selectedCells.Add(at);
-        cell->SetState(WORD(CIS_SELECTED | (at == page.m_focusCell ? CIS_FOCUSED : 0)));
+        // A cell with no record shows the selection and focus from the page itself.
+        if (CNorvakCell* cell = cells.FindOwnCell(at.row, at.col))
+            cell->SetState(WORD(CIS_SELECTED | (at == page.m_focusCell ? CIS_FOCUSED : 0)));
     }
 }
 

@@ -5,14 +5,22 @@
 
 namespace SheetModel {
 
+WORD NewCellTextFormat(const CNorvakPage& page, const CNorvakPageCells& cells, int row, int col)
+{
+    if (row > 0 && col >= 0 && col < page.m_nCols) {
+        if (row - 1 >= cells.GetRowSlotCount() || col >= cells.GetColumnCount())
+            return WORD(-1);
+        const CNorvakCell* above = cells.FindOwnCell(row - 1, col);
+        return above ? above->GetTextFormat() : CNorvakCell::kDefaultTextFormat;
+    }
+    return CNorvakCell::kDefaultTextFormat;
+}
+
 std::unique_ptr<CNorvakCell> NewDefaultCell(const CNorvakPage& page, const CNorvakPageCells& cells, int row,
                                             int col)
 {
     auto cell = std::make_unique<CNorvakCell>();
-    if (row > 0 && col >= 0 && col < page.m_nCols) {
-        const CNorvakCell* above = cells.GetCell(row - 1, col);
-        cell->SetTextFormat(above ? above->GetTextFormat() : WORD(-1));
-    }
+    cell->SetTextFormat(NewCellTextFormat(page, cells, row, col));
     return cell;
 }
 

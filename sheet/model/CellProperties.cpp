@@ -2,6 +2,8 @@
 
 #include "sheet/model/RowColumnOps.h"
 
+#include <new>
+
 namespace SheetModel {
 
 namespace {
@@ -14,9 +16,10 @@ const CAutoTextColumn* FindAutoTextColumn(const CNorvakPage& page, int col)
     return nullptr;
 }
 
+// The cell to write, with a record of its own; null outside the grid or when memory runs out.
 CNorvakCell* ValidCell(const CNorvakPage& page, CNorvakPageCells& cells, int row, int col)
 {
-    return page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
+    return page.IsValidCell(row, col) ? cells.EditCell(row, col) : nullptr;
 }
 
 // One line field of a cell or of an edge entry.
@@ -63,25 +66,26 @@ struct LineValue
 BOOL SetCellLine(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, bool horizontal,
                  LineValue line, CLineEdges mode, ICellRepaint& repaint)
 {
-    CNorvakCell* cell = ValidCell(page, cells, row, col);
-    if (!cell)
+    if (!page.IsValidCell(row, col))
         return FALSE;
     bool atEdge = horizontal ? row == 0 : col == 0;
     if (mode == kLineNeighbour && atEdge)
         return FALSE;
-    if (mode == kLineOwn || mode == kLineBoth)
+    const bool own = mode == kLineOwn || mode == kLineBoth;
+    const bool neighbourToo = (mode == kLineNeighbour || mode == kLineBoth) && !atEdge;
+    // Both records first, so that running out of memory changes nothing.
+    CNorvakCell* cell = own ? cells.EditCell(row, col) : nullptr;
+    CNorvakCell* neighbour =
+        neighbourToo ? (horizontal ? cells.EditCell(row - 1, col) : cells.EditCell(row, col - 1)) : nullptr;
+    if ((own && !cell) || (neighbourToo && !neighbour))
+        return FALSE;
+    if (cell)
         line.Apply(*cell, horizontal);
-    if (mode == kLineNeighbour || mode == kLineBoth) {
-        if (atEdge) {
-            if (CEdgeLineEntry* edge = horizontal ? page.FindTopEdgeLine(col) : page.FindLeftEdgeLine(row))
-                line.Apply(*edge);
-        } else {
-            CNorvakCell* neighbour = horizontal ? cells.GetCell(row - 1, col) : cells.GetCell(row, col - 1);
-            if (!neighbour)
-                return FALSE;
-            line.Apply(*neighbour, horizontal);
-        }
-    }
+    if (neighbour)
+        line.Apply(*neighbour, horizontal);
+    if ((mode == kLineNeighbour || mode == kLineBoth) && atEdge)
+        if (CEdgeLineEntry* edge = horizontal ? page.FindTopEdgeLine(col) : page.FindLeftEdgeLine(row))
+            line.Apply(*edge);
     repaint.RepaintCell(CCellCoord(row, col));
     return TRUE;
 }
@@ -105,11 +109,21 @@ BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, 
 {
     if (!item || !page.IsValidCell(item->row, item->col))
         return FALSE;
-    CNorvakCell* cell = cells.GetCell(item->row, item->col);
+    CNorvakCell* cell = cells.EditCell(item->row, item->col);
     if (!cell)
         return FALSE;
-    if (item->mask & CIM_TEXT)
-        cell->SetText(item->text);
+    // What may run out of memory comes first and changes nothing the cell shows: its own copy of
+    // the font, its side record, then the text, which is either stored whole or not at all.
+    try {
+        if (item->mask & (CIM_BKCOLOR | CIM_TEXTCOLOR | CIM_FONT))
+            cell->EditFont();
+        if (item->mask & CIM_IMAGE)
+            cell->ReserveRareFields();
+        if (item->mask & CIM_TEXT)
+            cell->SetText(item->text);
+    } catch (const std::bad_alloc&) {
+        return FALSE;
+    }
     if (item->mask & CIM_IMAGE) {
         cell->SetImage(item->image);
         cell->SetImageValue(item->imageValue);
@@ -162,10 +176,14 @@ BOOL SetItemText(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, c
     if (!cell)
         return FALSE;
     const CAutoTextColumn* autoText = row >= page.m_nFixedRows ? FindAutoTextColumn(page, col) : nullptr;
-    if (autoText)
-        cell->SetText(AutoColumnText(*autoText, row - page.m_nFixedRows));
-    else
-        cell->SetText(text ? text : "");
+    try {
+        if (autoText)
+            cell->SetText(AutoColumnText(*autoText, row - page.m_nFixedRows));
+        else
+            cell->SetText(text ? text : "");
+    } catch (const std::bad_alloc&) {
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -208,10 +226,17 @@ BOOL SetCellVerLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, in
 BOOL SetItemState(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD state,
                   ICellRepaint& repaint)
 {
-    CNorvakCell* cell = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
-    if (!cell)
+    const CNorvakCell* shown = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
+    if (!shown)
         return FALSE;
-    bool wasSelected = (cell->GetState() & CIS_SELECTED) != 0;
+    // A cell with no record shows the page's marks: a state that is only those marks needs none.
+    const bool focusMark = (state & CIS_FOCUSED) != 0;
+    const bool needsRecord = cells.FindOwnCell(row, col) || (state & ~(CIS_FOCUSED | CIS_SELECTED)) != 0 ||
+                             focusMark != (page.m_focusCell == CCellCoord(row, col));
+    CNorvakCell* cell = needsRecord ? cells.EditCell(row, col) : nullptr;
+    if (needsRecord && !cell)
+        return FALSE;
+    bool wasSelected = (shown->GetState() & CIS_SELECTED) != 0;
     bool selected = (state & CIS_SELECTED) != 0;
     if (wasSelected && !selected)
         page.m_selectedCells.Remove(row, col);
@@ -219,7 +244,8 @@ BOOL SetItemState(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, 
         page.m_selectedCells.Add(CCellCoord(row, col));
         repaint.RepaintHeaders();
     }
-    cell->SetState(state);
+    if (cell)
+        cell->SetState(state);
     repaint.RepaintCell(CCellCoord(row, col));
     return TRUE;
 }
@@ -233,10 +259,15 @@ WORD GetItemState(const CNorvakPageCells& cells, int row, int col)
 BOOL SetItemFormat(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD code,
                    ICellRepaint& repaint)
 {
-    CNorvakCell* cell = ValidCell(page, cells, row, col);
-    if (!cell)
+    // The default format on a cell with no record changes nothing: a new column's cells take
+    // their format this way, and a page of a million rows should not get a million records.
+    const bool noRecordNeeded =
+        page.IsValidCell(row, col) && !cells.FindOwnCell(row, col) && code == CNorvakCell::kDefaultTextFormat;
+    CNorvakCell* cell = noRecordNeeded ? nullptr : ValidCell(page, cells, row, col);
+    if (!cell && !noRecordNeeded)
         return FALSE;
-    cell->SetTextFormat(code);
+    if (cell)
+        cell->SetTextFormat(code);
     repaint.RepaintCell(CCellCoord(row, col));
     return TRUE;
 }
@@ -255,8 +286,10 @@ const CFontRecord* GetItemFont(const CNorvakPageCells& cells, int row, int col)
 
 void SetCellModified(CNorvakPage& page, CNorvakPageCells& cells, BOOL modified, int row, int col)
 {
-    CNorvakCell* cell = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
-    if (!cell || IsFixedCell(page, row, col))
+    if (!page.IsValidCell(row, col) || IsFixedCell(page, row, col))
+        return;
+    CNorvakCell* cell = cells.EditCell(row, col);
+    if (!cell)
         return;
     WORD state = cell->GetState();
     if (modified)

@@ -12,14 +12,22 @@ namespace {
 
 using Rects = std::vector<CCellRect>;
 
-// Sets or clears state bits of every cell of the ranges, leaving the other bits alone.
+// Sets or clears state bits of every own cell of the ranges, leaving the other bits alone. A cell
+// with no record of its own shows the marks of the page's selection and focus, and gets none.
 void ChangeStates(CNorvakPageCells& cells, const Rects& ranges, WORD set, WORD clear)
 {
-    for (const CCellRect& r : ranges)
-        for (int row = r.minRow; row <= r.maxRow; ++row)
-            for (int col = r.minCol; col <= r.maxCol; ++col)
-                if (CNorvakCell* cell = cells.GetCell(row, col))
+    for (const CCellRect& r : ranges) {
+        const int lastRow = std::min(r.maxRow, cells.GetRowSlotCount() - 1);
+        for (int row = std::max(r.minRow, 0); row <= lastRow; ++row) {
+            CNorvakCellRow* slots = cells.FindRow(row);
+            if (!slots)
+                continue;
+            const int lastCol = std::min(r.maxCol, slots->GetSize() - 1);
+            for (int col = std::max(r.minCol, 0); col <= lastCol; ++col)
+                if (CNorvakCell* cell = slots->GetAt(col))
                     cell->SetState(WORD((cell->GetState() | set) & ~clear));
+        }
+    }
 }
 
 CCellRect Bounds(const Rects& ranges)
@@ -196,11 +204,12 @@ void MarkSelected(CNorvakPageCells& cells, const std::vector<CCellRect>& ranges,
 
 void MoveFocusMark(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell)
 {
-    CNoRepaint quiet;
-    if (!page.m_focusCell.IsNone())
-        ChangeState(page, cells, page.m_focusCell, 0, CIS_FOCUSED, quiet);
+    // Only records carry the bit; a default cell shows the page's focus by itself.
+    if (CNorvakCell* old = page.m_focusCell.IsNone() ? nullptr : cells.FindOwnCell(page.m_focusCell.row, page.m_focusCell.col))
+        old->SetState(WORD(old->GetState() & ~CIS_FOCUSED));
     page.m_focusCell = cell;
-    ChangeState(page, cells, cell, CIS_FOCUSED, 0, quiet);
+    if (CNorvakCell* now = cells.FindOwnCell(cell.row, cell.col))
+        now->SetState(WORD(now->GetState() | CIS_FOCUSED));
 }
 
 void ResetSelectionMaps(CNorvakPage& page, CNorvakPageCells& cells)

@@ -38,22 +38,64 @@ CCellRect CCellSelectionMap::Intersect(const CCellRect& a, const CCellRect& b)
                      std::min(a.maxCol, b.maxCol));
 }
 
+uint64_t CCellSelectionMap::LastKey()
+{
+    if (!m_bLastKeyKnown) {
+        m_nLastKey = 0;
+        for (const CCellRect& r : m_rects)
+            m_nLastKey = std::max(m_nLastKey, Key(r.maxRow, r.maxCol));
+        m_bLastKeyKnown = true;
+    }
+    return m_nLastKey;
+}
+
+bool CCellSelectionMap::GrowLast(CCellCoord cell)
+{
+    if (m_rects.empty())
+        return false;
+    CCellRect& last = m_rects.back();
+    // The next row of a single-column rectangle.
+    if (last.minCol == last.maxCol && last.minCol == cell.col && cell.row == last.maxRow + 1) {
+        ++last.maxRow;
+    } else {
+        return false;
+    }
+    // A column that now matches the rectangle left of it joins that one.
+    if (m_rects.size() >= 2) {
+        CCellRect& before = m_rects[m_rects.size() - 2];
+        if (before.maxCol + 1 == last.minCol && before.minRow == last.minRow && before.maxRow == last.maxRow) {
+            before.maxCol = last.maxCol;
+            m_rects.pop_back();
+        }
+    }
+    return true;
+}
+
 bool CCellSelectionMap::Add(CCellCoord cell)
 {
-    if (Contains(cell.row, cell.col))
+    const uint64_t key = Key(cell.row, cell.col);
+    const bool afterAll = m_rects.empty() || key > LastKey();
+    if (!afterAll && Contains(cell.row, cell.col))
         return false;
-    m_rects.emplace_back(cell.row, cell.col, cell.row, cell.col);
+    if (!GrowLast(cell))
+        m_rects.emplace_back(cell.row, cell.col, cell.row, cell.col);
+    if (afterAll) {
+        m_nLastKey = key;
+        m_bLastKeyKnown = true;
+    }
     return true;
 }
 
 void CCellSelectionMap::AddRange(const CCellRect& range)
 {
+    m_bLastKeyKnown = false;
     for (const CCellRect& piece : Subtract(std::vector<CCellRect>{range}, m_rects))
         m_rects.push_back(piece);
 }
 
 bool CCellSelectionMap::Remove(int row, int col)
 {
+    m_bLastKeyKnown = false;
     const CCellRect cell(row, col, row, col);
     for (size_t i = 0; i < m_rects.size(); ++i) {
         if (IsEmptyRect(Intersect(m_rects[i], cell)))
@@ -68,7 +110,8 @@ bool CCellSelectionMap::Remove(int row, int col)
 
 bool CCellSelectionMap::Contains(int row, int col) const
 {
-    return std::any_of(m_rects.begin(), m_rects.end(), [&](const CCellRect& r) {
+    // From the back: the rectangles added last are the likeliest to hold a cell asked about.
+    return std::any_of(m_rects.rbegin(), m_rects.rend(), [&](const CCellRect& r) {
         return row >= r.minRow && row <= r.maxRow && col >= r.minCol && col <= r.maxCol;
     });
 }
@@ -85,6 +128,7 @@ void CCellSelectionMap::SetRects(std::vector<CCellRect> rects)
 {
     rects.erase(std::remove_if(rects.begin(), rects.end(), IsEmptyRect), rects.end());
     m_rects = std::move(rects);
+    m_bLastKeyKnown = false;
 }
 
 CCellSelectionMap::const_iterator CCellSelectionMap::begin() const

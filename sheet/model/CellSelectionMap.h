@@ -47,7 +47,9 @@ public:
         return r;
     }
 
-    // FALSE when the cell was already there.
+    // FALSE when the cell was already there. Cells added in key order (as readers and mouse
+    // selection add them) grow the last rectangle, so a large selection built cell by cell stays a
+    // few rectangles and each addition takes constant time.
     bool Add(CCellCoord cell);
     // Adds the cells of the range that are not there yet.
     void AddRange(const CCellRect& range);
@@ -55,7 +57,11 @@ public:
     bool Contains(int row, int col) const;
     int GetCount() const;
     bool IsEmpty() const { return m_rects.empty(); }
-    void RemoveAll() { m_rects.clear(); }
+    void RemoveAll()
+    {
+        m_rects.clear();
+        m_bLastKeyKnown = false;
+    }
     const std::vector<CCellRect>& Rects() const { return m_rects; }
     // Replaces the rectangles; they must not overlap.
     void SetRects(std::vector<CCellRect> rects);
@@ -96,5 +102,11 @@ public:
     const_iterator end() const { return const_iterator(); }
 
 private:
+    // A single cell just below the last rectangle's last column, or just right of it, joins it.
+    bool GrowLast(CCellCoord cell);
+    uint64_t LastKey();
+
     std::vector<CCellRect> m_rects; // disjoint, none empty
+    uint64_t m_nLastKey = 0;        // the greatest key in the set, while m_bLastKeyKnown
+    bool m_bLastKeyKnown = false;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 
 namespace SheetModel {
 
@@ -28,12 +29,30 @@ bool SpansFit(int rowSpan, int colSpan)
     return rowSpan <= 0xFFFF && colSpan <= 0xFFFF;
 }
 
+// Gives every cell of the range a record with room for merge marks, and the list room for one
+// more record, so that marking the merge cannot run out of memory half way; false when memory ran
+// out, with nothing the page shows changed.
+bool PrepareMerge(CNorvakPageCells& cells, const CCellRect& range, std::vector<CMergeCellRange>& list)
+{
+    if (!cells.EditRange(range))
+        return false;
+    try {
+        for (int r = range.minRow; r <= range.maxRow; ++r)
+            for (int c = range.minCol; c <= range.maxCol; ++c)
+                cells.FindOwnCell(r, c)->ReserveRareFields();
+        list.reserve(list.size() + 1);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
 // Gives the origin its spans and points every other cell of the range at it.
 void MarkCovered(CNorvakPageCells& cells, int row, int col, int lastRow, int lastCol)
 {
     for (int r = row; r <= lastRow; ++r)
         for (int c = col; c <= lastCol; ++c) {
-            CNorvakCell* cell = cells.GetCell(r, c);
+            CNorvakCell* cell = cells.FindOwnCell(r, c);
             if (r == row && c == col) {
                 cell->SetRowSpan(WORD(lastRow - row));
                 cell->SetColSpan(WORD(lastCol - col));
@@ -56,6 +75,8 @@ BOOL CombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, 
     if (!page.IsValidCell(row, col) || !page.IsValidCell(lastRow, lastCol) || row < page.m_nFixedRows ||
         col < page.m_nFixedCols || (rowSpan == 0 && colSpan == 0) || !SpansFit(rowSpan, colSpan))
         return FALSE;
+    if (!PrepareMerge(cells, CCellRect(row, col, lastRow, lastCol), page.m_bodyMerges))
+        return FALSE;
     // Every merge the new one touches goes first, the same one included: its record is appended
     // again below, so the list never loses or doubles it.
     (void)skipDuplicate;
@@ -69,7 +90,7 @@ BOOL CombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, 
     MarkCovered(cells, row, col, lastRow, lastCol);
     for (int r = row; r <= lastRow; ++r)
         for (int c = col; c <= lastCol; ++c) {
-            CNorvakCell* cell = cells.GetCell(r, c);
+            CNorvakCell* cell = cells.FindOwnCell(r, c);
             cell->SetEditLock(editLock);
             cell->SetMergedRight(c < lastCol);
             cell->SetMergedBelow(r < lastRow);
@@ -97,6 +118,8 @@ BOOL CombineHeaderCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int
             if (cell->IsCovered() || cell->IsMergeOrigin())
                 return FALSE;
         }
+    if (!PrepareMerge(cells, CCellRect(row, col, lastRow, lastCol), page.m_headerMerges))
+        return FALSE;
     page.m_headerMerges.push_back(CMergeCellRange::Of(row, col, lastRow, lastCol, 0));
     MarkCovered(cells, row, col, lastRow, lastCol);
     repaint.RepaintAll();
@@ -105,14 +128,14 @@ BOOL CombineHeaderCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int
 
 BOOL UnCombineCells(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, ICellRepaint& repaint)
 {
-    CNorvakCell* origin = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
+    const CNorvakCell* origin = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
     if (!origin || !origin->IsMergeOrigin())
         return FALSE;
     int lastRow = row + origin->GetRowSpan();
     int lastCol = col + origin->GetColSpan();
     for (int r = row; r <= lastRow; ++r)
         for (int c = col; c <= lastCol; ++c)
-            if (CNorvakCell* cell = cells.GetCell(r, c))
+            if (CNorvakCell* cell = cells.FindOwnCell(r, c))
                 cell->ClearMerge();
     RemoveRecord(page.m_bodyMerges, row, col, lastRow, lastCol);
     RemoveRecord(page.m_headerMerges, row, col, lastRow, lastCol);
@@ -157,11 +180,11 @@ void AdjustMergesToLockedArea(CNorvakPage& page, CNorvakPageCells& cells, CCellG
         bool rowsHidden = lastLockedRow + scrolledRows >= m.lastRow;
         if (acrossCol)
             for (int r = m.firstRow; r <= m.lastRow; ++r)
-                if (CNorvakCell* cell = cells.GetCell(r, lastLockedCol))
+                if (CNorvakCell* cell = cells.FindOwnCell(r, lastLockedCol))
                     cell->SetMergedRight(!colsHidden);
         if (acrossRow)
             for (int c = m.firstCol; c <= m.lastCol; ++c)
-                if (CNorvakCell* cell = cells.GetCell(lastLockedRow, c))
+                if (CNorvakCell* cell = cells.FindOwnCell(lastLockedRow, c))
                     cell->SetMergedBelow(!rowsHidden);
         if (!acrossCol && !acrossRow && !hasLocked)
             continue;

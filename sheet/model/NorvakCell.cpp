@@ -1,42 +1,44 @@
 #include "sheet/model/NorvakCell.h"
 
+#include <cstring>
+
+char* CCellText::HeapText() const
+{
+    char* text;
+    std::memcpy(&text, m_bytes, sizeof(text));
+    return text;
+}
+
+void CCellText::Free()
+{
+    if (!IsInline())
+        delete[] HeapText();
+}
+
+void CCellText::Set(const char* text)
+{
+    const size_t length = text ? std::strlen(text) : 0;
+    char next[8] = {};
+    if (length <= kInlineBytes) {
+        std::memcpy(next, text ? text : "", length);
+        next[7] = kInlineTag;
+    } else {
+        char* copy = new char[length + 1];
+        std::memcpy(copy, text, length + 1);
+        std::memcpy(next, &copy, sizeof(copy));
+    }
+    Free();
+    std::memcpy(m_bytes, next, sizeof(m_bytes));
+}
+
 CNorvakCell::CNorvakCell() = default;
 
 CNorvakCell::~CNorvakCell() = default;
-
-void CNorvakCell::SetText(const char* text)
-{
-    if (!text || !*text) {
-        m_pText.reset();
-        return;
-    }
-    size_t size = std::strlen(text) + 1;
-    auto copy = std::make_unique_for_overwrite<char[]>(size);
-    std::memcpy(copy.get(), text, size);
-    m_pText = std::move(copy);
-}
 
 const CFontRecord& CNorvakCell::DefaultFont()
 {
     static const CFontRecord shared;
     return shared;
-}
-
-void CNorvakCell::SetFont(const CFontRecord& font)
-{
-    if (font == DefaultFont())
-        m_pFont.reset();
-    else if (m_pFont)
-        *m_pFont = font;
-    else
-        m_pFont = std::make_unique<CFontRecord>(font);
-}
-
-CFontRecord& CNorvakCell::EditFont()
-{
-    if (!m_pFont)
-        m_pFont = std::make_unique<CFontRecord>(DefaultFont());
-    return *m_pFont;
 }
 
 CNorvakCell::Extras& CNorvakCell::EditExtras()
@@ -46,22 +48,62 @@ CNorvakCell::Extras& CNorvakCell::EditExtras()
     return *m_pExtras;
 }
 
+void CNorvakCell::SetFont(const CFontRecord& font)
+{
+    if (font == DefaultFont()) {
+        if (m_pExtras)
+            m_pExtras->font.reset();
+    } else if (HasOwnFont()) {
+        *m_pExtras->font = font;
+    } else {
+        auto copy = std::make_unique<CFontRecord>(font);
+        EditExtras().font = std::move(copy);
+    }
+}
+
+CFontRecord& CNorvakCell::EditFont()
+{
+    if (!HasOwnFont()) {
+        auto copy = std::make_unique<CFontRecord>(DefaultFont());
+        EditExtras().font = std::move(copy);
+    }
+    return *m_pExtras->font;
+}
+
+void CNorvakCell::SetEditLock(int lock)
+{
+    SetExtra(&Extras::editLock, lock);
+}
+
+void CNorvakCell::SetRowSpan(WORD n)
+{
+    SetExtra(&Extras::rowSpan, n);
+}
+
+void CNorvakCell::SetColSpan(WORD n)
+{
+    SetExtra(&Extras::colSpan, n);
+}
+
+void CNorvakCell::SetMergeOrigin(CCellCoord origin)
+{
+    if (m_pExtras || !(origin == CCellCoord()))
+        EditExtras().mergeOrigin = origin;
+}
+
 void CNorvakCell::SetIndent(int indent)
 {
-    if (indent || m_pExtras)
-        EditExtras().indent = indent;
+    SetExtra(&Extras::indent, indent);
 }
 
 void CNorvakCell::SetBitmap(HBITMAP bitmap)
 {
-    if (bitmap || m_pExtras)
-        EditExtras().bitmap = bitmap;
+    SetExtra(&Extras::bitmap, bitmap);
 }
 
 void CNorvakCell::SetIcon(HICON icon)
 {
-    if (icon || m_pExtras)
-        EditExtras().icon = icon;
+    SetExtra(&Extras::icon, icon);
 }
 
 void CNorvakCell::SetPicture(PicturePtr picture)
@@ -79,14 +121,12 @@ CNorvakCell::PicturePtr CNorvakCell::TakePicture()
 
 void CNorvakCell::SetImage(int image)
 {
-    if (image || m_pExtras)
-        EditExtras().image = image;
+    SetExtra(&Extras::image, image);
 }
 
 void CNorvakCell::SetImageValue(int value)
 {
-    if (value || m_pExtras)
-        EditExtras().imageValue = value;
+    SetExtra(&Extras::imageValue, value);
 }
 
 void CNorvakCell::ClearMerge()
@@ -94,8 +134,10 @@ void CNorvakCell::ClearMerge()
     m_bCovered = false;
     m_bMergedRight = false;
     m_bMergedBelow = false;
-    m_nEditLock = 0;
-    m_nRowSpan = 0;
-    m_nColSpan = 0;
-    m_mergeOrigin = CCellCoord();
+    if (m_pExtras) {
+        m_pExtras->editLock = 0;
+        m_pExtras->rowSpan = 0;
+        m_pExtras->colSpan = 0;
+        m_pExtras->mergeOrigin = CCellCoord();
+    }
 }

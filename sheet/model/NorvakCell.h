@@ -1,15 +1,42 @@
 #pragma once
 
-// One cell of a page. A page may hold millions of them, so the record is packed: the font record
-// is shared with every other cell that keeps the default one (a cell gets its own copy on its first
-// change), an empty text costs one null pointer, and the rarely used picture, handles, image values
-// and indent live in a side record that exists only once one of them is set.
+// One cell of a page that holds something of its own; a cell with only the defaults has no record
+// (the table answers reads of it with a shared default cell). A page may hold millions of these,
+// so the record is packed: a short text lives inside it, and the font, indent, pictures, handles,
+// image values and merge marks live in one side record that exists only once one of them is set.
 
 #include "sheet/model/CellTypes.h"
 
 #include <memory>
 
 class CPictureObject;
+
+// A cell's text: up to kInlineBytes bytes live in the record itself, a longer one on the heap.
+class CCellText
+{
+public:
+    static constexpr size_t kInlineBytes = 6;
+
+    CCellText() = default;
+    CCellText(const CCellText&) = delete;
+    CCellText& operator=(const CCellText&) = delete;
+    ~CCellText() { Free(); }
+
+    const char* Get() const { return IsInline() ? m_bytes : (HeapText() ? HeapText() : ""); }
+    bool IsEmpty() const { return IsInline() ? m_bytes[0] == 0 : HeapText() == nullptr; }
+    // May throw std::bad_alloc, leaving the old text.
+    void Set(const char* text);
+
+private:
+    // Byte 7 is the tag: a heap pointer (bytes 0-3 or 0-7) never has it set in a user-mode address.
+    static constexpr char kInlineTag = char(0x80);
+    bool IsInline() const { return m_bytes[7] == kInlineTag; }
+    char* HeapText() const;
+    void Free();
+
+    alignas(void*) char m_bytes[8] = {};
+};
+static_assert(sizeof(CCellText) == 8);
 
 class CNorvakCell
 {
@@ -43,20 +70,20 @@ public:
     BYTE GetHorLineStyle() const { return m_nHorLineStyle; }
     void SetHorLineStyle(BYTE s) { m_nHorLineStyle = s; }
 
-    // Merges.
+    // Merges. The setters that store a non-zero value may throw std::bad_alloc.
     BOOL IsCovered() const { return m_bCovered; }
     void SetCovered(BOOL on) { m_bCovered = on != FALSE; }
-    int GetEditLock() const { return m_nEditLock; }
-    void SetEditLock(int lock) { m_nEditLock = lock; }
+    int GetEditLock() const { return m_pExtras ? m_pExtras->editLock : 0; }
+    void SetEditLock(int lock);
     BOOL HasSelectionFrame() const { return m_bSelectionFrame; }
     void SetSelectionFrame(BOOL on) { m_bSelectionFrame = on != FALSE; }
-    WORD GetRowSpan() const { return m_nRowSpan; }
-    void SetRowSpan(WORD n) { m_nRowSpan = n; }
-    WORD GetColSpan() const { return m_nColSpan; }
-    void SetColSpan(WORD n) { m_nColSpan = n; }
-    bool IsMergeOrigin() const { return m_nRowSpan != 0 || m_nColSpan != 0; }
-    CCellCoord GetMergeOrigin() const { return m_mergeOrigin; }
-    void SetMergeOrigin(CCellCoord origin) { m_mergeOrigin = origin; }
+    WORD GetRowSpan() const { return m_pExtras ? m_pExtras->rowSpan : WORD(0); }
+    void SetRowSpan(WORD n);
+    WORD GetColSpan() const { return m_pExtras ? m_pExtras->colSpan : WORD(0); }
+    void SetColSpan(WORD n);
+    bool IsMergeOrigin() const { return GetRowSpan() != 0 || GetColSpan() != 0; }
+    CCellCoord GetMergeOrigin() const { return m_pExtras ? m_pExtras->mergeOrigin : CCellCoord(); }
+    void SetMergeOrigin(CCellCoord origin);
 
     WORD GetState() const { return m_nState; }
     void SetState(WORD state) { m_nState = state; }
@@ -66,19 +93,21 @@ public:
     void SetValueWord(WORD value) { m_nValueWord = value; }
 
     CString GetText() const { return CString(GetTextPtr()); }
-    const char* GetTextPtr() const { return m_pText ? m_pText.get() : ""; }
-    bool HasText() const { return m_pText != nullptr; }
-    void SetText(const char* text);
+    const char* GetTextPtr() const { return m_text.Get(); }
+    bool HasText() const { return !m_text.IsEmpty(); }
+    // May throw std::bad_alloc, leaving the old text.
+    void SetText(const char* text) { m_text.Set(text); }
 
     // The font record. Editing it gives the cell its own copy; setting the default record again
-    // returns the cell to the shared one.
-    const CFontRecord& GetFont() const { return m_pFont ? *m_pFont : DefaultFont(); }
+    // returns the cell to the shared one. Both may throw std::bad_alloc.
+    const CFontRecord& GetFont() const { return m_pExtras && m_pExtras->font ? *m_pExtras->font : DefaultFont(); }
     void SetFont(const CFontRecord& font);
     CFontRecord& EditFont();
-    bool HasOwnFont() const { return m_pFont != nullptr; }
+    bool HasOwnFont() const { return m_pExtras && m_pExtras->font; }
     static const CFontRecord& DefaultFont();
 
-    // Rare fields.
+    // Rare fields; the setters may throw std::bad_alloc, unless ReserveRareFields ran.
+    void ReserveRareFields() { EditExtras(); }
     int GetIndent() const { return m_pExtras ? m_pExtras->indent : 0; }
     void SetIndent(int indent);
     HBITMAP GetBitmap() const { return m_pExtras ? m_pExtras->bitmap : nullptr; }
@@ -106,25 +135,34 @@ public:
 private:
     struct Extras
     {
+        std::unique_ptr<CFontRecord> font;
         int indent = 0;
         int image = 0;
         int imageValue = 0;
         HBITMAP bitmap = nullptr;
         HICON icon = nullptr;
         PicturePtr picture{nullptr, nullptr};
+        int editLock = 0;
+        WORD rowSpan = 0;
+        WORD colSpan = 0;
+        CCellCoord mergeOrigin;
     };
     Extras& EditExtras();
+    // A value that equals the default needs no side record.
+    template <class T> void SetExtra(T Extras::*field, T value)
+    {
+        if (m_pExtras || value != T{})
+            EditExtras().*field = value;
+    }
 
+    CCellText m_text;
+    std::unique_ptr<Extras> m_pExtras;
     COLORREF m_crVerLine = kDefaultLineColor;
     COLORREF m_crHorLine = kDefaultLineColor;
     BYTE m_nVerLineWidth = 1;
     BYTE m_nHorLineWidth = 1;
     BYTE m_nVerLineStyle = 1;
     BYTE m_nHorLineStyle = 1;
-    int m_nEditLock = 0;
-    WORD m_nRowSpan = 0;
-    WORD m_nColSpan = 0;
-    CCellCoord m_mergeOrigin;
     WORD m_nState = 0;
     WORD m_nTextFormat = kDefaultTextFormat;
     WORD m_nValueWord = 0;
@@ -135,7 +173,4 @@ private:
     bool m_bMergedBelow : 1 = false;
     bool m_bCovered : 1 = false;
     bool m_bSelectionFrame : 1 = false;
-    std::unique_ptr<char[]> m_pText;
-    std::unique_ptr<CFontRecord> m_pFont;
-    std::unique_ptr<Extras> m_pExtras;
 };

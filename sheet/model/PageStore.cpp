@@ -57,6 +57,7 @@ int CPageStore::Append(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorva
     page->m_nIndex = index;
     page->m_nTabLeft = LastTabRight();
     cells->SetPageIndex(index);
+    cells->SetPage(page.get());
     m_pages[index] = std::move(page);
     m_cells[index] = std::move(cells);
     return index;

@@ -3,6 +3,7 @@
 #include "sheet/model/CellSelection.h"
 
 #include <algorithm>
+#include <array>
 #include <new>
 
 namespace SheetModel {
@@ -75,19 +76,16 @@ bool ExtentAllows(const Line& line, int count, int size)
                CNorvakPage::kMaxExtent;
 }
 
-bool CountAllowed(const Line& line, int count)
+bool CountFits(const Line& line, int count)
 {
     return count >= 0 && count <= line.MaxCount() &&
-           static_cast<long long>(count) * line.CrossCount() <= kMaxCellCount &&
-           ExtentAllows(line, count, line.IsRows() ? line.page.m_nDefaultRowHeight : line.page.m_nDefaultColumnWidth);
+           static_cast<long long>(count) * line.CrossCount() <= kMaxCellCount;
 }
 
-std::unique_ptr<CNorvakCell> Create(ICellFactory& factory, int page, CCellCoord at)
+bool CountAllowed(const Line& line, int count)
 {
-    std::unique_ptr<CNorvakCell> cell = factory.CreateCell(page, at.row, at.col);
-    if (!cell)
-        throw CreationRefused{};
-    return cell;
+    return CountFits(line, count) &&
+           ExtentAllows(line, count, line.IsRows() ? line.page.m_nDefaultRowHeight : line.page.m_nDefaultColumnWidth);
 }
 
 // Runs the undo step, then turns a failure to allocate or to create a cell into FALSE; any other
@@ -104,9 +102,10 @@ template <class Undo> bool FailedAfter(Undo undo)
     }
 }
 
+// Merge marks live only on cells with records of their own: a default cell has none to change.
 CNorvakCell* CellAt(const CNorvakPageCells& cells, CCellCoord at)
 {
-    return cells.GetCell(at.row, at.col);
+    return cells.FindOwnCell(at.row, at.col);
 }
 
 // --- merges -----------------------------------------------------------------------------------
@@ -116,7 +115,7 @@ template <class F> void ForEachCoveredCell(const CNorvakPageCells& cells, const 
     for (int row = m.firstRow; row <= m.lastRow; ++row)
         for (int col = m.firstCol; col <= m.lastCol; ++col)
             if (row != m.firstRow || col != m.firstCol)
-                if (CNorvakCell* cell = cells.GetCell(row, col))
+                if (CNorvakCell* cell = cells.FindOwnCell(row, col))
                     f(*cell, row, col);
 }
 
@@ -134,7 +133,7 @@ void UnmarkMerge(const CNorvakPageCells& cells, const CMergeCellRange& m, bool h
         if (row < m.lastRow)
             cell.SetMergedBelow(FALSE);
     });
-    if (CNorvakCell* origin = cells.GetCell(m.firstRow, m.firstCol)) {
+    if (CNorvakCell* origin = cells.FindOwnCell(m.firstRow, m.firstCol)) {
         origin->SetRowSpan(0);
         origin->SetColSpan(0);
         if (!header) {
@@ -151,9 +150,9 @@ struct MergeList
     bool header;
 };
 
-std::vector<MergeList> MergeListsOf(CNorvakPage& page)
+std::array<MergeList, 2> MergeListsOf(CNorvakPage& page)
 {
-    return {{page.m_bodyMerges, false}, {page.m_headerMerges, true}};
+    return {MergeList{page.m_bodyMerges, false}, MergeList{page.m_headerMerges, true}};
 }
 
 void DropMergesReaching(const Line& line, const CNorvakPageCells& cells, int count)
@@ -192,14 +191,14 @@ struct GrownMerge
 };
 
 // Before the new line goes in at pos: merges across pos grow, merges from pos on move along.
-std::vector<GrownMerge> MakeRoomInMerges(const Line& line, const CNorvakPageCells& cells, int pos)
+// The list has room for every merge already.
+void MakeRoomInMerges(const Line& line, const CNorvakPageCells& cells, int pos, std::vector<GrownMerge>& grown)
 {
-    std::vector<GrownMerge> grown;
     for (MergeList list : MergeListsOf(line.page)) {
         for (CMergeCellRange& m : list.records) {
             if (line.First(m) < pos && pos <= line.Last(m)) {
                 ++line.Last(m);
-                if (CNorvakCell* origin = cells.GetCell(m.firstRow, m.firstCol))
+                if (CNorvakCell* origin = cells.FindOwnCell(m.firstRow, m.firstCol))
                     line.SetSpan(*origin, line.Last(m) - line.First(m));
                 grown.push_back({&m, list.header});
             } else if (line.First(m) >= pos) {
@@ -209,7 +208,6 @@ std::vector<GrownMerge> MakeRoomInMerges(const Line& line, const CNorvakPageCell
             }
         }
     }
-    return grown;
 }
 
 // After the new line went in at pos: its cells inside a grown merge are covered by it.
@@ -312,7 +310,7 @@ CCellRect From(const Line& line, const CCellRect& r, int pos)
 }
 
 // Inserting moves the entries at or after pos on by one; a range across pos is split around it.
-void ShiftSelection(CCellSelectionMap& map, const Line& line, int pos)
+std::vector<CCellRect> ShiftedSelection(const CCellSelectionMap& map, const Line& line, int pos)
 {
     std::vector<CCellRect> moved;
     for (CCellRect r : map.Rects()) {
@@ -332,13 +330,7 @@ void ShiftSelection(CCellSelectionMap& map, const Line& line, int pos)
         ++hi;
         moved.push_back(r);
     }
-    map.SetRects(std::move(moved));
-}
-
-void ShiftSelectionsForInsert(const Line& line, int pos)
-{
-    ShiftSelection(line.page.m_selectedCells, line, pos);
-    ShiftSelection(line.page.m_keptSelection, line, pos);
+    return moved;
 }
 
 // Entries at or past count leave the set.
@@ -448,40 +440,77 @@ void ShiftAutoTextColumns(CNorvakPage& page, int pos, int delta)
 
 // --- the cells ----------------------------------------------------------------------------------
 
-CNorvakCellRow BuildRow(ICellFactory& factory, int page, int row, int cols)
+using CellPtr = std::unique_ptr<CNorvakCell>;
+
+// The new cells of one line, by their index across it; a cross index with none stays default.
+using BuiltCells = std::vector<std::pair<int, CellPtr>>;
+
+// Whether the new cell at `at` needs a record: always with a factory that is not plain, else only
+// when it takes a text format other than the default.
+bool NeedsRecord(const CNorvakPage& page, const CNorvakPageCells& cells, CCellCoord at, ICellFactory& factory)
 {
-    CNorvakCellRow cells;
-    cells.Resize(cols);
-    for (int col = 0; col < cols; ++col)
-        cells.SlotAt(col) = Create(factory, page, CCellCoord(row, col));
-    return cells;
+    return !factory.MakesPlainCells() ||
+           NewCellTextFormat(page, cells, at.row, at.col) != CNorvakCell::kDefaultTextFormat;
 }
 
 void EmptyAndDelete(ICellFactory& factory, CNorvakPageCells& cells, int row, int col)
 {
-    CNorvakCellRow& slots = cells.RowAt(row);
-    if (CNorvakCell* cell = slots.GetAt(col))
+    CNorvakCellRow* slots = cells.FindRow(row);
+    if (!slots)
+        return;
+    if (CNorvakCell* cell = slots->GetAt(col))
         factory.EmptyCell(cells.GetPageIndex(), *cell, row, col);
-    slots.SlotAt(col).reset();
+    slots->SlotAt(col).reset();
+}
+
+// A new row r copies the text formats of row r - 1, so every grown row needs records in the
+// same columns as the first one.
+std::vector<int> ColumnsNeedingRecords(const CNorvakPage& page, const CNorvakPageCells& cells, int row,
+                                       ICellFactory& factory)
+{
+    std::vector<int> cols;
+    if (!factory.MakesPlainCells()) {
+        cols.resize(size_t(page.m_nCols));
+        for (int col = 0; col < page.m_nCols; ++col)
+            cols[size_t(col)] = col;
+        return cols;
+    }
+    if (row > 0)
+        if (const CNorvakCellRow* above = cells.FindRow(row - 1))
+            for (int col = 0; col < page.m_nCols; ++col)
+                if (const CNorvakCell* cell = above->GetAt(col);
+                    cell && cell->GetTextFormat() != CNorvakCell::kDefaultTextFormat)
+                    cols.push_back(col);
+    return cols;
 }
 
 bool GrowRows(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory)
 {
     const int old = page.m_nRows;
     try {
-        cells.Reserve(count);
+        cells.ReserveRows(count);
         page.m_rowHeights.reserve(size_t(count));
-        for (int row = old; row < count; ++row) {
-            CNorvakCellRow built = BuildRow(factory, cells.GetPageIndex(), row, page.m_nCols);
-            page.m_rowHeights.resize(size_t(row), page.m_nDefaultRowHeight);
-            page.m_rowHeights.push_back(page.m_nDefaultRowHeight);
-            cells.AppendRow(std::move(built));
+        page.m_leftEdgeLines.reserve(size_t(count));
+        const std::vector<int> needed = ColumnsNeedingRecords(page, cells, old, factory);
+        if (needed.empty()) {
+            cells.AppendDefaultRows(count - old);
+        } else {
+            for (int row = old; row < count; ++row) {
+                auto built = std::make_unique<CNorvakCellRow>(page.m_nCols);
+                for (int col : needed) {
+                    built->SlotAt(col) = factory.CreateCell(cells.GetPageIndex(), row, col);
+                    if (!built->SlotAt(col))
+                        throw CreationRefused{};
+                }
+                cells.AppendRow(std::move(built));
+            }
         }
+        page.m_rowHeights.resize(size_t(old), page.m_nDefaultRowHeight);
+        page.m_rowHeights.resize(size_t(count), page.m_nDefaultRowHeight);
     } catch (...) {
         return FailedAfter([&] {
-            while (cells.GetRowSlotCount() > old)
-                cells.RemoveRowAt(cells.GetRowSlotCount() - 1);
-            page.m_rowHeights.resize(size_t(old));
+            cells.TruncateRows(old);
+            page.m_rowHeights.resize(std::min(page.m_rowHeights.size(), size_t(old)));
         });
     }
     return true;
@@ -491,22 +520,31 @@ bool GrowColumns(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFac
 {
     const int old = page.m_nCols;
     try {
-        for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-            cells.RowAt(row).Reserve(count);
         page.m_colWidths.reserve(size_t(count));
-        for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-            cells.RowAt(row).Resize(count);
+        page.m_topEdgeLines.reserve(size_t(count));
+        // New columns keep the default text format, so a plain factory makes nothing.
+        std::vector<std::pair<CCellCoord, CellPtr>> built;
+        if (!factory.MakesPlainCells()) {
+            built.reserve(size_t(cells.GetRowSlotCount()) * size_t(count - old));
+            for (int row = 0; row < cells.GetRowSlotCount(); ++row)
+                cells.MakeRow(row).Reserve(count);
+            for (int row = 0; row < cells.GetRowSlotCount(); ++row)
+                for (int col = old; col < count; ++col) {
+                    built.emplace_back(CCellCoord(row, col), factory.CreateCell(cells.GetPageIndex(), row, col));
+                    if (!built.back().second)
+                        throw CreationRefused{};
+                }
+        }
+        cells.SetColumnCount(count);
+        for (auto& [at, cell] : built)
+            cells.FindRow(at.row)->SlotAt(at.col) = std::move(cell);
         page.m_colWidths.resize(size_t(old), page.m_nDefaultColumnWidth);
         page.m_colWidths.resize(size_t(count), page.m_nDefaultColumnWidth);
-        for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-            for (int col = old; col < count; ++col)
-                cells.RowAt(row).SlotAt(col) = Create(factory, cells.GetPageIndex(), CCellCoord(row, col));
     } catch (...) {
         return FailedAfter([&] {
-            for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-                if (cells.RowAt(row).GetSize() > old)
-                    cells.RowAt(row).Resize(old);
-            page.m_colWidths.resize(size_t(old));
+            if (cells.GetColumnCount() != old)
+                cells.SetColumnCount(old); // only shrinks: cannot fail
+            page.m_colWidths.resize(std::min(page.m_colWidths.size(), size_t(old)));
         });
     }
     return true;
@@ -514,21 +552,21 @@ bool GrowColumns(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFac
 
 void ShrinkRows(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory)
 {
-    for (int row = count; row < page.m_nRows; ++row)
-        for (int col = 0; col < cells.RowAt(row).GetSize(); ++col)
-            EmptyAndDelete(factory, cells, row, col);
-    while (cells.GetRowSlotCount() > count)
-        cells.RemoveRowAt(cells.GetRowSlotCount() - 1);
+    for (int row = count; row < cells.GetRowSlotCount(); ++row)
+        if (CNorvakCellRow* slots = cells.FindRow(row))
+            for (int col = 0; col < slots->GetSize(); ++col)
+                EmptyAndDelete(factory, cells, row, col);
+    cells.TruncateRows(count);
     page.m_rowHeights.resize(size_t(count));
 }
 
 void ShrinkColumns(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory)
 {
-    for (int row = 0; row < cells.GetRowSlotCount(); ++row) {
-        for (int col = count; col < cells.RowAt(row).GetSize(); ++col)
-            EmptyAndDelete(factory, cells, row, col);
-        cells.RowAt(row).Resize(count);
-    }
+    for (int row = 0; row < cells.GetRowSlotCount(); ++row)
+        if (CNorvakCellRow* slots = cells.FindRow(row))
+            for (int col = count; col < slots->GetSize(); ++col)
+                EmptyAndDelete(factory, cells, row, col);
+    cells.SetColumnCount(count);
     page.m_colWidths.resize(size_t(count));
 }
 
@@ -541,6 +579,7 @@ CGridChange Unchanged(const Line& line)
 
 CGridChange SetCount(const Line& line, CNorvakPageCells& cells, int count, ICellFactory& factory)
 {
+    cells.SetPage(&line.page);
     CGridChange result = Unchanged(line);
     if (!CountAllowed(line, count))
         return result;
@@ -584,7 +623,7 @@ CGridChange SetFixedCount(const Line& line, CNorvakPageCells& cells, int count, 
     }
     CCellCoord& focus = line.page.m_focusCell;
     if (!focus.IsNone() && line.Along(focus) < count) {
-        if (CNorvakCell* cell = CellAt(cells, focus))
+        if (CNorvakCell* cell = cells.FindOwnCell(focus.row, focus.col))
             cell->SetState(WORD(cell->GetState() & ~CIS_FOCUSED));
         focus = CCellCoord();
     }
@@ -594,15 +633,80 @@ CGridChange SetFixedCount(const Line& line, CNorvakPageCells& cells, int count, 
     return result;
 }
 
-// New cells for the line at pos, made before anything changes so that a refusal leaves the page
-// as it was. Each is created for its final position; the cells around it are still in place.
-std::vector<std::unique_ptr<CNorvakCell>> BuildLine(const Line& line, CNorvakPageCells& cells, int pos,
-                                                    ICellFactory& factory)
+bool InGrownMerge(const Line& line, const std::vector<CMergeCellRange*>& grown, int cross)
 {
-    std::vector<std::unique_ptr<CNorvakCell>> built(size_t(line.CrossCount()));
-    for (int k = 0; k < line.CrossCount(); ++k)
-        built[size_t(k)] = Create(factory, cells.GetPageIndex(), line.At(pos, k));
+    return std::any_of(grown.begin(), grown.end(), [&](const CMergeCellRange* m) {
+        return line.CrossFirst(*m) <= cross && cross <= line.CrossLast(*m);
+    });
+}
+
+// The merges that will grow by a line inserted at pos.
+std::vector<CMergeCellRange*> MergesAcross(const Line& line, int pos)
+{
+    std::vector<CMergeCellRange*> across;
+    for (MergeList list : MergeListsOf(line.page))
+        for (CMergeCellRange& m : list.records)
+            if (line.First(m) < pos && pos <= line.Last(m))
+                across.push_back(&m);
+    return across;
+}
+
+// New cells for the line at pos, made before anything changes so that a refusal leaves the page
+// as it was: the cells that take another text format and the ones a growing merge will cover
+// (every cell with a factory that is not plain). Each is created for its final position; the
+// cells around it are still in place. `candidates` lists the cross indexes that may need one.
+BuiltCells BuildLine(const Line& line, CNorvakPageCells& cells, int pos, const std::vector<int>& candidates,
+                     ICellFactory& factory)
+{
+    const std::vector<CMergeCellRange*> grown = MergesAcross(line, pos);
+    BuiltCells built;
+    for (int k : candidates) {
+        const CCellCoord at = line.At(pos, k);
+        const bool covered = InGrownMerge(line, grown, k);
+        if (!NeedsRecord(line.page, cells, at, factory) && !covered)
+            continue;
+        CellPtr cell = factory.CreateCell(cells.GetPageIndex(), at.row, at.col);
+        if (!cell)
+            throw CreationRefused{};
+        if (covered)
+            cell->ReserveRareFields(); // for the merge marks
+        built.emplace_back(k, std::move(cell));
+    }
     return built;
+}
+
+// The cross indexes whose new cell may need a record: all of them for a new row or a factory that
+// is not plain; for a new column of a plain factory only the rows below a made row (a new cell
+// takes the format of the cell above) and the rows of the merges that grow.
+std::vector<int> Candidates(const Line& line, const CNorvakPageCells& cells, const std::vector<int>& madeRows,
+                            int pos, ICellFactory& factory)
+{
+    std::vector<int> out;
+    if (line.IsRows() || !factory.MakesPlainCells()) {
+        out.resize(size_t(line.CrossCount()));
+        for (int k = 0; k < line.CrossCount(); ++k)
+            out[size_t(k)] = k;
+        return out;
+    }
+    for (int row : madeRows)
+        if (row + 1 < cells.GetRowSlotCount())
+            out.push_back(row + 1);
+    for (const CMergeCellRange* m : MergesAcross(line, pos))
+        for (int row = m->firstRow; row <= m->lastRow; ++row)
+            out.push_back(row);
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+}
+
+// The rows that hold slots, in order; one pass over the row slots.
+std::vector<int> MadeRows(const CNorvakPageCells& cells)
+{
+    std::vector<int> rows;
+    for (int row = 0; row < cells.GetRowSlotCount(); ++row)
+        if (cells.FindRow(row))
+            rows.push_back(row);
+    return rows;
 }
 
 // Room for one more line, growing geometrically so that a run of insertions reallocates seldom.
@@ -612,56 +716,86 @@ template <class Vector> void ReserveOneMore(Vector& v)
         v.reserve(v.size() + v.size() / 2 + 1);
 }
 
-void ReserveForInsert(const Line& line, CNorvakPageCells& cells)
+// Everything an insertion allocates, so that putting the line in cannot fail. For a column, the
+// rows that get a new record are made, and madeRows lists every row that then holds slots.
+void ReserveForInsert(const Line& line, CNorvakPageCells& cells, const BuiltCells& built,
+                      std::vector<int>& madeRows)
 {
-    if (line.IsRows())
-        cells.ReserveOneMore();
-    else
-        for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-            cells.RowAt(row).Reserve(line.Count() + 1);
+    if (line.IsRows()) {
+        cells.ReserveOneMoreRow();
+    } else {
+        if (!built.empty()) {
+            for (const auto& [row, cell] : built) {
+                if (!cells.FindRow(row))
+                    madeRows.push_back(row);
+                cells.MakeRow(row);
+            }
+            std::sort(madeRows.begin(), madeRows.end());
+        }
+        for (int row : madeRows)
+            cells.FindRow(row)->ReserveOneMore();
+        cells.ReserveDefaultRowOneMore();
+    }
     ReserveOneMore(line.Sizes());
     ReserveOneMore(line.Edges());
 }
 
-void PutLine(const Line& line, CNorvakPageCells& cells, int pos,
-             std::vector<std::unique_ptr<CNorvakCell>> built)
+void PutLine(const Line& line, CNorvakPageCells& cells, int pos, BuiltCells built,
+             CNorvakPageCells::RowPtr madeRow, const std::vector<int>& madeRows)
 {
     if (line.IsRows()) {
-        CNorvakCellRow row;
-        row.Resize(int(built.size()));
-        for (size_t col = 0; col < built.size(); ++col)
-            row.SlotAt(int(col)) = std::move(built[col]);
-        cells.InsertRowAt(pos, std::move(row));
+        for (auto& [col, cell] : built)
+            madeRow->SlotAt(col) = std::move(cell);
+        cells.InsertRowAt(pos, std::move(madeRow));
     } else {
-        for (size_t row = 0; row < built.size(); ++row)
-            cells.RowAt(int(row)).InsertAt(pos, std::move(built[row]));
+        auto next = built.begin();
+        for (int row : madeRows) {
+            CellPtr cell;
+            if (next != built.end() && next->first == row)
+                cell = std::move((next++)->second);
+            cells.FindRow(row)->InsertAt(pos, std::move(cell));
+        }
+        cells.InsertDefaultColumn();
     }
 }
 
 CGridChange InsertLine(const Line& line, CNorvakPageCells& cells, int pos, int size, ICellFactory& factory)
 {
+    cells.SetPage(&line.page);
     CGridChange result = Unchanged(line);
-    if (size < 0 || !CountAllowed(line, line.Count() + 1) || !ExtentAllows(line, line.Count() + 1, size))
+    if (size < 0 || !CountFits(line, line.Count() + 1) || !ExtentAllows(line, line.Count() + 1, size))
         return result;
     pos = std::clamp(pos, 0, line.Count());
     if (!MergesCanGrow(line, pos))
         return result;
-    std::vector<std::unique_ptr<CNorvakCell>> built;
+    BuiltCells built;
+    CNorvakPageCells::RowPtr madeRow;
+    std::vector<GrownMerge> grown;
+    std::vector<CCellRect> selected, kept;
+    std::vector<int> madeRows;
     try {
-        built = BuildLine(line, cells, pos, factory);
-        ReserveForInsert(line, cells);
+        grown.reserve(line.page.m_bodyMerges.size() + line.page.m_headerMerges.size());
+        selected = ShiftedSelection(line.page.m_selectedCells, line, pos);
+        kept = ShiftedSelection(line.page.m_keptSelection, line, pos);
+        if (!line.IsRows())
+            madeRows = MadeRows(cells);
+        built = BuildLine(line, cells, pos, Candidates(line, cells, madeRows, pos, factory), factory);
+        if (line.IsRows() && !built.empty())
+            madeRow = std::make_unique<CNorvakCellRow>(line.CrossCount());
+        ReserveForInsert(line, cells, built, madeRows);
         FitEdgeLines(line, line.Count());
     } catch (...) {
         FailedAfter([] {});
         return result;
     }
-    std::vector<GrownMerge> grown = MakeRoomInMerges(line, cells, pos);
-    PutLine(line, cells, pos, std::move(built));
+    MakeRoomInMerges(line, cells, pos, grown);
+    PutLine(line, cells, pos, std::move(built), std::move(madeRow), madeRows);
     CoverNewCells(line, cells, pos, grown);
     line.Sizes().resize(size_t(line.Count()), size);
     line.Sizes().insert(line.Sizes().begin() + pos, size);
     InsertEdgeLine(line, pos);
-    ShiftSelectionsForInsert(line, pos);
+    line.page.m_selectedCells.SetRects(std::move(selected));
+    line.page.m_keptSelection.SetRects(std::move(kept));
     ShiftFocus(line, pos, +1);
     GrowBandsAt(line, pos);
     ++line.Count();
@@ -675,16 +809,21 @@ CGridChange InsertLine(const Line& line, CNorvakPageCells& cells, int pos, int s
 
 void RemoveLine(const Line& line, CNorvakPageCells& cells, int pos, ICellFactory& factory)
 {
-    for (int k = 0; k < line.CrossCount(); ++k) {
-        CCellCoord at = line.At(pos, k);
-        if (CNorvakCell* cell = CellAt(cells, at))
-            factory.EmptyCell(cells.GetPageIndex(), *cell, at.row, at.col);
-    }
-    if (line.IsRows())
+    if (line.IsRows()) {
+        if (CNorvakCellRow* slots = cells.FindRow(pos))
+            for (int col = 0; col < slots->GetSize(); ++col)
+                if (CNorvakCell* cell = slots->GetAt(col))
+                    factory.EmptyCell(cells.GetPageIndex(), *cell, pos, col);
         cells.RemoveRowAt(pos);
-    else
-        for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-            cells.RowAt(row).RemoveAt(pos);
+        return;
+    }
+    for (int row = 0; row < cells.GetRowSlotCount(); ++row)
+        if (CNorvakCellRow* slots = cells.FindRow(row)) {
+            if (CNorvakCell* cell = slots->GetAt(pos))
+                factory.EmptyCell(cells.GetPageIndex(), *cell, row, pos);
+            slots->RemoveAt(pos);
+        }
+    cells.RemoveDefaultColumn();
 }
 
 CGridChange DeleteLine(const Line& line, CNorvakPageCells& cells, int pos, ICellFactory& factory)
@@ -773,8 +912,13 @@ void ApplyAutoTextColumns(CNorvakPage& page, CNorvakPageCells& cells)
 {
     for (const CAutoTextColumn& column : page.m_autoTextColumns)
         for (int row = std::max(page.m_nFixedRows, 0); row < page.m_nRows; ++row)
-            if (CNorvakCell* cell = cells.GetCell(row, column.column))
-                cell->SetText(AutoColumnText(column, row - page.m_nFixedRows));
+            if (CNorvakCell* cell = cells.EditCell(row, column.column)) {
+                try {
+                    cell->SetText(AutoColumnText(column, row - page.m_nFixedRows));
+                } catch (const std::bad_alloc&) {
+                    // The cell keeps its old text; nothing else depends on it.
+                }
+            }
 }
 
 } // namespace SheetModel

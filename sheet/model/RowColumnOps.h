@@ -13,10 +13,12 @@
 #include "sheet/model/NorvakPage.h"
 #include "sheet/model/NorvakPageCells.h"
 
-// Beyond these the page would not fit in memory, nor its pixel sums in an int.
+// Beyond these the pixel sums would not fit in an int, nor a page whose every cell holds something
+// in memory; cells that hold only the defaults cost nothing, so the row count goes to its limit
+// with 64 columns.
 constexpr int kMaxRowCount = 1 << 20;
 constexpr int kMaxColumnCount = 1 << 14;
-constexpr long long kMaxCellCount = 1LL << 25;
+constexpr long long kMaxCellCount = 1LL << 26;
 
 struct CGridChange
 {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace SheetModel {
@@ -82,7 +83,7 @@ private:
     void Exchange(int a, int b)
     {
         if (m_allMove) {
-            std::swap(m_cells.RowAt(a), m_cells.RowAt(b));
+            m_cells.SwapRows(a, b);
         } else {
             for (int col = 0; col < m_page.m_nCols; ++col)
                 if (m_moves[size_t(col)])
@@ -102,6 +103,22 @@ private:
     std::vector<Key> m_keys;
 };
 
+// Rows whose cells move one column at a time need their slots; false when memory ran out (the
+// rows made so far hold only default slots, which the page does not show).
+bool MakeRowsForColumnSwaps(const CNorvakPage& page, CNorvakPageCells& cells, int low, int high)
+{
+    const auto& excluded = page.m_sortExcludedColumns;
+    if (std::none_of(excluded.begin(), excluded.end(), [&](WORD col) { return col < page.m_nCols; }))
+        return true;
+    try {
+        for (int row = low; row <= high; ++row)
+            cells.MakeRow(row);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
 bool MergeTouchesRows(const CNorvakPage& page, int low, int high)
 {
     for (const auto* list : {&page.m_bodyMerges, &page.m_headerMerges})
@@ -119,7 +136,7 @@ BOOL SortCells(CNorvakPage& page, CNorvakPageCells& cells, int col, BOOL ascendi
     if (high == -1)
         high = page.m_nRows - 1;
     if (col < 0 || col >= page.m_nCols || low < 0 || high >= page.m_nRows || low >= high ||
-        !page.m_bEditable || MergeTouchesRows(page, low, high))
+        !page.m_bEditable || MergeTouchesRows(page, low, high) || !MakeRowsForColumnSwaps(page, cells, low, high))
         return FALSE;
     ClearSelectionAndFocus(page, cells, repaint);
     ResetSelectionMaps(page, cells); // also when selecting is switched off: no mark may move with its row

@@ -38,5 +38,31 @@ int main()
                 PerCall(calls, [&] { control->DoRemovePageColumn(page, 1); }));
     std::printf("  set a row height     %8.3f ms\n",
                 PerCall(calls, [&] { control->DoSetPageRowHeight(page, 5, 21); }));
+
+    // The largest page, with a fixed band of 65,536 rows: every page-level method should answer
+    // well under a second.
+    const int big = control->DoInsertPage("largest");
+    const int bigRows = 1048576;
+    std::printf("control, page of %d rows by %d columns, 65536 fixed rows, one call each:\n", bigRows, cols);
+    std::printf("  set the row count    %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageRowCounts(big, bigRows, 65536); }));
+    std::printf("  set the column count %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageColumnCounts(big, cols, 1); }));
+    std::printf("  set a column width   %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageColumnWidth(big, 3, 90); }));
+    std::printf("  set a row height     %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageRowHeight(big, 70000, 30); }));
+    std::printf("  delete row at 1      %8.3f ms\n", PerCall(1, [&] { control->DoRemovePageRow(big, 1); }));
+    std::printf("  insert row at 1      %8.3f ms\n", PerCall(1, [&] { control->DoInsertPageRow(big, 1); }));
+    std::printf("  insert column at 1   %8.3f ms\n",
+                PerCall(1, [&] { control->DoInsertPageColumn(big, 1, 5, ""); }));
+    std::printf("  delete column at 1   %8.3f ms\n", PerCall(1, [&] { control->DoRemovePageColumn(big, 1); }));
+    std::printf("  insert column at 1 with format 9 (a record per row) %8.3f ms\n",
+                PerCall(1, [&] { control->DoInsertPageColumn(big, 1, 9, ""); }));
+    std::printf("  delete column at 1   %8.3f ms\n", PerCall(1, [&] { control->DoRemovePageColumn(big, 1); }));
+    std::printf("  set a cell text      %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageCellText(big, 500000, 10, "文字"); }));
+    std::printf("  make it active       %8.3f ms\n", PerCall(1, [&] { control->DoSetActivePageIndex(big); }));
+    std::printf("  delete the page      %8.3f ms\n", PerCall(1, [&] { control->DoDeletePage(big); }));
     return 0;
 }

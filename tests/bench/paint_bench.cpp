@@ -37,7 +37,7 @@ struct BenchPage
         page.m_nLockedCols = 1;
         for (int row = 1; row < 60 && row < rows; ++row)
             for (int col = 1; col < 20; ++col) {
-                CNorvakCell& cell = *cells.GetCell(row, col);
+                CNorvakCell& cell = *cells.EditCell(row, col);
                 cell.SetText(std::to_string(row * col).c_str());
                 if ((row + col) % 5 == 0) {
                     cell.SetHorLineStyle(6);

@@ -20,7 +20,7 @@ int main()
     SheetModel::SetFixedColumnCount(page, cells, 1, factory);
     for (int row = 0; row < 100000; ++row)
         for (int col = 0; col < 50; ++col)
-            cells.GetCell(row, col)->SetText(std::to_string(row * 50 + col).c_str());
+            cells.EditCell(row, col)->SetText(std::to_string(row * 50 + col).c_str());
 
     CPageSetup setup;
     CPrintComposer composer(setup);

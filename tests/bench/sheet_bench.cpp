@@ -1,19 +1,22 @@
-// Figures of the sheet model: bytes per cell of a fresh page and the time of creating a page and
-// of inserting and deleting a row at the top and a column at the left. Prints, asserts nothing.
+// Figures of the cell store: bytes per cell of a fresh page and of a page whose every cell holds a
+// short text, the time of making and freeing a page of the largest row count, and row and column
+// insertions and deletions beside the plain work they cannot beat (a pass over the row slots, a
+// memmove of the row array), measured side by side in the same run. Prints, asserts nothing.
 
+#include "sheet/model/CellProperties.h"
+#include "sheet/model/CellSelection.h"
 #include "sheet/model/RowColumnOps.h"
 
 #include <windows.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 using namespace SheetModel;
-
-// The product build is 32-bit; its cell layout is fixed here so that the printed 64-bit figures
-// can be turned into 32-bit ones (see PrintLayout).
-static_assert(sizeof(void*) != 4 || sizeof(CNorvakCell) == 56, "32-bit cell layout changed");
 
 namespace {
 
@@ -58,64 +61,124 @@ struct Page
     CNorvakPage page{0, "Sheet1", 0};
     CNorvakPageCells cells{0};
     CDefaultCellFactory factory{page, cells};
+
+    Page(int rows, int cols)
+    {
+        SetColumnCount(page, cells, cols, factory);
+        SetRowCount(page, cells, rows, factory);
+        SetFixedRowCount(page, cells, 1, factory);
+        SetFixedColumnCount(page, cells, 1, factory);
+    }
 };
 
-template <class Op> double AverageMilliseconds(int repeats, Op op)
+// The best of a few rounds, each the mean of `repeats` calls.
+template <class Op> double BestMilliseconds(int repeats, Op op, int rounds = 5)
 {
-    Stopwatch watch;
-    for (int i = 0; i < repeats; ++i)
-        op();
-    return watch.Milliseconds() / repeats;
+    double best = 1e300;
+    for (int round = 0; round < rounds; ++round) {
+        Stopwatch watch;
+        for (int i = 0; i < repeats; ++i)
+            op();
+        best = std::min(best, watch.Milliseconds() / repeats);
+    }
+    return best;
 }
 
-void Measure(int rows, int cols)
+volatile size_t g_sink;
+
+void MeasureMemory(int rows, int cols)
+{
+    SIZE_T before = PrivateBytes();
+    auto p = std::make_unique<Page>(rows, cols);
+    const double cells = double(rows) * cols;
+    const double fresh = double(PrivateBytes() - before) / cells;
+    char text[8];
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < cols; ++col) {
+            std::snprintf(text, sizeof text, "c%05d", (row * cols + col) % 100000);
+            SetItemText(p->page, p->cells, row, col, text);
+        }
+    const double filled = double(PrivateBytes() - before) / cells;
+    std::printf("%d x %d: fresh page %.2f bytes/cell; every cell a 6-character text %.2f bytes/cell "
+                "(the record %u bytes, the text inside it)\n",
+                rows, cols, fresh, filled, unsigned(sizeof(CNorvakCell)));
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < cols; ++col)
+            SetItemText(p->page, p->cells, row, col, "十二字节文字");
+    std::printf("%d x %d: every cell a 12-byte text (on the heap) %.2f bytes/cell\n", rows, cols,
+                double(PrivateBytes() - before) / cells);
+}
+
+void MeasureLargest(int rows, int cols)
 {
     SIZE_T before = PrivateBytes();
     Stopwatch create;
-    auto p = std::make_unique<Page>();
-    SetColumnCount(p->page, p->cells, cols, p->factory);
-    SetRowCount(p->page, p->cells, rows, p->factory);
-    SetFixedRowCount(p->page, p->cells, 1, p->factory);
-    SetFixedColumnCount(p->page, p->cells, 1, p->factory);
-    double createMs = create.Milliseconds();
-    SIZE_T after = PrivateBytes();
-    double perCell = double(after - before) / (double(rows) * cols);
-
-    const int repeats = 20;
-    double insertRowMs = AverageMilliseconds(repeats, [&] { InsertRow(p->page, p->cells, 0, p->factory); });
-    double deleteRowMs = AverageMilliseconds(repeats, [&] { DeleteRow(p->page, p->cells, 0, p->factory); });
-    double insertColMs =
-        AverageMilliseconds(repeats, [&] { InsertColumn(p->page, p->cells, 0, 70, p->factory); });
-    double deleteColMs =
-        AverageMilliseconds(repeats, [&] { DeleteColumn(p->page, p->cells, 0, p->factory); });
-
-    std::printf("%7d x %d: %6.1f bytes/cell, create %8.1f ms, row insert %7.3f ms, row delete %7.3f ms, "
-                "column insert %7.3f ms, column delete %7.3f ms\n",
-                rows, cols, perCell, createMs, insertRowMs, deleteRowMs, insertColMs, deleteColMs);
+    auto p = std::make_unique<Page>(rows, cols);
+    const double createMs = create.Milliseconds();
+    const double perCell = double(PrivateBytes() - before) / (double(rows) * cols);
+    CNoRepaint quiet;
+    Stopwatch select;
+    SelectAllCells(p->page, p->cells, quiet);
+    const double selectMs = select.Milliseconds();
     Stopwatch freeing;
     p.reset();
-    std::printf("%7s   freeing the page %8.1f ms\n", "", freeing.Milliseconds());
+    std::printf("%d x %d: created in %.1f ms (%.2f bytes/cell), all selected in %.3f ms, freed in %.1f ms\n",
+                rows, cols, createMs, perCell, selectMs, freeing.Milliseconds());
 }
 
-void PrintLayout()
+void MeasureLines(int rows, int cols, bool filled)
 {
-    std::printf("pointer %u bytes, CNorvakCell %u bytes, CNorvakCellRow %u bytes, CFontRecord %u bytes\n",
-                unsigned(sizeof(void*)), unsigned(sizeof(CNorvakCell)), unsigned(sizeof(CNorvakCellRow)),
-                unsigned(sizeof(CFontRecord)));
-    // In the 32-bit build a cell is 56 bytes (checked above); the heap adds an 8-byte header on
-    // 8-byte granularity, and a row of 50 slots of 4 bytes has room for 64.
-    double perCell32 = 56 + 8 + 4.0 * 64 / 50;
-    std::printf("32-bit estimate: 56 + 8 (heap header) + 4 x 64 / 50 (slots) = %.1f bytes/cell, "
-                "100000 x 50 cells = %.0f MB\n",
-                perCell32, perCell32 * 100000 * 50 / (1024 * 1024));
+    Page p(rows, cols);
+    if (filled)
+        for (int row = 0; row < rows; ++row)
+            for (int col = 0; col < cols; ++col)
+                SetItemText(p.page, p.cells, row, col, "abc");
+    const int repeats = 20;
+    // The plain work each operation cannot do without, on the same page.
+    const double passMs = BestMilliseconds(repeats, [&] {
+        size_t made = 0;
+        for (int row = 0; row < p.cells.GetRowSlotCount(); ++row)
+            made += p.cells.FindRow(row) != nullptr;
+        g_sink = made;
+    });
+    std::vector<void*> slots(size_t(rows) + 1);
+    const double memmoveMs = BestMilliseconds(repeats, [&] {
+        std::memmove(slots.data() + 1, slots.data(), size_t(rows) * sizeof(void*));
+        g_sink = size_t(slots[1] != nullptr);
+    });
+    // Each round inserts and then deletes as many lines, so that the page keeps its size.
+    auto insertThenDelete = [&](auto insert, auto remove) {
+        double bestInsert = 1e300, bestDelete = 1e300;
+        for (int round = 0; round < 5; ++round) {
+            bestInsert = std::min(bestInsert, BestMilliseconds(repeats, insert, 1));
+            bestDelete = std::min(bestDelete, BestMilliseconds(repeats, remove, 1));
+        }
+        return std::pair(bestInsert, bestDelete);
+    };
+    const auto [insertRowMs, deleteRowMs] =
+        insertThenDelete([&] { InsertRow(p.page, p.cells, 0, p.factory); },
+                         [&] { DeleteRow(p.page, p.cells, 0, p.factory); });
+    const auto [insertColMs, deleteColMs] =
+        insertThenDelete([&] { InsertColumn(p.page, p.cells, 0, 70, p.factory); },
+                         [&] { DeleteColumn(p.page, p.cells, 0, p.factory); });
+    std::printf("%d x %d %s: pass over the row slots %.3f ms, memmove of the row array %.3f ms\n", rows, cols,
+                filled ? "every cell a text" : "fresh", passMs, memmoveMs);
+    std::printf("  row insert at the top %.3f ms = %.1f x the memmove; row delete %.3f ms = %.1f x\n",
+                insertRowMs, insertRowMs / memmoveMs, deleteRowMs, deleteRowMs / memmoveMs);
+    std::printf("  column insert at the left %.3f ms = %.1f x the pass; column delete %.3f ms = %.1f x\n",
+                insertColMs, insertColMs / passMs, deleteColMs, deleteColMs / passMs);
 }
 
 } // namespace
 
 int main()
 {
-    PrintLayout();
-    for (int rows : {1000, 10000, 100000})
-        Measure(rows, 50);
+    std::printf("pointer %u bytes, CNorvakCell %u bytes, CNorvakCellRow %u bytes\n", unsigned(sizeof(void*)),
+                unsigned(sizeof(CNorvakCell)), unsigned(sizeof(CNorvakCellRow)));
+    MeasureMemory(100000, 50);
+    MeasureLargest(1048576, 50);
+    MeasureLines(100000, 50, false);
+    MeasureLines(1000000, 50, false);
+    MeasureLines(100000, 50, true);
     return 0;
 }

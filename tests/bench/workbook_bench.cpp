@@ -36,7 +36,7 @@ CLoadedPage BuildPage(int rows, int cols)
     for (int row = 0; row < rows; ++row)
         for (int col = 0; col < cols; ++col) {
             std::snprintf(text, sizeof text, "项%04d", (row * cols + col) % 10000);
-            p.cells->GetCell(row, col)->SetText(text);
+            p.cells->EditCell(row, col)->SetText(text);
         }
     return p;
 }

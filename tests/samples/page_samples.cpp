@@ -31,7 +31,7 @@ void FillSample(CNorvakPage& page, CNorvakPageCells& cells)
     page.m_crTextBkColor = RGB(255, 255, 255);
     page.m_crFixedBkColor = RGB(0xE0, 0xE0, 0xE0);
 
-    auto cell = [&](int row, int col) -> CNorvakCell& { return *cells.GetCell(row, col); };
+    auto cell = [&](int row, int col) -> CNorvakCell& { return *cells.EditCell(row, col); };
     const char* headers[] = {"", "A", "B", "C", "D", "E", "F", "G"};
     for (int col = 1; col < 8; ++col)
         cell(0, col).SetText(headers[col]);

@@ -222,3 +222,54 @@ TEST_F(Redraw, SelectingInvalidatesTheChangedCellsOnce)
 }
 
 } // namespace
+
+// Every cell-level method reads the defaults on a fresh page without giving any cell a record, and
+// reads back what its setter wrote; only the writes make records.
+TEST_F(Cells, CellMethodsReadDefaultsWithoutMakingRecordsAndReadBackWrites)
+{
+    auto ownCells = [&] {
+        int count = 0;
+        control->GetPageCells(-1)->ForEachOwnCell([&](int, int, const CNorvakCell&) { ++count; });
+        return count;
+    };
+    struct Case
+    {
+        const char* name;
+        std::function<std::wstring()> read;
+        std::wstring fresh;
+        std::function<bool()> write;
+        std::wstring written;
+    } cases[] = {
+        {"text", [&] { return Text(kDoGetPageCellText, {L(-1), L(7), L(9)}); }, L"",
+         [&] { return Bool(kDoSetPageCellText, {L(-1), L(7), L(9), S(L"报表")}); }, L"报表"},
+        {"text format", [&] { return std::to_wstring(Long(kDoGetPageCellTextFormat, {L(-1), L(8), L(9)})); },
+         L"5", [&] { return Bool(kDoSetPageCellTextFormat, {L(-1), L(8), L(9), Variant::Short(21)}); }, L"21"},
+        {"merge", [&] { return std::to_wstring(control->GetPageCell(-1, 10, 11)->IsCovered()); }, L"0",
+         [&] { return Bool(kDoSetPageCellCombine, {L(-1), L(10), L(11), L(10), L(11)}); }, L"1"},
+        {"unmerge", [&] { return std::to_wstring(control->GetPageCell(-1, 20, 21)->IsCovered()); }, L"0",
+         [&] {
+             return Bool(kDoSetPageCellCombine, {L(-1), L(20), L(21), L(20), L(21)}) &&
+                    Bool(kDoSetPageCellUnCombine, {L(-1), L(20), L(20)});
+         },
+         L"0"},
+        {"selected bounds",
+         [&] {
+             std::wstring out;
+             for (LONG bound : SelectedBounds(-1))
+                 out += std::to_wstring(bound) + L" ";
+             return out;
+         },
+         L"100 -1 50 -1 ", [&] { return Bool(kDoSetPageCellText, {L(-1), L(30), L(3), S(L"x")}); },
+         L"100 -1 50 -1 "},
+    };
+    EXPECT_EQ(ownCells(), 0);
+    for (const Case& c : cases) {
+        const int before = ownCells();
+        EXPECT_EQ(c.read(), c.fresh) << c.name;
+        EXPECT_EQ(ownCells(), before) << c.name << ": a read made a record";
+        EXPECT_TRUE(c.write()) << c.name;
+        EXPECT_EQ(c.read(), c.written) << c.name;
+    }
+    EXPECT_GT(ownCells(), 0) << "the writes made records";
+    ExpectEveryPageConsistent("after the cell methods");
+}

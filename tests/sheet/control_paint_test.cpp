@@ -84,7 +84,7 @@ TEST_F(ControlPaint, ActivePageIsPaintedAboveTheBottomBar)
 {
     StartWithPage();
     ASSERT_TRUE(control->DoSetPageCellText(-1, 1, 1, "合计"));
-    control->GetPageCell(-1, 2, 2)->EditFont().crBackground = RGB(0, 200, 0);
+    control->EditPageCell(-1, 2, 2)->EditFont().crBackground = RGB(0, 200, 0);
     Draw();
     int gridX = X(2) - 1;
     EXPECT_EQ(At(gridX, Y(1) + 10), kDefaultLineColor);

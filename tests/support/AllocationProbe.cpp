@@ -10,11 +10,17 @@ namespace {
 
 std::atomic<size_t> g_largest{0};
 std::atomic<long long> g_live{0};
+std::atomic<long long> g_failIn{-1};
+std::atomic<bool> g_failed{false};
 
 } // namespace
 
 void* operator new(size_t size)
 {
+    if (g_failIn.load() >= 0 && g_failIn.fetch_sub(1) == 0) {
+        g_failed = true;
+        throw std::bad_alloc();
+    }
     size_t seen = g_largest.load();
     while (size > seen && !g_largest.compare_exchange_weak(seen, size)) {
     }
@@ -53,6 +59,17 @@ size_t Largest()
 long long Live()
 {
     return g_live;
+}
+
+void FailAllocation(long long index)
+{
+    g_failed = false;
+    g_failIn = index;
+}
+
+bool Failed()
+{
+    return g_failed;
 }
 
 } // namespace AllocationProbe

@@ -31,7 +31,7 @@ struct CellSheet
 
     CNorvakCell& Cell(int row, int col)
     {
-        CNorvakCell* cell = cells.GetCell(row, col);
+        CNorvakCell* cell = cells.EditCell(row, col);
         EXPECT_NE(cell, nullptr) << row << ", " << col;
         return *cell;
     }

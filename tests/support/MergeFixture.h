@@ -12,7 +12,7 @@ inline void MarkMerge(CNorvakPage& page, CNorvakPageCells& cells, int r0, int c0
 {
     for (int row = r0; row <= r1; ++row)
         for (int col = c0; col <= c1; ++col) {
-            CNorvakCell& cell = *cells.GetCell(row, col);
+            CNorvakCell& cell = *cells.EditCell(row, col);
             if (row == r0 && col == c0) {
                 cell.SetRowSpan(WORD(r1 - r0));
                 cell.SetColSpan(WORD(c1 - c0));

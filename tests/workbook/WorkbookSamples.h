@@ -34,7 +34,7 @@ struct SamplePage
 
     CNorvakCell& Cell(int row, int col)
     {
-        CNorvakCell* cell = cells->GetCell(row, col);
+        CNorvakCell* cell = cells->EditCell(row, col);
         EXPECT_NE(cell, nullptr) << row << ", " << col;
         return *cell;
     }
@@ -53,7 +53,7 @@ const char kMarkerPrefix[] = "AUTOPFX";
 
 inline void FillSample(CNorvakPage& p, CNorvakPageCells& cells)
 {
-    auto cell = [&](int row, int col) -> CNorvakCell& { return *cells.GetCell(row, col); };
+    auto cell = [&](int row, int col) -> CNorvakCell& { return *cells.EditCell(row, col); };
     auto select = [&](int row, int col, bool focus) {
         p.m_selectedCells.Add(CCellCoord(row, col));
         cell(row, col).SetState(WORD(CIS_SELECTED | (focus ? CIS_FOCUSED : 0)));

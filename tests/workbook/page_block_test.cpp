@@ -302,7 +302,7 @@ TEST(PageBlock, HostilePatchesAreRefused)
         {"cells above the limit", "more rows or columns",
          [&](auto& b) {
              PutInt(b, rows, kMaxRowCount);
-             PutInt(b, cols, 33);
+             PutInt(b, cols, 65);
              b.resize(b.size() + 4 * (kMaxRowCount + 40));
          }},
         {"negative row height", "negative row height",

@@ -50,3 +50,30 @@ TEST(CellSelectionMap, RemovingACellSplitsItsRectangleAndTheWalkSkipsIt)
 }
 
 } // namespace
+
+namespace {
+
+// Cells added one by one in key order, as the workbook reader and a mouse drag add them, join the
+// rectangle before them: a large block stays one rectangle, however it was built.
+TEST(CellSelectionMap, CellsAddedInKeyOrderGrowOneRectangle)
+{
+    CCellSelectionMap map;
+    for (int col = 3; col < 303; ++col)
+        for (int row = 10; row < 1010; ++row)
+            ASSERT_TRUE(map.Add(CCellCoord(row, col)));
+    EXPECT_EQ(map.Rects(), (std::vector<CCellRect>{CCellRect(10, 3, 1009, 302)}));
+    EXPECT_FALSE(map.Add(CCellCoord(500, 100)));
+    EXPECT_TRUE(map.Contains(1009, 302));
+    EXPECT_FALSE(map.Contains(1010, 302));
+    // A ragged column starts a rectangle of its own, and the walk keeps key order across them.
+    ASSERT_TRUE(map.Add(CCellCoord(0, 303)));
+    ASSERT_TRUE(map.Add(CCellCoord(1, 303)));
+    EXPECT_EQ(map.Rects().size(), 2u);
+    EXPECT_EQ(map.GetCount(), 300 * 1000 + 2);
+    std::vector<CCellCoord> walked = Walk(map);
+    EXPECT_EQ(walked.front(), CCellCoord(10, 3));
+    EXPECT_EQ(walked[1000], CCellCoord(10, 4));
+    EXPECT_EQ(walked.back(), CCellCoord(1, 303));
+}
+
+} // namespace

@@ -49,7 +49,7 @@ struct PaintedPage
         page.m_crFixedBkColor = kFixedBk;
         view.client = CRect(0, 0, kWidth, kHeight);
     }
-    CNorvakCell& Cell(int row, int col) { return *cells.GetCell(row, col); }
+    CNorvakCell& Cell(int row, int col) { return *cells.EditCell(row, col); }
     // Left and top pixel of a body cell with nothing locked or scrolled.
     int X(int col) const { return page.m_colWidths[0] + Sum(page.m_colWidths, 1, col); }
     int Y(int row) const { return page.m_rowHeights[0] + Sum(page.m_rowHeights, 1, row); }
