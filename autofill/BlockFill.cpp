@@ -51,13 +51,13 @@ void ResetTargetCells(CNorvakPageCells& cells, const CCellRect& source, const CC
 {
     const CNorvakCell fresh;
     ForEachOutside(source, target, [&](int row, int col) {
-        if (CNorvakCell* cell = cells.GetCell(row, col))
+        if (CNorvakCell* cell = cells.FindOwnCell(row, col))
             SheetModel::ResetCell(*cell, TRUE, TRUE);
         // The lines this cell shows on its top and left come from its neighbours; the source's own
         // cells keep theirs.
-        if (CNorvakCell* above = Contains(source, row - 1, col) ? nullptr : cells.GetCell(row - 1, col))
+        if (CNorvakCell* above = Contains(source, row - 1, col) ? nullptr : cells.FindOwnCell(row - 1, col))
             SheetModel::CopyBottomBorder(*above, fresh);
-        if (CNorvakCell* left = Contains(source, row, col - 1) ? nullptr : cells.GetCell(row, col - 1))
+        if (CNorvakCell* left = Contains(source, row, col - 1) ? nullptr : cells.FindOwnCell(row, col - 1))
             SheetModel::CopyRightBorder(*left, fresh);
     });
 }
@@ -114,7 +114,7 @@ void RepeatBlock(CNorvakPageCells& cells, const CCellRect& source, const CCellRe
     const int height = Height(source);
     const int width = Width(source);
     ForEachOutside(source, target, [&](int row, int col) {
-        CNorvakCell* cell = cells.GetCell(row, col);
+        CNorvakCell* cell = cells.EditCell(row, col);
         const CNorvakCell* from = cells.GetCell(source.minRow + Repeat(row - source.minRow, height),
                                                 source.minCol + Repeat(col - source.minCol, width));
         if (cell && from)
@@ -127,14 +127,14 @@ void RepeatEdgeBorders(CNorvakPageCells& cells, const CCellRect& source, const C
     const int height = Height(source);
     const int width = Width(source);
     for (int col = target.minCol; col <= target.maxCol; ++col) {
-        CNorvakCell* above = cells.GetCell(target.minRow - 1, col);
+        CNorvakCell* above = cells.EditCell(target.minRow - 1, col);
         const CNorvakCell* from =
             cells.GetCell(source.minRow - 1, source.minCol + Repeat(col - source.minCol, width));
         if (above && from && above != from)
             SheetModel::CopyBottomBorder(*above, *from);
     }
     for (int row = target.minRow; row <= target.maxRow; ++row) {
-        CNorvakCell* left = cells.GetCell(row, target.minCol - 1);
+        CNorvakCell* left = cells.EditCell(row, target.minCol - 1);
         const CNorvakCell* from =
             cells.GetCell(source.minRow + Repeat(row - source.minRow, height), source.minCol - 1);
         if (left && from && left != from)

@@ -52,21 +52,29 @@ void CNorvakGridObject::Detach()
     m_font->BindFontRecord(nullptr, nullptr);
 }
 
-CNorvakCell* CNorvakGridObject::CheckedCell()
+bool CNorvakGridObject::Check()
 {
     if (!m_control)
-        return nullptr;
+        return false;
     if (m_page < 0)
         m_page = m_control->DoGetActivePageIndex();
     const PageRef ref = m_control->GetPageRef(m_page);
     if (m_page < 0 || !ref) {
         ModalUI::ShowMessage(m_control->m_hWnd, "页索引无效!", CString(), MB_OK);
-        return nullptr;
+        return false;
     }
-    if (m_row < ref.page->m_nFixedRows || m_row >= ref.page->m_nRows || m_col < ref.page->m_nFixedCols ||
-        m_col >= ref.page->m_nCols)
-        return nullptr;
-    return ref.cells->GetCell(m_row, m_col);
+    return m_row >= ref.page->m_nFixedRows && m_row < ref.page->m_nRows && m_col >= ref.page->m_nFixedCols &&
+           m_col < ref.page->m_nCols;
+}
+
+const CNorvakCell* CNorvakGridObject::CheckedCell()
+{
+    return Check() ? m_control->GetPageRef(m_page).cells->GetCell(m_row, m_col) : nullptr;
+}
+
+CNorvakCell* CNorvakGridObject::CheckedOwnCell()
+{
+    return Check() ? m_control->GetPageRef(m_page).cells->EditCell(m_row, m_col) : nullptr;
 }
 
 void CNorvakGridObject::Redraw() const
@@ -77,7 +85,7 @@ void CNorvakGridObject::Redraw() const
 
 template <class Change> BOOL CNorvakGridObject::EditCell(Change change)
 {
-    CNorvakCell* cell = CheckedCell();
+    CNorvakCell* cell = CheckedOwnCell();
     if (!cell)
         return FALSE;
     change(*cell);
@@ -93,7 +101,7 @@ BOOL CNorvakGridObject::GetEdit()
 
 void CNorvakGridObject::SetEdit(BOOL edit)
 {
-    if (CNorvakCell* cell = CheckedCell())
+    if (CNorvakCell* cell = CheckedOwnCell())
         cell->SetEditLock(edit);
 }
 
@@ -177,7 +185,7 @@ BOOL CNorvakGridObject::DoIsSkipHorLine()
 
 BOOL CNorvakGridObject::DoSetSkipVerLine(BOOL bSkip)
 {
-    CNorvakCell* cell = CheckedCell();
+    CNorvakCell* cell = CheckedOwnCell();
     if (!cell)
         return FALSE;
     cell->SetMergedRight(bSkip);
@@ -186,7 +194,7 @@ BOOL CNorvakGridObject::DoSetSkipVerLine(BOOL bSkip)
 
 BOOL CNorvakGridObject::DoSetSkipHorLine(BOOL bSkip)
 {
-    CNorvakCell* cell = CheckedCell();
+    CNorvakCell* cell = CheckedOwnCell();
     if (!cell)
         return FALSE;
     cell->SetMergedBelow(bSkip);
@@ -284,7 +292,7 @@ short CNorvakGridObject::DoGetHorLineSize(long nTop)
 
 IDispatch* CNorvakGridObject::DoGetFontObject()
 {
-    CNorvakCell* cell = CheckedCell();
+    CNorvakCell* cell = CheckedOwnCell();
     if (!cell)
         return nullptr;
     m_font->BindFontRecord(m_control->m_hWnd, &cell->EditFont());
@@ -379,7 +387,7 @@ short CNorvakGridObject::DoGetImageHeight()
 
 BOOL CNorvakGridObject::DoSetImageFromFile(CString lpszFile)
 {
-    CNorvakCell* cell = CheckedCell();
+    CNorvakCell* cell = CheckedOwnCell();
     if (!cell)
         return FALSE;
     cell->SetIcon(nullptr);
@@ -407,14 +415,16 @@ BOOL CNorvakGridObject::DoIsSelected()
 
 BOOL CNorvakGridObject::DoSetSelected(BOOL bSelect)
 {
-    CNorvakCell* cell = CheckedCell();
-    if (!cell)
+    // The page's selected-cell map is what a cell shows; a cell with a record of its own keeps the
+    // mark in its state as well.
+    if (!CheckedCell())
         return FALSE;
     const PageRef ref = m_control->GetPageRef(m_page);
-    cell->SetState(WORD(bSelect ? cell->GetState() | CIS_SELECTED : cell->GetState() & ~CIS_SELECTED));
     if (bSelect)
         ref.page->m_selectedCells.Add(CCellCoord(m_row, m_col));
     else
         ref.page->m_selectedCells.Remove(m_row, m_col);
+    if (CNorvakCell* own = ref.cells->FindOwnCell(m_row, m_col))
+        own->SetState(WORD(bSelect ? own->GetState() | CIS_SELECTED : own->GetState() & ~CIS_SELECTED));
     return TRUE;
 }

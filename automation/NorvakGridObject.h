@@ -76,8 +76,12 @@ protected:
     void* DispatchSelf() override { return this; }
 
 private:
-    // The bound cell when the binding names a body cell of a live page; null otherwise.
-    CNorvakCell* CheckedCell();
+    // True when the binding names a body cell of a live page; a dead page is told through a message.
+    bool Check();
+    // The bound cell to read, or null when the check fails.
+    const CNorvakCell* CheckedCell();
+    // The bound cell's own record to change, or null when the check fails or memory runs out.
+    CNorvakCell* CheckedOwnCell();
     // Changes the bound cell and redraws it; FALSE when the check fails.
     template <class Change> BOOL EditCell(Change change);
     void Redraw() const;

@@ -103,7 +103,7 @@ BOOL CNorvakCtrl::DoGetPageFormatBrush(long nPageIndex, long nMinRow, long nMinC
             if (!IsValidCell(ref.index, row, col) || !IsValidCell(ref.index, fromRow, fromCol))
                 continue;
             const CNorvakCell* from = ref.cells->GetCell(fromRow, fromCol);
-            CNorvakCell* to = ref.cells->GetCell(row, col);
+            CNorvakCell* to = ref.cells->EditCell(row, col);
             if (!from || !to)
                 continue;
             to->SetTextFormat(from->GetTextFormat());

@@ -72,13 +72,13 @@ void ClearBlock(CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& blo
     DissolveMergesInside(page, cells, block, repaint);
     const CNorvakCell fresh;
     for (int col = block.minCol; col <= block.maxCol; ++col)
-        if (CNorvakCell* above = cells.GetCell(block.minRow - 1, col))
+        if (CNorvakCell* above = cells.FindOwnCell(block.minRow - 1, col))
             CopyBottomBorder(*above, fresh);
     for (int row = block.minRow; row <= block.maxRow; ++row) {
-        if (CNorvakCell* left = cells.GetCell(row, block.minCol - 1))
+        if (CNorvakCell* left = cells.FindOwnCell(row, block.minCol - 1))
             CopyRightBorder(*left, fresh);
         for (int col = block.minCol; col <= block.maxCol; ++col)
-            if (CNorvakCell* cell = cells.GetCell(row, col))
+            if (CNorvakCell* cell = cells.FindOwnCell(row, col))
                 ClearCell(*cell);
     }
     repaint.RepaintAll();
@@ -91,13 +91,13 @@ void PasteBuffer(CNorvakPage& page, CNorvakPageCells& cells, const CDragBuffer& 
     const int cols = buffer.GetColumnCount() - 1;
     DissolveMergesInside(page, cells, CCellRect(row, col, row + rows - 1, col + cols - 1), repaint);
     for (int k = 1; k <= cols; ++k)
-        if (CNorvakCell* above = cells.GetCell(row - 1, col - 1 + k))
+        if (CNorvakCell* above = cells.EditCell(row - 1, col - 1 + k))
             CopyBottomBorder(*above, buffer.At(0, k));
     for (int i = 1; i <= rows; ++i) {
-        if (CNorvakCell* left = cells.GetCell(row - 1 + i, col - 1))
+        if (CNorvakCell* left = cells.EditCell(row - 1 + i, col - 1))
             CopyRightBorder(*left, buffer.At(i, 0));
         for (int k = 1; k <= cols; ++k)
-            if (CNorvakCell* cell = cells.GetCell(row - 1 + i, col - 1 + k)) {
+            if (CNorvakCell* cell = cells.EditCell(row - 1 + i, col - 1 + k)) {
                 CopyCell(*cell, buffer.At(i, k), TRUE);
                 DetachPastedCell(*cell);
             }

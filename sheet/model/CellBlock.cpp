@@ -8,7 +8,7 @@ namespace {
 // The one door through which this file changes a cell.
 CNorvakCell* WritableCell(CNorvakPage& page, CNorvakPageCells& cells, int row, int col)
 {
-    return page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
+    return page.IsValidCell(row, col) ? cells.EditCell(row, col) : nullptr;
 }
 
 const CEdgeLineEntry* EdgeEntry(const std::vector<CEdgeLineEntry>& list, int index)

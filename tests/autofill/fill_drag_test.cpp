@@ -29,7 +29,7 @@ protected:
     }
 
     CNorvakPage& Page() { return *control->GetPage(-1); }
-    CNorvakCell& Cell(int row, int col) { return *control->GetPageCell(-1, row, col); }
+    CNorvakCell& Cell(int row, int col) { return *control->EditPageCell(-1, row, col); }
     void SetText(int row, int col, const char* text)
     {
         ASSERT_TRUE(control->SetItemText(-1, row, col, text));
@@ -296,7 +296,7 @@ TEST_F(BlockDrag, RefusedDropsLeaveTheWholePageAsItWas)
          Centre(5, 4), MK_CONTROL, nullptr},
         {"a fill on a read-only page", [](CNorvakCtrl& c) { c.GetPage(-1)->m_bEditable = 0; }, true,
          Centre(7, 3), 0, nullptr},
-        {"a move onto an edit-locked cell", [](CNorvakCtrl& c) { c.GetPageCell(-1, 5, 3)->SetEditLock(1); },
+        {"a move onto an edit-locked cell", [](CNorvakCtrl& c) { c.EditPageCell(-1, 5, 3)->SetEditLock(1); },
          false, Centre(5, 4), 0, nullptr},
         {"a move onto a read-only cell", [](CNorvakCtrl& c) { c.SetItemState(-1, 5, 3, CIS_READONLY); },
          false, Centre(5, 4), 0, nullptr},
@@ -322,7 +322,7 @@ TEST_F(BlockDrag, RefusedDropsLeaveTheWholePageAsItWas)
         EXPECT_EQ(control->m_dragRegion.GetSafeHandle(), nullptr);
         // Back to the page of the fixture for the next case.
         Page().m_bEditable = 1;
-        control->GetPageCell(-1, 5, 3)->SetEditLock(0);
+        control->EditPageCell(-1, 5, 3)->SetEditLock(0);
         control->SetItemState(-1, 5, 3, 0);
         for (const CMergeCellRange& merge : Merges())
             if (merge.firstRow != 2)

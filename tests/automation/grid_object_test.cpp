@@ -140,13 +140,13 @@ TEST_F(Objects, HeaderCellsAndDeadPagesAnswerTheFailureValues)
 
 TEST_F(Objects, BorderGettersReadTheNeighboursLineTheOwnOrBothWhenEqual)
 {
-    control->GetPageCell(0, 3, 2)->SetVerLineColor(RGB(1, 2, 3)); // the left neighbour's line
-    control->GetPageCell(0, 3, 3)->SetVerLineColor(RGB(4, 5, 6));
+    control->EditPageCell(0, 3, 2)->SetVerLineColor(RGB(1, 2, 3)); // the left neighbour's line
+    control->EditPageCell(0, 3, 3)->SetVerLineColor(RGB(4, 5, 6));
     IDispatch* cell = CellObject(0, 3, 3);
     EXPECT_EQ(AsLong(Invoke(cell, kGetVerLineColor, {L(0)})), LONG(RGB(1, 2, 3)));
     EXPECT_EQ(AsLong(Invoke(cell, kGetVerLineColor, {L(2)})), LONG(RGB(4, 5, 6)));
     EXPECT_EQ(AsLong(Invoke(cell, kGetVerLineColor, {L(1)})), 0);
-    control->GetPageCell(0, 3, 2)->SetVerLineColor(RGB(4, 5, 6));
+    control->EditPageCell(0, 3, 2)->SetVerLineColor(RGB(4, 5, 6));
     EXPECT_EQ(AsLong(Invoke(cell, kGetVerLineColor, {L(1)})), LONG(RGB(4, 5, 6)));
     cell->Release();
 }

@@ -84,7 +84,7 @@ protected:
     }
 
     CNorvakPage& Page() { return *control->GetPage(-1); }
-    CNorvakCell& Cell(int row, int col) { return *control->GetPageCell(-1, row, col); }
+    CNorvakCell& Cell(int row, int col) { return *control->EditPageCell(-1, row, col); }
     void SetText(int row, int col, const char* text) { ASSERT_TRUE(control->SetItemText(-1, row, col, text)); }
     std::string Text(int row, int col) { return control->GetPageCellText(-1, row, col).GetString(); }
     void Select(int r0, int c0, int r1, int c1)
@@ -356,7 +356,7 @@ TEST_F(Clipboard, APasteNeverWritesACellThatMayNotBeEdited)
         const char* lock;
         void (*apply)(CNorvakCtrl&, bool on);
     } locks[] = {
-        {"edit lock", [](CNorvakCtrl& c, bool on) { c.GetPageCell(-1, 11, 11)->SetEditLock(on); }},
+        {"edit lock", [](CNorvakCtrl& c, bool on) { c.EditPageCell(-1, 11, 11)->SetEditLock(on); }},
         {"read-only", [](CNorvakCtrl& c, bool on) { c.SetModified(-1, !on, 11, 11); }},
         {"page", [](CNorvakCtrl& c, bool on) { c.GetPage(-1)->m_bEditable = !on; }},
     };

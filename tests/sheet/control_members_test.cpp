@@ -21,7 +21,7 @@ protected:
         Start();
     }
     std::wstring CellText(LONG row, LONG col) { return Text(kDoGetPageCellText, {L(0), L(row), L(col)}); }
-    CNorvakCell& Cell(int row, int col) { return *control->GetPageCell(0, row, col); }
+    CNorvakCell& Cell(int row, int col) { return *control->EditPageCell(0, row, col); }
 };
 
 } // namespace
