@@ -263,21 +263,14 @@ bool COleControlWnd::CreateControl(REFCLSID clsid, DWORD style, const RECT& rect
     }
     hr = m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(m_site), 0, parent,
                           &rect);
-    IOleInPlaceObject* inPlace = nullptr;
-    HWND window = nullptr;
-    if (SUCCEEDED(hr) &&
-        SUCCEEDED(m_object->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
-        inPlace->GetWindow(&window);
-        inPlace->Release();
-    }
-    if (!window) {
+    if (SUCCEEDED(hr))
+        FollowControlWindow();
+    if (!m_hWnd) {
         CloseControl();
         return false;
     }
-    m_hWnd = window;
-    ::SetWindowLongPtrW(window, GWLP_ID, LONG_PTR(id));
     if (!(style & WS_VISIBLE))
-        ::ShowWindow(window, SW_HIDE);
+        ::ShowWindow(m_hWnd, SW_HIDE);
     return true;
 }
 
@@ -334,10 +327,25 @@ HRESULT COleControlWnd::InvokeHelper(DISPID dispid, WORD flags, VARIANT* args, U
     return m_dispatch ? InvokeDispatch(m_dispatch, dispid, flags, args, count, result) : E_UNEXPECTED;
 }
 
-HRESULT COleControlWnd::SetProperty(DISPID dispid, const VARIANT& value) const
+HRESULT COleControlWnd::SetProperty(DISPID dispid, const VARIANT& value)
 {
     VARIANT copy = value;
-    return InvokeHelper(dispid, DISPATCH_PROPERTYPUT, &copy, 1, nullptr);
+    const HRESULT hr = InvokeHelper(dispid, DISPATCH_PROPERTYPUT, &copy, 1, nullptr);
+    FollowControlWindow();
+    return hr;
+}
+
+void COleControlWnd::FollowControlWindow()
+{
+    IOleInPlaceObject* inPlace = nullptr;
+    if (!m_object || FAILED(m_object->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace))))
+        return;
+    HWND window = nullptr;
+    if (SUCCEEDED(inPlace->GetWindow(&window)) && window && window != m_hWnd) {
+        m_hWnd = window;
+        ::SetWindowLongPtrW(window, GWLP_ID, LONG_PTR(m_id));
+    }
+    inPlace->Release();
 }
 
 void COleControlWnd::OnControlEvent(DISPID dispid, DISPPARAMS* params)

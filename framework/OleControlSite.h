@@ -38,7 +38,8 @@ public:
     IDispatch* GetControlDispatch() const { return m_dispatch; }
     // Calls a member by id; args in declaration order. result may be null.
     HRESULT InvokeHelper(DISPID dispid, WORD flags, VARIANT* args, UINT count, VARIANT* result) const;
-    HRESULT SetProperty(DISPID dispid, const VARIANT& value) const;
+    // Sets a property; a control that makes its window anew for it (a border style) is followed.
+    HRESULT SetProperty(DISPID dispid, const VARIANT& value);
 
     // Offers a keyboard message to the in-place active control that holds the focus; true when it
     // took it.
@@ -51,6 +52,8 @@ private:
     class Site;
     class EventSink;
     void CloseControl();
+    // Takes the control's current window as this wrapper's.
+    void FollowControlWindow();
 
     Site* m_site = nullptr;
     EventSink* m_sink = nullptr;

@@ -8,6 +8,7 @@
 #include "host/model/HostPalette.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdlib>
 
@@ -70,6 +71,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_FILL_COLOUR, 0, &CMainFrame::OnPickerButton, &CMainFrame::OnUpdateSelection},
     {ID_TEXT_COLOUR, 0, &CMainFrame::OnPickerButton, &CMainFrame::OnUpdateSelection},
     {ID_FILE_OPEN, 0, &CMainFrame::OnFileOpen, nullptr},
+    {ID_WINDOW_ARRANGE, ID_WINDOW_TILE_HORZ, &CMainFrame::OnWindowArrange, nullptr},
 };
 
 bool CMainFrame::OnCmdMsg(UINT id, CCmdUI* ui)
@@ -142,8 +144,6 @@ bool CMainFrame::CreateToolBars()
     line.SetButtonInfo(5, ID_BORDERS, BTNS_DROPDOWN, 3);
     format.SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     line.SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    for (CToolBar& bar : m_toolBars)
-        bar.SetWindowText(bar.GetWindowText());
     return true;
 }
 
@@ -367,6 +367,21 @@ void CMainFrame::OnApplyFont(HWND box)
     });
 }
 
+void CMainFrame::OnWindowArrange(UINT id)
+{
+    switch (id) {
+    case ID_WINDOW_CASCADE:
+        ::SendMessageW(MDIClient(), WM_MDICASCADE, 0, 0);
+        break;
+    case ID_WINDOW_TILE_HORZ:
+        ::SendMessageW(MDIClient(), WM_MDITILE, MDITILE_HORIZONTAL, 0);
+        break;
+    default:
+        ::SendMessageW(MDIClient(), WM_MDIICONARRANGE, 0, 0);
+        break;
+    }
+}
+
 // ---- File Open ----
 
 void CMainFrame::OnFileOpen(UINT)
@@ -410,6 +425,18 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_USER + 1:
         OnApplyFont(reinterpret_cast<HWND>(lp));
         return 0;
+    case WM_DROPFILES: {
+        // Each dropped file opens as File Open would open it.
+        HDROP drop = reinterpret_cast<HDROP>(wp);
+        const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            wchar_t path[MAX_PATH]{};
+            if (::DragQueryFileW(drop, i, path, MAX_PATH))
+                OpenWorkbookPath(CString::FromWide(path), m_hWnd, true);
+        }
+        ::DragFinish(drop);
+        return 0;
+    }
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lp)->code == UINT(TBN_DROPDOWN))
             return OnToolbarDropDown(reinterpret_cast<const NMTOOLBARW*>(lp));

@@ -59,6 +59,7 @@ private:
     void OnAlign(UINT id);
     void OnPickerButton(UINT id);
     void OnFileOpen(UINT);
+    void OnWindowArrange(UINT id);
     void OnUpdateBold(CCmdUI& ui);
     void OnUpdateItalic(CCmdUI& ui);
     void OnUpdateUnderline(CCmdUI& ui);

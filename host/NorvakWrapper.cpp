@@ -8,7 +8,7 @@ bool CNorvak::Create(DWORD style, const RECT& rect, HWND parent, UINT id)
     return CreateControl(kClassId, style, rect, parent, id);
 }
 
-void CNorvak::SetWindowBorderStyle(short style) const
+void CNorvak::SetWindowBorderStyle(short style)
 {
     VARIANT value;
     V_VT(&value) = VT_I2;

@@ -17,7 +17,7 @@ public:
 
     bool Create(DWORD style, const RECT& rect, HWND parent, UINT id);
 
-    void SetWindowBorderStyle(short style) const;
+    void SetWindowBorderStyle(short style);
     long DoInsertPage(const CString& title) const { return Call<long>(norvak_id::DoInsertPage, title); }
     long DoGetActivePageIndex() const { return Call<long>(norvak_id::DoGetActivePageIndex); }
     long DoGetPageCounts() const { return Call<long>(norvak_id::DoGetPageCounts); }

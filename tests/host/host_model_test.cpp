@@ -1,6 +1,7 @@
 // The host's rules that need no window: header labels, palette items, border plans, row-height
 // arithmetic, the open-file list, the picker's layout and the tab command table.
 
+#include "framework/CmdTarget.h"
 #include "host/model/BorderPlan.h"
 #include "host/model/ControlMembers.h"
 #include "host/model/HeaderLabels.h"
@@ -258,4 +259,44 @@ TEST(TabCommands, ShowingTheStatusTextAlsoHidesThePageTabs)
     EXPECT_EQ(show->calls[1].args[0].kind, TabArgKind::Toggle);
     EXPECT_EQ(show->calls[1].args[0].value, tab_arrow_id::DoGetStatusInfoIsShow);
     EXPECT_EQ(FindTabCommand(32999), nullptr);
+}
+
+namespace {
+
+// A target with a single command, a range of commands and an update rule.
+struct RoutedTarget
+{
+    std::vector<UINT> ran;
+    void Run(UINT id) { ran.push_back(id); }
+    void Update(CCmdUI& ui)
+    {
+        ui.Enable(ui.m_nID != 12);
+        ui.SetCheck(ui.m_nID == 11);
+    }
+};
+
+const CommandEntry<RoutedTarget> kRoutedCommands[] = {
+    {5, 0, &RoutedTarget::Run, nullptr},
+    {10, 12, &RoutedTarget::Run, &RoutedTarget::Update},
+};
+
+} // namespace
+
+TEST(CommandRouting, ATableRunsItsIdsAndAnswersForTheirItems)
+{
+    RoutedTarget target;
+    const struct
+    {
+        UINT id;
+        bool known, enabled, checked;
+    } cases[] = {{5, true, true, false},  {10, true, true, false}, {11, true, true, true},
+                 {12, true, false, false}, {13, false, true, false}, {4, false, true, false}};
+    for (const auto& c : cases) {
+        CCmdUI ui(c.id);
+        EXPECT_EQ(RouteThroughTable<RoutedTarget>(&target, kRoutedCommands, c.id, &ui), c.known) << c.id;
+        EXPECT_EQ(ui.m_enabled, c.enabled) << c.id;
+        EXPECT_EQ(ui.m_checked, c.checked) << c.id;
+        EXPECT_EQ(RouteThroughTable<RoutedTarget>(&target, kRoutedCommands, c.id, nullptr), c.known) << c.id;
+    }
+    EXPECT_EQ(target.ran, (std::vector<UINT>{5, 10, 11, 12}));
 }

@@ -120,6 +120,11 @@ TEST_F(HostWindowTest, StartsWithOneDocumentWindowHoldingTheControlWithLabelledH
     EXPECT_EQ(held.right - held.left, view.right);
     EXPECT_EQ(held.bottom - held.top, view.bottom);
     EXPECT_EQ(CWnd::TextOf(frame->m_hWnd), CString("CQuilm - CQuilm1"));
+    const HWND first = control->m_hWnd;
+    child->View().OnInitialUpdate();
+    EXPECT_EQ(control->m_hWnd, first) << "a second initial update makes no second control";
+    EXPECT_EQ(::GetWindow(child->View().m_hWnd, GW_CHILD), first);
+    EXPECT_EQ(::GetWindow(first, GW_HWNDNEXT), nullptr);
 
     EXPECT_EQ(control->DoGetPageCounts(), 3);
     EXPECT_EQ(CellText(*control, 0, 0, 1), CString("A"));
