@@ -15,6 +15,13 @@ HINSTANCE ProgramInstance()
     return ::GetModuleHandleW(nullptr);
 }
 
+// A window placed by the system is sized by it too: CreateEx takes the size from the rectangle.
+void DefaultSizeWithDefaultPlace(CREATESTRUCTW& cs)
+{
+    if (cs.x == CW_USEDEFAULT)
+        cs.cx = cs.cy = CW_USEDEFAULT;
+}
+
 bool IsToolBar(HWND window)
 {
     wchar_t name[64]{};
@@ -45,6 +52,12 @@ bool CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style)
     if (m_hMenuDefault)
         ::SetMenu(m_hWnd, m_hMenuDefault);
     return true;
+}
+
+bool CMDIFrameWnd::PreCreateWindow(CREATESTRUCTW& cs)
+{
+    DefaultSizeWithDefaultPlace(cs);
+    return CWnd::PreCreateWindow(cs);
 }
 
 int CMDIFrameWnd::OnCreate(CREATESTRUCTW*)
@@ -169,13 +182,11 @@ void CMDIFrameWnd::RecalcLayout()
         const int parts[] = {std::max(0, width - 240), std::max(0, width - 160), std::max(0, width - 80), -1};
         ::SendMessageW(m_hStatusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(parts));
     }
-    // The tool bars one under the other along the top, in the order they were made.
-    std::vector<HWND> bars;
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (IsToolBar(child) && ::IsWindowVisible(child))
-            bars.push_back(child);
-    std::reverse(bars.begin(), bars.end());
-    for (HWND bar : bars) {
+    // The tool bars one under the other along the top, in the order they were made (which is
+    // their order among the frame's children).
+    for (HWND bar = ::GetWindow(m_hWnd, GW_CHILD); bar; bar = ::GetWindow(bar, GW_HWNDNEXT)) {
+        if (!IsToolBar(bar) || !::IsWindowVisible(bar))
+            continue;
         SIZE size{};
         ::SendMessageW(bar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
         const int height = std::max<int>(size.cy, 26);
@@ -244,6 +255,12 @@ bool CMDIChildWnd::Create(CMDIFrameWnd* frame, const CString& title, HMENU share
         style |= WS_MAXIMIZE;
     return CreateEx(WS_EX_MDICHILD, kChildClass, title.ToWide().c_str(), style,
                     CRect(CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT), frame->MDIClient(), 0);
+}
+
+bool CMDIChildWnd::PreCreateWindow(CREATESTRUCTW& cs)
+{
+    DefaultSizeWithDefaultPlace(cs);
+    return CWnd::PreCreateWindow(cs);
 }
 
 void CMDIChildWnd::MDIActivate() const

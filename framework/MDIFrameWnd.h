@@ -52,6 +52,7 @@ public:
 
 protected:
     virtual int OnCreate(CREATESTRUCTW* cs);
+    bool PreCreateWindow(CREATESTRUCTW& cs) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     HWND CreateStatusBar(int panes);
@@ -85,6 +86,7 @@ public:
 
 protected:
     virtual void OnClose();
+    bool PreCreateWindow(CREATESTRUCTW& cs) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
