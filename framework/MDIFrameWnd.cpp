@@ -1,9 +1,10 @@
 #include "framework/MDIFrameWnd.h"
 
+#include "framework/FrameWnd.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -73,14 +74,12 @@ int CMDIFrameWnd::OnCreate(CREATESTRUCTW*)
     return m_hWndMDIClient ? 0 : -1;
 }
 
-HWND CMDIFrameWnd::CreateStatusBar(int panes)
+HWND CMDIFrameWnd::CreateStatusBar()
 {
     m_hStatusBar = ::CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                      m_hWnd, reinterpret_cast<HMENU>(UINT_PTR(kStatusBar)), nullptr, nullptr);
-    if (m_hStatusBar) {
-        std::vector<int> parts(size_t(std::max(panes, 1)), -1);
-        ::SendMessageW(m_hStatusBar, SB_SETPARTS, WPARAM(parts.size()), reinterpret_cast<LPARAM>(parts.data()));
-    }
+    if (m_hStatusBar)
+        RecalcLayout();
     return m_hStatusBar;
 }
 
@@ -173,15 +172,8 @@ void CMDIFrameWnd::UpdateToolBars()
 void CMDIFrameWnd::RecalcLayout()
 {
     CRect client = GetClientRect();
-    if (m_hStatusBar) {
-        ::SendMessageW(m_hStatusBar, WM_SIZE, 0, 0);
-        RECT bar{};
-        ::GetWindowRect(m_hStatusBar, &bar);
-        client.bottom -= bar.bottom - bar.top;
-        const int width = client.Width();
-        const int parts[] = {std::max(0, width - 240), std::max(0, width - 160), std::max(0, width - 80), -1};
-        ::SendMessageW(m_hStatusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(parts));
-    }
+    if (m_hStatusBar)
+        client.bottom -= CFrameWnd::PlaceStatusBar(m_hStatusBar, client.Width());
     // The tool bars one under the other along the top, in the order they were made (which is
     // their order among the frame's children).
     for (HWND bar = ::GetWindow(m_hWnd, GW_CHILD); bar; bar = ::GetWindow(bar, GW_HWNDNEXT)) {

@@ -55,7 +55,8 @@ protected:
     bool PreCreateWindow(CREATESTRUCTW& cs) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    HWND CreateStatusBar(int panes);
+    // The status bar with its four parts (see CFrameWnd::PlaceStatusBar).
+    HWND CreateStatusBar();
 
 private:
     void UpdateMenuPopup(HMENU popup);

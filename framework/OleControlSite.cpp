@@ -1,5 +1,6 @@
 #include "framework/OleControlSite.h"
 
+#include "framework/ComObject.h"
 #include "framework/ComUtil.h"
 #include "framework/DispatchDriver.h"
 
@@ -170,41 +171,12 @@ private:
 };
 
 // Receives the control's events for its wrapper.
-class COleControlWnd::EventSink final : public IDispatch
+class COleControlWnd::EventSink final : public CDispatchWithoutTypes
 {
 public:
     EventSink(COleControlWnd* owner, REFIID events) : m_owner(owner), m_events(events) {}
     void Detach() { m_owner = nullptr; }
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object)
-            return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, m_events)) {
-            *object = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ULONG(++m_refs); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const LONG refs = --m_refs;
-        if (refs == 0)
-            delete this;
-        return ULONG(refs);
-    }
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override
-    {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     STDMETHODIMP Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                         UINT*) override
     {
@@ -218,8 +190,10 @@ public:
         return S_OK;
     }
 
+protected:
+    bool AnswersAlso(REFIID iid) const override { return IsEqualIID(iid, m_events) != FALSE; }
+
 private:
-    LONG m_refs = 1;
     COleControlWnd* m_owner;
     IID m_events;
 };

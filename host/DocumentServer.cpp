@@ -1,5 +1,6 @@
 #include "host/DocumentServer.h"
 
+#include "framework/ComObject.h"
 #include "host/QuilmApp.h"
 
 #include <oleauto.h>
@@ -15,84 +16,21 @@ const wchar_t kProgId[] = L"CQuilm.Document";
 const wchar_t kTypeName[] = L"CQuilm Document";
 
 // A document as automation sees it: no members, and the program kept up while it is held.
-class DocumentDispatch final : public IDispatch
+class DocumentDispatch final : public CDispatchWithoutTypes
 {
 public:
     DocumentDispatch() { HostApp().LockApp(); }
+    ~DocumentDispatch() override { HostApp().UnlockApp(); }
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object)
-            return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-            *object = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ULONG(++m_refs); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const LONG refs = --m_refs;
-        if (refs == 0) {
-            delete this;
-            HostApp().UnlockApp();
-        }
-        return ULONG(refs);
-    }
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override
-    {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override
-    {
-        if (info)
-            *info = nullptr;
-        return DISP_E_BADINDEX;
-    }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) override
-    {
-        for (UINT i = 0; ids && i < count; ++i)
-            ids[i] = DISPID_UNKNOWN;
-        return DISP_E_UNKNOWNNAME;
-    }
     STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
     {
         return DISP_E_MEMBERNOTFOUND;
     }
-
-private:
-    LONG m_refs = 1;
 };
 
-class DocumentFactory final : public IClassFactory
+class DocumentFactory final : public CComObject<IClassFactory, &IID_IClassFactory>
 {
 public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object)
-            return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-            *object = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ULONG(++m_refs); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const LONG refs = --m_refs;
-        if (refs == 0)
-            delete this;
-        return ULONG(refs);
-    }
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** object) override
     {
         if (!object)
@@ -115,9 +53,6 @@ public:
             HostApp().UnlockApp();
         return S_OK;
     }
-
-private:
-    LONG m_refs = 1;
 };
 
 std::wstring ClassIdText()

@@ -95,7 +95,7 @@ CNorvak* CMainFrame::ActiveControl() const
 int CMainFrame::OnCreate(CREATESTRUCTW* cs)
 {
     g_mainFrame = this;
-    if (CMDIFrameWnd::OnCreate(cs) != 0 || !CreateToolBars() || !CreateStatusBar(4))
+    if (CMDIFrameWnd::OnCreate(cs) != 0 || !CreateToolBars() || !CreateStatusBar())
         return -1;
     return 0;
 }
