@@ -26,18 +26,21 @@ int CFrameWnd::OnCreate(CREATESTRUCTW*)
     return 0;
 }
 
+int CFrameWnd::PlaceStatusBar(HWND statusBar, int width)
+{
+    ::SendMessageW(statusBar, WM_SIZE, 0, 0);
+    RECT bar{};
+    ::GetWindowRect(statusBar, &bar);
+    const int parts[] = {std::max(0, width - 150), std::max(0, width - 100), std::max(0, width - 50), -1};
+    ::SendMessageW(statusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(parts));
+    return bar.bottom - bar.top;
+}
+
 void CFrameWnd::RecalcLayout() const
 {
     CRect client = GetClientRect();
-    if (m_hStatusBar) {
-        ::SendMessageW(m_hStatusBar, WM_SIZE, 0, 0);
-        RECT bar{};
-        ::GetWindowRect(m_hStatusBar, &bar);
-        client.bottom -= bar.bottom - bar.top;
-        const int width = client.Width();
-        const int parts[] = {std::max(0, width - 150), std::max(0, width - 100), std::max(0, width - 50), -1};
-        ::SendMessageW(m_hStatusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(parts));
-    }
+    if (m_hStatusBar)
+        client.bottom -= PlaceStatusBar(m_hStatusBar, client.Width());
     if (HWND bar = GetDlgItem(kPreviewBar)) {
         RECT rect{};
         ::GetWindowRect(bar, &rect);

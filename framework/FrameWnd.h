@@ -24,6 +24,9 @@ public:
     HWND GetStatusBar() const { return m_hStatusBar; }
     // Lays out the tool bar, the pane and the status bar in the client area.
     void RecalcLayout() const;
+    // Sizes a status bar of four parts (the message, then caps, num and scroll lock) along the
+    // bottom of a client area width pixels wide; its height.
+    static int PlaceStatusBar(HWND statusBar, int width);
 
 protected:
     // Makes the status bar with its four parts; -1 fails the creation.

@@ -2,12 +2,12 @@
 
 #include "framework/ModalUI.h"
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
 namespace {
 
-const wchar_t kOwnerProperty[] = L"CWnd.Owner";
 // The object whose window CreateEx is creating; taken by that window's WM_NCCREATE.
 thread_local CWnd* t_creating = nullptr;
 
@@ -24,6 +24,18 @@ HINSTANCE ThisModule()
                              GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                          reinterpret_cast<LPCWSTR>(&ThisModule), &module);
     return module;
+}
+
+// The window property that points at a window's object. Each module that carries this code names
+// its own, so a program hosting a control never takes the control's windows for objects of its own.
+const wchar_t* OwnerProperty()
+{
+    static const std::wstring name = [] {
+        wchar_t text[48];
+        ::swprintf(text, 48, L"CWnd.Owner.%p", static_cast<void*>(ThisModule()));
+        return std::wstring(text);
+    }();
+    return name.c_str();
 }
 
 // The child control that sent a notification to its parent, or none.
@@ -78,7 +90,7 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 {
-    return hwnd ? static_cast<CWnd*>(::GetPropW(hwnd, kOwnerProperty)) : nullptr;
+    return hwnd ? static_cast<CWnd*>(::GetPropW(hwnd, OwnerProperty())) : nullptr;
 }
 
 bool CWnd::RegisterWindowClass(const wchar_t* className, UINT classStyle, HCURSOR cursor, HBRUSH background)
@@ -157,13 +169,13 @@ bool CWnd::DestroyWindow()
 void CWnd::AttachHandle(HWND hwnd)
 {
     m_hWnd = hwnd;
-    ::SetPropW(hwnd, kOwnerProperty, this);
+    ::SetPropW(hwnd, OwnerProperty(), this);
 }
 
 void CWnd::Detach()
 {
     if (m_hWnd)
-        ::RemovePropW(m_hWnd, kOwnerProperty);
+        ::RemovePropW(m_hWnd, OwnerProperty());
     m_hWnd = nullptr;
 }
 
@@ -409,7 +421,7 @@ LRESULT CWnd::Default()
 {
     if (m_superProc)
         return ::CallWindowProcW(m_superProc, m_hWnd, m_current.msg, m_current.wp, m_current.lp);
-    return ::DefWindowProcW(m_hWnd, m_current.msg, m_current.wp, m_current.lp);
+    return DefWindowProc(m_current.msg, m_current.wp, m_current.lp);
 }
 
 LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)

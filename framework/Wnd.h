@@ -130,6 +130,9 @@ protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
     // The default handling of the message being processed.
     LRESULT Default();
+    // The procedure behind Default() for a window of our own class (MDI frames and children have
+    // their own).
+    virtual LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) { return ::DefWindowProcW(m_hWnd, msg, wp, lp); }
     // Called after the window is gone (WM_NCDESTROY); the object stays alive unless it deletes
     // itself here, which is the last thing that happens to it. A window destroyed while one of its
     // own messages is handled gets the call once that handler has returned.

@@ -1,0 +1,70 @@
+#pragma once
+
+// The program object: start-up (sockets, OLE, the document server, the main frame, the command
+// line), the message loop with its idle updates, File New and the about box.
+//
+// Ownership: the program owns the main frame object; document windows own themselves.
+
+#include "framework/CmdTarget.h"
+#include "framework/CString.h"
+#include "host/DocumentServer.h"
+
+#include <memory>
+#include <string>
+
+class CMainFrame;
+class CChildFrame;
+
+class CCQuilmApp : public CCmdTarget
+{
+public:
+    CCQuilmApp();
+    ~CCQuilmApp() override;
+
+    // Start-up; false ends the program at once.
+    bool InitInstance(const std::wstring& commandLine);
+    // The message loop; the exit code.
+    int Run();
+    void ExitInstance();
+
+    // File New: a new document window with a new document and its control.
+    CChildFrame* NewDocumentWindow();
+    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    const CString& Title() const { return m_title; }
+    bool IsEmbedded() const { return m_embedded; }
+
+    // Documents and automation objects keep the program up while a client holds one.
+    void LockApp();
+    void UnlockApp();
+
+    bool OnCmdMsg(UINT id, CCmdUI* ui) override;
+    // Offers a message to the control, the windows under the main frame and its accelerators.
+    bool PreTranslateMessage(MSG* msg) const;
+    // Enables and checks the tool bar buttons.
+    void OnIdle() const;
+
+private:
+    void OnAppAbout(UINT);
+    void OnFileNew(UINT);
+    void OnAppExit(UINT);
+    bool ProcessShellCommand(const std::wstring& commandLine);
+
+    static const CommandEntry<CCQuilmApp> kCommands[];
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    CDocumentServer m_server;
+    CString m_title;
+    HMENU m_documentMenu = nullptr;
+    int m_documentCount = 0;
+    int m_locks = 0;
+    bool m_embedded = false;
+    bool m_oleStarted = false;
+    bool m_socketsStarted = false;
+};
+
+CCQuilmApp& HostApp();
+// The main frame's window, or none.
+HWND HostMainWindow();
+// Gives the focus to the active document window's view.
+void FocusActiveView();
+// A message box under the program's title, through the modal seam.
+int HostMessageBox(const CString& text, UINT type = MB_OK | MB_ICONEXCLAMATION);
