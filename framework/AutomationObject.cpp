@@ -2,31 +2,6 @@
 
 #include "framework/OleModule.h"
 
-STDMETHODIMP CAutomationObject::QueryInterface(REFIID iid, void** object)
-{
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
-    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch) && !IsEqualIID(iid, m_iid))
-        return E_NOINTERFACE;
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) CAutomationObject::AddRef()
-{
-    return ULONG(::InterlockedIncrement(&m_references));
-}
-
-STDMETHODIMP_(ULONG) CAutomationObject::Release()
-{
-    const LONG left = ::InterlockedDecrement(&m_references);
-    if (left == 0)
-        delete this;
-    return ULONG(left);
-}
-
 STDMETHODIMP CAutomationObject::GetTypeInfoCount(UINT* count)
 {
     if (!count)

@@ -7,23 +7,19 @@
 // hand out more; a client may hold one after the owner is gone, so the members must not assume
 // their target still lives: the owner detaches them first.
 
+#include "framework/ComObject.h"
 #include "framework/Dispatch.h"
 
 #include <windows.h>
 #include <oaidl.h>
 #include <olectl.h>
 
-class CAutomationObject : public IDispatch
+class CAutomationObject : public CComObject<IDispatch, &IID_IDispatch>
 {
 public:
     CAutomationObject(const IID& iid, DispatchTable members) : m_iid(iid), m_members(members) {}
     CAutomationObject(const CAutomationObject&) = delete;
     CAutomationObject& operator=(const CAutomationObject&) = delete;
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     // IDispatch
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
@@ -40,12 +36,13 @@ public:
     }
 
 protected:
-    virtual ~CAutomationObject() = default;
+    ~CAutomationObject() override = default;
+    // The object's dispinterface answers QueryInterface as IDispatch does.
+    bool AnswersAlso(REFIID iid) const override { return IsEqualIID(iid, m_iid); }
     // The object the table's handlers are called on: the most derived one.
     virtual void* DispatchSelf() = 0;
 
 private:
     const IID& m_iid;
     DispatchTable m_members;
-    LONG m_references = 1;
 };

@@ -4,6 +4,7 @@
 // its creator owns, and deleted with its last. CDispatchWithoutTypes is such an IDispatch that
 // names no members and has no type information (event sinks, member-less automation objects).
 
+#include <windows.h>
 #include <oleauto.h>
 #include <unknwn.h>
 

@@ -14,20 +14,10 @@
 namespace {
 
 // Calls a member of an object by DISPID; the result as it came.
-Variant Invoke(IDispatch* object, DISPID id, std::vector<Variant> args = {}, WORD flags = DISPATCH_METHOD)
+Variant Invoke(IDispatch* object, DISPID id, std::vector<Variant> args = {})
 {
-    std::vector<VARIANT> reversed;
-    for (auto it = args.rbegin(); it != args.rend(); ++it)
-        reversed.push_back(**it);
-    DISPID putId = DISPID_PROPERTYPUT;
-    DISPPARAMS params{reversed.empty() ? nullptr : reversed.data(), nullptr, UINT(reversed.size()), 0};
-    if (flags & DISPATCH_PROPERTYPUT) {
-        params.rgdispidNamedArgs = &putId;
-        params.cNamedArgs = 1;
-    }
     Variant result;
-    EXPECT_EQ(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.get(), nullptr, nullptr), S_OK)
-        << id;
+    EXPECT_EQ(InvokeDispatch(object, id, DISPATCH_METHOD, std::move(args), &result), S_OK) << id;
     return result;
 }
 

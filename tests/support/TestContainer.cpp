@@ -164,11 +164,9 @@ HWND TestContainer::ControlWindow() const
     return window;
 }
 
-HRESULT TestContainer::Invoke(DISPID dispid, WORD flags, std::vector<Variant> args, Variant* result,
-                              UINT* argError)
+HRESULT InvokeDispatch(IDispatch* object, DISPID dispid, WORD flags, std::vector<Variant> args, Variant* result,
+                       UINT* argError)
 {
-    if (!m_dispatch)
-        return E_UNEXPECTED;
     std::vector<VARIANT> reversed;
     for (auto it = args.rbegin(); it != args.rend(); ++it)
         reversed.push_back(**it);
@@ -180,11 +178,19 @@ HRESULT TestContainer::Invoke(DISPID dispid, WORD flags, std::vector<Variant> ar
     }
     Variant ignored;
     UINT error = 0;
-    HRESULT hr = m_dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
-                                    result ? result->get() : ignored.get(), nullptr, &error);
+    HRESULT hr = object->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                                result ? result->get() : ignored.get(), nullptr, &error);
     if (argError)
         *argError = error;
     return hr;
+}
+
+HRESULT TestContainer::Invoke(DISPID dispid, WORD flags, std::vector<Variant> args, Variant* result,
+                              UINT* argError)
+{
+    if (!m_dispatch)
+        return E_UNEXPECTED;
+    return InvokeDispatch(m_dispatch, dispid, flags, std::move(args), result, argError);
 }
 
 HRESULT TestContainer::Call(DISPID dispid, std::vector<Variant> args, Variant* result)

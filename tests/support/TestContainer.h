@@ -20,6 +20,10 @@ struct RecordedEvent
     std::vector<Variant> args; // in declaration order
 };
 
+// Calls a member of any automation object by DISPID; args in declaration order.
+HRESULT InvokeDispatch(IDispatch* object, DISPID dispid, WORD flags, std::vector<Variant> args,
+                       Variant* result = nullptr, UINT* argError = nullptr);
+
 class TestContainer : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame, public IDispatch
 {
 public:
