@@ -317,6 +317,31 @@ TEST(CellGeometry, EnsureVisibleScrollsAsLittleAsItTakesAndNeverPastTheCell)
     EXPECT_EQ(g.EnsureVisible(25, 2, kEnsureBoth), pos);
 }
 
+TEST(CellGeometry, BorderHitsInTheHeadersWithinTheTolerance)
+{
+    // Columns 70 wide and rows 20 high; the tolerance is 3 pixels on either side of a line.
+    CellSheet s(6, 5, 1, 1);
+    CCellGeometry g(s.page, {400, 300});
+    struct Case
+    {
+        POINT point;
+        bool column, row;
+    } cases[] = {
+        {{140, 10}, true, false}, {{143, 10}, true, false}, {{144, 10}, false, false},
+        {{137, 10}, true, false}, {{136, 10}, false, false}, {{2, 10}, false, false},
+        {{140, 30}, false, false}, {{10, 40}, false, true},  {{10, 44}, false, false},
+        {{10, 37}, false, true},  {{100, 40}, false, false}, {{10, 2}, false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(g.IsOnColumnBorder(s.cells, c.point), c.column) << c.point.x << "," << c.point.y;
+        EXPECT_EQ(g.IsOnRowBorder(s.cells, c.point), c.row) << c.point.x << "," << c.point.y;
+    }
+    // Inside a merged row heading there is no border; at its bottom there is.
+    MarkMerge(s.page, s.cells, 2, 0, 3, 0);
+    EXPECT_FALSE(g.IsOnRowBorder(s.cells, CPoint(10, 60)));
+    EXPECT_TRUE(g.IsOnRowBorder(s.cells, CPoint(10, 78)));
+}
+
 TEST(CellGeometry, SizesStayWithinAnIntAndScrollOffsetsDoNotWrap)
 {
     CellSheet s(3, 3, 1, 0);
