@@ -265,6 +265,14 @@ TEST(TextPainter, DecimalPointSitsAtTheCentre)
     const int hi = Measure("12", Song()).cy;
     EXPECT_EQ(picture.texts[0].reference.y, B - ((B - T) - (hi - 6)) / 2);
 
+    // In a y-up mapping mode the baseline is the negated one; x and the alignments stay.
+    RecordedPicture up = Draw("12.50", 0, Song(), false);
+    ASSERT_EQ(up.texts.size(), 2u);
+    EXPECT_EQ(up.texts[0].reference.y, -(B - ((B - T) - (hi - 6)) / 2));
+    EXPECT_EQ(up.texts[1].reference.y, up.texts[0].reference.y);
+    EXPECT_EQ(up.texts[0].reference.x, cx);
+    EXPECT_EQ(up.texts[0].align, UINT(TA_RIGHT | TA_BOTTOM));
+
     RecordedPicture whole = Draw("1250", 0, Song());
     ASSERT_EQ(whole.texts.size(), 1u);
     EXPECT_EQ(whole.texts[0].reference.x, cx);
