@@ -6,6 +6,7 @@
 #include "tests/support/GuiResources.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -187,43 +188,50 @@ TEST(ShapePainter, PolygonKindsFillInsideThePolygon)
     EXPECT_EQ(canvas.InkIn(CRect(0, 0, 80, 80)), 0);
 }
 
-TEST(ShapePainter, SelectionGripsMarkTheSelectedOutline)
+TEST(ShapePainter, SelectionGripsByChartTypeAndPart)
 {
+    // Eight points 10 pixels apart in the outline of the selected part. Each point shows a black
+    // square with a yellow inside ('S'), a blue square ('B'), an ellipse ('E') or nothing ('-').
     std::vector<POINT> outline;
     for (int i = 0; i < 8; ++i)
         outline.push_back({10 + 10 * i, 40});
-    struct Case
-    {
-        int chartType;
-        char part;
-        std::vector<int> marked;
+    const std::string all = "EEEEEEEE", none = "--------", fourPoints = "E-E-EE--";
+    // Per chart type, the grips of each part in the order z b l r s x.
+    const std::vector<std::string> other{all, none, all, all, all, all};
+    const std::map<int, std::vector<std::string>> expected{
+        {0, other},
+        {1, other},
+        {2, other},
+        {3, {"BBBBBBBB", "SSSSSSSS", "SSSSSSSS", "SSSSSSSS", all, none}},
+        {4, {"E-EEE-EE", none, fourPoints, fourPoints, fourPoints, fourPoints}},
     };
-    const Case cases[] = {
-        {0, 'z', {0, 1, 2, 3, 4, 5, 6, 7}},
-        {0, 'b', {}},
-        {3, 'x', {}},
-        {3, 'z', {0, 1, 2, 3, 4, 5, 6, 7}},
-        {4, 'l', {0, 2, 4, 5}},
-        {4, 'z', {0, 2, 3, 4, 6, 7}},
-        {0, ' ', {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "type " << c.chartType << " part " << c.part);
-        CChartPointStyle item;
-        item.chartType = c.chartType;
-        item.selectedPart = c.part;
-        const int buffer = c.part == 'l' ? 2 : 0;
-        item.outline[buffer] = outline.data();
-        item.outlineCount[buffer] = 8;
-        DrawingCanvas canvas(100, 60);
-        CChartShapePainter().DrawSelectionGrips(canvas.dc(), item);
-        for (int i = 0; i < 8; ++i) {
-            const bool expected = std::find(c.marked.begin(), c.marked.end(), i) != c.marked.end();
-            EXPECT_EQ(canvas.InkIn(CRect(outline[size_t(i)].x - 3, 36, outline[size_t(i)].x + 3, 44)) > 0,
-                      expected)
-                << "point " << i;
+    const std::string parts = "zblrsx";
+    for (const auto& [chartType, byPart] : expected)
+        for (size_t k = 0; k < parts.size(); ++k) {
+            SCOPED_TRACE(testing::Message() << "type " << chartType << " part " << parts[k]);
+            CChartPointStyle item;
+            item.chartType = chartType;
+            item.selectedPart = parts[k];
+            item.outline[k] = outline.data();
+            item.outlineCount[k] = 8;
+            DrawingCanvas canvas(100, 60);
+            CChartShapePainter().DrawSelectionGrips(canvas.dc(), item);
+            std::string seen;
+            for (const POINT& p : outline) {
+                const COLORREF centre = canvas.At(p.x, p.y);
+                seen += centre == RGB(0, 0, 255)                ? 'B'
+                        : centre == RGB(255, 255, 0)            ? 'S'
+                        : canvas.At(p.x - 3, p.y) == RGB(0, 0, 0) ? 'E'
+                                                                : '-';
+            }
+            EXPECT_EQ(seen, byPart[k]);
         }
-    }
+    CChartPointStyle unselected;
+    unselected.outline[0] = outline.data();
+    unselected.outlineCount[0] = 8;
+    DrawingCanvas canvas(100, 60);
+    CChartShapePainter().DrawSelectionGrips(canvas.dc(), unselected);
+    EXPECT_EQ(canvas.InkIn(CRect(0, 0, 100, 60)), 0) << "no part selected, no grips";
 }
 
 namespace {
