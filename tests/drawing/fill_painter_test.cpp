@@ -194,6 +194,43 @@ TEST(FillPainter, TextureStartsAtTheRectanglesCorner)
     EXPECT_FALSE(canvas.IsInk(30, 10));
 }
 
+TEST(FillPainter, TextureAndPatternFramesEndOnePixelLeftOfTheRightEdge)
+{
+    // Rectangle (10, 10, 50, 40) with the caller's black pen: the frame is drawn as
+    // Rectangle(l, t, r - 1, b), so its right side stands in column 48; a texture fills column 49
+    // too, a pattern does not.
+    const COLORREF green = RGB(0, 255, 0), black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    CBitmap texture;
+    DWORD* bits = nullptr;
+    ASSERT_TRUE(texture.CreateDIBSection32(8, 8, &bits));
+    for (int i = 0; i < 64; ++i)
+        bits[i] = 0x00FF00;
+    std::vector<FillPatternEntry> patterns(1);
+    CFillTables tables{&patterns, nullptr};
+    CPen pen(PS_SOLID, 1, black);
+
+    DrawingCanvas canvas(60, 50);
+    {
+        CSelectObject select(*canvas.dc(), pen);
+        CFillPainter().FillTextureRect(canvas.dc(), 10, 10, 50, 40, &texture);
+    }
+    EXPECT_EQ(canvas.At(10, 25), black);
+    EXPECT_EQ(canvas.At(48, 25), black);
+    EXPECT_EQ(canvas.At(49, 25), green);
+    EXPECT_EQ(canvas.At(30, 39), black);
+    EXPECT_EQ(canvas.At(30, 25), green);
+
+    canvas.Clear();
+    {
+        CSelectObject select(*canvas.dc(), pen);
+        CFillPainter(tables).FillPatternRect(canvas.dc(), 10, 10, 50, 40, 0, green, green);
+    }
+    EXPECT_EQ(canvas.At(10, 25), black);
+    EXPECT_EQ(canvas.At(48, 25), black);
+    EXPECT_EQ(canvas.At(49, 25), white);
+    EXPECT_EQ(canvas.At(30, 25), green);
+}
+
 TEST(FillPainter, ThousandFillsLeakNoGdiObject)
 {
     std::vector<FillPatternEntry> patterns(1);
