@@ -180,6 +180,23 @@ TEST(TextPainter, RotatedTextStaysInsideItsCellInEveryQuadrant)
         }
 }
 
+TEST(TextPainter, FourthQuadrantTopCodesLeaveTheLayoutToDrawText)
+{
+    // Codes 2 and 3 rotated into the fourth quadrant are laid out by DrawText on one line: centred
+    // in the rectangle, or right-aligned against the indented right edge.
+    const LOGFONTA font = Song(3150);
+    const int w = Measure("AB中文", font).cx;
+    RecordedPicture centred = Draw("AB中文", 2, font);
+    ASSERT_EQ(centred.texts.size(), 1u);
+    EXPECT_NEAR(centred.texts[0].reference.x, L + (R - L - w) / 2, 1);
+    EXPECT_NEAR(centred.texts[0].reference.y, T, 1);
+    EXPECT_EQ(centred.texts[0].escapement, 3150);
+    RecordedPicture right = Draw("AB中文", 3, font);
+    ASSERT_EQ(right.texts.size(), 1u);
+    EXPECT_NEAR(right.texts[0].reference.x, R - kIndent - w, 1);
+    EXPECT_NEAR(right.texts[0].reference.y, T, 1);
+}
+
 TEST(TextPainter, EscapementOutsideTheCircleDrawsNothing)
 {
     for (int e : {-10, 3700})
