@@ -198,3 +198,30 @@ TEST_F(Members, LockedLinesAreStoredAndAsked)
     EXPECT_EQ(Long(kDoGetPageLockColumn, {L(0)}), 0);
     ExpectEveryPageConsistent("locked lines");
 }
+
+TEST(ControlDefaults, AFreshControlHasThePageSetupAndFlagsItIsBuiltWith)
+{
+    CNorvakCtrl* control = new CNorvakCtrl;
+    EXPECT_EQ(control->DoGetPageCounts(), 0);
+    EXPECT_EQ(control->DoGetActivePageIndex(), -1);
+    EXPECT_TRUE(control->CreatesDefaultPages());
+    EXPECT_EQ(control->GetWindowBorderStyle(), 1);
+    const std::vector<int> margins{control->m_nLeftMargin, control->m_nRightMargin, control->m_nTopMargin,
+                                   control->m_nBottomMargin, control->m_nPageTitleMargin, control->m_nHeaderMargin,
+                                   control->m_nFooterMargin};
+    EXPECT_EQ(margins, (std::vector<int>{100, 100, 150, 100, 120, 60, 60}));
+    EXPECT_EQ(control->m_nHeaderLine, 2);
+    EXPECT_EQ(control->m_nFooterLine, 2);
+    EXPECT_EQ(control->m_nPageNumberFormat, 8);
+    EXPECT_EQ(control->m_nPageNumberPos, 3);
+    EXPECT_EQ(control->m_bShowPageNumber, 1);
+    EXPECT_EQ(control->m_bDashedFrame, 0);
+    EXPECT_STREQ(control->m_lfTitleFont.lfFaceName, "楷体");
+    EXPECT_EQ(control->m_lfTitleFont.lfHeight, 30);
+    EXPECT_EQ(control->m_lfTitleFont.lfWeight, 500);
+    EXPECT_STREQ(control->m_lfFooterFont.lfFaceName, "宋体");
+    EXPECT_EQ(control->m_lfHeaderFont.lfHeight, -12);
+    for (int item = 0; item < 24; ++item)
+        EXPECT_FALSE(control->IsContextMenuItemHidden(item)) << item;
+    control->Release();
+}
