@@ -186,40 +186,40 @@ TEST(MergeCells, UnmergingKeepsTheTextsTheMergeHid)
     EXPECT_EQ(s.Consistency(), "");
 }
 
-TEST(MergeCells, StraddlingTheLockedColumnsFollowsTheScrolling)
+// A merge across the last locked line: whole while nothing is scrolled, cut to its locked part
+// once the lines beyond the boundary are scrolled away. Columns are 70 wide, rows 20 high; with two
+// locked lines the scrolling band starts at column 3 (x 210) or row 3 (y 60).
+TEST(MergeCells, StraddlingTheLockedLinesFollowsTheScrolling)
 {
-    MergeSheet s;
-    s.page.m_nLockedCols = 2; // columns 1 and 2; the last locked column is 2
-    ASSERT_TRUE(s.Combine(2, 3, 2, 4));
-    AdjustMergesToLockedArea(s.page, s.cells, s.geometry);
-    EXPECT_TRUE(s.Cell(2, 2).IsMergedRight());
-    // Columns 1..2 locked at 70..209; scrolling band from column 3 at 210.
-    EXPECT_EQ(CRect(s.page.m_bodyMerges[0].display), CRect(140, 40, 350, 80));
+    struct Case
+    {
+        bool rows;
+        int r0, r1, c0, c1;
+        CRect whole, locked;
+        CCellCoord joined[2]; // cells whose joining mark goes when the merge is cut
+    } cases[] = {
+        {false, 2, 3, 2, 4, {140, 40, 350, 80}, {140, 40, 210, 80}, {{2, 2}, {3, 2}}},
+        {true, 2, 4, 2, 3, {140, 40, 280, 100}, {140, 40, 280, 60}, {{2, 2}, {2, 3}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rows ? "rows" : "columns");
+        MergeSheet s;
+        (c.rows ? s.page.m_nLockedRows : s.page.m_nLockedCols) = 2;
+        auto joined = [&](CCellCoord cell) {
+            return c.rows ? s.Cell(cell.row, cell.col).IsMergedBelow() : s.Cell(cell.row, cell.col).IsMergedRight();
+        };
+        ASSERT_TRUE(s.Combine(c.r0, c.r1, c.c0, c.c1));
+        AdjustMergesToLockedArea(s.page, s.cells, s.geometry);
+        EXPECT_TRUE(joined(c.joined[0]));
+        EXPECT_EQ(CRect(s.page.m_bodyMerges[0].display), c.whole);
 
-    s.page.m_nHorzPos = 140; // columns 3 and 4 scrolled away: only the locked part shows
-    AdjustMergesToLockedArea(s.page, s.cells, s.geometry);
-    EXPECT_FALSE(s.Cell(2, 2).IsMergedRight());
-    EXPECT_FALSE(s.Cell(3, 2).IsMergedRight());
-    EXPECT_EQ(CRect(s.page.m_bodyMerges[0].display), CRect(140, 40, 210, 80));
-    EXPECT_EQ(s.Consistency(), "");
-}
-
-TEST(MergeCells, StraddlingTheLockedRowsFollowsTheScrolling)
-{
-    MergeSheet s;
-    s.page.m_nLockedRows = 2; // rows 1 and 2; the last locked row is 2
-    ASSERT_TRUE(s.Combine(2, 4, 2, 3));
-    AdjustMergesToLockedArea(s.page, s.cells, s.geometry);
-    EXPECT_TRUE(s.Cell(2, 2).IsMergedBelow());
-    // Rows 1..2 locked at 20..59; scrolling band from row 3 at 60.
-    EXPECT_EQ(CRect(s.page.m_bodyMerges[0].display), CRect(140, 40, 280, 100));
-
-    s.page.m_nVertPos = 40; // rows 3 and 4 scrolled away: only the locked part shows
-    AdjustMergesToLockedArea(s.page, s.cells, s.geometry);
-    EXPECT_FALSE(s.Cell(2, 2).IsMergedBelow());
-    EXPECT_FALSE(s.Cell(2, 3).IsMergedBelow());
-    EXPECT_EQ(CRect(s.page.m_bodyMerges[0].display), CRect(140, 40, 280, 60));
-    EXPECT_EQ(s.Consistency(), "");
+        (c.rows ? s.page.m_nVertPos : s.page.m_nHorzPos) = c.rows ? 40 : 140;
+        AdjustMergesToLockedArea(s.page, s.cells, s.geometry);
+        EXPECT_FALSE(joined(c.joined[0]));
+        EXPECT_FALSE(joined(c.joined[1]));
+        EXPECT_EQ(CRect(s.page.m_bodyMerges[0].display), c.locked);
+        EXPECT_EQ(s.Consistency(), "");
+    }
 }
 
 } // namespace
