@@ -4,6 +4,7 @@
 #include "automation/ControlObjects.h"
 
 #include "automation/NorvakGridObject.h"
+#include "automation/NorvakGridRangeObject.h"
 #include "sheet/ControlObjects.h"
 
 namespace {
@@ -18,6 +19,8 @@ public:
     {
         m_cell->Detach();
         m_cell->Release();
+        m_range->Detach();
+        m_range->Release();
     }
 
     IDispatch* BindCell(int page, int row, int col, BOOL followFocus) override
@@ -26,9 +29,16 @@ public:
         return m_cell->GetDispatch();
     }
 
+    IDispatch* BindRange(int page, int minRow, int minCol, int maxRow, int maxCol) override
+    {
+        m_range->BindRange(page, &m_control, minRow, minCol, maxRow, maxCol);
+        return m_range->GetDispatch();
+    }
+
 private:
     CNorvakCtrl& m_control;
     CNorvakGridObject* m_cell = new CNorvakGridObject;
+    CNorvakGridRangeObject* m_range = new CNorvakGridRangeObject;
 };
 
 std::unique_ptr<CControlObjects> MakeObjects(CNorvakCtrl& control)

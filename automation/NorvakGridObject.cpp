@@ -1,5 +1,6 @@
 #include "automation/NorvakGridObject.h"
 
+#include "automation/CellChanges.h"
 #include "automation/ObjectDispatchMaps.h"
 #include "drawing/CPictureObject.h"
 #include "framework/ModalUI.h"
@@ -299,15 +300,10 @@ IDispatch* CNorvakGridObject::DoGetFontObject()
     return m_font->GetDispatch();
 }
 
-WORD CNorvakGridObject::StateBit(short nState)
-{
-    return nState >= 1 && nState <= 6 ? WORD(1u << (nState - 1)) : 0;
-}
-
 BOOL CNorvakGridObject::DoGetGridState(short nState)
 {
     const CNorvakCell* cell = CheckedCell();
-    return cell && (cell->GetState() & StateBit(nState)) ? TRUE : FALSE;
+    return cell && (cell->GetState() & CellChanges::StateBit(nState)) ? TRUE : FALSE;
 }
 
 short CNorvakGridObject::DoGetGridFormat()
@@ -319,7 +315,7 @@ short CNorvakGridObject::DoGetGridFormat()
 BOOL CNorvakGridObject::DoSetGridState(short nState)
 {
     // Sets the chosen bit; the selected bit goes through the selection, which keeps the page's map.
-    const WORD bit = StateBit(nState);
+    const WORD bit = CellChanges::StateBit(nState);
     if (!bit)
         return FALSE;
     if (bit == CIS_SELECTED)
@@ -336,24 +332,12 @@ BOOL CNorvakGridObject::DoSetGridFormat(short nFormat)
 
 BOOL CNorvakGridObject::DoSetIconFromHandle(OLE_HANDLE nHandle)
 {
-    return EditCell([&](CNorvakCell& c) {
-        c.SetIcon(HICON(UINT_PTR(nHandle)));
-        if (nHandle) {
-            c.SetBitmap(nullptr);
-            c.TakePicture();
-        }
-    });
+    return EditCell([&](CNorvakCell& c) { CellChanges::SetIcon(c, HICON(UINT_PTR(nHandle))); });
 }
 
 BOOL CNorvakGridObject::DoSetBitmapFromHandle(OLE_HANDLE nHandle)
 {
-    return EditCell([&](CNorvakCell& c) {
-        c.SetBitmap(HBITMAP(UINT_PTR(nHandle)));
-        if (nHandle) {
-            c.SetIcon(nullptr);
-            c.TakePicture();
-        }
-    });
+    return EditCell([&](CNorvakCell& c) { CellChanges::SetBitmap(c, HBITMAP(UINT_PTR(nHandle))); });
 }
 
 long CNorvakGridObject::DoGetImageWidth()
@@ -388,18 +372,7 @@ short CNorvakGridObject::DoGetImageHeight()
 BOOL CNorvakGridObject::DoSetImageFromFile(CString lpszFile)
 {
     CNorvakCell* cell = CheckedOwnCell();
-    if (!cell)
-        return FALSE;
-    cell->SetIcon(nullptr);
-    cell->SetBitmap(nullptr);
-    if (lpszFile.IsEmpty()) {
-        cell->TakePicture();
-        Redraw();
-        return TRUE;
-    }
-    if (!cell->GetPicture())
-        cell->SetPicture(CNorvakCell::PicturePtr(new CPictureObject, [](CPictureObject* p) { delete p; }));
-    if (!cell->GetPicture()->LoadFromFile(lpszFile.GetString()))
+    if (!cell || !CellChanges::SetImageFromFile(*cell, lpszFile))
         return FALSE;
     Redraw();
     return TRUE;

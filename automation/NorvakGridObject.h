@@ -87,8 +87,6 @@ private:
     void Redraw() const;
     // The line read by the side rule: 0 the neighbour's, 2 the cell's own, 1 both when equal.
     template <class Read> long SideValue(long side, bool vertical, Read read, long noTable);
-    // The state bit chosen by 1..6; 0 for any other value.
-    static WORD StateBit(short nState);
 
     CNorvakCtrl* m_control = nullptr;
     int m_page = -1;

@@ -1,6 +1,6 @@
 #pragma once
 
-// The control's automation objects (the cell object and the others to come), one of each kind per
+// The control's automation objects (the cell and range objects, and the others to come), one of each kind per
 // control, made by the automation library, which is built after the sheet engine: the control
 // reaches them through this interface and a factory the library installs when the module starts.
 //
@@ -21,6 +21,7 @@ public:
     // Each re-binds the single object of its kind and returns its IDispatch with one reference
     // added, so a pointer handed out earlier sees the new binding.
     virtual IDispatch* BindCell(int page, int row, int col, BOOL followFocus) = 0;
+    virtual IDispatch* BindRange(int page, int minRow, int minCol, int maxRow, int maxCol) = 0;
 };
 
 using ControlObjectsFactory = std::unique_ptr<CControlObjects> (*)(CNorvakCtrl& control);

@@ -268,6 +268,8 @@ public:
     // focus cell; null for a bad page or cell, or when the module has no automation objects.
     IDispatch* DoGetGridObject(long nPageIndex, long nRow, long nCol);
     IDispatch* DoGetPageFocusGrid(long nPageIndex);
+    // The range object bound to the rectangle; null unless 0 <= min <= max < count both ways.
+    IDispatch* DoGetGridRangeObject(long nPageIndex, long nMinRow, long nMinCol, long nMaxRow, long nMaxCol);
     // The automation objects, made on first use.
     CControlObjects* Objects();
     // The horizontal scroll bar and the split box have no automation object.

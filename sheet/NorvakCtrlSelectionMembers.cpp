@@ -135,3 +135,13 @@ IDispatch* CNorvakCtrl::DoGetPageFocusGrid(long nPageIndex)
         return nullptr;
     return Objects()->BindCell(ref.index, 0, 0, TRUE);
 }
+
+IDispatch* CNorvakCtrl::DoGetGridRangeObject(long nPageIndex, long nMinRow, long nMinCol, long nMaxRow,
+                                             long nMaxCol)
+{
+    PageRef ref = GetPageRef(nPageIndex);
+    if (!ref || nMinRow < 0 || nMinRow > nMaxRow || nMaxRow >= ref.page->m_nRows || nMinCol < 0 ||
+        nMinCol > nMaxCol || nMaxCol >= ref.page->m_nCols || !Objects())
+        return nullptr;
+    return Objects()->BindRange(ref.index, nMinRow, nMinCol, nMaxRow, nMaxCol);
+}

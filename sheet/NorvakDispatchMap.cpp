@@ -102,7 +102,7 @@ const DispatchMember kNorvakMembers[] = {
     {kDoGetGridObject, L"DoGetGridObject", DispatchKind::Method, VT_DISPATCH, DispParams(VT_I4, VT_I4, VT_I4),
      DispatchTo<&CNorvakCtrl::DoGetGridObject>},
     {kDoGetGridRangeObject, L"DoGetGridRangeObject", DispatchKind::Method, VT_DISPATCH,
-     DispParams(VT_I4, VT_I4, VT_I4, VT_I4, VT_I4), nullptr},
+     DispParams(VT_I4, VT_I4, VT_I4, VT_I4, VT_I4), DispatchTo<&CNorvakCtrl::DoGetGridRangeObject>},
     {kDoSetGridHeadSelectedStyle, L"DoSetGridHeadSelectedStyle", DispatchKind::Method, VT_BOOL,
      DispParams(VT_I4, VT_I2), DispatchTo<&CNorvakCtrl::DoSetGridHeadSelectedStyle>},
     {kDoGetGridHeadSelectedStyle, L"DoGetGridHeadSelectedStyle", DispatchKind::Method, VT_I2,

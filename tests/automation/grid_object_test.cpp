@@ -56,6 +56,19 @@ enum : DISPID
     kGetFontHeight = 2,
 };
 
+// DISPIDs of the range object.
+enum : DISPID
+{
+    kRangeMinRow = 1,
+    kRangeMaxColumn = 4,
+    kRangeSetBkColor = 5,
+    kRangeSetText = 7,
+    kRangeSetHorLineStyle = 16,
+    kRangeSetModify = 21,
+    kRangeGetGridObject = 28,
+    kRangeSetSelected = 30,
+};
+
 class Objects : public ControlTest
 {
 protected:
@@ -179,4 +192,49 @@ TEST_F(Objects, AnObjectOutlivingItsControlFailsSafelyAndReleasesLater)
     EXPECT_EQ(AsLong(Invoke(font, kSetFontSize, {L(10)})), 0);
     font->Release();
     EXPECT_EQ(cell->Release(), 0u);
+}
+
+TEST_F(Objects, TheRangeObjectChangesEveryCellOfItsRectangleInTheBody)
+{
+    Variant result = Call(kDoGetGridRangeObject, {L(0), L(2), L(3), L(4), L(5)});
+    ASSERT_EQ((*result).vt, VT_DISPATCH);
+    IDispatch* range = (*result).pdispVal;
+    ASSERT_NE(range, nullptr);
+    range->AddRef();
+    EXPECT_EQ(AsLong(Invoke(range, kRangeMinRow)), 2);
+    EXPECT_EQ(AsLong(Invoke(range, kRangeMaxColumn)), 5);
+    EXPECT_EQ(AsLong(Invoke(range, kRangeSetText, {S(L"区")})), 1);
+    EXPECT_EQ(AsLong(Invoke(range, kRangeSetBkColor, {L(0x00FF00)})), 1);
+    EXPECT_EQ(AsLong(Invoke(range, kRangeSetHorLineStyle, {Variant::Short(3), L(2)})), 1);
+    EXPECT_EQ(AsLong(Invoke(range, kRangeSetModify, {B(true)})), 1);
+    for (int row = 1; row <= 5; ++row)
+        for (int col = 2; col <= 6; ++col) {
+            const bool inside = row >= 2 && row <= 4 && col >= 3 && col <= 5;
+            const CNorvakCell* cell = control->GetPageCell(0, row, col);
+            EXPECT_EQ(Text(kDoGetPageCellText, {L(0), L(row), L(col)}), inside ? L"区" : L"") << row << "," << col;
+            EXPECT_EQ(cell->GetFont().crBackground == 0x00FF00, inside) << row << "," << col;
+            EXPECT_EQ(cell->GetHorLineStyle() == 3, inside) << row << "," << col;
+            EXPECT_EQ(cell->GetEditLock() != 0, inside) << row << "," << col;
+        }
+    EXPECT_EQ(AsLong(Invoke(range, kRangeSetSelected, {B(true)})), 1);
+    EXPECT_EQ(Long(kDoGetPageMinSelectedRow, {L(0)}), 2);
+    EXPECT_EQ(Long(kDoGetPageMaxSelectedCol, {L(0)}), 5);
+    EXPECT_EQ(control->GetPage(0)->m_selectedCells.GetCount(), 9);
+
+    // A range reaching into the headers is refused whole; so is one on a page that is gone.
+    Variant header = Call(kDoGetGridRangeObject, {L(0), L(0), L(2), L(1), L(3)});
+    ASSERT_EQ((*header).pdispVal, range) << "the same object, re-bound";
+    EXPECT_EQ(AsLong(Invoke(range, kRangeSetText, {S(L"x")})), 0);
+    EXPECT_EQ(Text(kDoGetPageCellText, {L(0), L(1), L(2)}), L"");
+    EXPECT_EQ(Call(kDoGetGridRangeObject, {L(0), L(3), L(3), L(2), L(3)}).type(), VT_DISPATCH);
+    EXPECT_EQ((*Call(kDoGetGridRangeObject, {L(0), L(3), L(3), L(2), L(3)})).pdispVal, nullptr) << "max below min";
+
+    // The range's cell door hands out the one cell object.
+    Variant cell = Invoke(range, kRangeGetGridObject, {L(0), L(3), L(4)});
+    ASSERT_EQ((*cell).vt, VT_DISPATCH);
+    EXPECT_EQ(AsText(Invoke((*cell).pdispVal, kGetText)), L"区");
+    container.Destroy();
+    control = nullptr;
+    EXPECT_EQ(AsLong(Invoke(range, kRangeSetText, {S(L"x")})), 0);
+    range->Release(); // the results held above release the rest after the control is gone
 }

@@ -1,0 +1,43 @@
+#include "automation/CellChanges.h"
+
+#include "drawing/CPictureObject.h"
+
+namespace CellChanges {
+
+void SetIcon(CNorvakCell& cell, HICON icon)
+{
+    cell.SetIcon(icon);
+    if (icon) {
+        cell.SetBitmap(nullptr);
+        cell.TakePicture();
+    }
+}
+
+void SetBitmap(CNorvakCell& cell, HBITMAP bitmap)
+{
+    cell.SetBitmap(bitmap);
+    if (bitmap) {
+        cell.SetIcon(nullptr);
+        cell.TakePicture();
+    }
+}
+
+bool SetImageFromFile(CNorvakCell& cell, const CString& file)
+{
+    cell.SetIcon(nullptr);
+    cell.SetBitmap(nullptr);
+    if (file.IsEmpty()) {
+        cell.TakePicture();
+        return true;
+    }
+    if (!cell.GetPicture())
+        cell.SetPicture(CNorvakCell::PicturePtr(new CPictureObject, [](CPictureObject* p) { delete p; }));
+    return cell.GetPicture()->LoadFromFile(file.GetString());
+}
+
+WORD StateBit(short nState)
+{
+    return nState >= 1 && nState <= 6 ? WORD(1u << (nState - 1)) : 0;
+}
+
+} // namespace CellChanges

@@ -1,0 +1,19 @@
+#pragma once
+
+// Changes to one cell that the cell object and the range object make alike.
+
+#include "framework/CString.h"
+#include "sheet/model/NorvakCell.h"
+
+namespace CellChanges {
+
+// A cell shows at most one of bitmap, icon and picture file: a non-null icon or bitmap drops the
+// other two. The handles stay the caller's.
+void SetIcon(CNorvakCell& cell, HICON icon);
+void SetBitmap(CNorvakCell& cell, HBITMAP bitmap);
+// Drops icon and bitmap; an empty name drops the picture too. False when the file does not load.
+bool SetImageFromFile(CNorvakCell& cell, const CString& file);
+// The state bit chosen by 1..6 (1, 2, 4, 8, 16, 32); 0 for any other value.
+WORD StateBit(short nState);
+
+} // namespace CellChanges

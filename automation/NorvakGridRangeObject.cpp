@@ -1,0 +1,204 @@
+#include "automation/NorvakGridRangeObject.h"
+
+#include "automation/CellChanges.h"
+#include "automation/ObjectDispatchMaps.h"
+#include "framework/ModalUI.h"
+#include "sheet/NorvakCtrl.h"
+#include "Norvak_h.h"
+
+CNorvakGridRangeObject::CNorvakGridRangeObject()
+    : CAutomationObject(DIID_INorvakGridRangeObject, GridRangeObjectDispatchMap())
+{
+}
+
+void CNorvakGridRangeObject::BindRange(int page, CNorvakCtrl* control, int minRow, int minCol, int maxRow,
+                                       int maxCol)
+{
+    m_control = control;
+    m_page = page;
+    m_range = CCellRect(minRow, minCol, maxRow, maxCol);
+}
+
+bool CNorvakGridRangeObject::Check()
+{
+    if (!m_control)
+        return false;
+    if (m_page < 0)
+        m_page = m_control->DoGetActivePageIndex();
+    const PageRef ref = m_control->GetPageRef(m_page);
+    if (m_page < 0 || !ref) {
+        ModalUI::ShowMessage(m_control->m_hWnd, "页索引无效!", CString(), MB_OK);
+        return false;
+    }
+    const CCellRect& r = m_range;
+    return r.minRow <= r.maxRow && r.minCol <= r.maxCol && r.minRow >= ref.page->m_nFixedRows &&
+           r.minCol >= ref.page->m_nFixedCols && r.maxRow < ref.page->m_nRows && r.maxCol < ref.page->m_nCols;
+}
+
+template <class Change> BOOL CNorvakGridRangeObject::ForEachCell(Change change)
+{
+    if (!Check())
+        return FALSE;
+    const PageRef ref = m_control->GetPageRef(m_page);
+    const bool shown = m_page == m_control->DoGetActivePageIndex();
+    for (int row = m_range.minRow; row <= m_range.maxRow; ++row)
+        for (int col = m_range.minCol; col <= m_range.maxCol; ++col) {
+            CNorvakCell* cell = ref.cells->EditCell(row, col);
+            if (!cell || !change(*cell))
+                return FALSE;
+            if (shown)
+                m_control->RedrawCell(CCellCoord(row, col));
+        }
+    return TRUE;
+}
+
+template <class Setter> BOOL CNorvakGridRangeObject::ForEachThroughControl(Setter setter)
+{
+    if (!Check())
+        return FALSE;
+    for (int row = m_range.minRow; row <= m_range.maxRow; ++row)
+        for (int col = m_range.minCol; col <= m_range.maxCol; ++col)
+            if (!setter(row, col))
+                return FALSE;
+    return TRUE;
+}
+
+BOOL CNorvakGridRangeObject::DoSetBkColor(OLE_COLOR crColorValue)
+{
+    return ForEachCell([&](CNorvakCell& c) { return c.EditFont().crBackground = crColorValue, true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetTextColor(OLE_COLOR crColorValue)
+{
+    return ForEachCell([&](CNorvakCell& c) { return c.EditFont().crText = crColorValue, true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetText(CString lpszText)
+{
+    return ForEachCell([&](CNorvakCell& c) { return c.SetText(lpszText.GetString()), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetType(short nType)
+{
+    return ForEachCell([&](CNorvakCell& c) { return c.SetCellType(BYTE(nType & 0xFF)), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetIndent(short nIndent)
+{
+    return ForEachCell([&](CNorvakCell& c) { return c.SetIndent(nIndent), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetAutoAdjust(BOOL)
+{
+    return ForEachCell([](CNorvakCell& c) { return c.SetTextFormat(CNorvakCell::kStretchTextFormat), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetSkipVerLine(BOOL bSkip)
+{
+    return ForEachCell([&](CNorvakCell& c) { return c.SetMergedRight(bSkip), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetSkipHorLine(BOOL bSkip)
+{
+    return ForEachCell([&](CNorvakCell& c) { return c.SetMergedBelow(bSkip), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetVerLineColor(OLE_COLOR crColor, long nLeft)
+{
+    return ForEachThroughControl(
+        [&](int row, int col) { return m_control->SetCellVerLineColor(m_page, row, col, crColor, CLineEdges(nLeft)); });
+}
+
+BOOL CNorvakGridRangeObject::DoSetHorLineColor(OLE_COLOR crColor, long nTop)
+{
+    return ForEachThroughControl(
+        [&](int row, int col) { return m_control->SetCellHorLineColor(m_page, row, col, crColor, CLineEdges(nTop)); });
+}
+
+BOOL CNorvakGridRangeObject::DoSetVerLineStyle(short nStyle, long nLeft)
+{
+    return ForEachThroughControl([&](int row, int col) {
+        return m_control->SetCellVerLineStyle(m_page, row, col, BYTE(nStyle & 0xFF), CLineEdges(nLeft));
+    });
+}
+
+BOOL CNorvakGridRangeObject::DoSetHorLineStyle(short nStyle, long nTop)
+{
+    return ForEachThroughControl([&](int row, int col) {
+        return m_control->SetCellHorLineStyle(m_page, row, col, BYTE(nStyle & 0xFF), CLineEdges(nTop));
+    });
+}
+
+BOOL CNorvakGridRangeObject::DoSetVerLineSize(short nSize, long nLeft)
+{
+    return ForEachThroughControl([&](int row, int col) {
+        return m_control->SetCellVerLineSize(m_page, row, col, BYTE(nSize & 0xFF), CLineEdges(nLeft));
+    });
+}
+
+BOOL CNorvakGridRangeObject::DoSetHorLineSize(short nSize, long nTop)
+{
+    return ForEachThroughControl([&](int row, int col) {
+        return m_control->SetCellHorLineSize(m_page, row, col, BYTE(nSize & 0xFF), CLineEdges(nTop));
+    });
+}
+
+BOOL CNorvakGridRangeObject::DoSetGridState(short nState)
+{
+    const WORD bit = CellChanges::StateBit(nState);
+    if (!bit)
+        return FALSE;
+    if (bit == CIS_SELECTED)
+        return DoSetSelected(TRUE);
+    return ForEachCell([&](CNorvakCell& c) { return c.SetState(WORD(c.GetState() | bit)), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetGridFormat(short nFormat)
+{
+    return ForEachCell([&](CNorvakCell& c) { return c.SetTextFormat(WORD(nFormat)), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetModify(BOOL nEdit)
+{
+    return ForEachCell([&](CNorvakCell& c) { return c.SetEditLock(nEdit), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetIconFromHandle(OLE_HANDLE nHandle)
+{
+    return ForEachCell([&](CNorvakCell& c) { return CellChanges::SetIcon(c, HICON(UINT_PTR(nHandle))), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetBitmapFromHandle(OLE_HANDLE nHandle)
+{
+    return ForEachCell(
+        [&](CNorvakCell& c) { return CellChanges::SetBitmap(c, HBITMAP(UINT_PTR(nHandle))), true; });
+}
+
+BOOL CNorvakGridRangeObject::DoSetImageFromFile(CString lpszFile)
+{
+    return ForEachCell([&](CNorvakCell& c) { return CellChanges::SetImageFromFile(c, lpszFile); });
+}
+
+IDispatch* CNorvakGridRangeObject::DoGetGridObject(long nPageIndex, long nRow, long nCol)
+{
+    return m_control ? m_control->DoGetGridObject(nPageIndex, nRow, nCol) : nullptr;
+}
+
+BOOL CNorvakGridRangeObject::DoSetSelected(BOOL bSelect)
+{
+    // The page's selected-cell map is what the cells show; cells with records of their own keep the
+    // mark in their state as well. No repaint.
+    if (!Check())
+        return FALSE;
+    const PageRef ref = m_control->GetPageRef(m_page);
+    CCellSelectionMap& selected = ref.page->m_selectedCells;
+    if (bSelect)
+        selected.AddRange(m_range);
+    else
+        selected.SetRects(CCellSelectionMap::Subtract(selected.Rects(), {m_range}));
+    for (int row = m_range.minRow; row <= m_range.maxRow; ++row)
+        for (int col = m_range.minCol; col <= m_range.maxCol; ++col)
+            if (CNorvakCell* own = ref.cells->FindOwnCell(row, col))
+                own->SetState(WORD(bSelect ? own->GetState() | CIS_SELECTED : own->GetState() & ~CIS_SELECTED));
+    return TRUE;
+}

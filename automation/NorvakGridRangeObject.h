@@ -1,0 +1,67 @@
+#pragma once
+
+// The range automation object: applies cell settings to a rectangle of cells of one page. The
+// control keeps one and re-binds it for each request, so every pointer a client holds sees the
+// newest binding.
+//
+// Ownership: does not own the control; the control detaches it when it goes, after which every
+// member answers its failure value.
+
+#include "framework/AutomationObject.h"
+#include "framework/CString.h"
+#include "sheet/model/CellTypes.h"
+
+class CNorvakCtrl;
+class CNorvakCell;
+
+class CNorvakGridRangeObject : public CAutomationObject
+{
+public:
+    CNorvakGridRangeObject();
+
+    void BindRange(int page, CNorvakCtrl* control, int minRow, int minCol, int maxRow, int maxCol);
+    void Detach() { m_control = nullptr; }
+
+    long DoGetMinRowIndex() { return m_range.minRow; }
+    long DoGetMinColumnIndex() { return m_range.minCol; }
+    long DoGetMaxRowIndex() { return m_range.maxRow; }
+    long DoGetMaxColumnIndex() { return m_range.maxCol; }
+    BOOL DoSetBkColor(OLE_COLOR crColorValue);
+    BOOL DoSetTextColor(OLE_COLOR crColorValue);
+    BOOL DoSetText(CString lpszText);
+    BOOL DoSetType(short nType);
+    BOOL DoSetIndent(short nIndent);
+    BOOL DoSetAutoAdjust(BOOL bAutoAdjust);
+    BOOL DoSetSkipVerLine(BOOL bSkip);
+    BOOL DoSetSkipHorLine(BOOL bSkip);
+    BOOL DoSetVerLineColor(OLE_COLOR crColor, long nLeft);
+    BOOL DoSetHorLineColor(OLE_COLOR crColor, long nTop);
+    BOOL DoSetVerLineStyle(short nStyle, long nLeft);
+    BOOL DoSetHorLineStyle(short nStyle, long nTop);
+    BOOL DoSetVerLineSize(short nSize, long nLeft);
+    BOOL DoSetHorLineSize(short nSize, long nTop);
+    BOOL DoSetGridState(short nState);
+    BOOL DoSetGridFormat(short nFormat);
+    BOOL DoSetModify(BOOL nEdit);
+    BOOL DoSetIconFromHandle(OLE_HANDLE nHandle);
+    BOOL DoSetBitmapFromHandle(OLE_HANDLE nHandle);
+    BOOL DoSetImageFromFile(CString lpszFile);
+    IDispatch* DoGetGridObject(long nPageIndex, long nRow, long nCol);
+    BOOL DoSetSelected(BOOL bSelect);
+
+protected:
+    void* DispatchSelf() override { return this; }
+
+private:
+    // True when the range lies in the body of a live page; a dead page is told through a message.
+    bool Check();
+    // Changes every cell row by row, redrawing each at once; FALSE when the check fails or a change
+    // does (the cells already changed stay so).
+    template <class Change> BOOL ForEachCell(Change change);
+    // The same through one of the control's per-cell setters.
+    template <class Setter> BOOL ForEachThroughControl(Setter setter);
+
+    CNorvakCtrl* m_control = nullptr;
+    int m_page = -1;
+    CCellRect m_range;
+};
