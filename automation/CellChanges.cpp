@@ -1,8 +1,22 @@
 #include "automation/CellChanges.h"
 
 #include "drawing/CPictureObject.h"
+#include "framework/ModalUI.h"
+#include "sheet/NorvakCtrl.h"
 
 namespace CellChanges {
+
+PageRef BoundPage(CNorvakCtrl& control, int& page)
+{
+    if (page < 0)
+        page = control.DoGetActivePageIndex();
+    const PageRef ref = control.GetPageRef(page);
+    if (page < 0 || !ref) {
+        ModalUI::ShowMessage(control.m_hWnd, "页索引无效!", CString(), MB_OK);
+        return PageRef{};
+    }
+    return ref;
+}
 
 void SetIcon(CNorvakCell& cell, HICON icon)
 {

@@ -4,8 +4,15 @@
 
 #include "framework/CString.h"
 #include "sheet/model/NorvakCell.h"
+#include "sheet/model/PageStore.h"
+
+class CNorvakCtrl;
 
 namespace CellChanges {
+
+// The page an object is bound to: a negative index becomes the active page (stored back); a page
+// that is not there is told through the message box "页索引无效!" and gives a false PageRef.
+PageRef BoundPage(CNorvakCtrl& control, int& page);
 
 // A cell shows at most one of bitmap, icon and picture file: a non-null icon or bitmap drops the
 // other two. The handles stay the caller's.

@@ -3,7 +3,6 @@
 #include "automation/CellChanges.h"
 #include "automation/ObjectDispatchMaps.h"
 #include "drawing/CPictureObject.h"
-#include "framework/ModalUI.h"
 #include "sheet/NorvakCtrl.h"
 #include "Norvak_h.h"
 
@@ -55,15 +54,9 @@ void CNorvakGridObject::Detach()
 
 bool CNorvakGridObject::Check()
 {
-    if (!m_control)
+    const PageRef ref = m_control ? CellChanges::BoundPage(*m_control, m_page) : PageRef{};
+    if (!ref)
         return false;
-    if (m_page < 0)
-        m_page = m_control->DoGetActivePageIndex();
-    const PageRef ref = m_control->GetPageRef(m_page);
-    if (m_page < 0 || !ref) {
-        ModalUI::ShowMessage(m_control->m_hWnd, "页索引无效!", CString(), MB_OK);
-        return false;
-    }
     return m_row >= ref.page->m_nFixedRows && m_row < ref.page->m_nRows && m_col >= ref.page->m_nFixedCols &&
            m_col < ref.page->m_nCols;
 }

@@ -2,7 +2,6 @@
 
 #include "automation/CellChanges.h"
 #include "automation/ObjectDispatchMaps.h"
-#include "framework/ModalUI.h"
 #include "sheet/NorvakCtrl.h"
 #include "Norvak_h.h"
 
@@ -21,15 +20,9 @@ void CNorvakGridRangeObject::BindRange(int page, CNorvakCtrl* control, int minRo
 
 bool CNorvakGridRangeObject::Check()
 {
-    if (!m_control)
+    const PageRef ref = m_control ? CellChanges::BoundPage(*m_control, m_page) : PageRef{};
+    if (!ref)
         return false;
-    if (m_page < 0)
-        m_page = m_control->DoGetActivePageIndex();
-    const PageRef ref = m_control->GetPageRef(m_page);
-    if (m_page < 0 || !ref) {
-        ModalUI::ShowMessage(m_control->m_hWnd, "页索引无效!", CString(), MB_OK);
-        return false;
-    }
     const CCellRect& r = m_range;
     return r.minRow <= r.maxRow && r.minCol <= r.maxCol && r.minRow >= ref.page->m_nFixedRows &&
            r.minCol >= ref.page->m_nFixedCols && r.maxRow < ref.page->m_nRows && r.maxCol < ref.page->m_nCols;
