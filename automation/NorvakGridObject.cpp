@@ -381,16 +381,5 @@ BOOL CNorvakGridObject::DoIsSelected()
 
 BOOL CNorvakGridObject::DoSetSelected(BOOL bSelect)
 {
-    // The page's selected-cell map is what a cell shows; a cell with a record of its own keeps the
-    // mark in its state as well.
-    if (!CheckedCell())
-        return FALSE;
-    const PageRef ref = m_control->GetPageRef(m_page);
-    if (bSelect)
-        ref.page->m_selectedCells.Add(CCellCoord(m_row, m_col));
-    else
-        ref.page->m_selectedCells.Remove(m_row, m_col);
-    if (CNorvakCell* own = ref.cells->FindOwnCell(m_row, m_col))
-        own->SetState(WORD(bSelect ? own->GetState() | CIS_SELECTED : own->GetState() & ~CIS_SELECTED));
-    return TRUE;
+    return CheckedCell() && m_control->DoSetPageGridRangeSelected(m_page, m_row, m_col, m_row, m_col, bSelect) == TRUE;
 }

@@ -5,6 +5,8 @@
 #include "sheet/NorvakCtrl.h"
 #include "Norvak_h.h"
 
+#include <type_traits>
+
 CNorvakGridRangeObject::CNorvakGridRangeObject()
     : CAutomationObject(DIID_INorvakGridRangeObject, GridRangeObjectDispatchMap())
 {
@@ -37,8 +39,14 @@ template <class Change> BOOL CNorvakGridRangeObject::ForEachCell(Change change)
     for (int row = m_range.minRow; row <= m_range.maxRow; ++row)
         for (int col = m_range.minCol; col <= m_range.maxCol; ++col) {
             CNorvakCell* cell = ref.cells->EditCell(row, col);
-            if (!cell || !change(*cell))
+            if (!cell)
                 return FALSE;
+            if constexpr (std::is_same_v<decltype(change(*cell)), bool>) {
+                if (!change(*cell))
+                    return FALSE;
+            } else {
+                change(*cell);
+            }
             if (shown)
                 m_control->RedrawCell(CCellCoord(row, col));
         }
@@ -58,42 +66,42 @@ template <class Setter> BOOL CNorvakGridRangeObject::ForEachThroughControl(Sette
 
 BOOL CNorvakGridRangeObject::DoSetBkColor(OLE_COLOR crColorValue)
 {
-    return ForEachCell([&](CNorvakCell& c) { return c.EditFont().crBackground = crColorValue, true; });
+    return ForEachCell([&](CNorvakCell& c) { c.EditFont().crBackground = crColorValue; });
 }
 
 BOOL CNorvakGridRangeObject::DoSetTextColor(OLE_COLOR crColorValue)
 {
-    return ForEachCell([&](CNorvakCell& c) { return c.EditFont().crText = crColorValue, true; });
+    return ForEachCell([&](CNorvakCell& c) { c.EditFont().crText = crColorValue; });
 }
 
 BOOL CNorvakGridRangeObject::DoSetText(CString lpszText)
 {
-    return ForEachCell([&](CNorvakCell& c) { return c.SetText(lpszText.GetString()), true; });
+    return ForEachCell([&](CNorvakCell& c) { c.SetText(lpszText.GetString()); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetType(short nType)
 {
-    return ForEachCell([&](CNorvakCell& c) { return c.SetCellType(BYTE(nType & 0xFF)), true; });
+    return ForEachCell([&](CNorvakCell& c) { c.SetCellType(BYTE(nType & 0xFF)); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetIndent(short nIndent)
 {
-    return ForEachCell([&](CNorvakCell& c) { return c.SetIndent(nIndent), true; });
+    return ForEachCell([&](CNorvakCell& c) { c.SetIndent(nIndent); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetAutoAdjust(BOOL)
 {
-    return ForEachCell([](CNorvakCell& c) { return c.SetTextFormat(CNorvakCell::kStretchTextFormat), true; });
+    return ForEachCell([](CNorvakCell& c) { c.SetTextFormat(CNorvakCell::kStretchTextFormat); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetSkipVerLine(BOOL bSkip)
 {
-    return ForEachCell([&](CNorvakCell& c) { return c.SetMergedRight(bSkip), true; });
+    return ForEachCell([&](CNorvakCell& c) { c.SetMergedRight(bSkip); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetSkipHorLine(BOOL bSkip)
 {
-    return ForEachCell([&](CNorvakCell& c) { return c.SetMergedBelow(bSkip), true; });
+    return ForEachCell([&](CNorvakCell& c) { c.SetMergedBelow(bSkip); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetVerLineColor(OLE_COLOR crColor, long nLeft)
@@ -143,28 +151,28 @@ BOOL CNorvakGridRangeObject::DoSetGridState(short nState)
         return FALSE;
     if (bit == CIS_SELECTED)
         return DoSetSelected(TRUE);
-    return ForEachCell([&](CNorvakCell& c) { return c.SetState(WORD(c.GetState() | bit)), true; });
+    return ForEachCell([&](CNorvakCell& c) { c.SetState(WORD(c.GetState() | bit)); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetGridFormat(short nFormat)
 {
-    return ForEachCell([&](CNorvakCell& c) { return c.SetTextFormat(WORD(nFormat)), true; });
+    return ForEachCell([&](CNorvakCell& c) { c.SetTextFormat(WORD(nFormat)); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetModify(BOOL nEdit)
 {
-    return ForEachCell([&](CNorvakCell& c) { return c.SetEditLock(nEdit), true; });
+    return ForEachCell([&](CNorvakCell& c) { c.SetEditLock(nEdit); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetIconFromHandle(OLE_HANDLE nHandle)
 {
-    return ForEachCell([&](CNorvakCell& c) { return CellChanges::SetIcon(c, HICON(UINT_PTR(nHandle))), true; });
+    return ForEachCell([&](CNorvakCell& c) { CellChanges::SetIcon(c, HICON(UINT_PTR(nHandle))); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetBitmapFromHandle(OLE_HANDLE nHandle)
 {
     return ForEachCell(
-        [&](CNorvakCell& c) { return CellChanges::SetBitmap(c, HBITMAP(UINT_PTR(nHandle))), true; });
+        [&](CNorvakCell& c) { CellChanges::SetBitmap(c, HBITMAP(UINT_PTR(nHandle))); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetImageFromFile(CString lpszFile)
@@ -179,19 +187,6 @@ IDispatch* CNorvakGridRangeObject::DoGetGridObject(long nPageIndex, long nRow, l
 
 BOOL CNorvakGridRangeObject::DoSetSelected(BOOL bSelect)
 {
-    // The page's selected-cell map is what the cells show; cells with records of their own keep the
-    // mark in their state as well. No repaint.
-    if (!Check())
-        return FALSE;
-    const PageRef ref = m_control->GetPageRef(m_page);
-    CCellSelectionMap& selected = ref.page->m_selectedCells;
-    if (bSelect)
-        selected.AddRange(m_range);
-    else
-        selected.SetRects(CCellSelectionMap::Subtract(selected.Rects(), {m_range}));
-    for (int row = m_range.minRow; row <= m_range.maxRow; ++row)
-        for (int col = m_range.minCol; col <= m_range.maxCol; ++col)
-            if (CNorvakCell* own = ref.cells->FindOwnCell(row, col))
-                own->SetState(WORD(bSelect ? own->GetState() | CIS_SELECTED : own->GetState() & ~CIS_SELECTED));
-    return TRUE;
+    return Check() && m_control->DoSetPageGridRangeSelected(m_page, m_range.minRow, m_range.minCol, m_range.maxRow,
+                                                            m_range.maxCol, bSelect) == TRUE;
 }

@@ -56,7 +56,7 @@ private:
     // True when the range lies in the body of a live page; a dead page is told through a message.
     bool Check();
     // Changes every cell row by row, redrawing each at once; FALSE when the check fails or a change
-    // does (the cells already changed stay so).
+    // that answers bool answers false (the cells already changed stay so).
     template <class Change> BOOL ForEachCell(Change change);
     // The same through one of the control's per-cell setters.
     template <class Setter> BOOL ForEachThroughControl(Setter setter);
