@@ -14,6 +14,8 @@
 //   NorvakCtrlClipboardChain.cpp membership in the clipboard-viewer chain
 //   NorvakCtrlClipboard.cpp      copy, cut and paste of cells: the cell buffers and the clipboard
 //   NorvakCtrlContextMenu.cpp    the context menu and its commands
+//   NorvakCtrlCharts.cpp         the pending chart settings of a page, chart insertion and the
+//                                drawing of a page's charts
 //   dialogs/NorvakCtrlSheets.cpp the property sheets the control opens (in the dialogs library)
 //   NorvakCtrlKeyboard.cpp       keys, characters and the in-place editor
 //   NorvakCtrlMouse.cpp          the mouse: selection, resizing, cursors and the frame drag
@@ -50,6 +52,7 @@
 #include <vector>
 
 class CNorvakFrameWnd;
+struct CChartPartRects;
 class COleDataObject;
 class COleDataSource;
 
@@ -163,7 +166,6 @@ public:
     // The source of a cut made by the range object, cleared by the paste that completes it.
     void SetPendingCut(const CCellRect& range) { m_pendingCut = range; }
     const CCellRect& GetPendingCut() const { return m_pendingCut; }
-    void ResetPageChartOptions(int page, const BYTE options[8], const int values[4]);
 
     // ---- rows and columns ----
     int GetRowCount(int page) const;
@@ -435,6 +437,52 @@ public:
     // The fill-effects sheet; nothing of it is applied to cells.
     INT_PTR OnFillEffects();
 
+    // ---- charts on pages (NorvakCtrlCharts.cpp) ----
+    // Page -1 is the active page; a bad page does nothing, and getters answer their empty values.
+    // The pending settings are what the chart pages of the property sheets edit before a chart
+    // exists; every new chart of the page is made from them.
+    // Rebuilds the page's chart data table from its cells: mode 0 the whole page, 1 the selection,
+    // 2 the two lists (only when both are given).
+    void BuildChartSeries(int page, int mode, const std::vector<int>* rows, const std::vector<int>* columns);
+    void GetChartDataSource(int page, int& mode, int& allColumns, int& allRows, short& firstRow, short& lastRow,
+                            std::vector<int>& indexList, int& columnIndexMode, int& legendValueA,
+                            int& legendValueB);
+    void SetChartDataSource(int page, int mode, int allColumns, int allRows, const std::vector<int>& indexList);
+    void SetChartDisplayOptions(int page, const int (&options)[8]);
+    void CalcChartValueRange(int page);
+    void CalcStackedValueRange(int page);
+    // A change of the grouping rebuilds the series and updates the value range.
+    void SetChartGroupByColumns(int page, BOOL byColumns);
+    void SetChartType(int page, BYTE type, BYTE subType);
+    void UpdateChartValueRange(int page);
+    // The range a new chart of the page's pending kind takes; 0 and 0 when it takes none.
+    void GetChartValueRange(int page, double& minValue, double& maxValue);
+    // newChart: a chart of the pending kind with the seven part rectangles, the page's newest,
+    // with no chart selected. Otherwise hides chart `index` of the page (none for a bad index).
+    void InsertChart(int page, BOOL newChart, const CChartPartRects& rects, int index);
+    // The legend box options of the page's next chart; its pending legend entries are emptied.
+    void ResetPageChartOptions(int page, const BYTE options[8], const int values[4]);
+    // Draws chart `index` of the page with its parts in their order, its titles, the tracker of
+    // its selected part and the marks of its selected legend entries, clipped to where it is
+    // shown. Its bVisible; 0 when nothing was drawn.
+    virtual int DrawPageChart(int page, CDC* pDC, int index);
+    // Whether chart `index` of the active page lies over the others: it is drawn after them.
+    BOOL IsPageChartNewest(int index) const;
+    // The chart settings sheet; when it ends with OK, a chart of the settings on the active page.
+    void DoShowChartWindow();
+    // What the chart drawing leaves for the chart tracker: the selected part's rectangle (empty
+    // with no chart selected), the smallest size it may be tracked to and the handle size.
+    struct CChartTrackerFrame
+    {
+        CRect rect;
+        CSize minSize;
+        int handleSize = 8;
+    };
+    const CChartTrackerFrame& GetChartTrackerFrame() const { return m_chartTrackerFrame; }
+    // Draws the tracker over the selected part as the frame gives it: nothing until the tracker is
+    // built.
+    virtual void DrawChartTracker(CDC* pDC);
+
     // ---- printing (printing/NorvakCtrlPrint.cpp, in the printing library) ----
     // Prints the active page on the page setup's printer, with no print dialog.
     void DoPrint();
@@ -472,10 +520,6 @@ public:
     // The text in the cell's font (bold when asked), or in the ambient font without a cell or
     // without bold, plus twice the cell margin each way; (0, 0) for a bad page.
     CSize GetCellTextExtent(int page, int row, int col, const CString& text, BOOL bold);
-    // One chart of the active page, drawn by the chart subsystem; the painter calls it once per
-    // chart in drawing order.
-    virtual void DrawPageCharts(CDC* pDC, int chart);
-    virtual BOOL IsPageChartSelected(int chart);
     // After a copy to the clipboard: the whole control is painted again, every layer.
     void RefreshAfterCopy();
     // What the page shows over its cells.
@@ -635,7 +679,8 @@ private:
     bool ClearCutSource(const CCellRect& source);
     CCellCoord PasteTarget();
     void WarnPaste(const char* text);
-    void OpenSheet(INT_PTR (ISheetFactory::*open)(CNorvakCtrl&));
+    // The sheet's result; 0 when there is no factory.
+    INT_PTR OpenSheet(INT_PTR (ISheetFactory::*open)(CNorvakCtrl&));
 
     CSheetDropTarget m_dropTarget;
     ISheetFactory* m_pSheetFactory = nullptr;
@@ -645,6 +690,7 @@ private:
     HCURSOR m_hSheetCursor = nullptr;
     int m_contextMenuItemHidden[24] = {};
     int m_nChartSpare = -1;
+    CChartTrackerFrame m_chartTrackerFrame;
 
     CPageOwned<CNorvakFrameWnd> m_pPrintFrame{nullptr, nullptr};
     std::unique_ptr<CControlObjects> m_objects;

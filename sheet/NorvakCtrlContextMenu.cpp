@@ -104,10 +104,11 @@ void CNorvakCtrl::OnContextMenu(HWND window, CPoint screenPoint)
     ::DestroyMenu(popup);
 }
 
-void CNorvakCtrl::OpenSheet(INT_PTR (ISheetFactory::*open)(CNorvakCtrl&))
+INT_PTR CNorvakCtrl::OpenSheet(INT_PTR (ISheetFactory::*open)(CNorvakCtrl&))
 {
     if (ISheetFactory* factory = m_pSheetFactory ? m_pSheetFactory : NorvakApp().m_pSheetFactory)
-        (factory->*open)(*this);
+        return (factory->*open)(*this);
+    return 0;
 }
 
 BOOL CNorvakCtrl::OnCommand(UINT id)
@@ -136,7 +137,7 @@ BOOL CNorvakCtrl::OnCommand(UINT id)
         OpenSheet(&ISheetFactory::Legend);
         return TRUE;
     case ID_CHART_SETTINGS:
-        OpenSheet(&ISheetFactory::ChartSettings);
+        DoShowChartWindow();
         return TRUE;
     case ID_FILL_EFFECTS:
         OpenSheet(&ISheetFactory::FillEffects);

@@ -114,15 +114,6 @@ long CNorvakCtrl::DoInsertPage(CString newLabelValue)
     return InsertPage(newLabelValue.IsEmpty() ? CString(kUntitledPage) : newLabelValue);
 }
 
-void CNorvakCtrl::ResetPageChartOptions(int page, const BYTE options[8], const int values[4])
-{
-    PageRef ref = GetPageRef(page);
-    if (!ref)
-        return;
-    std::copy(options, options + 8, ref.page->m_chartOptionBytes);
-    std::copy(values, values + 4, ref.page->m_chartOptionInts);
-}
-
 BOOL CNorvakCtrl::DoDeletePage(long nPageIndex)
 {
     return DeletePageAt(ResolvePage(nPageIndex));

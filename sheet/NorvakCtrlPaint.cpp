@@ -35,8 +35,8 @@ public:
     {
         return m_control.GetCellExtent(row, col, pDC);
     }
-    void DrawPageCharts(CDC* pDC, int chart) override { m_control.DrawPageCharts(pDC, chart); }
-    BOOL IsPageChartSelected(int chart) override { return m_control.IsPageChartSelected(chart); }
+    void DrawPageChart(CDC* pDC, int chart) override { m_control.DrawPageChart(-1, pDC, chart); }
+    BOOL IsPageChartOnTop(int chart) override { return m_control.IsPageChartNewest(chart); }
     int DrawCellPicture(CDC* pDC, int left, int top, int right, int bottom, const CNorvakCell& cell) override
     {
         return m_control.DrawCellPicture(pDC, left, top, right, bottom, cell);
@@ -227,13 +227,6 @@ CSize CNorvakCtrl::GetCellExtent(int row, int col, CDC* pDC)
 {
     return WithPainter(
         [&](CPagePainter& painter) { return painter.CPagePainter::GetCellExtent(row, col, pDC); });
-}
-
-void CNorvakCtrl::DrawPageCharts(CDC*, int) {}
-
-BOOL CNorvakCtrl::IsPageChartSelected(int)
-{
-    return FALSE;
 }
 
 void CNorvakCtrl::RefreshAfterCopy()

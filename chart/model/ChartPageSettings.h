@@ -52,6 +52,9 @@ struct CChartPageSettings
     // Insert as object, show chart, show legend, show data window, show values, X-axis notes,
     // Y-axis notes, Y-axis colour map.
     int displayOptions[8] = {};
+    // Which parts a chart inserted by the chart settings sheet shows: plot area, legend, data area,
+    // chart title, X-axis title, Y/Z-axis title.
+    int layoutShown[6] = {1, 1, 1, 1, 1, 1};
 
     CChartTextItemArray legendItems; // one per series
     CChartItemTable items;           // lines: one row per series; others: one row per category

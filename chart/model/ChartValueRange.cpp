@@ -140,8 +140,12 @@ void UpdateChartValueRange(CChartPageSettings& settings, const CChartCellSource&
             CalcStackedValueRange(settings, source);
         break;
     case kChartPie:
-        if (subType <= 7)
+        // The stacked range rebuilds the series and gives the row totals every slice is a share
+        // of; a new pie takes the clustered range, which must follow the rebuilt table.
+        if (subType <= 7) {
             CalcStackedValueRange(settings, source);
+            CalcChartValueRange(settings);
+        }
         break;
     default:
         break;

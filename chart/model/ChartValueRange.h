@@ -25,7 +25,8 @@ void CalcChartValueRange(CChartPageSettings& settings);
 // Pies first rebuild their series. Then the row totals and the stacked range; an empty table keeps
 // the previous range.
 void CalcStackedValueRange(CChartPageSettings& settings, const CChartCellSource& source);
-// Recomputes the range that the pending type and sub-type use.
+// Recomputes the range that the pending type and sub-type use; for pies both (they take the
+// clustered range and draw from the row totals of the stacked one).
 void UpdateChartValueRange(CChartPageSettings& settings, const CChartCellSource& source);
 // The range a new chart of the pending kind takes; 0 and 0 when it takes none.
 void GetChartValueRange(const CChartPageSettings& settings, double& minValue, double& maxValue);

@@ -6,6 +6,8 @@
 #include "chart/model/ChartPageSettings.h"
 #include "chart/model/NorvakChart.h"
 
+#include <functional>
+
 // Fills a freshly built chart from the page: rectangles (rcVisible as rcChart), the part list,
 // kind, styles and, when the page has data, its table (pies and rings laid out in rcPlot), row
 // totals and legend entries.
@@ -13,3 +15,9 @@ void SetUpNewChart(CNorvakChart& chart, const CChartPageSettings& settings, cons
 
 // A chart of the pending kind with every default of a new chart, set up from the page.
 CNorvakChart CreateNewChart(const CChartPageSettings& settings, const CChartPartRects& rects);
+
+// The part rectangles of a chart made by the chart settings sheet, in the frame (100, 50)-(600, 300).
+// A part that layoutShown hides collapses onto the edge of the frame it stands by; a shown title is
+// fitted around its default text, whose width and height textSize gives (the Y/Z-axis title
+// stands upright).
+CChartPartRects NewChartPartRects(const int (&layoutShown)[6], const std::function<CSize(const char*)>& textSize);

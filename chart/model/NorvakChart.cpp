@@ -138,3 +138,23 @@ int CNorvakChart::ShownPieRow() const
         return -1;
     return size_t(nPieSeries) < items.size() ? nPieSeries : int(items.size()) - 1;
 }
+
+std::vector<int> CNorvakChart::PartDrawingOrder() const
+{
+    bool listed[7] = {};
+    std::vector<int> shownTopDown;
+    for (const CChartPartOption& entry : partOrder) {
+        const int kind = entry.chPart;
+        if (kind < kChartPlot || kind > kChartYAxisTitle || listed[kind])
+            continue;
+        listed[kind] = true;
+        if (entry.nShown)
+            shownTopDown.push_back(kind);
+    }
+    std::vector<int> order;
+    for (int kind = kChartPlot; kind <= kChartYAxisTitle; ++kind)
+        if (!listed[kind])
+            order.push_back(kind);
+    order.insert(order.end(), shownTopDown.rbegin(), shownTopDown.rend());
+    return order;
+}

@@ -50,6 +50,10 @@ public:
     // Kinds 1..6: the shown flag of its first entry in the part list; a kind the list lacks (or an
     // empty list) counts as shown.
     bool IsPartShown(int kind) const;
+    // The shown parts 1..6 in the order they are drawn, the top one last: the part list from its
+    // last entry to its first, under them the kinds the list lacks. A kind counts at its first
+    // entry; entries of other kinds are left out.
+    std::vector<int> PartDrawingOrder() const;
     bool IsPie() const { return nType == kChartPie; }
     // The row a pie shows alone: nPieSeries, beyond the last row the last row; -1 for every row
     // (a negative nPieSeries or no rows).

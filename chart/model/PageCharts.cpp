@@ -30,6 +30,14 @@ CPageOwned<CNorvakChart> MakePageChart(CNorvakChart chart)
     return CPageOwned<CNorvakChart>(new CNorvakChart(std::move(chart)), &DeleteChart);
 }
 
+CChartPageSettings& PendingChartSettings(CNorvakPage& page)
+{
+    if (!page.m_chartSettings)
+        page.m_chartSettings = CPageOwned<CChartPageSettings>(new CChartPageSettings,
+                                                              +[](CChartPageSettings* settings) { delete settings; });
+    return *page.m_chartSettings;
+}
+
 CNorvakChart* PageChartAt(CNorvakPage& page, int index)
 {
     return index >= 0 && size_t(index) < page.m_charts.size() ? page.m_charts[size_t(index)].get() : nullptr;

@@ -4,6 +4,7 @@
 // flags, and the selection state they keep (one selected chart at a time, the newest drawn last).
 // Window work (repainting, the tracker) is the caller's: these return the rectangles concerned.
 
+#include "chart/model/ChartPageSettings.h"
 #include "chart/model/NorvakChart.h"
 #include "sheet/model/NorvakPage.h"
 
@@ -13,6 +14,9 @@
 using CPageChartList = std::vector<CPageOwned<CNorvakChart>>;
 
 CPageOwned<CNorvakChart> MakePageChart(CNorvakChart chart);
+
+// The page's pending chart settings, made with their defaults on first use.
+CChartPageSettings& PendingChartSettings(CNorvakPage& page);
 
 // Null for an index outside the page's list.
 CNorvakChart* PageChartAt(CNorvakPage& page, int index);

@@ -51,6 +51,10 @@ void FillSeries(CChartPageSettings& settings, const CChartCellSource& source, co
 
 CString CChartCellSource::CellText(int row, int col) const
 {
+    if (row < 0 || col < 0 || row >= page.m_nRows || col >= page.m_nCols)
+        return CString();
+    if (textOf)
+        return textOf(row, col);
     const CNorvakCell* cell = cells.GetCell(row, col);
     return cell ? cell->GetText() : CString();
 }

@@ -12,6 +12,7 @@
 #include "sheet/model/NorvakPage.h"
 #include "sheet/model/NorvakPageCells.h"
 
+#include <functional>
 #include <vector>
 
 // What series building reads of a page: its grid and selection, its cells and the series colours.
@@ -20,6 +21,8 @@ struct CChartCellSource
     const CNorvakPage& page;
     const CNorvakPageCells& cells;
     const std::vector<COLORREF>& colours; // the control's default colours
+    // The control's cell-text operation, which a derived control may answer; none: the cell's own.
+    std::function<CString(int row, int col)> textOf = {};
 
     // The cell's text; empty for a cell outside the page.
     CString CellText(int row, int col) const;

@@ -19,6 +19,7 @@
 #include <vector>
 
 class CNorvakChart;
+struct CChartPageSettings;
 class CTitleTipWnd;
 
 // An object of another subsystem owned by the page; whoever creates it supplies how it is freed.
@@ -219,6 +220,9 @@ public:
     std::vector<int> m_columnBreaks;
     // Freed from the last to the first when the page goes.
     std::vector<CPageOwned<CNorvakChart>> m_charts;
+    // What the chart pages set before a chart exists and the data every new chart is made from;
+    // made by the chart code on first use.
+    CPageOwned<CChartPageSettings> m_chartSettings{nullptr, nullptr};
 
     // Report output.
     BYTE m_nOutputMode = 0; // 0 whole page, 1 selection, 2 arbitrary, 3 custom

@@ -476,20 +476,20 @@ void CPagePainter::DrawDragRegion(CDC* pDC)
 
 void CPagePainter::DrawCharts(CDC* pDC)
 {
-    int selected = -1;
+    std::vector<int> onTop;
     for (int chart = 0; chart < int(m_page.m_charts.size()); ++chart) {
-        if (IsPageChartSelected(chart))
-            selected = chart;
+        if (IsPageChartOnTop(chart))
+            onTop.push_back(chart);
         else
-            DrawPageCharts(pDC, chart);
+            DrawPageChart(pDC, chart);
     }
-    if (selected >= 0)
-        DrawPageCharts(pDC, selected);
+    for (int chart : onTop)
+        DrawPageChart(pDC, chart);
 }
 
-void CPagePainter::DrawPageCharts(CDC*, int) {}
+void CPagePainter::DrawPageChart(CDC*, int) {}
 
-BOOL CPagePainter::IsPageChartSelected(int)
+BOOL CPagePainter::IsPageChartOnTop(int)
 {
     return FALSE;
 }

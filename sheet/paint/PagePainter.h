@@ -95,11 +95,11 @@ public:
     virtual void DrawSelectionFrame(CDC* pDC);
     virtual void DrawRangeFrame(CDC* pDC);
     virtual void DrawDragRegion(CDC* pDC);
-    // The page's charts, unselected ones in list order, then the last selected one on top.
+    // The page's charts in list order, those that lie on top (the newest) after all others.
     void DrawCharts(CDC* pDC);
     // One chart of the page, drawn by the chart subsystem; nothing here.
-    virtual void DrawPageCharts(CDC* pDC, int chart);
-    virtual BOOL IsPageChartSelected(int chart);
+    virtual void DrawPageChart(CDC* pDC, int chart);
+    virtual BOOL IsPageChartOnTop(int chart);
     virtual void DrawPageText(CDC* pDC, const char* text);
 
     // ---- single cells ----

@@ -211,3 +211,26 @@ TEST(NorvakChart, CopiesShareNoBuffer)
     EXPECT_EQ(other.items[1][2].faceOutline[0].size(), 4u);
     EXPECT_NE(other.items[1][2].faceOutline[0].data(), point.faceOutline[0].data());
 }
+
+TEST(NorvakChart, PartsAreDrawnFromTheLastEntryOfTheList)
+{
+    using Order = std::vector<int>;
+    const struct
+    {
+        std::vector<CChartPartOption> list;
+        Order drawn;
+    } cases[] = {
+        {CNorvakChart::DefaultPartOrder(), {6, 5, 4, 3, 2, 1}},
+        {{{2, 1, 1}, {1, 2, 1}, {3, 3, 1}, {4, 4, 1}, {5, 5, 1}, {6, 6, 1}}, {6, 5, 4, 3, 1, 2}},
+        {{{1, 1, 1}, {2, 2, 0}, {3, 3, 1}, {4, 4, 1}, {5, 5, 0}, {6, 6, 1}}, {6, 4, 3, 1}},
+        {{}, {1, 2, 3, 4, 5, 6}},
+        {{{3, 1, 1}}, {1, 2, 4, 5, 6, 3}},
+        // A kind counts at its first entry; kinds outside 1..6 are no parts.
+        {{{4, 1, 0}, {9, 2, 1}, {0, 3, 1}, {4, 4, 1}, {1, 5, 1}}, {2, 3, 5, 6, 1}},
+    };
+    for (const auto& c : cases) {
+        CNorvakChart chart;
+        chart.partOrder = c.list;
+        EXPECT_EQ(chart.PartDrawingOrder(), c.drawn) << testing::PrintToString(c.drawn);
+    }
+}

@@ -65,6 +65,43 @@ TEST(PageCharts, InsertionMakesTheNewChartTheOnlyNewestAndUnselectsTheRest)
     EXPECT_EQ(GetSelectedChart(sheet.page), -1);
 }
 
+TEST(PageCharts, PartRectanglesOfAChartFromTheSettingsSheet)
+{
+    using Rects = std::vector<std::string>; // whole, plot, legend, data area, title, X title, Y title
+    const struct
+    {
+        int shown[6]; // plot, legend, data area, title, X-axis title, Y-axis title
+        CSize text;
+        Rects rects;
+    } cases[] = {
+        {{1, 1, 1, 1, 1, 1}, CSize(40, 16),
+         {"100,50,600,300", "170,120,530,170", "540,60,590,290", "170,180,530,230", "310,73,390,97",
+          "310,253,390,277", "119,135,151,215"}},
+        {{0, 0, 0, 0, 0, 0}, CSize(40, 16),
+         {"100,50,600,300", "100,50,600,300", "600,50,600,300", "100,300,600,300", "100,50,600,50",
+          "100,300,600,300", "100,50,100,300"}},
+        {{1, 1, 0, 0, 0, 0}, CSize(40, 16),
+         {"100,50,600,300", "110,60,530,290", "540,60,590,290", "100,300,540,300", "100,50,600,50",
+          "100,300,600,300", "100,50,100,300"}},
+        // Titles too large for the frame are held inside its margins.
+        {{1, 1, 1, 1, 1, 1}, CSize(300, 200),
+         {"100,50,600,300", "170,120,530,170", "540,60,590,290", "170,180,530,230", "105,45,595,189",
+          "105,161,595,295", "105,45,335,295"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> measured;
+        const CChartPartRects rects = NewChartPartRects(c.shown, [&](const char* text) {
+            measured.push_back(text);
+            return c.text;
+        });
+        Rects got;
+        for (const CRect& r : rects.rects)
+            got.push_back(Str(r));
+        EXPECT_EQ(got, c.rects) << testing::PrintToString(c.shown);
+        EXPECT_EQ(measured.size(), size_t(c.shown[3] + c.shown[4] + c.shown[5]));
+    }
+}
+
 TEST(PageCharts, ClearOfTheLockedColumns)
 {
     CellSheet sheet(5, 5, 1, 1);

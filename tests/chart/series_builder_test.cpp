@@ -162,6 +162,11 @@ TEST(SeriesBuilder, PieTypeRebuildsBeforeItsStackedRange)
     EXPECT_EQ(sheet.settings.items[0][0].dValue, 10);
     EXPECT_EQ(sheet.settings.dStackedMax, 13);
     EXPECT_EQ(sheet.settings.dStackedMin, -4);
+    // A new pie takes the clustered range, which follows the rebuilt table.
+    double min = 0, max = 0;
+    GetChartValueRange(sheet.settings, min, max);
+    EXPECT_EQ(min, -4);
+    EXPECT_EQ(max, 10);
 }
 
 TEST(ChartValueRange, ClusteredRange)

@@ -516,26 +516,26 @@ TEST(PagePainter, RangeFrameDragRegionAndHiddenCells)
 
 namespace {
 
-// Records the order charts are drawn in; charts 1 and 3 are selected.
+// Records the order charts are drawn in; charts 1 and 3 lie on top.
 class ChartOrderPainter : public CPagePainter
 {
 public:
     using CPagePainter::CPagePainter;
     std::vector<int> drawn;
-    void DrawPageCharts(CDC*, int chart) override { drawn.push_back(chart); }
-    BOOL IsPageChartSelected(int chart) override { return chart == 1 || chart == 3; }
+    void DrawPageChart(CDC*, int chart) override { drawn.push_back(chart); }
+    BOOL IsPageChartOnTop(int chart) override { return chart == 1 || chart == 3; }
 };
 
 } // namespace
 
-TEST(PagePainter, ChartsOneAtATimeWithTheLastSelectedOnTop)
+TEST(PagePainter, ChartsOneAtATimeWithThoseOnTopLast)
 {
     PaintedPage p;
     for (int i = 0; i < 5; ++i)
         p.page.m_charts.emplace_back(nullptr, nullptr);
     ChartOrderPainter painter(p.page, p.cells, p.view);
     painter.DrawPage(p.canvas.dc(), p.view.client);
-    EXPECT_EQ(painter.drawn, (std::vector<int>{0, 2, 4, 3})) << "chart 1 is selected but not the last";
+    EXPECT_EQ(painter.drawn, (std::vector<int>{0, 2, 4, 1, 3}));
 }
 
 TEST(PagePainter, CellExtentMeasuresHeadersInBold)

@@ -1,0 +1,375 @@
+// The charts of the control's pages: the pending chart settings that the chart pages edit, the
+// insertion and hiding of charts, and the drawing of one chart with its parts, titles, tracker and
+// legend-entry marks. The records and their arithmetic live in chart/model; the painters in
+// chartdraw.
+
+#include "sheet/NorvakCtrl.h"
+
+#include "chart/model/ChartMath.h"
+#include "chart/model/ChartValueRange.h"
+#include "chart/model/NewChart.h"
+#include "chart/model/PageCharts.h"
+#include "chartdraw/ChartFramePainter.h"
+#include "chartdraw/ChartPainter.h"
+#include "chartdraw/ChartStyleFills.h"
+#include "chartdraw/LegendPainter.h"
+#include "drawing/CTextPainter.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Text drawer layouts of the titles: one centred line, and word-wrapped for an upright title.
+constexpr int kTitleLayout = 8213;
+constexpr int kUprightTitleLayout = 37;
+
+// The rectangle with left not beyond right and top not below bottom.
+CRect Normalized(CRect rect)
+{
+    if (rect.left > rect.right)
+        std::swap(rect.left, rect.right);
+    if (rect.top > rect.bottom)
+        std::swap(rect.top, rect.bottom);
+    return rect;
+}
+
+bool IsDegenerate(const RECT& rect)
+{
+    return (long long)rect.right - rect.left < 1 || (long long)rect.bottom - rect.top < 1;
+}
+
+CRect Grown(CRect rect, int by)
+{
+    rect.InflateRect(by, by);
+    return rect;
+}
+
+// The smallest size the tracker may give the selected part.
+CSize TrackerMinSize(const CNorvakChart& chart)
+{
+    switch (chart.nSelPart) {
+    case kChartWhole:
+        return CSize(100, 100);
+    case kChartPlot: {
+        const bool lying = chart.nType == kChartBar || (chart.nType == kChartCylinder && chart.nSubType >= 3);
+        return lying ? CSize(20, 50) : CSize(50, 20);
+    }
+    case kChartLegend:
+        return CSize(20, 20);
+    case kChartDataArea:
+        return CSize(50, 20);
+    case kChartTitle:
+    case kChartXAxisTitle:
+        return CSize(16, 0);
+    case kChartYAxisTitle:
+        return CSize(16, 40);
+    default:
+        return CSize();
+    }
+}
+
+// The plot area stays at least 5 pixels inside the chart at top and bottom.
+void KeepPlotInsideChart(CNorvakChart& chart)
+{
+    CRect& plot = chart.rcPlot;
+    plot = Normalized(plot);
+    plot.top = std::max<LONG>(plot.top, AddSaturated(chart.rcChart.top, 5));
+    plot.bottom = std::min<LONG>(plot.bottom, AddSaturated(chart.rcChart.bottom, -5));
+}
+
+// The X-axis title steps 5 pixels away from an edge of the chart it comes within 5 pixels of.
+void KeepXAxisTitleOffEdges(CNorvakChart& chart)
+{
+    CRect& rect = chart.xAxisTitle.rc;
+    auto shift = [&rect](int dy) {
+        rect.top = AddSaturated(rect.top, dy);
+        rect.bottom = AddSaturated(rect.bottom, dy);
+    };
+    if ((long long)rect.top - chart.rcChart.top < 5)
+        shift(5);
+    if ((long long)chart.rcChart.bottom - rect.bottom < 5)
+        shift(-5);
+}
+
+void DrawTitle(CDC* dc, const CChartTitleBlock& title, int layout)
+{
+    CFont font;
+    font.CreateFontIndirect(&title.font);
+    CSelectObject selectFont(*dc, font);
+    {
+        // The frame: a black outline around the title's own background.
+        CBrush back;
+        if (!title.bTransparent)
+            back.CreateSolidBrush(title.crBack);
+        CSelectObject pen(*dc, ::GetStockObject(BLACK_PEN));
+        CSelectObject brush(*dc, title.bTransparent ? ::GetStockObject(HOLLOW_BRUSH) : HGDIOBJ(back));
+        dc->Rectangle(title.rc);
+    }
+    const int oldMode = dc->SetBkMode(title.bTransparent ? TRANSPARENT : OPAQUE);
+    const COLORREF oldBack = dc->SetBkColor(title.crBack);
+    CTextPainter().DrawAlignedText(dc, title.rc, title.strText, layout, &title.font, 1, 0, title.crText);
+    dc->SetBkColor(oldBack);
+    dc->SetBkMode(oldMode);
+}
+
+// 4 x 4 squares on the corners of a selected legend entry: centred on them in black for the whole
+// entry and the marker box, inside them in blue for the caption.
+void DrawLegendMarks(CDC* dc, const CNorvakChart& chart)
+{
+    for (const CChartTextItem& entry : chart.legendItems) {
+        const CRect* rect = entry.chSelPart == 'a'   ? &entry.rcFull
+                            : entry.chSelPart == 'f' ? &entry.rcFlag
+                            : entry.chSelPart == 't' ? &entry.rcCaption
+                                                     : nullptr;
+        if (!rect || rect->IsRectEmpty())
+            continue;
+        const RECT& r = *rect;
+        if (entry.chSelPart == 't') {
+            for (const CRect& mark : {CRect(r.left, r.top, r.left + 4, r.top + 4),
+                                      CRect(r.right - 4, r.top, r.right, r.top + 4),
+                                      CRect(r.left, r.bottom - 4, r.left + 4, r.bottom),
+                                      CRect(r.right - 4, r.bottom - 4, r.right, r.bottom)})
+                dc->FillSolidRect(mark, 0xFF0000);
+        } else {
+            for (const POINT& corner : {POINT{r.left, r.top}, POINT{r.right, r.top}, POINT{r.left, r.bottom},
+                                        POINT{r.right, r.bottom}})
+                dc->FillSolidRect(CRect(corner.x - 2, corner.y - 2, corner.x + 2, corner.y + 2), 0);
+        }
+    }
+}
+
+} // namespace
+
+// ---- pending chart settings ----
+
+namespace {
+
+// Runs work(settings, source) on the page's pending settings, with what series building reads of
+// a page of the control: the cell texts through its own cell-text operation and its default
+// colours. Nothing for a bad page.
+template <class Work> void WithChartPage(CNorvakCtrl& control, int page, Work work)
+{
+    PageRef ref = control.GetPageRef(page);
+    if (!ref)
+        return;
+    const CChartCellSource source{*ref.page, *ref.cells, control.m_DefaultColors,
+                                  [&control, index = ref.index](int row, int col) {
+                                      return control.GetPageCellText(index, row, col);
+                                  }};
+    work(PendingChartSettings(*ref.page), source);
+}
+
+} // namespace
+
+void CNorvakCtrl::BuildChartSeries(int page, int mode, const std::vector<int>* rows, const std::vector<int>* columns)
+{
+    WithChartPage(*this, page, [&](CChartPageSettings& settings, const CChartCellSource& source) {
+        ::BuildChartSeries(settings, source, mode, rows, columns);
+    });
+}
+
+void CNorvakCtrl::GetChartDataSource(int page, int& mode, int& allColumns, int& allRows, short& firstRow,
+                                     short& lastRow, std::vector<int>& indexList, int& columnIndexMode,
+                                     int& legendValueA, int& legendValueB)
+{
+    PageRef ref = GetPageRef(page);
+    if (!ref)
+        return;
+    const CChartPageSettings& settings = PendingChartSettings(*ref.page);
+    const CChartDataPage& data = settings.dataPage;
+    mode = settings.chDataSourceMode;
+    allColumns = data.bAllColumns;
+    allRows = data.bAllRows;
+    firstRow = data.nFirstRow;
+    lastRow = data.nLastRow;
+    indexList = data.indexList;
+    columnIndexMode = data.nColumnIndexMode;
+    legendValueA = data.nLegendValueA;
+    legendValueB = data.nLegendValueB;
+}
+
+void CNorvakCtrl::SetChartDataSource(int page, int mode, int allColumns, int allRows, const std::vector<int>& indexList)
+{
+    if (PageRef ref = GetPageRef(page))
+        ::SetChartDataSource(PendingChartSettings(*ref.page), mode, allColumns, allRows, indexList);
+}
+
+void CNorvakCtrl::SetChartDisplayOptions(int page, const int (&options)[8])
+{
+    if (PageRef ref = GetPageRef(page))
+        ::SetChartDisplayOptions(PendingChartSettings(*ref.page), options);
+}
+
+void CNorvakCtrl::CalcChartValueRange(int page)
+{
+    if (PageRef ref = GetPageRef(page))
+        ::CalcChartValueRange(PendingChartSettings(*ref.page));
+}
+
+void CNorvakCtrl::CalcStackedValueRange(int page)
+{
+    WithChartPage(*this, page, [](CChartPageSettings& settings, const CChartCellSource& source) {
+        ::CalcStackedValueRange(settings, source);
+    });
+}
+
+void CNorvakCtrl::SetChartGroupByColumns(int page, BOOL byColumns)
+{
+    WithChartPage(*this, page, [&](CChartPageSettings& settings, const CChartCellSource& source) {
+        ::SetChartGroupByColumns(settings, source, byColumns != FALSE);
+    });
+}
+
+void CNorvakCtrl::SetChartType(int page, BYTE type, BYTE subType)
+{
+    WithChartPage(*this, page, [&](CChartPageSettings& settings, const CChartCellSource& source) {
+        ::SetChartType(settings, source, type, subType);
+    });
+}
+
+void CNorvakCtrl::UpdateChartValueRange(int page)
+{
+    WithChartPage(*this, page, [](CChartPageSettings& settings, const CChartCellSource& source) {
+        ::UpdateChartValueRange(settings, source);
+    });
+}
+
+void CNorvakCtrl::GetChartValueRange(int page, double& minValue, double& maxValue)
+{
+    minValue = maxValue = 0;
+    if (PageRef ref = GetPageRef(page))
+        ::GetChartValueRange(PendingChartSettings(*ref.page), minValue, maxValue);
+}
+
+void CNorvakCtrl::ResetPageChartOptions(int page, const BYTE options[8], const int values[4])
+{
+    PageRef ref = GetPageRef(page);
+    if (!ref)
+        return;
+    std::copy(options, options + 8, ref.page->m_chartOptionBytes);
+    std::copy(values, values + 4, ref.page->m_chartOptionInts);
+    if (ref.page->m_chartSettings)
+        ref.page->m_chartSettings->legendItems.clear();
+}
+
+// ---- insertion ----
+
+void CNorvakCtrl::InsertChart(int page, BOOL newChart, const CChartPartRects& rects, int index)
+{
+    PageRef ref = GetPageRef(page);
+    if (!ref)
+        return;
+    CRect dirty;
+    if (newChart) {
+        AppendNewChart(*ref.page, CreateNewChart(PendingChartSettings(*ref.page), rects));
+        dirty = Grown(rects.rects[kChartWhole], 5);
+    } else if (std::optional<CRect> hidden = HideChart(*ref.page, index)) {
+        dirty = *hidden;
+    } else {
+        return;
+    }
+    if (m_hWnd) {
+        InvalidateControl(&dirty);
+        InvalidateControl();
+    }
+}
+
+void CNorvakCtrl::DoShowChartWindow()
+{
+    if (OpenSheet(&ISheetFactory::ChartSettings) != IDOK)
+        return;
+    PageRef ref = GetPageRef(-1);
+    if (!ref)
+        return;
+    CClientDC dc(m_hWnd); // the screen's without a window
+    auto textSize = [&dc](const char* text) {
+        CRect box(0, 0, 100000, 100000);
+        dc.DrawText(CString(text), &box, DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_CALCRECT | DT_EDITCONTROL);
+        return CSize(box.Width(), box.Height());
+    };
+    InsertChart(-1, TRUE, NewChartPartRects(PendingChartSettings(*ref.page).layoutShown, textSize), 0);
+}
+
+// ---- drawing ----
+
+BOOL CNorvakCtrl::IsPageChartNewest(int index) const
+{
+    const CNorvakPage* page = GetPage(-1);
+    const CNorvakChart* chart = page ? PageChartAt(*page, index) : nullptr;
+    return chart && chart->bNewest;
+}
+
+void CNorvakCtrl::DrawChartTracker(CDC*) {}
+
+int CNorvakCtrl::DrawPageChart(int page, CDC* pDC, int index)
+{
+    PageRef ref = GetPageRef(page);
+    CNorvakChart* chart = ref ? PageChartAt(*ref.page, index) : nullptr;
+    if (!chart || !pDC)
+        return 0;
+    const bool selected = chart->bSelected != 0;
+    if (IsDegenerate(chart->rcVisible)) {
+        if (selected)
+            m_chartTrackerFrame.rect = CRect();
+        return 0;
+    }
+    if (!chart->bVisible)
+        return 0;
+    // Only the selected chart (or, with none selected, any chart) speaks for the tracker, so an
+    // unselected chart drawn after it leaves the frame alone.
+    if (selected) {
+        const CRect* part = chart->PartRect(chart->nSelPart);
+        m_chartTrackerFrame.rect = part ? *part : CRect();
+        m_chartTrackerFrame.minSize = TrackerMinSize(*chart);
+        m_chartTrackerFrame.handleSize = chart->nSelPart == kChartWhole ? 6 : 4;
+    } else if (GetSelectedChart(*ref.page) < 0) {
+        m_chartTrackerFrame.rect = CRect();
+    }
+    auto trackerOver = [&](int part) {
+        if (selected && chart->nSelPart == part)
+            DrawChartTracker(pDC);
+    };
+
+    CClipGuard clip(*pDC);
+    pDC->IntersectClipRect(chart->rcVisible);
+    const CChartShapePainter shapes(FillTables());
+    FillRectWithStyle(shapes, pDC, chart->rcChart, chart->chartStyle, chart->bChartHighlight);
+    trackerOver(kChartWhole);
+    for (int part : chart->PartDrawingOrder()) {
+        switch (part) {
+        case kChartPlot:
+            KeepPlotInsideChart(*chart);
+            CChartPainter(FillTables())
+                .DrawChart(pDC, chart, chart->rcPlot.left, chart->rcPlot.top, chart->rcPlot.right,
+                           chart->rcPlot.bottom, chart->nType, chart->nSubType, chart->dMinValue, chart->dMaxValue,
+                           &chart->rowTotals, &chart->items, 0, chart->nDepthX, chart->nDepthY);
+            break;
+        case kChartLegend:
+            CLegendPainter(*this).DrawLegend(pDC, chart);
+            break;
+        case kChartDataArea: {
+            CSelectObject pen(*pDC, ::GetStockObject(BLACK_PEN));
+            CSelectObject brush(*pDC, ::GetStockObject(HOLLOW_BRUSH));
+            CChartFramePainter().DrawFrame(pDC, chart->rcDataArea);
+            break;
+        }
+        case kChartTitle:
+            DrawTitle(pDC, chart->chartTitle, kTitleLayout);
+            break;
+        case kChartXAxisTitle:
+            KeepXAxisTitleOffEdges(*chart);
+            DrawTitle(pDC, chart->xAxisTitle, kTitleLayout);
+            break;
+        case kChartYAxisTitle:
+            DrawTitle(pDC, chart->yAxisTitle,
+                      chart->yAxisTitle.font.lfEscapement > 0 ? kUprightTitleLayout : kTitleLayout);
+            break;
+        default:
+            break;
+        }
+        trackerOver(part);
+    }
+    DrawLegendMarks(pDC, *chart);
+    return chart->bVisible;
+}
