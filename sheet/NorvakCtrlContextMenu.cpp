@@ -110,6 +110,11 @@ void CNorvakCtrl::OpenSheet(INT_PTR (ISheetFactory::*open)(CNorvakCtrl&))
         (factory->*open)(*this);
 }
 
+void CNorvakCtrl::DoShowChartWindow()
+{
+    OpenSheet(&ISheetFactory::ChartSettings);
+}
+
 BOOL CNorvakCtrl::OnCommand(UINT id)
 {
     switch (id) {
@@ -136,7 +141,7 @@ BOOL CNorvakCtrl::OnCommand(UINT id)
         OpenSheet(&ISheetFactory::Legend);
         return TRUE;
     case ID_CHART_SETTINGS:
-        OpenSheet(&ISheetFactory::ChartSettings);
+        DoShowChartWindow();
         return TRUE;
     case ID_FILL_EFFECTS:
         OpenSheet(&ISheetFactory::FillEffects);
