@@ -5,7 +5,10 @@
 
 #include "automation/NorvakGridObject.h"
 #include "automation/NorvakGridRangeObject.h"
+#include "automation/NorvakTabArrowObject.h"
+#include "automation/NorvakTabTitleObject.h"
 #include "sheet/ControlObjects.h"
+#include "tabs/NorvakTabBand.h"
 
 namespace {
 
@@ -21,6 +24,10 @@ public:
         m_cell->Release();
         m_range->Detach();
         m_range->Release();
+        m_title->Detach();
+        m_title->Release();
+        m_arrow->Detach();
+        m_arrow->Release();
     }
 
     IDispatch* BindCell(int page, int row, int col, BOOL followFocus) override
@@ -35,10 +42,24 @@ public:
         return m_range->GetDispatch();
     }
 
+    IDispatch* BindTabTitle() override
+    {
+        m_title->BindStrip(TabBandOf(m_control)->Strip());
+        return m_title->GetDispatch();
+    }
+
+    IDispatch* BindTabArrow() override
+    {
+        m_arrow->BindBar(TabBandOf(m_control)->Arrows());
+        return m_arrow->GetDispatch();
+    }
+
 private:
     CNorvakCtrl& m_control;
     CNorvakGridObject* m_cell = new CNorvakGridObject;
     CNorvakGridRangeObject* m_range = new CNorvakGridRangeObject;
+    CNorvakTabTitleObject* m_title = new CNorvakTabTitleObject;
+    CNorvakTabArrowObject* m_arrow = new CNorvakTabArrowObject;
 };
 
 std::unique_ptr<CControlObjects> MakeObjects(CNorvakCtrl& control)

@@ -27,14 +27,14 @@ const DispatchMember kMembers[] = {
     {19, L"DoSetGridState", DispatchKind::Method, VT_BOOL, DispParams(VT_I2), DispatchTo<&CNorvakGridRangeObject::DoSetGridState>},
     {20, L"DoSetGridFormat", DispatchKind::Method, VT_BOOL, DispParams(VT_I2), DispatchTo<&CNorvakGridRangeObject::DoSetGridFormat>},
     {21, L"DoSetModify", DispatchKind::Method, VT_BOOL, DispParams(VT_BOOL), DispatchTo<&CNorvakGridRangeObject::DoSetModify>},
-    {22, L"DoCopy", DispatchKind::Method, VT_BOOL, DispParams(), nullptr},
-    {23, L"DoCut", DispatchKind::Method, VT_BOOL, DispParams(), nullptr},
-    {24, L"DoPaste", DispatchKind::Method, VT_BOOL, DispParams(), nullptr},
+    {22, L"DoCopy", DispatchKind::Method, VT_BOOL, DispParams(), DispatchTo<&CNorvakGridRangeObject::DoCopy>},
+    {23, L"DoCut", DispatchKind::Method, VT_BOOL, DispParams(), DispatchTo<&CNorvakGridRangeObject::DoCut>},
+    {24, L"DoPaste", DispatchKind::Method, VT_BOOL, DispParams(), DispatchTo<&CNorvakGridRangeObject::DoPaste>},
     {25, L"DoSetIconFromHandle", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), DispatchTo<&CNorvakGridRangeObject::DoSetIconFromHandle>},
     {26, L"DoSetBitmapFromHandle", DispatchKind::Method, VT_BOOL, DispParams(VT_I4), DispatchTo<&CNorvakGridRangeObject::DoSetBitmapFromHandle>},
     {27, L"DoSetImageFromFile", DispatchKind::Method, VT_BOOL, DispParams(VT_BSTR), DispatchTo<&CNorvakGridRangeObject::DoSetImageFromFile>},
     {28, L"DoGetGridObject", DispatchKind::Method, VT_DISPATCH, DispParams(VT_I4, VT_I4, VT_I4), DispatchTo<&CNorvakGridRangeObject::DoGetGridObject>},
-    {29, L"DoIsPaste", DispatchKind::Method, VT_BOOL, DispParams(), nullptr},
+    {29, L"DoIsPaste", DispatchKind::Method, VT_BOOL, DispParams(), DispatchTo<&CNorvakGridRangeObject::DoIsPaste>},
     {30, L"DoSetSelected", DispatchKind::Method, VT_BOOL, DispParams(VT_BOOL), DispatchTo<&CNorvakGridRangeObject::DoSetSelected>},
 };
 

@@ -1,5 +1,6 @@
 #include "automation/NorvakFontObject.h"
 
+#include "automation/ClientValues.h"
 #include "automation/ObjectDispatchMaps.h"
 #include "framework/CommonDialogs.h"
 #include "Norvak_h.h"
@@ -10,25 +11,37 @@
 
 CNorvakFontObject::CNorvakFontObject() : CAutomationObject(DIID_INorvakFontObject, FontObjectDispatchMap()) {}
 
-void CNorvakFontObject::BindFontRecord(HWND window, CFontRecord* record)
+void CNorvakFontObject::BindFontRecord(std::unique_ptr<CFontRecordPlace> place)
 {
-    m_window = window;
-    m_record = record;
+    m_place = std::move(place);
 }
 
-template <class Change> BOOL CNorvakFontObject::Edit(Change change)
+const CFontRecord* CNorvakFontObject::Record() const
 {
-    if (!m_record)
+    return m_place ? m_place->Read() : nullptr;
+}
+
+template <class Change> BOOL CNorvakFontObject::EditRecord(Change change)
+{
+    CFontRecord* record = m_place ? m_place->Edit() : nullptr;
+    if (!record)
         return FALSE;
-    change(m_record->font);
+    change(*record);
+    m_place->Commit();
     Repaint();
     return TRUE;
 }
 
+template <class Change> BOOL CNorvakFontObject::Edit(Change change)
+{
+    return EditRecord([&](CFontRecord& record) { change(record.font); });
+}
+
 void CNorvakFontObject::Repaint() const
 {
-    if (m_window && ::IsWindow(m_window))
-        ::InvalidateRect(m_window, nullptr, TRUE);
+    HWND window = m_place ? m_place->Window() : nullptr;
+    if (window && ::IsWindow(window))
+        ::InvalidateRect(window, nullptr, TRUE);
 }
 
 void CNorvakFontObject::SetFaceName(LOGFONTA& font, const CString& name)
@@ -45,7 +58,8 @@ BOOL CNorvakFontObject::DoSetFontHeight(long nHeight)
 
 long CNorvakFontObject::DoGetFontHeight()
 {
-    return m_record ? m_record->font.lfHeight : -1;
+    const CFontRecord* record = Record();
+    return record ? record->font.lfHeight : -1;
 }
 
 BOOL CNorvakFontObject::DoSetFontWidth(long nWidth)
@@ -55,7 +69,8 @@ BOOL CNorvakFontObject::DoSetFontWidth(long nWidth)
 
 long CNorvakFontObject::DoGetFontWidth()
 {
-    return m_record ? m_record->font.lfWidth : -1;
+    const CFontRecord* record = Record();
+    return record ? record->font.lfWidth : -1;
 }
 
 BOOL CNorvakFontObject::DoSetFontEscapement(long nEscapement)
@@ -65,7 +80,8 @@ BOOL CNorvakFontObject::DoSetFontEscapement(long nEscapement)
 
 long CNorvakFontObject::DoGetFontEscapement()
 {
-    return m_record ? m_record->font.lfEscapement : -1;
+    const CFontRecord* record = Record();
+    return record ? record->font.lfEscapement : -1;
 }
 
 BOOL CNorvakFontObject::DoSetFontOrientation(long nOrientation)
@@ -75,7 +91,8 @@ BOOL CNorvakFontObject::DoSetFontOrientation(long nOrientation)
 
 long CNorvakFontObject::DoGetFontOrientation()
 {
-    return m_record ? m_record->font.lfOrientation : -1;
+    const CFontRecord* record = Record();
+    return record ? record->font.lfOrientation : -1;
 }
 
 BOOL CNorvakFontObject::DoSetFontWeight(long nWeight)
@@ -85,7 +102,8 @@ BOOL CNorvakFontObject::DoSetFontWeight(long nWeight)
 
 long CNorvakFontObject::DoGetFontWeight()
 {
-    return m_record ? m_record->font.lfWeight : -1;
+    const CFontRecord* record = Record();
+    return record ? record->font.lfWeight : -1;
 }
 
 BOOL CNorvakFontObject::DoSetFontItalic(BOOL bItalic)
@@ -95,7 +113,8 @@ BOOL CNorvakFontObject::DoSetFontItalic(BOOL bItalic)
 
 BOOL CNorvakFontObject::DoGetFontIsItalic()
 {
-    return m_record ? m_record->font.lfItalic : 0;
+    const CFontRecord* record = Record();
+    return record ? record->font.lfItalic : 0;
 }
 
 BOOL CNorvakFontObject::DoSetFontUnderline(BOOL bUnderline)
@@ -105,7 +124,8 @@ BOOL CNorvakFontObject::DoSetFontUnderline(BOOL bUnderline)
 
 BOOL CNorvakFontObject::DoGetFontIsUnderline()
 {
-    return m_record ? m_record->font.lfUnderline : 0;
+    const CFontRecord* record = Record();
+    return record ? record->font.lfUnderline : 0;
 }
 
 BOOL CNorvakFontObject::DoSetFontStrikeOut(BOOL bStrikeOut)
@@ -115,7 +135,8 @@ BOOL CNorvakFontObject::DoSetFontStrikeOut(BOOL bStrikeOut)
 
 BOOL CNorvakFontObject::DoGetFontIsStrikeOut()
 {
-    return m_record ? m_record->font.lfStrikeOut : 0;
+    const CFontRecord* record = Record();
+    return record ? record->font.lfStrikeOut : 0;
 }
 
 BOOL CNorvakFontObject::DoSetFontCharSet(short nCharSet)
@@ -125,7 +146,8 @@ BOOL CNorvakFontObject::DoSetFontCharSet(short nCharSet)
 
 short CNorvakFontObject::DoGetFontCharSet()
 {
-    return m_record ? short(m_record->font.lfCharSet) : 0;
+    const CFontRecord* record = Record();
+    return record ? short(record->font.lfCharSet) : 0;
 }
 
 BOOL CNorvakFontObject::DoSetFontOutPrecision(short nOutPrecision)
@@ -135,7 +157,8 @@ BOOL CNorvakFontObject::DoSetFontOutPrecision(short nOutPrecision)
 
 short CNorvakFontObject::DoGetFontOutPrecision()
 {
-    return m_record ? short(m_record->font.lfOutPrecision) : 0;
+    const CFontRecord* record = Record();
+    return record ? short(record->font.lfOutPrecision) : 0;
 }
 
 BOOL CNorvakFontObject::DoSetFontClipPrecision(long nClipPrecision)
@@ -145,7 +168,8 @@ BOOL CNorvakFontObject::DoSetFontClipPrecision(long nClipPrecision)
 
 long CNorvakFontObject::DoGetFontClipPrecision()
 {
-    return m_record ? long(m_record->font.lfClipPrecision) : -1;
+    const CFontRecord* record = Record();
+    return record ? long(record->font.lfClipPrecision) : -1;
 }
 
 BOOL CNorvakFontObject::DoSetFontQuality(short nQuality)
@@ -155,7 +179,8 @@ BOOL CNorvakFontObject::DoSetFontQuality(short nQuality)
 
 short CNorvakFontObject::DoGetFontQuality()
 {
-    return m_record ? short(m_record->font.lfQuality) : 0;
+    const CFontRecord* record = Record();
+    return record ? short(record->font.lfQuality) : 0;
 }
 
 BOOL CNorvakFontObject::DoSetFontPitchAndFamily(long nPitchAndFamily)
@@ -165,7 +190,8 @@ BOOL CNorvakFontObject::DoSetFontPitchAndFamily(long nPitchAndFamily)
 
 long CNorvakFontObject::DoGetFontPitchAndFamily()
 {
-    return m_record ? long(m_record->font.lfPitchAndFamily) : -1;
+    const CFontRecord* record = Record();
+    return record ? long(record->font.lfPitchAndFamily) : -1;
 }
 
 BOOL CNorvakFontObject::DoSetFontFaceName(CString lpszFontName)
@@ -175,46 +201,45 @@ BOOL CNorvakFontObject::DoSetFontFaceName(CString lpszFontName)
 
 CString CNorvakFontObject::DoGetFontFaceName()
 {
-    return m_record ? CString(m_record->font.lfFaceName) : CString();
+    const CFontRecord* record = Record();
+    return record ? CString(record->font.lfFaceName) : CString();
 }
 
 BOOL CNorvakFontObject::DoSetFontColor(OLE_COLOR crFont)
 {
-    if (!m_record)
-        return FALSE;
-    COLORREF colour = 0;
-    if (FAILED(::OleTranslateColor(crFont, nullptr, &colour)))
-        colour = crFont;
-    m_record->crText = colour;
-    Repaint();
-    return TRUE;
+    const COLORREF colour = TranslateOleColor(crFont);
+    return EditRecord([&](CFontRecord& record) { record.crText = colour; });
 }
 
 OLE_COLOR CNorvakFontObject::DoGetFontColor()
 {
-    return m_record ? m_record->crText : 0;
+    const CFontRecord* record = Record();
+    return record ? record->crText : 0;
 }
 
 BOOL CNorvakFontObject::DoSetFontFromFontDialog()
 {
-    if (!m_record)
+    if (!Record())
         return FALSE;
     CFontDialog dialog(nullptr, CF_SCREENFONTS | CF_EFFECTS);
-    if (dialog.DoModal() == IDOK) {
-        dialog.GetLogFont(&m_record->font);
-        m_record->crText = dialog.GetColor();
-    }
-    Repaint();
-    return TRUE;
+    const bool chosen = dialog.DoModal() == IDOK;
+    // The record is looked up again: the dialog's messages may have taken it away.
+    return EditRecord([&](CFontRecord& record) {
+        if (chosen) {
+            dialog.GetLogFont(&record.font);
+            record.crText = dialog.GetColor();
+        }
+    });
 }
 
 BOOL CNorvakFontObject::DoSetFontSize(long nFontSize)
 {
-    if (!m_record || nFontSize <= 0)
+    if (!Record() || nFontSize <= 0)
         return FALSE;
-    HDC dc = ::GetDC(m_window);
+    HWND window = m_place->Window();
+    HDC dc = ::GetDC(window);
     const int pixelsPerInch = ::GetDeviceCaps(dc, LOGPIXELSY);
-    ::ReleaseDC(m_window, dc);
+    ::ReleaseDC(window, dc);
     return Edit([&](LOGFONTA& f) { f.lfHeight = nFontSize * pixelsPerInch / -72; });
 }
 

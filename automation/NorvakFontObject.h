@@ -3,19 +3,24 @@
 // The font automation object: reads and changes one font record that lives elsewhere (a cell's, the
 // page tabs', the arrow bar's status text) in place, and repaints the window that shows it.
 //
-// Ownership: owns neither the window nor the record. Its owner binds it and unbinds it before the
-// record goes; an unbound object answers every member with its failure value.
+// Ownership: owns the place it is bound to, never the window or the record; the place looks the
+// record up at every call. Its owner unbinds it before the place could outlive what it points at;
+// an unbound object, or one whose record has gone, answers every member with its failure value.
 
+#include "automation/FontRecordPlace.h"
 #include "framework/AutomationObject.h"
 #include "framework/CString.h"
 #include "sheet/model/CellTypes.h"
+
+#include <memory>
 
 class CNorvakFontObject : public CAutomationObject
 {
 public:
     CNorvakFontObject();
 
-    void BindFontRecord(HWND window, CFontRecord* record);
+    // Null unbinds.
+    void BindFontRecord(std::unique_ptr<CFontRecordPlace> place);
 
     BOOL DoSetFontHeight(long nHeight);
     long DoGetFontHeight();
@@ -60,11 +65,13 @@ protected:
     void* DispatchSelf() override { return this; }
 
 private:
-    // Applies change to the bound LOGFONT and repaints; FALSE when unbound.
+    // The bound record as it is now; null when unbound or gone.
+    const CFontRecord* Record() const;
+    // Applies change to the bound record (its LOGFONT) and repaints; FALSE when unbound or gone.
+    template <class Change> BOOL EditRecord(Change change);
     template <class Change> BOOL Edit(Change change);
     void Repaint() const;
     static void SetFaceName(LOGFONTA& font, const CString& name);
 
-    HWND m_window = nullptr;
-    CFontRecord* m_record = nullptr;
+    std::unique_ptr<CFontRecordPlace> m_place;
 };

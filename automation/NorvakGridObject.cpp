@@ -13,6 +13,40 @@ BYTE Low8(long value)
     return BYTE(value & 0xFF);
 }
 
+// A body cell's font, found by its page and place at every call.
+class CCellFontPlace : public CFontRecordPlace
+{
+public:
+    CCellFontPlace(CNorvakCtrl& control, int page, int row, int col)
+        : m_control(control), m_page(page), m_row(row), m_col(col)
+    {
+    }
+    const CFontRecord* Read() override
+    {
+        const CNorvakCell* cell = IsBodyCell() ? m_control.GetPageCell(m_page, m_row, m_col) : nullptr;
+        return cell ? &cell->GetFont() : nullptr;
+    }
+    CFontRecord* Edit() override
+    {
+        CNorvakCell* cell = IsBodyCell() ? m_control.EditPageCell(m_page, m_row, m_col) : nullptr;
+        return cell ? &cell->EditFont() : nullptr;
+    }
+    HWND Window() const override { return m_control.m_hWnd; }
+
+private:
+    bool IsBodyCell() const
+    {
+        const PageRef ref = m_control.GetPageRef(m_page);
+        return ref && m_row >= ref.page->m_nFixedRows && m_row < ref.page->m_nRows &&
+               m_col >= ref.page->m_nFixedCols && m_col < ref.page->m_nCols;
+    }
+
+    CNorvakCtrl& m_control;
+    int m_page;
+    int m_row;
+    int m_col;
+};
+
 int BitmapWidth(HBITMAP bitmap)
 {
     BITMAP info{};
@@ -28,7 +62,7 @@ CNorvakGridObject::CNorvakGridObject()
 
 CNorvakGridObject::~CNorvakGridObject()
 {
-    m_font->BindFontRecord(nullptr, nullptr);
+    m_font->BindFontRecord(nullptr);
     m_font->Release();
 }
 
@@ -49,7 +83,7 @@ void CNorvakGridObject::BindCell(int page, CNorvakCtrl* control, int row, int co
 void CNorvakGridObject::Detach()
 {
     m_control = nullptr;
-    m_font->BindFontRecord(nullptr, nullptr);
+    m_font->BindFontRecord(nullptr);
 }
 
 bool CNorvakGridObject::Check()
@@ -286,10 +320,9 @@ short CNorvakGridObject::DoGetHorLineSize(long nTop)
 
 IDispatch* CNorvakGridObject::DoGetFontObject()
 {
-    CNorvakCell* cell = CheckedOwnCell();
-    if (!cell)
+    if (!CheckedOwnCell())
         return nullptr;
-    m_font->BindFontRecord(m_control->m_hWnd, &cell->EditFont());
+    m_font->BindFontRecord(std::make_unique<CCellFontPlace>(*m_control, m_page, m_row, m_col));
     return m_font->GetDispatch();
 }
 
@@ -319,6 +352,28 @@ BOOL CNorvakGridObject::DoSetGridState(short nState)
 BOOL CNorvakGridObject::DoSetGridFormat(short nFormat)
 {
     return EditCell([&](CNorvakCell& c) { c.SetTextFormat(WORD(nFormat)); });
+}
+
+// ---- copy, cut and paste ----
+
+BOOL CNorvakGridObject::DoCopy()
+{
+    return CheckedCell() && m_control->PutBlockOnClipboard(m_page, CCellRect(m_row, m_col, m_row, m_col), false);
+}
+
+BOOL CNorvakGridObject::DoCut()
+{
+    return CheckedCell() && m_control->PutBlockOnClipboard(m_page, CCellRect(m_row, m_col, m_row, m_col), true);
+}
+
+BOOL CNorvakGridObject::DoPaste()
+{
+    return CheckedCell() && m_control->PasteClipboardInto(m_page, CCellRect(m_row, m_col, m_row, m_col));
+}
+
+BOOL CNorvakGridObject::DoIsPaste()
+{
+    return CheckedCell() && m_control->CanPasteInto(m_page, CCellRect(m_row, m_col, m_row, m_col));
 }
 
 // ---- pictures: a cell shows at most one of bitmap, icon and picture file ----

@@ -63,6 +63,11 @@ public:
     short DoGetGridFormat();
     BOOL DoSetGridState(short nState);
     BOOL DoSetGridFormat(short nFormat);
+    // Through the control's clipboard, which the range object and the control's own commands share.
+    BOOL DoCopy();
+    BOOL DoCut();
+    BOOL DoPaste();
+    BOOL DoIsPaste();
     BOOL DoSetIconFromHandle(OLE_HANDLE nHandle);
     BOOL DoSetBitmapFromHandle(OLE_HANDLE nHandle);
     long DoGetImageWidth();

@@ -164,6 +164,26 @@ BOOL CNorvakGridRangeObject::DoSetModify(BOOL nEdit)
     return ForEachCell([&](CNorvakCell& c) { c.SetEditLock(nEdit); });
 }
 
+BOOL CNorvakGridRangeObject::DoCopy()
+{
+    return Check() && m_control->PutBlockOnClipboard(m_page, m_range, false);
+}
+
+BOOL CNorvakGridRangeObject::DoCut()
+{
+    return Check() && m_control->PutBlockOnClipboard(m_page, m_range, true);
+}
+
+BOOL CNorvakGridRangeObject::DoPaste()
+{
+    return Check() && m_control->PasteClipboardInto(m_page, m_range);
+}
+
+BOOL CNorvakGridRangeObject::DoIsPaste()
+{
+    return Check() && m_control->CanPasteInto(m_page, m_range);
+}
+
 BOOL CNorvakGridRangeObject::DoSetIconFromHandle(OLE_HANDLE nHandle)
 {
     return ForEachCell([&](CNorvakCell& c) { CellChanges::SetIcon(c, HICON(UINT_PTR(nHandle))); });

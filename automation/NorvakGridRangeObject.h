@@ -43,6 +43,11 @@ public:
     BOOL DoSetGridState(short nState);
     BOOL DoSetGridFormat(short nFormat);
     BOOL DoSetModify(BOOL nEdit);
+    // Through the control's clipboard, which the cell object and the control's own commands share.
+    BOOL DoCopy();
+    BOOL DoCut();
+    BOOL DoPaste();
+    BOOL DoIsPaste();
     BOOL DoSetIconFromHandle(OLE_HANDLE nHandle);
     BOOL DoSetBitmapFromHandle(OLE_HANDLE nHandle);
     BOOL DoSetImageFromFile(CString lpszFile);

@@ -1,7 +1,7 @@
 #pragma once
 
-// The control's automation objects (the cell and range objects, and the others to come), one of each kind per
-// control, made by the automation library, which is built after the sheet engine: the control
+// The control's automation objects (the cell, range, tab title and tab arrow objects), one of each
+// kind per control, made by the automation library, which is built after the sheet engine: the control
 // reaches them through this interface and a factory the library installs when the module starts.
 //
 // Ownership: the control owns its CControlObjects; destroying it detaches every object, so a client
@@ -22,6 +22,9 @@ public:
     // added, so a pointer handed out earlier sees the new binding.
     virtual IDispatch* BindCell(int page, int row, int col, BOOL followFocus) = 0;
     virtual IDispatch* BindRange(int page, int minRow, int minCol, int maxRow, int maxCol) = 0;
+    // The objects of the control's tab strip and arrow bar.
+    virtual IDispatch* BindTabTitle() = 0;
+    virtual IDispatch* BindTabArrow() = 0;
 };
 
 using ControlObjectsFactory = std::unique_ptr<CControlObjects> (*)(CNorvakCtrl& control);

@@ -56,6 +56,13 @@ struct CChartPartRects;
 class COleDataObject;
 class COleDataSource;
 
+// The row heights and column widths of a copied block, in its order.
+struct CBlockSizes
+{
+    std::vector<int> heights;
+    std::vector<int> widths;
+};
+
 // The cell context menu: popup 0 of the control's menu with the hidden items removed, or none.
 // hidden: the control's 24 hide flags; chartMenu 0 removes the page and cell-format commands too.
 // The caller destroys the menu.
@@ -274,6 +281,9 @@ public:
     IDispatch* DoGetGridRangeObject(long nPageIndex, long nMinRow, long nMinCol, long nMaxRow, long nMaxCol);
     // The automation objects, made on first use.
     CControlObjects* Objects();
+    // The objects of the tab strip and the arrow bar; null when the module has no automation objects.
+    IDispatch* DoGetTabArrowObject();
+    IDispatch* DoGetTabTitleObject();
     // The horizontal scroll bar and the split box have no automation object.
     IDispatch* DoGetTabScrollObject() { return nullptr; }
     IDispatch* DoGetTabDragObject() { return nullptr; }
@@ -341,10 +351,27 @@ public:
     BOOL CanPaste();
     BOOL CanSelectAll() const;
     bool HasOwnClipboardCells() const { return !m_clipboardBuffer.IsEmpty(); }
+    // The automation objects' copy, cut and paste, on any page: the block's cells go into the same
+    // buffer and its text onto the clipboard, so the control's paste and theirs take either's copy.
+    // A cut waits for its first paste, on whichever page; another program's write drops both.
+    BOOL PutBlockOnClipboard(int page, const CCellRect& block, bool cut);
+    // The own cells at a target of one cell or of their size (message "源单元格数和目标单元格数不相等!"
+    // otherwise, "粘贴区域超出页面范围!" past the page), with their row heights and column widths; or
+    // another program's text from the target's first cell. TRUE when something was written.
+    BOOL PasteClipboardInto(int page, const CCellRect& target);
+    // Every cell of the target may be edited and the clipboard holds text.
+    BOOL CanPasteInto(int page, const CCellRect& target);
+    // A block copied or moved to a destination of its size on the same page (a destination of one
+    // cell takes the block's size), with its row heights and column widths; the source is read whole
+    // first, so the two may overlap. FALSE for the same place or a bad rectangle, with the messages
+    // of a paste where they apply ("源区域超出页面范围!" for a source past the page).
+    BOOL CopyGridRange(int page, const CCellRect& source, const CCellRect& destination, BOOL copy);
     void EmptyDragBuffer() { m_dragCellBuffer.Clear(); }
 
     // ---- context menu (NorvakCtrlContextMenu.cpp) ----
     void OnContextMenu(HWND window, CPoint screenPoint);
+    // The chart settings sheet, as the context menu's command opens it.
+    void DoShowChartWindow();
     // A command of the context menu; FALSE when the control has no handler for it.
     BOOL OnCommand(UINT id);
     // This control's own factory; none: the module's.
@@ -670,13 +697,29 @@ private:
     bool IsOwnDataOnClipboard() const;
     // Forgets the own cells and the pending cut once the clipboard holds another's data.
     void DropStaleClipboardCells();
+    // Forgets a pending cut on a page whose rows or columns changed.
+    void ForgetCutOnPage(int page);
     void ReleaseClipboardSource();
-    // The paste of the clipboard buffer: merge checks, the cut's clearing, the cells and merges.
+    // The row heights and column widths of the block the clipboard buffer holds.
+    CBlockSizes m_clipboardSizes;
+    // The paste of the clipboard buffer on the active page, selecting what it wrote.
     BOOL PasteBuffer(const CCellBuffer& buffer, CCellCoord at, bool fromClipboard, bool move);
+    // A buffer's cells and merges at a place of a page, after the merge and edit checks (false, with
+    // the merge messages, and nothing changed when it does not fit); a cut's source on its page is
+    // cleared first.
+    bool WriteBlock(int page, const CCellBuffer& buffer, CCellCoord at, const CCellRect* cutSource, int cutPage);
     // Refuses a placement with its message under "警告"; TRUE when it fits.
-    BOOL CanPasteMerges(const CCellBuffer& buffer, CCellCoord at);
+    BOOL CanPasteMerges(int page, const CCellBuffer& buffer, CCellCoord at);
     // The cut's clearing before a paste; FALSE (nothing cleared) when a source cell may not be edited.
-    bool ClearCutSource(const CCellRect& source);
+    bool ClearCutSource(int page, const CCellRect& source);
+    void ClearPageCells(int page, const CCellRect& range);
+    void PasteTextToPage(int page, int row, int col, COleDataObject* data);
+    // The place a block of rows x cols goes: a one-cell target widened to it; false after the
+    // message when the sizes differ or the place leaves the page.
+    bool CheckBlockTarget(int page, int rows, int cols, CCellRect& target);
+    bool OfferOnClipboard(COleDataSource* source);
+    CBlockSizes BlockSizes(int page, const CCellRect& block) const;
+    void ApplyBlockSizes(int page, const CBlockSizes& sizes, CCellCoord at);
     CCellCoord PasteTarget();
     void WarnPaste(const char* text);
     // The sheet's result; 0 when there is no factory.

@@ -111,6 +111,11 @@ INT_PTR CNorvakCtrl::OpenSheet(INT_PTR (ISheetFactory::*open)(CNorvakCtrl&))
     return 0;
 }
 
+void CNorvakCtrl::DoShowChartWindow()
+{
+    OpenSheet(&ISheetFactory::ChartSettings);
+}
+
 BOOL CNorvakCtrl::OnCommand(UINT id)
 {
     switch (id) {

@@ -44,6 +44,7 @@ int CNorvakCtrl::GetFixedColumnCount(int page) const
 
 void CNorvakCtrl::FireRowsOrColumnsChanged(bool rows, int page, int oldCount, int newCount)
 {
+    ForgetCutOnPage(page);
     Fire(rows ? kEventShellOnRowsChanged : kEventShellOnColumnsChanged,
          CEventArgs().Long(page).Long(oldCount).Long(newCount));
 }

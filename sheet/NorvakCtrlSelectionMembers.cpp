@@ -145,3 +145,13 @@ IDispatch* CNorvakCtrl::DoGetGridRangeObject(long nPageIndex, long nMinRow, long
         return nullptr;
     return Objects()->BindRange(ref.index, nMinRow, nMinCol, nMaxRow, nMaxCol);
 }
+
+IDispatch* CNorvakCtrl::DoGetTabArrowObject()
+{
+    return Objects() ? Objects()->BindTabArrow() : nullptr;
+}
+
+IDispatch* CNorvakCtrl::DoGetTabTitleObject()
+{
+    return Objects() ? Objects()->BindTabTitle() : nullptr;
+}

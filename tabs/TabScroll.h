@@ -36,6 +36,7 @@ public:
     void SetFlat(BOOL bFlat);
     BOOL GetFlat() const { return m_bFlat; }
     void SetShowStatusInfo(BOOL bShow);
+    BOOL GetShowStatusInfo() const { return m_bShowStatus; }
     void SetStatusInfoTransparent(BOOL bTransparent);
     void SetStatusText(const CString& text);
     const CString& GetStatusText() const { return m_strStatus; }
@@ -43,6 +44,8 @@ public:
     // The command buttons or the icon row, each clearing the other.
     void SetShowCommandButtons(BOOL bShow);
     void SetShowOnlyIcons(BOOL bShow);
+    BOOL GetShowCommandButtons() const { return m_bCommandButtons; }
+    BOOL GetShowOnlyIcons() const { return m_bIconRow; }
     void RecalcLayout();
     // The width the bar asks for: its arrows, and its status area when it has one.
     int GetDesiredWidth() const;

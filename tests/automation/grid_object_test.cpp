@@ -3,34 +3,17 @@
 // dead pages out, the border side rule, the font record edited in place, and an object that
 // outlives its control.
 
+#include "tests/automation/ObjectCalls.h"
 #include "tests/support/ControlTest.h"
 #include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
-
-// Calls a member of an object by DISPID; the result as it came.
-Variant Invoke(IDispatch* object, DISPID id, std::vector<Variant> args = {})
-{
-    Variant result;
-    EXPECT_EQ(InvokeDispatch(object, id, DISPATCH_METHOD, std::move(args), &result), S_OK) << id;
-    return result;
-}
-
-LONG AsLong(const Variant& v)
-{
-    const VARIANT& value = *v;
-    return value.vt == VT_BOOL ? (value.boolVal ? 1 : 0) : value.vt == VT_I2 ? value.iVal : value.lVal;
-}
-
-std::wstring AsText(const Variant& v)
-{
-    return (*v).vt == VT_BSTR && (*v).bstrVal ? (*v).bstrVal : L"";
-}
 
 // DISPIDs of the cell object and the font object.
 enum : DISPID
@@ -54,6 +37,8 @@ enum : DISPID
     kGetFontFaceName = 28,
     kSetFontSize = 32,
     kGetFontHeight = 2,
+    kSetFontHeight = 1,
+    kSetFontColor = 29,
 };
 
 // DISPIDs of the range object.
@@ -175,6 +160,43 @@ TEST_F(Objects, TheFontObjectEditsTheCellsFontRecordInPlace)
     EXPECT_EQ(stored.lfCharSet, 0x86);
     EXPECT_EQ(control->GetPageCell(0, 5, 6)->GetFont().font.lfCharSet, CNorvakCell::DefaultFont().font.lfCharSet)
         << "the neighbour keeps the shared record";
+    cell->Release();
+}
+
+namespace {
+
+// The rows of the painted cell (2, 2) that show red text: the first and one past the last, or (0, 0).
+std::pair<int, int> RedRows(TestContainer& container)
+{
+    constexpr int kWidth = 400, kHeight = 200;
+    const std::vector<DWORD> pixels = container.DrawToMemory(kWidth, kHeight, 0xFFFFFF);
+    int first = 0, end = 0;
+    for (int y = 40; y < 60 + 20; ++y)
+        for (int x = 140; x < 210 + 70; ++x)
+            if (pixels[size_t(y * kWidth + x)] == 0xFF0000) {
+                first = first ? first : y;
+                end = y + 1;
+            }
+    return {first, end};
+}
+
+} // namespace
+
+TEST_F(Objects, TheFontObjectsChangeShowInTheCellAsPainted)
+{
+    ASSERT_TRUE(Bool(kDoSetActivePageIndex, {L(0)}));
+    ASSERT_TRUE(Bool(kDoSetPageCellText, {L(0), L(2), L(2), S(L"WWW")}));
+    EXPECT_EQ(RedRows(container), std::make_pair(0, 0)) << "no red before";
+    IDispatch* cell = CellObject(0, 2, 2);
+    Variant fontResult = Invoke(cell, kGetFontObject);
+    IDispatch* font = (*fontResult).pdispVal;
+    ASSERT_NE(font, nullptr);
+    ASSERT_EQ(AsLong(Invoke(font, kSetFontColor, {L(0x0000FF)})), 1); // COLORREF red
+    const auto small = RedRows(container);
+    EXPECT_GT(small.second, small.first) << "the text is painted red";
+    ASSERT_EQ(AsLong(Invoke(font, kSetFontHeight, {L(-19)})), 1);
+    const auto large = RedRows(container);
+    EXPECT_GT(large.second - large.first, small.second - small.first) << "and taller";
     cell->Release();
 }
 

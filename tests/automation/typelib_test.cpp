@@ -12,6 +12,7 @@
 #include <olectl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -167,6 +168,37 @@ TEST(TypeLibrary, ControlInterfaceHasTheFixedMembers)
     const DispatchMember* insert = Find(table, 2, DispatchKind::Method);
     ASSERT_TRUE(insert);
     EXPECT_EQ(VT_I4, insert->result); // returns the new page's index
+}
+
+TEST(TypeLibrary, EveryMemberOfEveryTableIsDispatchedToAHandler)
+{
+    const std::pair<const char*, DispatchTable> tables[] = {
+        {"_DNorvak", NorvakDispatchMap()},
+        {"INorvakFontObject", FontObjectDispatchMap()},
+        {"INorvakGridObject", GridObjectDispatchMap()},
+        {"INorvakGridRangeObject", GridRangeObjectDispatchMap()},
+        {"INorvakTabTitleObject", TabTitleObjectDispatchMap()},
+        {"INorvakTabArrowObject", TabArrowObjectDispatchMap()},
+    };
+    for (const auto& [name, table] : tables)
+        for (const DispatchMember& member : table)
+            EXPECT_NE(member.handler, nullptr) << name << " " << Narrow(member.name);
+}
+
+// The BOOL getters that give -1 for a bad page keep it, as clients may rely on it; their help says so.
+TEST(TypeLibrary, TheMembersWhoseFailureReadsAsTrueSaySoInTheirHelp)
+{
+    ComInit com;
+    TypeInfoHolder holder;
+    ASSERT_EQ(S_OK, LoadModuleTypeInfo(GetModuleHandleW(nullptr), DIID__DNorvak, &holder.info));
+    for (MEMBERID id : {46, 47, 52, 53, 61, 62}) {
+        BSTR help = nullptr;
+        ASSERT_EQ(S_OK, holder.info->GetDocumentation(id, nullptr, &help, nullptr, nullptr)) << id;
+        const std::wstring text = help ? help : L"";
+        SysFreeString(help);
+        EXPECT_NE(text.find(L"-1"), std::wstring::npos) << id;
+        EXPECT_NE(text.find(L"TRUE"), std::wstring::npos) << id;
+    }
 }
 
 TEST(TypeLibrary, ControlClassNamesItsInterfacesAndTheLibraryItsVersion)

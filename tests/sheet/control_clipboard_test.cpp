@@ -3,6 +3,7 @@
 // through the modal seam; "another program" writes the clipboard through the plain clipboard API.
 
 #include "tests/support/ControlTest.h"
+#include "tests/support/ForeignClipboard.h"
 #include "tests/support/NoticeRecorder.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/PageConsistency.h"
@@ -32,20 +33,6 @@ void Pump()
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
-}
-
-// Another program's write: the plain clipboard API, no OLE.
-void WriteForeignText(const char* text)
-{
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    const size_t size = std::strlen(text) + 1;
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(::GlobalLock(block), text, size);
-    ::GlobalUnlock(block);
-    EXPECT_NE(::SetClipboardData(CF_TEXT, block), nullptr);
-    ::CloseClipboard();
-    Pump();
 }
 
 // The block the clipboard offers in a format, byte for byte, as a reader of the data object sees it.

@@ -583,6 +583,16 @@ Variant CallMethod(IDispatch* dispatch, DISPID dispid, std::vector<Variant> args
     return out;
 }
 
+// A call by name, as a late-binding client makes it: the DISPID asked of the object first.
+Variant CallByName(IDispatch* dispatch, const wchar_t* name, std::vector<Variant> args = {})
+{
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    DISPID dispid = DISPID_UNKNOWN;
+    EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &dispid), S_OK)
+        << std::string(name, name + wcslen(name));
+    return CallMethod(dispatch, dispid, std::move(args));
+}
+
 // Wine's ATL host window holding the control, made from its ProgID in a top-level window.
 struct AtlHost
 {
@@ -731,6 +741,49 @@ TEST(AtlHost, CtrlCXAndVCopyCutAndPasteThroughTheHostsLoop)
     EXPECT_EQ(cellText(8, 4), L"乙");
     EXPECT_EQ(cellText(5, 2), L"") << "the cut's source is cleared at the paste";
     EXPECT_EQ(cellText(5, 3), L"");
+}
+
+// A client of another container that knows only the members' names.
+TEST(AtlHost, ALateBindingClientSelectsFocusesLabelsAndCopiesThroughARangeObject)
+{
+    AtlHost atl;
+    ASSERT_TRUE(atl.Show());
+    IDispatch* norvak = atl.dispatch;
+    auto number = [](const Variant& v) { return (*v).vt == VT_BOOL ? ((*v).boolVal ? 1L : 0L) : LONG((*v).lVal); };
+    auto l = [](LONG value) { return Variant::Long(value); };
+
+    EXPECT_EQ(number(CallByName(norvak, L"DoSetPageGridRangeSelected",
+                                {l(-1), l(2), l(3), l(4), l(5), Variant::Bool(true)})),
+              1);
+    EXPECT_EQ(number(CallByName(norvak, L"DoGetPageMinSelectedRow", {l(-1)})), 2);
+    EXPECT_EQ(number(CallByName(norvak, L"DoGetPageMaxSelectedCol", {l(-1)})), 5);
+
+    EXPECT_EQ(number(CallByName(norvak, L"DoSetPageFocusGrid", {l(-1), l(6), l(7)})), 1);
+    Variant focus = CallByName(norvak, L"DoGetPageFocusGrid", {l(-1)});
+    ASSERT_EQ((*focus).vt, VT_DISPATCH);
+    ASSERT_NE((*focus).pdispVal, nullptr);
+    EXPECT_EQ(number(CallByName((*focus).pdispVal, L"DoGetRowIndex")), 6);
+    EXPECT_EQ(number(CallByName((*focus).pdispVal, L"DoGetColumnIndex")), 7);
+
+    EXPECT_EQ(number(CallByName(norvak, L"DoSetPageColumnABCD", {l(-1), l(1), l(-1)})), 1);
+    EXPECT_EQ(number(CallByName(norvak, L"DoSetPageRow1234", {l(-1), l(1), l(-1)})), 1);
+    EXPECT_EQ(atl.CellText(0, 1), L"A");
+    EXPECT_EQ(atl.CellText(0, 27), L"AA");
+    EXPECT_EQ(atl.CellText(1, 0), L"1");
+    EXPECT_EQ(atl.CellText(12, 0), L"12");
+
+    CallByName(norvak, L"DoSetPageCellText", {l(-1), l(8), l(2), Variant::String(L"甲")});
+    CallByName(norvak, L"DoSetPageCellText", {l(-1), l(8), l(3), Variant::String(L"乙")});
+    Variant range = CallByName(norvak, L"DoGetGridRangeObject", {l(-1), l(8), l(2), l(8), l(3)});
+    ASSERT_NE((*range).pdispVal, nullptr);
+    EXPECT_EQ(number(CallByName((*range).pdispVal, L"DoCopy")), 1);
+    CallByName(norvak, L"DoGetGridRangeObject", {l(-1), l(10), l(4), l(10), l(5)});
+    EXPECT_EQ(number(CallByName((*range).pdispVal, L"DoGetMinRowIndex")), 10) << "the held object, re-bound";
+    EXPECT_EQ(number(CallByName((*range).pdispVal, L"DoIsPaste")), 1);
+    EXPECT_EQ(number(CallByName((*range).pdispVal, L"DoPaste")), 1);
+    EXPECT_EQ(atl.CellText(10, 4), L"甲");
+    EXPECT_EQ(atl.CellText(10, 5), L"乙");
+    EXPECT_EQ(atl.CellText(8, 2), L"甲") << "a copy keeps its source";
 }
 
 } // namespace
