@@ -4,7 +4,11 @@
 
 #include "dialogs/NorvakSheet.h"
 #include "printing/NorvakFrameWnd.h"
+#include "printing/PageBandPDlg.h"
 #include "printing/PageDistancePDlg.h"
+#include "printing/PageSizePDlg.h"
+#include "printing/PageTitleCodeRecPDlg.h"
+#include "printing/ReportDataPDlg.h"
 #include "sheet/NorvakCtrl.h"
 
 void CNorvakCtrl::CreatePrintFrame()
@@ -41,13 +45,24 @@ void CNorvakCtrl::DoPreview()
         ::ShowWindow(outer, SW_HIDE);
 }
 
-void CNorvakCtrl::DoPrintSetup(BOOL /*bShowTab1*/, BOOL /*bShowTab2*/, BOOL bShowTab3, BOOL /*bShowTab4*/,
-                               BOOL /*bShowTab5*/, BOOL /*bShowTab6*/, BOOL /*bShowTab7*/, BOOL /*bShowTab8*/)
+void CNorvakCtrl::DoPrintSetup(BOOL bShowTab1, BOOL bShowTab2, BOOL bShowTab3, BOOL bShowTab4, BOOL bShowTab5,
+                               BOOL bShowTab6, BOOL /*bShowTab7*/, BOOL /*bShowTab8*/)
 {
+    CNorvakPageSizePDlg paper(this);
+    CNorvakReportDataPDlg reportData(this);
     CNorvakPageDistancePDlg margins(this);
+    CNorvakPageTitleCodeRecPDlg title(this);
+    CNorvakPageHeaderPDlg header(this);
+    CNorvakPageTailPDlg footer(this);
+    const std::pair<BOOL, CPropertyPage*> pages[] = {
+        {bShowTab1, &paper}, {bShowTab2, &reportData}, {bShowTab3, &margins},
+        {bShowTab4, &title}, {bShowTab5, &header},     {bShowTab6, &footer},
+    };
     CNorvakSheet sheet("页面设置", 1, FALSE, this, 0, this);
-    if (bShowTab3)
-        sheet.AddPage(&margins);
+    for (const auto& [shown, page] : pages) {
+        if (shown)
+            sheet.AddPage(page);
+    }
     // A sheet without pages has nothing to show.
     if (sheet.GetPageCount() > 0)
         sheet.DoModal();

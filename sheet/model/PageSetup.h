@@ -4,15 +4,72 @@
 // page numbers, margins and centring, paper, orientation and printer. A plain record: the control
 // inherits it (as it inherits its default tables), so printing and the page-setup pages take this
 // record and not the control. Every default is written here; the paper, the orientation and the
-// printer name are then taken from the default printer, when there is one. The icons and bitmaps
-// belong to whoever sets them.
+// printer name are then taken from the default printer, when there is one. The record owns the
+// pictures of its header and footer: one set in their place is destroyed when it is replaced and
+// when the record goes, and a copy of the record holds copies of its own.
 
 #include "framework/CString.h"
 
 #include <windows.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
+
+// An icon or a bitmap owned by whoever holds it; reads as the plain handle.
+template <class Handle> class CBandPicture
+{
+public:
+    CBandPicture() = default;
+    CBandPicture(const CBandPicture& other) : m_handle(Copy(other.m_handle)) {}
+    CBandPicture(CBandPicture&& other) noexcept : m_handle(other.Release()) {}
+    CBandPicture& operator=(const CBandPicture& other)
+    {
+        if (this != &other)
+            Reset(Copy(other.m_handle));
+        return *this;
+    }
+    CBandPicture& operator=(CBandPicture&& other) noexcept
+    {
+        if (this != &other)
+            Reset(other.Release());
+        return *this;
+    }
+    ~CBandPicture() { Reset(); }
+
+    operator Handle() const { return m_handle; }
+    // Takes the handle over, destroying the one held before (unless it is the same).
+    void Reset(Handle handle = nullptr)
+    {
+        if (handle != m_handle)
+            Destroy(std::exchange(m_handle, handle));
+    }
+    Handle Release() { return std::exchange(m_handle, nullptr); }
+
+private:
+    static Handle Copy(Handle handle);
+    static void Destroy(Handle handle);
+    Handle m_handle = nullptr;
+};
+
+template <> inline HICON CBandPicture<HICON>::Copy(HICON icon)
+{
+    return icon ? ::CopyIcon(icon) : nullptr;
+}
+template <> inline void CBandPicture<HICON>::Destroy(HICON icon)
+{
+    if (icon)
+        ::DestroyIcon(icon);
+}
+template <> inline HBITMAP CBandPicture<HBITMAP>::Copy(HBITMAP bitmap)
+{
+    return bitmap ? static_cast<HBITMAP>(::CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)) : nullptr;
+}
+template <> inline void CBandPicture<HBITMAP>::Destroy(HBITMAP bitmap)
+{
+    if (bitmap)
+        ::DeleteObject(bitmap);
+}
 
 struct CPageSetup
 {
@@ -60,10 +117,10 @@ struct CPageSetup
     int m_nHeaderIconIndex = 0;
     int m_nFooterIconIndex = 0;
     int m_nTitleOption = 0;
-    HICON m_hHeaderIcon = nullptr;
-    HICON m_hFooterIcon = nullptr;
-    HBITMAP m_hHeaderBitmap = nullptr;
-    HBITMAP m_hFooterBitmap = nullptr;
+    CBandPicture<HICON> m_hHeaderIcon;
+    CBandPicture<HICON> m_hFooterIcon;
+    CBandPicture<HBITMAP> m_hHeaderBitmap;
+    CBandPicture<HBITMAP> m_hFooterBitmap;
     COLORREF m_crHeaderColor = 0;
     COLORREF m_crFooterColor = 0;
     COLORREF m_crTitleColor = 0;

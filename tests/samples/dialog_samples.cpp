@@ -1,5 +1,6 @@
-// Writes a picture of every page of the control's cell-format and fill-effects sheets, for people
-// to look at: each sheet runs for real, and each page is copied with its controls into a bitmap.
+// Writes a picture of every page of the control's cell-format, fill-effects and page-setup sheets,
+// for people to look at: each sheet runs for real, and each page is copied with its controls into a
+// bitmap.
 //     dialog_samples <folder>
 
 #include "framework/ModalUI.h"
@@ -114,6 +115,8 @@ int wmain(int argc, wchar_t** argv)
     control->OnCellFormat();
     g_sheetName = L"fill_effects";
     control->OnFillEffects();
+    g_sheetName = L"page_setup";
+    control->DoPrintSetup(TRUE, TRUE, TRUE, TRUE, TRUE, TRUE, FALSE, FALSE);
     ModalUI::SetHook(nullptr);
     control->DestroyWindow();
     control->Release();
@@ -121,5 +124,5 @@ int wmain(int argc, wchar_t** argv)
     ::OleUninitialize();
     for (const std::wstring& path : g_written)
         std::fwprintf(stdout, L"%ls\n", path.c_str());
-    return g_written.size() == 6 ? 0 : 1;
+    return g_written.size() == 12 ? 0 : 1;
 }
