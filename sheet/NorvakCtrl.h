@@ -370,8 +370,6 @@ public:
 
     // ---- context menu (NorvakCtrlContextMenu.cpp) ----
     void OnContextMenu(HWND window, CPoint screenPoint);
-    // The chart settings sheet, as the context menu's command opens it.
-    void DoShowChartWindow();
     // A command of the context menu; FALSE when the control has no handler for it.
     BOOL OnCommand(UINT id);
     // This control's own factory; none: the module's.
