@@ -52,12 +52,12 @@ double FileMegabytes(const std::wstring& path)
     return double((uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow) / (1024.0 * 1024.0);
 }
 
-size_t PrivateBytes()
+size_t WorkingSetBytes()
 {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                            sizeof counters);
-    return counters.PrivateUsage;
+    return counters.WorkingSetSize;
 }
 
 // Seconds to commit and touch, for the first time, one byte in every page of that many bytes.
@@ -119,12 +119,12 @@ int main(int argc, char** argv)
     const double copySeconds = CopySeconds(path, copy, false);
     const double copyFlushSeconds = CopySeconds(path, copy, true);
 
-    const size_t privateBefore = PrivateBytes();
+    const size_t memoryBefore = WorkingSetBytes();
     const double start = Now();
     std::vector<CLoadedPage> loaded;
     CWorkbookOutcome opened = CWorkbookFile::LoadWorkbook(CString::FromWide(path), loaded);
     const double openSeconds = Now() - start;
-    const size_t pageBytes = PrivateBytes() - privateBefore;
+    const size_t pageBytes = WorkingSetBytes() - memoryBefore;
     const double touchSeconds = FirstTouchSeconds(pageBytes);
     ::DeleteFileW(path.c_str());
     if (!opened.Succeeded()) {
