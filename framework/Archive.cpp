@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr size_t kFileBufferSize = 64 * 1024;
+// Large enough that a file costs few calls into the system, small enough to stay in the cache.
+constexpr size_t kFileBufferSize = 1024 * 1024;
 constexpr size_t kMemoryStartSize = 4 * 1024;
 constexpr uint8_t kLongString = 0xFF;
 constexpr uint16_t kLongerString = 0xFFFF;
@@ -136,12 +137,14 @@ CArchiveReader::CArchiveReader(const void* data, size_t size)
 {
 }
 
-CArchiveReader::CArchiveReader(HANDLE file) : m_file(file), m_buffer(kFileBufferSize)
+CArchiveReader::CArchiveReader(HANDLE file) : m_file(file)
 {
     LARGE_INTEGER size{}, position{}, zero{};
     if (!::GetFileSizeEx(file, &size) || !::SetFilePointerEx(file, zero, &position, FILE_CURRENT))
         Fail("the file could not be read");
     m_fileLeft = uint64_t(std::max<LONGLONG>(size.QuadPart - position.QuadPart, 0));
+    // No larger than the file: a small file is not given a large buffer.
+    m_buffer.resize(size_t(std::clamp<uint64_t>(m_fileLeft, kMaxFieldsBytes, kFileBufferSize)));
     m_next = m_end = m_buffer.data();
 }
 
@@ -153,7 +156,7 @@ void CArchiveReader::Fail(const char* what)
 void CArchiveReader::Refill(size_t size)
 {
     size_t kept = size_t(m_end - m_next);
-    if (!m_file || kept + m_fileLeft < size)
+    if (!m_file || kept + m_fileLeft < size || size > m_buffer.size())
         Fail("the data end early");
     std::memmove(m_buffer.data(), m_next, kept);
     size_t wanted = size_t(std::min<uint64_t>(m_buffer.size() - kept, m_fileLeft));

@@ -29,6 +29,35 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Fixed-width fields written into one run of bytes the writer made room for once, so a record of
+// many small fields costs one check instead of one per field. Fill the run whole before the next
+// write to the writer; writing past it throws.
+class CArchiveFieldsOut
+{
+public:
+    void Int(int32_t value) { Put(uint32_t(value), 4); }
+    void Short(uint16_t value) { Put(value, 2); }
+    void Byte(uint8_t value) { Put(value, 1); }
+    template <class T> void Int(T) = delete;
+    template <class T> void Short(T) = delete;
+    template <class T> void Byte(T) = delete;
+
+private:
+    friend class CArchiveWriter;
+    CArchiveFieldsOut(uint8_t* at, size_t size) : m_at(at), m_end(at + size) {}
+    void Put(uint32_t value, int width)
+    {
+        if (m_end - m_at < width)
+            throw CArchiveError("a field past its record");
+        for (int i = 0; i < width; ++i)
+            m_at[i] = uint8_t(value >> (8 * i));
+        m_at += width;
+    }
+
+    uint8_t* m_at;
+    uint8_t* m_end;
+};
+
 class CArchiveWriter
 {
 public:
@@ -48,6 +77,9 @@ public:
     void WriteString(const char* text, size_t length);
     void WriteString(const CString& text) { WriteString(text.GetString(), size_t(text.GetLength())); }
     void WriteBytes(const void* data, size_t size);
+    // Room for the next size bytes as fields; size at most kMaxFieldsBytes.
+    static constexpr size_t kMaxFieldsBytes = 4096;
+    CArchiveFieldsOut WriteFields(size_t size) { return CArchiveFieldsOut(Room(size), size); }
 
     // Only the exact type: a flag, a long or a size_t says explicitly which width it takes.
     template <class T> void WriteInt(T) = delete;
@@ -86,6 +118,34 @@ private:
     uint64_t m_flushed = 0;
 };
 
+// Fixed-width fields read from one run of bytes that the reader checked against the data once, so
+// a record of many small fields costs one check instead of one per field. Reading past the run
+// throws as reading past the data does.
+class CArchiveFields
+{
+public:
+    int32_t Int() { return int32_t(Take(4)); }
+    uint16_t Short() { return uint16_t(Take(2)); }
+    uint8_t Byte() { return uint8_t(Take(1)); }
+
+private:
+    friend class CArchiveReader;
+    CArchiveFields(const uint8_t* at, size_t size) : m_at(at), m_end(at + size) {}
+    uint32_t Take(int width)
+    {
+        if (m_end - m_at < width)
+            throw CArchiveError("a field past its record");
+        uint32_t value = 0;
+        for (int i = 0; i < width; ++i)
+            value |= uint32_t(m_at[i]) << (8 * i);
+        m_at += width;
+        return value;
+    }
+
+    const uint8_t* m_at;
+    const uint8_t* m_end;
+};
+
 class CArchiveReader
 {
 public:
@@ -107,6 +167,9 @@ public:
     CString ReadString(size_t maxLength = SIZE_MAX);
     void ReadBytes(void* data, size_t size);
     void Skip(size_t size);
+    // The next size bytes as fields; size at most kMaxFieldsBytes.
+    static constexpr size_t kMaxFieldsBytes = 4096;
+    CArchiveFields ReadFields(size_t size) { return CArchiveFields(Take(size), size); }
 
     // A count stored as an int, of elements that take at least elementBytes each in the file: a
     // negative count reads as none; a count above limit, or one whose elements could not fit in

@@ -6,6 +6,11 @@ namespace {
 
 const char kDefaultFace[] = "宋体";
 constexpr int kDefaultFontHeight = -12;
+// The fixed fields before the text, the colours and font flag after it, and the last fields.
+constexpr size_t kCellHeadBytes = 4 * 4 + 4 + 3 * 4 + 2 * 2 + 2 * 4 + 2;
+constexpr size_t kCellFontBytes = 4 * 4;
+constexpr size_t kCellTailBytes = 2 + 3;
+static_assert(kCellHeadBytes + 1 + kCellFontBytes + kCellTailBytes == kMinimumCellRecordBytes);
 
 size_t FaceLength(const LOGFONTA& font)
 {
@@ -74,71 +79,93 @@ void ReadFontRecord(CArchiveReader& in, LOGFONTA& font)
 
 void WriteCellRecord(CArchiveWriter& out, const CNorvakCell& cell)
 {
-    out.WriteInt(cell.IsMergedRight());
-    out.WriteInt(cell.IsMergedBelow());
-    out.WriteInt(int32_t(cell.GetVerLineColor()));
-    out.WriteInt(int32_t(cell.GetHorLineColor()));
-    out.WriteByte(cell.GetVerLineWidth());
-    out.WriteByte(cell.GetHorLineWidth());
-    out.WriteByte(cell.GetVerLineStyle());
-    out.WriteByte(cell.GetHorLineStyle());
-    out.WriteInt(cell.IsCovered());
-    out.WriteInt(cell.GetEditLock());
-    out.WriteInt(cell.HasSelectionFrame());
-    out.WriteShort(cell.GetRowSpan());
-    out.WriteShort(cell.GetColSpan());
-    out.WriteInt(cell.GetMergeOrigin().row);
-    out.WriteInt(cell.GetMergeOrigin().col);
-    out.WriteShort(cell.GetTextFormat());
+    CArchiveFieldsOut head = out.WriteFields(kCellHeadBytes);
+    head.Int(cell.IsMergedRight());
+    head.Int(cell.IsMergedBelow());
+    head.Int(int32_t(cell.GetVerLineColor()));
+    head.Int(int32_t(cell.GetHorLineColor()));
+    head.Byte(cell.GetVerLineWidth());
+    head.Byte(cell.GetHorLineWidth());
+    head.Byte(cell.GetVerLineStyle());
+    head.Byte(cell.GetHorLineStyle());
+    head.Int(cell.IsCovered());
+    head.Int(cell.GetEditLock());
+    head.Int(cell.HasSelectionFrame());
+    head.Short(cell.GetRowSpan());
+    head.Short(cell.GetColSpan());
+    head.Int(cell.GetMergeOrigin().row);
+    head.Int(cell.GetMergeOrigin().col);
+    head.Short(cell.GetTextFormat());
     const char* text = cell.GetTextPtr();
     out.WriteString(text, std::strlen(text));
+
     const CFontRecord& font = cell.GetFont();
-    out.WriteInt(font.bTransparent);
-    out.WriteInt(int32_t(font.crText));
-    out.WriteInt(int32_t(font.crBackground));
     const bool ownFont = IsFontNonDefault(font);
-    out.WriteInt(ownFont ? 1 : 0);
+    CArchiveFieldsOut colours = out.WriteFields(kCellFontBytes);
+    colours.Int(font.bTransparent);
+    colours.Int(int32_t(font.crText));
+    colours.Int(int32_t(font.crBackground));
+    colours.Int(ownFont ? 1 : 0);
     if (ownFont)
         WriteFontRecord(out, font.font);
-    out.WriteShort(cell.GetValueWord());
-    out.WriteByte(cell.GetPicturePlacement());
-    out.WriteByte(cell.GetCellType());
-    out.WriteByte(cell.GetFillerChar());
+
+    CArchiveFieldsOut tail = out.WriteFields(kCellTailBytes);
+    tail.Short(cell.GetValueWord());
+    tail.Byte(cell.GetPicturePlacement());
+    tail.Byte(cell.GetCellType());
+    tail.Byte(cell.GetFillerChar());
 }
 
 void ReadCellRecord(CArchiveReader& in, CNorvakCell& cell, int row, int col, const CCellBounds& bounds,
                     std::string& text)
 {
-    cell.SetMergedRight(in.ReadInt());
-    cell.SetMergedBelow(in.ReadInt());
-    cell.SetVerLineColor(COLORREF(uint32_t(in.ReadInt())));
-    cell.SetHorLineColor(COLORREF(uint32_t(in.ReadInt())));
-    cell.SetVerLineWidth(in.ReadByte());
-    cell.SetHorLineWidth(in.ReadByte());
-    cell.SetVerLineStyle(in.ReadByte());
-    cell.SetHorLineStyle(in.ReadByte());
-    cell.SetCovered(in.ReadInt());
-    cell.SetEditLock(in.ReadInt());
-    cell.SetSelectionFrame(in.ReadInt());
-    WORD rowSpan = in.ReadShort();
-    WORD colSpan = in.ReadShort();
+    // Each run of fixed fields is checked once and read whole before the cell is touched.
+    CArchiveFields head = in.ReadFields(kCellHeadBytes);
+    const int mergedRight = head.Int();
+    const int mergedBelow = head.Int();
+    const COLORREF verColour = COLORREF(uint32_t(head.Int()));
+    const COLORREF horColour = COLORREF(uint32_t(head.Int()));
+    const BYTE verWidth = head.Byte();
+    const BYTE horWidth = head.Byte();
+    const BYTE verStyle = head.Byte();
+    const BYTE horStyle = head.Byte();
+    const int covered = head.Int();
+    const int editLock = head.Int();
+    const int selectionFrame = head.Int();
+    const WORD rowSpan = head.Short();
+    const WORD colSpan = head.Short();
+    CCellCoord origin;
+    origin.row = head.Int();
+    origin.col = head.Int();
+    const WORD textFormat = head.Short();
     if (!InsidePage(row + rowSpan, col + colSpan, bounds))
         CArchiveReader::Fail("a merge reaching past the page");
-    cell.SetRowSpan(rowSpan);
-    cell.SetColSpan(colSpan);
-    CCellCoord origin;
-    origin.row = in.ReadInt();
-    origin.col = in.ReadInt();
     if ((origin.row >= 0 || origin.col >= 0) && !InsidePage(origin.row, origin.col, bounds))
         CArchiveReader::Fail("a merge origin outside the page");
+
+    cell.SetMergedRight(mergedRight);
+    cell.SetMergedBelow(mergedBelow);
+    cell.SetVerLineColor(verColour);
+    cell.SetHorLineColor(horColour);
+    cell.SetVerLineWidth(verWidth);
+    cell.SetHorLineWidth(horWidth);
+    cell.SetVerLineStyle(verStyle);
+    cell.SetHorLineStyle(horStyle);
+    cell.SetCovered(covered);
+    cell.SetEditLock(editLock);
+    cell.SetSelectionFrame(selectionFrame);
+    cell.SetRowSpan(rowSpan);
+    cell.SetColSpan(colSpan);
     cell.SetMergeOrigin(origin.IsNone() ? CCellCoord() : origin);
-    cell.SetTextFormat(in.ReadShort());
+    cell.SetTextFormat(textFormat);
     in.ReadString(text);
     cell.SetText(text.c_str());
-    const int transparent = in.ReadInt();
-    const COLORREF textColour = COLORREF(uint32_t(in.ReadInt()));
-    const COLORREF background = COLORREF(uint32_t(in.ReadInt()));
-    const bool ownFont = in.ReadInt() != 0;
+
+    CArchiveFields colours = in.ReadFields(kCellFontBytes);
+    const int transparent = colours.Int();
+    const COLORREF textColour = COLORREF(uint32_t(colours.Int()));
+    const COLORREF background = COLORREF(uint32_t(colours.Int()));
+    const bool ownFont = colours.Int() != 0;
     if (ownFont || transparent != 1 || textColour != kNoTextColor || background != kNoBackground) {
         CFontRecord font;
         font.bTransparent = transparent;
@@ -150,8 +177,10 @@ void ReadCellRecord(CArchiveReader& in, CNorvakCell& cell, int row, int col, con
     } else if (cell.HasOwnFont()) {
         cell.SetFont(CNorvakCell::DefaultFont());
     }
-    cell.SetValueWord(in.ReadShort());
-    cell.SetPicturePlacement(in.ReadByte());
-    cell.SetCellType(in.ReadByte());
-    cell.SetFillerChar(in.ReadByte());
+
+    CArchiveFields tail = in.ReadFields(kCellTailBytes);
+    cell.SetValueWord(tail.Short());
+    cell.SetPicturePlacement(tail.Byte());
+    cell.SetCellType(tail.Byte());
+    cell.SetFillerChar(tail.Byte());
 }

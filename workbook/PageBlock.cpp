@@ -1,5 +1,6 @@
 #include "workbook/PageBlock.h"
 
+#include "sheet/model/CellRecordBlocks.h"
 #include "sheet/model/RowColumnOps.h"
 #include "workbook/CellRecord.h"
 #include "workbook/PageSlots.h"
@@ -247,17 +248,22 @@ void ReadEdgeLines(CArchiveReader& in, CNorvakPage& page, bool top)
     }
 }
 
+// Read whole and handed to the page at once: a setter per row would sum every row's height for
+// each row. Widths from the file are no change by the user.
+std::vector<int> ReadLineSizes(CArchiveReader& in, int count, const char* negative)
+{
+    std::vector<int> sizes(size_t(std::max(count, 0)));
+    for (int& size : sizes)
+        if ((size = in.ReadInt()) < 0)
+            CArchiveReader::Fail(negative);
+    return sizes;
+}
+
 void ReadSizes(CArchiveReader& in, CNorvakPage& page)
 {
-    // Widths restored from the file are no change by the user: the page keeps the file's flag.
-    const int widthsChanged = page.m_bColumnWidthsChanged;
-    for (int row = 0; row < page.m_nRows; ++row)
-        if (!page.SetRowHeight(row, in.ReadInt()))
-            CArchiveReader::Fail("a negative row height");
-    for (int col = 0; col < page.m_nCols; ++col)
-        if (!page.SetColumnWidth(col, in.ReadInt()))
-            CArchiveReader::Fail("a negative column width");
-    page.m_bColumnWidthsChanged = widthsChanged;
+    if (!page.AssignRowHeights(ReadLineSizes(in, page.m_nRows, "a negative row height")) ||
+        !page.AssignColumnWidths(ReadLineSizes(in, page.m_nCols, "a negative column width")))
+        CArchiveReader::Fail("rows or columns longer together than a page can be");
 }
 
 void ReadMerges(CArchiveReader& in, const CNorvakPage& page, std::vector<CMergeCellRange>& merges)
@@ -282,12 +288,14 @@ void ReadCells(CArchiveReader& in, const CNorvakPage& page, CNorvakPageCells& ce
 {
     const CCellBounds bounds{page.m_nRows, page.m_nCols};
     std::string text;
-    for (size_t n = in.ReadCount(kCoordBytes + kMinimumCellRecordBytes, CellCount(page)); n > 0; --n) {
+    const size_t count = in.ReadCount(kCoordBytes + kMinimumCellRecordBytes, CellCount(page));
+    CCellRecordBlocks records(count);
+    for (size_t n = count; n > 0; --n) {
         int row = in.ReadInt();
         int col = in.ReadInt();
-        if (!cells.GetCell(row, col))
+        if (row < 0 || row >= cells.GetRowSlotCount() || col < 0 || col >= cells.GetColumnCount())
             CArchiveReader::Fail("a cell outside the page");
-        CNorvakCell* cell = cells.EditCell(row, col);
+        CNorvakCell* cell = cells.EditCell(row, col, records);
         if (!cell)
             throw std::bad_alloc();
         ReadCellRecord(in, *cell, row, col, bounds, text);

@@ -1,5 +1,7 @@
 #include "sheet/model/NorvakCell.h"
 
+#include "sheet/model/CellRecordBlocks.h"
+
 #include <cstring>
 
 char* CCellText::HeapText() const
@@ -34,6 +36,16 @@ void CCellText::Set(const char* text)
 CNorvakCell::CNorvakCell() = default;
 
 CNorvakCell::~CNorvakCell() = default;
+
+void CNorvakCell::operator delete(CNorvakCell* cell, std::destroying_delete_t)
+{
+    const uint16_t slot = cell->m_nBlockSlot;
+    cell->~CNorvakCell();
+    if (slot)
+        CCellRecordBlocks::Release(cell, slot);
+    else
+        ::operator delete(cell);
+}
 
 const CFontRecord& CNorvakCell::DefaultFont()
 {

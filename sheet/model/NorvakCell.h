@@ -7,8 +7,11 @@
 
 #include "sheet/model/CellTypes.h"
 
+#include <cstdint>
 #include <memory>
+#include <new>
 
+class CCellRecordBlocks;
 class CPictureObject;
 
 // A cell's text: up to kInlineBytes bytes live in the record itself, a longer one on the heap.
@@ -51,6 +54,9 @@ public:
     CNorvakCell(const CNorvakCell&) = delete;
     CNorvakCell& operator=(const CNorvakCell&) = delete;
     virtual ~CNorvakCell();
+    // A cell made in a block of records (CCellRecordBlocks) goes back to its block; any other to
+    // the heap.
+    static void operator delete(CNorvakCell* cell, std::destroying_delete_t);
 
     // Grid lines: the vertical line is the cell's right-hand one, the horizontal its bottom one.
     BOOL IsMergedRight() const { return m_bMergedRight; }
@@ -173,4 +179,10 @@ private:
     bool m_bMergedBelow : 1 = false;
     bool m_bCovered : 1 = false;
     bool m_bSelectionFrame : 1 = false;
+    // 0 for a record of its own on the heap; n for slot n - 1 of a block of records.
+    uint16_t m_nBlockSlot = 0;
+
+    friend class CCellRecordBlocks;
 };
+// The block slot takes what was padding: the record stays 48 bytes (40 in the 32-bit build).
+static_assert(sizeof(CNorvakCell) <= (sizeof(void*) == 8 ? 48 : 40));

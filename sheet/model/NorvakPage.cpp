@@ -134,6 +134,30 @@ BOOL CNorvakPage::SetBodyColumnWidths(int width)
     return all;
 }
 
+namespace {
+
+BOOL AssignSizes(std::vector<int>& sizes, std::vector<int> assigned, int count)
+{
+    if (assigned.size() != size_t(std::max(count, 0)) ||
+        std::any_of(assigned.begin(), assigned.end(), [](int size) { return size < 0; }) ||
+        CNorvakPage::Extent(assigned, count) > CNorvakPage::kMaxExtent)
+        return FALSE;
+    sizes = std::move(assigned);
+    return TRUE;
+}
+
+} // namespace
+
+BOOL CNorvakPage::AssignRowHeights(std::vector<int> heights)
+{
+    return AssignSizes(m_rowHeights, std::move(heights), m_nRows);
+}
+
+BOOL CNorvakPage::AssignColumnWidths(std::vector<int> widths)
+{
+    return AssignSizes(m_colWidths, std::move(widths), m_nCols);
+}
+
 BOOL CNorvakPage::AutoSizeColumn(int col, const CellMeasure& measure)
 {
     if (GetColumnWidth(col) < 0)

@@ -61,6 +61,11 @@ public:
     // when together they would pass kMaxExtent.
     BOOL SetBodyRowHeights(int height);
     BOOL SetBodyColumnWidths(int width);
+    // Every row's height (column's width) at once, as a file holds them, checked once: FALSE with no
+    // change for a list that is not one size per row, a negative size, or sizes that together
+    // pass kMaxExtent. The widths-changed mark stays as it is.
+    BOOL AssignRowHeights(std::vector<int> heights);
+    BOOL AssignColumnWidths(std::vector<int> widths);
 
     // Best fit: the largest extent that measure gives for the cells of the column (the row), fixed
     // ones included, stored unchanged; 0 when there are none. FALSE for an index out of range.

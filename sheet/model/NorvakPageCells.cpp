@@ -1,6 +1,7 @@
 #include "sheet/model/NorvakPageCells.h"
 
 #include "sheet/model/CellFactory.h"
+#include "sheet/model/CellRecordBlocks.h"
 #include "sheet/model/NorvakPage.h"
 
 #include <new>
@@ -60,13 +61,23 @@ CNorvakCell* CNorvakPageCells::FindOwnCell(int row, int col) const
 
 CNorvakCell* CNorvakPageCells::EditCell(int row, int col)
 {
+    return EditCellFrom(row, col, nullptr);
+}
+
+CNorvakCell* CNorvakPageCells::EditCell(int row, int col, CCellRecordBlocks& records)
+{
+    return EditCellFrom(row, col, &records);
+}
+
+CNorvakCell* CNorvakPageCells::EditCellFrom(int row, int col, CCellRecordBlocks* records)
+{
     if (row < 0 || row >= GetRowSlotCount() || col < 0 || col >= m_nCols)
         return nullptr;
     if (CNorvakCell* own = FindOwnCell(row, col))
         return own;
     try {
         RowPtr made = m_rows[size_t(row)] ? nullptr : std::make_unique<CNorvakCellRow>(m_nCols);
-        auto cell = std::make_unique<CNorvakCell>();
+        auto cell = records ? records->Make() : std::make_unique<CNorvakCell>();
         cell->SetState(MarksAt(row, col));
         CNorvakCell* edited = cell.get();
         if (made)

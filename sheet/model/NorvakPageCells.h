@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class CCellRecordBlocks;
 class CNorvakPage;
 class ICellFactory;
 
@@ -45,6 +46,8 @@ public:
     // exactly as the default did. Null outside the table or when memory runs out, with the table
     // unchanged.
     CNorvakCell* EditCell(int row, int col);
+    // The same for a reader making many cells: a record that has to be made comes from the blocks.
+    CNorvakCell* EditCell(int row, int col, CCellRecordBlocks& records);
     // Gives every cell of the range its own record; false when memory runs out (the cells made so
     // far keep their records, which still show the defaults).
     bool EditRange(const CCellRect& range);
@@ -89,6 +92,8 @@ public:
     void FreeAll(ICellFactory& factory);
 
 private:
+    CNorvakCell* EditCellFrom(int row, int col, CCellRecordBlocks* records);
+
     // Plain pointers, each owning its row, so that inserting or removing a row moves the array
     // with one memmove.
     std::vector<CNorvakCellRow*> m_rows;

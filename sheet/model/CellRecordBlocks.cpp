@@ -1,0 +1,67 @@
+#include "sheet/model/CellRecordBlocks.h"
+
+#include <algorithm>
+#include <atomic>
+#include <new>
+
+static_assert(CCellRecordBlocks::kMaxBlockCells < UINT16_MAX, "a slot number must fit the cell's field");
+
+// A header followed by the cells' slots.
+struct CCellRecordBlocks::Block
+{
+    // The live cells, and one while a maker fills the block. Cells of one page may be deleted by
+    // whichever thread holds their control, so the count is kept atomically.
+    std::atomic<uint32_t> refs{1};
+
+    static constexpr size_t kSlotsOffset =
+        (sizeof(std::atomic<uint32_t>) + alignof(CNorvakCell) - 1) / alignof(CNorvakCell) * alignof(CNorvakCell);
+
+    CNorvakCell* Slots() { return reinterpret_cast<CNorvakCell*>(reinterpret_cast<char*>(this) + kSlotsOffset); }
+    static Block* Of(CNorvakCell* slots)
+    {
+        return reinterpret_cast<Block*>(reinterpret_cast<char*>(slots) - kSlotsOffset);
+    }
+};
+
+CCellRecordBlocks::~CCellRecordBlocks()
+{
+    if (m_block)
+        Unref(m_block);
+}
+
+std::unique_ptr<CNorvakCell> CCellRecordBlocks::Make()
+{
+    if (!m_block || m_next == m_capacity)
+        NextBlock();
+    CNorvakCell* cell = new (m_block->Slots() + m_next) CNorvakCell();
+    ++m_next;
+    cell->m_nBlockSlot = uint16_t(m_next);
+    ++m_block->refs;
+    if (m_expected > 0)
+        --m_expected;
+    return std::unique_ptr<CNorvakCell>(cell);
+}
+
+void CCellRecordBlocks::NextBlock()
+{
+    const size_t capacity = std::clamp<size_t>(m_expected, 1, kMaxBlockCells);
+    void* memory = ::operator new(Block::kSlotsOffset + capacity * sizeof(CNorvakCell));
+    if (m_block)
+        Unref(m_block);
+    m_block = new (memory) Block;
+    m_capacity = capacity;
+    m_next = 0;
+}
+
+void CCellRecordBlocks::Unref(Block* block)
+{
+    if (block->refs.fetch_sub(1) == 1) {
+        block->~Block();
+        ::operator delete(block);
+    }
+}
+
+void CCellRecordBlocks::Release(CNorvakCell* cell, uint16_t slot)
+{
+    Unref(Block::Of(cell - (slot - 1)));
+}
