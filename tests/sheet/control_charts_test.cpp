@@ -214,6 +214,7 @@ TEST_F(ControlCharts, ChartSettingsSheetInsertsOnOk)
 
 TEST_F(ControlCharts, OneChartDrawnInsideWhereItIsShown)
 {
+    Create();
     Start();
     control->InsertChart(-1, TRUE, PartRects(CRect(10, 10, 210, 160)), 0);
     CNorvakChart& chart = Chart(0);
@@ -294,6 +295,7 @@ TEST_F(ControlCharts, TrackerFrameOfTheSelectedPart)
 
 TEST_F(ControlCharts, TheNewestChartLiesOnTop)
 {
+    Create();
     Start();
     control->InsertChart(-1, TRUE, PartRects(CRect(20, 60, 220, 200)), 0);
     control->InsertChart(-1, TRUE, PartRects(CRect(120, 100, 320, 240)), 0);
@@ -312,6 +314,7 @@ TEST_F(ControlCharts, TheNewestChartLiesOnTop)
 
 TEST_F(ControlCharts, AChartsWholeLifeLeavesNothingBehind)
 {
+    Create();
     Start();
     container.UnadviseEvents();
     DrawingCanvas canvas(640, 320);
