@@ -1,8 +1,10 @@
 // The property sheets the control opens from its context menu. They are members of the control,
 // built here beside the pages they show, and the factory through which the menu's commands reach
-// them. The legend pages and the chart-settings sheet are not built yet: their commands show
-// nothing.
+// them. The legend pages are not built yet: their command shows nothing.
 
+#include "dialogs/ChartDataPrdlg.h"
+#include "dialogs/ChartStatePrdlg.h"
+#include "dialogs/ChartStylePrdlg.h"
 #include "dialogs/ColorPropertyDlg.h"
 #include "dialogs/GridLineStyleProDlg.h"
 #include "dialogs/NorvakSheet.h"
@@ -37,6 +39,19 @@ INT_PTR CNorvakCtrl::OnFillEffects()
     return sheet.DoModal();
 }
 
+INT_PTR CNorvakCtrl::OnChartSettings()
+{
+    if (!GetPage(-1))
+        return 0;
+    CChartStylePrdlg type;
+    CChartDataPrdlg data;
+    CChartStatePrdlg display;
+    CNorvakSheet sheet("图表设置", 1, TRUE, this, 0, this);
+    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&type, &data, &display})
+        sheet.AddPage(page);
+    return sheet.DoModal();
+}
+
 namespace {
 
 class CRealSheetFactory final : public ISheetFactory
@@ -45,7 +60,7 @@ public:
     INT_PTR CellFormat(CNorvakCtrl& control) override { return control.OnCellFormat(); }
     INT_PTR FillEffects(CNorvakCtrl& control) override { return control.OnFillEffects(); }
     INT_PTR Legend(CNorvakCtrl&) override { return 0; }
-    INT_PTR ChartSettings(CNorvakCtrl&) override { return 0; }
+    INT_PTR ChartSettings(CNorvakCtrl& control) override { return control.OnChartSettings(); }
 };
 
 } // namespace

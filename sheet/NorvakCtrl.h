@@ -370,8 +370,6 @@ public:
 
     // ---- context menu (NorvakCtrlContextMenu.cpp) ----
     void OnContextMenu(HWND window, CPoint screenPoint);
-    // The chart settings sheet, as the context menu's command opens it.
-    void DoShowChartWindow();
     // A command of the context menu; FALSE when the control has no handler for it.
     BOOL OnCommand(UINT id);
     // This control's own factory; none: the module's.
@@ -463,6 +461,9 @@ public:
     INT_PTR OnCellFormat();
     // The fill-effects sheet; nothing of it is applied to cells.
     INT_PTR OnFillEffects();
+    // The chart settings sheet: its pages edit the active page's pending chart settings as the
+    // user chooses. The sheet's result; 0 when there is no active page.
+    INT_PTR OnChartSettings();
 
     // ---- charts on pages (NorvakCtrlCharts.cpp) ----
     // Page -1 is the active page; a bad page does nothing, and getters answer their empty values.

@@ -111,11 +111,6 @@ INT_PTR CNorvakCtrl::OpenSheet(INT_PTR (ISheetFactory::*open)(CNorvakCtrl&))
     return 0;
 }
 
-void CNorvakCtrl::DoShowChartWindow()
-{
-    OpenSheet(&ISheetFactory::ChartSettings);
-}
-
 BOOL CNorvakCtrl::OnCommand(UINT id)
 {
     switch (id) {
