@@ -2,6 +2,7 @@
 // built here beside the pages they show, and the factory through which the menu's commands reach
 // them. The legend pages are not built yet: their command shows nothing.
 
+#include "chart/model/PageCharts.h"
 #include "dialogs/ChartDataPrdlg.h"
 #include "dialogs/ChartStatePrdlg.h"
 #include "dialogs/ChartStylePrdlg.h"
@@ -41,15 +42,22 @@ INT_PTR CNorvakCtrl::OnFillEffects()
 
 INT_PTR CNorvakCtrl::OnChartSettings()
 {
-    if (!GetPage(-1))
+    CNorvakPage* page = GetPage(-1);
+    if (!page)
         return 0;
+    // The pages write every choice into the pending settings at once, for the preview; Cancel
+    // gives back the settings the sheet opened on.
+    const CChartPageSettings opened = PendingChartSettings(*page);
     CChartStylePrdlg type;
     CChartDataPrdlg data;
     CChartStatePrdlg display;
     CNorvakSheet sheet("图表设置", 1, TRUE, this, 0, this);
-    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&type, &data, &display})
-        sheet.AddPage(page);
-    return sheet.DoModal();
+    for (CPropertyPage* chartPage : std::initializer_list<CPropertyPage*>{&type, &data, &display})
+        sheet.AddPage(chartPage);
+    const INT_PTR result = sheet.DoModal();
+    if (result != IDOK && GetPage(-1) == page)
+        PendingChartSettings(*page) = opened;
+    return result;
 }
 
 namespace {
