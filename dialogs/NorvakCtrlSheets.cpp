@@ -1,8 +1,11 @@
 // The property sheets the control opens from its context menu. They are members of the control,
 // built here beside the pages they show, and the factory through which the menu's commands reach
-// them. The legend pages and the chart-settings sheet are not built yet: their commands show
-// nothing.
+// them. The legend pages are not built yet: their command shows nothing.
 
+#include "chart/model/PageCharts.h"
+#include "dialogs/ChartDataPrdlg.h"
+#include "dialogs/ChartStatePrdlg.h"
+#include "dialogs/ChartStylePrdlg.h"
 #include "dialogs/ColorPropertyDlg.h"
 #include "dialogs/GridLineStyleProDlg.h"
 #include "dialogs/NorvakSheet.h"
@@ -37,6 +40,26 @@ INT_PTR CNorvakCtrl::OnFillEffects()
     return sheet.DoModal();
 }
 
+INT_PTR CNorvakCtrl::OnChartSettings()
+{
+    CNorvakPage* page = GetPage(-1);
+    if (!page)
+        return 0;
+    // The pages write every choice into the pending settings at once, for the preview; Cancel
+    // gives back the settings the sheet opened on.
+    const CChartPageSettings opened = PendingChartSettings(*page);
+    CChartStylePrdlg type;
+    CChartDataPrdlg data;
+    CChartStatePrdlg display;
+    CNorvakSheet sheet("图表设置", 1, TRUE, this, 0, this);
+    for (CPropertyPage* chartPage : std::initializer_list<CPropertyPage*>{&type, &data, &display})
+        sheet.AddPage(chartPage);
+    const INT_PTR result = sheet.DoModal();
+    if (result != IDOK && GetPage(-1) == page)
+        PendingChartSettings(*page) = opened;
+    return result;
+}
+
 namespace {
 
 class CRealSheetFactory final : public ISheetFactory
@@ -45,7 +68,7 @@ public:
     INT_PTR CellFormat(CNorvakCtrl& control) override { return control.OnCellFormat(); }
     INT_PTR FillEffects(CNorvakCtrl& control) override { return control.OnFillEffects(); }
     INT_PTR Legend(CNorvakCtrl&) override { return 0; }
-    INT_PTR ChartSettings(CNorvakCtrl&) override { return 0; }
+    INT_PTR ChartSettings(CNorvakCtrl& control) override { return control.OnChartSettings(); }
 };
 
 } // namespace

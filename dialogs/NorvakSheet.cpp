@@ -1,5 +1,9 @@
 #include "dialogs/NorvakSheet.h"
 
+#include "chart/model/PageCharts.h"
+#include "chartdraw/ChartFramePainter.h"
+#include "chartdraw/ChartPainter.h"
+#include "chartdraw/LegendPainter.h"
 #include "dialogs/FillPageLayout.h"
 #include "dialogs/SheetLayout.h"
 #include "drawing/CFillPainter.h"
@@ -7,6 +11,9 @@
 #include "sheet/NorvakCtrl.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
+#include <iterator>
 
 CNorvakSheet::CNorvakSheet(const CString& caption, int ownerKind, BOOL preview, CWnd* owner, UINT startPage,
                            CNorvakCtrl* control)
@@ -179,13 +186,61 @@ void CNorvakSheet::Paint(HDC target)
         dc.Rectangle(m_rcStyle);
     }
     if (IsCaption(kChartSettingsCaption)) {
-        // The chart itself is drawn by the chart pages' renderer once it stands; the band keeps
-        // its frame.
         const CRect band = ChartBand();
-        CSelectObject hollow(dc, ::GetStockObject(NULL_BRUSH));
-        dc.Rectangle(band);
+        {
+            CSelectObject hollow(dc, ::GetStockObject(NULL_BRUSH));
+            dc.Rectangle(band);
+        }
+        CClipGuard clip(dc);
+        dc.IntersectClipRect(band);
+        DrawChartPreview(dc);
     }
     DrawFillPreview(&dc);
+}
+
+void CNorvakSheet::DrawChartPreview(CDC& dc)
+{
+    CNorvakPage* page = m_pControl ? m_pControl->GetPage(-1) : nullptr;
+    if (!page)
+        return;
+    const CChartPageSettings& settings = PendingChartSettings(*page);
+    const int* shown = settings.displayOptions;
+    const int type = settings.chChartType;
+    const int subType = settings.chChartSubType;
+    if (shown[1]) {
+        // The preview draws a copy: the painters write the shapes they drew into the records.
+        double minValue = 0, maxValue = 0;
+        m_pControl->GetChartValueRange(-1, minValue, maxValue);
+        CNorvakChart chart(type, subType, minValue, maxValue);
+        chart.items = settings.items;
+        chart.rowTotals = settings.rowTotals;
+        const CSize depth = SheetLayout::PreviewChartDepth(type, subType);
+        CRect at = m_rcChart;
+        if (type == kChartPie)
+            at.left += 10;
+        m_nPlotLeft = CChartPainter(m_pControl->FillTables())
+                          .DrawChart(&dc, &chart, at.left, at.top, at.right, at.bottom, type, subType, minValue,
+                                     maxValue, &chart.rowTotals, &chart.items, 0, depth.cx, depth.cy);
+        if (m_nPlotLeft != -1)
+            LayoutChartPreview(shown[1], shown[2], shown[3]);
+    }
+    if (shown[2]) {
+        CLegendBoxOptions options;
+        std::copy(std::begin(page->m_chartOptionBytes), std::end(page->m_chartOptionBytes), options.bytes);
+        std::copy(std::begin(page->m_chartOptionInts), std::end(page->m_chartOptionInts), options.ints);
+        CChartTextItemArray entries = settings.legendItems;
+        CLegendPainter(*m_pControl).DrawPreviewLegend(&dc, m_rcLegend, type, subType, options, &entries, &settings.items);
+    }
+    if (shown[3]) {
+        CRect table = m_rcTable;
+        if (shown[1] && type == kChartPie)
+            table.left += 10;
+        CPen grey;
+        grey.CreatePen(PS_SOLID, 1, 0xC0C0C0);
+        CSelectObject pen(dc, grey);
+        CSelectObject hollow(dc, ::GetStockObject(NULL_BRUSH));
+        CChartFramePainter().DrawFrame(&dc, table);
+    }
 }
 
 LRESULT CNorvakSheet::WindowProc(UINT msg, WPARAM wp, LPARAM lp)

@@ -86,6 +86,8 @@ private:
     void LayOutPreviewButtons();
     void Paint(HDC target);
     void DrawPicture(CDC& dc, const CRect& box) const;
+    // The chart, legend and data strip of the active page's pending chart settings.
+    void DrawChartPreview(CDC& dc);
 
     CNorvakCtrl* m_pControl;
 };

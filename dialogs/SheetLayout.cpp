@@ -66,4 +66,21 @@ ChartPreviewRects LayOutChartPreview(const RECT& band, int clientRight, int plot
     return out;
 }
 
+CSize PreviewChartDepth(int type, int subType)
+{
+    const bool box3d = subType >= 3 && subType <= 5;
+    switch (type) {
+    case 0: // columns
+        return box3d ? CSize(10, 20) : subType == 6 ? CSize(80, 40) : CSize(0, 0);
+    case 1: // bars
+        return box3d ? CSize(20, 10) : CSize(0, 0);
+    case 2: // lines
+        return subType == 6 ? CSize(20, 10) : CSize(0, 0);
+    case 4: // cylinders
+        return subType >= 0 && subType <= 5 ? CSize(20, 10) : CSize(0, 0);
+    default:
+        return CSize(0, 0);
+    }
+}
+
 } // namespace SheetLayout

@@ -33,4 +33,7 @@ struct ChartPreviewRects
 ChartPreviewRects LayOutChartPreview(const RECT& band, int clientRight, int plotLeft, bool chart, bool legend,
                                      bool table);
 
+// The 3-D depth offsets of the preview chart of a type and sub-type.
+CSize PreviewChartDepth(int type, int subType);
+
 } // namespace SheetLayout

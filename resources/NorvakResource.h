@@ -169,6 +169,51 @@
 #define IDC_PICTURE_OPEN 253
 #define IDC_PICTURE_STRETCH 281
 
+// The chart settings sheet: the type page (dialog 203), the data page (204), the display page (205).
+#define IDD_CHART_TYPE_PAGE 203
+#define IDD_CHART_DATA_PAGE 204
+#define IDD_CHART_DISPLAY_PAGE 205
+#define IDB_CHART_TYPE_ICONS 215     // the type combo's five 16 x 15 icons
+#define IDB_CHART_GALLERY_COLUMN 227 // the sub-type galleries, 32 px pictures side by side
+#define IDB_CHART_GALLERY_BAR 237
+#define IDB_CHART_GALLERY_LINE 244
+#define IDB_CHART_GALLERY_PIE 249
+#define IDB_CHART_GALLERY_CYLINDER 264
+#define IDB_CHART_AS_OBJECT IDB_PAGE_CHART // the display page's picture of a chart inserted as an object
+#define IDB_CHART_IN_WINDOW 369
+#define IDC_CHART_TYPE_TEMPLATE 204
+#define IDC_CHART_GALLERY_FRAME 231
+#define IDC_CHART_GROUP_BY_COLUMNS 236
+#define IDC_CHART_GROUP_BY_ROWS 237
+#define IDC_CHART_TYPE_NAME 238
+#define IDC_CHART_SOURCE_PAGE 205
+#define IDC_CHART_SOURCE_SELECTION 206
+#define IDC_CHART_SOURCE_CUSTOM 235
+#define IDC_CHART_ALL_COLUMNS 217
+#define IDC_CHART_ALL_ROWS 218
+#define IDC_CHART_FIRST_ROW 215
+#define IDC_CHART_FIRST_ROW_SPIN 233
+#define IDC_CHART_LAST_ROW 216
+#define IDC_CHART_LAST_ROW_SPIN 225
+#define IDC_CHART_COLUMN_INDEX 232
+#define IDC_CHART_COLUMN_CUSTOM 212
+#define IDC_CHART_LEGEND_ACROSS 211
+#define IDC_CHART_LEGEND_DOWN 213
+#define IDC_CHART_COLUMN_LIST 207
+#define IDC_CHART_SHOW_CHART 218
+#define IDC_CHART_SHOW_LEGEND 220
+#define IDC_CHART_SHOW_DATA 219
+#define IDC_CHART_AS_OBJECT 229
+#define IDC_CHART_SHOW_VALUES 228
+#define IDC_CHART_X_NOTES 227
+#define IDC_CHART_Y_NOTES 226
+#define IDC_CHART_Y_COLOUR_MAP 232
+#define IDC_CHART_INSERT_PICTURE 239
+#define IDC_CHART_X_TITLE 224
+#define IDC_CHART_Y_TITLE 225
+#define IDC_CHART_TICKS 216
+#define IDC_CHART_FILL 230
+
 // ---- 9 printing: the progress dialog and the page-setup pages ----
 // The templates, their controls and the orientation icons keep the numbers they are known by.
 #define IDD_PRINT_PROGRESS 370

@@ -461,6 +461,9 @@ public:
     INT_PTR OnCellFormat();
     // The fill-effects sheet; nothing of it is applied to cells.
     INT_PTR OnFillEffects();
+    // The chart settings sheet: its pages edit the active page's pending chart settings as the
+    // user chooses. The sheet's result; 0 when there is no active page.
+    INT_PTR OnChartSettings();
 
     // ---- charts on pages (NorvakCtrlCharts.cpp) ----
     // Page -1 is the active page; a bad page does nothing, and getters answer their empty values.
