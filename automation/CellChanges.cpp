@@ -18,6 +18,11 @@ PageRef BoundPage(CNorvakCtrl& control, int& page)
     return ref;
 }
 
+bool IsBodyCell(const CNorvakPage& page, int row, int col)
+{
+    return row >= page.m_nFixedRows && row < page.m_nRows && col >= page.m_nFixedCols && col < page.m_nCols;
+}
+
 void SetIcon(CNorvakCell& cell, HICON icon)
 {
     cell.SetIcon(icon);

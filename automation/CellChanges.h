@@ -14,6 +14,9 @@ namespace CellChanges {
 // that is not there is told through the message box "页索引无效!" and gives a false PageRef.
 PageRef BoundPage(CNorvakCtrl& control, int& page);
 
+// The cell lies in the page's body: the objects never read or change a fixed (header) cell.
+bool IsBodyCell(const CNorvakPage& page, int row, int col);
+
 // A cell shows at most one of bitmap, icon and picture file: a non-null icon or bitmap drops the
 // other two. The handles stay the caller's.
 void SetIcon(CNorvakCell& cell, HICON icon);

@@ -37,8 +37,7 @@ private:
     bool IsBodyCell() const
     {
         const PageRef ref = m_control.GetPageRef(m_page);
-        return ref && m_row >= ref.page->m_nFixedRows && m_row < ref.page->m_nRows &&
-               m_col >= ref.page->m_nFixedCols && m_col < ref.page->m_nCols;
+        return ref && CellChanges::IsBodyCell(*ref.page, m_row, m_col);
     }
 
     CNorvakCtrl& m_control;
@@ -89,10 +88,7 @@ void CNorvakGridObject::Detach()
 bool CNorvakGridObject::Check()
 {
     const PageRef ref = m_control ? CellChanges::BoundPage(*m_control, m_page) : PageRef{};
-    if (!ref)
-        return false;
-    return m_row >= ref.page->m_nFixedRows && m_row < ref.page->m_nRows && m_col >= ref.page->m_nFixedCols &&
-           m_col < ref.page->m_nCols;
+    return ref && CellChanges::IsBodyCell(*ref.page, m_row, m_col);
 }
 
 const CNorvakCell* CNorvakGridObject::CheckedCell()

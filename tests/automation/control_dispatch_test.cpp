@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,15 +20,23 @@ namespace {
 // A result: a number (BOOL 0 or 1, a dispatch 1 when there is an object), or a text.
 struct Result
 {
-    LONG value = 0;
-    const wchar_t* text = nullptr;
+    Result(LONG number = 0, const wchar_t* expectedText = nullptr) : value(number), text(expectedText) {}
+    LONG value;
+    const wchar_t* text;
 };
 
 struct MemberCase
 {
+    // A member that takes no argument that can be bad.
+    MemberCase(std::vector<Variant> goodArgs, Result goodValue) : good(std::move(goodArgs)), goodResult(goodValue) {}
+    MemberCase(std::vector<Variant> goodArgs, Result goodValue, std::vector<Variant> badArgs, Result badValue)
+        : good(std::move(goodArgs)), goodResult(goodValue), bad(std::move(badArgs)), badResult(badValue)
+    {
+    }
+
     std::vector<Variant> good;
     Result goodResult;
-    std::optional<std::vector<Variant>> bad; // none: the member takes no argument that can be bad
+    std::optional<std::vector<Variant>> bad;
     Result badResult{};
 };
 

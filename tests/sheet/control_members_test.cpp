@@ -186,6 +186,8 @@ TEST_F(Members, HeadingsCountFromTheFirstLineAndContinuePastZZ)
     EXPECT_EQ(CellText(1, 0), L"1");
     EXPECT_EQ(CellText(99, 0), L"99");
     EXPECT_EQ(CellText(0, 0), L"");
+    ASSERT_TRUE(Bool(kDoSetPageRow1234, {L(0), L(95), L(5000)})) << "the end is clamped to the count";
+    EXPECT_EQ(CellText(99, 0), L"5");
 }
 
 TEST_F(Members, LockedLinesAreStoredAndAsked)
