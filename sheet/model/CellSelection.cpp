@@ -19,12 +19,12 @@ void ChangeStates(CNorvakPageCells& cells, const Rects& ranges, WORD set, WORD c
     for (const CCellRect& r : ranges) {
         const int lastRow = std::min(r.maxRow, cells.GetRowSlotCount() - 1);
         for (int row = std::max(r.minRow, 0); row <= lastRow; ++row) {
-            CNorvakCellRow* slots = cells.FindRow(row);
-            if (!slots)
+            if (!cells.FindRow(row))
                 continue;
-            const int lastCol = std::min(r.maxCol, slots->GetSize() - 1);
+            const CNorvakPageCells::RowView slots = cells.RowAt(row);
+            const int lastCol = std::min(r.maxCol, slots.GetSize() - 1);
             for (int col = std::max(r.minCol, 0); col <= lastCol; ++col)
-                if (CNorvakCell* cell = slots->GetAt(col))
+                if (CNorvakCell* cell = slots.GetAt(col))
                     cell->SetState(WORD((cell->GetState() | set) & ~clear));
         }
     }

@@ -1,11 +1,12 @@
 #pragma once
 
-// The cell slots of one row that holds at least one cell of its own; slot c holds column c. An
-// empty slot is a cell that holds only the defaults.
+// The cell slots of one row that holds at least one cell of its own. Slots are physical: the
+// page's cell table maps each column to a slot, so that inserting or deleting a column moves no
+// slot of any row. An empty slot, or one past the row's end, is a cell that holds only the
+// defaults.
 
 #include "sheet/model/NorvakCell.h"
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -16,39 +17,18 @@ public:
 
     CNorvakCellRow() = default;
     // May throw std::bad_alloc.
-    explicit CNorvakCellRow(int count) { Resize(count); }
+    explicit CNorvakCellRow(int slots) { Widen(slots); }
 
-    int GetSize() const { return int(m_cells.size()); }
-    // The cell's own record; null for a cell with only the defaults.
-    CNorvakCell* GetAt(int col) const { return m_cells[size_t(col)].get(); }
-    CellPtr& SlotAt(int col) { return m_cells[size_t(col)]; }
-    // A row is made to its exact width; only insertions leave room to grow. May throw.
-    void Resize(int count)
+    int GetSlotCount() const { return int(m_cells.size()); }
+    // The cell's own record in the slot; null for a cell with only the defaults.
+    CNorvakCell* AtSlot(int slot) const { return size_t(slot) < m_cells.size() ? m_cells[size_t(slot)].get() : nullptr; }
+    // The slot must lie inside the row.
+    CellPtr& Slot(int slot) { return m_cells[size_t(slot)]; }
+    // At least this many slots; may throw std::bad_alloc, leaving the row as it was.
+    void Widen(int slots)
     {
-        Reserve(count);
-        m_cells.resize(size_t(count));
-    }
-    void Reserve(int count)
-    {
-        if (size_t(count) > m_cells.capacity())
-            m_cells.reserve(size_t(count));
-    }
-    // Room for one more slot, so that the insertion itself cannot fail. May throw.
-    void ReserveOneMore()
-    {
-        if (m_cells.size() == m_cells.capacity())
-            m_cells.reserve(m_cells.size() + m_cells.size() / 2 + 1);
-    }
-    void InsertAt(int col, CellPtr cell) { m_cells.insert(m_cells.begin() + col, std::move(cell)); }
-    CellPtr RemoveAt(int col)
-    {
-        CellPtr cell = std::move(m_cells[size_t(col)]);
-        m_cells.erase(m_cells.begin() + col);
-        return cell;
-    }
-    bool HasOwnCell() const
-    {
-        return std::any_of(m_cells.begin(), m_cells.end(), [](const CellPtr& c) { return c != nullptr; });
+        if (size_t(slots) > m_cells.size())
+            m_cells.resize(size_t(slots));
     }
 
 private:

@@ -1,7 +1,9 @@
 #include "sheet/model/NorvakPage.h"
 
-#include <cwchar>
+#include <emmintrin.h>
+
 #include <algorithm>
+#include <cwchar>
 
 CNorvakPage::CNorvakPage(int index, const CString& title, int tabLeft)
     : m_nIndex(index), m_strTitle(title), m_nTabLeft(tabLeft), m_crTextColor(GetSysColor(COLOR_WINDOWTEXT)),
@@ -56,17 +58,25 @@ int CNorvakPage::GetColumnWidth(int col) const
 
 int64_t CNorvakPage::Extent(const std::vector<int>& sizes, int count)
 {
-    // Four running sums: a row insertion checks the extent of every row, so this loop is hot.
+    // A row insertion checks the extent of every row, so this loop is hot: four sizes at a time,
+    // negative ones counted as 0, summed in two 64-bit lanes.
     const size_t n = std::min(sizes.size(), size_t(std::max(count, 0)));
     const int* at = sizes.data();
-    int64_t sums[4] = {};
+    const __m128i zero = _mm_setzero_si128();
+    __m128i sum = zero;
     size_t i = 0;
-    for (; i + 4 <= n; i += 4)
-        for (size_t k = 0; k < 4; ++k)
-            sums[k] += std::max(at[i + k], 0);
+    for (; i + 4 <= n; i += 4) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + i));
+        v = _mm_andnot_si128(_mm_srai_epi32(v, 31), v);
+        sum = _mm_add_epi64(sum, _mm_unpacklo_epi32(v, zero));
+        sum = _mm_add_epi64(sum, _mm_unpackhi_epi32(v, zero));
+    }
+    int64_t lanes[2];
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(lanes), sum);
+    int64_t total = lanes[0] + lanes[1];
     for (; i < n; ++i)
-        sums[0] += std::max(at[i], 0);
-    return sums[0] + sums[1] + sums[2] + sums[3];
+        total += std::max(at[i], 0);
+    return total;
 }
 
 namespace {
@@ -74,6 +84,21 @@ namespace {
 bool FitsWith(const std::vector<int>& sizes, int count, int index, int size)
 {
     return CNorvakPage::Extent(sizes, count) - std::max(sizes[size_t(index)], 0) + size <= CNorvakPage::kMaxExtent;
+}
+
+// Sizes from `first` to count - 1 become `size` at once, as SetRowHeight would make them one by one
+// once the total is known to fit: a line with no size of its own, or a negative size, fails.
+BOOL SetSizesFrom(std::vector<int>& sizes, int count, int first, int size)
+{
+    BOOL all = TRUE;
+    for (int i = first; i < count; ++i) {
+        if (size < 0 || size_t(i) >= sizes.size() || sizes[size_t(i)] < 0) {
+            all = FALSE;
+            continue;
+        }
+        sizes[size_t(i)] = size;
+    }
+    return all;
 }
 
 } // namespace
@@ -117,10 +142,7 @@ BOOL CNorvakPage::SetBodyRowHeights(int height)
     const int fixed = std::clamp(m_nFixedRows, 0, m_nRows);
     if (Extent(m_rowHeights, fixed) + int64_t(std::max(height, 0)) * (m_nRows - fixed) > kMaxExtent)
         return FALSE;
-    BOOL all = TRUE;
-    for (int row = std::max(m_nFixedRows, 0); row < m_nRows; ++row)
-        all = SetRowHeight(row, height) && all;
-    return all;
+    return SetSizesFrom(m_rowHeights, m_nRows, std::max(m_nFixedRows, 0), height);
 }
 
 BOOL CNorvakPage::SetBodyColumnWidths(int width)
@@ -128,9 +150,11 @@ BOOL CNorvakPage::SetBodyColumnWidths(int width)
     const int fixed = std::clamp(m_nFixedCols, 0, m_nCols);
     if (Extent(m_colWidths, fixed) + int64_t(std::max(width, 0)) * (m_nCols - fixed) > kMaxExtent)
         return FALSE;
-    BOOL all = TRUE;
-    for (int col = std::max(m_nFixedCols, 0); col < m_nCols; ++col)
-        all = SetColumnWidth(col, width) && all;
+    const int first = std::max(m_nFixedCols, 0);
+    BOOL all = SetSizesFrom(m_colWidths, m_nCols, first, width);
+    for (int col = first; col < m_nCols; ++col)
+        if (col != 1 && width >= 0 && GetColumnWidth(col) == width)
+            m_bColumnWidthsChanged = 1;
     return all;
 }
 

@@ -4,18 +4,14 @@
 #include "sheet/model/CellRecordBlocks.h"
 #include "sheet/model/NorvakPage.h"
 
+#include <algorithm>
+#include <functional>
 #include <new>
 
 CNorvakPageCells::~CNorvakPageCells()
 {
     for (CNorvakCellRow* row : m_rows)
         delete row;
-}
-
-const CNorvakCellRow& CNorvakPageCells::RowAt(int row) const
-{
-    const CNorvakCellRow* cells = m_rows[size_t(row)];
-    return cells ? *cells : m_defaultRow;
 }
 
 const CNorvakCell& CNorvakPageCells::DefaultCell(WORD marks)
@@ -43,20 +39,20 @@ WORD CNorvakPageCells::MarksAt(int row, int col) const
 
 const CNorvakCell* CNorvakPageCells::GetCell(int row, int col) const
 {
-    if (row < 0 || row >= GetRowSlotCount() || col < 0 || col >= m_nCols)
+    if (row < 0 || row >= GetRowSlotCount() || col < 0 || col >= GetColumnCount())
         return nullptr;
     if (const CNorvakCellRow* cells = m_rows[size_t(row)])
-        if (const CNorvakCell* cell = cells->GetAt(col))
+        if (const CNorvakCell* cell = cells->AtSlot(SlotOf(col)))
             return cell;
     return &DefaultCell(MarksAt(row, col));
 }
 
 CNorvakCell* CNorvakPageCells::FindOwnCell(int row, int col) const
 {
-    if (row < 0 || row >= GetRowSlotCount() || col < 0 || col >= m_nCols)
+    if (row < 0 || row >= GetRowSlotCount() || col < 0 || col >= GetColumnCount())
         return nullptr;
     const CNorvakCellRow* cells = m_rows[size_t(row)];
-    return cells ? cells->GetAt(col) : nullptr;
+    return cells ? cells->AtSlot(SlotOf(col)) : nullptr;
 }
 
 CNorvakCell* CNorvakPageCells::EditCell(int row, int col)
@@ -71,18 +67,16 @@ CNorvakCell* CNorvakPageCells::EditCell(int row, int col, CCellRecordBlocks& rec
 
 CNorvakCell* CNorvakPageCells::EditCellFrom(int row, int col, CCellRecordBlocks* records)
 {
-    if (row < 0 || row >= GetRowSlotCount() || col < 0 || col >= m_nCols)
+    if (row < 0 || row >= GetRowSlotCount() || col < 0 || col >= GetColumnCount())
         return nullptr;
     if (CNorvakCell* own = FindOwnCell(row, col))
         return own;
     try {
-        RowPtr made = m_rows[size_t(row)] ? nullptr : std::make_unique<CNorvakCellRow>(m_nCols);
         auto cell = records ? records->Make() : std::make_unique<CNorvakCell>();
         cell->SetState(MarksAt(row, col));
         CNorvakCell* edited = cell.get();
-        if (made)
-            m_rows[size_t(row)] = made.release();
-        m_rows[size_t(row)]->SlotAt(col) = std::move(cell);
+        MakeRow(row);
+        PutCell(row, col, std::move(cell));
         return edited;
     } catch (const std::bad_alloc&) {
         return nullptr;
@@ -121,16 +115,6 @@ void CNorvakPageCells::ReserveOneMoreRow()
         m_rows.reserve(m_rows.size() + m_rows.size() / 2 + 1);
 }
 
-void CNorvakPageCells::InsertDefaultColumn()
-{
-    m_defaultRow.InsertAt(m_nCols++, nullptr);
-}
-
-void CNorvakPageCells::RemoveDefaultColumn()
-{
-    m_defaultRow.RemoveAt(--m_nCols);
-}
-
 void CNorvakPageCells::InsertRowAt(int pos, RowPtr row)
 {
     m_rows.insert(m_rows.begin() + pos, row.get());
@@ -151,42 +135,124 @@ void CNorvakPageCells::TruncateRows(int count)
     m_rows.resize(size_t(count));
 }
 
-void CNorvakPageCells::SetColumnCount(int cols)
+void CNorvakPageCells::PutInRow(CNorvakCellRow& row, int col, CellPtr cell)
 {
-    // All the room first, so that the resizes cannot fail half way.
-    CNorvakCellRow defaultRow(cols);
-    for (CNorvakCellRow* row : m_rows)
-        if (row)
-            row->Reserve(cols);
-    for (CNorvakCellRow* row : m_rows)
-        if (row)
-            row->Resize(cols);
-    m_defaultRow = std::move(defaultRow);
-    m_nCols = cols;
+    const int slot = SlotOf(col);
+    m_slotMayHold[size_t(slot)] = true;
+    row.Slot(slot) = std::move(cell);
 }
 
 CNorvakCellRow& CNorvakPageCells::MakeRow(int row)
 {
     CNorvakCellRow*& slot = m_rows[size_t(row)];
     if (!slot)
-        slot = std::make_unique<CNorvakCellRow>(m_nCols).release();
+        slot = NewRow().release();
+    else
+        slot->Widen(SlotEnd());
     return *slot;
+}
+
+void CNorvakPageCells::PutCell(int row, int col, CellPtr cell)
+{
+    PutInRow(*m_rows[size_t(row)], col, std::move(cell));
+}
+
+void CNorvakPageCells::DeleteCell(int row, int col, ICellFactory& factory)
+{
+    CNorvakCellRow* cells = m_rows[size_t(row)];
+    const int slot = SlotOf(col);
+    if (CNorvakCell* cell = cells ? cells->AtSlot(slot) : nullptr) {
+        factory.EmptyCell(m_nPageIndex, *cell, row, col);
+        cells->Slot(slot).reset();
+    }
+}
+
+void CNorvakPageCells::ReserveSlots(int columns)
+{
+    // A new slot per new column at most; the free list can then always take every slot back.
+    const size_t slots = m_slotMayHold.size() + size_t(std::max(columns - GetColumnCount(), 0));
+    m_slotOf.reserve(size_t(columns));
+    m_slotMayHold.reserve(slots);
+    m_freeSlots.reserve(slots);
+}
+
+int CNorvakPageCells::TakeFreeSlot()
+{
+    if (m_freeSlots.empty()) {
+        m_slotMayHold.push_back(false);
+        return SlotEnd() - 1;
+    }
+    const int slot = m_freeSlots.back();
+    m_freeSlots.pop_back();
+    return slot;
+}
+
+void CNorvakPageCells::GiveBackSlot(int slot)
+{
+    m_slotMayHold[size_t(slot)] = false;
+    m_freeSlots.insert(std::upper_bound(m_freeSlots.begin(), m_freeSlots.end(), slot, std::greater<int>()), slot);
+    // Free slots at the top go, so that new rows stay as narrow as the columns allow.
+    while (!m_freeSlots.empty() && m_freeSlots.front() == SlotEnd() - 1) {
+        m_freeSlots.erase(m_freeSlots.begin());
+        m_slotMayHold.pop_back();
+    }
+}
+
+void CNorvakPageCells::SetColumnCount(int cols)
+{
+    if (cols > GetColumnCount()) {
+        ReserveSlots(cols);
+        while (GetColumnCount() < cols)
+            m_slotOf.push_back(TakeFreeSlot());
+        return;
+    }
+    while (GetColumnCount() > cols) {
+        GiveBackSlot(m_slotOf.back());
+        m_slotOf.pop_back();
+    }
+}
+
+void CNorvakPageCells::ReserveOneMoreColumn()
+{
+    if (m_slotOf.size() == m_slotOf.capacity())
+        ReserveSlots(GetColumnCount() + GetColumnCount() / 2 + 1);
+    else
+        ReserveSlots(GetColumnCount() + 1);
+    // The new column's slot exists from now on, so that rows made for its cells reach it.
+    if (m_freeSlots.empty()) {
+        m_slotMayHold.push_back(false);
+        m_freeSlots.push_back(SlotEnd() - 1);
+    }
+}
+
+void CNorvakPageCells::InsertColumnAt(int pos)
+{
+    m_slotOf.insert(m_slotOf.begin() + pos, TakeFreeSlot());
+}
+
+void CNorvakPageCells::RemoveColumnAt(int pos, ICellFactory& factory)
+{
+    const int slot = SlotOf(pos);
+    if (m_slotMayHold[size_t(slot)])
+        for (int row = 0; row < GetRowSlotCount(); ++row)
+            DeleteCell(row, pos, factory);
+    m_slotOf.erase(m_slotOf.begin() + pos);
+    GiveBackSlot(slot);
 }
 
 void CNorvakPageCells::SwapCells(CCellCoord a, CCellCoord b)
 {
-    std::swap(m_rows[size_t(a.row)]->SlotAt(a.col), m_rows[size_t(b.row)]->SlotAt(b.col));
+    std::swap(m_rows[size_t(a.row)]->Slot(SlotOf(a.col)), m_rows[size_t(b.row)]->Slot(SlotOf(b.col)));
+    m_slotMayHold[size_t(SlotOf(a.col))] = true;
+    m_slotMayHold[size_t(SlotOf(b.col))] = true;
 }
 
 void CNorvakPageCells::FreeAll(ICellFactory& factory)
 {
     for (int row = GetRowSlotCount() - 1; row >= 0; --row) {
-        if (CNorvakCellRow* cells = m_rows[size_t(row)])
-            for (int col = cells->GetSize() - 1; col >= 0; --col) {
-                if (CNorvakCell* cell = cells->GetAt(col))
-                    factory.EmptyCell(m_nPageIndex, *cell, row, col);
-                cells->SlotAt(col).reset();
-            }
+        if (m_rows[size_t(row)])
+            for (int col = GetColumnCount() - 1; col >= 0; --col)
+                DeleteCell(row, col, factory);
         delete m_rows.back();
         m_rows.pop_back();
     }

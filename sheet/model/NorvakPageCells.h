@@ -6,6 +6,11 @@
 // selection and focus marks in its state; every write goes through EditCell, which gives the cell
 // its own record first. The table records the index of its page; the control finds a page's table
 // by that recorded index.
+//
+// Columns are mapped to physical slots of the rows, so that inserting a column touches no row and
+// deleting one visits only the rows when a record may lie in its slot: on a page of many rows both
+// cost about as much as the column count, not the cell count. A slot leaves the map only once no
+// row holds a record in it.
 
 #include "sheet/model/NorvakCellRow.h"
 
@@ -20,6 +25,21 @@ class CNorvakPageCells
 {
 public:
     using RowPtr = std::unique_ptr<CNorvakCellRow>;
+    using CellPtr = CNorvakCellRow::CellPtr;
+
+    // The cells of one row by column, made row or not.
+    class RowView
+    {
+    public:
+        RowView(const CNorvakPageCells& table, const CNorvakCellRow* row) : m_table(table), m_row(row) {}
+        int GetSize() const { return m_table.GetColumnCount(); }
+        // The cell's own record; null for a cell with only the defaults.
+        CNorvakCell* GetAt(int col) const { return m_row ? m_row->AtSlot(m_table.SlotOf(col)) : nullptr; }
+
+    private:
+        const CNorvakPageCells& m_table;
+        const CNorvakCellRow* m_row;
+    };
 
     explicit CNorvakPageCells(int pageIndex) : m_nPageIndex(pageIndex) {}
     CNorvakPageCells(const CNorvakPageCells&) = delete;
@@ -32,10 +52,9 @@ public:
     void SetPage(const CNorvakPage* page) { m_pPage = page; }
 
     int GetRowSlotCount() const { return int(m_rows.size()); }
-    int GetColumnCount() const { return m_nCols; }
-    // A row with no cell of its own reads as a row of empty slots.
-    const CNorvakCellRow& RowAt(int row) const;
-    // The row's slots; null for a row with no cell of its own.
+    int GetColumnCount() const { return int(m_slotOf.size()); }
+    RowView RowAt(int row) const { return RowView(*this, m_rows[size_t(row)]); }
+    // The row's physical slots; null for a row with no cell of its own.
     CNorvakCellRow* FindRow(int row) const { return m_rows[size_t(row)]; }
 
     // The cell at (row, column), its own record or the shared default; null outside the table.
@@ -57,22 +76,34 @@ public:
     WORD MarksAt(int row, int col) const;
 
     // Growing and shrinking. The functions that may throw std::bad_alloc say so; the others cannot
-    // fail once the matching Reserve ran.
+    // fail once the matching Reserve or Make ran.
     void ReserveRows(int rows); // may throw
     void AppendDefaultRows(int count);
     void AppendRow(RowPtr row);
     void ReserveOneMoreRow(); // may throw
     void InsertRowAt(int pos, RowPtr row);
-    // The default row's slots follow a column inserted into (removed from) the made rows.
-    void ReserveDefaultRowOneMore() { m_defaultRow.ReserveOneMore(); } // may throw
-    void InsertDefaultColumn();
-    void RemoveDefaultColumn();
     RowPtr RemoveRowAt(int pos);
     void TruncateRows(int count);
-    // Every made row and the default row get the new width; may throw, leaving the width as it was.
-    void SetColumnCount(int cols);
-    // Gives the row its slots; may throw.
+    // A detached row with a slot for every column; may throw.
+    RowPtr NewRow() const { return std::make_unique<CNorvakCellRow>(SlotEnd()); }
+    // Puts a record into a detached row made by NewRow.
+    void PutInRow(CNorvakCellRow& row, int col, CellPtr cell);
+    // Gives the row a slot for every column; may throw, leaving a row made so far with no record.
     CNorvakCellRow& MakeRow(int row);
+    // Puts a record into (row, column), whose row MakeRow made.
+    void PutCell(int row, int col, CellPtr cell);
+    // Empties (through the factory) and deletes the cell's own record, if it has one.
+    void DeleteCell(int row, int col, ICellFactory& factory);
+
+    // New columns get free slots, removed ones give theirs back; the cells of removed columns must
+    // be deleted first. May throw when growing, leaving the count as it was.
+    void SetColumnCount(int cols);
+    // Room for one more column, so that InsertColumnAt cannot fail. May throw.
+    void ReserveOneMoreColumn();
+    void InsertColumnAt(int pos);
+    // Empties and deletes the column's records, then removes it.
+    void RemoveColumnAt(int pos, ICellFactory& factory);
+
     void SwapRows(int a, int b) { std::swap(m_rows[size_t(a)], m_rows[size_t(b)]); }
     // Both rows must be made.
     void SwapCells(CCellCoord a, CCellCoord b);
@@ -82,8 +113,8 @@ public:
     {
         for (int row = 0; row < GetRowSlotCount(); ++row)
             if (const CNorvakCellRow* cells = m_rows[size_t(row)])
-                for (int col = 0; col < cells->GetSize(); ++col)
-                    if (CNorvakCell* cell = cells->GetAt(col))
+                for (int col = 0; col < GetColumnCount(); ++col)
+                    if (CNorvakCell* cell = cells->AtSlot(SlotOf(col)))
                         f(row, col, *cell);
     }
 
@@ -93,12 +124,22 @@ public:
 
 private:
     CNorvakCell* EditCellFrom(int row, int col, CCellRecordBlocks* records);
+    int SlotOf(int col) const { return m_slotOf[size_t(col)]; }
+    // One past the highest slot a column uses: the width of a newly made row.
+    int SlotEnd() const { return int(m_slotMayHold.size()); }
+    // A free slot for a new column; room for it is reserved.
+    int TakeFreeSlot();
+    void GiveBackSlot(int slot);
+    void ReserveSlots(int columns);
 
     // Plain pointers, each owning its row, so that inserting or removing a row moves the array
     // with one memmove.
     std::vector<CNorvakCellRow*> m_rows;
-    CNorvakCellRow m_defaultRow; // the slots of a row with no own cell, one per column
-    int m_nCols = 0;
+    std::vector<int> m_slotOf; // the slot of each column
+    // Per slot: a record may lie in it in some row. A slot without one is skipped by deletions.
+    std::vector<char> m_slotMayHold;
+    // Slots no column uses, the lowest last; no row holds a record in any of them.
+    std::vector<int> m_freeSlots;
     int m_nPageIndex;
     const CNorvakPage* m_pPage = nullptr;
 };

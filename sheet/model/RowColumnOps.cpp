@@ -371,14 +371,18 @@ void ShiftFocus(const Line& line, int pos, int delta)
         line.Along(focus) += delta;
 }
 
+// The entries after pos move on one place and take their new index, in one pass over them: on a
+// page of a million rows this pass is most of the cost of inserting a row.
 void InsertEdgeLine(const Line& line, int pos)
 {
     std::vector<CEdgeLineEntry>& edges = line.Edges();
-    CEdgeLineEntry entry;
-    entry.index = pos;
-    edges.insert(edges.begin() + pos, entry);
-    for (size_t i = size_t(pos) + 1; i < edges.size(); ++i)
-        edges[i].index = int(i);
+    edges.emplace_back(); // room reserved: cannot fail
+    CEdgeLineEntry* at = edges.data();
+    for (size_t i = edges.size() - 1; i > size_t(pos); --i) {
+        at[i] = at[i - 1];
+        at[i].index = int(i);
+    }
+    at[pos] = CEdgeLineEntry{pos};
 }
 
 void EraseEdgeLine(const Line& line, int pos)
@@ -386,9 +390,12 @@ void EraseEdgeLine(const Line& line, int pos)
     std::vector<CEdgeLineEntry>& edges = line.Edges();
     if (size_t(pos) >= edges.size())
         return;
-    edges.erase(edges.begin() + pos);
-    for (size_t i = size_t(pos); i < edges.size(); ++i)
-        edges[i].index = int(i);
+    CEdgeLineEntry* at = edges.data();
+    for (size_t i = size_t(pos); i + 1 < edges.size(); ++i) {
+        at[i] = at[i + 1];
+        at[i].index = int(i);
+    }
+    edges.pop_back();
 }
 
 // One entry per line: the kept ones keep their look, new lines get the default line.
@@ -445,24 +452,6 @@ using CellPtr = std::unique_ptr<CNorvakCell>;
 // The new cells of one line, by their index across it; a cross index with none stays default.
 using BuiltCells = std::vector<std::pair<int, CellPtr>>;
 
-// Whether the new cell at `at` needs a record: always with a factory that is not plain, else only
-// when it takes a text format other than the default.
-bool NeedsRecord(const CNorvakPage& page, const CNorvakPageCells& cells, CCellCoord at, ICellFactory& factory)
-{
-    return !factory.MakesPlainCells() ||
-           NewCellTextFormat(page, cells, at.row, at.col) != CNorvakCell::kDefaultTextFormat;
-}
-
-void EmptyAndDelete(ICellFactory& factory, CNorvakPageCells& cells, int row, int col)
-{
-    CNorvakCellRow* slots = cells.FindRow(row);
-    if (!slots)
-        return;
-    if (CNorvakCell* cell = slots->GetAt(col))
-        factory.EmptyCell(cells.GetPageIndex(), *cell, row, col);
-    slots->SlotAt(col).reset();
-}
-
 // A new row r copies the text formats of row r - 1, so every grown row needs records in the
 // same columns as the first one.
 std::vector<int> ColumnsNeedingRecords(const CNorvakPage& page, const CNorvakPageCells& cells, int row,
@@ -475,12 +464,11 @@ std::vector<int> ColumnsNeedingRecords(const CNorvakPage& page, const CNorvakPag
             cols[size_t(col)] = col;
         return cols;
     }
-    if (row > 0)
-        if (const CNorvakCellRow* above = cells.FindRow(row - 1))
-            for (int col = 0; col < page.m_nCols; ++col)
-                if (const CNorvakCell* cell = above->GetAt(col);
-                    cell && cell->GetTextFormat() != CNorvakCell::kDefaultTextFormat)
-                    cols.push_back(col);
+    if (row > 0 && cells.FindRow(row - 1))
+        for (int col = 0; col < page.m_nCols; ++col)
+            if (const CNorvakCell* cell = cells.FindOwnCell(row - 1, col);
+                cell && cell->GetTextFormat() != CNorvakCell::kDefaultTextFormat)
+                cols.push_back(col);
     return cols;
 }
 
@@ -496,11 +484,12 @@ bool GrowRows(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactor
             cells.AppendDefaultRows(count - old);
         } else {
             for (int row = old; row < count; ++row) {
-                auto built = std::make_unique<CNorvakCellRow>(page.m_nCols);
+                CNorvakPageCells::RowPtr built = cells.NewRow();
                 for (int col : needed) {
-                    built->SlotAt(col) = factory.CreateCell(cells.GetPageIndex(), row, col);
-                    if (!built->SlotAt(col))
+                    CellPtr cell = factory.CreateCell(cells.GetPageIndex(), row, col);
+                    if (!cell)
                         throw CreationRefused{};
+                    cells.PutInRow(*built, col, std::move(cell));
                 }
                 cells.AppendRow(std::move(built));
             }
@@ -527,8 +516,6 @@ bool GrowColumns(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFac
         if (!factory.MakesPlainCells()) {
             built.reserve(size_t(cells.GetRowSlotCount()) * size_t(count - old));
             for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-                cells.MakeRow(row).Reserve(count);
-            for (int row = 0; row < cells.GetRowSlotCount(); ++row)
                 for (int col = old; col < count; ++col) {
                     built.emplace_back(CCellCoord(row, col), factory.CreateCell(cells.GetPageIndex(), row, col));
                     if (!built.back().second)
@@ -536,8 +523,11 @@ bool GrowColumns(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFac
                 }
         }
         cells.SetColumnCount(count);
+        if (!built.empty())
+            for (int row = 0; row < cells.GetRowSlotCount(); ++row)
+                cells.MakeRow(row);
         for (auto& [at, cell] : built)
-            cells.FindRow(at.row)->SlotAt(at.col) = std::move(cell);
+            cells.PutCell(at.row, at.col, std::move(cell));
         page.m_colWidths.resize(size_t(old), page.m_nDefaultColumnWidth);
         page.m_colWidths.resize(size_t(count), page.m_nDefaultColumnWidth);
     } catch (...) {
@@ -553,9 +543,9 @@ bool GrowColumns(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFac
 void ShrinkRows(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory)
 {
     for (int row = count; row < cells.GetRowSlotCount(); ++row)
-        if (CNorvakCellRow* slots = cells.FindRow(row))
-            for (int col = 0; col < slots->GetSize(); ++col)
-                EmptyAndDelete(factory, cells, row, col);
+        if (cells.FindRow(row))
+            for (int col = 0; col < cells.GetColumnCount(); ++col)
+                cells.DeleteCell(row, col, factory);
     cells.TruncateRows(count);
     page.m_rowHeights.resize(size_t(count));
 }
@@ -563,9 +553,9 @@ void ShrinkRows(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFact
 void ShrinkColumns(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory)
 {
     for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-        if (CNorvakCellRow* slots = cells.FindRow(row))
-            for (int col = count; col < slots->GetSize(); ++col)
-                EmptyAndDelete(factory, cells, row, col);
+        if (cells.FindRow(row))
+            for (int col = count; col < cells.GetColumnCount(); ++col)
+                cells.DeleteCell(row, col, factory);
     cells.SetColumnCount(count);
     page.m_colWidths.resize(size_t(count));
 }
@@ -651,6 +641,28 @@ std::vector<CMergeCellRange*> MergesAcross(const Line& line, int pos)
     return across;
 }
 
+// A new cell for (row, column). A plain factory's cell of a new column holds only the defaults:
+// each row's new cell would copy the format of the new cell above it, down from row 0's.
+CellPtr NewCell(const Line& line, CNorvakPageCells& cells, CCellCoord at, ICellFactory& factory)
+{
+    CellPtr cell = !line.IsRows() && factory.MakesPlainCells()
+                       ? std::make_unique<CNorvakCell>()
+                       : factory.CreateCell(cells.GetPageIndex(), at.row, at.col);
+    if (!cell)
+        throw CreationRefused{};
+    return cell;
+}
+
+// Whether the new cell at `at` needs a record: always with a factory that is not plain; for a
+// plain factory's new row only where it takes a text format other than the default.
+bool NeedsRecord(const Line& line, const CNorvakPageCells& cells, CCellCoord at, ICellFactory& factory)
+{
+    if (!factory.MakesPlainCells())
+        return true;
+    return line.IsRows() &&
+           NewCellTextFormat(line.page, cells, at.row, at.col) != CNorvakCell::kDefaultTextFormat;
+}
+
 // New cells for the line at pos, made before anything changes so that a refusal leaves the page
 // as it was: the cells that take another text format and the ones a growing merge will cover
 // (every cell with a factory that is not plain). Each is created for its final position; the
@@ -663,11 +675,9 @@ BuiltCells BuildLine(const Line& line, CNorvakPageCells& cells, int pos, const s
     for (int k : candidates) {
         const CCellCoord at = line.At(pos, k);
         const bool covered = InGrownMerge(line, grown, k);
-        if (!NeedsRecord(line.page, cells, at, factory) && !covered)
+        if (!covered && !NeedsRecord(line, cells, at, factory))
             continue;
-        CellPtr cell = factory.CreateCell(cells.GetPageIndex(), at.row, at.col);
-        if (!cell)
-            throw CreationRefused{};
+        CellPtr cell = NewCell(line, cells, at, factory);
         if (covered)
             cell->ReserveRareFields(); // for the merge marks
         built.emplace_back(k, std::move(cell));
@@ -676,10 +686,8 @@ BuiltCells BuildLine(const Line& line, CNorvakPageCells& cells, int pos, const s
 }
 
 // The cross indexes whose new cell may need a record: all of them for a new row or a factory that
-// is not plain; for a new column of a plain factory only the rows below a made row (a new cell
-// takes the format of the cell above) and the rows of the merges that grow.
-std::vector<int> Candidates(const Line& line, const CNorvakPageCells& cells, const std::vector<int>& madeRows,
-                            int pos, ICellFactory& factory)
+// is not plain; for a new column of a plain factory only the rows of the merges that grow.
+std::vector<int> Candidates(const Line& line, int pos, ICellFactory& factory)
 {
     std::vector<int> out;
     if (line.IsRows() || !factory.MakesPlainCells()) {
@@ -688,9 +696,6 @@ std::vector<int> Candidates(const Line& line, const CNorvakPageCells& cells, con
             out[size_t(k)] = k;
         return out;
     }
-    for (int row : madeRows)
-        if (row + 1 < cells.GetRowSlotCount())
-            out.push_back(row + 1);
     for (const CMergeCellRange* m : MergesAcross(line, pos))
         for (int row = m->firstRow; row <= m->lastRow; ++row)
             out.push_back(row);
@@ -699,63 +704,39 @@ std::vector<int> Candidates(const Line& line, const CNorvakPageCells& cells, con
     return out;
 }
 
-// The rows that hold slots, in order; one pass over the row slots.
-std::vector<int> MadeRows(const CNorvakPageCells& cells)
-{
-    std::vector<int> rows;
-    for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-        if (cells.FindRow(row))
-            rows.push_back(row);
-    return rows;
-}
-
 // Room for one more line, growing geometrically so that a run of insertions reallocates seldom.
-template <class Vector> void ReserveOneMore(Vector& v)
+template <class Vector> void ReserveOneMore(Vector& v, int count)
 {
-    if (v.size() == v.capacity())
-        v.reserve(v.size() + v.size() / 2 + 1);
+    const size_t size = std::max(v.size(), size_t(count));
+    if (size >= v.capacity())
+        v.reserve(size + size / 2 + 1);
 }
 
 // Everything an insertion allocates, so that putting the line in cannot fail. For a column, the
-// rows that get a new record are made, and madeRows lists every row that then holds slots.
-void ReserveForInsert(const Line& line, CNorvakPageCells& cells, const BuiltCells& built,
-                      std::vector<int>& madeRows)
+// rows that get a new record are made.
+void ReserveForInsert(const Line& line, CNorvakPageCells& cells, const BuiltCells& built)
 {
     if (line.IsRows()) {
         cells.ReserveOneMoreRow();
     } else {
-        if (!built.empty()) {
-            for (const auto& [row, cell] : built) {
-                if (!cells.FindRow(row))
-                    madeRows.push_back(row);
-                cells.MakeRow(row);
-            }
-            std::sort(madeRows.begin(), madeRows.end());
-        }
-        for (int row : madeRows)
-            cells.FindRow(row)->ReserveOneMore();
-        cells.ReserveDefaultRowOneMore();
+        cells.ReserveOneMoreColumn();
+        for (const auto& [row, cell] : built)
+            cells.MakeRow(row);
     }
-    ReserveOneMore(line.Sizes());
-    ReserveOneMore(line.Edges());
+    ReserveOneMore(line.Sizes(), line.Count());
+    ReserveOneMore(line.Edges(), line.Count());
 }
 
-void PutLine(const Line& line, CNorvakPageCells& cells, int pos, BuiltCells built,
-             CNorvakPageCells::RowPtr madeRow, const std::vector<int>& madeRows)
+void PutLine(const Line& line, CNorvakPageCells& cells, int pos, BuiltCells built, CNorvakPageCells::RowPtr madeRow)
 {
     if (line.IsRows()) {
         for (auto& [col, cell] : built)
-            madeRow->SlotAt(col) = std::move(cell);
+            cells.PutInRow(*madeRow, col, std::move(cell));
         cells.InsertRowAt(pos, std::move(madeRow));
     } else {
-        auto next = built.begin();
-        for (int row : madeRows) {
-            CellPtr cell;
-            if (next != built.end() && next->first == row)
-                cell = std::move((next++)->second);
-            cells.FindRow(row)->InsertAt(pos, std::move(cell));
-        }
-        cells.InsertDefaultColumn();
+        cells.InsertColumnAt(pos);
+        for (auto& [row, cell] : built)
+            cells.PutCell(row, pos, std::move(cell));
     }
 }
 
@@ -772,24 +753,21 @@ CGridChange InsertLine(const Line& line, CNorvakPageCells& cells, int pos, int s
     CNorvakPageCells::RowPtr madeRow;
     std::vector<GrownMerge> grown;
     std::vector<CCellRect> selected, kept;
-    std::vector<int> madeRows;
     try {
         grown.reserve(line.page.m_bodyMerges.size() + line.page.m_headerMerges.size());
         selected = ShiftedSelection(line.page.m_selectedCells, line, pos);
         kept = ShiftedSelection(line.page.m_keptSelection, line, pos);
-        if (!line.IsRows())
-            madeRows = MadeRows(cells);
-        built = BuildLine(line, cells, pos, Candidates(line, cells, madeRows, pos, factory), factory);
+        built = BuildLine(line, cells, pos, Candidates(line, pos, factory), factory);
         if (line.IsRows() && !built.empty())
-            madeRow = std::make_unique<CNorvakCellRow>(line.CrossCount());
-        ReserveForInsert(line, cells, built, madeRows);
+            madeRow = cells.NewRow();
         FitEdgeLines(line, line.Count());
+        ReserveForInsert(line, cells, built);
     } catch (...) {
         FailedAfter([] {});
         return result;
     }
     MakeRoomInMerges(line, cells, pos, grown);
-    PutLine(line, cells, pos, std::move(built), std::move(madeRow), madeRows);
+    PutLine(line, cells, pos, std::move(built), std::move(madeRow));
     CoverNewCells(line, cells, pos, grown);
     line.Sizes().resize(size_t(line.Count()), size);
     line.Sizes().insert(line.Sizes().begin() + pos, size);
@@ -810,20 +788,14 @@ CGridChange InsertLine(const Line& line, CNorvakPageCells& cells, int pos, int s
 void RemoveLine(const Line& line, CNorvakPageCells& cells, int pos, ICellFactory& factory)
 {
     if (line.IsRows()) {
-        if (CNorvakCellRow* slots = cells.FindRow(pos))
-            for (int col = 0; col < slots->GetSize(); ++col)
-                if (CNorvakCell* cell = slots->GetAt(col))
+        if (cells.FindRow(pos))
+            for (int col = 0; col < cells.GetColumnCount(); ++col)
+                if (CNorvakCell* cell = cells.FindOwnCell(pos, col))
                     factory.EmptyCell(cells.GetPageIndex(), *cell, pos, col);
         cells.RemoveRowAt(pos);
         return;
     }
-    for (int row = 0; row < cells.GetRowSlotCount(); ++row)
-        if (CNorvakCellRow* slots = cells.FindRow(row)) {
-            if (CNorvakCell* cell = slots->GetAt(pos))
-                factory.EmptyCell(cells.GetPageIndex(), *cell, row, pos);
-            slots->RemoveAt(pos);
-        }
-    cells.RemoveDefaultColumn();
+    cells.RemoveColumnAt(pos, factory);
 }
 
 CGridChange DeleteLine(const Line& line, CNorvakPageCells& cells, int pos, ICellFactory& factory)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -259,4 +260,73 @@ TEST_F(Objects, TheRangeObjectChangesEveryCellOfItsRectangleInTheBody)
     control = nullptr;
     EXPECT_EQ(AsLong(Invoke(range, kRangeSetText, {S(L"x")})), 0);
     range->Release(); // the results held above release the rest after the control is gone
+}
+
+// Every getter of the cell object reads the defaults of a fresh cell without giving it a record,
+// and reads back what its setter wrote.
+TEST_F(Objects, EveryCellMemberReadsDefaultsWithoutARecordAndReadsBackWrites)
+{
+    const int col = 6;
+    int row = 6;
+    IDispatch* cell = CellObject(0, row, col);
+    ASSERT_NE(cell, nullptr);
+    HBITMAP bitmap = CreateBitmap(7, 5, 1, 32, nullptr);
+    auto get = [&](DISPID id, std::vector<Variant> args = {}) { return AsLong(Invoke(cell, id, std::move(args))); };
+    auto set = [&](DISPID id, std::vector<Variant> args) { return get(id, std::move(args)) == 1; };
+    auto getEdit = [&] {
+        Variant result;
+        EXPECT_EQ(InvokeDispatch(cell, kEdit, DISPATCH_PROPERTYGET, {}, &result), S_OK);
+        return AsLong(result);
+    };
+    const Variant own = L(kLineOwn);
+    struct Case
+    {
+        const char* name;
+        std::function<LONG()> read;
+        LONG fresh;
+        std::function<bool()> write;
+        LONG written;
+    } cases[] = {
+        {"edit lock", getEdit, 0,
+         [&] { return InvokeDispatch(cell, kEdit, DISPATCH_PROPERTYPUT, {B(true)}, nullptr) == S_OK; }, 1},
+        {"background", [&] { return get(kGetBkColor); }, LONG(0xFFFFFFFF), [&] { return set(kSetBkColor, {L(0x123456)}); },
+         0x123456},
+        {"text colour", [&] { return get(8); }, LONG(0xFF000000), [&] { return set(7, {L(0x00FF00)}); }, 0x00FF00},
+        {"text", [&] { return LONG(AsText(Invoke(cell, kGetText)).size()); }, 0,
+         [&] { return set(kSetText, {S(L"报表")}); }, 2},
+        {"type", [&] { return get(12); }, 1, [&] { return set(11, {Variant::Short(3)}); }, 3},
+        {"indent", [&] { return get(14); }, 0, [&] { return set(13, {Variant::Short(4)}); }, 4},
+        {"automatic fit", [&] { return get(kIsAutoAdjust); }, 0, [&] { return set(kSetAutoAdjust, {B(true)}); }, 1},
+        {"no right line", [&] { return get(17); }, 0, [&] { return set(19, {B(true)}); }, 1},
+        {"no bottom line", [&] { return get(18); }, 0, [&] { return set(20, {B(true)}); }, 1},
+        {"right line colour", [&] { return get(kGetVerLineColor, {own}); }, LONG(kDefaultLineColor),
+         [&] { return set(21, {L(0x0000FF), own}); }, 0x0000FF},
+        {"bottom line colour", [&] { return get(24, {own}); }, LONG(kDefaultLineColor),
+         [&] { return set(22, {L(0x00FFFF), own}); }, 0x00FFFF},
+        {"right line style", [&] { return get(27, {own}); }, 1, [&] { return set(25, {Variant::Short(3), own}); }, 3},
+        {"bottom line style", [&] { return get(28, {own}); }, 1, [&] { return set(26, {Variant::Short(4), own}); }, 4},
+        {"right line width", [&] { return get(31, {own}); }, 1, [&] { return set(29, {Variant::Short(2), own}); }, 2},
+        {"bottom line width", [&] { return get(32, {own}); }, 1, [&] { return set(30, {Variant::Short(3), own}); }, 3},
+        {"read-only state", [&] { return get(kGetGridState, {Variant::Short(4)}); }, 0,
+         [&] { return set(36, {Variant::Short(4)}); }, 1},
+        {"text format", [&] { return get(35); }, 5, [&] { return set(37, {Variant::Short(21)}); }, 21},
+        {"image width", [&] { return get(44); }, 0,
+         [&] { return set(42, {L(LONG(UINT_PTR(bitmap)))}); }, 7},
+        {"selected", [&] { return get(kIsSelected); }, 0, [&] { return set(kSetSelected, {B(true)}); }, 1},
+    };
+    const CNorvakPageCells& cells = *control->GetPageCells(0);
+    for (const Case& c : cases) {
+        // Each case on a fresh cell of its own, a row further down; the object is re-bound to it.
+        ++row;
+        CellObject(0, row, col)->Release();
+        ASSERT_EQ(cells.FindOwnCell(row, col), nullptr) << c.name;
+        EXPECT_EQ(c.read(), c.fresh) << c.name;
+        EXPECT_EQ(cells.FindOwnCell(row, col), nullptr) << c.name << ": a read made a record";
+        EXPECT_TRUE(c.write()) << c.name;
+        EXPECT_EQ(c.read(), c.written) << c.name;
+    }
+    EXPECT_TRUE(set(42, {L(0)})) << "the cell lets go of the bitmap";
+    cell->Release();
+    DeleteObject(bitmap);
+    ExpectEveryPageConsistent("after the cell members");
 }

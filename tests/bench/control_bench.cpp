@@ -60,6 +60,19 @@ int main()
     std::printf("  insert column at 1 with format 9 (a record per row) %8.3f ms\n",
                 PerCall(1, [&] { control->DoInsertPageColumn(big, 1, 9, ""); }));
     std::printf("  delete column at 1   %8.3f ms\n", PerCall(1, [&] { control->DoRemovePageColumn(big, 1); }));
+    std::printf("  set every body row's height %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageRowHeight(big, -1, 22); }));
+    std::printf("  select rows 70000 to 1000000 %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageGridRangeSelected(big, 70000, 1, 1000000, 49, TRUE); }));
+    std::printf("  is row 900000 selected %8.3f ms\n",
+                PerCall(1, [&] { control->DoGetPageRowIsSelected(big, 900000); }));
+    std::printf("  least selected row   %8.3f ms\n", PerCall(1, [&] { control->DoGetPageMinSelectedRow(big); }));
+    std::printf("  focus a cell near the end %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageFocusGrid(big, 1000000, 40); }));
+    std::printf("  lock rows and columns %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageLockRowAndColumn(big, 3, 2); }));
+    std::printf("  merge rows 70000 to 70100 %8.3f ms\n",
+                PerCall(1, [&] { control->DoSetPageCellCombine(big, 70000, 70100, 2, 4); }));
     std::printf("  set a cell text      %8.3f ms\n",
                 PerCall(1, [&] { control->DoSetPageCellText(big, 500000, 10, "文字"); }));
     std::printf("  make it active       %8.3f ms\n", PerCall(1, [&] { control->DoSetActivePageIndex(big); }));
