@@ -42,12 +42,15 @@ CNorvakCtrl::CNorvakCtrl() : m_tabBand(CreateTabBand(*this))
     BuildDefaultTables();
     UseDefaultPrinter();
     m_hSheetCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    m_chartTracker.m_nStyle = CRectTracker::resizeInside;
+    m_chartTracker.SetSite(this);
 }
 
 CNorvakCtrl::~CNorvakCtrl()
 {
     // Objects a client still holds answer failure from now on.
     m_objects.reset();
+    CloseChartTextEditor();
     // The window must go while this object is still whole: its messages reach our handlers.
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);

@@ -19,6 +19,8 @@
 //   dialogs/NorvakCtrlSheets.cpp the property sheets the control opens (in the dialogs library)
 //   NorvakCtrlKeyboard.cpp       keys, characters and the in-place editor
 //   NorvakCtrlMouse.cpp          the mouse: selection, resizing, cursors and the frame drag
+//   NorvakCtrlChartInput.cpp     the charts under the mouse and the keys: hit testing, selection,
+//                                the tracker, moves with the grid, element actions
 //   autofill/NorvakCtrlDragEnd.cpp the end of a selection-frame drag: move, copy and fill, and
 //                                the cell copy they share (in the autofill library)
 //   printing/NorvakCtrlPrint.cpp printing, print preview and the page-setup sheet (in the printing
@@ -26,6 +28,9 @@
 // The pages themselves (sheet/model) live in the page store; the page-setup record and the
 // default tables are inherited.
 
+#include "chart/ChartTracker.h"
+#include "chart/model/ChartElementSheets.h"
+#include "chart/model/ChartHitTest.h"
 #include "framework/CString.h"
 #include "framework/OleControl.h"
 #include "sheet/ControlObjects.h"
@@ -53,6 +58,7 @@
 
 class CNorvakFrameWnd;
 struct CChartPartRects;
+class CTitleEdit;
 class COleDataObject;
 class COleDataSource;
 
@@ -80,7 +86,11 @@ enum CChildWindowId : int
     kIdVertBar = -5,
 };
 
-class CNorvakCtrl : public COleControl, public CDefaultTables, public CPageSetup, public ICellFactory
+class CNorvakCtrl : public COleControl,
+                    public CDefaultTables,
+                    public CPageSetup,
+                    public ICellFactory,
+                    private IChartTrackerSite
 {
 public:
     CNorvakCtrl();
@@ -425,6 +435,50 @@ public:
     // Back to the defaults a fill starts from, with the right and bottom borders when asked. TRUE.
     BOOL ResetCell(CNorvakCell* cell, BYTE resetRight, BYTE resetBottom);
 
+    // ---- charts under the mouse and the keys (NorvakCtrlChartInput.cpp) ----
+    // Page -1 (any negative index) is the active page; a bad page does nothing and answers its
+    // empty value. Element codes are those of ChartHitTest.h, 8 a move of the selected part.
+    // The press of the left button (dbl: a double click) before any grid handling: 0 when a chart
+    // took it, 1 when the grid handles it (also after a double click).
+    int TrackChartPart(int x, int y, BOOL dbl);
+    // The click on the page's charts; hit receives the tracker's hit code after the selection
+    // changed, element what was hit; both -1 when nothing was.
+    void HitTestPageCharts(int page, int x, int y, int trackerHit, int* hit, int* element, BOOL dbl);
+    // The click on one chart; element -1 when the chart was not hit.
+    void ClickChart(int page, int chart, int x, int y, int trackerHit, int* element, BOOL dbl);
+    CChartPartHit HitTestChartPartRects(int page, int x, int y);
+    void ClearNewestChartFlags(int page);
+    // No chart of the page selected, no data point or legend entry marked, the tracker empty.
+    void ClearChartSelection(int page);
+    // The chart becomes the page's only selected chart with the part; the tracker shows the part.
+    void SelectChartPart(int page, int chart, int part);
+    int GetSelectedChart(int page);
+    CNorvakChart* GetSelectedChartRecord(int page);
+    int GetSelectedChartPartRect(int page, CRect& rect);
+    // On the active page: whether the point lies on the selected part of the selected chart.
+    BOOL HitTestSelectedChartPart(int x, int y);
+    // The Delete key: hides the selected chart or part; TRUE when something was hidden.
+    BOOL HideSelectedChartPart(int page);
+    // A tracked change of the chart (part 0) or of one of its parts by a handle code (0..8).
+    // settle: a moved chart is shown whole again and checked against the locked area.
+    void ResizeChartPart(int page, int chart, int part, int dx, int dy, int handle, int settle);
+    // Every chart of the active page moves with the grid by the scrolled distance.
+    void MoveChartsWithScroll(bool horizontal, int distance);
+    // The element's property sheet through the sheet factory, or the data area's notice; returns
+    // the status given when it shows nothing (status 0, or a code without a sheet), else 0.
+    int ShowChartElementProperties(int code, const CChartElementRecord& record, int row, int col, int flag,
+                                   int status);
+    // Edits a title (code 4..6) or a legend caption (code 20, the chart's legend entry) in place.
+    void EditChartText(CNorvakChart& chart, int code, int legendEntry);
+    // Ends the in-place chart text editor, storing what it holds, before its record may go.
+    void CloseChartTextEditor();
+    void OnChartTextEditorGone(CTitleEdit* editor);
+    CTitleEdit* GetChartTextEditor() const { return m_pChartTextEdit; }
+    // The tracker of the selected chart: its rectangle, minimum size and handle size follow the
+    // selected part.
+    CChartTracker m_chartTracker;
+    int m_nChartTrackerHit = -1; // the handle tracked; -1 while no press is handled
+
     // ---- COleControl ----
     const CLSID& GetControlClassID() const override;
     const IID& GetPrimaryDispatchIID() const override;
@@ -498,17 +552,7 @@ public:
     BOOL IsPageChartNewest(int index) const;
     // The chart settings sheet; when it ends with OK, a chart of the settings on the active page.
     void DoShowChartWindow();
-    // What the chart drawing leaves for the chart tracker: the selected part's rectangle (empty
-    // with no chart selected), the smallest size it may be tracked to and the handle size.
-    struct CChartTrackerFrame
-    {
-        CRect rect;
-        CSize minSize;
-        int handleSize = 8;
-    };
-    const CChartTrackerFrame& GetChartTrackerFrame() const { return m_chartTrackerFrame; }
-    // Draws the tracker over the selected part as the frame gives it: nothing until the tracker is
-    // built.
+    // Draws the chart tracker over the selected part, as the chart drawing has placed it.
     virtual void DrawChartTracker(CDC* pDC);
 
     // ---- printing (printing/NorvakCtrlPrint.cpp, in the printing library) ----
@@ -734,11 +778,27 @@ private:
     HCURSOR m_hSheetCursor = nullptr;
     int m_contextMenuItemHidden[24] = {};
     int m_nChartSpare = -1;
-    CChartTrackerFrame m_chartTrackerFrame;
 
     CPageOwned<CNorvakFrameWnd> m_pPrintFrame{nullptr, nullptr};
     std::unique_ptr<CControlObjects> m_objects;
 
     CLSID m_PropPageIDs[2]{};
     bool m_bPropPagesBuilt = false;
+
+    // ---- charts ----
+    CRect GetChartTrackingArea() override;
+    const CNorvakChart* GetTrackedChart(int& part) override;
+    int GetTrackingHitCode() override { return m_nChartTrackerHit; }
+    void ScrollToTrackingPoint(POINT point) override;
+    // The click on a part of a chart (element 0..6): the part selected and, on a double click, its
+    // properties; a click inside the selected title edits it.
+    int ClickChartPart(int page, int chart, int element, bool inSelection, BOOL dbl);
+    int ClickChartFace(int page, int chart, const CChartFaceHit& face, bool inSelection, BOOL dbl);
+    int ClickLegendEntry(int page, int chart, const CChartLegendHit& entry, bool inSelection, BOOL dbl);
+    // A press or double click offered to the charts first, the focus taken: true when a chart took
+    // it and the grid does nothing.
+    bool ChartsTakePress(CPoint point, BOOL dbl);
+    // The tracker's cursor over the selected part; false when the grid chooses the cursor.
+    bool SetChartCursor(UINT hitTest);
+    CTitleEdit* m_pChartTextEdit = nullptr;
 };

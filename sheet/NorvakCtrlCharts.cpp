@@ -300,7 +300,10 @@ BOOL CNorvakCtrl::IsPageChartNewest(int index) const
     return chart && chart->bNewest;
 }
 
-void CNorvakCtrl::DrawChartTracker(CDC*) {}
+void CNorvakCtrl::DrawChartTracker(CDC* pDC)
+{
+    m_chartTracker.Draw(pDC);
+}
 
 int CNorvakCtrl::DrawPageChart(int page, CDC* pDC, int index)
 {
@@ -311,7 +314,7 @@ int CNorvakCtrl::DrawPageChart(int page, CDC* pDC, int index)
     const bool selected = chart->bSelected != 0;
     if (IsDegenerate(chart->rcVisible)) {
         if (selected)
-            m_chartTrackerFrame.rect = CRect();
+            m_chartTracker.m_rect.SetRectEmpty();
         return 0;
     }
     if (!chart->bVisible)
@@ -320,11 +323,11 @@ int CNorvakCtrl::DrawPageChart(int page, CDC* pDC, int index)
     // unselected chart drawn after it leaves the frame alone.
     if (selected) {
         const CRect* part = chart->PartRect(chart->nSelPart);
-        m_chartTrackerFrame.rect = part ? *part : CRect();
-        m_chartTrackerFrame.minSize = TrackerMinSize(*chart);
-        m_chartTrackerFrame.handleSize = chart->nSelPart == kChartWhole ? 6 : 4;
+        m_chartTracker.m_rect = part ? *part : CRect();
+        m_chartTracker.m_sizeMin = TrackerMinSize(*chart);
+        m_chartTracker.m_nHandleSize = chart->nSelPart == kChartWhole ? 6 : 4;
     } else if (GetSelectedChart(*ref.page) < 0) {
-        m_chartTrackerFrame.rect = CRect();
+        m_chartTracker.m_rect.SetRectEmpty();
     }
     auto trackerOver = [&](int part) {
         if (selected && chart->nSelPart == part)

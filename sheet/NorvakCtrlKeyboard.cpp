@@ -54,6 +54,8 @@ void CNorvakCtrl::OnKeyDown(UINT key, UINT, UINT)
     if (!ref)
         return;
     CNorvakPage& page = *ref.page;
+    if (key == VK_DELETE && HideSelectedChartPart(-1))
+        return;
     if (page.m_bDragAndDrop && key == VK_CONTROL && m_bButtonHeld &&
         (IsFrameEdge(m_nDownHitCode) || m_nDownHitCode == kFrameInside)) {
         SetDragCursor(::LoadCursorW(OleModule::Instance(), MAKEINTRESOURCEW(IDC_DRAG_COPY)), true);

@@ -284,6 +284,9 @@ void CNorvakCtrl::TrackResize(CNorvakPage& page, CPoint point, bool columns)
 void CNorvakCtrl::OnLButtonDown(UINT flags, CPoint point)
 {
     CNorvakPage& page = *GetPage(-1);
+    const bool hadFocus = ::GetFocus() == m_hWnd;
+    if (ChartsTakePress(point, FALSE))
+        return;
     const CCellCoord cell = GetCellFromPt(point);
     const bool ctrl = (flags & MK_CONTROL) != 0;
     const bool fixed = IsFixedCell(-1, cell.row, cell.col) != FALSE;
@@ -311,7 +314,7 @@ void CNorvakCtrl::OnLButtonDown(UINT flags, CPoint point)
     }
     if (fixed || (hit == kFrameInside && !ctrl))
         m_hDragCursor = nullptr;
-    if (hit == kFrameNone && ::GetFocus() == m_hWnd) {
+    if (hit == kFrameNone && hadFocus) {
         ::SetCursor(SystemCursor(kArrow));
         m_hDragCursor = nullptr;
     }
@@ -443,6 +446,8 @@ void CNorvakCtrl::ReleaseMouse(CNorvakPage& page)
 
 void CNorvakCtrl::OnLButtonDblClk(UINT flags, CPoint point)
 {
+    if (ChartsTakePress(point, TRUE))
+        return;
     CNorvakPage& page = *GetPage(-1);
     const CCellCoord cell = GetCellFromPt(point);
     const bool ctrl = (flags & MK_CONTROL) != 0;
@@ -522,6 +527,8 @@ BOOL CNorvakCtrl::OnSetCursor(HWND window, UINT hitTest)
         Default();
         return TRUE;
     }
+    if (SetChartCursor(hitTest))
+        return TRUE;
     if (hitTest != HTCLIENT)
         return BOOL(Default());
     CPoint point;

@@ -121,6 +121,8 @@ BOOL CNorvakCtrl::DoDeletePage(long nPageIndex)
 
 BOOL CNorvakCtrl::DeletePageAt(int index)
 {
+    if (IsValidPage(index))
+        CloseChartTextEditor(); // it may edit a chart of the page
     if (!m_pageStore.Remove(index, *this))
         return FALSE;
     InvalidateControl();

@@ -24,7 +24,10 @@ void CNorvakCtrl::ScrollTo(bool horizontal, int pos)
     if (!ref)
         return;
     (horizontal ? m_horzBar : m_vertBar).SetPosition(pos);
-    (horizontal ? ref.page->m_nHorzPos : ref.page->m_nVertPos) = pos;
+    int& stored = horizontal ? ref.page->m_nHorzPos : ref.page->m_nVertPos;
+    const int distance = pos - stored;
+    stored = pos;
+    MoveChartsWithScroll(horizontal, distance);
     LayoutChildWindows();
     InvalidateControl();
 }

@@ -17,6 +17,14 @@ int Scaled(long long offset, long long newSize, long long oldSize)
     return oldSize != 0 ? RoundHalfUp(double(offset) * double(newSize) / double(oldSize)) : SaturateToInt(offset);
 }
 
+void OffsetPies(CNorvakChart& chart, int dx, int dy)
+{
+    for (CChartItemArray& row : chart.items)
+        for (CChartItem& point : row)
+            for (CRect* rect : {&point.rcHole, &point.rcPie, &point.rcTopOuter, &point.rcTopInner})
+                Offset(*rect, dx, dy);
+}
+
 } // namespace
 
 bool ChangeRectByHandle(CRect& rect, int handle, int dx, int dy)
@@ -82,10 +90,7 @@ bool MoveResizeChart(CNorvakChart& chart, int dx, int dy, int handle, bool settl
     for (int part = kChartPlot; part <= kChartYAxisTitle; ++part)
         Offset(*chart.PartRect(part), dx, dy);
     if (chart.IsPie())
-        for (CChartItemArray& row : chart.items)
-            for (CChartItem& point : row)
-                for (CRect* rect : {&point.rcHole, &point.rcPie, &point.rcTopOuter, &point.rcTopInner})
-                    Offset(*rect, dx, dy);
+        OffsetPies(chart, dx, dy);
     if (settleVisible)
         chart.rcVisible = chart.rcChart;
     return true;
@@ -98,5 +103,19 @@ bool MoveResizePageChart(CNorvakPage& page, int index, int dx, int dy, int handl
         return false;
     if (settleVisible)
         AdjustPageChartsToLockedArea(page);
+    return true;
+}
+
+bool MoveResizeChartPart(CNorvakChart& chart, int part, int dx, int dy, int handle)
+{
+    CRect* rect = part >= kChartPlot && part <= kChartYAxisTitle ? chart.PartRect(part) : nullptr;
+    if (!rect || !ChangeRectByHandle(*rect, handle, dx, dy))
+        return false;
+    if (chart.IsPie() && part == kChartPlot) {
+        if (handle == 8)
+            OffsetPies(chart, dx, dy);
+        else
+            CPieSlotGeometry().RelayoutAfterPlotResize(chart);
+    }
     return true;
 }

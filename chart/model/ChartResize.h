@@ -26,3 +26,7 @@ bool MoveResizeChart(CNorvakChart& chart, int dx, int dy, int handle, bool settl
 // The same for chart index of the page; with settleVisible the page's charts are then checked
 // against the locked area. False for a bad index or handle code.
 bool MoveResizePageChart(CNorvakPage& page, int index, int dx, int dy, int handle, bool settleVisible);
+
+// Moves (8) or resizes (0..7) one part 1..6 of the chart. The pies of a pie or ring chart follow
+// their plot area: moved along, or laid out again in the new one. False for a bad part or handle.
+bool MoveResizeChartPart(CNorvakChart& chart, int part, int dx, int dy, int handle);

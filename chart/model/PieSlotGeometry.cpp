@@ -1,6 +1,7 @@
 #include "chart/model/PieSlotGeometry.h"
 
 #include "chart/model/ChartMath.h"
+#include "chartdraw/geometry/EllipseGeometry.h"
 
 #include <algorithm>
 
@@ -163,6 +164,33 @@ void CPieSlotGeometry::RelayoutAfterResize(CNorvakChart& chart) const
             point.rcPie = rects.pie;
             if (chart.nSubType >= 4)
                 point.rcHole = rects.hole;
+        }
+    });
+}
+
+void CPieSlotGeometry::RelayoutAfterPlotResize(CNorvakChart& chart) const
+{
+    if (!chart.IsPie())
+        return;
+    const bool solid = chart.nSubType == 1 || chart.nSubType == 3;
+    ForEachRowSquare(*this, chart, chart.rcPlot, true, [&](int s, const CRect& square) {
+        for (CChartItem& point : chart.items[size_t(s)]) {
+            CEllipseGeometry ellipse;
+            int depth = std::max(point.nDepthA, 0);
+            CRect pie = square;
+            if (ellipse.Fit(square, &depth, point.fScale)) {
+                pie = ellipse.rcEllipse;
+                point.nDepthA = depth;
+            } else if (solid) {
+                pie.top = SaturateToInt((long long)pie.top + square.Height() / 4 + depth / 2);
+                pie.bottom = SaturateToInt((long long)pie.bottom - (square.Height() / 4 - depth / 2));
+            }
+            point.rcPie = pie;
+            const CPoint centre((pie.left + pie.right) / 2, (pie.top + pie.bottom) / 2);
+            const int halfWidth = SaturateToInt(pie.Width() / 2.0 * point.fHoleWidthRatio);
+            const int halfHeight = SaturateToInt(pie.Height() / 2.0 * point.fHoleHeightRatio);
+            point.rcHole = CRect(centre.x - halfWidth, centre.y - halfHeight, centre.x + halfWidth,
+                                 centre.y + halfHeight);
         }
     });
 }

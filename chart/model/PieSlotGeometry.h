@@ -44,6 +44,11 @@ public:
     // slots of rcPlot; with a row shown alone only that row, in a single slot. The depth and
     // explode offsets and the aspect keep the values the user gave them.
     void RelayoutAfterResize(CNorvakChart& chart) const;
+    // After a resize of the plot area alone: each point's pie is the ellipse of its aspect fitted
+    // into its row's square with room for its depth (the square itself, for the 3-D pies lowered
+    // by a quarter and raised by a quarter less the depth, when no ellipse fits), and its hole the
+    // pie scaled about its centre by the two ring ratios.
+    void RelayoutAfterPlotResize(CNorvakChart& chart) const;
 
     // Sub-types 0..7; false for any other.
     static bool PieRectsOf(int subType, const CRect& square, CPieRects& rects);

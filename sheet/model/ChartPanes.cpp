@@ -22,6 +22,12 @@ bool Inside(const RECT& r, int x, int y)
 
 } // namespace
 
+int LockedBandExtent(const CNorvakPage& page, bool columns)
+{
+    return columns ? ShownLockedExtent(page.m_colWidths, page.m_nFixedCols, page.m_nLockedCols, page.m_nLockedColOffset)
+                   : ShownLockedExtent(page.m_rowHeights, page.m_nFixedRows, page.m_nLockedRows, page.m_nLockedRowOffset);
+}
+
 void AdjustChartsToLockedArea(const CNorvakPage& page, std::vector<CChartPlacement*> charts)
 {
     bool lockedCols = page.m_nLockedCols > 0;
@@ -34,10 +40,8 @@ void AdjustChartsToLockedArea(const CNorvakPage& page, std::vector<CChartPlaceme
     }
     if (!lockedCols && !lockedRows)
         return;
-    int width =
-        ShownLockedExtent(page.m_colWidths, page.m_nFixedCols, page.m_nLockedCols, page.m_nLockedColOffset);
-    int height =
-        ShownLockedExtent(page.m_rowHeights, page.m_nFixedRows, page.m_nLockedRows, page.m_nLockedRowOffset);
+    int width = LockedBandExtent(page, true);
+    int height = LockedBandExtent(page, false);
     for (CChartPlacement* chart : charts) {
         const RECT& r = chart->rect;
         const RECT& s = chart->saved;

@@ -31,6 +31,10 @@ namespace SheetModel {
 // locked columns (rows) every chart is clear of them.
 void AdjustChartsToLockedArea(const CNorvakPage& page, std::vector<CChartPlacement*> charts);
 
+// Where the frozen band ends: the width of the fixed and shown locked columns, or (columns false)
+// the height of the fixed and shown locked rows.
+int LockedBandExtent(const CNorvakPage& page, bool columns);
+
 // The kind of the topmost shown element under the point, brought to level 1; 0 when none. The
 // list stays sorted by level.
 int HitTestChartElement(const RECT (&elementRects)[6], std::vector<CChartElementEntry>& entries, int x,

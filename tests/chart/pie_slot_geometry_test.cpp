@@ -1,6 +1,7 @@
 // Square slots for pies side by side, the pie and hole rectangles by sub-type, the copy of a page's
 // data into a new chart, and layouts of an existing chart that keep its data and the user's offsets.
 
+#include "chart/model/ChartResize.h"
 #include "chart/model/NewChart.h"
 #include "chart/model/PieSlotGeometry.h"
 #include "tests/chart/ChartSheet.h"
@@ -178,4 +179,37 @@ TEST(PieSlotGeometry, RelayoutKeepsTheChartsOwnDataAndOffsets)
     EXPECT_EQ(point.nDepthA, 4);
     EXPECT_EQ(Str(point.rcPie), "10,120,190,300"); // the first of three slots of 180
     EXPECT_EQ(Str(point.rcHole), "55,165,145,255");
+}
+
+TEST(PieSlotGeometry, PiesFollowTheirPlotArea)
+{
+    CNorvakChart chart = NewPie(4, 1, 200, 200);
+    const CRect pie = chart.items[0][0].rcPie, hole = chart.items[0][0].rcHole;
+    // A move takes every rectangle of the pie along.
+    ASSERT_TRUE(MoveResizeChartPart(chart, kChartPlot, 10, 5, 8));
+    for (const CChartItem& point : chart.items[0]) {
+        EXPECT_EQ(Str(point.rcPie), Str(CRect(pie.left + 10, pie.top + 5, pie.right + 10, pie.bottom + 5)));
+        EXPECT_EQ(Str(point.rcHole), Str(CRect(hole.left + 10, hole.top + 5, hole.right + 10, hole.bottom + 5)));
+    }
+    // A wider plot lays the pie out again in its new square, the hole half its size about its middle.
+    ASSERT_TRUE(MoveResizeChartPart(chart, kChartPlot, 100, 0, 5));
+    EXPECT_EQ(Str(chart.rcPlot), "10,5,310,225");
+    for (const CChartItem& point : chart.items[0]) {
+        const CRect& now = point.rcPie;
+        EXPECT_EQ(now.Width(), now.Height()) << Str(now);
+        EXPECT_GE(now.left, 10 + 10);
+        EXPECT_LE(now.right, 310);
+        EXPECT_GT(now.Width(), pie.Width()) << "the square grew from 180 to 200";
+        const CPoint middle = now.CenterPoint();
+        EXPECT_EQ(Str(point.rcHole), Str(CRect(middle.x - now.Width() / 4, middle.y - now.Height() / 4,
+                                               middle.x + now.Width() / 4, middle.y + now.Height() / 4)));
+    }
+    // A part outside 1..6 or a handle outside 0..8 changes nothing.
+    const CRect plot = chart.rcPlot;
+    EXPECT_FALSE(MoveResizeChartPart(chart, kChartWhole, 5, 5, 8));
+    EXPECT_FALSE(MoveResizeChartPart(chart, 7, 5, 5, 8));
+    EXPECT_FALSE(MoveResizeChartPart(chart, kChartPlot, 5, 5, 9));
+    EXPECT_EQ(chart.rcPlot, plot);
+    ASSERT_TRUE(MoveResizeChartPart(chart, kChartTitle, -3, 4, 6));
+    EXPECT_EQ(chart.chartTitle.rc.bottom - chart.chartTitle.rc.top, 4);
 }

@@ -276,10 +276,10 @@ TEST_F(ControlCharts, TrackerFrameOfTheSelectedPart)
         const int index = int(Page().m_charts.size()) - 1;
         SelectChartPart(Page(), index, c.part);
         control->DrawPageChart(-1, canvas.dc(), index);
-        const CNorvakCtrl::CChartTrackerFrame& frame = control->GetChartTrackerFrame();
-        EXPECT_EQ(frame.rect, *Chart(index).PartRect(c.part));
-        EXPECT_EQ(frame.minSize, c.minSize);
-        EXPECT_EQ(frame.handleSize, c.handleSize);
+        const CChartTracker& tracker = control->m_chartTracker;
+        EXPECT_EQ(tracker.m_rect, *Chart(index).PartRect(c.part));
+        EXPECT_EQ(tracker.m_sizeMin, c.minSize);
+        EXPECT_EQ(tracker.m_nHandleSize, c.handleSize);
     }
     // An unselected chart drawn after the selected one leaves the frame; with none selected it is
     // emptied.
@@ -287,10 +287,10 @@ TEST_F(ControlCharts, TrackerFrameOfTheSelectedPart)
     SelectChartPart(Page(), 0, kChartLegend);
     control->DrawPageChart(-1, canvas.dc(), 0);
     control->DrawPageChart(-1, canvas.dc(), 1);
-    EXPECT_EQ(control->GetChartTrackerFrame().rect, Chart(0).rcLegend);
+    EXPECT_EQ(control->m_chartTracker.m_rect, Chart(0).rcLegend);
     ClearChartSelection(Page());
     control->DrawPageChart(-1, canvas.dc(), 1);
-    EXPECT_TRUE(control->GetChartTrackerFrame().rect.IsRectEmpty());
+    EXPECT_TRUE(control->m_chartTracker.m_rect.IsRectEmpty());
 }
 
 TEST_F(ControlCharts, TheNewestChartLiesOnTop)
