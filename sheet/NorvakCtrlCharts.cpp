@@ -326,7 +326,7 @@ int CNorvakCtrl::DrawPageChart(int page, CDC* pDC, int index)
         m_chartTracker.m_rect = part ? *part : CRect();
         m_chartTracker.m_sizeMin = TrackerMinSize(*chart);
         m_chartTracker.m_nHandleSize = chart->nSelPart == kChartWhole ? 6 : 4;
-    } else if (GetSelectedChart(*ref.page) < 0) {
+    } else if (::GetSelectedChart(*ref.page) < 0) {
         m_chartTracker.m_rect.SetRectEmpty();
     }
     auto trackerOver = [&](int part) {
