@@ -203,6 +203,7 @@ TEST_F(ChartSettingsSheet, DataPageCustomRange)
                 HWND page = CurrentPage(sheet);
                 HWND list = GetDlgItem(page, IDC_CHART_COLUMN_LIST);
                 EXPECT_EQ(ListView_GetItemCount(list), 3);
+                ListView_SetCheckState(list, -1, FALSE); // only this case's columns
                 for (int item : c.checkedItems)
                     ListView_SetCheckState(list, item, TRUE);
                 ModalDriver::SetText(page, IDC_CHART_FIRST_ROW, c.first);
