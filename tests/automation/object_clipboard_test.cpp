@@ -115,22 +115,19 @@ protected:
 
     LONG Run(const Step& step)
     {
-        auto range = [&](DISPID id) {
-            IDispatch* object =
-                HeldObject(Call(kDoGetGridRangeObject, {L(step.page), L(step.at.minRow), L(step.at.minCol),
-                                                        L(step.at.maxRow), L(step.at.maxCol)}));
+        auto callOn = [](IDispatch* object, DISPID id) {
             const LONG result = object ? AsLong(Invoke(object, id)) : -99;
             if (object)
                 object->Release();
             return result;
         };
+        auto range = [&](DISPID id) {
+            return callOn(HeldObject(Call(kDoGetGridRangeObject, {L(step.page), L(step.at.minRow), L(step.at.minCol),
+                                                                  L(step.at.maxRow), L(step.at.maxCol)})),
+                          id);
+        };
         auto cell = [&](DISPID id) {
-            IDispatch* object =
-                HeldObject(Call(kDoGetGridObject, {L(step.page), L(step.at.minRow), L(step.at.minCol)}));
-            const LONG result = object ? AsLong(Invoke(object, id)) : -99;
-            if (object)
-                object->Release();
-            return result;
+            return callOn(HeldObject(Call(kDoGetGridObject, {L(step.page), L(step.at.minRow), L(step.at.minCol)})), id);
         };
         LONG result = 1;
         switch (step.op) {
