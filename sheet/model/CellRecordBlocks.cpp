@@ -37,14 +37,17 @@ std::unique_ptr<CNorvakCell> CCellRecordBlocks::Make()
     ++m_next;
     cell->m_nBlockSlot = uint16_t(m_next);
     ++m_block->refs;
-    if (m_expected > 0)
+    ++m_made;
+    if (m_expected > 0 && m_expected != kGrowing)
         --m_expected;
     return std::unique_ptr<CNorvakCell>(cell);
 }
 
 void CCellRecordBlocks::NextBlock()
 {
-    const size_t capacity = std::clamp<size_t>(m_expected, 1, kMaxBlockCells);
+    const size_t capacity = m_expected == kGrowing
+                                ? std::clamp<size_t>(m_made, kFirstGrowingBlockCells, kMaxBlockCells)
+                                : std::clamp<size_t>(m_expected, 1, kMaxBlockCells);
     void* memory = ::operator new(Block::kSlotsOffset + capacity * sizeof(CNorvakCell));
     if (m_block)
         Unref(m_block);

@@ -1,7 +1,8 @@
 #pragma once
 
-// Records for many new cells at once, for a reader that fills a page: instead of one heap
-// allocation per cell, the records lie side by side in blocks of up to kMaxBlockCells. A cell from
+// Records for new cells: instead of one heap allocation per cell, the records lie side by side in
+// blocks of up to kMaxBlockCells. A reader that fills a page says how many cells it expects; a
+// page's table, which makes its cells one at a time, lets the blocks grow with what it made. A cell from
 // a block is deleted like any other (its delete gives it back to its block), and a block is freed
 // with the last of its cells, so no other code needs to know where a cell came from.
 //
@@ -19,6 +20,10 @@ class CCellRecordBlocks
 {
 public:
     static constexpr size_t kMaxBlockCells = 1024;
+    // No count is known: each block holds as many cells as were made before it, from
+    // kFirstGrowingBlockCells up to kMaxBlockCells, so that a page with a few edited cells stays small.
+    static constexpr size_t kGrowing = SIZE_MAX;
+    static constexpr size_t kFirstGrowingBlockCells = 8;
 
     // expected: how many cells the caller means to ask for; no block is made larger than what is
     // still expected, so a reader that passes a count it has checked allocates nothing beyond it.
@@ -42,4 +47,5 @@ private:
     size_t m_capacity = 0;
     size_t m_next = 0; // the first unused slot of m_block
     size_t m_expected;
+    size_t m_made = 0;
 };

@@ -72,10 +72,10 @@ CNorvakCell* CNorvakPageCells::EditCellFrom(int row, int col, CCellRecordBlocks*
     if (CNorvakCell* own = FindOwnCell(row, col))
         return own;
     try {
-        auto cell = records ? records->Make() : std::make_unique<CNorvakCell>();
+        auto cell = (records ? *records : m_records).Make();
         cell->SetState(MarksAt(row, col));
         CNorvakCell* edited = cell.get();
-        MakeRow(row);
+        ReachCell(row, col);
         PutCell(row, col, std::move(cell));
         return edited;
     } catch (const std::bad_alloc&) {
@@ -150,6 +150,19 @@ CNorvakCellRow& CNorvakPageCells::MakeRow(int row)
     else
         slot->Widen(SlotEnd());
     return *slot;
+}
+
+void CNorvakPageCells::ReachCell(int row, int col)
+{
+    CNorvakCellRow*& cells = m_rows[size_t(row)];
+    if (!cells) {
+        auto made = std::make_unique<CNorvakCellRow>();
+        made->Reach(SlotOf(col));
+        cells = made.release();
+    } else if (!cells->Holds(SlotOf(col))) {
+        // A row that gets a second record is likely to get more: it takes every slot at once.
+        cells->Widen(SlotEnd());
+    }
 }
 
 void CNorvakPageCells::PutCell(int row, int col, CellPtr cell)

@@ -12,12 +12,12 @@
 // cost about as much as the column count, not the cell count. A slot leaves the map only once no
 // row holds a record in it.
 
+#include "sheet/model/CellRecordBlocks.h"
 #include "sheet/model/NorvakCellRow.h"
 
 #include <memory>
 #include <vector>
 
-class CCellRecordBlocks;
 class CNorvakPage;
 class ICellFactory;
 
@@ -90,7 +90,7 @@ public:
     void PutInRow(CNorvakCellRow& row, int col, CellPtr cell);
     // Gives the row a slot for every column; may throw, leaving a row made so far with no record.
     CNorvakCellRow& MakeRow(int row);
-    // Puts a record into (row, column), whose row MakeRow made.
+    // Puts a record into (row, column), whose row MakeRow or ReachCell made.
     void PutCell(int row, int col, CellPtr cell);
     // Empties (through the factory) and deletes the cell's own record, if it has one.
     void DeleteCell(int row, int col, ICellFactory& factory);
@@ -124,6 +124,8 @@ public:
 
 private:
     CNorvakCell* EditCellFrom(int row, int col, CCellRecordBlocks* records);
+    // Makes the row, or widens it, so that it has the cell's slot; may throw.
+    void ReachCell(int row, int col);
     int SlotOf(int col) const { return m_slotOf[size_t(col)]; }
     // One past the highest slot a column uses: the width of a newly made row.
     int SlotEnd() const { return int(m_slotMayHold.size()); }
@@ -142,4 +144,6 @@ private:
     std::vector<int> m_freeSlots;
     int m_nPageIndex;
     const CNorvakPage* m_pPage = nullptr;
+    // Where the records of cells edited one at a time come from.
+    CCellRecordBlocks m_records{CCellRecordBlocks::kGrowing};
 };
