@@ -10,6 +10,7 @@ namespace {
 
 std::atomic<size_t> g_largest{0};
 std::atomic<long long> g_live{0};
+std::atomic<long long> g_liveBytes{0};
 std::atomic<long long> g_failIn{-1};
 std::atomic<bool> g_failed{false};
 
@@ -26,6 +27,7 @@ void* operator new(size_t size)
     }
     if (void* block = ::HeapAlloc(::GetProcessHeap(), 0, size ? size : 1)) {
         ++g_live;
+        g_liveBytes += (long long)::HeapSize(::GetProcessHeap(), 0, block);
         return block;
     }
     throw std::bad_alloc();
@@ -36,6 +38,7 @@ void operator delete(void* block) noexcept
     if (!block)
         return;
     --g_live;
+    g_liveBytes -= (long long)::HeapSize(::GetProcessHeap(), 0, block);
     ::HeapFree(::GetProcessHeap(), 0, block);
 }
 
@@ -59,6 +62,11 @@ size_t Largest()
 long long Live()
 {
     return g_live;
+}
+
+long long LiveBytes()
+{
+    return g_liveBytes;
 }
 
 void FailAllocation(long long index)

@@ -12,6 +12,8 @@ void ResetLargest();
 size_t Largest();
 // Blocks allocated and not yet freed.
 long long Live();
+// The bytes those blocks asked for.
+long long LiveBytes();
 // Makes the allocation `index` requests from now (0 = the next one) throw std::bad_alloc, once;
 // a negative index makes none fail. Failed() tells whether it happened since.
 void FailAllocation(long long index);

@@ -94,3 +94,24 @@ TEST(CellRecordBlocks, APageTakesAndFreesThemLikeAnyCell)
     }
     EXPECT_EQ(AllocationProbe::Live(), before);
 }
+
+TEST(CellRecordBlocks, WithoutACountTheBlocksStartSmallAndGrowWithWhatWasMade)
+{
+    std::vector<std::unique_ptr<CNorvakCell>> made;
+    made.reserve(5000);
+    const long long before = AllocationProbe::Live();
+    const long long bytesBefore = AllocationProbe::LiveBytes();
+    {
+        CCellRecordBlocks records(CCellRecordBlocks::kGrowing);
+        made.push_back(records.Make());
+        EXPECT_LT(AllocationProbe::LiveBytes() - bytesBefore, static_cast<long long>(16 * sizeof(CNorvakCell)))
+            << "a page with one edited cell keeps one small block";
+        AllocationProbe::ResetLargest();
+        while (made.size() < 5000)
+            made.push_back(records.Make());
+        EXPECT_LE(AllocationProbe::Live() - before, 1 + 12) << "the blocks doubled up to their largest";
+        EXPECT_LT(AllocationProbe::Largest(), (CCellRecordBlocks::kMaxBlockCells + 1) * sizeof(CNorvakCell));
+    }
+    made.clear();
+    EXPECT_EQ(AllocationProbe::Live(), before);
+}

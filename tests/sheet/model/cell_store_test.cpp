@@ -153,6 +153,44 @@ TEST(CellStore, AFirstWriteMakesARecordThatLooksLikeTheDefault)
     EXPECT_EQ(s.Consistency(), "");
 }
 
+// A formatted column on a long page gives every row one record: the row then costs one slot, not
+// one per column; the row's later records, at either side, widen it without losing the first.
+TEST(CellStore, ARowWithOneRecordCostsOneSlot)
+{
+    CellSheet s(0, 0);
+    const int rows = 2000;
+    ASSERT_TRUE(SetColumnCount(s.page, s.cells, 50, s.factory).bOk);
+    ASSERT_TRUE(SetRowCount(s.page, s.cells, rows, s.factory).bOk);
+    const long long before = AllocationProbe::LiveBytes();
+    for (int row = 0; row < rows; ++row)
+        ASSERT_NE(s.cells.EditCell(row, 37), nullptr);
+    const long long perRow = (AllocationProbe::LiveBytes() - before) / rows;
+    EXPECT_LE(perRow, static_cast<long long>(sizeof(CNorvakCell) + sizeof(CNorvakCellRow) + 2 * sizeof(void*)));
+
+    struct Write
+    {
+        int row, col;
+        const char* text;
+    };
+    const Write writes[] = {{5, 37, "first"}, {5, 2, "left"}, {5, 49, "right"}, {6, 37, "alone"},
+                            {7, 49, "last"},  {7, 0, "zero"}, {8, 0, "0"},      {8, 37, "mid"}};
+    for (const Write& w : writes)
+        s.cells.EditCell(w.row, w.col)->SetText(w.text);
+    for (const Write& w : writes)
+        EXPECT_STREQ(s.cells.GetCell(w.row, w.col)->GetTextPtr(), w.text) << w.row << "," << w.col;
+    EXPECT_EQ(OwnCells(s.cells), rows + 5);
+
+    // Columns come and go around the records; a new column's slot is reached by a row's window.
+    ASSERT_TRUE(DeleteColumn(s.page, s.cells, 10, s.factory).bOk);
+    ASSERT_TRUE(InsertColumn(s.page, s.cells, 1, 70, s.factory).bOk);
+    s.cells.EditCell(6, 1)->SetText("new");
+    EXPECT_STREQ(s.cells.GetCell(6, 1)->GetTextPtr(), "new");
+    EXPECT_STREQ(s.cells.GetCell(6, 37)->GetTextPtr(), "alone");
+    EXPECT_STREQ(s.cells.GetCell(7, 0)->GetTextPtr(), "zero");
+    EXPECT_STREQ(s.cells.GetCell(7, 49)->GetTextPtr(), "last");
+    EXPECT_EQ(s.Consistency(), "");
+}
+
 TEST(CellStore, TextsShortAndLongKeepTheirBytes)
 {
     for (const char* text : {"", "a", "123456", "1234567", "中文字", "一段相当长的中文文字，不会放进记录里"}) {
