@@ -58,6 +58,7 @@
 
 class CNorvakFrameWnd;
 struct CChartPartRects;
+struct CGridChange;
 class CTitleEdit;
 class COleDataObject;
 class COleDataSource;
@@ -683,6 +684,10 @@ private:
     void FireRowsOrColumnsChanged(bool rows, int page, int oldCount, int newCount);
     BOOL AutoSizeLine(int page, bool row, int index);
     void AfterCountChange(bool rows, int page, int oldCount, int newCount);
+    // A count change of the model, or one of the fixed lines, and what the control does after it.
+    using CountChange = CGridChange (*)(CNorvakPage&, CNorvakPageCells&, int, ICellFactory&);
+    BOOL ChangeCount(int page, bool rows, CountChange change, int count);
+    BOOL ChangeFixedCount(int page, bool rows, CountChange change, int count);
 
     // Clipboard-viewer chain.
     void JoinClipboardChain();

@@ -59,58 +59,46 @@ void CNorvakCtrl::AfterCountChange(bool rows, int page, int oldCount, int newCou
 
 BOOL CNorvakCtrl::SetRowCount(int page, int count)
 {
-    PageRef ref = GetPageRef(page);
-    if (!ref)
-        return FALSE;
-    CGridChange change = SheetModel::SetRowCount(*ref.page, *ref.cells, count, *this);
-    if (!change.bOk)
-        return FALSE;
-    AfterCountChange(true, ref.index, change.nOldCount, change.nNewCount);
-    return TRUE;
+    return ChangeCount(page, true, &SheetModel::SetRowCount, count);
 }
 
 BOOL CNorvakCtrl::SetColumnCount(int page, int count)
 {
-    PageRef ref = GetPageRef(page);
-    if (!ref)
-        return FALSE;
-    CGridChange change = SheetModel::SetColumnCount(*ref.page, *ref.cells, count, *this);
-    if (!change.bOk)
-        return FALSE;
-    AfterCountChange(false, ref.index, change.nOldCount, change.nNewCount);
-    return TRUE;
+    return ChangeCount(page, false, &SheetModel::SetColumnCount, count);
 }
 
 BOOL CNorvakCtrl::SetFixedRowCount(int page, int count)
 {
-    PageRef ref = GetPageRef(page);
-    if (!ref)
-        return FALSE;
-    CGridChange change = SheetModel::SetFixedRowCount(*ref.page, *ref.cells, count, *this);
-    if (!change.bOk)
-        return FALSE;
-    if (change.CountChanged()) {
-        AfterCountChange(true, ref.index, change.nOldCount, change.nNewCount);
-        // A handler of the event may have deleted the page.
-        if (GetPageRef(ref.index).page != ref.page)
-            return TRUE;
-    }
-    if (m_hWnd && ref.page->m_bRedraw)
-        InvalidateControl();
-    RecalcFirstVisibleCell(ref.index);
-    return TRUE;
+    return ChangeFixedCount(page, true, &SheetModel::SetFixedRowCount, count);
 }
 
 BOOL CNorvakCtrl::SetFixedColumnCount(int page, int count)
 {
+    return ChangeFixedCount(page, false, &SheetModel::SetFixedColumnCount, count);
+}
+
+BOOL CNorvakCtrl::ChangeCount(int page, bool rows, CountChange change, int count)
+{
     PageRef ref = GetPageRef(page);
     if (!ref)
         return FALSE;
-    CGridChange change = SheetModel::SetFixedColumnCount(*ref.page, *ref.cells, count, *this);
-    if (!change.bOk)
+    CGridChange result = change(*ref.page, *ref.cells, count, *this);
+    if (!result.bOk)
         return FALSE;
-    if (change.CountChanged()) {
-        AfterCountChange(false, ref.index, change.nOldCount, change.nNewCount);
+    AfterCountChange(rows, ref.index, result.nOldCount, result.nNewCount);
+    return TRUE;
+}
+
+BOOL CNorvakCtrl::ChangeFixedCount(int page, bool rows, CountChange change, int count)
+{
+    PageRef ref = GetPageRef(page);
+    if (!ref)
+        return FALSE;
+    CGridChange result = change(*ref.page, *ref.cells, count, *this);
+    if (!result.bOk)
+        return FALSE;
+    if (result.CountChanged()) {
+        AfterCountChange(rows, ref.index, result.nOldCount, result.nNewCount);
         // A handler of the event may have deleted the page.
         if (GetPageRef(ref.index).page != ref.page)
             return TRUE;
@@ -147,14 +135,12 @@ int CNorvakCtrl::InsertColumn(int page, const CString& heading, int textFormat, 
     const int width = heading.IsEmpty()
                           ? kEmptyHeadingWidth
                           : int(GetCellTextExtent(ref.index, 0, at, heading, ref.page->m_nFixedRows > 0).cx);
-    CGridChange change = SheetModel::InsertColumn(*ref.page, *ref.cells, position, width, *this);
+    CGridChange change =
+        SheetModel::InsertColumn(*ref.page, *ref.cells, position, width, *this, WORD(textFormat));
     if (!change.bOk)
         return -1;
-    // Through the cell setters, as the automation writers go; the control is repainted once below.
+    // Through the cell setter, as the automation writers go; the control is repainted once below.
     SetItemText(ref.index, 0, change.nPosition, heading);
-    CNoRepaint later;
-    for (int row = 0; row < ref.page->m_nRows; ++row)
-        SheetModel::SetItemFormat(*ref.page, *ref.cells, row, change.nPosition, WORD(textFormat), later);
     FireRowsOrColumnsChanged(false, ref.index, change.nOldCount, change.nNewCount);
     ResetScrollBars(ref.index);
     InvalidateControl();

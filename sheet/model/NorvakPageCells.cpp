@@ -75,7 +75,7 @@ CNorvakCell* CNorvakPageCells::EditCellFrom(int row, int col, CCellRecordBlocks*
         auto cell = (records ? *records : m_records).Make();
         cell->SetState(MarksAt(row, col));
         CNorvakCell* edited = cell.get();
-        ReachCell(row, col);
+        ReachSlot(row, SlotOf(col));
         PutCell(row, col, std::move(cell));
         return edited;
     } catch (const std::bad_alloc&) {
@@ -152,14 +152,14 @@ CNorvakCellRow& CNorvakPageCells::MakeRow(int row)
     return *slot;
 }
 
-void CNorvakPageCells::ReachCell(int row, int col)
+void CNorvakPageCells::ReachSlot(int row, int slot)
 {
     CNorvakCellRow*& cells = m_rows[size_t(row)];
     if (!cells) {
         auto made = std::make_unique<CNorvakCellRow>();
-        made->Reach(SlotOf(col));
+        made->Reach(slot);
         cells = made.release();
-    } else if (!cells->Holds(SlotOf(col))) {
+    } else if (!cells->Holds(slot)) {
         // A row that gets a second record is likely to get more: it takes every slot at once.
         cells->Widen(SlotEnd());
     }

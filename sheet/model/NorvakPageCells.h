@@ -90,7 +90,12 @@ public:
     void PutInRow(CNorvakCellRow& row, int col, CellPtr cell);
     // Gives the row a slot for every column; may throw, leaving a row made so far with no record.
     CNorvakCellRow& MakeRow(int row);
-    // Puts a record into (row, column), whose row MakeRow or ReachCell made.
+    // After ReserveOneMoreColumn: gives the row the slot that the next inserted column takes. May
+    // throw.
+    void MakeRowForNewColumn(int row) { ReachSlot(row, m_freeSlots.back()); }
+    // A record for a cell about to be put in, from the table's blocks. May throw.
+    CellPtr NewRecord() { return m_records.Make(); }
+    // Puts a record into (row, column), whose row MakeRow, MakeRowForNewColumn or EditCell made.
     void PutCell(int row, int col, CellPtr cell);
     // Empties (through the factory) and deletes the cell's own record, if it has one.
     void DeleteCell(int row, int col, ICellFactory& factory);
@@ -124,8 +129,8 @@ public:
 
 private:
     CNorvakCell* EditCellFrom(int row, int col, CCellRecordBlocks* records);
-    // Makes the row, or widens it, so that it has the cell's slot; may throw.
-    void ReachCell(int row, int col);
+    // Makes the row, or widens it, so that it has the slot; may throw.
+    void ReachSlot(int row, int slot);
     int SlotOf(int col) const { return m_slotOf[size_t(col)]; }
     // One past the highest slot a column uses: the width of a newly made row.
     int SlotEnd() const { return int(m_slotMayHold.size()); }

@@ -26,6 +26,8 @@ struct Line
 {
     Axis axis;
     CNorvakPage& page;
+    // The text format the cells of an inserted column take.
+    WORD crossFormat = CNorvakCell::kDefaultTextFormat;
 
     bool IsRows() const { return axis == Axis::Rows; }
     int& Count() const { return IsRows() ? page.m_nRows : page.m_nCols; }
@@ -645,22 +647,24 @@ std::vector<CMergeCellRange*> MergesAcross(const Line& line, int pos)
 // each row's new cell would copy the format of the new cell above it, down from row 0's.
 CellPtr NewCell(const Line& line, CNorvakPageCells& cells, CCellCoord at, ICellFactory& factory)
 {
-    CellPtr cell = !line.IsRows() && factory.MakesPlainCells()
-                       ? std::make_unique<CNorvakCell>()
-                       : factory.CreateCell(cells.GetPageIndex(), at.row, at.col);
+    CellPtr cell = !line.IsRows() && factory.MakesPlainCells() ? cells.NewRecord()
+                                                              : factory.CreateCell(cells.GetPageIndex(), at.row, at.col);
     if (!cell)
         throw CreationRefused{};
+    if (!line.IsRows() && line.crossFormat != CNorvakCell::kDefaultTextFormat)
+        cell->SetTextFormat(line.crossFormat);
     return cell;
 }
 
 // Whether the new cell at `at` needs a record: always with a factory that is not plain; for a
-// plain factory's new row only where it takes a text format other than the default.
+// plain factory's new cell only where it takes a text format other than the default.
 bool NeedsRecord(const Line& line, const CNorvakPageCells& cells, CCellCoord at, ICellFactory& factory)
 {
     if (!factory.MakesPlainCells())
         return true;
-    return line.IsRows() &&
-           NewCellTextFormat(line.page, cells, at.row, at.col) != CNorvakCell::kDefaultTextFormat;
+    if (!line.IsRows())
+        return line.crossFormat != CNorvakCell::kDefaultTextFormat;
+    return NewCellTextFormat(line.page, cells, at.row, at.col) != CNorvakCell::kDefaultTextFormat;
 }
 
 // New cells for the line at pos, made before anything changes so that a refusal leaves the page
@@ -685,12 +689,12 @@ BuiltCells BuildLine(const Line& line, CNorvakPageCells& cells, int pos, const s
     return built;
 }
 
-// The cross indexes whose new cell may need a record: all of them for a new row or a factory that
-// is not plain; for a new column of a plain factory only the rows of the merges that grow.
+// The cross indexes whose new cell may need a record: all of them for a new row, a factory that
+// is not plain or a column of another text format; else only the rows of the merges that grow.
 std::vector<int> Candidates(const Line& line, int pos, ICellFactory& factory)
 {
     std::vector<int> out;
-    if (line.IsRows() || !factory.MakesPlainCells()) {
+    if (line.IsRows() || !factory.MakesPlainCells() || line.crossFormat != CNorvakCell::kDefaultTextFormat) {
         out.resize(size_t(line.CrossCount()));
         for (int k = 0; k < line.CrossCount(); ++k)
             out[size_t(k)] = k;
@@ -721,7 +725,7 @@ void ReserveForInsert(const Line& line, CNorvakPageCells& cells, const BuiltCell
     } else {
         cells.ReserveOneMoreColumn();
         for (const auto& [row, cell] : built)
-            cells.MakeRow(row);
+            cells.MakeRowForNewColumn(row);
     }
     ReserveOneMore(line.Sizes(), line.Count());
     ReserveOneMore(line.Edges(), line.Count());
@@ -856,9 +860,11 @@ CGridChange InsertRow(CNorvakPage& page, CNorvakPageCells& cells, int position, 
 }
 
 CGridChange InsertColumn(CNorvakPage& page, CNorvakPageCells& cells, int position, int width,
-                         ICellFactory& factory)
+                         ICellFactory& factory, WORD textFormat)
 {
-    return InsertLine(Line{Axis::Cols, page}, cells, position, width, factory);
+    Line line{Axis::Cols, page};
+    line.crossFormat = textFormat;
+    return InsertLine(line, cells, position, width, factory);
 }
 
 CGridChange DeleteRow(CNorvakPage& page, CNorvakPageCells& cells, int position, ICellFactory& factory)

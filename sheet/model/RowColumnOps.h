@@ -39,11 +39,12 @@ CGridChange SetColumnCount(CNorvakPage& page, CNorvakPageCells& cells, int count
 CGridChange SetFixedRowCount(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory);
 CGridChange SetFixedColumnCount(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory);
 
-// The position is clamped to 0..count. The new column gets the given width; the control sets its
-// heading text and text format afterwards.
+// The position is clamped to 0..count. The new column gets the given width and its cells the
+// given text format, every record they need made before anything changes; the control sets its
+// heading text afterwards.
 CGridChange InsertRow(CNorvakPage& page, CNorvakPageCells& cells, int position, ICellFactory& factory);
 CGridChange InsertColumn(CNorvakPage& page, CNorvakPageCells& cells, int position, int width,
-                         ICellFactory& factory);
+                         ICellFactory& factory, WORD textFormat = CNorvakCell::kDefaultTextFormat);
 // The position is clamped to 0..count - 1; FALSE on an empty grid.
 CGridChange DeleteRow(CNorvakPage& page, CNorvakPageCells& cells, int position, ICellFactory& factory);
 CGridChange DeleteColumn(CNorvakPage& page, CNorvakPageCells& cells, int position, ICellFactory& factory);

@@ -226,6 +226,13 @@ TEST(CellStore, RunningOutOfMemoryAtAnyStepLeavesThePageAsItWas)
         {"insert a row below the format", [](StoreSheet& s) { return InsertRow(s.page, s.cells, 6, s.factory).bOk; }},
         {"insert a column into the merge",
          [](StoreSheet& s) { return InsertColumn(s.page, s.cells, 2, 70, s.factory).bOk; }},
+        {"insert a column of another text format",
+         [](StoreSheet& s) {
+             const CGridChange change = InsertColumn(s.page, s.cells, 2, 70, s.factory, 9);
+             for (int row = 0; change.bOk && row < s.page.m_nRows; ++row)
+                 EXPECT_EQ(GetItemFormat(s.cells, row, 2), 9) << row;
+             return change.bOk;
+         }},
         {"insert a column, every cell kept",
          [](StoreSheet& s) {
              KeepingFactory keep;
