@@ -3,6 +3,7 @@
 // patches without a page being handed out.
 
 #include "tests/support/AllocationProbe.h"
+#include "tests/workbook/ChartSamples.h"
 #include "tests/workbook/WorkbookSamples.h"
 
 #include <cstring>
@@ -242,6 +243,7 @@ TEST(PageBlock, EveryPrefixIsRefused)
 {
     SamplePage a("报表", 12, 8), b("B", 2, 3, 0, 0, 1);
     FillSample(a);
+    AddSampleCharts(*b.page);
     CPageToSave pages[] = {a.ToSave(), b.ToSave()};
     std::vector<uint8_t> bytes = SaveBytes(pages, CHeaderFlags{0, 1});
 
@@ -353,12 +355,17 @@ TEST(PageBlock, HostilePatchesAreRefused)
          [&](auto& b) { PutInt(b, lastSelected - 16 - 4, 0x7FFFFFFF); }},
         {"long face name", "longer than its place",
          [&](auto& b) { b[FindText(b, kMarkerFace) - 1] = LF_FACESIZE; }},
-        {"legend items", "charts are not read", [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 4, 1); }},
-        {"chart data table", "charts are not read",
+        {"legend items beyond the data", "count larger than the data",
+         [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 4, 0x7FFFFFFF); }},
+        {"chart data table beyond the data", "table larger than the data",
          [&](auto& b) {
-             PutInt(b, autoText + 1 + 7 + 4 + 8, 1);
-             PutInt(b, autoText + 1 + 7 + 4 + 12, 1);
+             PutInt(b, autoText + 1 + 7 + 4 + 8, 0x10000);
+             PutInt(b, autoText + 1 + 7 + 4 + 12, 0x10000);
          }},
+        {"row totals beyond the data", "count larger than the data",
+         [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 16, 0x7FFFFFFF); }},
+        {"charts beyond the data", "count larger than the data",
+         [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 46, 0x7FFFFFFF); }},
     };
     std::vector<CLoadedPage> held;
     ASSERT_EQ(LoadBytes(good, held), CReadResult::Read) << "the unpatched file loads";
