@@ -13,7 +13,7 @@ constexpr size_t kMaxListLength = size_t(1) << 20;
 
 // The pen's colour and the twelve ints that travel with it sit on both sides of the pen's width and
 // style in the file.
-template <class Fields, class Item> void PointFields(Fields& f, Item& item)
+template <class Fields, class Item> void PointFields(Fields&& f, Item& item)
 {
     f.Double(item.dValue);
     f.String(item.strCellText);
@@ -67,7 +67,7 @@ template <class Fields, class Item> void PointFields(Fields& f, Item& item)
     f.Points(item.labelCorners);
 }
 
-template <class Fields, class Item> void LegendItemFields(Fields& f, Item& item)
+template <class Fields, class Item> void LegendItemFields(Fields&& f, Item& item)
 {
     f.Rect(item.rcFlag);
     f.Rect(item.rcCaption);
@@ -100,7 +100,7 @@ template <class Fields, class Item> void LegendItemFields(Fields& f, Item& item)
     f.Byte(item.chSelPart);
 }
 
-template <class Fields, class Label> void TextLabelFields(Fields& f, Label& label)
+template <class Fields, class Label> void TextLabelFields(Fields&& f, Label& label)
 {
     f.Int(label.bSelected);
     f.Int(label.bFitFont);
@@ -125,7 +125,7 @@ template <class Fields, class Label> void TextLabelFields(Fields& f, Label& labe
     f.Points(label.textCorners);
 }
 
-template <class Fields, class Totals> void RowTotalsFields(Fields& f, Totals& totals)
+template <class Fields, class Totals> void RowTotalsFields(Fields&& f, Totals& totals)
 {
     f.Double(totals.dNegativeSum);
     f.Double(totals.dPositiveSum);
@@ -133,7 +133,8 @@ template <class Fields, class Totals> void RowTotalsFields(Fields& f, Totals& to
     f.Int(totals.chSign);
 }
 
-template <class T, class Write> void WriteCountedList(CArchiveWriter& out, const std::vector<T>& list, Write write)
+template <class T, class Write>
+void WriteCountedList(CArchiveWriter& out, const std::vector<T>& list, Write write)
 {
     out.WriteInt(int32_t(list.size()));
     for (const T& element : list)
@@ -154,38 +155,32 @@ void ReadCountedList(CArchiveReader& in, std::vector<T>& list, size_t elementByt
 
 void WriteChartItem(CArchiveWriter& out, const CChartItem& item)
 {
-    CFieldsOut fields(out);
-    PointFields(fields, item);
+    PointFields(FieldsOf(out), item);
 }
 
 void ReadChartItem(CArchiveReader& in, CChartItem& item)
 {
-    CFieldsIn fields(in);
-    PointFields(fields, item);
+    PointFields(FieldsOf(in), item);
 }
 
 void WriteLegendItem(CArchiveWriter& out, const CChartTextItem& item)
 {
-    CFieldsOut fields(out);
-    LegendItemFields(fields, item);
+    LegendItemFields(FieldsOf(out), item);
 }
 
 void ReadLegendItem(CArchiveReader& in, CChartTextItem& item)
 {
-    CFieldsIn fields(in);
-    LegendItemFields(fields, item);
+    LegendItemFields(FieldsOf(in), item);
 }
 
 void WriteTextLabel(CArchiveWriter& out, const CChartTextLabel& label)
 {
-    CFieldsOut fields(out);
-    TextLabelFields(fields, label);
+    TextLabelFields(FieldsOf(out), label);
 }
 
 void ReadTextLabel(CArchiveReader& in, CChartTextLabel& label)
 {
-    CFieldsIn fields(in);
-    TextLabelFields(fields, label);
+    TextLabelFields(FieldsOf(in), label);
 }
 
 void WriteChartItemTable(CArchiveWriter& out, const CChartItemTable& table)
@@ -222,18 +217,14 @@ void ReadChartItemTable(CArchiveReader& in, CChartItemTable& table)
 
 void WriteRowTotals(CArchiveWriter& out, const CChartRowTotalsArray& totals)
 {
-    WriteCountedList(out, totals, [](CArchiveWriter& o, const CChartRowTotals& t) {
-        CFieldsOut fields(o);
-        RowTotalsFields(fields, t);
-    });
+    WriteCountedList(out, totals,
+                     [](CArchiveWriter& o, const CChartRowTotals& t) { RowTotalsFields(FieldsOf(o), t); });
 }
 
 void ReadRowTotals(CArchiveReader& in, CChartRowTotalsArray& totals)
 {
-    ReadCountedList(in, totals, kRowTotalsBytes, [](CArchiveReader& i, CChartRowTotals& t) {
-        CFieldsIn fields(i);
-        RowTotalsFields(fields, t);
-    });
+    ReadCountedList(in, totals, kRowTotalsBytes,
+                    [](CArchiveReader& i, CChartRowTotals& t) { RowTotalsFields(FieldsOf(i), t); });
 }
 
 void WriteLegendItems(CArchiveWriter& out, const CChartTextItemArray& items)

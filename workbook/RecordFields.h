@@ -18,7 +18,8 @@
 // No point list the chart drawing makes comes near this many points.
 constexpr size_t kMaxStoredPoints = size_t(1) << 20;
 
-template <class T> concept CFourByteInt = std::is_integral_v<T> && sizeof(T) == 4;
+template <class T>
+concept CFourByteInt = std::is_integral_v<T> && sizeof(T) == 4;
 
 class CFieldsOut
 {
@@ -125,7 +126,10 @@ public:
         for (size_t i = 0; i < N; ++i)
             PointList(lists[i], counts[i]);
     }
-    void CountedPoints(std::vector<POINT>& list) { PointList(list, m_in.ReadCount(kPointBytes, kMaxStoredPoints)); }
+    void CountedPoints(std::vector<POINT>& list)
+    {
+        PointList(list, m_in.ReadCount(kPointBytes, kMaxStoredPoints));
+    }
 
     CArchiveReader& Archive() { return m_in; }
 
@@ -141,3 +145,13 @@ private:
 
     CArchiveReader& m_in;
 };
+
+inline CFieldsOut FieldsOf(CArchiveWriter& out)
+{
+    return CFieldsOut(out);
+}
+
+inline CFieldsIn FieldsOf(CArchiveReader& in)
+{
+    return CFieldsIn(in);
+}

@@ -89,7 +89,9 @@ struct ChartFiller
     int n;
 
     int Next() { return n += 7; }
-    template <class T> requires std::is_integral_v<T> void operator()(T& x) { x = T(Next()); }
+    template <class T>
+    requires std::is_integral_v<T>
+    void operator()(T& x) { x = T(Next()); }
     void operator()(double& x) { x = Next() + 0.25; }
     void operator()(float& x) { x = float(Next()) + 0.5f; }
     void operator()(CString& s) { s = CString("文") + std::to_string(Next()).c_str(); }
@@ -116,11 +118,16 @@ struct ChartDescriber
 {
     std::ostringstream out;
 
-    template <class T> requires std::is_integral_v<T> void operator()(const T& x) { out << int64_t(x) << ' '; }
+    template <class T>
+    requires std::is_integral_v<T>
+    void operator()(const T& x) { out << int64_t(x) << ' '; }
     void operator()(const double& x) { out << std::hexfloat << x << std::defaultfloat << ' '; }
     void operator()(const float& x) { out << std::hexfloat << x << std::defaultfloat << ' '; }
     void operator()(const CString& s) { out << '"' << s.str() << "\" "; }
-    void operator()(const RECT& r) { out << '[' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << "] "; }
+    void operator()(const RECT& r)
+    {
+        out << '[' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << "] ";
+    }
     void operator()(const POINT& p) { out << '(' << p.x << ',' << p.y << ") "; }
     void operator()(const std::vector<POINT>& list)
     {

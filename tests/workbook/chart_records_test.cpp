@@ -4,6 +4,7 @@
 
 #include "tests/support/AllocationProbe.h"
 #include "tests/workbook/ChartSamples.h"
+#include "tests/workbook/FileBytes.h"
 #include "tests/workbook/WorkbookSamples.h"
 #include "workbook/ChartItemRecords.h"
 #include "workbook/ChartRecord.h"
@@ -13,33 +14,12 @@
 
 namespace {
 
-template <class Record> std::vector<uint8_t> RecordBytes(void (*write)(CArchiveWriter&, const Record&), const Record& r)
+template <class Record>
+std::vector<uint8_t> RecordBytes(void (*write)(CArchiveWriter&, const Record&), const Record& r)
 {
     CArchiveWriter out;
     write(out, r);
     return out.TakeBytes();
-}
-
-int32_t IntAt(const std::vector<uint8_t>& bytes, size_t at)
-{
-    int32_t value = 0;
-    if (at + 4 <= bytes.size())
-        std::memcpy(&value, bytes.data() + at, 4);
-    return value;
-}
-
-void PutInt(std::vector<uint8_t>& bytes, size_t at, int32_t value)
-{
-    ASSERT_LE(at + 4, bytes.size());
-    std::memcpy(bytes.data() + at, &value, 4);
-}
-
-size_t FindInt(const std::vector<uint8_t>& bytes, int32_t value)
-{
-    auto p = reinterpret_cast<const uint8_t*>(&value);
-    auto found = std::search(bytes.begin(), bytes.end(), p, p + 4);
-    EXPECT_NE(found, bytes.end()) << "marker " << value << " not found";
-    return size_t(found - bytes.begin());
 }
 
 CChartItem FacelessItem()
@@ -64,8 +44,7 @@ TEST(ChartRecords, FieldsSitWhereTheLayoutPutsThem)
 {
     // Records as they are constructed; offsets count no text, the fonts' faces as given.
     const std::vector<uint8_t> point = RecordBytes(WriteChartItem, FacelessItem());
-    const std::vector<uint8_t> legend =
-        RecordBytes(WriteLegendItem, CChartTextItem(2, 6, "", RGB(1, 2, 3)));
+    const std::vector<uint8_t> legend = RecordBytes(WriteLegendItem, CChartTextItem(2, 6, "", RGB(1, 2, 3)));
     CNorvakChart inserted(0, 3, -5, 40);
     inserted.chartTitle.font.lfFaceName[0] = 0;
     inserted.chartTitle.strText.Empty();
@@ -172,7 +151,8 @@ TEST(ChartRecords, TableRowsAreWrittenAtTheSizeOfTheFirst)
 {
     // A reader sizes every row by the first; a row of another size must not make a file it misreads.
     CNorvakChart chart;
-    chart.items = {{FacelessItem(), FacelessItem()}, {FacelessItem()}, {FacelessItem(), FacelessItem(), FacelessItem()}};
+    chart.items = {
+        {FacelessItem(), FacelessItem()}, {FacelessItem()}, {FacelessItem(), FacelessItem(), FacelessItem()}};
     chart.items[1][0].dValue = 7;
     chart.items[2][2].dValue = 9;
     const std::vector<uint8_t> bytes = RecordBytes(WriteChartObject, chart);
@@ -296,7 +276,8 @@ TEST(ChartRecords, HostileCountsAndLengthsAreRefused)
              PutInt(b, FindInt(b, kHitMark) - 4, (1 << 20) + 1);
              b.resize(b.size() + 8 * ((1 << 20) + 1));
          }},
-        {"further outline count", "count larger", [&](auto& b) { PutInt(b, FindInt(b, kAuxMark) - 4, 0xFFFF); }},
+        {"further outline count", "count larger",
+         [&](auto& b) { PutInt(b, FindInt(b, kAuxMark) - 4, 0xFFFF); }},
         {"chart row totals", "count larger",
          [&](auto& b) { PutInt(b, FindInt(b, kTotalsMark) - 24 - 4, 0x7FFFFFFF); }},
         {"chart legend items", "count larger",
