@@ -5,12 +5,12 @@
 #include "tests/support/AllocationProbe.h"
 #include "tests/workbook/ChartSamples.h"
 #include "tests/workbook/FileBytes.h"
+#include "tests/workbook/HostilePatches.h"
 #include "tests/workbook/WorkbookSamples.h"
 #include "workbook/ChartItemRecords.h"
 #include "workbook/ChartRecord.h"
 
 #include <cstring>
-#include <functional>
 
 namespace {
 
@@ -239,13 +239,7 @@ TEST(ChartRecords, HostileCountsAndLengthsAreRefused)
     const size_t sourceTable = FindInt(good, kTableMark) - 201 - 8;
     const size_t label = FindInt(good, kLabelMark) - 25;
 
-    using Patch = std::function<void(std::vector<uint8_t>&)>;
-    struct Case
-    {
-        const char* name;
-        const char* why;
-        Patch patch;
-    } cases[] = {
+    const HostilePatch cases[] = {
         {"chart count", "count larger", [&](auto& b) { PutInt(b, chart - 4, 2); }},
         {"page legend items", "count larger",
          [&](auto& b) { PutInt(b, FindInt(b, kSourceLegendMark) - 107 - 4, 0x7FFFFFFF); }},
@@ -301,23 +295,10 @@ TEST(ChartRecords, HostileCountsAndLengthsAreRefused)
              b[chart + 598] = 0xF0;
          }},
     };
-    std::vector<CLoadedPage> held;
-    ASSERT_EQ(LoadBytes(good, held), CReadResult::Read) << "the unpatched file loads";
-    ASSERT_EQ(DescribePageCharts(*held[0].page), DescribePageCharts(*s.page));
-    const long long live = AllocationProbe::Live();
-    for (const Case& c : cases) {
-        {
-            std::vector<uint8_t> bytes = good;
-            c.patch(bytes);
-            AllocationProbe::ResetLargest();
-            std::string why;
-            EXPECT_EQ(LoadBytes(bytes, held, &why), CReadResult::Refused) << c.name;
-            EXPECT_NE(why.find(c.why), std::string::npos) << c.name << ": " << why;
-            EXPECT_LT(AllocationProbe::Largest(), 64u * 1024) << c.name << ": more than the file justifies";
-            EXPECT_EQ(held.size(), 1u) << c.name;
-        }
-        EXPECT_EQ(AllocationProbe::Live(), live) << c.name << ": left blocks behind";
-    }
+    std::vector<CLoadedPage> loaded;
+    ASSERT_EQ(LoadBytes(good, loaded), CReadResult::Read);
+    EXPECT_EQ(DescribePageCharts(*loaded[0].page), DescribePageCharts(*s.page));
+    ExpectEveryPatchRefused(good, cases);
 }
 
 TEST(ChartRecords, NegativeCountsReadAsEmptyLists)

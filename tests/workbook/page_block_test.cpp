@@ -4,6 +4,7 @@
 
 #include "tests/support/AllocationProbe.h"
 #include "tests/workbook/FileBytes.h"
+#include "tests/workbook/HostilePatches.h"
 #include "tests/workbook/ChartSamples.h"
 #include "tests/workbook/WorkbookSamples.h"
 
@@ -238,13 +239,7 @@ TEST(PageBlock, HostilePatchesAreRefused)
     const size_t autoText = FindTextBytes(good, kMarkerPrefix) - 1;
     const size_t lastSelected = good.size() - 8;
 
-    using Patch = std::function<void(std::vector<uint8_t>&)>;
-    struct Case
-    {
-        const char* name;
-        const char* why;
-        Patch patch;
-    } cases[] = {
+    const HostilePatch cases[] = {
         {"huge title, 32-bit length", "longer than its place",
          [&](auto& b) {
              PutBytes(b, block + 4, {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F});
@@ -331,17 +326,5 @@ TEST(PageBlock, HostilePatchesAreRefused)
         {"charts beyond the data", "count larger than the data",
          [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 46, 0x7FFFFFFF); }},
     };
-    std::vector<CLoadedPage> held;
-    ASSERT_EQ(LoadBytes(good, held), CReadResult::Read) << "the unpatched file loads";
-    for (const Case& c : cases) {
-        std::vector<uint8_t> bytes = good;
-        c.patch(bytes);
-        held.resize(1);
-        AllocationProbe::ResetLargest();
-        std::string why;
-        EXPECT_EQ(LoadBytes(bytes, held, &why), CReadResult::Refused) << c.name;
-        EXPECT_NE(why.find(c.why), std::string::npos) << c.name << ": " << why;
-        EXPECT_LT(AllocationProbe::Largest(), 64u * 1024) << c.name << ": more than the file justifies";
-        EXPECT_EQ(held.size(), 1u) << c.name;
-    }
+    ExpectEveryPatchRefused(good, cases);
 }
