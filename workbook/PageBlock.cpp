@@ -1,8 +1,11 @@
 #include "workbook/PageBlock.h"
 
+#include "chart/model/PageCharts.h"
 #include "sheet/model/CellRecordBlocks.h"
 #include "sheet/model/RowColumnOps.h"
 #include "workbook/CellRecord.h"
+#include "workbook/ChartItemRecords.h"
+#include "workbook/ChartRecord.h"
 #include "workbook/PageSlots.h"
 
 #include <algorithm>
@@ -11,13 +14,9 @@
 
 namespace {
 
-// The least size in the file of an element of each list. The rectangle entries, the value entries
-// and the three int lists of the chart data source have no place in the page yet: they are read and
-// dropped. Legend items, the chart data table and charts wait for their records.
+// The least size in the file of an element of each list. The rectangle entries and the three int
+// lists of the chart data source have no place in the page yet: they are read and dropped.
 constexpr size_t kRectEntryBytes = 1 + 6 * 4 + 16;
-constexpr size_t kLegendItemBytes = 3 * 16 + 29 + 1 + 4 * 4 + 1 + 18 * 4 + 1;
-constexpr size_t kValueEntryBytes = 3 * 8 + 4;
-constexpr size_t kChartBytes = 7 * 4 + 2 * 8; // a chart record opens with seven ints and two doubles
 constexpr size_t kEdgeLineBytes = 3 * 4 + 2;
 constexpr size_t kMergeBytes = 5 * 4 + 16 + 4;
 constexpr size_t kCoordBytes = 2 * 4;
@@ -48,10 +47,18 @@ void WriteWords(CArchiveWriter& out, const std::vector<WORD>& list)
     WriteList(out, list, [&](WORD w) { out.WriteShort(w); });
 }
 
+// The data every new chart of the page is made from; a page that never had any writes empty lists.
+void WriteChartSource(CArchiveWriter& out, const CNorvakPage& page)
+{
+    static const CChartPageSettings kNone;
+    const CChartPageSettings& settings = page.m_chartSettings ? *page.m_chartSettings : kNone;
+    WriteLegendItems(out, settings.legendItems);
+    WriteChartItemTable(out, settings.items);
+    WriteRowTotals(out, settings.rowTotals);
+}
+
 void WriteLists(CArchiveWriter& out, const CNorvakPage& page)
 {
-    if (!page.m_charts.empty())
-        throw CArchiveError("charts are not stored yet");
     WriteList(out, page.m_strings, [&](const CString& s) { out.WriteString(s); });
     WriteWords(out, page.m_sortExcludedColumns);
     WriteList(out, page.m_autoTextColumns, [&](const CAutoTextColumn& a) {
@@ -60,15 +67,14 @@ void WriteLists(CArchiveWriter& out, const CNorvakPage& page)
         out.WriteInt(a.bNumbered);
     });
     out.WriteInt(0); // rectangle entries
-    out.WriteInt(0); // legend items
-    out.WriteInt(0); // chart data table: rows
-    out.WriteInt(0); //   and columns
-    out.WriteInt(0); // value entries
+    WriteChartSource(out, page);
     for (int i = 0; i < kUnheldLists; ++i)
         out.WriteInt(0);
     WriteWords(out, page.m_customRows);
     WriteWords(out, page.m_customColumns);
-    out.WriteInt(0); // charts
+    out.WriteInt(int32_t(page.m_charts.size()));
+    for (const auto& chart : page.m_charts)
+        WriteChartObject(out, *chart);
 }
 
 void WriteEdgeLines(CArchiveWriter& out, const std::vector<CEdgeLineEntry>& lines, int (*key)(int))
@@ -172,10 +178,30 @@ void ReadWords(CArchiveReader& in, std::vector<WORD>& list)
         w = in.ReadShort();
 }
 
-void RefuseCharts(size_t count)
+// The page's chart settings are made only for a page that has such data.
+void ReadChartSource(CArchiveReader& in, CNorvakPage& page)
 {
-    if (count > 0)
-        CArchiveReader::Fail("charts are not read yet");
+    CChartTextItemArray legendItems;
+    CChartItemTable items;
+    CChartRowTotalsArray rowTotals;
+    ReadLegendItems(in, legendItems);
+    ReadChartItemTable(in, items);
+    ReadRowTotals(in, rowTotals);
+    if (legendItems.empty() && items.empty() && rowTotals.empty())
+        return;
+    CChartPageSettings& settings = PendingChartSettings(page);
+    settings.legendItems = std::move(legendItems);
+    settings.items = std::move(items);
+    settings.rowTotals = std::move(rowTotals);
+}
+
+void ReadCharts(CArchiveReader& in, CNorvakPage& page)
+{
+    for (size_t n = in.ReadCount(kMinimumChartBytes); n > 0; --n) {
+        CPageOwned<CNorvakChart> chart = MakePageChart(CNorvakChart());
+        ReadChartObject(in, *chart);
+        page.m_charts.push_back(std::move(chart));
+    }
 }
 
 void ReadLists(CArchiveReader& in, CNorvakPage& page)
@@ -194,16 +220,12 @@ void ReadLists(CArchiveReader& in, CNorvakPage& page)
         in.ReadString();
         in.Skip(kRectEntryBytes - 1);
     }
-    RefuseCharts(in.ReadCount(kLegendItemBytes));
-    int dataRows = in.ReadInt();
-    int dataCols = in.ReadInt();
-    RefuseCharts(dataRows > 0 && dataCols > 0);
-    in.Skip(in.ReadCount(kValueEntryBytes) * kValueEntryBytes);
+    ReadChartSource(in, page);
     for (int i = 0; i < kUnheldLists; ++i)
         in.Skip(in.ReadCount(4) * 4);
     ReadWords(in, page.m_customRows);
     ReadWords(in, page.m_customColumns);
-    RefuseCharts(in.ReadCount(kChartBytes));
+    ReadCharts(in, page);
 }
 
 // Row heights and column widths follow for every row and column, so a count is checked against

@@ -1,13 +1,13 @@
 #pragma once
 
-// One page of a workbook file: the page's settings, its lists, the lines along the top and left
-// edges, row heights and column widths, merges, the cells that differ from a fresh cell, and the
-// selected cells.
+// One page of a workbook file: the page's settings, its lists and charts, the lines along the top
+// and left edges, row heights and column widths, merges, the cells that differ from a fresh cell,
+// and the selected cells.
 //
 // The reader builds a new page record and cell table and fills them; the caller owns them and
 // hands them to a control only when the whole file was read. A page that could not be what the
 // control holds (counts beyond its limits, coordinates outside the page, a merge reaching past it)
-// is refused with CArchiveError, as is a page that holds charts, which are not read yet.
+// is refused with CArchiveError.
 
 #include "framework/Archive.h"
 #include "sheet/model/NorvakPage.h"

@@ -18,6 +18,30 @@ struct HandleCloser
 };
 using FileHandle = std::unique_ptr<void, HandleCloser>;
 
+// The temporary file a save writes first; gone again unless it became the saved file, even when
+// the save ends by an exception.
+class TemporaryFile
+{
+public:
+    explicit TemporaryFile(const wchar_t* path) : m_path(path) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (!m_moved)
+            ::DeleteFileW(m_path);
+    }
+    bool MoveTo(const std::wstring& target)
+    {
+        m_moved = ::MoveFileExW(m_path, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        return m_moved;
+    }
+
+private:
+    const wchar_t* m_path;
+    bool m_moved = false;
+};
+
 FileHandle Open(const std::wstring& path, DWORD access, DWORD disposition, DWORD flags)
 {
     HANDLE h = ::CreateFileW(path.c_str(), access, access == GENERIC_READ ? FILE_SHARE_READ : 0, nullptr,
@@ -95,16 +119,14 @@ CWorkbookOutcome CWorkbookFile::SaveWorkbook(const CString& path, std::span<cons
     if (folder.empty() || !::GetTempFileNameW(folder.c_str(), L"nvk", 0, temporary))
         return NotOpened(target.path, ::GetLastError());
 
+    TemporaryFile written(temporary);
     CWorkbookOutcome outcome;
     if (FileHandle file = Open(temporary, GENERIC_WRITE, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL))
         outcome = WriteInto(file.get(), target.path, pages, version, target.extension, flags);
     else
         outcome = NotOpened(target.path, ::GetLastError());
-    if (outcome.Succeeded() &&
-        !::MoveFileExW(temporary, wideTarget.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (outcome.Succeeded() && !written.MoveTo(wideTarget))
         outcome = NotOpened(target.path, ::GetLastError());
-    if (!outcome.Succeeded())
-        ::DeleteFileW(temporary);
     return outcome;
 }
 

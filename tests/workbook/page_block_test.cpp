@@ -3,6 +3,9 @@
 // patches without a page being handed out.
 
 #include "tests/support/AllocationProbe.h"
+#include "tests/workbook/FileBytes.h"
+#include "tests/workbook/HostilePatches.h"
+#include "tests/workbook/ChartSamples.h"
 #include "tests/workbook/WorkbookSamples.h"
 
 #include <cstring>
@@ -14,43 +17,6 @@ std::vector<uint8_t> BlockBytes(const SamplePage& s, CHeaderFlags flags = {})
     CArchiveWriter out;
     WritePageBlock(out, *s.page, *s.cells, flags);
     return out.TakeBytes();
-}
-
-int32_t IntAt(const std::vector<uint8_t>& bytes, size_t at)
-{
-    int32_t value = 0;
-    std::memcpy(&value, bytes.data() + at, 4);
-    return value;
-}
-
-void PutInt(std::vector<uint8_t>& bytes, size_t at, int32_t value)
-{
-    ASSERT_LE(at + 4, bytes.size());
-    std::memcpy(bytes.data() + at, &value, 4);
-}
-
-void PutBytes(std::vector<uint8_t>& bytes, size_t at, std::vector<uint8_t> patch)
-{
-    ASSERT_LE(at + patch.size(), bytes.size());
-    std::copy(patch.begin(), patch.end(), bytes.begin() + std::ptrdiff_t(at));
-}
-
-size_t Find(const std::vector<uint8_t>& bytes, const void* pattern, size_t size)
-{
-    auto p = static_cast<const uint8_t*>(pattern);
-    auto found = std::search(bytes.begin(), bytes.end(), p, p + size);
-    EXPECT_NE(found, bytes.end()) << "marker not found";
-    return size_t(found - bytes.begin());
-}
-
-size_t FindInt(const std::vector<uint8_t>& bytes, int32_t value)
-{
-    return Find(bytes, &value, 4);
-}
-
-size_t FindText(const std::vector<uint8_t>& bytes, const char* text)
-{
-    return Find(bytes, text, std::strlen(text));
 }
 
 // Field widths of one page block as the layout lists them: 109 ints, 12 shorts, 19 bytes, 4 doubles,
@@ -242,6 +208,7 @@ TEST(PageBlock, EveryPrefixIsRefused)
 {
     SamplePage a("报表", 12, 8), b("B", 2, 3, 0, 0, 1);
     FillSample(a);
+    AddSampleCharts(*b.page);
     CPageToSave pages[] = {a.ToSave(), b.ToSave()};
     std::vector<uint8_t> bytes = SaveBytes(pages, CHeaderFlags{0, 1});
 
@@ -264,21 +231,15 @@ TEST(PageBlock, HostilePatchesAreRefused)
     const std::vector<uint8_t> good = SaveBytes(pages);
     const size_t block = 9 + 5 + 12;
     const size_t rows = block + 22, fixedRows = block + 26, cols = block + 30;
-    const size_t text = FindText(good, kMarkerText);
+    const size_t text = FindTextBytes(good, kMarkerText);
     const size_t cell = text - 1 - 46; // the record of the marker cell, row 9, column 7
     const size_t merge = FindInt(good, kMarkerMergeLock) - 36;
     const size_t leftEdge = FindInt(good, int32_t(kMarkerEdgeColour)) - 8;
     const size_t topEdge = FindInt(good, 0x00FEDCBA) - 8;
-    const size_t autoText = FindText(good, kMarkerPrefix) - 1;
+    const size_t autoText = FindTextBytes(good, kMarkerPrefix) - 1;
     const size_t lastSelected = good.size() - 8;
 
-    using Patch = std::function<void(std::vector<uint8_t>&)>;
-    struct Case
-    {
-        const char* name;
-        const char* why;
-        Patch patch;
-    } cases[] = {
+    const HostilePatch cases[] = {
         {"huge title, 32-bit length", "longer than its place",
          [&](auto& b) {
              PutBytes(b, block + 4, {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F});
@@ -317,7 +278,7 @@ TEST(PageBlock, HostilePatchesAreRefused)
         {"cell left of the page", "cell outside", [&](auto& b) { PutInt(b, cell - 4, -1); }},
         {"cell far outside", "cell outside", [&](auto& b) { PutInt(b, cell - 8, 0x7FFFFFFF); }},
         {"cell count beyond the data", "count larger than the data",
-         [&](auto& b) { PutInt(b, FindText(b, "甲") - 1 - 46 - 12, 0x7FFFFFFF); }},
+         [&](auto& b) { PutInt(b, FindTextBytes(b, "甲") - 1 - 46 - 12, 0x7FFFFFFF); }},
         {"merge span below the page", "merge reaching past",
          [&](auto& b) {
              PutBytes(b, cell + 32, {3, 0});
@@ -352,25 +313,18 @@ TEST(PageBlock, HostilePatchesAreRefused)
         {"selection count beyond the data", "count larger than the data",
          [&](auto& b) { PutInt(b, lastSelected - 16 - 4, 0x7FFFFFFF); }},
         {"long face name", "longer than its place",
-         [&](auto& b) { b[FindText(b, kMarkerFace) - 1] = LF_FACESIZE; }},
-        {"legend items", "charts are not read", [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 4, 1); }},
-        {"chart data table", "charts are not read",
+         [&](auto& b) { b[FindTextBytes(b, kMarkerFace) - 1] = LF_FACESIZE; }},
+        {"legend items beyond the data", "count larger than the data",
+         [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 4, 0x7FFFFFFF); }},
+        {"chart data table beyond the data", "table larger than the data",
          [&](auto& b) {
-             PutInt(b, autoText + 1 + 7 + 4 + 8, 1);
-             PutInt(b, autoText + 1 + 7 + 4 + 12, 1);
+             PutInt(b, autoText + 1 + 7 + 4 + 8, 0x10000);
+             PutInt(b, autoText + 1 + 7 + 4 + 12, 0x10000);
          }},
+        {"row totals beyond the data", "count larger than the data",
+         [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 16, 0x7FFFFFFF); }},
+        {"charts beyond the data", "count larger than the data",
+         [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 46, 0x7FFFFFFF); }},
     };
-    std::vector<CLoadedPage> held;
-    ASSERT_EQ(LoadBytes(good, held), CReadResult::Read) << "the unpatched file loads";
-    for (const Case& c : cases) {
-        std::vector<uint8_t> bytes = good;
-        c.patch(bytes);
-        held.resize(1);
-        AllocationProbe::ResetLargest();
-        std::string why;
-        EXPECT_EQ(LoadBytes(bytes, held, &why), CReadResult::Refused) << c.name;
-        EXPECT_NE(why.find(c.why), std::string::npos) << c.name << ": " << why;
-        EXPECT_LT(AllocationProbe::Largest(), 64u * 1024) << c.name << ": more than the file justifies";
-        EXPECT_EQ(held.size(), 1u) << c.name;
-    }
+    ExpectEveryPatchRefused(good, cases);
 }

@@ -1,8 +1,11 @@
 // Saving and opening workbooks through the control: by DISPID in our container with a look inside
 // the pages, and by late binding in a container that is not ours.
 
+#include "chart/model/PageCharts.h"
 #include "tests/support/ControlTest.h"
+#include "tests/support/DrawingCanvas.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/workbook/ChartSamples.h"
 #include "tests/workbook/TempFolder.h"
 #include "tests/workbook/WorkbookSamples.h"
 #include "workbook/WorkbookFile.h"
@@ -139,6 +142,68 @@ TEST_F(WorkbookControl, OpenThenSaveGivesTheSameBytes)
     EXPECT_EQ(ReadFile(folder.Path(L"b.nvk")), ReadFile(folder.Path(L"a.nvk")));
 }
 
+TEST_F(WorkbookControl, ChartsComeBackAndDrawAsTheyWereSaved)
+{
+    TempFolder folder;
+    WriterControl first;
+    CNorvakCtrl& writer = *first.control;
+    ASSERT_TRUE(writer.DoSetPageRowCounts(0, 4, 1));
+    ASSERT_TRUE(writer.DoSetPageColumnCounts(0, 3, 1));
+    const char* texts[3][2] = {{"1", "-2"}, {"3", "4"}, {"7", "甲"}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 2; ++c)
+            ASSERT_TRUE(writer.SetItemText(0, r + 1, c + 1, texts[r][c]));
+    writer.BuildChartSeries(0, kChartSourcePage, nullptr, nullptr);
+    const struct
+    {
+        BYTE type, subType;
+    } kinds[] = {{kChartColumn, 3}, {kChartBar, 1}, {kChartLine, 3}, {kChartPie, 5}, {kChartCylinder, 0}};
+    DrawingCanvas canvas(360, 260);
+    for (const auto& kind : kinds) {
+        writer.SetChartType(0, kind.type, kind.subType);
+        CChartPartRects rects;
+        const CRect whole(10, 10, 350, 250);
+        rects.rects[kChartWhole] = whole;
+        rects.rects[kChartPlot] = CRect(20, 40, 260, 230);
+        rects.rects[kChartLegend] = CRect(270, 40, 340, 120);
+        rects.rects[kChartDataArea] = CRect(15, 35, 265, 235);
+        rects.rects[kChartTitle] = CRect(30, 12, 330, 32);
+        rects.rects[kChartXAxisTitle] = CRect(30, 230, 330, 248);
+        rects.rects[kChartYAxisTitle] = CRect(12, 40, 28, 220);
+        writer.InsertChart(0, TRUE, rects, 0);
+        // Drawn once, so that its points hold their outlines and value-label corners.
+        writer.DrawPageChart(0, canvas.dc(), int(writer.GetPage(0)->m_charts.size()) - 1);
+    }
+    SelectChartPart(*writer.GetPage(0), 3, kChartLegend);
+    AddSampleCharts(*writer.GetPage(1));
+    first.Save(SaveArgs(folder.Path(L"charts.nvk")));
+
+    ASSERT_TRUE(Open(folder.Path(L"charts.nvk")));
+    ASSERT_EQ(Pages(), 6);
+    for (int page = 0; page < 3; ++page)
+        EXPECT_EQ(DescribePageCharts(*control->GetPage(page + 3)), DescribePageCharts(*writer.GetPage(page)))
+            << page;
+    const CChartItem& point = writer.GetPage(0)->m_charts[0]->items[0][0];
+    EXPECT_GT(point.FaceOutlineCount(0), 0) << "the sample's points hold no outline";
+
+    // The opened charts draw what the saved ones drew; the sample's made-up values draw without harm.
+    DrawingCanvas opened(360, 260);
+    for (int index = 0; index < int(std::size(kinds)); ++index) {
+        canvas.Clear();
+        opened.Clear();
+        writer.DrawPageChart(0, canvas.dc(), index);
+        control->DrawPageChart(3, opened.dc(), index);
+        int differing = 0;
+        for (int y = 0; y < 260; ++y)
+            for (int x = 0; x < 360; ++x)
+                differing += canvas.At(x, y) != opened.At(x, y);
+        EXPECT_EQ(differing, 0) << "chart " << index;
+        EXPECT_GT(opened.InkIn(CRect(0, 0, 360, 260)), 1000) << "chart " << index;
+    }
+    for (int index = 0; index < 3; ++index)
+        control->DrawPageChart(4, opened.dc(), index);
+}
+
 TEST_F(WorkbookControl, SaveArgumentsAndFailures)
 {
     TempFolder folder;
@@ -176,6 +241,7 @@ TEST_F(WorkbookControl, AFileThatCannotBeReadLeavesTheWorkbookAsItWas)
     {
         WriterControl source;
         FillSample(*source.control->GetPage(0), *source.control->GetPageCells(0));
+        AddSampleCharts(*source.control->GetPage(2));
         source.Save(SaveArgs(folder.Path(L"good.nvk")));
     }
     const std::vector<uint8_t> good = ReadFile(folder.Path(L"good.nvk"));
@@ -193,6 +259,7 @@ TEST_F(WorkbookControl, AFileThatCannotBeReadLeavesTheWorkbookAsItWas)
         {"cut in the header", {good.begin(), good.begin() + 12}, L"保存文件失败!|Norvak"},
         {"cut in the first page", {good.begin(), good.begin() + 900}, L"保存文件失败!|Norvak"},
         {"cut in the last page", {good.begin(), good.end() - 1}, L"保存文件失败!|Norvak"},
+        {"cut in a chart", {good.begin(), good.end() - 3000}, L"保存文件失败!|Norvak"},
         {"unknown format", SaveBytes({}, {}, ".doc"), L"无法识别的文件格式!|警告"},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,7 @@
 // The workbook file on disk: saves replace the old file only when the new one is complete, loads
 // and their failures, and the messages each failure shows.
 
+#include "tests/support/AllocationProbe.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/workbook/TempFolder.h"
 #include "tests/workbook/WorkbookSamples.h"
@@ -16,13 +17,6 @@ struct SampleWorkbook
     SampleWorkbook() { FillSample(page); }
     CPageToSave pages[1] = {page.ToSave()};
 };
-
-// A page holding a chart, which the writer cannot store yet: a save that fails half-way.
-void AddUnstorableChart(SamplePage& s)
-{
-    static int chart;
-    s.page->m_charts.emplace_back(reinterpret_cast<CNorvakChart*>(&chart), [](CNorvakChart*) {});
-}
 
 } // namespace
 
@@ -72,12 +66,29 @@ TEST(WorkbookFile, AFailedSaveKeepsThePreviousFile)
     EXPECT_NE(locked.osError, 0u);
     EXPECT_EQ(ReadFile(readOnly), previous);
 
-    AddUnstorableChart(book.page);
-    CWorkbookOutcome halfWay = CWorkbookFile::SaveWorkbook(target, book.pages, "V1.0.0.1", {});
-    EXPECT_EQ(halfWay.status, CWorkbookStatus::Failed);
-    EXPECT_EQ(ReadFile(target), previous);
-    EXPECT_EQ(folder.Files(), (std::set<std::wstring>{L"old.nvk", L"locked.nvk"}))
-        << "no temporary file is left";
+    // Saves that run out of memory at each allocation in turn, some after the temporary file was
+    // made, until one completes.
+    bool failedHalfWay = false;
+    for (long long step = 0;; ++step) {
+        AllocationProbe::FailAllocation(step);
+        CWorkbookStatus status = CWorkbookStatus::Failed;
+        try {
+            status = CWorkbookFile::SaveWorkbook(target, book.pages, "V1.0.0.1", {}).status;
+        } catch (const std::bad_alloc&) {
+        }
+        const bool failed = AllocationProbe::Failed();
+        AllocationProbe::FailAllocation(-1);
+        if (!failed) {
+            EXPECT_EQ(status, CWorkbookStatus::Done);
+            break;
+        }
+        failedHalfWay |= status == CWorkbookStatus::Failed;
+        ASSERT_EQ(ReadFile(target), previous) << "allocation " << step;
+        ASSERT_EQ(folder.Files(), (std::set<std::wstring>{L"old.nvk", L"locked.nvk"}))
+            << "no temporary file is left, allocation " << step;
+    }
+    EXPECT_TRUE(failedHalfWay);
+    EXPECT_NE(ReadFile(target), previous);
 
     CWorkbookOutcome noFolder =
         CWorkbookFile::SaveWorkbook(folder.Path(L"missing\\x.nvk"), book.pages, "V1.0.0.1", {});

@@ -5,6 +5,7 @@
 // workbook_fuzz [files to try] [seed]
 
 #include "tests/support/AllocationProbe.h"
+#include "tests/workbook/ChartSamples.h"
 #include "tests/workbook/WorkbookSamples.h"
 
 #include <cstdio>
@@ -92,20 +93,23 @@ int main(int argc, char** argv)
     const unsigned seed = argc > 2 ? unsigned(std::atol(argv[2])) : 17u;
     std::mt19937 random(seed);
 
-    std::vector<uint8_t> original;
+    // Every other file is a mutation of the workbook with charts.
+    std::vector<uint8_t> originals[2];
     {
         SamplePage a("报表", 12, 8), b("Sheet2", 3, 4, 0, 0, 1);
         FillSample(a);
         b.Cell(2, 3).SetText("尾");
         CPageToSave pages[] = {a.ToSave(), b.ToSave()};
-        original = SaveBytes(pages, CHeaderFlags{1, 0});
+        originals[0] = SaveBytes(pages, CHeaderFlags{1, 0});
+        AddSampleCharts(*b.page);
+        originals[1] = SaveBytes(pages, CHeaderFlags{1, 0});
     }
 
     const long long baseline = AllocationProbe::Live();
     long tried = 0, read = 0, failures = 0;
     for (; tried < files; ++tried) {
         {
-            std::vector<uint8_t> bytes = Mutate(original, random);
+            std::vector<uint8_t> bytes = Mutate(originals[tried % 2], random);
             AllocationProbe::ResetLargest();
             std::vector<CLoadedPage> pages;
             CReadResult result = LoadBytes(bytes, pages);
