@@ -12,7 +12,6 @@
 #include "tests/support/GeometryPrint.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/ModalDriver.h"
-#include "tests/support/PickerParent.h"
 #include "tests/support/SheetDriving.h"
 #include "resources/NorvakResource.h"
 
@@ -418,17 +417,7 @@ TEST_F(RotationPageTest, NoGdiObjectsOrWindowsLeftAfterTheSheetCloses)
         Run(column, {repaint, ClickButton(IDC_ROTATE_LEFT), repaint, PressOk});
         Run(ring, {repaint, ClickButton(IDC_PIE_TALLER), repaint, PressCancel});
     };
-    for (int i = 0; i < 2; ++i) {
-        run();
-        PumpPending();
-    }
-    const DWORD gdi = GdiObjectCount();
-    const DWORD user = UserObjectCount();
-    for (int i = 0; i < 3; ++i)
-        run();
-    PumpPending();
-    EXPECT_EQ(GdiObjectCount(), gdi);
-    EXPECT_EQ(UserObjectCount(), user);
+    ExpectNoGuiObjectsLeftBy(run);
 }
 
 } // namespace
