@@ -146,7 +146,6 @@ void CSolidRotatePDlg::UpdatePreviewGeometry(CPoint depth)
         m_ellipses = shape.ellipses;
         m_nHeightDiff = shape.height;
         m_nExplode = shape.explode;
-        FitWallPoints(chart.wallPoints, rects.fit, m_ptWall);
     } else {
         // The box is laid out on a chart of the same kind, so that the chart itself stays as it is
         // until OK; its drawing goes into a memory DC that nobody sees.
