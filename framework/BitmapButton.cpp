@@ -19,12 +19,11 @@ SIZE BitmapSize(HBITMAP bitmap)
 
 } // namespace
 
-bool CBitmapButton::LoadBitmaps(const CString& upName, const CString& downName)
+bool CBitmapButton::LoadBitmaps(const CString& upName, const CString& downName, const CString& disabledName)
 {
-    m_up.DeleteObject();
-    m_down.DeleteObject();
     m_up.Attach(LoadNamedBitmap(upName));
     m_down.Attach(LoadNamedBitmap(downName));
+    m_disabled.Attach(disabledName.IsEmpty() ? nullptr : LoadNamedBitmap(disabledName));
     return m_up.GetSafeHandle() != nullptr;
 }
 
@@ -32,10 +31,12 @@ bool CBitmapButton::AutoLoad(UINT id, CWnd* parent)
 {
     if (!parent || !SubclassDlgItem(id, parent->m_hWnd))
         return false;
-    CString up = GetWindowText(), down = up;
+    const CString caption = GetWindowText();
+    CString up = caption, down = caption, disabled = caption;
     up += "U";
     down += "D";
-    if (!LoadBitmaps(up, down))
+    disabled += "X";
+    if (!LoadBitmaps(up, down, disabled))
         return false;
     SizeToContent();
     return true;
@@ -50,12 +51,17 @@ void CBitmapButton::SizeToContent() const
 
 void CBitmapButton::DrawItem(DRAWITEMSTRUCT* item)
 {
+    const bool disabled = (item->itemState & ODS_DISABLED) != 0;
     const bool pressed = (item->itemState & ODS_SELECTED) != 0;
-    const HBITMAP image = pressed && m_down.GetSafeHandle() ? HBITMAP(m_down) : HBITMAP(m_up);
+    HBITMAP image = HBITMAP(m_up);
+    if (disabled && m_disabled.GetSafeHandle())
+        image = HBITMAP(m_disabled);
+    else if (pressed && m_down.GetSafeHandle())
+        image = HBITMAP(m_down);
     if (!image)
         return;
     const RECT& box = item->rcItem;
-    if (item->itemState & ODS_DISABLED) {
+    if (disabled && image == HBITMAP(m_up)) {
         ::DrawStateW(item->hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(image), 0, box.left, box.top, 0, 0,
                      DST_BITMAP | DSS_DISABLED);
         return;

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the stepping buttons of the 3-D rotation page into resources/dialogs/: for each button an
-up image and a down image (pressed: sunken edge, arrow moved one pixel), 24 x 22 pixels."""
+up image, a down image (pressed: sunken edge, arrow moved one pixel) and a disabled image (the
+arrow etched in grey), 24 x 22 pixels."""
 import os
 import sys
 
@@ -56,9 +57,16 @@ def glyph(name):
     return pair
 
 
-def button(name, pressed):
+def button(name, pressed, disabled=False):
     covers = glyph(name)
     shift = 1 if pressed else 0
+
+    def arrow(x, y):
+        if not disabled:
+            return ARROW if covers(x - shift, y - shift) else FACE
+        if covers(x, y):
+            return SHADOW
+        return LIGHT if covers(x - 1, y - 1) else FACE
 
     def pixel(x, y):
         last_x, last_y = WIDTH - 1, HEIGHT - 1
@@ -70,7 +78,7 @@ def button(name, pressed):
             return SHADOW
         if pressed and (x == 1 or y == 1):
             return SHADOW
-        return ARROW if covers(x - shift, y - shift) else FACE
+        return arrow(x, y)
     return pixel
 
 
@@ -81,8 +89,9 @@ BUTTONS = {"rotate_left": "left", "rotate_right": "right", "rotate_up": "up", "r
 def main(folder):
     os.makedirs(folder, exist_ok=True)
     for file_name, picture in BUTTONS.items():
-        for suffix, pressed in (("up", False), ("down", True)):
-            write_bmp(os.path.join(folder, f"{file_name}_{suffix}.bmp"), WIDTH, HEIGHT, button(picture, pressed))
+        for suffix, pressed, disabled in (("up", False, False), ("down", True, False), ("disabled", False, True)):
+            write_bmp(os.path.join(folder, f"{file_name}_{suffix}.bmp"), WIDTH, HEIGHT,
+                      button(picture, pressed, disabled))
 
 
 if __name__ == "__main__":
