@@ -325,6 +325,35 @@ TEST_F(RotationPageTest, EachChangeIsWrittenOnOkAndNoneOnCancel)
     }
 }
 
+TEST_F(RotationPageTest, ChartsWithoutDataOpenAndTakeEveryButton)
+{
+    struct Case
+    {
+        const char* name;
+        int type, subType;
+    };
+    for (const Case& c : std::vector<Case>{{"a pie without rows", kChartPie, 3}, {"a column chart of no range", kChartColumn, 3}}) {
+        SCOPED_TRACE(c.name);
+        CNorvakChart& chart = Insert(c.type, c.subType);
+        CChartItemTable().swap(chart.items);
+        chart.dMinValue = chart.dMaxValue = 0;
+        const int x = chart.nDepthX;
+        Steps steps;
+        for (int id : {IDC_ROTATE_LEFT, IDC_PIE_TALLER, IDC_PIE_LOWER, IDC_PIE_WIDER, IDC_PIE_NARROWER})
+            steps.push_back(ClickButton(id));
+        for (int id : {IDC_PIE_HEIGHT_SPIN, IDC_PIE_EXPLODE_SPIN, IDC_PIE_SERIES_SPIN})
+            steps.push_back(ClickSpin(id, true));
+        steps.push_back(Expect([](CSolidRotatePDlg& page) {
+            EXPECT_EQ(page.GetExplode(), 0) << "half of no pie";
+            ::RedrawWindow(page.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        }));
+        steps.push_back(PressOk);
+        Run(chart, steps);
+        EXPECT_EQ(chart.nDepthX, c.type == kChartPie ? x : x + 1);
+        EXPECT_TRUE(chart.items.empty());
+    }
+}
+
 TEST_F(RotationPageTest, SpinsStopAtTheirLimits)
 {
     CNorvakChart& chart = Insert(kChartPie, 1);
