@@ -1,12 +1,15 @@
 // The property sheets the control opens from its context menu. They are members of the control,
 // built here beside the pages they show, and the factory through which the menu's commands reach
-// them. The legend pages are not built yet: their command shows nothing.
+// them, and the sheets of the chart elements. The legend pages are not built yet: their command
+// shows nothing, and an element sheet shows only the pages that are built.
 
+#include "chart/model/ChartElementSheets.h"
 #include "chart/model/PageCharts.h"
 #include "dialogs/ChartDataPrdlg.h"
 #include "dialogs/ChartStatePrdlg.h"
 #include "dialogs/ChartStylePrdlg.h"
 #include "dialogs/ColorPropertyDlg.h"
+#include "dialogs/SolidRotatePDlg.h"
 #include "dialogs/GridLineStyleProDlg.h"
 #include "dialogs/NorvakSheet.h"
 #include "dialogs/TextFormatProDlg.h"
@@ -14,6 +17,9 @@
 #include "dialogs/TuPianProDlg.h"
 #include "dialogs/WenLiProDlg.h"
 #include "sheet/NorvakCtrl.h"
+
+#include <memory>
+#include <vector>
 
 INT_PTR CNorvakCtrl::OnCellFormat()
 {
@@ -62,6 +68,32 @@ INT_PTR CNorvakCtrl::OnChartSettings()
 
 namespace {
 
+// The page of one kind for the element's record; none for a kind not built yet.
+std::unique_ptr<CPropertyPage> MakeChartElementPage(CNorvakCtrl& control, const CChartElementSheet& sheet,
+                                                    const CChartElementPage& page)
+{
+    switch (page.kind) {
+    case CChartElementPageKind::SolidRotate:
+        return std::make_unique<CSolidRotatePDlg>(&control, sheet.record.chart);
+    default:
+        return nullptr;
+    }
+}
+
+INT_PTR ShowChartElementSheet(CNorvakCtrl& control, const CChartElementSheet& sheet)
+{
+    std::vector<std::unique_ptr<CPropertyPage>> pages;
+    for (const CChartElementPage& page : sheet.pages)
+        if (std::unique_ptr<CPropertyPage> made = MakeChartElementPage(control, sheet, page))
+            pages.push_back(std::move(made));
+    if (pages.empty())
+        return 0;
+    CNorvakSheet norvakSheet(sheet.caption, 1, FALSE, &control, 0, &control);
+    for (const std::unique_ptr<CPropertyPage>& page : pages)
+        norvakSheet.AddPage(page.get());
+    return norvakSheet.DoModal();
+}
+
 class CRealSheetFactory final : public ISheetFactory
 {
 public:
@@ -69,6 +101,10 @@ public:
     INT_PTR FillEffects(CNorvakCtrl& control) override { return control.OnFillEffects(); }
     INT_PTR Legend(CNorvakCtrl&) override { return 0; }
     INT_PTR ChartSettings(CNorvakCtrl& control) override { return control.OnChartSettings(); }
+    INT_PTR ChartElement(CNorvakCtrl& control, const CChartElementSheet& sheet) override
+    {
+        return ShowChartElementSheet(control, sheet);
+    }
 };
 
 } // namespace

@@ -214,6 +214,30 @@
 #define IDC_CHART_TICKS 216
 #define IDC_CHART_FILL 230
 
+// The 3-D rotation page (dialog 296) of the whole chart's sheet. Each stepping button shows the
+// bitmaps named by its caption with "U" (up) and "D" (down) appended.
+#define IDD_ROTATION_PAGE 296
+#define IDC_ROTATE_LEFT 324
+#define IDC_ROTATE_RIGHT 325
+#define IDC_ROTATE_UP 326
+#define IDC_ROTATE_DOWN 327
+#define IDC_PIE_TALLER 328
+#define IDC_PIE_LOWER 329
+#define IDC_PIE_WIDER 331
+#define IDC_PIE_NARROWER 332
+#define IDC_PIE_SCALE_MODE 333
+#define IDC_PIE_HEIGHT 334
+#define IDC_PIE_HEIGHT_SPIN 335
+#define IDC_PIE_HEIGHT_LABEL 336
+#define IDC_PIE_EXPLODE 337
+#define IDC_PIE_EXPLODE_SPIN 338
+#define IDC_PIE_EXPLODE_LABEL 339
+#define IDC_PIE_SERIES 340
+#define IDC_PIE_SERIES_SPIN 341
+#define IDC_PIE_SHOW_ONE 309
+#define IDC_PIE_SHOW_ALL 310
+#define IDC_ROTATION_PREVIEW 330
+
 // ---- 9 printing: the progress dialog and the page-setup pages ----
 // The templates, their controls and the orientation icons keep the numbers they are known by.
 #define IDD_PRINT_PROGRESS 370

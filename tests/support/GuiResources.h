@@ -6,5 +6,12 @@
 
 #include <windows.h>
 
+#include <functional>
+
 DWORD GdiObjectCount();
 DWORD UserObjectCount();
+
+// Runs the work twice (what stays loaded once made comes with the first runs and the paints after
+// them), then three times more, pumping the thread's messages after each: the GDI objects and
+// windows after the three runs must be those after the first two.
+void ExpectNoGuiObjectsLeftBy(const std::function<void()>& work);
