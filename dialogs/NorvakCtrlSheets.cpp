@@ -1,19 +1,26 @@
 // The property sheets the control opens from its context menu. They are members of the control,
 // built here beside the pages they show, and the factory through which the menu's commands reach
-// them. The legend pages are not built yet: their command shows nothing.
+// them. The legend pages are not built yet: their command shows nothing. A chart element's sheet
+// shows the pages its element asks for, each on the element's record.
 
+#include "chart/model/ChartElementSheets.h"
 #include "chart/model/PageCharts.h"
 #include "dialogs/ChartDataPrdlg.h"
 #include "dialogs/ChartStatePrdlg.h"
 #include "dialogs/ChartStylePrdlg.h"
 #include "dialogs/ColorPropertyDlg.h"
 #include "dialogs/GridLineStyleProDlg.h"
+#include "dialogs/LegendChildProDlg.h"
+#include "dialogs/LineTypeProDlg.h"
 #include "dialogs/NorvakSheet.h"
 #include "dialogs/TextFormatProDlg.h"
 #include "dialogs/TuAnProDlg.h"
 #include "dialogs/TuPianProDlg.h"
 #include "dialogs/WenLiProDlg.h"
 #include "sheet/NorvakCtrl.h"
+
+#include <memory>
+#include <vector>
 
 INT_PTR CNorvakCtrl::OnCellFormat()
 {
@@ -62,6 +69,34 @@ INT_PTR CNorvakCtrl::OnChartSettings()
 
 namespace {
 
+// A page of a chart element's sheet on the element's record; none for a kind not built yet.
+std::unique_ptr<CPropertyPage> MakeChartElementPage(CNorvakCtrl& control, const CChartElementSheet& sheet,
+                                                    const CChartElementPage& page)
+{
+    switch (page.kind) {
+    case CChartElementPageKind::LineType:
+        return std::make_unique<CLineTypeProDlg>(&control, sheet.code, sheet.record);
+    case CChartElementPageKind::LegendMarker:
+        return std::make_unique<CLegendChildProDlg>(&control, sheet.record.legendEntry, sheet.code);
+    default:
+        return nullptr;
+    }
+}
+
+INT_PTR ShowChartElementSheet(CNorvakCtrl& control, const CChartElementSheet& element)
+{
+    std::vector<std::unique_ptr<CPropertyPage>> pages;
+    for (const CChartElementPage& page : element.pages)
+        if (std::unique_ptr<CPropertyPage> made = MakeChartElementPage(control, element, page))
+            pages.push_back(std::move(made));
+    if (pages.empty())
+        return 0;
+    CNorvakSheet sheet(element.caption, 1, FALSE, &control, 0, &control);
+    for (const std::unique_ptr<CPropertyPage>& page : pages)
+        sheet.AddPage(page.get());
+    return sheet.DoModal();
+}
+
 class CRealSheetFactory final : public ISheetFactory
 {
 public:
@@ -69,6 +104,10 @@ public:
     INT_PTR FillEffects(CNorvakCtrl& control) override { return control.OnFillEffects(); }
     INT_PTR Legend(CNorvakCtrl&) override { return 0; }
     INT_PTR ChartSettings(CNorvakCtrl& control) override { return control.OnChartSettings(); }
+    INT_PTR ChartElement(CNorvakCtrl& control, const CChartElementSheet& sheet) override
+    {
+        return ShowChartElementSheet(control, sheet);
+    }
 };
 
 } // namespace
