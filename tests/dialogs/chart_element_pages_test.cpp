@@ -690,17 +690,7 @@ TEST_F(ChartElementPages, RepeatedRunsThroughTheControlLeaveNoGdiObjectsOrWindow
         control->ShowChartElementProperties(22, record, 0, 0, 0, 1);
         EXPECT_TRUE(driver.StepsDone());
     };
-    for (int i = 0; i < 2; ++i) {
-        run();
-        PumpPending();
-    }
-    const DWORD gdi = GdiObjectCount();
-    const DWORD user = UserObjectCount();
-    for (int i = 0; i < 3; ++i)
-        run();
-    PumpPending();
-    EXPECT_EQ(GdiObjectCount(), gdi);
-    EXPECT_EQ(UserObjectCount(), user);
+    ExpectRepeatedRunsLeaveNothing(run);
     EXPECT_EQ(entry.nMarkerStyle, 9) << "the sheets ran";
     control->SetSheetFactory(nullptr);
 }

@@ -383,18 +383,7 @@ TEST_F(PropertySheets, RepeatedRunsLeaveNoGdiObjectsOrWindowsBehind)
         driver.Then(PressOk);
         control->OnCellFormat();
     };
-    // What stays loaded once made comes with the first runs and the first paints after them.
-    for (int i = 0; i < 2; ++i) {
-        run();
-        PumpPending();
-    }
-    const DWORD gdi = GdiObjectCount();
-    const DWORD user = UserObjectCount();
-    for (int i = 0; i < 3; ++i)
-        run();
-    PumpPending();
-    EXPECT_EQ(GdiObjectCount(), gdi);
-    EXPECT_EQ(UserObjectCount(), user);
+    ExpectRepeatedRunsLeaveNothing(run);
 }
 
 } // namespace

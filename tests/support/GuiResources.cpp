@@ -1,5 +1,9 @@
 #include "tests/support/GuiResources.h"
 
+#include "tests/support/PickerParent.h"
+
+#include <gtest/gtest.h>
+
 #include <winternl.h>
 
 #include <cstdint>
@@ -61,4 +65,19 @@ DWORD UserObjectCount()
     DWORD windows = 0;
     EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
+}
+
+void ExpectRepeatedRunsLeaveNothing(const std::function<void()>& run)
+{
+    for (int i = 0; i < 2; ++i) {
+        run();
+        PumpPending();
+    }
+    const DWORD gdi = GdiObjectCount();
+    const DWORD user = UserObjectCount();
+    for (int i = 0; i < 3; ++i)
+        run();
+    PumpPending();
+    EXPECT_EQ(GdiObjectCount(), gdi);
+    EXPECT_EQ(UserObjectCount(), user);
 }

@@ -6,5 +6,12 @@
 
 #include <windows.h>
 
+#include <functional>
+
 DWORD GdiObjectCount();
 DWORD UserObjectCount();
+
+// Runs `run` twice (what stays loaded once made comes with the first runs and the first paints
+// after them), then three times more, the posted messages pumped after each round; fails the test
+// when the later runs leave GDI objects or windows behind.
+void ExpectRepeatedRunsLeaveNothing(const std::function<void()>& run);
