@@ -1,7 +1,7 @@
 // The property sheets the control opens from its context menu. They are members of the control,
 // built here beside the pages they show, and the factory through which the menu's commands reach
-// them, and the sheets of the chart elements. The legend pages are not built yet: their command
-// shows nothing, and an element sheet shows only the pages that are built.
+// them. The legend pages are not built yet: their command shows nothing. A chart element's sheet
+// shows the pages its element asks for, each on the element's record.
 
 #include "chart/model/ChartElementSheets.h"
 #include "chart/model/PageCharts.h"
@@ -11,6 +11,8 @@
 #include "dialogs/ColorPropertyDlg.h"
 #include "dialogs/SolidRotatePDlg.h"
 #include "dialogs/GridLineStyleProDlg.h"
+#include "dialogs/LegendChildProDlg.h"
+#include "dialogs/LineTypeProDlg.h"
 #include "dialogs/NorvakSheet.h"
 #include "dialogs/TextFormatProDlg.h"
 #include "dialogs/TuAnProDlg.h"
@@ -68,30 +70,34 @@ INT_PTR CNorvakCtrl::OnChartSettings()
 
 namespace {
 
-// The page of one kind for the element's record; none for a kind not built yet.
+// A page of a chart element's sheet on the element's record; none for a kind not built yet.
 std::unique_ptr<CPropertyPage> MakeChartElementPage(CNorvakCtrl& control, const CChartElementSheet& sheet,
                                                     const CChartElementPage& page)
 {
     switch (page.kind) {
     case CChartElementPageKind::SolidRotate:
         return std::make_unique<CSolidRotatePDlg>(&control, sheet.record.chart);
+    case CChartElementPageKind::LineType:
+        return std::make_unique<CLineTypeProDlg>(&control, sheet.code, sheet.record);
+    case CChartElementPageKind::LegendMarker:
+        return std::make_unique<CLegendChildProDlg>(&control, sheet.record.legendEntry, sheet.code);
     default:
         return nullptr;
     }
 }
 
-INT_PTR ShowChartElementSheet(CNorvakCtrl& control, const CChartElementSheet& sheet)
+INT_PTR ShowChartElementSheet(CNorvakCtrl& control, const CChartElementSheet& element)
 {
     std::vector<std::unique_ptr<CPropertyPage>> pages;
-    for (const CChartElementPage& page : sheet.pages)
-        if (std::unique_ptr<CPropertyPage> made = MakeChartElementPage(control, sheet, page))
+    for (const CChartElementPage& page : element.pages)
+        if (std::unique_ptr<CPropertyPage> made = MakeChartElementPage(control, element, page))
             pages.push_back(std::move(made));
     if (pages.empty())
         return 0;
-    CNorvakSheet norvakSheet(sheet.caption, 1, FALSE, &control, 0, &control);
+    CNorvakSheet sheet(element.caption, 1, FALSE, &control, 0, &control);
     for (const std::unique_ptr<CPropertyPage>& page : pages)
-        norvakSheet.AddPage(page.get());
-    return norvakSheet.DoModal();
+        sheet.AddPage(page.get());
+    return sheet.DoModal();
 }
 
 class CRealSheetFactory final : public ISheetFactory

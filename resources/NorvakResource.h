@@ -237,6 +237,31 @@
 #define IDC_PIE_SHOW_ONE 309
 #define IDC_PIE_SHOW_ALL 310
 #define IDC_ROTATION_PREVIEW 330
+// The chart element pages: the legend marker page (dialog 292), the line-type page (289).
+#define IDD_LEGEND_MARKER_PAGE 292
+#define IDC_LEGEND_LINE_COLOUR 217
+#define IDC_LEGEND_PLAIN 281
+#define IDC_LEGEND_LINE_STYLE 283
+#define IDC_LEGEND_LINE_WIDTH 284
+#define IDC_LEGEND_MARKER 307
+#define IDC_LEGEND_STRIKE_LINE 309
+#define IDC_LEGEND_CIRCLE 310
+#define IDC_LEGEND_PRESET 311
+#define IDC_LEGEND_FONT 314
+#define IDD_LINE_TYPE_PAGE 289
+#define IDC_LINE_COLOUR 217
+#define IDC_LINE_WIDTH 218
+#define IDC_LINE_CUSTOM 227
+#define IDC_LINE_STYLE 256
+#define IDC_LINE_NONE 266
+#define IDC_LINE_DEFAULT 281
+#define IDC_FILL_CUSTOM 258
+#define IDC_FILL_SAMPLE 259
+#define IDC_FILL_GROUP 262
+#define IDC_FILL_EFFECTS 263
+#define IDC_FILL_NONE 267
+#define IDC_FILL_COLOUR 306
+#define IDC_FILL_DEFAULT 308
 
 // ---- 9 printing: the progress dialog and the page-setup pages ----
 // The templates, their controls and the orientation icons keep the numbers they are known by.
