@@ -1,12 +1,13 @@
 // The property sheets the control opens from its context menu. They are members of the control,
 // built here beside the pages they show, and the factory through which the menu's commands reach
-// them. The legend pages are not built yet: their command shows nothing.
+// them.
 
 #include "chart/model/PageCharts.h"
 #include "dialogs/ChartDataPrdlg.h"
 #include "dialogs/ChartStatePrdlg.h"
 #include "dialogs/ChartStylePrdlg.h"
 #include "dialogs/ColorPropertyDlg.h"
+#include "dialogs/FontProDlg.h"
 #include "dialogs/GridLineStyleProDlg.h"
 #include "dialogs/NorvakSheet.h"
 #include "dialogs/TextFormatProDlg.h"
@@ -14,6 +15,9 @@
 #include "dialogs/TuPianProDlg.h"
 #include "dialogs/WenLiProDlg.h"
 #include "sheet/NorvakCtrl.h"
+
+#include <memory>
+#include <vector>
 
 INT_PTR CNorvakCtrl::OnCellFormat()
 {
@@ -60,6 +64,47 @@ INT_PTR CNorvakCtrl::OnChartSettings()
     return result;
 }
 
+INT_PTR CNorvakCtrl::OnLegendSheet()
+{
+    // Marker page (CLegendChildProDlg, default-constructed) goes here, before the font page.
+    CFontProDlg font;
+    CNorvakSheet sheet("图例", 1, FALSE, this, 0, this);
+    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&font})
+        sheet.AddPage(page);
+    return sheet.DoModal();
+}
+
+namespace {
+
+// The page of one entry of an element's sheet, editing the sheet's record; none for a kind whose
+// page is not built.
+std::unique_ptr<CPropertyPage> MakeElementPage(CNorvakCtrl& control, const CChartElementSheet& sheet,
+                                               const CChartElementPage& page)
+{
+    switch (page.kind) {
+    case CChartElementPageKind::Font:
+        return std::make_unique<CFontProDlg>(&control, 0, sheet.record, page.title, sheet.code);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+INT_PTR CNorvakCtrl::OnChartElementSheet(const CChartElementSheet& element)
+{
+    std::vector<std::unique_ptr<CPropertyPage>> pages;
+    for (const CChartElementPage& page : element.pages)
+        if (std::unique_ptr<CPropertyPage> made = MakeElementPage(*this, element, page))
+            pages.push_back(std::move(made));
+    if (pages.empty())
+        return 0;
+    CNorvakSheet sheet(element.caption, 1, FALSE, this, 0, this);
+    for (const std::unique_ptr<CPropertyPage>& page : pages)
+        sheet.AddPage(page.get());
+    return sheet.DoModal();
+}
+
 namespace {
 
 class CRealSheetFactory final : public ISheetFactory
@@ -67,8 +112,12 @@ class CRealSheetFactory final : public ISheetFactory
 public:
     INT_PTR CellFormat(CNorvakCtrl& control) override { return control.OnCellFormat(); }
     INT_PTR FillEffects(CNorvakCtrl& control) override { return control.OnFillEffects(); }
-    INT_PTR Legend(CNorvakCtrl&) override { return 0; }
+    INT_PTR Legend(CNorvakCtrl& control) override { return control.OnLegendSheet(); }
     INT_PTR ChartSettings(CNorvakCtrl& control) override { return control.OnChartSettings(); }
+    INT_PTR ChartElement(CNorvakCtrl& control, const CChartElementSheet& sheet) override
+    {
+        return control.OnChartElementSheet(sheet);
+    }
 };
 
 } // namespace

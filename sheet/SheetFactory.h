@@ -17,7 +17,7 @@ public:
     virtual INT_PTR Legend(CNorvakCtrl& control) = 0;
     virtual INT_PTR ChartSettings(CNorvakCtrl& control) = 0;
     // The property sheet of a chart element, its caption and pages as the sheet says, the pages
-    // editing sheet.record. The chart element pages are not built yet: by default nothing shows.
+    // editing sheet.record. By default nothing shows.
     virtual INT_PTR ChartElement(CNorvakCtrl& control, const CChartElementSheet& sheet)
     {
         (void)control;
