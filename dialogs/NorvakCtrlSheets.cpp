@@ -66,7 +66,8 @@ INT_PTR CNorvakCtrl::OnChartSettings()
 
 INT_PTR CNorvakCtrl::OnLegendSheet()
 {
-    // Marker page (CLegendChildProDlg, default-constructed) goes here, before the font page.
+    // The legend marker page, a default-constructed CLegendChildProDlg, is made here and listed
+    // first, before the font page. Neither page edits anything.
     CFontProDlg font;
     CNorvakSheet sheet("图例", 1, FALSE, this, 0, this);
     for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&font})

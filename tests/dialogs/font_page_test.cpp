@@ -20,6 +20,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -123,27 +124,27 @@ void AddFont(Fields& fields, const LOGFONTA& font)
     fields["escapement"] = std::to_string(font.lfEscapement);
 }
 
-Fields FieldsOf(const CChartTitleBlock& title)
+// What a title and a legend entry both hold, with the text each calls its own.
+template <class Record> Fields CommonFields(const Record& record, const CString& text)
 {
     Fields fields;
-    AddFont(fields, title.font);
-    fields["text"] = title.strText.GetString();
-    fields["size"] = title.strExtra.GetString();
-    fields["colour"] = Hex(title.crText);
-    fields["back"] = Hex(title.crBack);
-    fields["transparent"] = std::to_string(title.bTransparent);
+    AddFont(fields, record.font);
+    fields["text"] = text.GetString();
+    fields["size"] = record.strExtra.GetString();
+    fields["colour"] = Hex(record.crText);
+    fields["back"] = Hex(record.crBack);
+    fields["transparent"] = std::to_string(record.bTransparent);
     return fields;
+}
+
+Fields FieldsOf(const CChartTitleBlock& title)
+{
+    return CommonFields(title, title.strText);
 }
 
 Fields FieldsOf(const CChartTextItem& entry)
 {
-    Fields fields;
-    AddFont(fields, entry.font);
-    fields["text"] = entry.strCaption.GetString();
-    fields["size"] = entry.strExtra.GetString();
-    fields["colour"] = Hex(entry.crText);
-    fields["back"] = Hex(entry.crBack);
-    fields["transparent"] = std::to_string(entry.bTransparent);
+    Fields fields = CommonFields(entry, entry.strCaption);
     fields["scale"] = std::to_string(entry.bFitText);
     return fields;
 }
@@ -329,6 +330,8 @@ TEST_F(FontPage, OkWritesWhatEachControlStandsForAndCancelNothing)
     };
     const std::vector<Case> cases = {
         {"nothing changed", 4, nullptr, {}, {}},
+        {"nothing changed, a size text of no item", 4, [](FontPage& t) { t.chart.chartTitle.strExtra = "13"; }, {},
+         {}},
         {"face", 4, nullptr, {chooseSecondFace}, {"face " + face0 + " -> " + face1}},
         {"style", 4, nullptr, {choose(IDC_FONT_STYLE, kStyleBoldItalic)}, {"italic 0 -> 1", "weight 0 -> 900"}},
         {"a Chinese size", 5, nullptr, {choose(IDC_FONT_SIZE, kSizeWuHao)},
