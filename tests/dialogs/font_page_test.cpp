@@ -371,6 +371,19 @@ TEST_F(FontPage, OkWritesWhatEachControlStandsForAndCancelNothing)
     }
 }
 
+// A double click on a legend caption reaches the page through the control's sheet factory.
+TEST_F(FontPage, TheControlOpensThePageForItsElement)
+{
+    control->SetSheetFactory(&RealSheetFactory());
+    ModalDriver driver;
+    driver.Then(ShowFontPage);
+    driver.Then(OnPage([](HWND page) { ModalDriver::SetText(page, IDC_FONT_TEXT, L"上海"); }));
+    driver.Then(PressOk);
+    control->ShowChartElementProperties(20, CChartElementRecord{&chart, nullptr, &entry}, 0, 0, 0, 1);
+    EXPECT_TRUE(driver.StepsDone());
+    EXPECT_EQ(entry.strCaption, "上海");
+}
+
 TEST_F(FontPage, OkRedrawsTheTextInTheControl)
 {
     HWND window = control->m_hWnd;
