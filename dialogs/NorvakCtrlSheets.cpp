@@ -1,7 +1,6 @@
 // The property sheets the control opens from its context menu. They are members of the control,
 // built here beside the pages they show, and the factory through which the menu's commands reach
-// them. The legend pages are not built yet: their command shows nothing. A chart element's sheet
-// shows the pages its element asks for, each on the element's record.
+// them.
 
 #include "chart/model/ChartElementSheets.h"
 #include "chart/model/PageCharts.h"
@@ -9,11 +8,12 @@
 #include "dialogs/ChartStatePrdlg.h"
 #include "dialogs/ChartStylePrdlg.h"
 #include "dialogs/ColorPropertyDlg.h"
-#include "dialogs/SolidRotatePDlg.h"
+#include "dialogs/FontProDlg.h"
 #include "dialogs/GridLineStyleProDlg.h"
 #include "dialogs/LegendChildProDlg.h"
 #include "dialogs/LineTypeProDlg.h"
 #include "dialogs/NorvakSheet.h"
+#include "dialogs/SolidRotatePDlg.h"
 #include "dialogs/TextFormatProDlg.h"
 #include "dialogs/TuAnProDlg.h"
 #include "dialogs/TuPianProDlg.h"
@@ -68,13 +68,27 @@ INT_PTR CNorvakCtrl::OnChartSettings()
     return result;
 }
 
+INT_PTR CNorvakCtrl::OnLegendSheet()
+{
+    // Neither page edits anything.
+    CLegendChildProDlg marker;
+    CFontProDlg font;
+    CNorvakSheet sheet("图例", 1, FALSE, this, 0, this);
+    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&marker, &font})
+        sheet.AddPage(page);
+    return sheet.DoModal();
+}
+
 namespace {
 
-// A page of a chart element's sheet on the element's record; none for a kind not built yet.
-std::unique_ptr<CPropertyPage> MakeChartElementPage(CNorvakCtrl& control, const CChartElementSheet& sheet,
-                                                    const CChartElementPage& page)
+// The page of one entry of an element's sheet, editing the sheet's record; none for a kind whose
+// page is not built.
+std::unique_ptr<CPropertyPage> MakeElementPage(CNorvakCtrl& control, const CChartElementSheet& sheet,
+                                               const CChartElementPage& page)
 {
     switch (page.kind) {
+    case CChartElementPageKind::Font:
+        return std::make_unique<CFontProDlg>(&control, 0, sheet.record, page.title, sheet.code);
     case CChartElementPageKind::SolidRotate:
         return std::make_unique<CSolidRotatePDlg>(&control, sheet.record.chart);
     case CChartElementPageKind::LineType:
@@ -86,30 +100,35 @@ std::unique_ptr<CPropertyPage> MakeChartElementPage(CNorvakCtrl& control, const 
     }
 }
 
-INT_PTR ShowChartElementSheet(CNorvakCtrl& control, const CChartElementSheet& element)
+} // namespace
+
+INT_PTR CNorvakCtrl::OnChartElementSheet(const CChartElementSheet& element)
 {
     std::vector<std::unique_ptr<CPropertyPage>> pages;
     for (const CChartElementPage& page : element.pages)
-        if (std::unique_ptr<CPropertyPage> made = MakeChartElementPage(control, element, page))
+        if (std::unique_ptr<CPropertyPage> made = MakeElementPage(*this, element, page))
             pages.push_back(std::move(made));
     if (pages.empty())
         return 0;
-    CNorvakSheet sheet(element.caption, 1, FALSE, &control, 0, &control);
+    CNorvakSheet sheet(element.caption, 1, FALSE, this, 0, this);
     for (const std::unique_ptr<CPropertyPage>& page : pages)
         sheet.AddPage(page.get());
     return sheet.DoModal();
 }
+
+namespace {
+
 
 class CRealSheetFactory final : public ISheetFactory
 {
 public:
     INT_PTR CellFormat(CNorvakCtrl& control) override { return control.OnCellFormat(); }
     INT_PTR FillEffects(CNorvakCtrl& control) override { return control.OnFillEffects(); }
-    INT_PTR Legend(CNorvakCtrl&) override { return 0; }
+    INT_PTR Legend(CNorvakCtrl& control) override { return control.OnLegendSheet(); }
     INT_PTR ChartSettings(CNorvakCtrl& control) override { return control.OnChartSettings(); }
     INT_PTR ChartElement(CNorvakCtrl& control, const CChartElementSheet& sheet) override
     {
-        return ShowChartElementSheet(control, sheet);
+        return control.OnChartElementSheet(sheet);
     }
 };
 

@@ -262,6 +262,22 @@
 #define IDC_FILL_NONE 267
 #define IDC_FILL_COLOUR 306
 #define IDC_FILL_DEFAULT 308
+// The font page of the chart element sheets and of the legend sheet (dialog 293).
+#define IDD_FONT_PAGE 293
+#define IDC_FONT_SCALE 218
+#define IDC_FONT_UNDERLINE 219
+#define IDC_FONT_TRANSPARENT 220
+#define IDC_FONT_SUBSCRIPT 221
+#define IDC_FONT_SAMPLE 259
+#define IDC_FONT_STRIKEOUT 309
+#define IDC_FONT_FACE 311
+#define IDC_FONT_STYLE 312
+#define IDC_FONT_SIZE 313
+#define IDC_FONT_COLOUR 317
+#define IDC_FONT_CHARSET 318
+#define IDC_FONT_TEXT 319
+#define IDC_FONT_BACKGROUND 320
+#define IDC_FONT_TEXT_LABEL 321
 
 // ---- 9 printing: the progress dialog and the page-setup pages ----
 // The templates, their controls and the orientation icons keep the numbers they are known by.

@@ -519,6 +519,11 @@ public:
     // The chart settings sheet: its pages edit the active page's pending chart settings as the
     // user chooses. The sheet's result; 0 when there is no active page.
     INT_PTR OnChartSettings();
+    // The legend sheet "图例" of the context menu; its pages edit nothing.
+    INT_PTR OnLegendSheet();
+    // The property sheet of a chart element: its pages edit the element's record and write it when
+    // the sheet ends with OK. The sheet's result; 0 when none of its pages exists.
+    INT_PTR OnChartElementSheet(const CChartElementSheet& sheet);
 
     // ---- charts on pages (NorvakCtrlCharts.cpp) ----
     // Page -1 is the active page; a bad page does nothing, and getters answer their empty values.
