@@ -651,7 +651,7 @@ CellPtr NewCell(const Line& line, CNorvakPageCells& cells, CCellCoord at, ICellF
                                                               : factory.CreateCell(cells.GetPageIndex(), at.row, at.col);
     if (!cell)
         throw CreationRefused{};
-    if (!line.IsRows() && line.crossFormat != CNorvakCell::kDefaultTextFormat)
+    if (!line.IsRows())
         cell->SetTextFormat(line.crossFormat);
     return cell;
 }
