@@ -7,13 +7,14 @@
 // Ownership: as CWnd; the status bar is the frame's child and goes with it; views belong to whoever
 // made them.
 
+#include "framework/StatusBar.h"
 #include "framework/Wnd.h"
 
 class CFrameWnd : public CWnd
 {
 public:
     static constexpr UINT kPaneFirst = 0xE900;
-    static constexpr UINT kStatusBar = 0xE801;
+    static constexpr UINT kStatusBar = CStatusBar::kStandardId;
     static constexpr UINT kPreviewBar = 0xE802;
 
     // A hidden overlapped frame with the title (code page 936).
@@ -21,12 +22,9 @@ public:
 
     CWnd* GetActiveView() const { return m_pActiveView; }
     void SetActiveView(CWnd* view) { m_pActiveView = view; }
-    HWND GetStatusBar() const { return m_hStatusBar; }
+    HWND GetStatusBar() const { return m_statusBar.m_hWnd; }
     // Lays out the tool bar, the pane and the status bar in the client area.
     void RecalcLayout() const;
-    // Sizes a status bar of four parts (the message, then caps, num and scroll lock) along the
-    // bottom of a client area width pixels wide; its height.
-    static int PlaceStatusBar(HWND statusBar, int width);
 
 protected:
     // Makes the status bar with its four parts; -1 fails the creation.
@@ -34,6 +32,6 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    HWND m_hStatusBar = nullptr;
+    CStatusBar m_statusBar;
     CWnd* m_pActiveView = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "framework/MDIFrameWnd.h"
 
-#include "framework/FrameWnd.h"
+#include "framework/CommandText.h"
+#include "framework/StatusBar.h"
 
 #include <commctrl.h>
 
@@ -23,6 +24,24 @@ void DefaultSizeWithDefaultPlace(CREATESTRUCTW& cs)
         cs.cx = cs.cy = CW_USEDEFAULT;
 }
 
+// Puts item among items before the index-th one on its side, else after the last one there (the
+// order across sides does not change the layout); where it went.
+template <class Item> size_t InsertOnSide(std::vector<Item>& items, const Item& item, int index)
+{
+    auto place = items.end();
+    int seen = 0;
+    for (auto it = items.begin(); it != items.end(); ++it) {
+        if (it->side != item.side)
+            continue;
+        if (index >= 0 && seen++ == index) {
+            place = it;
+            break;
+        }
+        place = it + 1;
+    }
+    return size_t(items.insert(place, item) - items.begin());
+}
+
 bool IsToolBar(HWND window)
 {
     wchar_t name[64]{};
@@ -37,8 +56,9 @@ bool IsToolBar(HWND window)
 bool CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style)
 {
     HINSTANCE program = ProgramInstance();
+    // Only the MDI client has the workspace colour; the frame shows through its tool bars.
     RegisterWindowClass(kFrameClass, CS_DBLCLKS, ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)),
-                        reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     wchar_t title[256]{};
     ::LoadStringW(program, resourceId, title, 256);
     m_hMenuDefault = ::LoadMenuW(program, MAKEINTRESOURCEW(resourceId));
@@ -74,15 +94,6 @@ int CMDIFrameWnd::OnCreate(CREATESTRUCTW*)
     return m_hWndMDIClient ? 0 : -1;
 }
 
-HWND CMDIFrameWnd::CreateStatusBar()
-{
-    m_hStatusBar = ::CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                                     m_hWnd, reinterpret_cast<HMENU>(UINT_PTR(kStatusBar)), nullptr, nullptr);
-    if (m_hStatusBar)
-        RecalcLayout();
-    return m_hStatusBar;
-}
-
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const
 {
     if (!m_hWndMDIClient)
@@ -97,6 +108,8 @@ void CMDIFrameWnd::SetFrameMenu(HMENU menu, HMENU windowPopup)
         return;
     ::SendMessageW(m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu ? menu : m_hMenuDefault),
                    reinterpret_cast<LPARAM>(windowPopup));
+    // A window popup given after the documents were made lists them only once refreshed.
+    ::SendMessageW(m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
     ::DrawMenuBar(m_hWnd);
 }
 
@@ -169,25 +182,125 @@ void CMDIFrameWnd::UpdateToolBars()
     }
 }
 
+void CMDIFrameWnd::UpdateControlBars()
+{
+    UpdateToolBars();
+    if (CStatusBar* status = CStatusBar::Of(m_hWnd, kStatusBar))
+        status->UpdateIndicators();
+}
+
+CRect CMDIFrameWnd::DockArea() const
+{
+    CRect area = GetClientRect();
+    if (CStatusBar* status = CStatusBar::Of(m_hWnd, kStatusBar); status && status->IsWindowVisible())
+        area.bottom -= status->GetWindowRect().Height();
+    return area;
+}
+
+std::vector<DockBand> CMDIFrameWnd::DockBands() const
+{
+    std::vector<DockBand> bands;
+    for (const DockedBar& docked : m_docked)
+        bands.push_back({docked.side, docked.bar->IsWindowVisible()
+                                          ? docked.bar->DockedThickness(IsVerticalSide(docked.side))
+                                          : 0});
+    return bands;
+}
+
 void CMDIFrameWnd::RecalcLayout()
 {
-    CRect client = GetClientRect();
-    if (m_hStatusBar)
-        client.bottom -= CFrameWnd::PlaceStatusBar(m_hStatusBar, client.Width());
-    // The tool bars one under the other along the top, in the order they were made (which is
-    // their order among the frame's children).
-    for (HWND bar = ::GetWindow(m_hWnd, GW_CHILD); bar; bar = ::GetWindow(bar, GW_HWNDNEXT)) {
-        if (!IsToolBar(bar) || !::IsWindowVisible(bar))
-            continue;
-        SIZE size{};
-        ::SendMessageW(bar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
-        const int height = std::max<int>(size.cy, 26);
-        ::MoveWindow(bar, client.left, client.top, client.Width(), height, TRUE);
-        client.top += height;
-    }
+    if (CStatusBar* status = CStatusBar::Of(m_hWnd, kStatusBar))
+        status->Place(GetClientRect().Width());
+    const CRect area = DockArea();
+    const std::vector<DockBand> bands = DockBands();
+    const DockPlan plan = LayOutDockBands(area, bands);
+    for (size_t i = 0; i < m_docked.size(); ++i)
+        if (m_docked[i].bar->IsWindowVisible())
+            m_docked[i].bar->MoveWindow(plan.bands[i]);
     if (m_hWndMDIClient)
-        ::MoveWindow(m_hWndMDIClient, client.left, client.top, client.Width(),
-                     std::max(0, int(client.Height())), TRUE);
+        ::MoveWindow(m_hWndMDIClient, plan.rest.left, plan.rest.top, plan.rest.Width(),
+                     std::max(0, int(plan.rest.Height())), TRUE);
+}
+
+bool CMDIFrameWnd::DockControlBar(CToolBar* bar, DockSide side, int index)
+{
+    if (!bar || !bar->m_hWnd || !(m_dockSides & AlignOfDockSide(side)) || !bar->CanDockOn(side))
+        return false;
+    std::erase_if(m_docked, [bar](const DockedBar& docked) { return docked.bar == bar; });
+    InsertOnSide(m_docked, DockedBar{bar, bar->m_hWnd, side}, index);
+    bar->SetVertical(IsVerticalSide(side));
+    RecalcLayout();
+    return true;
+}
+
+std::optional<DockSide> CMDIFrameWnd::DockSideOf(const CToolBar& bar) const
+{
+    for (const DockedBar& docked : m_docked)
+        if (docked.bar == &bar)
+            return docked.side;
+    return std::nullopt;
+}
+
+std::vector<DockBand> CMDIFrameWnd::BandsWithout(const CToolBar& bar) const
+{
+    std::vector<DockBand> bands = DockBands();
+    for (size_t i = m_docked.size(); i-- > 0;)
+        if (m_docked[i].bar == &bar)
+            bands.erase(bands.begin() + std::ptrdiff_t(i));
+    return bands;
+}
+
+std::optional<CMDIFrameWnd::DropPlace> CMDIFrameWnd::DropPlaceAt(const CToolBar& bar, POINT point) const
+{
+    const CRect area = DockArea();
+    const std::optional<DockSide> side = NearestDockSide(area, point);
+    if (!side || !(m_dockSides & AlignOfDockSide(*side)) || !bar.CanDockOn(*side))
+        return std::nullopt;
+    const std::vector<DockBand> others = BandsWithout(bar);
+    return DropPlace{*side, DockInsertionIndex(others, LayOutDockBands(area, others), area, *side, point)};
+}
+
+CRect CMDIFrameWnd::DockFeedback(const CToolBar& bar, POINT point) const
+{
+    ScreenToClient(point);
+    CRect rect;
+    if (const auto drop = DropPlaceAt(bar, point)) {
+        // The band the bar would take among the others.
+        std::vector<DockBand> bands = BandsWithout(bar);
+        const size_t mine = InsertOnSide(
+            bands, DockBand{drop->side, bar.DockedThickness(IsVerticalSide(drop->side))}, drop->index);
+        rect = LayOutDockBands(DockArea(), bands).bands[mine];
+    } else {
+        // Docking nowhere: the bar's outline follows the mouse.
+        const CRect window = bar.GetWindowRect();
+        rect = CRect(point.x - CToolBar::kGripperSize / 2, point.y - CToolBar::kGripperSize / 2, 0, 0);
+        rect.right = rect.left + window.Width();
+        rect.bottom = rect.top + window.Height();
+    }
+    ClientToScreen(rect);
+    return rect;
+}
+
+void CMDIFrameWnd::DockAt(CToolBar& bar, POINT point)
+{
+    ScreenToClient(point);
+    if (const auto drop = DropPlaceAt(bar, point))
+        DockControlBar(&bar, drop->side, drop->index);
+}
+
+void CMDIFrameWnd::ShowMenuPrompt(UINT item, UINT flags)
+{
+    CStatusBar* status = CStatusBar::Of(m_hWnd, kStatusBar);
+    if (!status)
+        return;
+    const bool closed = flags == 0xFFFF;
+    const bool command = !(flags & (MF_POPUP | MF_SEPARATOR | MF_SYSMENU));
+    const HINSTANCE program = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(m_hWnd, GWLP_HINSTANCE));
+    CString prompt = !closed && command ? LoadCommandText(program, item).prompt : CString();
+    // The idle message once the menu closes; a blank pane for an item with nothing to say.
+    if (!closed && prompt.IsEmpty())
+        prompt = " ";
+    status->SetMessageText(prompt);
 }
 
 bool CMDIFrameWnd::PreTranslateMessage(MSG* msg)
@@ -221,6 +334,18 @@ LRESULT CMDIFrameWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         if (!HIWORD(lp))
             UpdateMenuPopup(reinterpret_cast<HMENU>(wp));
         return 0;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wp) == WM_DESTROY)
+            std::erase_if(m_docked, [lp](const DockedBar& docked) {
+                return docked.window == reinterpret_cast<HWND>(lp);
+            });
+        return Default();
+    case WM_MENUSELECT:
+        ShowMenuPrompt(LOWORD(wp), HIWORD(wp));
+        return Default();
+    case WM_EXITMENULOOP:
+        ShowMenuPrompt(0, 0xFFFF);
+        return Default();
     default:
         return CWnd::WindowProc(msg, wp, lp);
     }
@@ -239,7 +364,8 @@ bool CMDIChildWnd::Create(CMDIFrameWnd* frame, const CString& title, HMENU share
     m_hMenuShared = sharedMenu;
     m_hWindowPopup = windowPopup;
     RegisterWindowClass(kChildClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                        ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+                        ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)),
+                        reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     BOOL maximised = FALSE;
     ::SendMessageW(frame->MDIClient(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
     DWORD style = WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -276,7 +402,8 @@ bool CMDIChildWnd::RouteCommand(UINT id, CCmdUI* ui)
 
 void CMDIChildWnd::OnClose()
 {
-    ::SendMessageW(m_frame ? m_frame->MDIClient() : GetParent(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    ::SendMessageW(m_frame ? m_frame->MDIClient() : GetParent(), WM_MDIDESTROY,
+                   reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
 LRESULT CMDIChildWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp)

@@ -1,21 +1,27 @@
 #pragma once
 
 // The multiple-document frame and its document windows. The frame holds the system's MDI client
-// window, the tool bars along its top (children with ids kToolBarFirst .. kToolBarLast) and the
-// status bar along its bottom; it routes commands to the active document window first (which
-// offers them to its view, then to itself), then to itself, then to a last target (the
-// application). Menu items are enabled and checked from the same walk when their popup opens, tool
-// bar buttons when the program is idle (UpdateToolBars).
+// window, the tool bars docked along its sides (see DockLayout.h; a bar dragged by its gripper
+// docks where it is dropped) and the status bar (child kStatusBar) along its bottom, whose message
+// pane shows the prompt of the menu item under the mouse. It routes commands to the active
+// document window first (which offers them to its view, then to itself), then to itself, then to
+// a last target (the application). Menu items are enabled and checked from the same walk when
+// their popup opens, tool bar buttons and the status bar's indicators when the program is idle
+// (UpdateControlBars). The window popup of the active document's menu lists the open documents.
 //
-// Ownership: as CWnd. The document windows belong to whoever made them; the frame only finds
-// them through the MDI client.
+// Ownership: as CWnd. The tool bars and the status bar belong to the derived frame, the document
+// windows to whoever made them; the frame only finds them.
 
 #include "framework/CmdTarget.h"
+#include "framework/DockLayout.h"
+#include "framework/ToolBar.h"
 #include "framework/Wnd.h"
+
+#include <vector>
 
 class CMDIChildWnd;
 
-class CMDIFrameWnd : public CWnd, public CCmdTarget
+class CMDIFrameWnd : public CWnd, public CCmdTarget, public CDockSite
 {
 public:
     static constexpr UINT kStatusBar = 0xE801;
@@ -44,7 +50,19 @@ public:
     bool RouteUpdate(CCmdUI& ui);
     // Sets every button of the frame's tool bars from the chain.
     void UpdateToolBars();
+    // The tool bars' buttons and the status bar's indicators, as the program goes idle.
+    void UpdateControlBars();
     void RecalcLayout();
+
+    // The sides (CBRS_ALIGN_) bars may be docked on.
+    void EnableDocking(DWORD sides) { m_dockSides = sides & CBRS_ALIGN_ANY; }
+    // Docks bar on side as the index-th band from its edge (-1: the innermost); a bar docked
+    // elsewhere moves. Refused for a side the frame or the bar does not dock on.
+    bool DockControlBar(CToolBar* bar, DockSide side = DockSide::Top, int index = -1);
+    // The side bar is docked on, or none.
+    std::optional<DockSide> DockSideOf(const CToolBar& bar) const;
+    CRect DockFeedback(const CToolBar& bar, POINT point) const override;
+    void DockAt(CToolBar& bar, POINT point) override;
 
     bool OnCmdMsg(UINT, CCmdUI*) override { return false; }
     // The frame's accelerators and the MDI keys (Ctrl+F4, Ctrl+F6).
@@ -55,14 +73,32 @@ protected:
     bool PreCreateWindow(CREATESTRUCTW& cs) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    // The status bar with its four parts (see CFrameWnd::PlaceStatusBar).
-    HWND CreateStatusBar();
 
 private:
+    struct DockedBar
+    {
+        CToolBar* bar;
+        HWND window; // the bar's, to know it when it goes
+        DockSide side;
+    };
+
     void UpdateMenuPopup(HMENU popup);
+    void ShowMenuPrompt(UINT item, UINT flags);
+    // The client area less the status bar: where bars dock and the MDI client goes.
+    CRect DockArea() const;
+    std::vector<DockBand> DockBands() const;
+    std::vector<DockBand> BandsWithout(const CToolBar& bar) const;
+    struct DropPlace
+    {
+        DockSide side;
+        int index;
+    };
+    // Where bar dropped at point (client coordinates) docks, or nowhere.
+    std::optional<DropPlace> DropPlaceAt(const CToolBar& bar, POINT point) const;
 
     HWND m_hWndMDIClient = nullptr;
-    HWND m_hStatusBar = nullptr;
+    std::vector<DockedBar> m_docked; // in the order their bands are laid out
+    DWORD m_dockSides = 0;
     HMENU m_hMenuDefault = nullptr;
     HACCEL m_hAccel = nullptr;
     CCmdTarget* m_lastTarget = nullptr;

@@ -95,8 +95,17 @@ CNorvak* CMainFrame::ActiveControl() const
 int CMainFrame::OnCreate(CREATESTRUCTW* cs)
 {
     g_mainFrame = this;
-    if (CMDIFrameWnd::OnCreate(cs) != 0 || !CreateToolBars() || !CreateStatusBar())
+    if (CMDIFrameWnd::OnCreate(cs) != 0 || !CreateToolBars())
         return -1;
+    const UINT indicators[] = {CStatusBar::kSeparator, CStatusBar::kIndicatorCaps, CStatusBar::kIndicatorNum,
+                               CStatusBar::kIndicatorScroll};
+    if (!m_statusBar.Create(m_hWnd, kStatusBar, true) || !m_statusBar.SetIndicators(indicators))
+        return -1;
+    EnableDocking(CBRS_ALIGN_ANY);
+    for (CToolBar& bar : m_toolBars) {
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&bar);
+    }
     return 0;
 }
 
@@ -111,8 +120,10 @@ bool CMainFrame::CreateToolBars()
     const Bar bars[] = {{kStandardButtons, IDR_TOOLBAR_STANDARD, "常用"},
                         {kFormatButtons, IDR_TOOLBAR_FORMAT, "格式"},
                         {kLineButtons, IDR_TOOLBAR_LINE, "线型"}};
+    const DWORD style =
+        WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
     for (int i = 0; i < 3; ++i)
-        if (!m_toolBars[i].Create(m_hWnd, kToolBarFirst, bars[i].title) ||
+        if (!m_toolBars[i].CreateEx(m_hWnd, TBSTYLE_FLAT, style, kToolBarFirst) ||
             !m_toolBars[i].SetButtons(bars[i].buttons, bars[i].bitmap))
             return false;
     CToolBar& format = m_toolBars[1];
@@ -144,6 +155,8 @@ bool CMainFrame::CreateToolBars()
     line.SetButtonInfo(5, ID_BORDERS, BTNS_DROPDOWN, 3);
     format.SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     line.SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    for (int i = 0; i < 3; ++i)
+        m_toolBars[i].SetWindowText(bars[i].title);
     return true;
 }
 

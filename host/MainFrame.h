@@ -9,6 +9,7 @@
 // themselves.
 
 #include "framework/MDIFrameWnd.h"
+#include "framework/StatusBar.h"
 #include "framework/ToolBar.h"
 #include "host/HotTrackComboBox.h"
 #include "host/LineStyleComboBox.h"
@@ -34,6 +35,9 @@ public:
     CNorvak* ActiveControl() const;
     CChildFrame* ActiveChild() const;
     CPickerPopup& Picker() { return m_picker; }
+    // The standard, format and line tool bars, in that order.
+    CToolBar& ToolBar(int index) { return m_toolBars[index]; }
+    CStatusBar& StatusBar() { return m_statusBar; }
 
     // File Open: asks for a workbook file and shows it in a new document window, or brings the
     // window that already shows it to the front (checkDuplicates).
@@ -67,6 +71,7 @@ private:
     void OnUpdateSelection(CCmdUI& ui);
 
     static const CommandEntry<CMainFrame> kCommands[];
+    CStatusBar m_statusBar;
     CToolBar m_toolBars[3];
     CPickerPopup m_picker;
 };

@@ -229,7 +229,7 @@ bool CCQuilmApp::PreTranslateMessage(MSG* msg) const
 void CCQuilmApp::OnIdle() const
 {
     if (m_mainFrame && m_mainFrame->m_hWnd)
-        m_mainFrame->UpdateToolBars();
+        m_mainFrame->UpdateControlBars();
 }
 
 int CCQuilmApp::Run()

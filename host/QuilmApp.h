@@ -40,7 +40,7 @@ public:
     bool OnCmdMsg(UINT id, CCmdUI* ui) override;
     // Offers a message to the control, the windows under the main frame and its accelerators.
     bool PreTranslateMessage(MSG* msg) const;
-    // Enables and checks the tool bar buttons.
+    // Enables and checks the tool bar buttons, shows the status bar's indicators.
     void OnIdle() const;
 
 private:

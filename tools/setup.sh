@@ -4,8 +4,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 sudo=""
 [ "$(id -u)" = 0 ] || sudo=sudo
-packages=(cmake make g++ mingw-w64 mingw-w64-tools wine64 libwine-dev fonts-wqy-zenhei googletest
-          locales xvfb imagemagick)
+# fonts-wine brings the Marlett the prefixes copy; the Song, Kai and Hei outline fonts are the run
+# command's faces (the tests use fonts-wqy-zenhei alone).
+packages=(cmake make g++ mingw-w64 mingw-w64-tools wine64 libwine-dev fonts-wine fonts-wqy-zenhei googletest
+          locales xvfb imagemagick fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei)
 # Wine's 32-bit loader runs the i686 tests; it is a 32-bit Linux program, which some virtual
 # machines cannot execute. There the i686 build is compiled but its tests are not run.
 if "$root/tools/can-run-32bit.sh"; then

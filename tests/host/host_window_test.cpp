@@ -4,8 +4,7 @@
 
 #include "NorvakResource.h"
 #include "host/ChildFrame.h"
-#include "host/MainFrame.h"
-#include "host/QuilmApp.h"
+#include "tests/host/HostWindowFixture.h"
 #include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
@@ -13,34 +12,6 @@
 #include <string>
 
 namespace {
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-HRESULT RegisterControl()
-{
-    static HMODULE module = ::LoadLibraryW(NORVAK_OCX_PATH);
-    if (!module)
-        return HRESULT_FROM_WIN32(::GetLastError());
-    auto registerServer = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
-        reinterpret_cast<void*>(::GetProcAddress(module, "DllRegisterServer")));
-    return registerServer ? registerServer() : E_FAIL;
-}
-
-int DocumentWindows(const CMainFrame& frame)
-{
-    int count = 0;
-    for (HWND child = ::GetWindow(frame.MDIClient(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (::GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_MDICHILD)
-            ++count;
-    return count;
-}
 
 CString CellText(const CNorvak& control, long page, long row, long col)
 {
@@ -54,50 +25,7 @@ std::wstring TempWorkbook()
     return std::wstring(folder) + L"quilm_window_test.nvk";
 }
 
-class HostWindowTest : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite() { ASSERT_EQ(RegisterControl(), S_OK) << "Norvak.ocx must load and register"; }
-
-    void TearDown() override
-    {
-        if (CMainFrame* frame = app.MainFrame(); frame && frame->m_hWnd)
-            frame->DestroyWindow();
-        Pump();
-        app.ExitInstance();
-    }
-
-    // Sends a command as the menu does.
-    void Command(UINT id) { ::SendMessageW(app.MainFrame()->m_hWnd, WM_COMMAND, id, 0); }
-    // The state a menu item shows when its popup opens.
-    UINT MenuState(UINT id)
-    {
-        CMainFrame& frame = *app.MainFrame();
-        HMENU bar = ::GetMenu(frame.m_hWnd);
-        for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
-            HMENU popup = ::GetSubMenu(bar, i);
-            if (HMENU owner = FindPopupOf(popup, id)) {
-                ::SendMessageW(frame.m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(owner), 0);
-                return ::GetMenuState(owner, id, MF_BYCOMMAND);
-            }
-        }
-        return UINT(-1);
-    }
-    static HMENU FindPopupOf(HMENU popup, UINT id)
-    {
-        for (int i = 0; popup && i < ::GetMenuItemCount(popup); ++i) {
-            if (HMENU sub = ::GetSubMenu(popup, i)) {
-                if (HMENU found = FindPopupOf(sub, id))
-                    return found;
-            } else if (::GetMenuItemID(popup, i) == id) {
-                return popup;
-            }
-        }
-        return nullptr;
-    }
-
-    CCQuilmApp app;
-};
+using HostWindowTest = HostWindowFixture;
 
 TEST_F(HostWindowTest, StartsWithOneDocumentWindowHoldingTheControlWithLabelledHeaders)
 {
