@@ -214,12 +214,21 @@ void CMDIFrameWnd::RecalcLayout()
     const CRect area = DockArea();
     const std::vector<DockBand> bands = DockBands();
     const DockPlan plan = LayOutDockBands(area, bands);
+    // Moved as one, each drawn afresh: the pictures of bars that changed sides are no use to copy.
+    HDWP moves = ::BeginDeferWindowPos(int(m_docked.size()) + 1);
+    auto place = [&moves](HWND window, const CRect& rect) {
+        if (moves)
+            moves = ::DeferWindowPos(moves, window, nullptr, rect.left, rect.top, rect.Width(),
+                                     std::max(0, int(rect.Height())),
+                                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    };
     for (size_t i = 0; i < m_docked.size(); ++i)
         if (m_docked[i].bar->IsWindowVisible())
-            m_docked[i].bar->MoveWindow(plan.bands[i]);
+            place(m_docked[i].window, plan.bands[i]);
     if (m_hWndMDIClient)
-        ::MoveWindow(m_hWndMDIClient, plan.rest.left, plan.rest.top, plan.rest.Width(),
-                     std::max(0, int(plan.rest.Height())), TRUE);
+        place(m_hWndMDIClient, plan.rest);
+    if (moves)
+        ::EndDeferWindowPos(moves);
 }
 
 bool CMDIFrameWnd::DockControlBar(CToolBar* bar, DockSide side, int index)

@@ -1,5 +1,7 @@
 #include "framework/StatusBar.h"
 
+#include "framework/CDC.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -24,14 +26,9 @@ constexpr int kPanePadding = 12;
 
 int TextWidth(HWND bar, const CString& text)
 {
-    HDC dc = ::GetDC(bar);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(bar, WM_GETFONT, 0, 0)));
-    const std::wstring wide = text.ToWide();
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(bar, dc);
-    return size.cx;
+    CClientDC dc(bar);
+    CSelectObject font(dc, reinterpret_cast<HFONT>(::SendMessageW(bar, WM_GETFONT, 0, 0)));
+    return dc.GetTextExtent(text).cx;
 }
 
 } // namespace

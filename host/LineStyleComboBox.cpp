@@ -1,5 +1,6 @@
 #include "host/LineStyleComboBox.h"
 
+#include "framework/CDC.h"
 #include "host/model/PickerLayout.h"
 
 #include <algorithm>
@@ -9,6 +10,9 @@ namespace {
 const char* const kStyleNames[] = {"NULL", "实线", "长线段", "短线段", "长短线短", "混合线段", "虚线", "长距虚线",
                                    "混合线型1", "混合线型2", "混合线型3", "斜砖纹理线", "水平砖纹理线",
                                    "编织物纹理线", "斜网格纹理线"};
+// What the open list gives a sample line and its margins beside the widest name.
+constexpr int kListSampleRoom = 56;
+
 const char* const kWidthNames[] = {"1个单位", "2个单位", "4个单位", "6个单位", "8个单位", "10个单位"};
 
 // Dash patterns of styles 2 to 10 (on, off, ...), in pixels.
@@ -23,8 +27,8 @@ HPEN SamplePen(int style, int width, COLORREF colour)
     LOGBRUSH brush{BS_SOLID, colour, 0};
     if (style <= 0)
         return ::CreatePen(PS_NULL, 0, 0);
-    if (style == 1)
-        return ::CreatePen(PS_SOLID, width, colour);
+    if (style == 1) // square ends: a wide sample stops where it is drawn to, clear of the name
+        return ::ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, DWORD(width), &brush, 0, nullptr);
     if (style <= 10)
         return ::ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, DWORD(width), &brush,
                               DWORD(kDashCounts[style - 2]), kDashes[style - 2]);
@@ -45,6 +49,13 @@ bool CLineStyleComboBox::Create(DWORD style, const RECT& rect, HWND parent, UINT
     else
         for (const char* name : kWidthNames)
             AddString(name);
+    // The open list has room for every name beside a sample of some length, however narrow the box.
+    CClientDC dc(m_hWnd);
+    CSelectObject font(dc, GetFont());
+    int widest = 0;
+    for (int i = 0; i < GetCount(); ++i)
+        widest = std::max<int>(widest, dc.GetTextExtent(GetLBText(i)).cx);
+    SendMessage(CB_SETDROPPEDWIDTH, WPARAM(widest + kListSampleRoom));
     return true;
 }
 
@@ -64,21 +75,25 @@ void CLineStyleComboBox::DrawItem(DRAWITEMSTRUCT* item)
     HBRUSH brush = ::CreateSolidBrush(back);
     ::FillRect(dc, &item->rcItem, brush);
     ::DeleteObject(brush);
-    RECT rect = item->rcItem;
-    const int sampleRight = rect.left + (rect.right - rect.left) / 2;
-    const int middle = (rect.top + rect.bottom) / 2;
+    const CRect rect(item->rcItem);
     const int index = int(item->itemID);
-    HPEN pen = m_mode == 0 ? SamplePen(index, 1, fore) : ::CreatePen(PS_SOLID, BorderLineWidth(index), fore);
-    HGDIOBJ old = ::SelectObject(dc, pen);
-    ::MoveToEx(dc, rect.left + 4, middle, nullptr);
-    ::LineTo(dc, sampleRight, middle);
-    ::SelectObject(dc, old);
-    ::DeleteObject(pen);
     const std::wstring text = GetLBText(index).ToWide();
-    RECT textRect{sampleRight + 4, rect.top, rect.right, rect.bottom};
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
+    const LineItemParts parts = LineItemLayout(rect, extent.cx);
+    if (parts.lineRight > parts.lineLeft) {
+        const int middle = (rect.top + rect.bottom) / 2;
+        HPEN pen = m_mode == 0 ? SamplePen(index, 1, fore) : SamplePen(1, BorderLineWidth(index), fore);
+        HGDIOBJ old = ::SelectObject(dc, pen);
+        ::MoveToEx(dc, parts.lineLeft, middle, nullptr);
+        ::LineTo(dc, parts.lineRight, middle);
+        ::SelectObject(dc, old);
+        ::DeleteObject(pen);
+    }
+    RECT textRect = parts.text;
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, fore);
-    ::DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    ::DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
 }
 
 bool CLineStyleComboBox::OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)

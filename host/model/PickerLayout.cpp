@@ -2,6 +2,8 @@
 
 #include "host/model/BorderPlan.h"
 
+#include <algorithm>
+
 namespace {
 bool Inside(const CRect& rect, POINT point)
 {
@@ -56,4 +58,16 @@ int BorderLineWidth(int widthSelection)
 int BorderLineStyle(int styleSelection)
 {
     return styleSelection < 0 ? 1 : styleSelection;
+}
+
+LineItemParts LineItemLayout(const CRect& item, int textWidth)
+{
+    constexpr int kMargin = 4; // before the line, and between it and the name
+    constexpr int kTextMargin = 2;
+    const int middle = item.left + item.Width() / 2;
+    const int textLeft = std::max<int>(item.left + kTextMargin,
+                                       std::min<int>(middle + kMargin, item.right - kTextMargin - textWidth));
+    const int lineLeft = item.left + kMargin;
+    const int lineRight = std::max(lineLeft, std::min(middle, textLeft - kMargin));
+    return {lineLeft, lineRight, CRect(textLeft, item.top, item.right, item.bottom)};
 }

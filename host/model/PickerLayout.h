@@ -28,3 +28,14 @@ int PickerItemAt(PickerMode mode, POINT point, const CRect& client);
 int BorderLineWidth(int widthSelection);
 // The line style for the style box's selection (-1: none).
 int BorderLineStyle(int styleSelection);
+
+// The parts of an item of the line-style and line-width boxes: a sample line across the middle
+// from lineLeft to lineRight, then the item's name in text. The name keeps its whole width however
+// narrow the box; the line takes what is left of the item's left half (none when nothing is).
+struct LineItemParts
+{
+    int lineLeft;
+    int lineRight;
+    CRect text;
+};
+LineItemParts LineItemLayout(const CRect& item, int textWidth);

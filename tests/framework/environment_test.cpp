@@ -53,3 +53,21 @@ TEST(Environment, ChineseFacesPaintGlyphs)
     for (const wchar_t* face : {L"宋体", L"新宋体", L"楷体", L"黑体", L"SimSun"})
         EXPECT_GT(InkPixels(face), 50) << "no CJK glyphs for the face; is fonts-wqy-zenhei installed and mapped?";
 }
+
+// The system draws the caption buttons' glyphs from Marlett, a symbol font; without it they show
+// as the letters that stand for them ("0", "1", "r").
+TEST(Environment, CaptionButtonGlyphsHaveTheirSymbolFont)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, L"Marlett");
+    HGDIOBJ old = SelectObject(dc, font);
+    wchar_t face[LF_FACESIZE]{};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    DeleteDC(dc);
+    EXPECT_STREQ(face, L"Marlett") << "the prefix must hold Wine's marlett.ttf in its Fonts folder";
+    EXPECT_EQ(metrics.tmCharSet, SYMBOL_CHARSET);
+}

@@ -214,6 +214,35 @@ TEST(PickerLayout, ItemsAreFoundWhereTheyAreDrawn)
     EXPECT_EQ(PickerItemAt(PickerMode::TextColour, {2, 2}, client), kPickerNoItem);
 }
 
+TEST(PickerLayout, LineBoxItemsKeepTheirWholeNameAndGiveTheLineWhatIsLeft)
+{
+    const struct
+    {
+        int width;
+        int textWidth;
+        int lineRight; // from the item's left edge; 4 (the line's start) means no line
+        int textLeft;
+    } cases[] = {
+        {180, 72, 90, 94}, // the style box: the line fills the left half
+        {59, 42, 11, 15},  // the width box's field: the line shrinks, "1个单位" stays whole
+        {59, 60, 4, 2},    // a name wider than the box: no line, the name from the left
+        {20, 0, 10, 14},   // no name at all
+    };
+    for (const auto& c : cases) {
+        const CRect item(10, 3, 10 + c.width, 21);
+        const LineItemParts parts = LineItemLayout(item, c.textWidth);
+        EXPECT_EQ(parts.lineLeft, item.left + 4) << c.width << " " << c.textWidth;
+        EXPECT_EQ(parts.lineRight - item.left, c.lineRight) << c.width << " " << c.textWidth;
+        EXPECT_EQ(parts.text.left - item.left, c.textLeft) << c.width << " " << c.textWidth;
+        EXPECT_EQ(parts.text.right, item.right);
+        EXPECT_EQ(parts.text.top, item.top);
+        EXPECT_EQ(parts.text.bottom, item.bottom);
+        if (c.textWidth <= c.width - 4) {
+            EXPECT_GE(parts.text.Width() - 2, c.textWidth) << "the name is cut: " << c.width;
+        }
+    }
+}
+
 TEST(TabCommands, EveryMenuItemHasOneEntryWithWellFormedCalls)
 {
     std::set<UINT> ids;
