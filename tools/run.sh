@@ -34,6 +34,12 @@ fi
 "$NORVAK_WINE" regsvr32 /s "Z:$build/bin/Norvak.ocx"
 
 program="$build/bin/CQuilm.exe"
+# A workbook named by its Linux path is given to the program by its path on Wine's drive Z:.
+args=()
+for arg in "$@"; do
+    if [ -e "$arg" ]; then args+=("Z:$(realpath "$arg")"); else args+=("$arg"); fi
+done
+set -- ${args[@]+"${args[@]}"}
 if [ "${NORVAK_RUN_INNER:-}" != headless ]; then
     exec "$NORVAK_WINE" "$program" "$@"
 fi
