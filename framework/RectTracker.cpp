@@ -1,5 +1,6 @@
 #include "framework/RectTracker.h"
 
+#include "framework/DragMessages.h"
 #include "framework/Wnd.h"
 
 #include <windowsx.h>
@@ -20,12 +21,6 @@ constexpr CDraggedSides kSides[9] = {
     {true, false, false, true},  {false, true, false, false}, {false, false, true, false},
     {false, false, false, true}, {true, false, false, false}, {true, true, true, true},
 };
-
-bool PrimaryButtonDown()
-{
-    const int button = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-    return (::GetAsyncKeyState(button) & 0x8000) != 0;
-}
 
 // The system cursor of a hit, by its id (IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZENS, IDC_SIZEWE,
 // IDC_SIZEALL) for the wide API.
@@ -206,15 +201,9 @@ bool CRectTracker::Track(CWnd* wnd, POINT point, bool allowInvert, CWnd* clipTo)
     bool released = false, cancelled = false;
     while (!released && !cancelled) {
         MSG msg{};
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            // A release that never reaches the window (the button is already up) ends the loop as
-            // a release would; no loop waits for a button that is not held.
-            if (::GetCapture() != window)
-                cancelled = true;
-            else if (!PrimaryButtonDown())
-                released = true;
-            else
-                ::WaitMessage();
+        if (const DragWait wait = NextDragMessage(window, msg); wait != DragWait::Message) {
+            released = wait == DragWait::Released;
+            cancelled = wait == DragWait::Lost;
             continue;
         }
         switch (msg.message) {

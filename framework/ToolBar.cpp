@@ -1,6 +1,7 @@
 #include "framework/ToolBar.h"
 
 #include "framework/CommandText.h"
+#include "framework/DragMessages.h"
 #include "framework/StatusBar.h"
 
 #include <commctrl.h>
@@ -296,15 +297,9 @@ void CToolBar::TrackDrag(POINT start)
         DragFeedback feedback(GetParent());
         while (!released && !cancelled) {
             MSG msg{};
-            if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                // A button released where no message tells it ends the drag as a release would.
-                if (::GetCapture() != m_hWnd)
-                    cancelled = true;
-                else if (!(::GetAsyncKeyState(::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) &
-                           0x8000))
-                    released = true;
-                else
-                    ::WaitMessage();
+            if (const DragWait wait = NextDragMessage(m_hWnd, msg); wait != DragWait::Message) {
+                released = wait == DragWait::Released;
+                cancelled = wait == DragWait::Lost;
                 continue;
             }
             switch (msg.message) {
