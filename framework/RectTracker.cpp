@@ -1,6 +1,6 @@
 #include "framework/RectTracker.h"
 
-#include "framework/DragMessages.h"
+#include "framework/DragLoop.h"
 #include "framework/Wnd.h"
 
 #include <windowsx.h>
@@ -198,20 +198,9 @@ bool CRectTracker::Track(CWnd* wnd, POINT point, bool allowInvert, CWnd* clipTo)
     CRect current = start;
     ::SetCapture(window);
     CClientDC dc(window);
-    bool released = false, cancelled = false;
-    while (!released && !cancelled) {
-        MSG msg{};
-        if (const DragWait wait = NextDragMessage(window, msg); wait != DragWait::Message) {
-            released = wait == DragWait::Released;
-            cancelled = wait == DragWait::Lost;
-            continue;
-        }
-        switch (msg.message) {
-        case WM_LBUTTONUP:
-        case WM_MOUSEMOVE: {
-            if (msg.hwnd != window)
-                break;
-            released = msg.message == WM_LBUTTONUP;
+    const bool released = RunDragLoop(
+        window,
+        [&](const MSG& msg) {
             const CRect old = current;
             m_ptTracked = CPoint(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
             m_rect = Dragged(start, hit, m_ptTracked.x - point.x, m_ptTracked.y - point.y);
@@ -220,17 +209,10 @@ bool CRectTracker::Track(CWnd* wnd, POINT point, bool allowInvert, CWnd* clipTo)
             if (!(m_rect == old))
                 OnChangedRect(old);
             current = m_rect;
-            if (!released && !(current == start))
+            if (msg.message != WM_LBUTTONUP && !(current == start))
                 ShowBand(true, clipTo, &dc, wnd);
-            break;
-        }
-        case WM_KEYDOWN:
-            cancelled = msg.wParam == VK_ESCAPE;
-            break;
-        case WM_RBUTTONDOWN:
-            cancelled = true;
-            break;
-        default: {
+        },
+        [&](const MSG& msg) {
             // A paint under way must not draw over the band, nor the band stay over a new picture.
             const bool shown = m_bBandShown;
             ShowBand(false, clipTo, &dc, wnd);
@@ -238,12 +220,8 @@ bool CRectTracker::Track(CWnd* wnd, POINT point, bool allowInvert, CWnd* clipTo)
             ::DispatchMessageW(&msg);
             if (shown)
                 ShowBand(true, clipTo, &dc, wnd);
-            break;
-        }
-        }
-        if (::GetCapture() != window)
-            cancelled = true;
-    }
+        });
+    const bool cancelled = !released;
     m_bFinalErase = true;
     ShowBand(false, clipTo, &dc, wnd);
     m_bFinalErase = false;

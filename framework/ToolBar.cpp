@@ -1,7 +1,7 @@
 #include "framework/ToolBar.h"
 
 #include "framework/CommandText.h"
-#include "framework/DragMessages.h"
+#include "framework/DragLoop.h"
 #include "framework/StatusBar.h"
 
 #include <commctrl.h>
@@ -292,47 +292,26 @@ void CToolBar::TrackDrag(POINT start)
     SetCapture();
     POINT point = start;
     bool released = false;
-    bool cancelled = false;
     {
         DragFeedback feedback(GetParent());
-        while (!released && !cancelled) {
-            MSG msg{};
-            if (const DragWait wait = NextDragMessage(m_hWnd, msg); wait != DragWait::Message) {
-                released = wait == DragWait::Released;
-                cancelled = wait == DragWait::Lost;
-                continue;
-            }
-            switch (msg.message) {
-            case WM_MOUSEMOVE:
-            case WM_LBUTTONUP:
-                if (msg.hwnd != m_hWnd)
-                    break;
+        released = RunDragLoop(
+            m_hWnd,
+            [&](const MSG& msg) {
                 point = {GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
                 ::ClientToScreen(m_hWnd, &point);
-                released = msg.message == WM_LBUTTONUP;
-                if (!released)
+                if (msg.message == WM_MOUSEMOVE)
                     feedback.Show(site->DockFeedback(*this, point));
-                break;
-            case WM_KEYDOWN:
-                cancelled = msg.wParam == VK_ESCAPE;
-                break;
-            case WM_RBUTTONDOWN:
-                cancelled = true;
-                break;
-            default:
+            },
+            [&](const MSG& msg) {
                 // Whatever paints meanwhile must not paint over the band, nor leave it behind.
                 feedback.Hide();
                 ::TranslateMessage(&msg);
                 ::DispatchMessageW(&msg);
-                break;
-            }
-            if (::GetCapture() != m_hWnd)
-                cancelled = true;
-        }
+            });
     }
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
-    if (released && !cancelled)
+    if (released)
         site->DockAt(*this, point);
 }
 
