@@ -3,7 +3,7 @@
 #include "framework/CommonDialogs.h"
 #include "framework/DataExchange.h"
 #include "printing/BandPictureFile.h"
-#include "printing/BandPreviewLayout.h"
+#include "printing/BandLayout.h"
 #include "resources/NorvakResource.h"
 #include "sheet/NorvakCtrl.h"
 
@@ -27,32 +27,6 @@ int SelectionOrFirst(HWND combo)
 {
     const int selection = int(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
     return selection == CB_ERR ? 0 : selection;
-}
-
-// The text's first line and the lines after it.
-std::pair<CString, CString> SplitFirstLine(const CString& text)
-{
-    const int cr = text.Find('\r');
-    if (cr < 0)
-        return {text, CString()};
-    const int next = cr + 1 < text.GetLength() && text[cr + 1] == '\n' ? cr + 2 : cr + 1;
-    return {text.Left(cr), text.Mid(next)};
-}
-
-constexpr UINT kTextFormat = DT_EDITCONTROL | DT_WORDBREAK | DT_NOPREFIX;
-
-CSize Measure(CDC& dc, const CString& text, int width)
-{
-    if (text.IsEmpty() || width <= 0)
-        return CSize();
-    CRect rect(0, 0, width, 0);
-    dc.DrawText(text, &rect, kTextFormat | DT_CALCRECT);
-    return rect.Size();
-}
-
-UINT AlignFlag(int align)
-{
-    return align == CBandPreviewLayout::Centre ? DT_CENTER : align == CBandPreviewLayout::Right ? DT_RIGHT : DT_LEFT;
 }
 
 } // namespace
@@ -154,23 +128,6 @@ void CNorvakPageBandPDlg::ChoosePicture()
     InvalidatePreview();
 }
 
-void CNorvakPageBandPDlg::DrawPicture(CDC& dc, const CRect& at) const
-{
-    if (m_hBitmap) {
-        BITMAP info{};
-        if (!::GetObjectW(m_hBitmap, sizeof(info), &info))
-            return;
-        CDC source;
-        if (!source.CreateCompatibleDC(&dc))
-            return;
-        CSelectObject select(source, m_hBitmap);
-        dc.SetStretchBltMode(COLORONCOLOR);
-        dc.StretchBlt(at.left, at.top, at.Width(), at.Height(), source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    } else if (m_hIcon) {
-        ::DrawIconEx(dc, at.left, at.top, m_hIcon, at.Width(), at.Height(), 0, nullptr, DI_NORMAL);
-    }
-}
-
 void CNorvakPageBandPDlg::PaintPage(CDC& dc)
 {
     UpdateData(true);
@@ -195,16 +152,11 @@ void CNorvakPageBandPDlg::PaintPage(CDC& dc)
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crColor);
 
-    const auto [first, rest] = SplitFirstLine(m_strText);
-    const CSize firstSize = Measure(dc, first, CBandPreviewLayout::FirstLineWidth(area, picture));
-    const CSize restSize = Measure(dc, rest, area.Width());
-    const CBandPreviewLayout layout = CBandPreviewLayout::Lay(area, firstSize, restSize, picture, align, rule);
+    const CBandText text = CBandText::Split(m_strText);
+    const CBandLayout layout = CBandLayout::Measure(dc, area, text, picture, align, rule);
     if (picture)
-        DrawPicture(dc, layout.picture);
-    CRect firstRect = layout.firstLine;
-    CRect restRect = layout.rest;
-    dc.DrawText(first, &firstRect, kTextFormat | AlignFlag(align));
-    dc.DrawText(rest, &restRect, kTextFormat | AlignFlag(align));
+        DrawBandPicture(dc, m_hBitmap, m_hIcon, layout.picture);
+    layout.DrawText(dc, text, align);
     if (layout.hasRule) {
         CPen pen(PS_SOLID, 2, RGB(0, 0, 0));
         CSelectObject selectPen(dc, pen);

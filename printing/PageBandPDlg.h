@@ -54,7 +54,6 @@ private:
     void InvalidatePreview() const;
     void ChooseFont();
     void ChoosePicture();
-    void DrawPicture(CDC& dc, const CRect& at) const;
 
     const Band& m_band;
     CNorvakCtrl* m_pControl;

@@ -3,7 +3,7 @@
 // and the copies of it; and where the band preview puts the picture, the text and the rule.
 
 #include "printing/BandPictureFile.h"
-#include "printing/BandPreviewLayout.h"
+#include "printing/BandLayout.h"
 #include "tests/support/GuiResources.h"
 #include "tests/printing/IconFile.h"
 
@@ -85,9 +85,9 @@ TEST(BandPicture, TheRecordOwnsItsPicturesAndItsCopiesHaveTheirOwn)
     EXPECT_EQ(GdiObjectCount(), before);
 }
 
-TEST(BandPreviewLayout, PictureBesideTheFirstLineOnTheSideOfTheAlignmentAndTheRuleUnderAll)
+TEST(BandLayout, PictureBesideTheFirstLineOnTheSideOfTheAlignmentAndTheRuleUnderAll)
 {
-    using L = CBandPreviewLayout;
+    using L = CBandLayout;
     const CRect area(10, 20, 210, 100); // 200 wide
     const CSize line(50, 12);
     const CSize rest(80, 24);
