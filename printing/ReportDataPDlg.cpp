@@ -9,14 +9,13 @@ namespace {
 const int kCustomControls[] = {IDC_REPORT_ROWS_LABEL,    IDC_REPORT_ALL_ROWS,    IDC_REPORT_ROWS,
                                IDC_REPORT_COLUMNS_LABEL, IDC_REPORT_ALL_COLUMNS, IDC_REPORT_COLUMNS};
 
+// The page record keeps body indices as words: rows and columns past them cannot be chosen.
+constexpr int kStorableItems = 0x10000;
+
 std::vector<WORD> CheckedItems(const CCheckListView& list)
 {
-    std::vector<WORD> checked;
-    for (int i = 0; i < list.GetItemCount(); ++i) {
-        if (list.GetCheck(i))
-            checked.push_back(WORD(i));
-    }
-    return checked;
+    const std::vector<int> items = list.CheckedItems();
+    return std::vector<WORD>(items.begin(), items.end());
 }
 
 } // namespace
@@ -45,22 +44,16 @@ void CNorvakReportDataPDlg::DoDataExchange(CDataExchange* dx)
 }
 
 void CNorvakReportDataPDlg::FillList(CCheckListView& list, const char* title, int count,
-                                     const std::vector<WORD>& checked, int& all,
-                                     const std::function<CString(int)>& text)
+                                     const std::vector<WORD>& checked, int& all, CCheckListView::TextOf text)
 {
-    m_bSettingChecks = true;
     list.UseCheckBoxes();
     list.InsertColumn(0, CString(), 28);
     list.InsertColumn(1, title, 158);
-    for (int i = 0; i < count; ++i)
-        list.AppendItem(text(i));
-    if (int(checked.size()) == count)
-        all = 1;
-    for (WORD index : checked) {
-        if (index < count)
-            list.SetCheck(index, true);
-    }
-    m_bSettingChecks = false;
+    list.SetItems(count, std::move(text), kStorableItems);
+    for (WORD index : checked)
+        list.SetCheck(index, true);
+    // On a page of more items than the record can name, every one it can name counts as all.
+    all = (count > kStorableItems ? list.AllChecked() : int(checked.size()) == count) ? 1 : 0;
 }
 
 bool CNorvakReportDataPDlg::OnInitDialog()
@@ -75,10 +68,12 @@ bool CNorvakReportDataPDlg::OnInitDialog()
 
     const int fixedRows = m_pControl->DoGetPageRows(-1, 0);
     const int fixedColumns = m_pControl->DoGetPageColumns(-1, 0);
-    FillList(m_rows, "行标题", m_pControl->DoGetPageRows(-1, 1), page->m_customRows, m_bAllRows,
-             [&](int i) { return m_pControl->GetPageCellText(-1, fixedRows + i, 0); });
-    FillList(m_columns, "列标题", m_pControl->DoGetPageColumns(-1, 1), page->m_customColumns, m_bAllColumns,
-             [&](int j) { return m_pControl->GetPageCellText(-1, 0, fixedColumns + j); });
+    CNorvakCtrl* control = m_pControl;
+    const int active = control->DoGetActivePageIndex();
+    FillList(m_rows, "行标题", control->DoGetPageRows(-1, 1), page->m_customRows, m_bAllRows,
+             [=](int i) { return control->GetPageCellText(active, fixedRows + i, 0); });
+    FillList(m_columns, "列标题", control->DoGetPageColumns(-1, 1), page->m_customColumns, m_bAllColumns,
+             [=](int j) { return control->GetPageCellText(active, 0, fixedColumns + j); });
     EnableCustomControls(m_nOutputMode == Custom);
     UpdateData(false);
     m_colHeader.EnableWindow(fixedRows > 0);
@@ -107,21 +102,9 @@ void CNorvakReportDataPDlg::EnableCustomControls(bool enable) const
         ::EnableWindow(GetDlgItem(id), enable);
 }
 
-void CNorvakReportDataPDlg::CheckAll(CCheckListView& list, int check)
-{
-    m_bSettingChecks = true;
-    for (int i = 0; i < list.GetItemCount(); ++i)
-        list.SetCheck(i, check != 0);
-    m_bSettingChecks = false;
-}
-
 void CNorvakReportDataPDlg::FollowChecks(const CCheckListView& list, int& all, int box) const
 {
-    all = 1;
-    for (int i = 0; i < list.GetItemCount() && all; ++i) {
-        if (!list.GetCheck(i))
-            all = 0;
-    }
+    all = list.AllChecked() ? 1 : 0;
     // Only the box: the other controls keep what the user has not yet confirmed.
     ::CheckDlgButton(m_hWnd, box, all ? BST_CHECKED : BST_UNCHECKED);
 }
@@ -152,15 +135,15 @@ LRESULT CNorvakReportDataPDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         else if (id == IDC_REPORT_CUSTOM)
             EnableCustomControls(true);
         else if (id == IDC_REPORT_ALL_ROWS && UpdateData(true))
-            CheckAll(m_rows, m_bAllRows);
+            m_rows.SetAllChecks(m_bAllRows != 0);
         else if (id == IDC_REPORT_ALL_COLUMNS && UpdateData(true))
-            CheckAll(m_columns, m_bAllColumns);
+            m_columns.SetAllChecks(m_bAllColumns != 0);
         break;
     }
     case WM_NOTIFY: {
         const auto* change = reinterpret_cast<const NMLISTVIEW*>(lp);
         const bool isRows = change->hdr.hwndFrom == m_rows.m_hWnd;
-        if (change->hdr.code != LVN_ITEMCHANGED || m_bSettingChecks || (!isRows && change->hdr.hwndFrom != m_columns.m_hWnd))
+        if (change->hdr.code != LVN_ITEMCHANGED || (!isRows && change->hdr.hwndFrom != m_columns.m_hWnd))
             break;
         if ((change->uChanged & LVIF_STATE) && ((change->uOldState ^ change->uNewState) & LVIS_STATEIMAGEMASK)) {
             if (isRows)

@@ -9,7 +9,6 @@
 #include "framework/Controls.h"
 #include "printing/CheckListView.h"
 
-#include <functional>
 #include <vector>
 
 class CNorvakCtrl;
@@ -34,11 +33,10 @@ protected:
 
 private:
     void EnableCustomControls(bool enable) const;
-    void CheckAll(CCheckListView& list, int check);
     // A list's "全选" box follows its check marks as the user changes them.
     void FollowChecks(const CCheckListView& list, int& all, int box) const;
     void FillList(CCheckListView& list, const char* title, int count, const std::vector<WORD>& checked, int& all,
-                  const std::function<CString(int)>& text);
+                  CCheckListView::TextOf text);
     void PaintSeparator();
 
     CButton m_rowHeader;
@@ -51,5 +49,4 @@ private:
     CStatic m_rowsLabel;
     CStatic m_separator;
     CNorvakCtrl* m_pControl;
-    bool m_bSettingChecks = false; // the page itself is setting check marks
 };

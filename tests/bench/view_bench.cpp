@@ -28,16 +28,7 @@ template <class Prepare, class F> double PerCall(int calls, Prepare prepare, F f
 // One full paint of the control into a memory bitmap as big as its window.
 double Paint(CNorvakCtrl& control, int calls)
 {
-    CRect client = control.GetClientRect();
-    CDC screen(::GetDC(nullptr));
-    CDC memory;
-    memory.CreateCompatibleDC(&screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(screen, client.Width(), client.Height());
-    CSelectObject select(memory, bitmap);
-    const double ms = PerCall(calls, [] {}, [&] { control.OnDraw(&memory, client, client); });
-    ::ReleaseDC(nullptr, screen.Detach());
-    return ms;
+    return TimePaints(control, [&](auto paintOnce) { return PerCall(calls, [] {}, paintOnce); });
 }
 
 void Line(const char* what, double ms, double paint)

@@ -663,6 +663,77 @@ ModalDriver::Step ClickCheckBox(int listId, int item)
     };
 }
 
+// A click where the check boxes of the list stand, on the row of item; the row is scrolled into
+// view first. Unlike ClickCheckBox it also clicks an item that shows no box.
+ModalDriver::Step ClickBoxColumn(int listId, int item)
+{
+    return [listId, item](HWND sheet) {
+        HWND list = GetDlgItem(CurrentPage(sheet), listId);
+        SendMessageW(list, LVM_ENSUREVISIBLE, WPARAM(item), FALSE);
+        RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+        ASSERT_TRUE(SendMessageW(list, LVM_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&bounds)));
+        RECT icon{LVIR_ICON, 0, 0, 0};
+        SendMessageW(list, LVM_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&icon));
+        // The state image sits between the item's left edge and its icon's.
+        const POINT at{(bounds.left + std::max(icon.left, bounds.left + 2)) / 2, (bounds.top + bounds.bottom) / 2};
+        PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    };
+}
+
+// The check box state image of an item: 0 none, 1 clear, 2 checked.
+int StateImage(HWND page, int listId, int item)
+{
+    return int(SendDlgItemMessageW(page, listId, LVM_GETITEMSTATE, WPARAM(item), LVIS_STATEIMAGEMASK) >> 12);
+}
+
+std::wstring ItemText(HWND page, int listId, int item)
+{
+    wchar_t text[64]{};
+    LVITEMW request{};
+    request.iSubItem = 1;
+    request.pszText = text;
+    request.cchTextMax = 64;
+    SendDlgItemMessageW(page, listId, LVM_GETITEMTEXTW, WPARAM(item), reinterpret_cast<LPARAM>(&request));
+    return text;
+}
+
+// More body rows than the page record's word indices can name: the list still holds one item per
+// row with the row's title, but the rows past 65,536 take no check mark, so none can be stored as
+// another row's index; "全选" stores every row that can be named.
+TEST_F(ReportDataPage, ALongPageListsEveryRowAndChecksOnlyTheRowsItsRecordCanName)
+{
+    const int rows = 70001; // one fixed row and 70,000 body rows
+    ASSERT_TRUE(control->SetRowCount(-1, rows));
+    control->DoSetPageCellText(-1, rows - 1, 0, "末行");
+    CNorvakPage* page = control->GetPage(-1);
+    page->m_nOutputMode = 3;
+    page->m_customRows = {65535};
+    int count = 0;
+    std::wstring last;
+    std::vector<int> images;
+    std::vector<bool> allRows;
+    auto readImages = [&](HWND sheet) {
+        for (int item : {0, 65535, 65536, 69999})
+            images.push_back(StateImage(CurrentPage(sheet), IDC_REPORT_ROWS, item));
+        allRows.push_back(Checked(CurrentPage(sheet), IDC_REPORT_ALL_ROWS));
+    };
+    Run(kFlags, {[&](HWND sheet) {
+                     count = int(SendDlgItemMessageW(CurrentPage(sheet), IDC_REPORT_ROWS, LVM_GETITEMCOUNT, 0, 0));
+                     last = ItemText(CurrentPage(sheet), IDC_REPORT_ROWS, 69999);
+                 },
+                 readImages, ClickBoxColumn(IDC_REPORT_ROWS, 65536), ClickBoxColumn(IDC_REPORT_ROWS, 65535),
+                 readImages, [](HWND sheet) { ModalDriver::Click(CurrentPage(sheet), IDC_REPORT_ALL_ROWS); },
+                 readImages, PressOk});
+    EXPECT_EQ(count, 70000);
+    EXPECT_EQ(last, W("末行"));
+    EXPECT_EQ(images, (std::vector<int>{1, 2, 0, 0, 1, 1, 0, 0, 2, 2, 0, 0}));
+    EXPECT_EQ(allRows, (std::vector<bool>{false, false, true}));
+    ASSERT_EQ(page->m_customRows.size(), 65536u);
+    EXPECT_EQ(page->m_customRows.front(), 0);
+    EXPECT_EQ(page->m_customRows.back(), 65535);
+}
+
 TEST_F(ReportDataPage, ShowsThePagesChoiceAndCheckedRowsAndColumns)
 {
     CNorvakPage* page = control->GetPage(-1);
@@ -722,6 +793,21 @@ TEST_F(ReportDataPage, SelectAllFollowsTheChecksAndOkWritesThePageRecord)
     EXPECT_EQ(page->m_customColumns, (std::vector<WORD>{2}));
     EXPECT_EQ(page->m_bPrintColHeader, 0);
     EXPECT_EQ(page->m_bPrintRowHeader, 1);
+}
+
+TEST_F(ReportDataPage, TheSpaceBarTurnsTheMarkOfTheFocusedRow)
+{
+    std::vector<int> images;
+    auto read = [&](HWND sheet) { images.push_back(StateImage(CurrentPage(sheet), IDC_REPORT_ROWS, 1)); };
+    auto space = [](HWND sheet) {
+        HWND list = GetDlgItem(CurrentPage(sheet), IDC_REPORT_ROWS);
+        PostMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+        PostMessageW(list, WM_CHAR, L' ', 0);
+    };
+    Run(kFlags, {[](HWND sheet) { ModalDriver::Click(CurrentPage(sheet), IDC_REPORT_CUSTOM); },
+                 ClickCheckBox(IDC_REPORT_ROWS, 1), read, space, read, space, read, PressOk});
+    EXPECT_EQ(images, (std::vector<int>{2, 1, 2}));
+    EXPECT_EQ(control->GetPage(-1)->m_customRows, (std::vector<WORD>{1}));
 }
 
 TEST_F(ReportDataPage, EdgeCasesOfThePage)
