@@ -21,6 +21,12 @@ void CNorvakCtrl::CreatePrintFrame()
     m_pPrintFrame = CPageOwned<CNorvakFrameWnd>(frame.release(), [](CNorvakFrameWnd* f) { delete f; });
 }
 
+void CNorvakCtrl::PrintFramePageRemoved(int index)
+{
+    if (m_pPrintFrame)
+        m_pPrintFrame->OnPageRemoved(index);
+}
+
 void CNorvakCtrl::DoPrint()
 {
     if (!m_pPrintFrame)

@@ -1,5 +1,6 @@
 #include "printing/NorvakFrameWnd.h"
 
+#include "framework/Application.h"
 #include "framework/ModalUI.h"
 #include "sheet/NorvakCtrl.h"
 
@@ -28,12 +29,25 @@ int CNorvakFrameWnd::OnCreate(CREATESTRUCTW* cs)
 {
     if (CFrameWnd::OnCreate(cs) == -1)
         return -1;
+    // While a preview shows, the frame stands for the program whose window it hides.
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application::Icon(false)));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application::Icon(true)));
     m_pView = std::make_unique<CNorvakView>(*this);
     if (!m_pView->Create(m_hWnd, kPaneFirst))
         return -1;
     m_pView->ShowWindow(SW_HIDE);
     SetActiveView(m_pView.get());
     return 0;
+}
+
+void CNorvakFrameWnd::OnPageRemoved(int index)
+{
+    if (!m_pView)
+        return;
+    const bool wasShown = m_pView->GetPrintedPageIndex() == index;
+    m_pView->OnPageRemoved(index);
+    if (wasShown && m_pPreview)
+        PostMessage(WM_COMMAND, CPreviewView::kClose);
 }
 
 void CNorvakFrameWnd::StartPreview()
@@ -51,7 +65,7 @@ void CNorvakFrameWnd::StartPreview()
         return; // the WM_CLOSE it posted ends the preview
     auto preview = std::make_unique<CPreviewView>();
     if (!preview->Create(m_hWnd, kPaneFirst, m_pView.get())) {
-        ModalUI::ShowMessage(m_hWnd, "命令失败。", CString(), MB_OK | MB_ICONEXCLAMATION);
+        ModalUI::ShowMessage(m_hWnd, "命令失败。", Application::Title(), MB_OK | MB_ICONEXCLAMATION);
         EndPreview();
         return;
     }

@@ -35,6 +35,9 @@ public:
     CNorvakCtrl* GetControl() const { return m_pControl; }
     CNorvakView* GetPrintView() const { return m_pView.get(); }
     CPreviewView* GetPreview() const { return m_pPreview.get(); }
+    // The control deleted the page at index: a preview of that page ends (posted, so a command of
+    // the preview under way finishes first).
+    void OnPageRemoved(int index);
 
     // 1 when the last preview found a printer.
     int m_bPrintPrepared = 1;

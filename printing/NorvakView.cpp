@@ -1,5 +1,6 @@
 #include "printing/NorvakView.h"
 
+#include "framework/Application.h"
 #include "framework/ModalUI.h"
 #include "printing/NorvakFrameWnd.h"
 #include "printing/PageNumberText.h"
@@ -76,14 +77,26 @@ int CNorvakView::Paginate(HDC dc)
     CNorvakCtrl* control = Control();
     m_nCurrentPage = 0;
     m_composer.emplace(*control);
-    return m_composer->Paginate(dc, control->GetPage(-1), control->GetPageCells(-1),
-                                control->GetSelectedCellRange(-1));
+    const PageRef active = control->GetPageRef(-1);
+    m_nPrintedPage = active ? active.index : -1;
+    return m_composer->Paginate(dc, active.page, active.cells, control->GetSelectedCellRange(-1));
 }
 
 void CNorvakView::DrawPrintPage(HDC dc) const
 {
-    if (m_composer && m_nCurrentPage > 0)
-        m_composer->DrawPrintPage(dc, m_nCurrentPage);
+    CNorvakCtrl* control = Control();
+    if (!m_composer || m_nCurrentPage <= 0 || !control || m_nPrintedPage < 0)
+        return;
+    const PageRef printed = control->GetPageRef(m_nPrintedPage);
+    m_composer->DrawPrintPage(dc, m_nCurrentPage, printed.page, printed.cells);
+}
+
+void CNorvakView::OnPageRemoved(int index)
+{
+    if (index == m_nPrintedPage)
+        m_nPrintedPage = -1;
+    else if (index >= 0 && index < m_nPrintedPage)
+        --m_nPrintedPage;
 }
 
 void CNorvakView::ShowError(const char* text, const char* caption) const
@@ -137,9 +150,11 @@ void CNorvakView::SpoolPages(HDC dc, int pageCount)
         return;
     }
     for (int page = 1; page <= pageCount; ++page) {
-        if (!proceed) {
+        // The dialog paints and takes a Cancel before each page, whether or not the printer
+        // driver calls the abort procedure meanwhile.
+        progress.PumpMessages();
+        if (!proceed || m_bAbort)
             break;
-        }
         m_nCurrentPage = page;
         if (spooler.StartPage(dc) <= 0) {
             ShowError("系统在初始化打印文档时出错!", "错误提示");
@@ -152,7 +167,7 @@ void CNorvakView::SpoolPages(HDC dc, int pageCount)
         if (spooler.EndPage(dc) <= 0)
             proceed = false;
     }
-    if (proceed)
+    if (proceed && !m_bAbort)
         spooler.EndDoc(dc);
     else
         spooler.AbortDoc(dc);
@@ -186,7 +201,7 @@ bool CNorvakView::OnBeginPrinting(CPrintInfo& info)
         info.SetMaxPage(0);
         m_composer.reset();
         m_frame.PostMessage(WM_CLOSE);
-        ModalUI::ShowMessage(control->m_hWnd, kMarginsTooLarge, CString(), MB_OK);
+        ModalUI::ShowMessage(control->m_hWnd, kMarginsTooLarge, Application::Title(), MB_OK);
         return false;
     }
     info.SetMaxPage(UINT(Paginate(info.m_hPrinterDC)));

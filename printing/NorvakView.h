@@ -3,7 +3,9 @@
 // The print view of the hidden print frame: it cuts the control's active page into printed pages
 // and draws them, for the preview (as its page source) and for direct printing (PrintPages, which
 // sends every page to the page setup's printer with a progress dialog and no print dialog). It
-// reads the control the frame serves at the moment it paginates; nothing is copied.
+// reads the control the frame serves at the moment it paginates; nothing is copied. The sheet page
+// it cut is found again by its index for every drawing, so a page deleted meanwhile is never
+// reached: once it is gone, printed pages show only their decorations.
 //
 // Ownership: the frame owns the view. The printer DC of a preview run belongs to the view until the
 // run ends.
@@ -46,6 +48,11 @@ public:
     // The band of cells of the current printed page.
     void DrawPrintPage(HDC dc) const;
     int GetCurrentPage() const { return m_nCurrentPage; }
+    // The index of the sheet page being printed or previewed; -1 when there is none, or when it
+    // was deleted since it was cut into printed pages.
+    int GetPrintedPageIndex() const { return m_nPrintedPage; }
+    // The page at index was deleted: later pages have moved down one index.
+    void OnPageRemoved(int index);
     int GetPageCount() const { return m_composer ? m_composer->GetPageCount() : 0; }
 
     // ---- IPreviewSource ----
@@ -69,6 +76,7 @@ private:
 
     CNorvakFrameWnd& m_frame;
     std::optional<CPrintComposer> m_composer;
+    int m_nPrintedPage = -1;
     int m_nCurrentPage = 0;
     CPrintInfo m_previewInfo;
 };

@@ -2,6 +2,7 @@
 
 #include "drawing/CTextPainter.h"
 #include "framework/CGdiObject.h"
+#include "printing/BandLayout.h"
 #include "printing/PageNumberText.h"
 #include "sheet/model/NorvakPage.h"
 #include "sheet/paint/PagePainter.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr int kBandInset = 4;
 constexpr int kFrameOutset = 2;
 constexpr int kCornerStroke = 36;
-constexpr int kPictureSize = 32;
 constexpr int kRuleGap = 2;
 
 // The included rows (or columns) of a band: where each starts and how far it reaches, by offset
@@ -64,22 +64,6 @@ void DrawLine(CDC& dc, HPEN pen, int x0, int y0, int x1, int y1)
     dc.LineTo(x1, y1);
 }
 
-void DrawPicture(CDC& dc, HBITMAP bitmap, HICON icon, int x, int y)
-{
-    if (bitmap) {
-        BITMAP bm{};
-        CDC memory;
-        if (!::GetObjectW(bitmap, sizeof bm, &bm) || !memory.CreateCompatibleDC(dc.GetSafeHdc()))
-            return;
-        CSelectObject select(memory, bitmap);
-        const int oldMode = dc.SetStretchBltMode(COLORONCOLOR);
-        dc.StretchBlt(x, y, kPictureSize, kPictureSize, memory, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-        dc.SetStretchBltMode(oldMode);
-    } else if (icon) {
-        ::DrawIconEx(dc, x, y, icon, kPictureSize, kPictureSize, 0, nullptr, DI_NORMAL);
-    }
-}
-
 } // namespace
 
 CPrintUnits::CPrintUnits(HDC dc) : m_dc(dc), m_saved(::SaveDC(dc))
@@ -113,8 +97,6 @@ int CPrintComposer::Paginate(HDC dc, const CNorvakPage* page, const CNorvakPageC
                              const CCellRect& selection)
 {
     m_paper = CPrintUnits::PrintableSize(dc);
-    m_page = page;
-    m_cells = cells;
     m_filter.reset();
     m_pagination.reset();
     if (!MarginsFit(m_paper) || !page || !cells)
@@ -149,6 +131,8 @@ CRect CPrintComposer::FooterBand() const
 
 struct CPrintComposer::Layout
 {
+    const CNorvakPage& page;
+    const CNorvakPageCells& cells;
     CPrintBand rows;
     CPrintBand cols;
     AxisPlaces rowPlaces;
@@ -185,9 +169,10 @@ struct CPrintComposer::Layout
     }
 };
 
-void CPrintComposer::DrawPrintPage(HDC hdc, int pageNumber) const
+void CPrintComposer::DrawPrintPage(HDC hdc, int pageNumber, const CNorvakPage* page,
+                                   const CNorvakPageCells* cells) const
 {
-    if (pageNumber < 1 || pageNumber > GetPageCount())
+    if (pageNumber < 1 || pageNumber > GetPageCount() || !page || !cells)
         return;
     const CPrintPagination& pagination = *m_pagination;
     const SIZE extent = pagination.ExtentOf(pageNumber);
@@ -195,20 +180,20 @@ void CPrintComposer::DrawPrintPage(HDC hdc, int pageNumber) const
     const int left = margins.left + CenteringShift(m_setup.m_bCenterHorz != 0, margins.Width(), extent.cx);
     const int top = margins.top + CenteringShift(m_setup.m_bCenterVert != 0, margins.Height(), extent.cy);
 
-    Layout layout;
+    Layout layout{*page, *cells, {}, {}, {}, {}};
     layout.cols = pagination.ColumnBandOf(pageNumber);
     layout.rows = pagination.RowBandOf(pageNumber);
-    const bool inGrid = layout.cols.first >= 0 && layout.rows.first >= 0 && layout.cols.last < m_page->m_nCols &&
-                        layout.rows.last < m_page->m_nRows && layout.rows.last >= layout.rows.first &&
+    const bool inGrid = layout.cols.first >= 0 && layout.rows.first >= 0 && layout.cols.last < page->m_nCols &&
+                        layout.rows.last < page->m_nRows && layout.rows.last >= layout.rows.first &&
                         layout.cols.last >= layout.cols.first;
     if (!inGrid)
         return;
     const CPrintFilter& filter = *m_filter;
     layout.colPlaces = PlaceBand(
-        layout.cols, left, [&](int col) { return m_page->GetColumnWidth(col) + 2; },
+        layout.cols, left, [&](int col) { return page->GetColumnWidth(col) + 2; },
         [&](int col) { return filter.IncludesColumn(col); });
     layout.rowPlaces = PlaceBand(
-        layout.rows, top, [&](int row) { return m_page->GetRowHeight(row) + 1; },
+        layout.rows, top, [&](int row) { return page->GetRowHeight(row) + 1; },
         [&](int row) { return filter.IncludesRow(row); });
 
     CDC dc(hdc);
@@ -226,15 +211,15 @@ void CPrintComposer::DrawCells(CDC& dc, const Layout& layout) const
     std::vector<CCellCoord> drawnAreas;
     ForEachPrintedCell(layout, [&](const CNorvakCell& cell, int row, int col) {
         const CCellCoord origin = MergeOriginOf(cell, row, col);
-        const CNorvakCell* originCell = origin.row >= 0 ? m_cells->GetCell(origin.row, origin.col) : nullptr;
+        const CNorvakCell* originCell = origin.row >= 0 ? layout.cells.GetCell(origin.row, origin.col) : nullptr;
         if (!originCell) {
-            PaintCell(dc, cell, layout.CellRect(row, col));
+            PaintCell(dc, layout, cell, layout.CellRect(row, col));
             return;
         }
         if (std::find(drawnAreas.begin(), drawnAreas.end(), origin) != drawnAreas.end())
             return;
         drawnAreas.push_back(origin);
-        PaintCell(dc, *originCell, layout.AreaRect(origin, *originCell));
+        PaintCell(dc, layout, *originCell, layout.AreaRect(origin, *originCell));
     });
 }
 
@@ -244,12 +229,12 @@ template <class Visit> void CPrintComposer::ForEachPrintedCell(const Layout& lay
         if (!layout.rowPlaces.Has(row))
             continue;
         for (int col = layout.cols.first; col <= layout.cols.last; ++col)
-            if (const CNorvakCell* cell = layout.colPlaces.Has(col) ? m_cells->GetCell(row, col) : nullptr)
+            if (const CNorvakCell* cell = layout.colPlaces.Has(col) ? layout.cells.GetCell(row, col) : nullptr)
                 visit(*cell, row, col);
     }
 }
 
-void CPrintComposer::PaintCell(CDC& dc, const CNorvakCell& cell, const CRect& rect) const
+void CPrintComposer::PaintCell(CDC& dc, const Layout& layout, const CNorvakCell& cell, const CRect& rect) const
 {
     if (rect.IsRectEmpty())
         return;
@@ -260,7 +245,7 @@ void CPrintComposer::PaintCell(CDC& dc, const CNorvakCell& cell, const CRect& re
     if (cell.GetPicture() || cell.GetIcon() || cell.GetBitmap()) {
         // The picture painters are the screen's; they read nothing of the paint's layout.
         static const CPaintView kNoView;
-        CPagePainter painter(*m_page, *m_cells, kNoView);
+        CPagePainter painter(layout.page, layout.cells, kNoView);
         CClipGuard clip(dc);
         dc.IntersectClipRect(rect);
         if (cell.GetPicture())
@@ -272,7 +257,7 @@ void CPrintComposer::PaintCell(CDC& dc, const CNorvakCell& cell, const CRect& re
     }
     if (*cell.GetTextPtr() == '\0')
         return;
-    const COLORREF colour = font.crText == kNoTextColor ? m_page->m_crTextColor : font.crText;
+    const COLORREF colour = font.crText == kNoTextColor ? layout.page.m_crTextColor : font.crText;
     CTextPainter().DrawAlignedText(&dc, textRect, cell.GetText(), cell.GetTextFormat(), &font.font, 1,
                                    cell.GetIndent(), colour);
 }
@@ -292,7 +277,7 @@ void CPrintComposer::DrawLines(CDC& dc, const Layout& layout) const
         return pens.Find(style, width, colour);
     };
     auto sameArea = [&](const CNorvakCell& cell, int row, int col, int otherRow, int otherCol) {
-        const CNorvakCell* other = m_cells->GetCell(otherRow, otherCol);
+        const CNorvakCell* other = layout.cells.GetCell(otherRow, otherCol);
         const CCellCoord origin = MergeOriginOf(cell, row, col);
         return other && origin.row >= 0 && MergeOriginOf(*other, otherRow, otherCol) == origin;
     };
@@ -357,52 +342,31 @@ void CPrintComposer::DrawBand(CDC& dc, int pageNumber, bool header) const
     if (!(header ? m_setup.m_bShowHeader : m_setup.m_bShowFooter))
         return;
 
-    CString text = header ? m_setup.m_strHeaderText : m_setup.m_strFooterText;
-    if (const int cr = text.Find('\r'); cr >= 0)
-        text = text.Left(cr);
+    // Every line of the text, laid out as the header and footer pages preview it.
+    const CBandText text = CBandText::Split(header ? m_setup.m_strHeaderText : m_setup.m_strFooterText);
     CFont font;
     font.CreateFontIndirect(header ? &m_setup.m_lfHeaderFont : &m_setup.m_lfFooterFont);
     CSelectObject select(dc, font);
     const bool showPicture = (header ? m_setup.m_bHeaderShowIcon : m_setup.m_bFooterShowIcon) != 0;
     const HBITMAP bitmap = header ? m_setup.m_hHeaderBitmap : m_setup.m_hFooterBitmap;
     const HICON icon = header ? m_setup.m_hHeaderIcon : m_setup.m_hFooterIcon;
-    const int picture = showPicture && (bitmap || icon) ? kPictureSize : 0;
-
-    UINT format = DT_EDITCONTROL | DT_NOPREFIX;
-    CRect measured(0, 0, std::max(0, int(band.Width()) - picture), 0);
-    const CSize extent = dc.GetTextExtent(text);
-    if (extent.cx > measured.Width())
-        format |= DT_WORDBREAK;
-    if (!text.IsEmpty())
-        dc.DrawText(text, &measured, format | DT_CALCRECT);
-    const int textWidth = std::min(int(measured.Width()), std::max(0, int(band.Width()) - picture));
-    const int blockWidth = textWidth + picture;
-    const int blockHeight = std::max(text.IsEmpty() ? 0 : int(measured.Height()), picture);
+    const bool picture = showPicture && (bitmap || icon);
     const int align = header ? m_setup.m_nHeaderAlign : m_setup.m_nFooterAlign;
-    int blockLeft = band.left;
-    if (align == 1)
-        blockLeft = band.left + (band.Width() - blockWidth) / 2;
-    else if (align == 2)
-        blockLeft = band.right - blockWidth;
-    const int blockTop = header ? band.bottom - blockHeight : band.top;
+    const int rule = header ? m_setup.m_nHeaderLine : m_setup.m_nFooterLine;
+    CBandLayout layout = CBandLayout::Measure(dc, band, text, picture, align, rule);
+    // The header's lines stand on the band's lower edge, the footer's hang from its upper edge.
+    if (header)
+        layout.Offset(band.bottom - layout.Bottom());
 
     if (picture)
-        DrawPicture(dc, bitmap, icon, blockLeft, blockTop);
-    if (!text.IsEmpty()) {
-        CRect textRect(blockLeft + picture, blockTop, blockLeft + blockWidth, blockTop + blockHeight);
-        dc.SetTextColor(header ? m_setup.m_crHeaderColor : m_setup.m_crFooterColor);
-        const UINT alignFlag = align == 1 ? DT_CENTER : align == 2 ? DT_RIGHT : DT_LEFT;
-        dc.DrawText(text, &textRect, format | alignFlag);
-    }
-    const int rule = header ? m_setup.m_nHeaderLine : m_setup.m_nFooterLine;
-    if (rule != 1 && rule != 2)
+        DrawBandPicture(dc, bitmap, icon, layout.picture);
+    dc.SetTextColor(header ? m_setup.m_crHeaderColor : m_setup.m_crFooterColor);
+    layout.DrawText(dc, text, align);
+    if (!layout.hasRule)
         return;
     CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
     const int y = header ? band.bottom + kRuleGap : band.top - kRuleGap;
-    if (rule == 2)
-        DrawLine(dc, pen, band.left, y, band.right, y);
-    else if (blockWidth > 0)
-        DrawLine(dc, pen, blockLeft, y, blockLeft + blockWidth, y);
+    DrawLine(dc, pen, layout.ruleLeft, y, layout.ruleRight, y);
 }
 
 void CPrintComposer::DrawDashedFrame(CDC& dc) const

@@ -9,8 +9,9 @@
 // downward (CPrintUnits); margins and distances of the page setup are used as such units, and so
 // are the grid's pixel sizes.
 //
-// Ownership: the composer borrows the page setup, the page and its cells; they must outlive it and
-// stay as they are between Paginate and the drawing.
+// Ownership: the composer borrows the page setup, which must outlive it. It keeps nothing of the
+// sheet page it cuts: each drawing is handed the page and its cells as they are at that moment,
+// so a page freed since pagination is never reached.
 
 #include "framework/CDC.h"
 #include "printing/PrintPagination.h"
@@ -55,9 +56,9 @@ public:
     const CPrintPagination* GetPagination() const { return m_pagination ? &*m_pagination : nullptr; }
     CSize GetPaper() const { return m_paper; }
 
-    // The band of cells of printed page 1 .. GetPageCount(); nothing for another page, or when the
-    // page's grid no longer holds the band.
-    void DrawPrintPage(HDC dc, int pageNumber) const;
+    // The band of cells of printed page 1 .. GetPageCount() of the page; nothing for another
+    // printed page, without a page, or when the page's grid no longer holds the band.
+    void DrawPrintPage(HDC dc, int pageNumber, const CNorvakPage* page, const CNorvakPageCells* cells) const;
     // Corner marks (preview only), header, footer, dashed frame and page title.
     void DrawDecorations(HDC dc, int pageNumber, bool preview) const;
 
@@ -72,15 +73,13 @@ private:
     template <class Visit> void ForEachPrintedCell(const Layout& layout, Visit visit) const;
     void DrawCells(CDC& dc, const Layout& layout) const;
     void DrawLines(CDC& dc, const Layout& layout) const;
-    void PaintCell(CDC& dc, const CNorvakCell& cell, const CRect& rect) const;
+    void PaintCell(CDC& dc, const Layout& layout, const CNorvakCell& cell, const CRect& rect) const;
     void DrawCornerMarks(CDC& dc) const;
     void DrawBand(CDC& dc, int pageNumber, bool header) const;
     void DrawDashedFrame(CDC& dc) const;
     void DrawPageTitle(CDC& dc) const;
 
     const CPageSetup& m_setup;
-    const CNorvakPage* m_page = nullptr;
-    const CNorvakPageCells* m_cells = nullptr;
     std::optional<CPrintFilter> m_filter;
     std::optional<CPrintPagination> m_pagination;
     CSize m_paper;

@@ -18,7 +18,25 @@ bool CPrintProgressDlg::Show(int pageCount)
     CenterWindow();
     ::SetActiveWindow(m_hWnd);
     ShowWindow(SW_SHOWNORMAL);
+    PumpMessages();
     return true;
+}
+
+void CPrintProgressDlg::PumpMessages()
+{
+    MSG msg;
+    while (m_hWnd && ::PeekMessageW(&msg, m_hWnd, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(int(msg.wParam)); // for the loop outside the print job
+            break;
+        }
+        if (!PreTranslateChain(&msg, m_hWnd)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    if (m_hWnd)
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 bool CPrintProgressDlg::OnInitDialog()

@@ -572,6 +572,9 @@ public:
                       BOOL bShowTab6, BOOL bShowTab7, BOOL bShowTab8);
     // The hidden print frame, made with the control's window and destroyed with it; none before.
     CNorvakFrameWnd* GetPrintFrame() const { return m_pPrintFrame.get(); }
+    // Tells the print frame that the page at index is gone: a preview of that page ends, and the
+    // page being printed or previewed keeps its place when it moves down an index.
+    void PrintFramePageRemoved(int index);
 
     // ---- painting ----
     // OnDraw paints the active page off screen and copies it, leaving out the bottom bar; each

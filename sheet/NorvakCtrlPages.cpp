@@ -125,6 +125,7 @@ BOOL CNorvakCtrl::DeletePageAt(int index)
         CloseChartTextEditor(); // it may edit a chart of the page
     if (!m_pageStore.Remove(index, *this))
         return FALSE;
+    PrintFramePageRemoved(index);
     InvalidateControl();
     const int active = m_pageStore.GetActive();
     if (active >= 0)

@@ -36,7 +36,7 @@ int main()
         5,
         [&] {
             composer.DrawDecorations(meta, 1, false);
-            composer.DrawPrintPage(meta, 1);
+            composer.DrawPrintPage(meta, 1, &page, &cells);
         },
         [&] {
             if (meta)

@@ -2,6 +2,7 @@
 // each page shows and where, merged areas drawn once, a grid that shrank since pagination, and
 // the decorations (page numbers in their bands, header text, the page title).
 
+#include "printing/BandLayout.h"
 #include "printing/PrintComposer.h"
 #include "tests/support/CellSheet.h"
 #include "tests/support/EmfRecorder.h"
@@ -65,7 +66,7 @@ PrintedPage Print(CPrintComposer& composer, CellSheet& sheet, int pageNumber, bo
     page.texts = RecordTexts([&](CDC* dc) {
                      composer.Paginate(*dc, &sheet.page, &sheet.cells, selected);
                      if (grid)
-                         composer.DrawPrintPage(*dc, pageNumber);
+                         composer.DrawPrintPage(*dc, pageNumber, &sheet.page, &sheet.cells);
                      if (decorations)
                          composer.DrawDecorations(*dc, pageNumber, false);
                  }).texts;
@@ -132,7 +133,7 @@ TEST(PrintComposer, AGridThatShrankSincePaginationPrintsOnlyDecorations)
     const std::vector<RecordedText> texts = RecordTexts([&](CDC* dc) {
                                                 composer.Paginate(*dc, &sheet.page, &sheet.cells, CCellRect());
                                                 sheet.page.m_nRows = 2; // as if rows went since
-                                                composer.DrawPrintPage(*dc, 4);
+                                                composer.DrawPrintPage(*dc, 4, &sheet.page, &sheet.cells);
                                                 composer.DrawDecorations(*dc, 4, false);
                                             }).texts;
     sheet.page.m_nRows = 8;
@@ -187,30 +188,81 @@ TEST(PrintComposer, PageNumberGoesToItsBandAndPlace)
     EXPECT_TRUE(Print(composer, sheet, 2, false, true).texts.empty());
 }
 
-TEST(PrintComposer, HeaderFirstLineAndPageTitleSittingOnItsDistance)
+TEST(PrintComposer, PageTitleSitsOnItsDistanceAndTheHeaderFollowsItsAlignment)
 {
     CellSheet sheet(2, 2);
     CPageSetup setup = SetupFor(300, 300);
     setup.m_bShowPageNumber = 0;
-    setup.m_strHeaderText = "第一行\r\n第二行";
+    setup.m_strHeaderText = "页眉";
     setup.m_nHeaderAlign = 2;
     setup.m_strPageTitle = "月报";
     setup.m_bShowPageTitle = 1;
     CPrintComposer composer(setup);
     const PrintedPage page = Print(composer, sheet, 1, false, true);
-    EXPECT_EQ(page.Texts(), (std::set<std::wstring>{Wide("第一行"), Wide("月报")}));
+    EXPECT_EQ(page.Texts(), (std::set<std::wstring>{Wide("页眉"), Wide("月报")}));
     const RecordedText* title = page.Find(Wide("月报"));
     ASSERT_NE(title, nullptr);
     // A one-line title ends on the title distance (120) and starts below the paper's top.
     EXPECT_GT(title->reference.y, 0);
     EXPECT_LT(title->reference.y, setup.m_nPageTitleMargin);
     EXPECT_GT(title->reference.y, setup.m_nPageTitleMargin - 2 * std::abs(setup.m_lfTitleFont.lfHeight));
-    const RecordedText* header = page.Find(Wide("第一行"));
+    const RecordedText* header = page.Find(Wide("页眉"));
     ASSERT_NE(header, nullptr);
     EXPECT_GT(header->reference.x, composer.HeaderBand().CenterPoint().x); // right-aligned
     setup.m_bShowPageTitle = 0;
     setup.m_bShowHeader = 0;
     EXPECT_TRUE(Print(composer, sheet, 1, false, true).texts.empty());
+}
+
+// Every line of a band's text prints, laid out as the header and footer pages preview it: the
+// first line beside the picture, the others under both. A header's lines end on its band's lower
+// edge, a footer's start on its band's upper edge.
+TEST(PrintComposer, EveryLineOfAHeaderOrFooterPrints)
+{
+    CellSheet sheet(2, 2);
+    const struct
+    {
+        const char* name;
+        bool header;
+        bool picture;
+    } cases[] = {
+        {"header", true, false},
+        {"header beside a picture", true, true},
+        {"footer", false, false},
+        {"footer beside a picture", false, true},
+    };
+    const char* const lines[] = {"第一行", "第二行", "第三行"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CPageSetup setup = SetupFor(300, 300);
+        setup.m_bShowPageNumber = 0;
+        setup.m_bShowHeader = c.header;
+        setup.m_bShowFooter = !c.header;
+        (c.header ? setup.m_strHeaderText : setup.m_strFooterText) = "第一行\r\n第二行\r\n第三行";
+        (c.header ? setup.m_nHeaderAlign : setup.m_nFooterAlign) = 2;
+        (c.header ? setup.m_bHeaderShowIcon : setup.m_bFooterShowIcon) = c.picture;
+        if (c.picture)
+            (c.header ? setup.m_hHeaderBitmap : setup.m_hFooterBitmap).Reset(::CreateBitmap(8, 8, 1, 32, nullptr));
+        CPrintComposer composer(setup);
+        const PrintedPage page = Print(composer, sheet, 1, false, true);
+        ASSERT_EQ(page.texts.size(), 3u);
+        std::vector<POINT> at;
+        for (const char* line : lines) {
+            const RecordedText* text = page.Find(Wide(line));
+            ASSERT_NE(text, nullptr) << line;
+            at.push_back(text->reference);
+        }
+        const CRect band = c.header ? composer.HeaderBand() : composer.FooterBand();
+        const int lineHeight = at[2].y - at[1].y;
+        EXPECT_GT(lineHeight, 0);
+        EXPECT_EQ(at[1].y - at[0].y, c.picture ? CBandLayout::kPictureSide : lineHeight);
+        if (c.header)
+            EXPECT_NEAR(at[2].y + lineHeight, band.bottom, 1);
+        else
+            EXPECT_EQ(at[0].y, band.top);
+        for (const POINT& point : at)
+            EXPECT_GT(point.x, band.CenterPoint().x); // right-aligned
+    }
 }
 
 } // namespace

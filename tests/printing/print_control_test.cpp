@@ -1,10 +1,12 @@
 // Printing from the control through a spooler that prints into a metafile: the job and its pages,
-// each failure's message, Cancel in the progress dialog, the preview in the print frame, and the
-// margins page of the page-setup sheet.
+// each failure's message, Cancel in the progress dialog with a driver that calls the abort
+// procedure for every page and with one that calls it once, the preview in the print frame (its
+// icon, its page deleted under it), and the margins page of the page-setup sheet.
 
 #include "printing/NorvakFrameWnd.h"
 #include "printing/PrintSpooler.h"
 #include "tests/support/ControlTest.h"
+#include "tests/support/EmfRecorder.h"
 #include "tests/support/ModalDriver.h"
 #include "resources/NorvakResource.h"
 
@@ -26,6 +28,9 @@ public:
     std::vector<std::string> calls;
     std::function<void()> onEndPage;
     bool hasPrinter = true;
+    // As Wine's drivers do: the abort procedure is called once, when the job starts, and never
+    // while its pages are spooled.
+    bool abortProcOnlyAtStart = false;
     int failStartPage = 0; // the page whose StartPage fails
     ABORTPROC abortProc = nullptr;
 
@@ -45,9 +50,11 @@ public:
         abortProc = proc;
         return 1;
     }
-    int StartDoc(HDC, const CString& name) override
+    int StartDoc(HDC dc, const CString& name) override
     {
         calls.push_back("StartDoc " + std::string(name.GetString()));
+        if (abortProcOnlyAtStart && abortProc)
+            abortProc(dc, 0);
         return 1;
     }
     int StartPage(HDC) override
@@ -62,6 +69,8 @@ public:
         if (onEndPage)
             onEndPage();
         // As a driver does while it spools: the abort procedure decides whether the job goes on.
+        if (abortProcOnlyAtStart)
+            return 1;
         return abortProc && !abortProc(dc, 0) ? -1 : 1;
     }
     int EndDoc(HDC) override
@@ -207,6 +216,63 @@ TEST_F(PrintControlTest, CancelInTheProgressDialogAbortsTheJob)
     EXPECT_TRUE(::IsWindowEnabled(control->m_hWnd));
 }
 
+// The window and its controls have been painted: nothing is left to paint.
+bool Painted(HWND window)
+{
+    if (::GetUpdateRect(window, nullptr, FALSE))
+        return false;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (!Painted(child))
+            return false;
+    return true;
+}
+
+// Input as the user gives it, posted to the queue: a click on the Cancel button, or Esc.
+void PressCancel(HWND progress, bool withKey)
+{
+    if (withKey) {
+        ::PostMessageW(::GetDlgItem(progress, IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 0);
+        return;
+    }
+    HWND button = ::GetDlgItem(progress, IDCANCEL);
+    ::PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ::PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+}
+
+TEST_F(PrintControlTest, CancelEndsTheJobAtTheNextPageWhenTheDriverCallsTheAbortProcedureOnce)
+{
+    ASSERT_TRUE(control->SetRowCount(-1, 400)); // several pages down
+    spooler.abortProcOnlyAtStart = true;
+    for (bool withKey : {false, true}) {
+        SCOPED_TRACE(withKey ? "Esc" : "a click on Cancel");
+        spooler.calls.clear();
+        int endPages = 0;
+        bool paintedBeforeCancel = false;
+        spooler.onEndPage = [&] {
+            HWND progress = ProgressDialog();
+            ASSERT_NE(progress, nullptr);
+            if (++endPages == 1) {
+                paintedBeforeCancel = Painted(progress);
+                PressCancel(progress, withKey);
+            }
+        };
+        control->DoPrint();
+        EXPECT_TRUE(paintedBeforeCancel) << "the progress window paints while the job runs";
+        EXPECT_EQ(spooler.calls, (std::vector<std::string>{"CreateDC", "StartDoc 文档打印", "StartPage", "EndPage",
+                                                           "AbortDoc", "DeleteDC"}));
+        EXPECT_EQ(ProgressDialog(), nullptr);
+        EXPECT_EQ(control->GetPrintFrame()->GetPrintView()->m_bAbort, 0);
+        EXPECT_TRUE(::IsWindowEnabled(control->m_hWnd));
+    }
+    // Without a Cancel every page prints and the job ends.
+    spooler.calls.clear();
+    spooler.onEndPage = nullptr;
+    control->DoPrint();
+    ASSERT_GE(spooler.calls.size(), 2u);
+    EXPECT_GT(std::count(spooler.calls.begin(), spooler.calls.end(), "StartPage"), 1);
+    EXPECT_EQ(spooler.calls[spooler.calls.size() - 2], "EndDoc");
+}
+
 TEST_F(PrintControlTest, PreviewShowsTheFrameInPlaceOfTheOutermostWindowUntilClosed)
 {
     CNorvakFrameWnd* frame = control->GetPrintFrame();
@@ -248,7 +314,63 @@ TEST_F(PrintControlTest, PreviewWithoutAnyPrinterOrWithMarginsTooWideEndsAtOnce)
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         ::DispatchMessageW(&msg);
-    EXPECT_EQ(Messages(), (std::vector<std::wstring>{W("页边距超过可打印的区域,请重新设置页边距! | ")}));
+    EXPECT_EQ(Messages(), (std::vector<std::wstring>{W("页边距超过可打印的区域,请重新设置页边距! | printing_ui_test")}));
+    EXPECT_FALSE(frame->IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(outer));
+}
+
+TEST_F(PrintControlTest, ThePrintFrameAndItsMessagesCarryTheProgramsIconAndTitle)
+{
+    CNorvakFrameWnd* frame = control->GetPrintFrame();
+    for (WPARAM size : {ICON_BIG, ICON_SMALL})
+        EXPECT_NE(frame->SendMessage(WM_GETICON, size), 0) << size;
+    // This test program has no title string: its file name stands for it.
+    control->m_nTopMargin = 5000;
+    control->DoPreview();
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageW(&msg);
+    ASSERT_EQ(driver.SeenOf(ModalRequest::MessageBox).size(), 1u);
+    EXPECT_EQ(driver.SeenOf(ModalRequest::MessageBox)[0].caption, L"printing_ui_test");
+}
+
+// The page the preview shows is deleted while it is open: nothing of the freed page is drawn and
+// the preview ends. A page before it going leaves the preview on its page.
+TEST_F(PrintControlTest, APreviewOutlivesTheDeletionOfItsPage)
+{
+    CNorvakFrameWnd* frame = control->GetPrintFrame();
+    HWND outer = CNorvakFrameWnd::OutermostWindow(control->m_hWnd);
+    ::ShowWindow(outer, SW_SHOWNA);
+    const int second = control->DoInsertPage("第二页");
+    ASSERT_TRUE(control->DoSetActivePageIndex(second));
+    ASSERT_TRUE(control->SetRowCount(second, 3));
+    ASSERT_TRUE(control->SetColumnCount(second, 3));
+    control->DoSetPageCellText(second, 1, 1, "留下");
+    // How often the preview's first page shows the text.
+    auto drawn = [&](const char* text) {
+        const std::vector<RecordedText> texts =
+            RecordTexts([&](CDC* dc) { frame->GetPrintView()->DrawPreviewPage(*dc, 1); }).texts;
+        return std::count_if(texts.begin(), texts.end(), [&](const RecordedText& t) { return t.text == W(text); });
+    };
+    auto pump = [] {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+    };
+
+    control->DoPreview();
+    ASSERT_NE(frame->GetPreview(), nullptr);
+    ASSERT_TRUE(control->DoDeletePage(0)); // a page before it
+    pump();
+    ASSERT_NE(frame->GetPreview(), nullptr);
+    EXPECT_EQ(frame->GetPrintView()->GetPrintedPageIndex(), second - 1);
+    EXPECT_EQ(drawn("留下"), 1);
+
+    ASSERT_TRUE(control->DoDeletePage(second - 1)); // its own page
+    ::RedrawWindow(frame->GetPreview()->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(drawn("留下"), 0);
+    pump();
+    EXPECT_EQ(frame->GetPreview(), nullptr);
     EXPECT_FALSE(frame->IsWindowVisible());
     EXPECT_TRUE(::IsWindowVisible(outer));
 }
