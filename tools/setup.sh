@@ -5,9 +5,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 sudo=""
 [ "$(id -u)" = 0 ] || sudo=sudo
 # fonts-wine brings the Marlett the prefixes copy; the Song, Kai and Hei outline fonts are the run
-# command's faces (the tests use fonts-wqy-zenhei alone).
+# command's faces (the tests use fonts-wqy-zenhei alone). xdotool types and clicks in the
+# end-to-end scenarios.
 packages=(cmake make g++ mingw-w64 mingw-w64-tools wine64 libwine-dev fonts-wine fonts-wqy-zenhei googletest
-          locales xvfb imagemagick fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei)
+          locales xvfb imagemagick xdotool fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei)
 # Wine's 32-bit loader runs the i686 tests; it is a 32-bit Linux program, which some virtual
 # machines cannot execute. There the i686 build is compiled but its tests are not run.
 if "$root/tools/can-run-32bit.sh"; then

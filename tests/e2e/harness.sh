@@ -1,0 +1,140 @@
+# The functions of the end-to-end scenarios, sourced by run-scenario.sh before a scenario. Input
+# goes through the X server as a person's would (xdotool); what the program shows is asked of
+# e2e_probe; what it saved is read back with the control. A failure prints what it saw (the
+# windows shown, the focus) and keeps a screenshot.
+#
+# Set by run-scenario.sh: E2E_ROOT, E2E_BUILD, E2E_OUT (this scenario's output folder, its work/
+# folder empty), NORVAK_WINE, WINEPREFIX, DISPLAY.
+
+E2E_WORK="$E2E_OUT/work"
+E2E_STEP="start"
+E2E_PROGRAM_PID=""
+
+# The Windows name of a Unix path.
+win_path() {
+    local path
+    path=$(realpath -m "$1")
+    printf 'Z:%s' "${path//\//\\}"
+}
+
+probe() {
+    "$NORVAK_WINE" "$E2E_BUILD/bin/e2e_probe.exe" "$@"
+}
+
+# What the scenario does next, for the failure report.
+step() {
+    E2E_STEP=$*
+    echo "e2e: $E2E_STEP"
+}
+
+fail() {
+    local shot="$E2E_OUT/failure.png"
+    echo "FAILED while: $E2E_STEP" >&2
+    echo "  $*" >&2
+    echo "what was shown:" >&2
+    probe windows 2>&1 | sed 's/^/  /' >&2 || true
+    import -window root "$shot" 2>/dev/null && echo "screenshot: $shot" >&2
+    exit 1
+}
+
+expect_eq() {
+    local actual=$1 expected=$2 what=$3
+    [ "$actual" = "$expected" ] || fail "$what: expected \"$expected\", got \"$actual\""
+}
+
+# Starts CQuilm with the arguments and waits for its main window.
+start_quilm() {
+    step "start CQuilm $*"
+    "$NORVAK_WINE" "$E2E_BUILD/bin/CQuilm.exe" "$@" &
+    E2E_PROGRAM_PID=$!
+    wait_window "CQuilm" 60 >/dev/null
+}
+
+# Ends CQuilm through its File menu's Exit and waits for the process to go.
+quit_quilm() {
+    step "quit CQuilm"
+    press alt+f x
+    local n
+    for n in $(seq 1 100); do
+        kill -0 "$E2E_PROGRAM_PID" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    fail "CQuilm did not end after File > Exit"
+}
+
+# Waits for a window whose title begins with the text; prints its rectangle "x y w h".
+wait_window() {
+    probe wait "$1" "${2:-15}" || fail "no window \"$1\" appeared"
+}
+
+wait_gone() {
+    probe gone "$1" "${2:-15}" || fail "\"$1\" did not close"
+}
+
+wait_file() {
+    local n
+    for n in $(seq 1 100); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "no file $1 was written"
+}
+
+# Input. Each action waits a little for the program to take it.
+settle() {
+    sleep "${1:-0.4}"
+}
+
+click_at() {
+    xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+    settle
+}
+
+# A click on the centre of a cell of the active document window.
+click_cell() {
+    local point
+    point=$(probe cell "CQuilm" "$1" "$2") || fail "cell ($1, $2) is not shown"
+    # shellcheck disable=SC2086
+    click_at $point
+}
+
+# A press on one cell, a move with the button held, the release on another.
+drag_cells() {
+    local from to
+    from=$(probe cell "CQuilm" "$1" "$2") || fail "cell ($1, $2) is not shown"
+    to=$(probe cell "CQuilm" "$3" "$4") || fail "cell ($3, $4) is not shown"
+    # shellcheck disable=SC2086
+    xdotool mousemove --sync $from mousedown 1
+    settle 0.2
+    # shellcheck disable=SC2086
+    xdotool mousemove --sync $to
+    settle 0.2
+    xdotool mouseup 1
+    settle
+}
+
+type_text() {
+    xdotool type --delay 60 "$1"
+    settle
+}
+
+press() {
+    xdotool key --delay 120 "$@"
+    settle
+}
+
+# Types a file name into the file dialog with that title and confirms it.
+answer_file_dialog() {
+    local title=$1 path=$2
+    wait_window "$title" >/dev/null
+    type_text "$(win_path "$path")"
+    press Return
+    wait_gone "$title"
+}
+
+# Reads a workbook with the control: workbook_answer <file> <question>...
+workbook_answer() {
+    local file=$1
+    shift
+    probe workbook "$(win_path "$file")" "$@" || fail "the workbook $file could not be read back"
+}
