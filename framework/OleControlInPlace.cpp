@@ -142,6 +142,9 @@ LRESULT COleControl::WindowProc(UINT msg, WPARAM, LPARAM lp)
     case WM_ERASEBKGND:
         return 1; // OnDraw paints the whole client area
     case WM_MOUSEACTIVATE:
+    case WM_SETFOCUS:
+        // The focus however it came (a click, the keyboard, the container) makes the control the
+        // active object, so the container offers it the keys first.
         if (m_inPlaceActive && !m_uiActive)
             InPlaceActivate(OLEIVERB_UIACTIVATE, nullptr, nullptr);
         break;

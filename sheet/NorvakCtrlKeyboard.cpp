@@ -5,6 +5,7 @@
 #include "sheet/NorvakCtrl.h"
 #include "sheet/model/CellSelection.h"
 #include "sheet/model/KeyMoves.h"
+#include "sheet/model/KeyOwnership.h"
 #include "sheet/windows/TitleTip.h"
 
 #include "framework/OleModule.h"
@@ -36,6 +37,12 @@ bool IsMoveKey(UINT key)
     default:
         return false;
     }
+}
+
+bool IsEditBox(HWND window)
+{
+    wchar_t name[16]{};
+    return ::GetClassNameW(window, name, 16) && ::lstrcmpiW(name, L"Edit") == 0;
 }
 
 // The keys that end an edit and carry it on to the next cell.
@@ -220,10 +227,23 @@ void CNorvakCtrl::OnEditSelectAll()
     SelectAllCells(-1);
 }
 
+// A key the control does not act on is left to the container (its shortcuts, its menus): the
+// container translates it and what it does not use comes back as an ordinary message. A shortcut
+// pressed in the cell editor ends the edit first, so the text typed is stored before the
+// container's command runs.
 bool CNorvakCtrl::PreTranslateMessage(MSG* msg)
 {
     if (!m_hWnd || !msg || (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd)))
         return false;
+    if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
+        const bool inEditBox = msg->hwnd != m_hWnd && IsEditBox(msg->hwnd);
+        const SheetModel::HeldKeys held{KeyHeld(VK_CONTROL), KeyHeld(VK_MENU)};
+        if (!SheetModel::ControlKeepsKey(msg->message, UINT(msg->wParam), held, inEditBox)) {
+            if (msg->message == WM_KEYDOWN && inEditBox && ::GetDlgCtrlID(msg->hwnd) == kCellEditId)
+                ::SetFocus(m_hWnd);
+            return false;
+        }
+    }
     ::TranslateMessage(msg);
     ::DispatchMessageW(msg);
     return true;

@@ -5,13 +5,27 @@
 #include "NorvakResource.h"
 #include "host/ChildFrame.h"
 #include "tests/host/HostWindowFixture.h"
+#include "tests/support/InputPump.h"
 #include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
+
+// Runs the messages queued as the program's message loop does.
+void PumpAsTheProgram(const CCQuilmApp& app)
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (!app.PreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+}
 
 CString CellText(const CNorvak& control, long page, long row, long col)
 {
@@ -25,7 +39,26 @@ std::wstring TempWorkbook()
     return std::wstring(folder) + L"quilm_window_test.nvk";
 }
 
-using HostWindowTest = HostWindowFixture;
+class HostWindowTest : public HostWindowFixture
+{
+protected:
+    // A key pressed and released on a window with Shift and Ctrl held as asked, through the
+    // program's loop; a character typed the same way.
+    void PressAsTheProgram(HWND window, UINT key, bool shift, bool ctrl)
+    {
+        HoldKeys(shift, ctrl);
+        const LPARAM scan = LPARAM(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+        ::PostMessageW(window, WM_KEYDOWN, key, scan | 1);
+        ::PostMessageW(window, WM_KEYUP, key, scan | 1 | (LPARAM(3) << 30));
+        PumpAsTheProgram(app);
+        HoldKeys(false, false);
+    }
+    void TypeAsTheProgram(HWND window, wchar_t ch)
+    {
+        ::PostMessageW(window, WM_CHAR, ch, 1);
+        PumpAsTheProgram(app);
+    }
+};
 
 TEST_F(HostWindowTest, StartsWithOneDocumentWindowHoldingTheControlWithLabelledHeaders)
 {
@@ -142,6 +175,141 @@ TEST_F(HostWindowTest, AnAutomationStartShowsNoWindowAndMakesNoDocument)
     EXPECT_FALSE(app.MainFrame()->IsWindowVisible());
     EXPECT_EQ(DocumentWindows(*app.MainFrame()), 0);
     EXPECT_TRUE(app.IsEmbedded());
+}
+
+// Who takes each key pressed while the grid has the focus: the host's accelerators reach the main
+// frame as commands (kept from running here), the keys the control acts on reach the control's
+// window and no command. The messages go through the program's own pre-translation, as its
+// message loop sends them.
+class KeyWitness
+{
+public:
+    KeyWitness(HWND frame, HWND control) : m_frame(frame), m_control(control)
+    {
+        s_witness = this;
+        m_frameProc = Subclass(frame, &FrameProc);
+        m_controlProc = Subclass(control, &ControlProc);
+    }
+    ~KeyWitness()
+    {
+        ::SetWindowLongPtrW(m_frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_frameProc));
+        ::SetWindowLongPtrW(m_control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_controlProc));
+        s_witness = nullptr;
+    }
+    std::vector<UINT> commands; // the accelerator commands the frame received
+    std::vector<UINT> keys;     // the key presses the control's window received
+    std::function<void(UINT)> onCommand;
+
+private:
+    static WNDPROC Subclass(HWND window, WNDPROC proc)
+    {
+        return reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+    }
+    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        if (msg == WM_COMMAND && HIWORD(wp) == 1) {
+            s_witness->commands.push_back(LOWORD(wp));
+            if (s_witness->onCommand)
+                s_witness->onCommand(LOWORD(wp));
+            return 0;
+        }
+        return ::CallWindowProcW(s_witness->m_frameProc, hwnd, msg, wp, lp);
+    }
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        if (msg == WM_KEYDOWN)
+            s_witness->keys.push_back(UINT(wp));
+        return ::CallWindowProcW(s_witness->m_controlProc, hwnd, msg, wp, lp);
+    }
+
+    static inline KeyWitness* s_witness = nullptr;
+    HWND m_frame;
+    HWND m_control;
+    WNDPROC m_frameProc = nullptr;
+    WNDPROC m_controlProc = nullptr;
+};
+
+TEST_F(HostWindowTest, TheHostsShortcutsWorkWithTheGridFocusedAndTheControlsKeysStillReachIt)
+{
+    ASSERT_TRUE(app.InitInstance(L""));
+    Pump();
+    CMainFrame* frame = app.MainFrame();
+    const HWND control = frame->ActiveControl()->m_hWnd;
+    struct Case
+    {
+        const char* name;
+        UINT key;
+        bool shift;
+        bool ctrl;
+        UINT command; // the host's command, or 0: the control's key
+    };
+    const Case cases[] = {
+        {"Ctrl+M merges", 'M', false, true, ID_MERGE_CELLS},
+        {"Ctrl+U unmerges", 'U', false, true, ID_UNMERGE_CELLS},
+        {"Ctrl+T inserts a sheet", 'T', false, true, ID_NEW_SHEET},
+        {"Ctrl+N opens a window", 'N', false, true, ID_FILE_NEW},
+        {"Ctrl+O opens a file", 'O', false, true, ID_FILE_OPEN},
+        {"Ctrl+S saves", 'S', false, true, ID_SAVE_WORKBOOK},
+        {"Ctrl+P prints", 'P', false, true, ID_FILE_PRINT},
+        {"Ctrl+C", 'C', false, true, 0},
+        {"Ctrl+X", 'X', false, true, 0},
+        {"Ctrl+V", 'V', false, true, 0},
+        {"Ctrl+A", 'A', false, true, 0},
+        {"Ctrl+Home", VK_HOME, false, true, 0},
+        {"Right", VK_RIGHT, false, false, 0},
+        {"Down", VK_DOWN, false, false, 0},
+        {"Left", VK_LEFT, false, false, 0},
+        {"Up", VK_UP, false, false, 0},
+        {"Shift+Right", VK_RIGHT, true, false, 0},
+        {"Ctrl+Insert copies the selection", VK_INSERT, false, true, ID_EDIT_COPY},
+        {"Enter", VK_RETURN, false, false, 0},
+        {"Tab", VK_TAB, false, false, 0},
+        {"Delete", VK_DELETE, false, false, 0},
+        {"Shift+Delete", VK_DELETE, true, false, 0},
+        {"a letter", 'Q', false, false, 0},
+        {"a digit", '7', false, false, 0},
+    };
+    for (const Case& c : cases) {
+        ::SetFocus(control);
+        KeyWitness witness(frame->m_hWnd, control);
+        PressAsTheProgram(control, c.key, c.shift, c.ctrl);
+        if (c.command) {
+            EXPECT_EQ(witness.commands, std::vector<UINT>{c.command}) << c.name << ": the host's command";
+            EXPECT_TRUE(witness.keys.empty()) << c.name << ": the control saw the key too";
+        } else {
+            EXPECT_TRUE(witness.commands.empty()) << c.name << ": a host command ran";
+            EXPECT_EQ(witness.keys, std::vector<UINT>{c.key}) << c.name << ": the control's key";
+        }
+    }
+    EXPECT_EQ(DocumentWindows(*frame), 1) << "the frame's commands were only recorded";
+}
+
+TEST_F(HostWindowTest, AShortcutPressedInTheCellEditorStoresTheTypedTextBeforeTheHostsCommandRuns)
+{
+    ASSERT_TRUE(app.InitInstance(L""));
+    Pump();
+    CMainFrame* frame = app.MainFrame();
+    CNorvak& norvak = *frame->ActiveControl();
+    const HWND control = norvak.m_hWnd;
+    DispatchCall<bool>(norvak, 59, -1L, 2L, 2L); // DoSetPageFocusGrid
+    ::SetFocus(control);
+    TypeAsTheProgram(control, L'4');
+    const HWND editor = ::GetFocus();
+    ASSERT_NE(editor, control) << "typing opened the cell editor";
+    TypeAsTheProgram(editor, L'2');
+
+    KeyWitness witness(frame->m_hWnd, control);
+    PressAsTheProgram(editor, 'C', false, true);
+    EXPECT_TRUE(witness.commands.empty()) << "Ctrl+C copies the editor's text";
+    EXPECT_EQ(::GetFocus(), editor) << "and the edit goes on";
+
+    const long page = norvak.DoGetActivePageIndex();
+    CString textWhenRun;
+    witness.onCommand = [&](UINT) { textWhenRun = CellText(norvak, page, 2, 2); };
+    PressAsTheProgram(editor, 'S', false, true);
+    EXPECT_EQ(witness.commands, std::vector<UINT>{ID_SAVE_WORKBOOK});
+    EXPECT_EQ(textWhenRun, CString("42")) << "the edit ended and stored its text before the save ran";
+    EXPECT_EQ(::GetFocus(), control);
 }
 
 } // namespace

@@ -11,4 +11,5 @@ step "File > Save, naming a new file"
 press alt+f s
 answer_file_dialog "保存" "$book"
 wait_file "$book"
+step "read the workbook back"
 expect_eq "$(workbook_answer "$book" text 2 2 2)" "123" "the text of B2 in the saved workbook"
