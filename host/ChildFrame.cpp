@@ -101,7 +101,7 @@ void CChildFrame::LabelRowHeaders(long page)
     });
 }
 
-void CChildFrame::ShowWorkbook(const CString& path)
+bool CChildFrame::ShowWorkbook(const CString& path)
 {
     const CString name = FileNameOfPath(path);
     SetWindowText(name);
@@ -109,7 +109,7 @@ void CChildFrame::ShowWorkbook(const CString& path)
     m_document->SetTitle(name);
     if (CMDIFrameWnd* frame = GetMDIFrame())
         frame->OnChildActivated(this);
-    Control().DoOpen(path);
+    return Control().DoOpen(path);
 }
 
 // ---- rows, columns and cells ----

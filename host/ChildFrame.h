@@ -25,8 +25,9 @@ public:
     void ActivateFrame(int show = -1) override;
     bool OnCmdMsg(UINT id, CCmdUI* ui) override;
 
-    // Gives the window the file's name and reads the file into the control.
-    void ShowWorkbook(const CString& path);
+    // Gives the window the file's name and reads the file into the control; false when the
+    // control refused the file.
+    bool ShowWorkbook(const CString& path);
     // Column letters and row numbers in the headers of page (-1: every page).
     void LabelColumnHeaders(long page);
     void LabelRowHeaders(long page);

@@ -425,11 +425,15 @@ void CMainFrame::OpenWorkbookPath(const CString& path, HWND receiver, bool check
     m_bOpeningFile = 1;
     ::SendMessageW(receiver, WM_COMMAND, ID_FILE_NEW, 0);
     CChildFrame* frame = ActiveChild();
-    if (frame)
-        frame->ShowWorkbook(path);
+    const bool shown = frame && frame->ShowWorkbook(path);
     m_bOpeningFile = 0;
-    if (frame)
+    if (shown) {
         m_openFiles.Append(path, frame);
+    } else if (frame) {
+        // No window may keep the path of a file the control refused: its Save would replace the
+        // file with an empty workbook.
+        ::SendMessageW(frame->m_hWnd, WM_CLOSE, 0, 0);
+    }
 }
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp)

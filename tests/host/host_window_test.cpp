@@ -39,6 +39,34 @@ std::wstring TempWorkbook()
     return std::wstring(folder) + L"quilm_window_test.nvk";
 }
 
+// Answers the message boxes of the control (its module has a modal seam of its own) with OK and
+// keeps their texts.
+class ControlMessageBoxes
+{
+public:
+    ControlMessageBoxes() { SetHook(&Answer); }
+    ~ControlMessageBoxes() { SetHook(nullptr); }
+    static inline std::vector<std::wstring> texts;
+
+private:
+    static void SetHook(ModalHook hook)
+    {
+        texts.clear();
+        using SetHookFunction = void(__cdecl*)(ModalHook);
+        auto set = reinterpret_cast<SetHookFunction>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"Norvak.ocx"), "NorvakSetModalHook")));
+        ASSERT_NE(set, nullptr);
+        set(hook);
+    }
+    static INT_PTR CALLBACK Answer(const ModalRequest* request)
+    {
+        if (request->kind != ModalRequest::MessageBox)
+            return ModalDriver::DefaultAnswer(*request);
+        texts.push_back(request->text ? request->text : L"");
+        return IDOK;
+    }
+};
+
 class HostWindowTest : public HostWindowFixture
 {
 protected:
@@ -164,6 +192,51 @@ TEST_F(HostWindowTest, SaveAsksOnceAndOpeningTheSameFileTwiceShowsOneWindow)
     Pump();
     EXPECT_EQ(DocumentWindows(*frame), 2);
     EXPECT_TRUE(frame->m_openFiles.Entries().empty());
+    ::DeleteFileW(path.c_str());
+}
+
+TEST_F(HostWindowTest, ARefusedOpenLeavesNoWindowWhoseSaveCouldReplaceTheFile)
+{
+    wchar_t folder[MAX_PATH]{};
+    ::GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"quilm_refused.nvk";
+    const std::string bytes = "this is no workbook";
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+
+    ModalDriver driver;
+    driver.answer = [&](const ModalRequest& request) -> INT_PTR {
+        if (request.kind != ModalRequest::FileDialog || request.type != 1)
+            return ModalDriver::DefaultAnswer(request); // the save dialog is cancelled
+        auto* ofn = static_cast<OPENFILENAMEW*>(request.data);
+        ::lstrcpynW(ofn->lpstrFile, path.c_str(), int(ofn->nMaxFile));
+        return IDOK;
+    };
+    ControlMessageBoxes refusals;
+    ASSERT_TRUE(app.InitInstance(L""));
+    Pump();
+    CMainFrame* frame = app.MainFrame();
+    Command(ID_FILE_OPEN);
+    Pump();
+    EXPECT_EQ(refusals.texts.size(), 1u) << "the control told why it refused the file";
+    EXPECT_EQ(DocumentWindows(*frame), 1) << "the refused file's window was closed";
+    EXPECT_TRUE(frame->m_openFiles.Entries().empty());
+    ASSERT_NE(frame->ActiveChild(), nullptr);
+    EXPECT_TRUE(frame->ActiveChild()->Path().IsEmpty());
+    EXPECT_EQ(CWnd::TextOf(frame->m_hWnd), CString("CQuilm - CQuilm1"));
+
+    Command(ID_SAVE_WORKBOOK);
+    EXPECT_EQ(driver.SeenOf(ModalRequest::FileDialog).size(), 2u) << "Save asked for a name";
+    std::string after(64, '\0');
+    file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD read = 0;
+    ::ReadFile(file, after.data(), DWORD(after.size()), &read, nullptr);
+    ::CloseHandle(file);
+    after.resize(read);
+    EXPECT_EQ(after, bytes) << "the refused file is unchanged";
     ::DeleteFileW(path.c_str());
 }
 
