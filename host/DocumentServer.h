@@ -2,8 +2,9 @@
 
 // The program as an automation server of documents ("CQuilm.Document"): the class object that a
 // client's CoCreateInstance reaches makes a new document window and answers with the document's
-// dispatch interface, which has no members. Also the registry entries of the server and of the
-// workbook file type.
+// dispatch interface, which has no members. A program started for automation ends when its
+// clients have released the last document and the last lock. Also the registry entries of the
+// server and of the workbook file type.
 
 #include <windows.h>
 
@@ -18,9 +19,13 @@ public:
     // Registers the class object with COM for this process.
     bool RegisterAll();
     void Revoke();
-    // The server's class and program ids under HKEY_CURRENT_USER\Software\Classes.
+    // The server's class and program ids, in the machine's classes, which every COM client reads,
+    // and in the user's, which a user without the machine's rights can write; true when one of
+    // them holds them all.
     static bool UpdateRegistry();
-    // The ".nvk" file type: opened with this program.
+    // Takes them out of both again.
+    static void Unregister();
+    // The ".nvk" file type: opened with this program, in both classes as the server's keys.
     static bool RegisterShellFileTypes();
 
 private:

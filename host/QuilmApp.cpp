@@ -143,6 +143,15 @@ bool CCQuilmApp::InitInstance(const std::wstring& commandLine)
 bool CCQuilmApp::ProcessShellCommand(const std::wstring& commandLine)
 {
     for (const std::wstring& arg : SplitCommandLine(commandLine)) {
+        // Registering and unregistering are all such a start does; the program then ends.
+        if (IsSwitch(arg, L"RegServer") || IsSwitch(arg, L"Register"))
+            return false;
+        if (IsSwitch(arg, L"UnregServer") || IsSwitch(arg, L"Unregister")) {
+            CDocumentServer::Unregister();
+            return false;
+        }
+    }
+    for (const std::wstring& arg : SplitCommandLine(commandLine)) {
         if (arg.empty() || arg[0] == L'/' || arg[0] == L'-')
             continue;
         m_mainFrame->OpenWorkbookPath(CString::FromWide(arg), m_mainFrame->m_hWnd, true);
@@ -193,8 +202,13 @@ void CCQuilmApp::LockApp()
 void CCQuilmApp::UnlockApp()
 {
     // A program started for automation ends when its clients let go of the last object.
-    if (--m_locks == 0 && m_embedded && m_mainFrame && !m_mainFrame->IsWindowVisible())
+    if (--m_locks == 0 && !UserControlsProgram() && m_mainFrame->m_hWnd)
         m_mainFrame->PostMessage(WM_CLOSE);
+}
+
+bool CCQuilmApp::UserControlsProgram() const
+{
+    return !m_embedded || !m_mainFrame || m_mainFrame->IsWindowVisible();
 }
 
 bool CCQuilmApp::OnCmdMsg(UINT id, CCmdUI* ui)

@@ -36,6 +36,9 @@ public:
     // Documents and automation objects keep the program up while a client holds one.
     void LockApp();
     void UnlockApp();
+    // Whether a person runs the program (it was not started for automation, or its window has
+    // been shown); if not, it ends when its clients let go.
+    bool UserControlsProgram() const;
 
     bool OnCmdMsg(UINT id, CCmdUI* ui) override;
     // Offers a message to the control, the windows under the main frame and its accelerators.

@@ -4,6 +4,7 @@
 
 #include "NorvakResource.h"
 #include "host/ChildFrame.h"
+#include "host/DocumentServer.h"
 #include "tests/host/HostWindowFixture.h"
 #include "tests/support/InputPump.h"
 #include "tests/support/ModalDriver.h"
@@ -238,6 +239,60 @@ TEST_F(HostWindowTest, ARefusedOpenLeavesNoWindowWhoseSaveCouldReplaceTheFile)
     after.resize(read);
     EXPECT_EQ(after, bytes) << "the refused file is unchanged";
     ::DeleteFileW(path.c_str());
+}
+
+// Pumps until the queue is empty; whether the program asked to end meanwhile.
+bool PumpSeesQuit()
+{
+    bool quit = false;
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        quit = quit || msg.message == WM_QUIT;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return quit;
+}
+
+TEST_F(HostWindowTest, StartedForAutomationTheProgramEndsWhenItsClientsReleaseTheLastDocumentAndLock)
+{
+    ASSERT_TRUE(app.InitInstance(L"-Embedding"));
+    Pump();
+    IClassFactory* factory = nullptr;
+    ASSERT_EQ(::CoGetClassObject(CDocumentServer::kClassId, CLSCTX_LOCAL_SERVER, nullptr, IID_IClassFactory,
+                                 reinterpret_cast<void**>(&factory)),
+              S_OK);
+    ASSERT_EQ(factory->LockServer(TRUE), S_OK);
+    IDispatch* document = nullptr;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&document)), S_OK);
+    CMainFrame* frame = app.MainFrame();
+    EXPECT_EQ(DocumentWindows(*frame), 1);
+    EXPECT_FALSE(frame->IsWindowVisible());
+
+    document->Release();
+    EXPECT_FALSE(PumpSeesQuit()) << "the lock keeps the program";
+    EXPECT_EQ(DocumentWindows(*frame), 0) << "the released document's window closed";
+
+    factory->LockServer(FALSE);
+    factory->Release();
+    EXPECT_TRUE(PumpSeesQuit()) << "the last lock taken off ends the program";
+    EXPECT_EQ(app.MainFrame()->m_hWnd, nullptr);
+}
+
+TEST_F(HostWindowTest, StartedByAPersonTheProgramKeepsTheWindowOfADocumentAClientReleased)
+{
+    ASSERT_TRUE(app.InitInstance(L""));
+    Pump();
+    IClassFactory* factory = nullptr;
+    ASSERT_EQ(::CoGetClassObject(CDocumentServer::kClassId, CLSCTX_LOCAL_SERVER, nullptr, IID_IClassFactory,
+                                 reinterpret_cast<void**>(&factory)),
+              S_OK);
+    IDispatch* document = nullptr;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&document)), S_OK);
+    document->Release();
+    factory->Release();
+    EXPECT_FALSE(PumpSeesQuit());
+    EXPECT_EQ(DocumentWindows(*app.MainFrame()), 2) << "the person's program keeps what it shows";
 }
 
 TEST_F(HostWindowTest, AnAutomationStartShowsNoWindowAndMakesNoDocument)
