@@ -3,6 +3,7 @@
 #include "NorvakResource.h"
 #include "framework/CommonDialogs.h"
 #include "host/MainFrame.h"
+#include "host/QuilmApp.h"
 #include "host/QuilmFileDialog.h"
 #include "host/RowHeightDlg.h"
 #include "host/SelectedCells.h"
@@ -349,7 +350,8 @@ void CChildFrame::OnSave(UINT)
             return;
         m_path = dialog.GetPathName();
     }
-    Control().DoSave(m_path, true, Control().DoGetActivePageIndex(), false, false);
+    if (Control().DoSave(m_path, true, Control().DoGetActivePageIndex(), false, false))
+        HostApp().AddToRecentFileList(m_path);
 }
 
 void CChildFrame::OnSaveAs(UINT)
@@ -358,7 +360,8 @@ void CChildFrame::OnSaveAs(UINT)
     if (dialog.DoModal() != IDOK)
         return;
     m_path = dialog.GetPathName();
-    Control().DoSave(m_path, false, Control().DoGetActivePageIndex(), false, false);
+    if (Control().DoSave(m_path, false, Control().DoGetActivePageIndex(), false, false))
+        HostApp().AddToRecentFileList(m_path);
 }
 
 void CChildFrame::OnClose()

@@ -3,6 +3,7 @@
 #include "framework/ComObject.h"
 #include "host/ChildFrame.h"
 #include "host/QuilmApp.h"
+#include "host/ShellOpenServer.h"
 
 #include <oleauto.h>
 
@@ -175,7 +176,12 @@ void CDocumentServer::Unregister()
 bool CDocumentServer::RegisterShellFileTypes()
 {
     const std::wstring program = ProgramPath();
+    const std::wstring open = std::wstring(kProgId) + L"\\shell\\open";
+    // The shell asks the running program over DDE first; it starts one with the file otherwise.
     return WriteClassEntries({{L".nvk", kProgId},
                               {std::wstring(kProgId) + L"\\DefaultIcon", program + L",0"},
-                              {std::wstring(kProgId) + L"\\shell\\open\\command", L"\"" + program + L"\" \"%1\""}});
+                              {open + L"\\command", L"\"" + program + L"\" \"%1\""},
+                              {open + L"\\ddeexec", L"[open(\"%1\")]"},
+                              {open + L"\\ddeexec\\application", CShellOpenServer::kApplication},
+                              {open + L"\\ddeexec\\topic", CShellOpenServer::kTopic}});
 }

@@ -4,10 +4,12 @@
 #include "framework/CommonDialogs.h"
 #include "host/ChildFrame.h"
 #include "host/QuilmApp.h"
+#include "host/RecentFileMenu.h"
 #include "host/SelectedCells.h"
 #include "host/model/HostPalette.h"
 
 #include <commctrl.h>
+#include <dde.h>
 #include <shellapi.h>
 
 #include <cstdlib>
@@ -412,14 +414,14 @@ void CMainFrame::OpenWorkbook(HWND receiver, bool checkDuplicates)
     OpenWorkbookPath(dialog.GetPathName(), receiver, checkDuplicates);
 }
 
-void CMainFrame::OpenWorkbookPath(const CString& path, HWND receiver, bool checkDuplicates)
+bool CMainFrame::OpenWorkbookPath(const CString& path, HWND receiver, bool checkDuplicates)
 {
     if (checkDuplicates) {
         if (const OpenFileEntry* entry = m_openFiles.FindPath(path)) {
             if (entry->frame)
                 ::SendMessageW(MDIClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(
                                                                 static_cast<CChildFrame*>(entry->frame)->m_hWnd), 0);
-            return;
+            return true;
         }
     }
     m_bOpeningFile = 1;
@@ -429,11 +431,13 @@ void CMainFrame::OpenWorkbookPath(const CString& path, HWND receiver, bool check
     m_bOpeningFile = 0;
     if (shown) {
         m_openFiles.Append(path, frame);
+        HostApp().AddToRecentFileList(path);
     } else if (frame) {
         // No window may keep the path of a file the control refused: its Save would replace the
         // file with an empty workbook.
         ::SendMessageW(frame->m_hWnd, WM_CLOSE, 0, 0);
     }
+    return shown;
 }
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
@@ -454,6 +458,16 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         ::DragFinish(drop);
         return 0;
     }
+    case WM_INITMENUPOPUP:
+        if (const RecentFileList* recent = HostApp().RecentFiles(); recent && !HIWORD(lp))
+            ShowRecentFiles(reinterpret_cast<HMENU>(wp), *recent);
+        return CMDIFrameWnd::WindowProc(msg, wp, lp);
+    case WM_DDE_INITIATE:
+    case WM_DDE_EXECUTE:
+    case WM_DDE_TERMINATE:
+        if (HostApp().OnShellOpenMessage(m_hWnd, msg, wp, lp))
+            return 0;
+        return Default();
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lp)->code == UINT(TBN_DROPDOWN))
             return OnToolbarDropDown(reinterpret_cast<const NMTOOLBARW*>(lp));

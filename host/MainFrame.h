@@ -42,8 +42,8 @@ public:
     // File Open: asks for a workbook file and shows it in a new document window, or brings the
     // window that already shows it to the front (checkDuplicates).
     void OpenWorkbook(HWND receiver, bool checkDuplicates);
-    // The steps after the file is chosen.
-    void OpenWorkbookPath(const CString& path, HWND receiver, bool checkDuplicates);
+    // The steps after the file is chosen; false when the control refused the file.
+    bool OpenWorkbookPath(const CString& path, HWND receiver, bool checkDuplicates);
 
     bool OnCmdMsg(UINT id, CCmdUI* ui) override;
     void OnChildActivated(CMDIChildWnd* active) override;

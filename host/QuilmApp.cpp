@@ -86,6 +86,7 @@ const CommandEntry<CCQuilmApp> CCQuilmApp::kCommands[] = {
     {ID_APP_ABOUT, 0, &CCQuilmApp::OnAppAbout, nullptr},
     {ID_FILE_NEW, 0, &CCQuilmApp::OnFileNew, nullptr},
     {ID_APP_EXIT, 0, &CCQuilmApp::OnAppExit, nullptr},
+    {ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, &CCQuilmApp::OnOpenRecentFile, &CCQuilmApp::OnUpdateRecentFile},
 };
 
 CCQuilmApp::CCQuilmApp()
@@ -117,6 +118,8 @@ bool CCQuilmApp::InitInstance(const std::wstring& commandLine)
     }
     m_oleStarted = true;
     EnsureCommonControls();
+    SetRegistryKey(L"Local AppWizard-Generated Applications");
+    LoadStdProfileSettings(4);
     m_documentMenu = ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_CQUILMTYPE));
     m_server.RegisterAll();
     m_mainFrame = std::make_unique<CMainFrame>();
@@ -126,6 +129,7 @@ bool CCQuilmApp::InitInstance(const std::wstring& commandLine)
     }
     m_mainFrame->SetLastCommandTarget(this);
     ::DragAcceptFiles(m_mainFrame->m_hWnd, TRUE);
+    EnableShellOpen();
     CDocumentServer::RegisterShellFileTypes();
     for (const std::wstring& arg : SplitCommandLine(commandLine))
         if (IsSwitch(arg, L"Embedding") || IsSwitch(arg, L"Automation")) {
@@ -158,6 +162,57 @@ bool CCQuilmApp::ProcessShellCommand(const std::wstring& commandLine)
         return true;
     }
     return NewDocumentWindow() != nullptr;
+}
+
+void CCQuilmApp::SetRegistryKey(const wchar_t* company)
+{
+    m_registryKey = std::wstring(L"Software\\") + company + L"\\" + m_title.ToWide();
+}
+
+void CCQuilmApp::LoadStdProfileSettings(size_t recentFiles)
+{
+    m_recentFiles.emplace(recentFiles, m_registryKey);
+    m_recentFiles->Load();
+}
+
+void CCQuilmApp::EnableShellOpen()
+{
+    m_shellOpen.Enable([this](const CString& path) {
+        if (!m_mainFrame || !m_mainFrame->m_hWnd)
+            return false;
+        // A file the person opened from the shell: the program is theirs from now on.
+        if (!m_mainFrame->IsWindowVisible())
+            m_mainFrame->ShowWindow(SW_SHOW);
+        ::SetForegroundWindow(m_mainFrame->m_hWnd);
+        return m_mainFrame->OpenWorkbookPath(path, m_mainFrame->m_hWnd, true);
+    });
+}
+
+void CCQuilmApp::AddToRecentFileList(const CString& path)
+{
+    if (!m_recentFiles)
+        return;
+    m_recentFiles->Add(path);
+    m_recentFiles->Save();
+}
+
+// A recent file opens as File Open opens it (its window comes forward when it is shown); one that
+// cannot be opened any more leaves the list.
+void CCQuilmApp::OnOpenRecentFile(UINT id)
+{
+    const size_t index = id - ID_FILE_MRU_FILE1;
+    if (!m_recentFiles || index >= m_recentFiles->Count() || !m_mainFrame)
+        return;
+    const CString path = m_recentFiles->Path(index);
+    if (m_mainFrame->OpenWorkbookPath(path, m_mainFrame->m_hWnd, true))
+        return;
+    m_recentFiles->Remove(index);
+    m_recentFiles->Save();
+}
+
+void CCQuilmApp::OnUpdateRecentFile(CCmdUI& ui)
+{
+    ui.Enable(m_recentFiles && ui.m_nID - ID_FILE_MRU_FILE1 < m_recentFiles->Count());
 }
 
 void CCQuilmApp::ExitInstance()

@@ -8,8 +8,11 @@
 #include "framework/CmdTarget.h"
 #include "framework/CString.h"
 #include "host/DocumentServer.h"
+#include "host/ShellOpenServer.h"
+#include "host/model/RecentFileList.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class CMainFrame;
@@ -40,6 +43,12 @@ public:
     // been shown); if not, it ends when its clients let go.
     bool UserControlsProgram() const;
 
+    // The recent-file list of the File menu; a workbook opened or saved under a name joins it.
+    const RecentFileList* RecentFiles() const { return m_recentFiles ? &*m_recentFiles : nullptr; }
+    void AddToRecentFileList(const CString& path);
+    // The shell's DDE messages to the main frame.
+    bool OnShellOpenMessage(HWND frame, UINT msg, WPARAM wp, LPARAM lp) { return m_shellOpen.OnMessage(frame, msg, wp, lp); }
+
     bool OnCmdMsg(UINT id, CCmdUI* ui) override;
     // Offers a message to the control, the windows under the main frame and its accelerators.
     bool PreTranslateMessage(MSG* msg) const;
@@ -50,11 +59,22 @@ private:
     void OnAppAbout(UINT);
     void OnFileNew(UINT);
     void OnAppExit(UINT);
+    void OnOpenRecentFile(UINT id);
+    void OnUpdateRecentFile(CCmdUI& ui);
     bool ProcessShellCommand(const std::wstring& commandLine);
+    // The program's registry key: HKEY_CURRENT_USER\Software\<company>\<program title>.
+    void SetRegistryKey(const wchar_t* company);
+    // Reads the recent-file list of that many entries.
+    void LoadStdProfileSettings(size_t recentFiles);
+    // Files opened from the shell come to the running program.
+    void EnableShellOpen();
 
     static const CommandEntry<CCQuilmApp> kCommands[];
     std::unique_ptr<CMainFrame> m_mainFrame;
     CDocumentServer m_server;
+    CShellOpenServer m_shellOpen;
+    std::optional<RecentFileList> m_recentFiles;
+    std::wstring m_registryKey;
     CString m_title;
     HMENU m_documentMenu = nullptr;
     int m_documentCount = 0;

@@ -37,6 +37,16 @@ fail() {
     exit 1
 }
 
+# Keeps a picture of the screen in the output folder, failure or not: snapshot <name>.
+snapshot() {
+    import -window root "$E2E_OUT/$1.png" 2>/dev/null && echo "e2e: screen kept as $E2E_OUT/$1.png"
+}
+
+# Forgets what earlier runs of the program kept in the prefix's registry (the recent files).
+forget_program_settings() {
+    "$NORVAK_WINE" reg delete 'HKCU\Software\Local AppWizard-Generated Applications' /f >/dev/null 2>&1 || true
+}
+
 expect_eq() {
     local actual=$1 expected=$2 what=$3
     [ "$actual" = "$expected" ] || fail "$what: expected \"$expected\", got \"$actual\""

@@ -1,5 +1,6 @@
 // The host's rules that need no window: header labels, palette items, border plans, row-height
-// arithmetic, the open-file list, the picker's layout and the tab command table.
+// arithmetic, the open-file list, the recent-file list, the picker's layout and the tab command
+// table.
 
 #include "framework/CmdTarget.h"
 #include "host/model/BorderPlan.h"
@@ -9,13 +10,18 @@
 #include "host/model/HostPalette.h"
 #include "host/model/OpenFileList.h"
 #include "host/model/PickerLayout.h"
+#include "host/model/RecentFileList.h"
 #include "host/model/RowHeightValue.h"
 #include "host/model/SelectionBounds.h"
+#include "host/model/ShellOpenCommands.h"
 #include "host/model/TabCommands.h"
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <set>
+#include <string>
+#include <vector>
 
 TEST(HeaderLabels, ColumnLettersRunFromAToZZAndOn)
 {
@@ -171,6 +177,91 @@ TEST(OpenFileList, FileNameDropsTheFolderButNotADoubleByteTrail)
     EXPECT_STREQ(FileNameOfPath("plain.fcs").GetString(), "plain.fcs");
     // "表" is 0xB1 0xED and "\" 0x5C; a character whose trail byte is 0x5C ("\x95\x5C") stays whole.
     EXPECT_STREQ(FileNameOfPath("C:\\\x95\x5C.nvk").GetString(), "\x95\x5C.nvk");
+}
+
+TEST(RecentFileList, NewestFirstAPathOnceWhateverItsCaseAndNoMoreThanItsSize)
+{
+    RecentFileList list(4, L"Software\\NorvakTests\\RecentOrder");
+    for (const char* path : {"C:\\a.nvk", "C:\\b.nvk", "C:\\c.nvk", "c:\\A.NVK", "C:\\d.nvk", "C:\\e.nvk", ""})
+        list.Add(path);
+    ASSERT_EQ(list.Count(), 4u);
+    const char* expected[] = {"C:\\e.nvk", "C:\\d.nvk", "c:\\A.NVK", "C:\\c.nvk"};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_STREQ(list.Path(i).GetString(), expected[i]) << i;
+    list.Remove(1);
+    list.Remove(9);
+    EXPECT_EQ(list.Count(), 3u);
+    EXPECT_STREQ(list.Path(1).GetString(), "c:\\A.NVK");
+}
+
+TEST(RecentFileList, TheRegistryKeepsTheListAcrossInstancesAndForgetsRemovedEntries)
+{
+    const std::wstring key = L"Software\\NorvakTests\\RecentKept";
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+    RecentFileList first(4, key);
+    first.Add("C:\\书\\表.nvk");
+    first.Add("D:\\b.nor");
+    first.Add("E:\\c.fcs");
+    ASSERT_TRUE(first.Save());
+    first.Remove(0);
+    ASSERT_TRUE(first.Save());
+    RecentFileList second(4, key);
+    second.Load();
+    ASSERT_EQ(second.Count(), 2u) << "File3 was taken out when the list shrank";
+    EXPECT_STREQ(second.Path(0).GetString(), "D:\\b.nor");
+    EXPECT_STREQ(second.Path(1).GetString(), "C:\\书\\表.nvk");
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+}
+
+TEST(RecentFileList, MenuTextsNumberTheEntriesShortenLongPathsAndDoubleAmpersands)
+{
+    const struct
+    {
+        const char* path;
+        const char* shortName;
+    } names[] = {
+        {"C:\\book.nvk", "C:\\book.nvk"},
+        {"C:\\work\\reports\\2024\\quarter\\sales.nvk", "C:\\...\\2024\\quarter\\sales.nvk"},
+        {"\\\\server\\share\\deep\\deeper\\book.nvk", "\\\\server\\share\\...\\book.nvk"},
+        {"C:\\x\\a-file-name-longer-than-the-menu-allows.nvk", "a-file-name-longer-than-the-menu-allows.nvk"},
+        // "\x95\x5C" is one character whose trail byte is a backslash: the folder of eleven of
+        // them does not fit and is left out whole, not cut at a trail byte.
+        {"C:\\folder\\\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C\\f.nvk",
+         "C:\\...\\f.nvk"},
+    };
+    for (const auto& n : names)
+        EXPECT_STREQ(RecentFileList::ShortName(n.path, 30).GetString(), n.shortName) << n.path;
+
+    RecentFileList list(4, L"Software\\NorvakTests\\RecentMenu");
+    list.Add("C:\\R&D.nvk");
+    list.Add("C:\\a.nvk");
+    EXPECT_STREQ(list.MenuText(0).GetString(), "&1 C:\\a.nvk");
+    EXPECT_STREQ(list.MenuText(1).GetString(), "&2 C:\\R&&D.nvk");
+}
+
+TEST(ShellOpenCommands, OpenCommandsGiveTheirPathsAndAnythingElseIsRefused)
+{
+    const struct
+    {
+        const wchar_t* text;
+        std::vector<std::wstring> paths;
+        bool understood;
+    } cases[] = {
+        {L"[open(\"C:\\a.nvk\")]", {L"C:\\a.nvk"}, true},
+        {L"[OPEN(\"C:\\a.nvk\")][open(\"D:\\表 b.nor\")]", {L"C:\\a.nvk", L"D:\\表 b.nor"}, true},
+        {L" [open( \"C:\\[x]\\c.fcs\" )] ", {L"C:\\[x]\\c.fcs"}, true},
+        {L"[open(C:\\bare.nvk)]", {L"C:\\bare.nvk"}, true},
+        {L"[print(\"C:\\a.nvk\")]", {}, false},
+        {L"[open(\"C:\\a.nvk\")][print(\"C:\\a.nvk\")]", {L"C:\\a.nvk"}, false},
+        {L"[open(\"\")]", {}, false},
+        {L"[open(\"C:\\a.nvk\"", {}, false},
+        {L"", {}, false},
+    };
+    for (const auto& c : cases) {
+        const ShellOpenCommands parsed = ParseShellOpenCommands(c.text);
+        EXPECT_EQ(parsed.paths, c.paths) << std::string(c.text, c.text + std::wcslen(c.text));
+        EXPECT_EQ(parsed.understood, c.understood) << std::string(c.text, c.text + std::wcslen(c.text));
+    }
 }
 
 TEST(HiddenRows, HidingTwiceKeepsTheSecondHeight)

@@ -5,12 +5,16 @@
 #include "NorvakResource.h"
 #include "host/ChildFrame.h"
 #include "host/DocumentServer.h"
+#include "host/model/RecentFileList.h"
 #include "tests/host/HostWindowFixture.h"
 #include "tests/support/InputPump.h"
 #include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <dde.h>
+
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -86,6 +90,31 @@ protected:
     {
         ::PostMessageW(window, WM_CHAR, ch, 1);
         PumpAsTheProgram(app);
+    }
+    // The recent-file items the File menu shows when it opens: text, and "(disabled)" after it.
+    std::vector<std::wstring> RecentFileItems()
+    {
+        HMENU file = ::GetSubMenu(::GetMenu(app.MainFrame()->m_hWnd), 0);
+        OpenPopup(file);
+        std::vector<std::wstring> items;
+        for (int i = 0; i < ::GetMenuItemCount(file); ++i) {
+            const UINT id = ::GetMenuItemID(file, i);
+            if (id < ID_FILE_MRU_FILE1 || id > ID_FILE_MRU_LAST)
+                continue;
+            wchar_t text[MAX_PATH]{};
+            ::GetMenuStringW(file, UINT(i), text, MAX_PATH, MF_BYPOSITION);
+            items.push_back(text);
+            if (::GetMenuState(file, UINT(i), MF_BYPOSITION) & MF_GRAYED)
+                items.back() += L" (disabled)";
+        }
+        return items;
+    }
+    // Ends the program's instance and starts it again, as a person closing and starting it.
+    void Restart()
+    {
+        TearDown();
+        ASSERT_TRUE(app.InitInstance(L""));
+        Pump();
     }
 };
 
@@ -239,6 +268,182 @@ TEST_F(HostWindowTest, ARefusedOpenLeavesNoWindowWhoseSaveCouldReplaceTheFile)
     after.resize(read);
     EXPECT_EQ(after, bytes) << "the refused file is unchanged";
     ::DeleteFileW(path.c_str());
+}
+
+std::wstring TempPath(const wchar_t* name)
+{
+    wchar_t folder[MAX_PATH]{};
+    ::GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + name;
+}
+
+const wchar_t kProfileKey[] = L"Software\\Local AppWizard-Generated Applications\\CQuilm";
+
+TEST_F(HostWindowTest, TheRecentFileListSurvivesARestartAndOpensItsEntries)
+{
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+    const std::wstring first = TempPath(L"quilm_recent_1.nvk");
+    const std::wstring second = TempPath(L"quilm_recent_2.nvk");
+    const std::wstring* saveAs = &first;
+    ModalDriver driver;
+    driver.answer = [&](const ModalRequest& request) -> INT_PTR {
+        if (request.kind != ModalRequest::FileDialog)
+            return ModalDriver::DefaultAnswer(request);
+        auto* ofn = static_cast<OPENFILENAMEW*>(request.data);
+        ::lstrcpynW(ofn->lpstrFile, saveAs->c_str(), int(ofn->nMaxFile));
+        return IDOK;
+    };
+    ASSERT_TRUE(app.InitInstance(L""));
+    Pump();
+    EXPECT_EQ(RecentFileItems(), std::vector<std::wstring>{L"最近文件 (disabled)"});
+    Command(ID_SAVE_WORKBOOK);
+    saveAs = &second;
+    Command(ID_SAVE_WORKBOOK_AS);
+    const std::wstring shown1 = L"&2 " + RecentFileList::ShortName(CString::FromWide(first), 30).ToWide();
+    const std::wstring shown2 = L"&1 " + RecentFileList::ShortName(CString::FromWide(second), 30).ToWide();
+    EXPECT_EQ(RecentFileItems(), (std::vector<std::wstring>{shown2, shown1}));
+
+    Restart();
+    CMainFrame* frame = app.MainFrame();
+    ASSERT_EQ(RecentFileItems(), (std::vector<std::wstring>{shown2, shown1})) << "the list came back from the registry";
+    Command(ID_FILE_MRU_FILE1 + 1);
+    ASSERT_EQ(DocumentWindows(*frame), 2);
+    EXPECT_EQ(CWnd::TextOf(frame->ActiveChild()->m_hWnd), CString("quilm_recent_1.nvk"));
+    EXPECT_EQ(frame->ActiveChild()->View().Control().DoGetPageCounts(), 3) << "the file's pages";
+    EXPECT_EQ(RecentFileItems().front(), L"&1 " + RecentFileList::ShortName(CString::FromWide(first), 30).ToWide())
+        << "the file opened comes first";
+    CChildFrame* opened = frame->ActiveChild();
+    Command(ID_FILE_NEW);
+    Command(ID_FILE_MRU_FILE1);
+    EXPECT_EQ(DocumentWindows(*frame), 3) << "a shown file comes forward and opens no window";
+    EXPECT_EQ(frame->ActiveChild(), opened);
+
+    // A file gone since leaves the list when its entry is chosen.
+    ::DeleteFileW(second.c_str());
+    ControlMessageBoxes refusals;
+    Command(ID_FILE_MRU_FILE1 + 1);
+    Pump();
+    EXPECT_EQ(refusals.texts.size(), 1u);
+    EXPECT_EQ(DocumentWindows(*frame), 3);
+    EXPECT_EQ(RecentFileItems().size(), 1u);
+    ::DeleteFileW(first.c_str());
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+}
+
+// A client of the shell's DDE conversation: the program's answers arrive at its window.
+class DdeClient
+{
+public:
+    DdeClient()
+    {
+        WNDCLASSW type{};
+        type.lpfnWndProc = &Proc;
+        type.hInstance = ::GetModuleHandleW(nullptr);
+        type.lpszClassName = L"QuilmTestDdeClient";
+        ::RegisterClassW(&type);
+        m_window = ::CreateWindowExW(0, type.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                     type.hInstance, nullptr);
+        s_client = this;
+    }
+    ~DdeClient()
+    {
+        ::DestroyWindow(m_window);
+        s_client = nullptr;
+    }
+    // Asks a window for the program's conversation (the shell asks every top-level window); the
+    // server that answered.
+    HWND Initiate(HWND window, const wchar_t* application, const wchar_t* topic)
+    {
+        const ATOM a = ::GlobalAddAtomW(application), t = ::GlobalAddAtomW(topic);
+        ::SendMessageW(window, WM_DDE_INITIATE, reinterpret_cast<WPARAM>(m_window), MAKELPARAM(a, t));
+        ::GlobalDeleteAtom(a);
+        ::GlobalDeleteAtom(t);
+        return server;
+    }
+    // Posts the commands and pumps until the server acknowledges them; whether it accepted them.
+    bool Execute(const std::wstring& commands)
+    {
+        HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, (commands.size() + 1) * sizeof(wchar_t));
+        std::memcpy(::GlobalLock(memory), commands.c_str(), (commands.size() + 1) * sizeof(wchar_t));
+        ::GlobalUnlock(memory);
+        acknowledged = false;
+        ::PostMessageW(server, WM_DDE_EXECUTE, reinterpret_cast<WPARAM>(m_window), reinterpret_cast<LPARAM>(memory));
+        for (int i = 0; i < 100 && !acknowledged; ++i) {
+            Pump();
+            ::Sleep(10);
+        }
+        ::GlobalFree(memory);
+        return accepted;
+    }
+    void Terminate()
+    {
+        ::PostMessageW(server, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(m_window), 0);
+        Pump();
+    }
+
+    HWND server = nullptr;
+    bool acknowledged = false;
+    bool accepted = false;
+    bool terminated = false;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        DdeClient* self = s_client;
+        if (self && msg == WM_DDE_ACK && !self->server) {
+            self->server = reinterpret_cast<HWND>(wp);
+            ::GlobalDeleteAtom(LOWORD(lp));
+            ::GlobalDeleteAtom(HIWORD(lp));
+            return 0;
+        }
+        if (self && msg == WM_DDE_ACK) {
+            UINT_PTR status = 0, commands = 0;
+            ::UnpackDDElParam(WM_DDE_ACK, lp, &status, &commands);
+            ::FreeDDElParam(WM_DDE_ACK, lp);
+            self->acknowledged = true;
+            self->accepted = (status & 0x8000) != 0;
+            return 0;
+        }
+        if (self && msg == WM_DDE_TERMINATE) {
+            self->terminated = true;
+            return 0;
+        }
+        return ::DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    static inline DdeClient* s_client = nullptr;
+    HWND m_window = nullptr;
+};
+
+TEST_F(HostWindowTest, AWorkbookOpenedFromTheShellComesToTheRunningProgramOverDde)
+{
+    const std::wstring book = TempPath(L"quilm_shell_open.nvk");
+    ModalDriver driver;
+    driver.answer = [&](const ModalRequest& request) -> INT_PTR {
+        if (request.kind != ModalRequest::FileDialog)
+            return ModalDriver::DefaultAnswer(request);
+        ::lstrcpynW(static_cast<OPENFILENAMEW*>(request.data)->lpstrFile, book.c_str(), MAX_PATH);
+        return IDOK;
+    };
+    ASSERT_TRUE(app.InitInstance(L""));
+    Pump();
+    CMainFrame* frame = app.MainFrame();
+    Command(ID_SAVE_WORKBOOK);
+    ::SendMessageW(frame->ActiveChild()->m_hWnd, WM_CLOSE, 0, 0);
+    Pump();
+    ASSERT_EQ(DocumentWindows(*frame), 0);
+
+    DdeClient client;
+    EXPECT_EQ(client.Initiate(frame->m_hWnd, L"CQuilm", L"other"), nullptr) << "another topic finds no server";
+    ASSERT_EQ(client.Initiate(frame->m_hWnd, L"CQuilm", L"system"), frame->m_hWnd);
+    EXPECT_TRUE(client.Execute(L"[open(\"" + book + L"\")]"));
+    ASSERT_EQ(DocumentWindows(*frame), 1);
+    EXPECT_EQ(CWnd::TextOf(frame->ActiveChild()->m_hWnd), CString("quilm_shell_open.nvk"));
+    EXPECT_TRUE(client.Execute(L"[open(\"" + book + L"\")]"));
+    EXPECT_EQ(DocumentWindows(*frame), 1) << "the file shown comes forward";
+    EXPECT_FALSE(client.Execute(L"[print(\"" + book + L"\")]")) << "a command it does not know is refused";
+    client.Terminate();
+    EXPECT_TRUE(client.terminated);
+    ::DeleteFileW(book.c_str());
 }
 
 // Pumps until the queue is empty; whether the program asked to end meanwhile.

@@ -7,6 +7,7 @@
 //   e2e_probe control <title> <id>             the screen rectangle of a control of that window
 //   e2e_probe cell <title> <row> <col>         the screen point "x y" of a cell's centre in the
 //                                              active document window of that frame
+//   e2e_probe shell-open <file>                opens the file as the shell does (ShellExecute)
 //   e2e_probe workbook <file> <question>...    opens the file with the control and answers, one
 //                                              line each: pages | text P R C | merged P R C |
 //                                              line P R C (the cell's own bottom line)
@@ -18,6 +19,7 @@
 #include "tests/e2e/probe/WorkbookProbe.h"
 
 #include <ole2.h>
+#include <shellapi.h>
 
 #include <cstdlib>
 #include <string>
@@ -114,6 +116,10 @@ int Run(const std::vector<std::wstring>& args)
         const POINT point = CellCentre(control, int(LongArg(args, 2)), int(LongArg(args, 3)));
         Write(STD_OUTPUT_HANDLE, std::to_wstring(point.x) + L" " + std::to_wstring(point.y) + L"\n");
         return 0;
+    }
+    if (command == L"shell-open" && args.size() >= 2) {
+        const INT_PTR result = INT_PTR(::ShellExecuteW(nullptr, L"open", args[1].c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        return result > 32 ? 0 : Fail(L"the shell could not open " + args[1] + L": " + std::to_wstring(result));
     }
     if (command == L"workbook")
         return AnswerWorkbook(args);
