@@ -100,12 +100,21 @@ click_at() {
     settle
 }
 
+# A click on the centre of a control of a window: click_control <window title> <control id> [button].
+click_control() {
+    local rect
+    rect=$(probe control "$1" "$2") || fail "no control $2 in \"$1\""
+    # shellcheck disable=SC2086
+    set -- $rect "${3:-1}"
+    click_at $(($1 + $3 / 2)) $(($2 + $4 / 2)) "$5"
+}
+
 # A click on the centre of a cell of the active document window.
 click_cell() {
     local point
     point=$(probe cell "CQuilm" "$1" "$2") || fail "cell ($1, $2) is not shown"
     # shellcheck disable=SC2086
-    click_at $point
+    click_at $point "${3:-1}"
 }
 
 # A press on one cell, a move with the button held, the release on another.

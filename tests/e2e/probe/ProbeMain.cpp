@@ -7,6 +7,9 @@
 //   e2e_probe control <title> <id>             the screen rectangle of a control of that window
 //   e2e_probe cell <title> <row> <col>         the screen point "x y" of a cell's centre in the
 //                                              active document window of that frame
+//   e2e_probe combo <title> <id>               "dropped" or "closed", and the selected item
+//   e2e_probe list-item <index>                the screen point of an item of the open drop-down
+//                                              list
 //   e2e_probe shell-open <file>                opens the file as the shell does (ShellExecute)
 //   e2e_probe workbook <file> <question>...    opens the file with the control and answers, one
 //                                              line each: pages | text P R C | merged P R C |
@@ -114,6 +117,23 @@ int Run(const std::vector<std::wstring>& args)
         if (!control)
             return Fail(L"no document window in \"" + args[1] + L"\"");
         const POINT point = CellCentre(control, int(LongArg(args, 2)), int(LongArg(args, 3)));
+        Write(STD_OUTPUT_HANDLE, std::to_wstring(point.x) + L" " + std::to_wstring(point.y) + L"\n");
+        return 0;
+    }
+    if (command == L"combo" && args.size() >= 3) {
+        HWND window = FindTopLevel(args[1]);
+        HWND combo = window ? FindDescendant(window, int(LongArg(args, 2))) : nullptr;
+        if (!combo)
+            return Fail(L"no combo box " + args[2] + L" in \"" + args[1] + L"\"");
+        const bool dropped = ::SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+        Write(STD_OUTPUT_HANDLE, std::wstring(dropped ? L"dropped " : L"closed ") +
+                                     std::to_wstring(::SendMessageW(combo, CB_GETCURSEL, 0, 0)) + L"\n");
+        return 0;
+    }
+    if (command == L"list-item" && args.size() >= 2) {
+        POINT point{};
+        if (!OpenListItemCentre(int(LongArg(args, 1)), point))
+            return Fail(L"no drop-down list is open with item " + args[1]);
         Write(STD_OUTPUT_HANDLE, std::to_wstring(point.x) + L" " + std::to_wstring(point.y) + L"\n");
         return 0;
     }

@@ -110,11 +110,32 @@ POINT CellCentre(HWND control, int row, int col)
     return point;
 }
 
+bool OpenListItemCentre(int index, POINT& point)
+{
+    for (HWND window : VisibleTopLevels()) {
+        if (ClassOf(window) != L"ComboLBox")
+            continue;
+        const int height = int(::SendMessageW(window, LB_GETITEMHEIGHT, 0, 0));
+        const int top = int(::SendMessageW(window, LB_GETTOPINDEX, 0, 0));
+        if (height <= 0 || index < top || index >= int(::SendMessageW(window, LB_GETCOUNT, 0, 0)))
+            return false;
+        RECT client{};
+        ::GetClientRect(window, &client);
+        point = {client.right / 2, (index - top) * height + height / 2};
+        ::ClientToScreen(window, &point);
+        return true;
+    }
+    return false;
+}
+
 std::wstring Describe()
 {
     std::wstring text;
     for (HWND window : VisibleTopLevels()) {
         text += L"window \"" + TextOf(window) + L"\" class " + ClassOf(window) + L" at " + RectText(window) + L"\n";
+        if (ClassOf(window) == L"ComboLBox")
+            text += L"  an open drop-down list of " + std::to_wstring(::SendMessageW(window, LB_GETCOUNT, 0, 0)) +
+                    L" items\n";
         if (HWND client = MDIClientOf(window))
             for (HWND child = ::GetWindow(client, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
                 if (::IsWindowVisible(child))

@@ -22,6 +22,8 @@ HWND ActiveDocumentControl(HWND mainFrame);
 // The screen point at the centre of a cell of that control, for the column widths and row
 // heights a new page of the host has (header column 40, columns 70, rows 20).
 POINT CellCentre(HWND control, int row, int col);
+// The screen point at the centre of an item of the drop-down list that is open, or none.
+bool OpenListItemCentre(int index, POINT& point);
 // One line per visible top-level window (and per document window of an MDI frame), with class,
 // title and screen rectangle, and the window that has the keyboard focus.
 std::wstring Describe();
