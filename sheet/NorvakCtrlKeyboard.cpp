@@ -20,25 +20,6 @@ bool KeyHeld(int key)
     return (::GetKeyState(key) & 0x8000) != 0;
 }
 
-bool IsMoveKey(UINT key)
-{
-    switch (key) {
-    case VK_TAB:
-    case VK_RETURN:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_END:
-    case VK_HOME:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool IsEditBox(HWND window)
 {
     wchar_t name[16]{};
@@ -81,7 +62,7 @@ void CNorvakCtrl::OnKeyDown(UINT key, UINT, UINT)
         ClearFocusCell(page);
         return;
     }
-    if (!IsMoveKey(key))
+    if (!SheetModel::IsMoveKey(key))
         return;
     CKeyMove move{PageKeyTarget(page, key, focus)};
     if (key != VK_PRIOR && key != VK_NEXT && key != VK_END && key != VK_HOME)

@@ -88,4 +88,23 @@ CKeyMove MoveByKey(const CNorvakPage& page, const CNorvakPageCells& cells, CCell
     return move;
 }
 
+bool IsMoveKey(UINT key)
+{
+    switch (key) {
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_HOME:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace SheetModel

@@ -17,6 +17,9 @@ struct CKeyMove
 
 namespace SheetModel {
 
+// The keys of the key table that move the focus cell: Tab, Enter, the arrows and the paging keys.
+bool IsMoveKey(UINT key);
+
 // key: VK_TAB, VK_RETURN, VK_UP, VK_DOWN, VK_LEFT or VK_RIGHT; shift matters for Tab only. Any other
 // key, or a move that is refused, leaves the cell where it is.
 CKeyMove MoveByKey(const CNorvakPage& page, const CNorvakPageCells& cells, CCellCoord from, UINT key,

@@ -1,28 +1,10 @@
 #include "sheet/model/KeyOwnership.h"
 
+#include "sheet/model/KeyMoves.h"
+
 namespace SheetModel {
 
 namespace {
-
-bool IsMoveOrDelete(UINT key)
-{
-    switch (key) {
-    case VK_TAB:
-    case VK_RETURN:
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_END:
-    case VK_HOME:
-    case VK_LEFT:
-    case VK_UP:
-    case VK_RIGHT:
-    case VK_DOWN:
-    case VK_DELETE:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool IsModifier(UINT key)
 {
@@ -32,7 +14,7 @@ bool IsModifier(UINT key)
 
 bool KeepsCtrlCombination(UINT key, bool inEditBox)
 {
-    if (IsModifier(key) || IsMoveOrDelete(key) || key == VK_PROCESSKEY)
+    if (IsModifier(key) || IsMoveKey(key) || key == VK_DELETE || key == VK_PROCESSKEY)
         return true;
     switch (key) {
     case 'A':

@@ -459,14 +459,21 @@ bool PumpSeesQuit()
     return quit;
 }
 
+// The program's class object of documents, as a client in this process finds it.
+IClassFactory* DocumentClassObject()
+{
+    IClassFactory* factory = nullptr;
+    ::CoGetClassObject(CDocumentServer::kClassId, CLSCTX_LOCAL_SERVER, nullptr, IID_IClassFactory,
+                       reinterpret_cast<void**>(&factory));
+    return factory;
+}
+
 TEST_F(HostWindowTest, StartedForAutomationTheProgramEndsWhenItsClientsReleaseTheLastDocumentAndLock)
 {
     ASSERT_TRUE(app.InitInstance(L"-Embedding"));
     Pump();
-    IClassFactory* factory = nullptr;
-    ASSERT_EQ(::CoGetClassObject(CDocumentServer::kClassId, CLSCTX_LOCAL_SERVER, nullptr, IID_IClassFactory,
-                                 reinterpret_cast<void**>(&factory)),
-              S_OK);
+    IClassFactory* factory = DocumentClassObject();
+    ASSERT_NE(factory, nullptr);
     ASSERT_EQ(factory->LockServer(TRUE), S_OK);
     IDispatch* document = nullptr;
     ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&document)), S_OK);
@@ -488,10 +495,8 @@ TEST_F(HostWindowTest, StartedByAPersonTheProgramKeepsTheWindowOfADocumentAClien
 {
     ASSERT_TRUE(app.InitInstance(L""));
     Pump();
-    IClassFactory* factory = nullptr;
-    ASSERT_EQ(::CoGetClassObject(CDocumentServer::kClassId, CLSCTX_LOCAL_SERVER, nullptr, IID_IClassFactory,
-                                 reinterpret_cast<void**>(&factory)),
-              S_OK);
+    IClassFactory* factory = DocumentClassObject();
+    ASSERT_NE(factory, nullptr);
     IDispatch* document = nullptr;
     ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&document)), S_OK);
     document->Release();
