@@ -64,23 +64,26 @@ HANDLE ServerProcess(DWORD* id = nullptr)
     return found;
 }
 
+struct WindowCount
+{
+    DWORD process;
+    int windows;
+};
+
+BOOL CALLBACK CountVisibleOfProcess(HWND window, LPARAM data)
+{
+    auto* count = reinterpret_cast<WindowCount*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == count->process && ::IsWindowVisible(window))
+        ++count->windows;
+    return TRUE;
+}
+
 int VisibleWindowsOf(DWORD processId)
 {
-    struct Count
-    {
-        DWORD process;
-        int windows;
-    } count{processId, 0};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* c = reinterpret_cast<Count*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == c->process && ::IsWindowVisible(window))
-                ++c->windows;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    WindowCount count{processId, 0};
+    ::EnumWindows(&CountVisibleOfProcess, reinterpret_cast<LPARAM>(&count));
     return count.windows;
 }
 

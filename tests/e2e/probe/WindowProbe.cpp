@@ -25,17 +25,33 @@ std::wstring ClassOf(HWND window)
     return name;
 }
 
+BOOL CALLBACK CollectVisible(HWND window, LPARAM list)
+{
+    if (::IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> VisibleTopLevels()
 {
     std::vector<HWND> windows;
-    ::EnumWindows(
-        [](HWND window, LPARAM list) -> BOOL {
-            if (::IsWindowVisible(window))
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    ::EnumWindows(&CollectVisible, reinterpret_cast<LPARAM>(&windows));
     return windows;
+}
+
+struct IdSearch
+{
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<IdSearch*>(data);
+    if (::GetDlgCtrlID(window) != search->id)
+        return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
 HWND MDIClientOf(HWND frame)
@@ -77,21 +93,8 @@ HWND WaitForTopLevel(const std::wstring& title, bool present, double seconds)
 
 HWND FindDescendant(HWND parent, int id)
 {
-    struct Search
-    {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    ::EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (::GetDlgCtrlID(window) != s->id)
-                return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    IdSearch search{id, nullptr};
+    ::EnumChildWindows(parent, &MatchId, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
