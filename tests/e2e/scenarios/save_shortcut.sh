@@ -1,5 +1,5 @@
 # Ctrl+S on a document that has a name writes the file again without asking, with what was typed
-# since.
+# since, and with every page of the window (a new window has three).
 book="$E2E_WORK/named.nvk"
 start_quilm
 step "type 5 into B2, name the document through File > Save"
@@ -22,5 +22,6 @@ for _ in $(seq 1 50); do
 done
 probe gone "保存" 1 || fail "Ctrl+S asked for a name again"
 step "read the workbook back"
-expect_eq "$(workbook_answer "$book" text 2 2 2 text 2 3 3)" "5
-77" "B2 and C3 of the last page in the saved workbook"
+expect_eq "$(workbook_answer "$book" pages text 2 2 2 text 2 3 3)" "3
+5
+77" "the page count, and B2 and C3 of the last page in the saved workbook"
