@@ -1,26 +1,8 @@
 #include "sheet/model/PageStore.h"
 
-namespace {
-
-// Moves the entries after the removed key down by one, telling each its new key.
-template <class T, class Renumber>
-void ShiftDown(std::map<int, std::unique_ptr<T>>& entries, int removed, Renumber renumber)
-{
-    std::map<int, std::unique_ptr<T>> shifted;
-    for (auto& [key, entry] : entries) {
-        const int newKey = key > removed ? key - 1 : key;
-        if (newKey != key)
-            renumber(*entry, newKey);
-        shifted[newKey] = std::move(entry);
-    }
-    entries = std::move(shifted);
-}
-
-} // namespace
-
 bool CPageStore::IsValid(int page) const
 {
-    return page >= 0 && page < m_nCount && m_pages.count(page) != 0;
+    return page >= 0 && page < GetCount();
 }
 
 PageRef CPageStore::Ref(int page) const
@@ -29,20 +11,17 @@ PageRef CPageStore::Ref(int page) const
     ref.index = Resolve(page);
     if (!IsValid(ref.index))
         return ref;
-    ref.page = m_pages.at(ref.index).get();
-    auto cells = m_cells.find(ref.index);
-    if (cells != m_cells.end() && cells->second->GetPageIndex() == ref.index)
-        ref.cells = cells->second.get();
+    ref.page = m_pages[size_t(ref.index)].get();
+    CNorvakPageCells* cells = m_cells[size_t(ref.index)].get();
+    if (cells && cells->GetPageIndex() == ref.index)
+        ref.cells = cells;
     return ref;
 }
 
 // Where the next tab starts: the right edge of the last tab, unless page 0 is the only one.
 int CPageStore::LastTabRight() const
 {
-    for (auto it = m_pages.rbegin(); it != m_pages.rend(); ++it)
-        if (it->first != 0)
-            return it->second->m_nTabRight;
-    return 0;
+    return m_pages.size() > 1 ? m_pages.back()->m_nTabRight : 0;
 }
 
 int CPageStore::Append(const CString& title)
@@ -52,14 +31,18 @@ int CPageStore::Append(const CString& title)
 
 int CPageStore::Append(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNorvakPageCells> cells)
 {
-    ++m_nCount;
-    const int index = int(m_pages.size());
+    const int index = GetCount();
     page->m_nIndex = index;
     page->m_nTabLeft = LastTabRight();
     cells->SetPageIndex(index);
     cells->SetPage(page.get());
-    m_pages[index] = std::move(page);
-    m_cells[index] = std::move(cells);
+    m_pages.push_back(std::move(page));
+    try {
+        m_cells.push_back(std::move(cells));
+    } catch (...) {
+        m_pages.pop_back();
+        throw;
+    }
     return index;
 }
 
@@ -67,46 +50,48 @@ BOOL CPageStore::Remove(int index, ICellFactory& factory)
 {
     if (!IsValid(index))
         return FALSE;
-    auto page = m_pages.find(index);
-    const int tabWidth = page->second->m_nTabRight - page->second->m_nTabLeft;
-    m_pages.erase(page);
-    auto cells = m_cells.find(index);
-    if (cells != m_cells.end()) {
-        cells->second->FreeAll(factory);
-        m_cells.erase(cells);
-    }
+    const auto at = size_t(index);
+    const int tabWidth = m_pages[at]->m_nTabRight - m_pages[at]->m_nTabLeft;
+    m_pages.erase(m_pages.begin() + index);
+    if (std::unique_ptr<CNorvakPageCells> cells = std::move(m_cells[at]))
+        cells->FreeAll(factory);
+    m_cells.erase(m_cells.begin() + index);
     CloseGap(index, tabWidth);
 
-    --m_nCount;
+    const int count = GetCount();
     if (index < m_nActive)
         --m_nActive;
-    else if (index == m_nActive && index == m_nCount)
-        m_nActive = m_nCount - 1;
-    if (m_nCount == 0)
+    else if (index == m_nActive && index == count)
+        m_nActive = count - 1;
+    if (count == 0)
         m_nActive = -1;
     else if (m_nActive < 0)
         m_nActive = 0;
-    else if (m_nActive >= m_nCount)
-        m_nActive = m_nCount - 1;
+    else if (m_nActive >= count)
+        m_nActive = count - 1;
     return TRUE;
 }
 
+// The pages from removed on took the next lower index: each learns it, and its tab moves left by
+// the removed tab's width.
 void CPageStore::CloseGap(int removed, int tabWidth)
 {
-    ShiftDown(m_pages, removed, [tabWidth](CNorvakPage& page, int index) {
-        page.m_nIndex = index;
+    for (size_t index = size_t(removed); index < m_pages.size(); ++index) {
+        CNorvakPage& page = *m_pages[index];
+        page.m_nIndex = int(index);
         page.m_nTabLeft -= tabWidth;
         page.m_nTabRight -= tabWidth;
-    });
-    ShiftDown(m_cells, removed, [](CNorvakPageCells& cells, int index) { cells.SetPageIndex(index); });
+        if (m_cells[index])
+            m_cells[index]->SetPageIndex(int(index));
+    }
 }
 
 void CPageStore::Clear(ICellFactory& factory)
 {
-    for (auto& entry : m_cells)
-        entry.second->FreeAll(factory);
+    for (auto& cells : m_cells)
+        if (cells)
+            cells->FreeAll(factory);
     m_cells.clear();
     m_pages.clear();
-    m_nCount = 0;
     m_nActive = -1;
 }

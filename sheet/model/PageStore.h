@@ -9,8 +9,8 @@
 #include "sheet/model/NorvakPage.h"
 #include "sheet/model/NorvakPageCells.h"
 
-#include <map>
 #include <memory>
+#include <vector>
 
 // A page as an index resolves it: the index (a negative one stands for the active page), the page
 // record and its cell table; false when the index names no page.
@@ -30,7 +30,7 @@ public:
     CPageStore(const CPageStore&) = delete;
     CPageStore& operator=(const CPageStore&) = delete;
 
-    int GetCount() const { return m_nCount; }
+    int GetCount() const { return int(m_pages.size()); }
     // -1 when there is no page.
     int GetActive() const { return m_nActive; }
     void SetActive(int page) { m_nActive = page; }
@@ -59,16 +59,17 @@ public:
     // Every page record in index order, as f(index, page).
     template <class F> void ForEachPage(F f) const
     {
-        for (const auto& [index, page] : m_pages)
-            f(index, *page);
+        for (size_t index = 0; index < m_pages.size(); ++index)
+            f(int(index), *m_pages[index]);
     }
 
 private:
     int LastTabRight() const;
     void CloseGap(int removed, int tabWidth);
 
-    std::map<int, std::unique_ptr<CNorvakPage>> m_pages;
-    std::map<int, std::unique_ptr<CNorvakPageCells>> m_cells;
-    int m_nCount = 0;
+    // Page p's record and table at position p: a lookup costs the same however many pages there
+    // are, and a removal moves only pointers.
+    std::vector<std::unique_ptr<CNorvakPage>> m_pages;
+    std::vector<std::unique_ptr<CNorvakPageCells>> m_cells;
     int m_nActive = -1;
 };
