@@ -730,8 +730,15 @@ private:
 
     // ---- pages ----
     CPageStore m_pageStore;
+    // The system's wheel setting, read once: every page the control holds takes it from here.
+    int m_nWheelLines = CNorvakPage::ReadWheelScrollLines();
+    // The built-in tab icons, made with the first page: one list that every new page shares until
+    // it changes its own.
+    CTabIcons m_builtInTabIcons;
     int m_nHorzRange = 0;
     int m_nVertRange = 0;
+    int m_nLayoutHolds = 0;
+    bool m_bLayoutDue = false; // a layout was asked for while one was held
 
     // ---- child windows ----
     std::unique_ptr<CTabBand> m_tabBand;

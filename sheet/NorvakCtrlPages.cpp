@@ -84,8 +84,11 @@ int CNorvakCtrl::AddPage(std::unique_ptr<CNorvakPage> page, std::unique_ptr<CNor
     Fire(kEventShellDoInsertingPage,
          CEventArgs().Long(m_pageStore.GetActive()).Text(active ? active.page->m_strTitle : CString()));
     const CString title = page->m_strTitle;
+    if (!m_builtInTabIcons.Get())
+        m_builtInTabIcons = CTabIcons(CreateTabIcons());
+    page->m_tabIcons = m_builtInTabIcons;
+    page->m_nWheelLines = m_nWheelLines;
     const int index = m_pageStore.Append(std::move(page), std::move(cells));
-    m_pageStore.GetPage(index)->m_hTabIcons = CreateTabIcons();
     m_pageStore.GetPage(index)->m_pTitleTip = {new CTitleTipWnd, +[](CTitleTipWnd* tip) { delete tip; }};
     if (fresh) {
         const BYTE options[8] = {0, 1, 1, 0, 0, 0, 0, 0};

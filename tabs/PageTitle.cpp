@@ -221,12 +221,11 @@ void CPageTitle::DrawTabFace(CDC& dc, const CNorvakPage& page, const CRect& tab,
     CSelectObject selectFont(dc, font);
     COLORREF textColour = DrawingColour(page.m_tabFont.crText);
     CRect text = tab;
-    const int count = page.m_hTabIcons ? ::ImageList_GetImageCount(page.m_hTabIcons) : 0;
-    if (const auto icon = TabGeometry::IconOf(count, page.m_nTabIconState)) {
+    if (const auto icon = TabGeometry::IconOf(page.m_tabIcons.GetCount(), page.m_nTabIconState)) {
         text.left += TabGeometry::kIconRoom;
         if (icon->blueText)
             textColour = RGB(0, 0, 255);
-        ::ImageList_Draw(page.m_hTabIcons, icon->index, dc, tab.left + 12, tab.top + 1, icon->style);
+        ::ImageList_Draw(page.m_tabIcons.Get(), icon->index, dc, tab.left + 12, tab.top + 1, icon->style);
     }
     const COLORREF oldColour = dc.SetTextColor(textColour);
     const int oldMode = dc.SetBkMode(TRANSPARENT);

@@ -84,7 +84,7 @@ BOOL CPageTitle::SetPageFont(int nPage, const CFontRecord& font)
 BOOL CPageTitle::SetShowIcon(int nPage, BOOL bShow)
 {
     CNorvakPage* page = PageAt(nPage);
-    if (!page || !page->m_hTabIcons || ::ImageList_GetImageCount(page->m_hTabIcons) == 0)
+    if (!page || page->m_tabIcons.GetCount() == 0)
         return FALSE;
     if (bShow && page->m_nTabIconState >= 0)
         return FALSE;
@@ -183,15 +183,16 @@ BOOL CPageTitle::ChangeIcons(int nPage, int operation, int kind, BOOL bDefault, 
     CNorvakPage* page = PageAt(nPage);
     if (!page || (!bDefault && !hIcon))
         return FALSE;
-    const int count = page->m_hTabIcons ? ::ImageList_GetImageCount(page->m_hTabIcons) : 0;
+    const int count = page->m_tabIcons.GetCount();
     const auto steps = TabIconSlots::Plan(TabIconSlots::COperation(operation), TabIconSlots::CIconKind(kind), count);
     if (!steps)
         return FALSE;
-    if (!page->m_hTabIcons)
-        page->m_hTabIcons = ::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0);
+    HIMAGELIST list = page->m_tabIcons.Edit();
+    if (!list)
+        return FALSE;
     for (const TabIconSlots::CStep& step : *steps) {
         HICON icon = bDefault ? LoadBuiltInIcon(step.kind) : hIcon;
-        ::ImageList_ReplaceIcon(page->m_hTabIcons, step.append ? -1 : step.slot, icon);
+        ::ImageList_ReplaceIcon(list, step.append ? -1 : step.slot, icon);
         if (bDefault && icon)
             ::DestroyIcon(icon);
     }
@@ -234,9 +235,7 @@ BOOL CPageTitle::DeleteIcons(int nPage)
     CNorvakPage* page = PageAt(nPage);
     if (!page)
         return FALSE;
-    if (page->m_hTabIcons)
-        for (int i = ::ImageList_GetImageCount(page->m_hTabIcons) - 1; i >= 0; --i)
-            ::ImageList_Remove(page->m_hTabIcons, i);
+    page->m_tabIcons.Clear();
     page->m_nTabIconState = -1;
     Invalidate();
     return TRUE;

@@ -10,8 +10,7 @@ CNorvakPage::CNorvakPage(int index, const CString& title, int tabLeft)
       m_crTextBkColor(GetSysColor(COLOR_WINDOW)), m_crBkColor(GetSysColor(COLOR_BTNSHADOW)),
       m_crFixedTextColor(GetSysColor(COLOR_WINDOWTEXT)), m_crFixedBkColor(GetSysColor(COLOR_BTNFACE)),
       m_crSysWindowText(GetSysColor(COLOR_WINDOWTEXT)), m_crSysWindow(GetSysColor(COLOR_WINDOW)),
-      m_crSysBtnFace(GetSysColor(COLOR_BTNFACE)), m_crSysBtnShadow(GetSysColor(COLOR_BTNSHADOW)),
-      m_nWheelLines(ReadWheelScrollLines())
+      m_crSysBtnFace(GetSysColor(COLOR_BTNFACE)), m_crSysBtnShadow(GetSysColor(COLOR_BTNSHADOW))
 {
 }
 
@@ -19,13 +18,11 @@ CNorvakPage::~CNorvakPage()
 {
     while (!m_charts.empty())
         m_charts.pop_back();
-    if (m_hTabIcons)
-        ImageList_Destroy(m_hTabIcons);
 }
 
 int CNorvakPage::ReadWheelScrollLines(HKEY root, const wchar_t* subKey)
 {
-    constexpr int kFallback = 3;
+    constexpr int kFallback = kDefaultWheelLines;
     HKEY key = nullptr;
     if (RegOpenKeyExW(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return kFallback;

@@ -10,6 +10,7 @@
 #include "resources/NorvakResource.h"
 #include "sheet/model/CellSelectionMap.h"
 #include "sheet/model/CellTypes.h"
+#include "sheet/model/TabIcons.h"
 
 #include <commctrl.h>
 
@@ -38,7 +39,9 @@ public:
     ~CNorvakPage();
 
     // Lines per wheel notch: "WheelScrollLines" under the key, read as a decimal number; 3 when the
-    // key or the value cannot be read.
+    // key or the value cannot be read. The control reads it once and gives it to every page it
+    // holds; a page made elsewhere keeps the fallback until then.
+    static constexpr int kDefaultWheelLines = 3;
     static int ReadWheelScrollLines(HKEY root = HKEY_CURRENT_USER,
                                     const wchar_t* subKey = L"Control Panel\\Desktop");
 
@@ -87,11 +90,10 @@ public:
     int m_nPrivilege = 2;
     int m_bContentVisible = 1;
 
-    // Tab. The control creates the tab icon list (the cool, hot and active icons); the page destroys
-    // it.
+    // Tab. The control gives a new page the built-in icons (cool, hot and active).
     CFontRecord m_tabFont;
     int m_nTabIconState = 0; // -1 none, 0 cool, 1 hot, 2 active
-    HIMAGELIST m_hTabIcons = nullptr;
+    CTabIcons m_tabIcons;
     int m_nTabLeft;
     int m_nTabRight = 0;
     int m_nTabWidth = 0;  // the custom width while the default-width flag is 0
@@ -164,7 +166,7 @@ public:
     int m_nBorderTolerance = 3;
     int m_bFlagA = 1;
     int m_bFlagB = 1;
-    int m_nWheelLines;
+    int m_nWheelLines = kDefaultWheelLines;
     CCellSelectionMap m_selectedCells;
     CCellSelectionMap m_keptSelection;
 

@@ -6,13 +6,13 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace TabGeometry {
 
 int IconAllowance(const CNorvakPage& page)
 {
-    const bool hasIcon = page.m_hTabIcons && ::ImageList_GetImageCount(page.m_hTabIcons) > 0;
-    return page.m_nTabIconState != -1 && hasIcon ? kIconRoom : 0;
+    return page.m_nTabIconState != -1 && page.m_tabIcons.GetCount() > 0 ? kIconRoom : 0;
 }
 
 int MeasureTitle(HDC dc, const CNorvakPage& page)

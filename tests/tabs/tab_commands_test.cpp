@@ -307,21 +307,48 @@ TEST_F(TabCommands, ProtectionThroughTheStrip)
 
 TEST_F(TabCommands, TabIconsBySlot)
 {
-    HIMAGELIST icons = control->GetPage(0)->m_hTabIcons;
-    EXPECT_EQ(ImageList_GetImageCount(icons), 3) << "a new page has its three icons";
+    const CTabIcons& icons = control->GetPage(0)->m_tabIcons;
+    const CTabIcons& neighbour = control->GetPage(1)->m_tabIcons;
+    EXPECT_EQ(icons.GetCount(), 3) << "a new page has its three icons";
     EXPECT_TRUE(strip->DeleteIcons(0));
-    icons = control->GetPage(0)->m_hTabIcons;
-    EXPECT_EQ(ImageList_GetImageCount(icons), 0);
+    EXPECT_EQ(icons.GetCount(), 0);
+    EXPECT_EQ(neighbour.GetCount(), 3) << "another page keeps its icons";
     EXPECT_FALSE(strip->GetIconIsShow(0));
     EXPECT_FALSE(strip->SetShowIcon(0, TRUE)) << "no icon to show";
     EXPECT_FALSE(strip->InsertCoolIcon(0, FALSE, nullptr)) << "no icon given";
     EXPECT_TRUE(strip->InsertCoolIcon(0, TRUE, nullptr));
     EXPECT_FALSE(strip->UpdateActiveIcon(0, TRUE, nullptr));
     EXPECT_TRUE(strip->InsertActiveIcon(0, TRUE, nullptr));
-    EXPECT_EQ(ImageList_GetImageCount(icons), 3);
+    EXPECT_EQ(icons.GetCount(), 3);
     EXPECT_TRUE(strip->SetShowIcon(0, TRUE));
     EXPECT_EQ(control->GetPage(0)->m_nTabIconState, 2) << "the active page's icon";
     EXPECT_FALSE(strip->SetShowIcon(0, TRUE)) << "shown already";
+
+    // Pages share the built-in icons until one changes its own: the others keep the built-in ones.
+    auto bits = [](HIMAGELIST list, int slot) {
+        IMAGEINFO info{};
+        ::ImageList_GetImageInfo(list, slot, &info);
+        BITMAP bitmap{};
+        ::GetObjectW(info.hbmImage, sizeof bitmap, &bitmap);
+        std::vector<BYTE> bytes(size_t(bitmap.bmWidthBytes) * bitmap.bmHeight);
+        ::GetBitmapBits(info.hbmImage, LONG(bytes.size()), bytes.data());
+        std::vector<BYTE> cell; // the slot's own place in the list's bitmap
+        const int bytesPerPixel = bitmap.bmBitsPixel / 8;
+        for (int y = info.rcImage.top; y < info.rcImage.bottom; ++y)
+            for (int x = info.rcImage.left * bytesPerPixel; x < info.rcImage.right * bytesPerPixel; ++x)
+                cell.push_back(bytes[size_t(y) * bitmap.bmWidthBytes + x]);
+        return cell;
+    };
+    const CTabIcons& third = control->GetPage(2)->m_tabIcons;
+    ASSERT_EQ(neighbour.Get(), third.Get()) << "one list for the built-in icons";
+    const auto builtInHot = bits(third.Get(), 1);
+    const auto builtInCool = bits(third.Get(), 0);
+    ASSERT_TRUE(strip->UpdateHotIcon(1, FALSE, ::LoadIconW(nullptr, MAKEINTRESOURCEW(32516))));
+    EXPECT_NE(neighbour.Get(), third.Get()) << "the changed page's own list";
+    EXPECT_EQ(neighbour.GetCount(), 3);
+    EXPECT_NE(bits(neighbour.Get(), 1), builtInHot) << "the new hot icon";
+    EXPECT_EQ(bits(neighbour.Get(), 0), builtInCool) << "the other icons copied";
+    EXPECT_EQ(bits(third.Get(), 1), builtInHot) << "another page keeps the built-in icon";
 }
 
 TEST_F(TabCommands, ArrowBarButtonRecords)

@@ -63,7 +63,7 @@ TEST(TabGeometry, IconRoomCountsOnlyForShownIcons)
     HIMAGELIST icons = ::ImageList_Create(16, 16, ILC_COLOR32, 1, 0);
     HICON icon = ::LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
     ::ImageList_ReplaceIcon(icons, -1, icon);
-    tabs[0].m_hTabIcons = icons;
+    tabs[0].m_tabIcons = CTabIcons(icons);
     EXPECT_EQ(IconAllowance(tabs[0]), 20);
     tabs[0].m_nTabIconState = -1;
     EXPECT_EQ(IconAllowance(tabs[0]), 0);
