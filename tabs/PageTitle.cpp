@@ -9,6 +9,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -127,12 +129,24 @@ void CPageTitle::OnPaint()
 
 void CPageTitle::LayoutTabs()
 {
+    SettleTabs();
+    LayTabsOut();
+}
+
+void CPageTitle::LayTabsOut()
+{
     HDC dc = ::GetDC(m_hWnd);
-    TabGeometry::LayoutTabs(m_control.GetPageStore(),
-                            [dc](const CNorvakPage& page) { return TabGeometry::MeasureTitle(dc, page); });
+    LayTabsOut(dc, GetClientRect());
     ::ReleaseDC(m_hWnd, dc);
+}
+
+void CPageTitle::LayTabsOut(HDC dc, const CRect& client)
+{
+    {
+        TabGeometry::CTitleMeasure measure(dc);
+        TabGeometry::LayoutTabs(m_control.GetPageStore(), std::ref(measure));
+    }
     // The vertical extents as the next paint stores them, so a tab can be hit before it is drawn.
-    const CRect client = GetClientRect();
     m_control.GetPageStore().ForEachPage([&](int, CNorvakPage& page) {
         int bottom = client.bottom;
         if (!page.m_bDefaultTabHeight)
@@ -140,6 +154,13 @@ void CPageTitle::LayoutTabs()
         page.m_nTabTop = client.top;
         page.m_nTabBottom = bottom - 2;
     });
+}
+
+void CPageTitle::SettleTabs()
+{
+    const int page = std::exchange(m_nPendingScroll, -1);
+    if (page >= 0)
+        ScrollTabIntoView(page);
 }
 
 void CPageTitle::Draw(CDC& dc, const CRect& client)
@@ -150,11 +171,14 @@ void CPageTitle::Draw(CDC& dc, const CRect& client)
         dc.MoveTo(client.left, client.top);
         dc.LineTo(client.right, client.top);
     }
-    TabGeometry::LayoutTabs(m_control.GetPageStore(),
-                            [&dc](const CNorvakPage& page) { return TabGeometry::MeasureTitle(dc, page); });
+    SettleTabs();
+    LayTabsOut(dc, client);
     const int active = m_control.GetPageStore().GetActive();
     CNorvakPage* activePage = nullptr;
     m_control.GetPageStore().ForEachPage([&](int index, CNorvakPage& page) {
+        // Tabs scrolled out of the strip leave no mark on it.
+        if (page.m_nTabRight < client.left || page.m_nTabLeft > client.right)
+            return;
         if (index == active)
             activePage = &page;
         else
@@ -239,6 +263,14 @@ void CPageTitle::DrawTabFace(CDC& dc, const CNorvakPage& page, const CRect& tab,
 void CPageTitle::OnSize(int width)
 {
     if (m_nLastWidth >= 0 && width > m_nLastWidth) {
+        // An activation brings its tab into view before it lays the control out, and again after:
+        // when the layout widens the strip, the first happens here, in the width the strip had.
+        if (PageAt(m_nPendingScroll)) {
+            LayTabsOut();
+            CRect before = GetClientRect();
+            before.right = before.left + m_nLastWidth;
+            BringIntoView(m_nPendingScroll, before);
+        }
         const CPageStore& pages = m_control.GetPageStore();
         const CNorvakPage* first = pages.GetPage(0);
         const CNorvakPage* last = pages.GetPage(pages.GetCount() - 1);
@@ -270,8 +302,9 @@ void CPageTitle::OnTimer()
     }
 }
 
-int CPageTitle::TabAt(POINT point) const
+int CPageTitle::TabAt(POINT point)
 {
+    SettleTabs();
     int hit = -1;
     m_control.GetPageStore().ForEachPage([&](int index, const CNorvakPage& page) {
         if (TabGeometry::BodyContains(page, point))
@@ -301,6 +334,7 @@ void CPageTitle::UpdateHotTab(int x, int y, BOOL bClick)
 {
     if (!m_bInteractive)
         return;
+    SettleTabs();
     const POINT point{x, y};
     for (int i = 0; i < GetPageCount(); ++i) {
         CNorvakPage* page = PageAt(i);
@@ -339,56 +373,62 @@ BOOL CPageTitle::ActivatePage(int nPage, BOOL bForce)
         Invalidate();
         return FALSE;
     }
-    ScrollTabIntoView(nPage);
+    // The tab comes into view when the tabs are next laid out: at the next paint, or first when
+    // someone asks where a tab is. Many activations in a row, as opening a file of many pages
+    // makes, lay the tabs out once, for the strip's final width.
+    m_nPendingScroll = nPage;
     if (nPage == pages.GetActive() && !bForce) {
         Invalidate();
         return TRUE;
     }
     // The keyboard follows the page into the strip only when it is within the control already: an
     // activation from automation or at start-up takes it from nobody.
-    if (m_hWnd && ::GetFocus() && (::GetFocus() == m_control.m_hWnd || ::IsChild(m_control.m_hWnd, ::GetFocus())))
+    if (HWND focus = m_hWnd ? ::GetFocus() : nullptr;
+        focus && (focus == m_control.m_hWnd || ::IsChild(m_control.m_hWnd, focus)))
         SetFocus();
     m_control.ClearPendingCut();
+    const int previous = pages.GetActive();
     pages.SetActive(nPage);
     // The layout gives the horizontal bar the vertical bar's room as the new page needs it.
     m_control.ResetScrollBars(nPage);
     m_control.InvalidateControl();
-    MarkActiveIcons(nPage);
-    // Laid out for the new page, the strip may have changed width: the tab is brought into view again.
-    ScrollTabIntoView(nPage);
+    MarkActiveIcons(previous, nPage);
     Invalidate();
     return TRUE;
 }
 
-void CPageTitle::MarkActiveIcons(int active)
+// Icon state 2 goes from the page that was active to the new one: only the active page holds it.
+void CPageTitle::MarkActiveIcons(int previous, int active)
 {
-    m_control.GetPageStore().ForEachPage([active](int index, CNorvakPage& page) {
-        if (page.m_nTabIconState == -1)
-            return;
-        if (index == active)
-            page.m_nTabIconState = 2;
-        else if (page.m_nTabIconState == 2)
-            page.m_nTabIconState = 0;
-    });
+    if (CNorvakPage* page = PageAt(previous); page && previous != active && page->m_nTabIconState == 2)
+        page->m_nTabIconState = 0;
+    if (CNorvakPage* page = PageAt(active); page && page->m_nTabIconState != -1)
+        page->m_nTabIconState = 2;
 }
 
 void CPageTitle::ScrollTabIntoView(int nPage)
 {
-    const CNorvakPage* page = PageAt(nPage);
-    if (!page || !m_hWnd)
+    SettleTabs();
+    if (!PageAt(nPage) || !m_hWnd)
         return;
     // A tab is where the next paint puts it; a new page's tab has not been laid out yet.
-    LayoutTabs();
-    const CRect client = GetClientRect();
-    const auto left = TabGeometry::ScrollIntoViewLeft(client.left, client.right, page->m_nTabLeft, page->m_nTabRight);
-    if (!left)
-        return;
-    const int width = page->m_nTabRight - page->m_nTabLeft;
-    MoveTabs(nPage, CRect(*left, page->m_nTabTop, *left + width, page->m_nTabBottom));
+    LayTabsOut();
+    BringIntoView(nPage, GetClientRect());
 }
 
-BOOL CPageTitle::GetTabRect(int nPage, RECT* rect) const
+void CPageTitle::BringIntoView(int nPage, const CRect& client)
 {
+    const CNorvakPage& page = *PageAt(nPage);
+    const auto left = TabGeometry::ScrollIntoViewLeft(client.left, client.right, page.m_nTabLeft, page.m_nTabRight);
+    if (!left)
+        return;
+    const int width = page.m_nTabRight - page.m_nTabLeft;
+    TabGeometry::MoveTabs(m_control.GetPageStore(), nPage, CRect(*left, page.m_nTabTop, *left + width, page.m_nTabBottom));
+}
+
+BOOL CPageTitle::GetTabRect(int nPage, RECT* rect)
+{
+    SettleTabs();
     const CNorvakPage* page = PageAt(nPage);
     if (!page || !rect)
         return FALSE;
@@ -398,6 +438,7 @@ BOOL CPageTitle::GetTabRect(int nPage, RECT* rect) const
 
 BOOL CPageTitle::MoveTabs(int nPage, const RECT& rcNew)
 {
+    SettleTabs();
     if (!PageAt(nPage))
         return FALSE;
     return TabGeometry::MoveTabs(m_control.GetPageStore(), nPage, rcNew);

@@ -27,22 +27,25 @@ public:
     bool Create(HWND parent, int id);
 
     // ---- activation and tab geometry ----
-    // Makes the page active: scrolls its tab into view, ends a pending cut, resets the page's
-    // scroll bars and repaints. bForce sets up a page that is active already anew (after a
-    // deletion). FALSE for a page that does not exist.
+    // Makes the page active: ends a pending cut, resets the page's scroll bars, repaints, and has
+    // its tab scrolled into view when the tabs are next laid out (SettleTabs). bForce sets up a
+    // page that is active already anew (after a deletion). FALSE for a page that does not exist.
     BOOL ActivatePage(int nPage, BOOL bForce);
+    // When an activation came since: lays the tabs out and brings that page's tab into view.
+    // Everything that reads the tabs' places does this first.
+    void SettleTabs();
     void ScrollTabIntoView(int nPage);
-    BOOL GetTabRect(int nPage, RECT* rect) const;
+    BOOL GetTabRect(int nPage, RECT* rect);
     BOOL MoveTabs(int nPage, const RECT& rcNew);
     // Hover (bClick FALSE) or click tracking over every tab.
     void UpdateHotTab(int x, int y, BOOL bClick);
     int GetPageCount() const;
-    // Lays every tab out as the next paint will draw it.
+    // Lays every tab out as the next paint will draw it, after SettleTabs.
     void LayoutTabs();
     // The strip's picture in a client rectangle of dc.
     void Draw(CDC& dc, const CRect& client);
     // The page whose tab body holds a client point, the highest such index; -1 for none.
-    int TabAt(POINT point) const;
+    int TabAt(POINT point);
     bool IsInteractive() const { return m_bInteractive != 0; }
 
     // ---- the strip's settings ----
@@ -84,9 +87,9 @@ public:
 
     // ---- tab sizes ----
     BOOL SetPageTabWidth(int nPage, BOOL bDefault, int nWidth);
-    int GetPageTabWidth(int nPage) const;
+    int GetPageTabWidth(int nPage);
     BOOL SetPageTabHeight(int nPage, BOOL bDefault, int nHeight);
-    int GetPageTabHeight(int nPage) const;
+    int GetPageTabHeight(int nPage);
     BOOL GetIsDefaultWidth(int nPage) const;
     BOOL GetIsDefaultHeight(int nPage) const;
 
@@ -129,8 +132,14 @@ private:
     void ApplyTextColour(COLORREF color);
     void ApplyTextBackColour(COLORREF color);
     void ApplyStripColour(COLORREF color);
-    // Sets or clears icon state 2 as the active page changes.
-    void MarkActiveIcons(int active);
+    // Moves icon state 2 as the active page changes.
+    void MarkActiveIcons(int previous, int active);
+    // The layout itself, measured in dc, the vertical extents from client; by default in the
+    // strip's own DC and client area.
+    void LayTabsOut();
+    void LayTabsOut(HDC dc, const CRect& client);
+    // Scrolls the tabs so that the laid-out tab of the page lies within client.
+    void BringIntoView(int nPage, const CRect& client);
     void DrawTab(CDC& dc, CNorvakPage& page, const CRect& client, bool active) const;
     void DrawTabBody(CDC& dc, const CNorvakPage& page, const CRect& tab, bool active) const;
     void DrawTabFace(CDC& dc, const CNorvakPage& page, const CRect& tab, bool active) const;
@@ -143,5 +152,6 @@ private:
     BOOL m_b3DFace = 1;
     COLORREF m_crBackground = ::GetSysColor(COLOR_BTNFACE);
     BOOL m_bInteractive = 1; // 0 while a rename edit is open
+    int m_nPendingScroll = -1; // the page whose tab SettleTabs brings into view; -1 for none
     friend class CTitleEdit;
 };

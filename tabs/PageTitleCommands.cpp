@@ -28,6 +28,7 @@ void CPageTitle::OnContextMenu(POINT screen)
 {
     POINT point = screen;
     ScreenToClient(point);
+    SettleTabs();
     for (int i = 0; i < GetPageCount(); ++i) {
         CNorvakPage* page = PageAt(i);
         if (!page || !TabGeometry::BodyContains(*page, point))

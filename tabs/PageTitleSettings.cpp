@@ -245,6 +245,7 @@ BOOL CPageTitle::DeleteIcons(int nPage)
 
 BOOL CPageTitle::SetPageTabWidth(int nPage, BOOL bDefault, int nWidth)
 {
+    SettleTabs();
     CNorvakPage* page = PageAt(nPage);
     if (!page)
         return FALSE;
@@ -264,8 +265,9 @@ BOOL CPageTitle::SetPageTabWidth(int nPage, BOOL bDefault, int nWidth)
     return TRUE;
 }
 
-int CPageTitle::GetPageTabWidth(int nPage) const
+int CPageTitle::GetPageTabWidth(int nPage)
 {
+    SettleTabs();
     const CNorvakPage* page = PageAt(nPage);
     if (!page)
         return 0;
@@ -285,8 +287,9 @@ BOOL CPageTitle::SetPageTabHeight(int nPage, BOOL bDefault, int nHeight)
     return TRUE;
 }
 
-int CPageTitle::GetPageTabHeight(int nPage) const
+int CPageTitle::GetPageTabHeight(int nPage)
 {
+    SettleTabs();
     const CNorvakPage* page = PageAt(nPage);
     if (!page)
         return 0;

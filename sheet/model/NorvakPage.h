@@ -102,6 +102,15 @@ public:
     int m_nTabHeight = 0; // the custom height while the default-height flag is 0
     int m_bDefaultTabWidth = 1;
     int m_bDefaultTabHeight = 1;
+    // The title's width in the tab font as the tab strip last measured it, kept with what it
+    // measured: laying the tabs out again measures only the titles or fonts that changed.
+    struct CTabTitleWidth
+    {
+        CString title;
+        LOGFONTA font{};
+        int width = -1;
+    };
+    mutable CTabTitleWidth m_tabTitleWidth;
 
     // Scrolling, in pixels.
     int m_nHorzPos = 0;

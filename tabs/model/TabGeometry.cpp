@@ -25,6 +25,40 @@ int MeasureTitle(HDC dc, const CNorvakPage& page)
     return text.Width();
 }
 
+CTitleMeasure::~CTitleMeasure()
+{
+    if (!m_font)
+        return;
+    ::SelectObject(m_dc, m_previousFont);
+    ::DeleteObject(m_font);
+}
+
+int CTitleMeasure::operator()(const CNorvakPage& page)
+{
+    CNorvakPage::CTabTitleWidth& kept = page.m_tabTitleWidth;
+    const LOGFONTA& font = page.m_tabFont.font;
+    if (kept.width >= 0 && std::memcmp(&kept.font, &font, sizeof font) == 0 &&
+        std::strcmp(kept.title.GetString(), page.m_strTitle.GetString()) == 0)
+        return kept.width;
+    if (!m_font || std::memcmp(&m_logFont, &font, sizeof font) != 0) {
+        const LOGFONTW wide = CFont::ToWide(font);
+        HFONT made = ::CreateFontIndirectW(&wide);
+        if (!made)
+            return MeasureTitle(m_dc, page);
+        HGDIOBJ replaced = ::SelectObject(m_dc, made);
+        if (m_font)
+            ::DeleteObject(m_font);
+        else
+            m_previousFont = replaced;
+        m_font = made;
+        m_logFont = font;
+    }
+    CRect text;
+    CDC::FromHandle(m_dc).DrawText(page.m_strTitle, &text, DT_CALCRECT | DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    kept = {page.m_strTitle, font, text.Width()};
+    return kept.width;
+}
+
 void LayoutTabs(const CPageStore& pages, const std::function<int(const CNorvakPage&)>& titleWidth)
 {
     bool first = true;
@@ -59,6 +93,11 @@ std::array<POINT, 4> Body(const CNorvakPage& page)
 bool BodyContains(const CNorvakPage& page, POINT point)
 {
     const auto body = Body(page);
+    // Most tabs are far from the point: their bounds say so without a region.
+    const auto [minX, maxX] = std::minmax({body[0].x, body[1].x, body[2].x, body[3].x});
+    const auto [minY, maxY] = std::minmax({body[0].y, body[1].y, body[2].y, body[3].y});
+    if (point.x < minX || point.x > maxX || point.y < minY || point.y > maxY)
+        return false;
     CRgn region;
     return region.CreatePolygonRgn(body.data(), int(body.size()), WINDING) && region.PtInRegion(point.x, point.y);
 }

@@ -24,6 +24,25 @@ int IconAllowance(const CNorvakPage& page);
 // The title's width in the page's tab font, measured as the strip draws it.
 int MeasureTitle(HDC dc, const CNorvakPage& page);
 
+// MeasureTitle for many tabs in one DC: a title measured before in the same font gives the width
+// kept in its page, and a font is made only when a tab's font differs from the last one made.
+class CTitleMeasure
+{
+public:
+    explicit CTitleMeasure(HDC dc) : m_dc(dc) {}
+    ~CTitleMeasure();
+    CTitleMeasure(const CTitleMeasure&) = delete;
+    CTitleMeasure& operator=(const CTitleMeasure&) = delete;
+
+    int operator()(const CNorvakPage& page);
+
+private:
+    HDC m_dc;
+    HFONT m_font = nullptr;
+    HGDIOBJ m_previousFont = nullptr;
+    LOGFONTA m_logFont{};
+};
+
 // Lays every tab out from the first tab's left edge: each next one starts kOverlap left of the
 // previous right edge; a tab takes its natural width (title, icon, padding) unless it has a custom
 // width and has been laid out before. titleWidth gives a page's title width.

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -134,14 +135,75 @@ TEST_F(TabBandTest, TheTabOfAnActivatedPageScrollsIntoView)
     const CRect room = strip->GetClientRect();
     for (int page : {14, 0, 7, 14}) {
         ASSERT_TRUE(control->ActivatePage(page, FALSE));
-        const CNorvakPage& tab = *control->GetPage(page);
-        EXPECT_GE(tab.m_nTabLeft, room.left) << page;
-        EXPECT_LE(tab.m_nTabRight, room.right) << page;
+        RECT tab{};
+        ASSERT_TRUE(strip->GetTabRect(page, &tab));
+        EXPECT_GE(tab.left, room.left) << page;
+        EXPECT_LE(tab.right, room.right) << page;
     }
     EXPECT_LT(control->GetPage(0)->m_nTabLeft, 0) << "the first tabs went out at the left";
     // A wider strip brings them back, never past a first left edge of 0.
     Resize(4000, kHeight);
     EXPECT_EQ(control->GetPage(0)->m_nTabLeft, 0);
+}
+
+TEST_F(TabBandTest, PagesInsertedInARowLeaveTheTabsAsInsertingThemOneByOne)
+{
+    constexpr int kInserted = 40;
+    auto title = [](int i) { return CString(("第" + std::to_string(i + 1) + "页").c_str()); };
+    auto tabs = [&] {
+        std::vector<CRect> rects;
+        for (int page = 0; page < control->DoGetPageCounts(); ++page) {
+            RECT rect{};
+            EXPECT_TRUE(strip->GetTabRect(page, &rect)) << page;
+            rects.push_back(rect);
+        }
+        return rects;
+    };
+    // As a container that lets the strip paint after every insertion sees them.
+    for (int i = 0; i < kInserted; ++i) {
+        control->DoInsertPage(title(i));
+        ::UpdateWindow(strip->m_hWnd);
+    }
+    const std::vector<CRect> oneByOne = tabs();
+    const CRect room = strip->GetClientRect();
+    ASSERT_LT(oneByOne[0].left, room.left) << "the tabs overflow the strip";
+    EXPECT_EQ(oneByOne.back().right, room.right) << "the last one brought into view at the right";
+
+    // Deleted from the last, with no paint between: the last page left is the active one, in view.
+    for (int i = 0; i < kInserted; ++i)
+        ASSERT_TRUE(control->DoDeletePage(control->DoGetPageCounts() - 1));
+    const std::vector<CRect> left = tabs();
+    ASSERT_EQ(left.size(), 3u);
+    EXPECT_EQ(control->DoGetActivePageIndex(), 2);
+    EXPECT_GE(left[2].left, room.left);
+    EXPECT_LE(left[2].right, room.right);
+
+    // Inserted again with no paint between, as a file of many pages or a client's loop does: one
+    // layout at the end puts every tab where the painted insertions did.
+    for (int i = 0; i < kInserted; ++i)
+        control->DoInsertPage(title(i));
+    EXPECT_EQ(tabs(), oneByOne);
+    control->GetPageStore().ForEachPage([&](int index, const CNorvakPage& page) {
+        EXPECT_EQ(page.m_nTabIconState, index == kInserted + 2 ? 2 : 0) << index;
+    });
+
+    // Deleted from the first: every later page moves down, the active one stays last and in view.
+    for (int i = 0; i < kInserted; ++i)
+        ASSERT_TRUE(control->DoDeletePage(0));
+    ASSERT_EQ(control->DoGetPageCounts(), 3);
+    EXPECT_EQ(control->GetPage(0)->m_strTitle, title(kInserted - 3));
+    const std::vector<CRect> last = tabs();
+    EXPECT_GE(last[2].left, room.left);
+    EXPECT_LE(last[2].right, room.right);
+    for (size_t page = 1; page < last.size(); ++page)
+        EXPECT_EQ(last[page].left, last[page - 1].right - 8) << page;
+    // The arrow bar walks the pages that are left.
+    Click(arrows->m_hWnd, POINT{40, 5});
+    EXPECT_EQ(control->DoGetActivePageIndex(), 2) << "no page after the last";
+    Click(arrows->m_hWnd, POINT{5, 5});
+    EXPECT_EQ(control->DoGetActivePageIndex(), 0);
+    EXPECT_EQ(tabs()[0].left, room.left) << "the first tab at the strip's left edge";
+    ExpectEveryPageConsistent("the deletions");
 }
 
 TEST_F(TabBandTest, TheHorizontalBarKeepsItsWidthAsPagesAreInserted)
