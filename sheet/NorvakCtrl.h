@@ -395,6 +395,19 @@ public:
     void ResetScrollBars(int page);
     void RecalcFirstVisibleCell(int page);
     void LayoutChildWindows();
+    // While one is held the child windows are laid out once, when the last is let go, not at every
+    // change on the way: a file of many pages makes each of them active in turn.
+    class CLayoutHold
+    {
+    public:
+        explicit CLayoutHold(CNorvakCtrl& control) : m_control(control) { ++m_control.m_nLayoutHolds; }
+        ~CLayoutHold();
+        CLayoutHold(const CLayoutHold&) = delete;
+        CLayoutHold& operator=(const CLayoutHold&) = delete;
+
+    private:
+        CNorvakCtrl& m_control;
+    };
     int GetHorzScrollBarWidth() const { return m_nHorzScrollWidth; }
     // The split box dragged to a left edge (control client coordinates): the horizontal scroll bar
     // keeps the room right of it in later layouts.

@@ -62,6 +62,7 @@ BOOL CNorvakCtrl::OpenFile(const CString& path)
         return FALSE;
     }
     try {
+        CLayoutHold held(*this);
         for (CLoadedPage& page : pages)
             AppendFilePage(std::move(page.page), std::move(page.cells));
     } catch (const std::bad_alloc&) {

@@ -5,6 +5,7 @@
 #include "sheet/model/ScrollRanges.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -23,12 +24,18 @@ void CNorvakCtrl::CreateChildWindows()
 
 HWND CNorvakCtrl::GetChildWindow(CChildWindowId id) const
 {
-    // Compared as the ids the windows report: a negative id may be stored sign-extended or not, and
-    // a lookup by a widened id would miss it.
-    for (HWND child = m_hWnd ? ::GetWindow(m_hWnd, GW_CHILD) : nullptr; child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (::GetDlgCtrlID(child) == id)
-            return child;
-    return nullptr;
+    // The control holds every one of its child windows: no walk over the window tree, which costs a
+    // trip to the system per window, for a question the layout and the geometry ask all the time.
+    if (!m_hWnd)
+        return nullptr;
+    switch (id) {
+    case kIdHorzBar:
+        return m_horzBar.GetSafeHwnd();
+    case kIdVertBar:
+        return m_vertBar.GetSafeHwnd();
+    default:
+        return m_tabBand->GetWindowOf(id);
+    }
 }
 
 void CNorvakCtrl::OnSize(int width, int height)
@@ -69,10 +76,20 @@ void CNorvakCtrl::RecalcFirstVisibleCell(int page)
     ref.page->m_firstVisibleCell = SheetModel::FirstVisibleCell(*ref.page, horzPos, vertPos);
 }
 
+CNorvakCtrl::CLayoutHold::~CLayoutHold()
+{
+    if (--m_control.m_nLayoutHolds == 0 && std::exchange(m_control.m_bLayoutDue, false))
+        m_control.LayoutChildWindows();
+}
+
 void CNorvakCtrl::LayoutChildWindows()
 {
     if (!m_hWnd)
         return;
+    if (m_nLayoutHolds > 0) {
+        m_bLayoutDue = true;
+        return;
+    }
     const CNorvakPage* page = GetPageRef(-1).page;
     const int horzRange = page ? page->m_nHorzRange : 0;
     const int vertRange = page ? page->m_nVertRange : 0;

@@ -107,8 +107,13 @@ int CNorvakCtrl::AppendFilePage(std::unique_ptr<CNorvakPage> page, std::unique_p
     const int rows = page->m_nRows;
     const int cols = page->m_nCols;
     const int index = AddPage(std::move(page), std::move(cells), false);
-    AfterCountChange(true, index, 0, rows);
-    AfterCountChange(false, index, 0, cols);
+    // The page came with its counts, and its activation laid the control out for them: the
+    // container hears of them as of counts that grew from none.
+    if (rows != 0)
+        FireRowsOrColumnsChanged(true, index, 0, rows);
+    if (cols != 0)
+        FireRowsOrColumnsChanged(false, index, 0, cols);
+    RecalcFirstVisibleCell(index);
     return index;
 }
 

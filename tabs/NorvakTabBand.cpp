@@ -89,6 +89,20 @@ BOOL CNorvakTabBand::ActivatePage(int page, BOOL force)
     return m_strip.ActivatePage(page, force);
 }
 
+HWND CNorvakTabBand::GetWindowOf(int id) const
+{
+    switch (id) {
+    case kIdPageTitle:
+        return m_strip.m_hWnd;
+    case kIdArrowBar:
+        return m_arrows.m_hWnd;
+    case kIdSplitBox:
+        return m_split.m_hWnd;
+    default:
+        return nullptr;
+    }
+}
+
 int CNorvakTabBand::GetArrowsRight() const
 {
     return ArrowBarModel::ArrowsWidth(m_arrows.GetArrows() == 2);

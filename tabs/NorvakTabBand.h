@@ -20,6 +20,7 @@ public:
     bool Create(HWND parent) override;
     void WindowsDestroyed() override;
     BOOL ActivatePage(int page, BOOL force) override;
+    HWND GetWindowOf(int id) const override;
     bool IsStripVisible() const override { return m_strip.GetWindowIsVisible() != FALSE; }
     bool IsArrowBarVisible() const override { return m_arrows.GetWindowIsVisible() != FALSE; }
     int GetArrowBarWidth() const override { return m_arrows.GetDesiredWidth(); }

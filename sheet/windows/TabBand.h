@@ -24,6 +24,9 @@ public:
     // The one door for every change of the active page. FALSE for a page that does not exist.
     virtual BOOL ActivatePage(int page, BOOL force) = 0;
 
+    // The band's window with the child id (-1, -2 or -4); null for another id or while it is not made.
+    virtual HWND GetWindowOf(int id) const = 0;
+
     // What the layout asks of the band.
     virtual bool IsStripVisible() const = 0;
     virtual bool IsArrowBarVisible() const = 0;
