@@ -2,13 +2,18 @@
 // the pages, and by late binding in a container that is not ours.
 
 #include "chart/model/PageCharts.h"
+#include "tabs/NorvakTabBand.h"
 #include "tests/support/ControlTest.h"
 #include "tests/support/DrawingCanvas.h"
+#include "tests/support/GuiResources.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/workbook/ChartSamples.h"
 #include "tests/workbook/TempFolder.h"
 #include "tests/workbook/WorkbookSamples.h"
 #include "workbook/WorkbookFile.h"
+
+#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -275,6 +280,188 @@ TEST_F(WorkbookControl, AFileThatCannotBeReadLeavesTheWorkbookAsItWas)
     }
     EXPECT_FALSE(Open(folder.Path(L"absent.nvk")));
     EXPECT_EQ(TakeMessages().size(), 1u);
+}
+
+namespace {
+
+std::string SmallPageTitle(int page)
+{
+    return "页" + std::to_string(page + 1);
+}
+
+std::string SmallPageText(int page)
+{
+    return "第" + std::to_string(page + 1) + "页";
+}
+
+// A workbook of small pages, 2 x 2 cells with one fixed row and column each, whose titles and body
+// cell name the page.
+void WriteSmallPages(const CString& path, int count)
+{
+    std::vector<SamplePage> pages;
+    pages.reserve(size_t(count));
+    std::vector<CPageToSave> save;
+    for (int page = 0; page < count; ++page) {
+        pages.emplace_back(SmallPageTitle(page).c_str(), 2, 2, 1, 1, page);
+        pages.back().Cell(1, 1).SetText(SmallPageText(page).c_str());
+        save.push_back(pages.back().ToSave());
+    }
+    ASSERT_TRUE(CWorkbookFile::SaveWorkbook(path, save, "V1.0.0.1", CHeaderFlags{1, 1}).Succeeded());
+}
+
+// An event as a line: its name, then its arguments.
+std::wstring Describe(const RecordedEvent& event)
+{
+    static const std::map<DISPID, std::wstring> names = {
+        {kEventShellOnCreate, L"create"},     {kEventShellDoInsertingPage, L"inserting"},
+        {kEventShellDoInsertedPage, L"inserted"}, {kEventShellOnRowsChanged, L"rows"},
+        {kEventShellOnColumnsChanged, L"columns"}};
+    const auto name = names.find(event.dispid);
+    std::wstring line = name != names.end() ? name->second : L"event " + std::to_wstring(event.dispid);
+    for (const Variant& arg : event.args)
+        line += L" " + (arg.type() == VT_BSTR ? std::wstring((*arg).bstrVal) : std::to_wstring((*arg).lVal));
+    return line;
+}
+
+std::wstring Wide(const std::string& text)
+{
+    return CString(text.c_str()).ToWide();
+}
+
+} // namespace
+
+TEST_F(WorkbookControl, AFileOfTwoThousandSmallPagesOpensWhole)
+{
+    constexpr int kPages = 2000;
+    TempFolder folder;
+    const CString path = folder.Path(L"many.nvk");
+    WriteSmallPages(path, kPages);
+    const DWORD gdiBefore = GdiObjectCount();
+    container.events.clear();
+
+    ASSERT_TRUE(Open(path));
+    EXPECT_TRUE(TakeMessages().empty());
+    ASSERT_EQ(Pages(), 3 + kPages) << "the file's pages come after the three there were";
+    EXPECT_EQ(control->DoGetActivePageIndex(), 2 + kPages);
+    for (int page = 0; page < kPages; ++page) {
+        const int index = 3 + page;
+        SCOPED_TRACE(index);
+        ASSERT_EQ(control->GetPage(index)->m_strTitle, CString(SmallPageTitle(page).c_str()));
+        ASSERT_EQ(control->DoGetPageRows(index, 2), 2);
+        ASSERT_EQ(control->DoGetPageRows(index, 0), 1);
+        ASSERT_EQ(control->DoGetPageColumns(index, 2), 2);
+        ASSERT_EQ(control->DoGetPageColumns(index, 0), 1);
+        ASSERT_EQ(control->DoGetPageCellText(index, 1, 1), CString(SmallPageText(page).c_str()));
+        ASSERT_EQ(control->DoGetPageCellText(index, 0, 1), CString());
+    }
+    ExpectEveryPageConsistent("the open");
+
+    // What the container heard: each page inserted, then its rows and columns grown from none.
+    std::vector<std::wstring> want;
+    std::wstring activeTitle = control->GetPage(2)->m_strTitle.ToWide();
+    for (int page = 0; page < kPages; ++page) {
+        const std::wstring index = std::to_wstring(3 + page);
+        const std::wstring title = Wide(SmallPageTitle(page));
+        want.push_back(L"inserting " + std::to_wstring(2 + page) + L" " + activeTitle);
+        want.push_back(L"inserted " + index + L" " + title);
+        want.push_back(L"rows " + index + L" 0 2");
+        want.push_back(L"columns " + index + L" 0 2");
+        activeTitle = title;
+    }
+    std::vector<std::wstring> got;
+    for (const RecordedEvent& event : container.events)
+        got.push_back(Describe(event));
+    EXPECT_EQ(got.size(), want.size());
+    const auto differs = std::mismatch(got.begin(), got.end(), want.begin(), want.end());
+    if (differs.first != got.end() || differs.second != want.end())
+        ADD_FAILURE() << "event " << differs.first - got.begin() << ": "
+                      << (differs.first != got.end() ? CString::FromWide(*differs.first).GetString() : "none")
+                      << " instead of "
+                      << (differs.second != want.end() ? CString::FromWide(*differs.second).GetString() : "none");
+
+    // The tab strip laid out for the last page, in view, every tab after the one before; the arrow
+    // bar at the last page.
+    CNorvakTabBand& band = *TabBandOf(*control);
+    CPageTitle& strip = *band.Strip();
+    RECT active{};
+    ASSERT_TRUE(strip.GetTabRect(2 + kPages, &active));
+    const CRect room = strip.GetClientRect();
+    EXPECT_GE(active.left, room.left);
+    EXPECT_LE(active.right, room.right);
+    for (int index = 1; index < Pages(); ++index)
+        ASSERT_EQ(control->GetPage(index)->m_nTabLeft, control->GetPage(index - 1)->m_nTabRight - 8) << index;
+    container.DrawToMemory(800, 300, 0);
+    // The arrow bar walks them: nothing after the last page, then the first, then the last again.
+    auto clickArrow = [&](int x) {
+        ::SendMessageW(band.Arrows()->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
+        ::SendMessageW(band.Arrows()->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+    };
+    clickArrow(40);
+    EXPECT_EQ(control->DoGetActivePageIndex(), 2 + kPages);
+    clickArrow(5);
+    EXPECT_EQ(control->DoGetActivePageIndex(), 0);
+    ASSERT_TRUE(strip.GetTabRect(0, &active));
+    EXPECT_EQ(active.left, 0) << "the first tab back at the strip's left edge";
+    clickArrow(60);
+    EXPECT_EQ(control->DoGetActivePageIndex(), 2 + kPages);
+    ASSERT_TRUE(strip.GetTabRect(2 + kPages, &active));
+    EXPECT_EQ(active.right, strip.GetClientRect().right) << "the last tab at the strip's right edge";
+
+    // The pages share their tab icons: thousands of pages cost no GDI objects of their own.
+    EXPECT_LT(GdiObjectCount(), gdiBefore + 100);
+}
+
+TEST_F(WorkbookControl, PagesOpenedAndDeletedLeaveNoWindowsOrGdiObjects)
+{
+    TempFolder folder;
+    const CString path = folder.Path(L"pages.nvk");
+    WriteSmallPages(path, 300);
+    ExpectNoGuiObjectsLeftBy([&] {
+        ASSERT_TRUE(Open(path));
+        container.DrawToMemory(800, 300, 0);
+        ASSERT_TRUE(Bool(kDoSetActivePageIndex, {L(100)}));
+        container.DrawToMemory(800, 300, 0);
+        while (Pages() > 3)
+            ASSERT_TRUE(Bool(kDoDeletePage, {L(3)}));
+    });
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+// The system's wheel setting is read once, when the control is made: its pages, inserted or opened,
+// all take that value.
+TEST_F(WorkbookControl, ThePagesOfAControlTakeTheWheelSettingItReadOnce)
+{
+    const wchar_t* desktop = L"Control Panel\\Desktop";
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, desktop, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    wchar_t saved[32] = {};
+    DWORD savedSize = sizeof(saved) - sizeof(wchar_t);
+    const bool hadValue =
+        ::RegQueryValueExW(key, L"WheelScrollLines", nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &savedSize) ==
+        ERROR_SUCCESS;
+    auto set = [&](const wchar_t* text) {
+        ::RegSetValueExW(key, L"WheelScrollLines", 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                         DWORD((wcslen(text) + 1) * sizeof(wchar_t)));
+    };
+    TempFolder folder;
+    WriteSmallPages(folder.Path(L"two.nvk"), 2);
+
+    set(L"7");
+    ControlInContainer made;
+    set(L"9");
+    const int inserted = made->DoInsertPage("新页");
+    const bool opened = made->DoOpen(folder.Path(L"two.nvk"));
+    if (hadValue)
+        ::RegSetValueExW(key, L"WheelScrollLines", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), savedSize);
+    else
+        ::RegDeleteValueW(key, L"WheelScrollLines");
+    ::RegCloseKey(key);
+
+    ASSERT_TRUE(opened);
+    ASSERT_EQ(made->DoGetPageCounts(), inserted + 3);
+    for (int page = 0; page < made->DoGetPageCounts(); ++page)
+        EXPECT_EQ(made->GetPage(page)->m_nWheelLines, 7) << page;
 }
 
 namespace {
