@@ -9,8 +9,8 @@
 // open_pages_bench [page counts...]     (250 2000 20000 by default)
 
 #include "framework/CDC.h"
-#include "sheet/model/RowColumnOps.h"
 #include "tests/bench/BenchControl.h"
+#include "tests/bench/BenchWorkbook.h"
 #include "workbook/WorkbookFile.h"
 
 #include <algorithm>
@@ -21,16 +21,6 @@
 #include <vector>
 
 namespace {
-
-// Seconds on the performance counter (the standard clocks' header does not build with the code
-// page 936 execution character set).
-double Now()
-{
-    LARGE_INTEGER count, frequency;
-    ::QueryPerformanceCounter(&count);
-    ::QueryPerformanceFrequency(&frequency);
-    return double(count.QuadPart) / double(frequency.QuadPart);
-}
 
 template <class F> double Seconds(F f)
 {
@@ -49,42 +39,18 @@ void Check(bool ok, const char* what)
     }
 }
 
-CLoadedPage BuildPage(int index, int rows, int cols)
-{
-    char title[32];
-    std::snprintf(title, sizeof title, "页%d", index + 1);
-    CLoadedPage p{std::make_unique<CNorvakPage>(index, title, 0), std::make_unique<CNorvakPageCells>(index)};
-    CDefaultCellFactory factory(*p.page, *p.cells);
-    SheetModel::SetRowCount(*p.page, *p.cells, rows, factory);
-    SheetModel::SetColumnCount(*p.page, *p.cells, cols, factory);
-    SheetModel::SetFixedRowCount(*p.page, *p.cells, 1, factory);
-    SheetModel::SetFixedColumnCount(*p.page, *p.cells, 1, factory);
-    char text[16];
-    for (int row = 0; row < rows; ++row)
-        for (int col = 0; col < cols; ++col) {
-            std::snprintf(text, sizeof text, "%d", (row * cols + col) % 1000);
-            p.cells->EditCell(row, col)->SetText(text);
-        }
-    return p;
-}
-
 // A file of count pages of rows x 2 cells.
 bool WriteFile(const std::wstring& path, int count, int rows)
 {
     std::vector<CLoadedPage> pages;
     std::vector<CPageToSave> save;
     for (int index = 0; index < count; ++index) {
-        pages.push_back(BuildPage(index, rows, 2));
+        char title[32];
+        std::snprintf(title, sizeof title, "页%d", index + 1);
+        pages.push_back(BuildTextPage(index, title, rows, 2, "%d", 1000));
         save.push_back({pages.back().page.get(), pages.back().cells.get()});
     }
     return CWorkbookFile::SaveWorkbook(CString::FromWide(path), save, "V1.0.0.1", {1, 1}).Succeeded();
-}
-
-uint64_t FileBytes(const std::wstring& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    ::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
-    return (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 void ReadWholeFile(const std::wstring& path)

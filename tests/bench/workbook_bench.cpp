@@ -6,7 +6,7 @@
 //
 // workbook_bench [rows] [columns]
 
-#include "sheet/model/RowColumnOps.h"
+#include "tests/bench/BenchWorkbook.h"
 #include "workbook/WorkbookFile.h"
 
 #include <psapi.h>
@@ -18,38 +18,9 @@
 
 namespace {
 
-// Seconds on the performance counter (the standard clocks' header does not build with the code
-// page 936 execution character set).
-double Now()
-{
-    LARGE_INTEGER count, frequency;
-    ::QueryPerformanceCounter(&count);
-    ::QueryPerformanceFrequency(&frequency);
-    return double(count.QuadPart) / double(frequency.QuadPart);
-}
-
-CLoadedPage BuildPage(int rows, int cols)
-{
-    CLoadedPage p{std::make_unique<CNorvakPage>(0, "Sheet1", 0), std::make_unique<CNorvakPageCells>(0)};
-    CDefaultCellFactory factory(*p.page, *p.cells);
-    SheetModel::SetColumnCount(*p.page, *p.cells, cols, factory);
-    SheetModel::SetRowCount(*p.page, *p.cells, rows, factory);
-    SheetModel::SetFixedRowCount(*p.page, *p.cells, 1, factory);
-    SheetModel::SetFixedColumnCount(*p.page, *p.cells, 1, factory);
-    char text[16];
-    for (int row = 0; row < rows; ++row)
-        for (int col = 0; col < cols; ++col) {
-            std::snprintf(text, sizeof text, "项%04d", (row * cols + col) % 10000);
-            p.cells->EditCell(row, col)->SetText(text);
-        }
-    return p;
-}
-
 double FileMegabytes(const std::wstring& path)
 {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    ::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
-    return double((uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow) / (1024.0 * 1024.0);
+    return double(FileBytes(path)) / (1024.0 * 1024.0);
 }
 
 size_t WorkingSetBytes()
@@ -103,7 +74,7 @@ int main(int argc, char** argv)
     double buildSeconds = 0;
     {
         const double built = Now();
-        CLoadedPage page = BuildPage(rows, cols);
+        CLoadedPage page = BuildTextPage(0, "Sheet1", rows, cols, "项%04d", 10000);
         buildSeconds = Now() - built;
         CPageToSave pages[] = {{page.page.get(), page.cells.get()}};
         const double start = Now();
