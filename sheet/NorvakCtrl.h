@@ -395,8 +395,9 @@ public:
     void ResetScrollBars(int page);
     void RecalcFirstVisibleCell(int page);
     void LayoutChildWindows();
-    // While one is held the child windows are laid out once, when the last is let go, not at every
-    // change on the way: a file of many pages makes each of them active in turn.
+    // While one is held the child windows are laid out and the control with them repainted once,
+    // when the last is let go, not at every change on the way: a file of many pages makes each of
+    // them active in turn.
     class CLayoutHold
     {
     public:
@@ -408,6 +409,7 @@ public:
     private:
         CNorvakCtrl& m_control;
     };
+    bool IsLayoutHeld() const { return m_nLayoutHolds > 0; }
     int GetHorzScrollBarWidth() const { return m_nHorzScrollWidth; }
     // The split box dragged to a left edge (control client coordinates): the horizontal scroll bar
     // keeps the room right of it in later layouts.

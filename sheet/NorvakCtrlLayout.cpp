@@ -78,8 +78,15 @@ void CNorvakCtrl::RecalcFirstVisibleCell(int page)
 
 CNorvakCtrl::CLayoutHold::~CLayoutHold()
 {
-    if (--m_control.m_nLayoutHolds == 0 && std::exchange(m_control.m_bLayoutDue, false))
+    if (--m_control.m_nLayoutHolds > 0)
+        return;
+    if (std::exchange(m_control.m_bLayoutDue, false))
         m_control.LayoutChildWindows();
+    // The repaints held back on the way, the child windows' among them.
+    if (m_control.m_hWnd)
+        ::RedrawWindow(m_control.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    else
+        m_control.InvalidateControl();
 }
 
 void CNorvakCtrl::LayoutChildWindows()

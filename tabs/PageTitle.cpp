@@ -391,9 +391,12 @@ BOOL CPageTitle::ActivatePage(int nPage, BOOL bForce)
     pages.SetActive(nPage);
     // The layout gives the horizontal bar the vertical bar's room as the new page needs it.
     m_control.ResetScrollBars(nPage);
-    m_control.InvalidateControl();
     MarkActiveIcons(previous, nPage);
-    Invalidate();
+    // A held layout repaints the control and its windows once, when it is let go.
+    if (!m_control.IsLayoutHeld()) {
+        m_control.InvalidateControl();
+        Invalidate();
+    }
     return TRUE;
 }
 

@@ -411,6 +411,26 @@ TEST_F(WorkbookControl, AFileOfTwoThousandSmallPagesOpensWhole)
     EXPECT_LT(GdiObjectCount(), gdiBefore + 100);
 }
 
+// The open holds back each page's repaint and repaints once at its end: the control and every
+// window of its bottom band are left to be painted.
+TEST_F(WorkbookControl, AnOpenedFileLeavesTheControlAndItsBandToRepaint)
+{
+    TempFolder folder;
+    const CString path = folder.Path(L"few.nvk");
+    WriteSmallPages(path, 5);
+    ::ShowWindow(container.ParentWindow(), SW_SHOW);
+    ::RedrawWindow(control->m_hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
+    CNorvakTabBand& band = *TabBandOf(*control);
+    const std::pair<const char*, HWND> windows[] = {
+        {"the control", control->m_hWnd}, {"the tab strip", band.Strip()->m_hWnd}, {"the arrow bar", band.Arrows()->m_hWnd}};
+    for (const auto& [name, window] : windows)
+        ASSERT_FALSE(::GetUpdateRect(window, nullptr, FALSE)) << name << " painted before the open";
+
+    ASSERT_TRUE(Open(path));
+    for (const auto& [name, window] : windows)
+        EXPECT_TRUE(::GetUpdateRect(window, nullptr, FALSE)) << name;
+}
+
 TEST_F(WorkbookControl, PagesOpenedAndDeletedLeaveNoWindowsOrGdiObjects)
 {
     TempFolder folder;
