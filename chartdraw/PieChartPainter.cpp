@@ -6,6 +6,7 @@
 #include "chartdraw/geometry/PieSliceFaces.h"
 #include "drawing/CChartShapePainter.h"
 #include "drawing/CTextPainter.h"
+#include "drawing/LineClip.h"
 
 #include <climits>
 #include <cmath>
@@ -160,7 +161,7 @@ void CPieChartPainter::DrawPieChart(CDC* dc, CNorvakChart& chart, int left, int 
     if (!everyRow && shownRow >= rows)
         shownRow = rows - 1;
     const CRect plot(left, top, right, bottom);
-    dc->Rectangle(plot);
+    DrawClippedRectangle(*dc, plot);
     // Faces of an earlier drawing must not stay behind for the hit test or the labels: a row no
     // longer drawn, a slice that shows fewer faces now.
     ForgetDrawnGeometry(items);
