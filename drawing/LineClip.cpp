@@ -75,22 +75,19 @@ bool CutAlong(int64_t c0, int64_t c1, int64_t across, int64_t lo, int64_t hi, in
 bool CutIn(POINT& from, POINT& to, int64_t phase, const RECT& box, int period)
 {
     const POINT a = from, b = to;
-    if (a.y == b.y) {
+    // A line along one axis: `along` is the coordinate that changes, the box's edges given in its order.
+    auto straight = [&](LONG POINT::*along, LONG POINT::*across, LONG lo, LONG hi, LONG acrossLo, LONG acrossHi) {
         int64_t start = 0, end = 0;
-        if (!CutAlong(a.x, b.x, a.y, box.left, box.right, box.top, box.bottom, phase, period, start, end))
+        if (!CutAlong(a.*along, b.*along, a.*across, lo, hi, acrossLo, acrossHi, phase, period, start, end))
             return false;
-        from.x = ToLong(start);
-        to.x = ToLong(end);
+        from.*along = ToLong(start);
+        to.*along = ToLong(end);
         return true;
-    }
-    if (a.x == b.x) {
-        int64_t start = 0, end = 0;
-        if (!CutAlong(a.y, b.y, a.x, box.top, box.bottom, box.left, box.right, phase, period, start, end))
-            return false;
-        from.y = ToLong(start);
-        to.y = ToLong(end);
-        return true;
-    }
+    };
+    if (a.y == b.y)
+        return straight(&POINT::x, &POINT::y, box.left, box.right, box.top, box.bottom);
+    if (a.x == b.x)
+        return straight(&POINT::y, &POINT::x, box.top, box.bottom, box.left, box.right);
     const double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
     double t0 = 0, t1 = 1;
     if (!Narrow(-dx, double(a.x) - box.left, t0, t1) || !Narrow(dx, double(box.right) - a.x, t0, t1) ||

@@ -10,6 +10,7 @@
 #include "tests/support/ModalDriver.h"
 #include "tests/workbook/FileBytes.h"
 #include "tests/workbook/TempFolder.h"
+#include "tests/workbook/WriterControl.h"
 
 #include <algorithm>
 #include <climits>
@@ -89,19 +90,6 @@ std::vector<int32_t> RectInts(const CRect& r)
     return {r.left, r.top, r.right, r.bottom};
 }
 
-// The control the sample is written with, in a container of its own.
-struct WriterControl
-{
-    TestContainer container;
-    CNorvakCtrl* control = new CNorvakCtrl;
-
-    WriterControl()
-    {
-        EXPECT_EQ(container.Create(static_cast<IOleObject*>(control)), S_OK);
-        EXPECT_EQ(container.Activate(), S_OK);
-    }
-};
-
 void SetFont(CNorvakCell& cell, const std::vector<int32_t>& marker)
 {
     CFontRecord font = cell.GetFont();
@@ -174,12 +162,8 @@ std::vector<uint8_t> SampleWorkbook(const TempFolder& folder)
     text.SetText(kCellText);
     SetFont(text, kCellFont);
     const CString path = folder.Path(L"sample.nvk");
-    Variant result;
-    EXPECT_EQ(writer.container.Call(kDoSave,
-                                    {Variant::String(path.ToWide().c_str()), Variant::Bool(false), Variant::Long(0),
-                                     Variant::Bool(true), Variant::Bool(true)},
-                                    &result),
-              S_OK);
+    writer.Save({Variant::String(path.ToWide().c_str()), Variant::Bool(false), Variant::Long(0), Variant::Bool(true),
+                 Variant::Bool(true)});
     return ReadFile(path);
 }
 
