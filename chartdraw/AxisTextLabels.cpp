@@ -5,18 +5,13 @@
 
 #include "chartdraw/geometry/AxisLabelPlacement.h"
 #include "drawing/CPenMaker.h"
+#include "drawing/LineClip.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
 
 namespace {
-
-void Segment(CDC* dc, int x1, int y1, int x2, int y2)
-{
-    dc->MoveTo(x1, y1);
-    dc->LineTo(x2, y2);
-}
 
 // With label 0's fit flag set, the fitted labels take their size from the spacing of the first
 // two: half the vertical spacing as height, or the horizontal spacing shared by the characters.
@@ -46,17 +41,17 @@ void DrawTickMark(CDC* dc, CChartTextLabel& label, int direction, const RECT& gr
     POINT end;
     if (direction == 0) {
         end = POINT{label.bFullGrid ? int(gridRect.right) : x + 7, y};
-        Segment(dc, x + 2, y, end.x, end.y);
+        DrawClippedLine(*dc, x + 2, y, end.x, end.y);
     } else if (label.bFullGrid) {
         end = POINT{x, gridRect.top};
-        Segment(dc, x, y, end.x, end.y);
+        DrawClippedLine(*dc, x, y, end.x, end.y);
         CPen depth;
         CPenMaker().CreateLinePen(depth, label.chDepthStyle, label.chDepthWidth, label.crDepth);
         CSelectObject selectDepth(*dc, depth.GetSafeHandle());
-        Segment(dc, end.x, end.y, x + depthX, depthRect.top);
+        DrawClippedLine(*dc, end.x, end.y, x + depthX, depthRect.top);
     } else {
         end = POINT{x, y - 5};
-        Segment(dc, x, y, end.x, end.y);
+        DrawClippedLine(*dc, x, y, end.x, end.y);
     }
     label.ptTickEnd[0] = end.x;
     label.ptTickEnd[1] = end.y;

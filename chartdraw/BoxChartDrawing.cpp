@@ -4,6 +4,7 @@
 #include "chartdraw/ChartAxisPainter.h"
 #include "chartdraw/ChartStyleFills.h"
 #include "drawing/CTextPainter.h"
+#include "drawing/LineClip.h"
 
 #include <algorithm>
 #include <optional>
@@ -65,8 +66,7 @@ private:
 
 void Line(CDC* dc, const POINT (&ends)[2])
 {
-    dc->MoveTo(ends[0]);
-    dc->LineTo(ends[1]);
+    DrawClippedLine(*dc, ends[0], ends[1]);
 }
 
 bool InFront(const CBoxChartSides& sides, double value)

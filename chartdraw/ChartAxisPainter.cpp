@@ -2,6 +2,7 @@
 
 #include "chart/model/ChartKinds.h"
 #include "chartdraw/ChartStyleFills.h"
+#include "drawing/LineClip.h"
 
 namespace {
 
@@ -28,12 +29,6 @@ bool EdgeHidden(const CNorvakChart& chart, int face, int entry)
 bool IsFlatLineChart(const CNorvakChart& chart)
 {
     return chart.nType == kChartLine && chart.nSubType >= 0 && chart.nSubType <= 5;
-}
-
-void Segment(CDC* dc, int x1, int y1, int x2, int y2)
-{
-    dc->MoveTo(x1, y1);
-    dc->LineTo(x2, y2);
 }
 
 CTextMeasure MeasureIn(CDC* dc)
@@ -69,35 +64,35 @@ void CChartAxisPainter::DrawEdgeLines(CDC* dc, const CNorvakChart& chart, const 
             FillRectWithStyle(CChartShapePainter(m_tables), dc, CRect(L, T, R, B + 1), chart.plotStyle,
                               chart.bPlotHighlight);
         if (!(plotFilled && EntryFlag(chart, 9)))
-            Segment(dc, L, T, L, B);
+            DrawClippedLine(*dc, L, T, L, B);
         if (positiveOnly && !(plotFilled && EntryFlag(chart, 5)))
-            Segment(dc, L, B, R, B);
+            DrawClippedLine(*dc, L, B, R, B);
         if (negativeOnly && direction == 0 && !(plotFilled && EntryFlag(chart, 1)))
-            Segment(dc, L, T, R, T);
+            DrawClippedLine(*dc, L, T, R, T);
     } else {
         if (!EdgeHidden(chart, 3, 12))
-            Segment(dc, L, T, L, B);
+            DrawClippedLine(*dc, L, T, L, B);
         if (!EdgeHidden(chart, 2, 7))
-            Segment(dc, L, B, R, B);
+            DrawClippedLine(*dc, L, B, R, B);
         if (negativeOnly && direction == 0) {
             if (!EdgeHidden(chart, 3, 12))
-                Segment(dc, L, B, L, T);
+                DrawClippedLine(*dc, L, B, L, T);
             if (!EdgeHidden(chart, 1, 3))
-                Segment(dc, L, T, R, T);
+                DrawClippedLine(*dc, L, T, R, T);
         }
     }
     if (negativeOnly && direction == 1) {
         if (!EdgeHidden(chart, 4, 11))
-            Segment(dc, R, T, R, B);
+            DrawClippedLine(*dc, R, T, R, B);
         if (!EdgeHidden(chart, 2, 7))
-            Segment(dc, R, B, L, B);
+            DrawClippedLine(*dc, R, B, L, B);
     }
     if (axis.HasBothSigns() && !(Shown(chart, 7) && EntryFlag(chart, 14))) {
         const int zero = axis.ZeroLinePosition(direction);
         if (direction == 1)
-            Segment(dc, zero, T, zero, B);
+            DrawClippedLine(*dc, zero, T, zero, B);
         else
-            Segment(dc, L, zero, R, zero);
+            DrawClippedLine(*dc, L, zero, R, zero);
     }
 }
 
@@ -121,6 +116,8 @@ CChartLayout CChartAxisPainter::LayoutPlotArea(CDC* dc, CNorvakChart* chart, int
 {
     if (!dc || !chart)
         return CChartLayout{};
+    depthX = CNorvakChart::BoundedDepthOffset(depthX);
+    depthY = CNorvakChart::BoundedDepthOffset(depthY);
     const CPlotAreaLayout box = ::LayoutPlotArea(direction, valueScale, minValue, maxValue, plot, chartType,
                                                  chartSubType, depthX, depthY, MeasureIn(dc));
     if (drawAxisLines)
@@ -131,7 +128,7 @@ CChartLayout CChartAxisPainter::LayoutPlotArea(CDC* dc, CNorvakChart* chart, int
     if (drawBackPlane && Shown(*chart, 6)) {
         const CRect back(box.back.left, box.back.top, box.back.right, box.back.bottom + 1);
         if (chart->plotStyle.nFillKind == -1)
-            dc->Rectangle(back);
+            DrawClippedRectangle(*dc, back);
         else
             FillRectWithStyle(CChartShapePainter(m_tables), dc, back, chart->plotStyle, chart->bPlotHighlight);
     }

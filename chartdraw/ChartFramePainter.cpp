@@ -1,10 +1,13 @@
 #include "chartdraw/ChartFramePainter.h"
 
+#include "drawing/LineClip.h"
+
 bool CChartFramePainter::DrawFrame(CDC* dc, RECT frame) const
 {
     if (!dc)
         return false;
     CClipGuard clip(*dc);
     dc->IntersectClipRect(frame);
-    return dc->Rectangle(frame);
+    DrawClippedRectangle(*dc, frame);
+    return true;
 }

@@ -102,6 +102,8 @@ int CChartPainter::DrawChart(CDC* dc, CNorvakChart* chart, int left, int top, in
     if (noData)
         return kDefaultResult;
     const CChartDrawingPlan plan = ChartDrawingPlanOf(type, subType);
+    depthX = CNorvakChart::BoundedDepthOffset(depthX);
+    depthY = CNorvakChart::BoundedDepthOffset(depthY);
     const CRect plot(left, top, right, bottom);
     const CChartAxisPainter axis(m_tables);
     CChartBodyCall call{dc, chart, CChartLayout{}, plot, subType, minValue, maxValue, rowTotals, items, pieExtra,

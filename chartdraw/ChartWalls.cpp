@@ -7,6 +7,7 @@
 #include "chart/model/ChartKinds.h"
 #include "chartdraw/ChartStyleFills.h"
 #include "drawing/CPenMaker.h"
+#include "drawing/LineClip.h"
 
 #include <algorithm>
 
@@ -133,7 +134,7 @@ void CChartAxisPainter::DrawWallGridLines(CDC* dc, CNorvakChart* chart, int dire
         CPenMaker().CreateLinePen(pen, label.chDepthStyle, label.chDepthWidth, label.crDepth);
         {
             CSelectObject select(*dc, pen.GetSafeHandle());
-            dc->Polyline(line, count);
+            DrawClippedPolyline(*dc, line, count);
         }
         const POINT& b0 = line[1];
         const POINT& b1 = line[2];

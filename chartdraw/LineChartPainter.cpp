@@ -7,6 +7,7 @@
 #include "chartdraw/geometry/LineGeometry.h"
 #include "drawing/CChartShapePainter.h"
 #include "drawing/CTextPainter.h"
+#include "drawing/LineClip.h"
 
 #include <algorithm>
 #include <climits>
@@ -235,8 +236,7 @@ private:
 
 void Line(CDC* dc, POINT from, POINT to)
 {
-    dc->MoveTo(from);
-    dc->LineTo(to);
+    DrawClippedLine(*dc, from, to);
 }
 
 // One series of the 3-D line: the ribbons into the points, drawn from the first to the last, then

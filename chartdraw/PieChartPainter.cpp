@@ -6,6 +6,7 @@
 #include "chartdraw/geometry/PieSliceFaces.h"
 #include "drawing/CChartShapePainter.h"
 #include "drawing/CTextPainter.h"
+#include "drawing/LineClip.h"
 
 #include <climits>
 #include <cmath>
@@ -160,7 +161,7 @@ void CPieChartPainter::DrawPieChart(CDC* dc, CNorvakChart& chart, int left, int 
     if (!everyRow && shownRow >= rows)
         shownRow = rows - 1;
     const CRect plot(left, top, right, bottom);
-    dc->Rectangle(plot);
+    DrawClippedRectangle(*dc, plot);
     // Faces of an earlier drawing must not stay behind for the hit test or the labels: a row no
     // longer drawn, a slice that shows fewer faces now.
     ForgetDrawnGeometry(items);
@@ -177,7 +178,9 @@ void CPieChartPainter::DrawPieChart(CDC* dc, CNorvakChart& chart, int left, int 
         if (preview)
             ellipses = PreviewPieEllipses(PieRectInSlot(SaturateToInt(slotLeft), slots.width, plot), subType);
         else if (!row.empty())
-            ellipses = StoredPieEllipses(row.front().rcPie, row.front().rcHole, row.front().nDepthA);
+            // The pie's depth is drawn within the bound of a chart's 3-D depth, whatever a file holds.
+            ellipses = StoredPieEllipses(row.front().rcPie, row.front().rcHole,
+                                         CNorvakChart::BoundedDepthOffset(row.front().nDepthA));
         const double absSum = size_t(s) < rowTotals.size() ? rowTotals[size_t(s)].dAbsSum : 0.0;
         CPieSeriesSlices pie = LayoutRow(row, ellipses, absSum, PreviewExplodeOffset(subType), preview);
         if (pie.drawn)

@@ -134,18 +134,23 @@ CPreviewRects PreviewRectsOf(const CRect& groupBox)
 
 bool StepDepth(int button, CPoint& depth)
 {
+    // A step goes one pixel toward the bound and stops there; an offset beyond it (from a file) is
+    // drawn at the bound, so its step starts there.
+    auto step = [](LONG& offset, int by) {
+        offset = CNorvakChart::BoundedDepthOffset(CNorvakChart::BoundedDepthOffset(offset) + by);
+    };
     switch (button) {
     case kRotateLeft:
-        ++depth.x;
+        step(depth.x, 1);
         return true;
     case kRotateRight:
-        --depth.x;
+        step(depth.x, -1);
         return true;
     case kRotateUp:
-        --depth.y;
+        step(depth.y, -1);
         return true;
     case kRotateDown:
-        ++depth.y;
+        step(depth.y, 1);
         return true;
     default:
         return false;

@@ -42,7 +42,8 @@ struct CPreviewRects
 };
 CPreviewRects PreviewRectsOf(const CRect& groupBox);
 
-// A rotation button's step of the depth offsets (no bound); false for any other button.
+// A rotation button's step of the depth offsets, which stops at the largest offset a chart is drawn
+// with (CNorvakChart::kMaxDepthOffset); false for any other button.
 bool StepDepth(int button, CPoint& depth);
 
 // The slice ellipses edited for a pie or ring.

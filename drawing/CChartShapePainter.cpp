@@ -1,6 +1,7 @@
 #include "drawing/CChartShapePainter.h"
 
 #include "drawing/CPenMaker.h"
+#include "drawing/LineClip.h"
 
 #include <algorithm>
 #include <cstring>
@@ -69,7 +70,7 @@ void CChartShapePainter::DrawHighlightEdge(CDC* dc, CRect rect, COLORREF colour)
     CPen pen(PS_SOLID, 2, colour);
     CSelectObject select(*dc, pen);
     const POINT edge[] = {{rect.left, rect.bottom}, {rect.left, rect.top}, {rect.right, rect.top}};
-    dc->Polyline(edge, 3);
+    DrawClippedPolyline(*dc, edge, 3);
 }
 
 void CChartShapePainter::FillStyledRect(CDC* dc, RECT rect, int lineStyle, int lineWidth, COLORREF lineColour,
@@ -89,14 +90,14 @@ void CChartShapePainter::FillStyledRect(CDC* dc, RECT rect, int lineStyle, int l
         switch (fillKind) {
         case 0: {
             CSelectObject hollow(*dc, ::GetStockObject(HOLLOW_BRUSH));
-            dc->Rectangle(r);
+            DrawClippedRectangle(*dc, r);
             break;
         }
         case 1:
             dc->FillSolidRect(r, colour1);
             {
                 CSelectObject hollow(*dc, ::GetStockObject(HOLLOW_BRUSH));
-                dc->Rectangle(r);
+                DrawClippedRectangle(*dc, r);
             }
             break;
         case 2: {
@@ -203,13 +204,7 @@ void CChartShapePainter::DrawStyledFace(CDC* dc, const POINT* points, int count,
     if (!outline.GetSafeHandle())
         return;
     CSelectObject selectPen(*dc, outline);
-    dc->BeginPath();
-    dc->MoveTo(points[0]);
-    for (int i = 1; i < count; ++i)
-        dc->LineTo(points[i]);
-    dc->CloseFigure();
-    dc->EndPath();
-    dc->StrokePath();
+    DrawClippedPolyline(*dc, points, count, true);
 }
 
 std::vector<POINT> CChartShapePainter::FlattenedPath(CDC* dc)

@@ -1,6 +1,7 @@
 #include "drawing/CFillPainter.h"
 
 #include "drawing/GradientLines.h"
+#include "drawing/LineClip.h"
 
 #include <algorithm>
 #include <climits>
@@ -10,7 +11,7 @@ namespace {
 void FrameWithCurrentPen(CDC* dc, int l, int t, int r, int b)
 {
     CSelectObject hollow(*dc, ::GetStockObject(HOLLOW_BRUSH));
-    dc->Rectangle(l, t, r, b);
+    DrawClippedRectangle(*dc, CRect(l, t, r, b));
 }
 
 } // namespace
@@ -119,7 +120,7 @@ void CFillPainter::FillPatternRect(CDC* dc, int l, int t, int r, int b, int patt
     if (!CreatePatternBrush(dc, pattern, foreground, background, brush))
         return;
     CSelectObject select(*dc, brush);
-    dc->Rectangle(l, t, r - 1, b);
+    DrawClippedRectangle(*dc, CRect(l, t, r - 1, b));
 }
 
 void CFillPainter::FillPatternPolygon(CDC* dc, const POINT* points, int count, int pattern,

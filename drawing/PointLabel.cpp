@@ -1,6 +1,7 @@
 // The value labels of chart data points.
 
 #include "drawing/CTextPainter.h"
+#include "drawing/LineClip.h"
 
 #include <algorithm>
 #include <cmath>
@@ -147,9 +148,8 @@ void CTextPainter::DrawPointLabel(CDC* dc, CChartLabelPoint& item, int x, int y,
         anchor.y += drop;
         if (item.leaderFlag) {
             const CPoint bend(placed.edge.x + placed.dx, placed.edge.y - placed.dy + drop);
-            dc->MoveTo(placed.edge.x, placed.edge.y + drop);
-            dc->LineTo(bend);
-            dc->LineTo(bend.x + placed.segment, bend.y);
+            DrawClippedLine(*dc, POINT{placed.edge.x, placed.edge.y + drop}, bend);
+            DrawClippedLine(*dc, bend, POINT{bend.x + placed.segment, bend.y});
         }
     }
     const std::vector<POINT> outline = LabelOutline(dc, anchor, size, theta);

@@ -2,6 +2,8 @@
 
 #include "drawing/CTextPainter.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -33,6 +35,18 @@ CString LastChars(const CString& text, int count)
     if (count >= int(starts.size()))
         return text;
     return text.Mid(starts[starts.size() - size_t(count)]);
+}
+
+// Texts up to this many characters are drawn whole: their glyphs take no time worth saving.
+constexpr int kLongText = 1024;
+
+// The byte index of character `count` of the text (its length past the last).
+int CharIndex(const CString& text, int64_t count)
+{
+    int index = 0;
+    for (int64_t k = 0; k < count && index < text.GetLength(); ++k)
+        index = text.NextCharIndex(index);
+    return index;
 }
 
 // Word-wrapping codes: 11, 13, 15, the odd ones of 17..27 and 37..39.
@@ -209,6 +223,48 @@ CString CTextLayout::WrappedPartShown() const
     return m_text.Left(end);
 }
 
+void CTextLayout::TextOutShown(int x, int y, const CString& text) const
+{
+    const std::vector<int> ends = text.GetLength() > kLongText ? m_dc.GetCharacterEnds(text) : std::vector<int>();
+    CRect clip;
+    if (ends.empty() || m_dc.GetClipBox(&clip) == NULLREGION) {
+        m_dc.TextOut(x, y, text);
+        return;
+    }
+    // The line runs from its start along the escapement; its alignment places the reference point
+    // at its start, its middle or its end.
+    const double theta = m_escapement * 0.0017453292519444446;
+    const double dirX = std::cos(theta), dirY = m_yDown ? -std::sin(theta) : std::sin(theta);
+    const UINT align = m_dc.GetTextAlign();
+    const double width = ends.back();
+    const double back = (align & TA_CENTER) == TA_CENTER ? width / 2 : (align & TA_RIGHT) ? width : 0;
+    const double startX = x - back * dirX, startY = y - back * dirY;
+    // A glyph lies within a line height and one advance of its start.
+    const int reach = m_dc.GetTextExtent("F").cy * 2 + 2;
+    clip.InflateRect(reach, reach);
+    auto shows = [&](int k) {
+        const double at = k == 0 ? 0 : ends[size_t(k - 1)];
+        const double px = startX + at * dirX, py = startY + at * dirY;
+        return px >= clip.left && px <= clip.right && py >= clip.top && py <= clip.bottom;
+    };
+    const int count = int(ends.size());
+    int first = 0;
+    while (first < count && !shows(first))
+        ++first;
+    if (first == count)
+        return;
+    int last = count - 1;
+    while (last > first && !shows(last))
+        --last;
+    const double at = first == 0 ? 0 : ends[size_t(first - 1)];
+    const int from = CharIndex(text, first);
+    const int to = CharIndex(text, last + 1);
+    const UINT oldAlign = m_dc.SetTextAlign((align & ~(TA_CENTER | TA_RIGHT)) | TA_LEFT);
+    m_dc.TextOut(int(std::lround(startX + at * dirX)), int(std::lround(startY + at * dirY)),
+                 text.Mid(from, to - from));
+    m_dc.SetTextAlign(oldAlign);
+}
+
 void CTextLayout::Draw(int code, const CString& original, const LOGFONTA* font)
 {
     if (Wraps(code))
@@ -263,11 +319,11 @@ void CTextLayout::DecimalPoint()
     }
     const UINT oldAlign = m_dc.SetTextAlign(TA_RIGHT | TA_BOTTOM);
     if (!integer.IsEmpty())
-        m_dc.TextOut(m_cx, Y(y), integer);
+        TextOutShown(m_cx, Y(y), integer);
     m_dc.SetTextAlign(TA_LEFT | TA_BOTTOM);
     const COLORREF oldColour = m_dc.SetTextColor(RGB(0, 0, 255));
     if (!fraction.IsEmpty())
-        m_dc.TextOut(m_cx, Y(y), fraction);
+        TextOutShown(m_cx, Y(y), fraction);
     m_dc.SetTextColor(oldColour);
     m_dc.SetTextAlign(oldAlign);
 }
@@ -302,7 +358,7 @@ void CTextLayout::Rotated(int code)
                               m_yDown};
     const bool setsAlign = placement.align != kCurrentAlign;
     const UINT oldAlign = setsAlign ? m_dc.SetTextAlign(placement.align) : 0;
-    m_dc.TextOut(placement.x(terms), Y(placement.y(terms)), m_text);
+    TextOutShown(placement.x(terms), Y(placement.y(terms)), m_text);
     if (setsAlign)
         m_dc.SetTextAlign(oldAlign);
 }
@@ -341,25 +397,44 @@ void CTextLayout::Measured(int code)
     DrawTextInto(m_text, target, draw);
 }
 
-// Codes 40..48: one piece (a character) under the other.
+// Codes 40..48: one piece (a character) under the other. Of a long text only the pieces near the
+// clip box are measured and drawn; the others take the place of one line each, as every piece of a
+// single line in one font does.
 void CTextLayout::Vertical(int code)
 {
     const int h = (code - 40) % 3, v = (code - 40) / 3;
     const int wF = m_dc.GetTextExtent("F").cx;
     const std::vector<CString> pieces = StackPieces(m_text);
-    int total = 0;
-    for (const CString& piece : pieces)
-        total += m_dc.GetTextExtent(piece).cy;
-    int y = v == 0 ? T : v == 1 ? T + (B - T) / 2 - total / 2 : B - total;
+    const bool longText = pieces.size() > size_t(kLongText);
+    const int lineHeight = pieces.empty() ? 0 : m_dc.GetTextExtent(pieces.front()).cy;
+    int64_t total = 0;
+    if (longText)
+        total = int64_t(pieces.size()) * lineHeight;
+    else
+        for (const CString& piece : pieces)
+            total += m_dc.GetTextExtent(piece).cy;
+    int64_t y = v == 0 ? T : v == 1 ? T + (B - T) / 2 - total / 2 : B - total;
+    CRect clip;
+    const bool clipped = longText && m_dc.GetClipBox(&clip) != NULLREGION;
+    // The clip in the layout's y-down frame, a line either way beyond it.
+    const int64_t shownTop = (m_yDown ? int64_t(clip.top) : -int64_t(clip.bottom)) - 2 * lineHeight;
+    const int64_t shownBottom = (m_yDown ? int64_t(clip.bottom) : -int64_t(clip.top)) + 2 * lineHeight;
+    int skippedStep = 0;
     for (const CString& piece : pieces) {
+        if (clipped && (y < shownTop || y > shownBottom) && skippedStep != 0) {
+            y += skippedStep;
+            continue;
+        }
         const bool wide = piece.GetLength() == 2;
         int x1 = L, x2 = R;
         if (h == 0 && !wide)
             x1 = L + wF / 2;
         if (h == 2 && !wide)
             x2 = R - wF / 2;
-        const int height = DrawTextInto(piece, CRect(x1, y, x2, B), DT_SINGLELINE | kHorizontal[h]);
-        y += m_yDown ? height : -height;
+        const int top = int(std::clamp<int64_t>(y, INT_MIN, INT_MAX));
+        const int height = DrawTextInto(piece, CRect(x1, top, x2, B), DT_SINGLELINE | kHorizontal[h]);
+        skippedStep = m_yDown ? height : -height;
+        y += skippedStep;
     }
 }
 

@@ -22,6 +22,10 @@ private:
     int DrawTextInto(const CString& text, CRect r, UINT format) const;
     // The start of the text that a wrapped layout of the rectangle can show at most.
     CString WrappedPartShown() const;
+    // TextOut of one line at (x, y) in the DC's alignment and the layout's escapement. Of a long
+    // text only the characters that can reach the clip box are drawn, from where the whole line
+    // puts them: the platform renders every glyph handed to it, shown or not.
+    void TextOutShown(int x, int y, const CString& text) const;
 
     void DecimalPoint();
     void SingleLine(int code);

@@ -319,6 +319,18 @@ CSize CDC::GetTextExtent(const char* text, int length) const
     return size;
 }
 
+std::vector<int> CDC::GetCharacterEnds(const CString& text) const
+{
+    const std::wstring wide = Widen(text, text.GetLength());
+    std::vector<int> ends(wide.size());
+    SIZE size{};
+    int fit = 0;
+    if (wide.empty() ||
+        !::GetTextExtentExPointW(m_hAttribDC, wide.c_str(), int(wide.size()), 0, &fit, ends.data(), &size))
+        ends.clear();
+    return ends;
+}
+
 CSize CDC::GetOutputTextExtent(const char* text, int length) const
 {
     std::wstring wide = Widen(text, length);

@@ -17,6 +17,7 @@
 #include <windows.h>
 
 #include <utility>
+#include <vector>
 
 class CDC
 {
@@ -156,6 +157,9 @@ public:
     CSize GetTextExtent(const char* text, int length = -1) const;
     CSize GetTextExtent(const CString& text) const { return GetTextExtent(text, text.GetLength()); }
     CSize GetOutputTextExtent(const char* text, int length = -1) const;
+    // For each character of the text, the advance from the text's start to the character's end;
+    // empty when the text cannot be measured.
+    std::vector<int> GetCharacterEnds(const CString& text) const;
     bool GetTextMetrics(TEXTMETRICW* metrics) const
     {
         return ::GetTextMetricsW(m_hAttribDC, metrics) != FALSE;

@@ -1,5 +1,6 @@
 #include "framework/CGdiObject.h"
 
+#include <algorithm>
 #include <cstring>
 
 LOGFONTW CFont::ToWide(const LOGFONTA& font)
@@ -33,6 +34,9 @@ bool CFont::CreateFontIndirect(const LOGFONTA* font)
     if (!font)
         return false;
     LOGFONTW wide = ToWide(*font);
+    auto bounded = [](LONG size) { return std::clamp<LONG>(size, -kMaxSize, kMaxSize); };
+    wide.lfHeight = bounded(wide.lfHeight);
+    wide.lfWidth = bounded(wide.lfWidth);
     return Attach(::CreateFontIndirectW(&wide));
 }
 

@@ -80,6 +80,11 @@ public:
 class CFont : public CGdiObject
 {
 public:
+    // The largest height and width a font is made with, in the DC's units: the platform draws each
+    // glyph at the size asked for, so a cell or a title with a height read from a file could make a
+    // single paint take minutes. A record asking for more gets a font of this size.
+    static constexpr LONG kMaxSize = 1024;
+
     bool CreateFontIndirect(const LOGFONTA* font);
     bool CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,

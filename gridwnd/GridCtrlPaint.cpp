@@ -6,6 +6,7 @@
 
 #include "drawing/CPenMaker.h"
 #include "drawing/CTextPainter.h"
+#include "drawing/LineClip.h"
 
 #include <algorithm>
 #include <vector>
@@ -159,8 +160,7 @@ void CGridCtrl::DrawCellBorders(CDC* pDC, int row, int col, const CRect& rect, b
         CPen pen;
         CPenMaker().CreateLinePen(pen, style, width, colour);
         CSelectObject select(*pDC, pen);
-        pDC->MoveTo(from);
-        pDC->LineTo(to);
+        DrawClippedLine(*pDC, from, to);
     };
     if (right && (m_nGridLines & 2) && !cell->bRightHidden)
         line(cell->nRightStyle, cell->nRightWidth, cell->lineColours[3], CPoint(rect.right, rect.top),

@@ -1,6 +1,7 @@
 #include "printing/PrintComposer.h"
 
 #include "drawing/CTextPainter.h"
+#include "drawing/LineClip.h"
 #include "framework/CGdiObject.h"
 #include "printing/BandLayout.h"
 #include "printing/PageNumberText.h"
@@ -60,8 +61,7 @@ CCellCoord MergeOriginOf(const CNorvakCell& cell, int row, int col)
 void DrawLine(CDC& dc, HPEN pen, int x0, int y0, int x1, int y1)
 {
     CSelectObject select(dc, pen);
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
+    DrawClippedLine(dc, x0, y0, x1, y1);
 }
 
 } // namespace

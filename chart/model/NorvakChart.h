@@ -13,6 +13,8 @@
 #include "chart/model/ChartTextItem.h"
 #include "chart/model/ChartTextLabel.h"
 
+#include <algorithm>
+
 // The rectangles a chart is inserted with, in part order 0..6.
 struct CChartPartRects
 {
@@ -36,6 +38,10 @@ public:
 
     // The 3-D depth offsets a new chart of the kind takes.
     static CSize DefaultDepthOffsets(int type, int subType);
+    // How far the back of the 3-D box is drawn from its front at most, either way: a file may hold
+    // any offset, and one past this is drawn at it; the rotation page steps no further.
+    static constexpr int kMaxDepthOffset = 1000;
+    static int BoundedDepthOffset(int offset) { return std::clamp(offset, -kMaxDepthOffset, kMaxDepthOffset); }
     // Kinds 1..6, each shown, at the level of its kind.
     static CChartPartOptionArray DefaultPartOrder();
 

@@ -1,5 +1,6 @@
 #include "sheet/paint/PagePainter.h"
 
+#include "drawing/LineClip.h"
 #include "sheet/model/CellSelection.h"
 #include "sheet/tables/GdiGlobals.h"
 
@@ -247,15 +248,13 @@ void CPagePainter::DrawCellLines(CPaneDescriptor& pane, const CNorvakCell& cell,
     if (!cell.IsMergedBelow()) {
         if (HPEN pen = LinePen(pane, cell, TRUE)) {
             CSelectObject select(*pDC, pen);
-            pDC->MoveTo(rect.left - 1, rect.bottom);
-            pDC->LineTo(rect.right + 1, rect.bottom);
+            DrawClippedLine(*pDC, rect.left - 1, rect.bottom, rect.right + 1, rect.bottom);
         }
     }
     if (!cell.IsMergedRight()) {
         if (HPEN pen = LinePen(pane, cell, FALSE)) {
             CSelectObject select(*pDC, pen);
-            pDC->MoveTo(rect.right, rect.top - 1);
-            pDC->LineTo(rect.right, rect.bottom + 1);
+            DrawClippedLine(*pDC, rect.right, rect.top - 1, rect.right, rect.bottom + 1);
         }
     }
 }
@@ -267,7 +266,7 @@ void CPagePainter::DrawCellSelectionMark(CDC* pDC, const CNorvakCell& cell, cons
     CPen pen(PS_SOLID, 1, kSelectionFrameColour);
     CSelectObject selectPen(*pDC, pen);
     CSelectObject selectBrush(*pDC, ::GetStockObject(NULL_BRUSH));
-    pDC->Rectangle(rect);
+    DrawClippedRectangle(*pDC, rect);
 }
 
 void CPagePainter::DrawFreezeLines(CDC* pDC, const CRect& invalid)
@@ -282,13 +281,11 @@ void CPagePainter::DrawFreezeLines(CDC* pDC, const CRect& invalid)
     CSelectObject select(*pDC, pen);
     if (rows) {
         int y = m_rows.ScrollStart() - 1;
-        pDC->MoveTo(m_cols.FixedExtent(), y);
-        pDC->LineTo(invalid.right, y);
+        DrawClippedLine(*pDC, m_cols.FixedExtent(), y, invalid.right, y);
     }
     if (cols) {
         int x = m_cols.ScrollStart() - 1;
-        pDC->MoveTo(x, m_rows.FixedExtent());
-        pDC->LineTo(x, invalid.bottom);
+        DrawClippedLine(*pDC, x, m_rows.FixedExtent(), x, invalid.bottom);
     }
 }
 
@@ -433,22 +430,14 @@ void CPagePainter::DrawRangeFrame(CDC* pDC)
     CPen pen(PS_SOLID, 1, kFreezeLineColour);
     CSelectObject select(*pDC, pen);
     auto frameLines = [&](int inset) {
-        if (topShown) {
-            pDC->MoveTo(left + inset, top + inset);
-            pDC->LineTo(right - inset + 1, top + inset);
-        }
-        if (bottomShown) {
-            pDC->MoveTo(left + inset, bottom - inset);
-            pDC->LineTo(right - inset + 1, bottom - inset);
-        }
-        if (leftShown) {
-            pDC->MoveTo(left + inset, top + inset);
-            pDC->LineTo(left + inset, bottom - inset + 1);
-        }
-        if (rightShown) {
-            pDC->MoveTo(right - inset, top + inset);
-            pDC->LineTo(right - inset, bottom - inset + 1);
-        }
+        if (topShown)
+            DrawClippedLine(*pDC, left + inset, top + inset, right - inset + 1, top + inset);
+        if (bottomShown)
+            DrawClippedLine(*pDC, left + inset, bottom - inset, right - inset + 1, bottom - inset);
+        if (leftShown)
+            DrawClippedLine(*pDC, left + inset, top + inset, left + inset, bottom - inset + 1);
+        if (rightShown)
+            DrawClippedLine(*pDC, right - inset, top + inset, right - inset, bottom - inset + 1);
     };
     frameLines(0);
     if (m_view.bRangeDoubleLine == 1)

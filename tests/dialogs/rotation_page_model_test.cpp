@@ -29,8 +29,9 @@ TEST(RotationPageGeometry, PreviewRectanglesFromTheGroupBox)
     EXPECT_EQ(r.fit, CRect(75, 70, 225, 215));
 }
 
-TEST(RotationPageGeometry, RotationStepsHaveNoBound)
+TEST(RotationPageGeometry, RotationStepsStopAtTheDrawnBound)
 {
+    const int max = CNorvakChart::kMaxDepthOffset;
     struct Case
     {
         int button;
@@ -43,11 +44,21 @@ TEST(RotationPageGeometry, RotationStepsHaveNoBound)
                                            {kRotateUp, {3, -7}, true, {3, -8}},
                                            {kRotateDown, {3, 9}, true, {3, 10}},
                                            {kRotateLeft, {500, 0}, true, {501, 0}},
+                                           {kRotateLeft, {max - 1, 4}, true, {max, 4}},
+                                           {kRotateLeft, {max, 4}, true, {max, 4}},
+                                           {kRotateRight, {-max, 4}, true, {-max, 4}},
+                                           {kRotateUp, {4, -max}, true, {4, -max}},
+                                           {kRotateDown, {4, max}, true, {4, max}},
+                                           {kRotateRight, {max, 4}, true, {max - 1, 4}},
+                                           // Offsets from a file beyond the bound step from it.
+                                           {kRotateLeft, {INT_MAX, INT_MIN}, true, {max, INT_MIN}},
+                                           {kRotateDown, {INT_MAX, INT_MIN}, true, {INT_MAX, 1 - max}},
+                                           {kRotateRight, {INT_MIN, 0}, true, {-max, 0}},
                                            {kPieTaller, {2, 2}, false, {2, 2}},
                                            {0, {2, 2}, false, {2, 2}}}) {
         CPoint depth = c.from;
         EXPECT_EQ(StepDepth(c.button, depth), c.stepped) << c.button;
-        EXPECT_EQ(depth, c.to) << c.button;
+        EXPECT_EQ(depth, c.to) << c.button << " from " << c.from.x << ", " << c.from.y;
     }
 }
 

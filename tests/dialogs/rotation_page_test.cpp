@@ -19,6 +19,7 @@
 
 #include <commctrl.h>
 
+#include <climits>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -415,6 +416,25 @@ TEST_F(RotationPageTest, SteppingButtonsRepeatWhileHeld)
                 }),
                 ReleaseButton(IDC_ROTATE_LEFT), PressCancel});
     EXPECT_EQ(chart.nDepthX, x) << "Cancel";
+}
+
+TEST_F(RotationPageTest, SteppingStopsAtTheDrawnBound)
+{
+    const int max = CNorvakChart::kMaxDepthOffset;
+    CNorvakChart& chart = Insert(kChartColumn, 3);
+    chart.nDepthX = max - 2;
+    chart.nDepthY = INT_MIN; // as a file may hold it
+    auto tick = [](HWND sheet) { ::PostMessageW(CurrentPage(sheet), WM_TIMER, 0, 0); };
+    auto stopClock = [](HWND sheet) { ::KillTimer(CurrentPage(sheet), 0); };
+    Run(chart, {PressButton(IDC_ROTATE_LEFT), stopClock, tick, tick, tick, tick, ReleaseButton(IDC_ROTATE_LEFT),
+                Expect([max](CSolidRotatePDlg& page) { EXPECT_EQ(page.GetDepth().x, max); }),
+                ClickButton(IDC_ROTATE_LEFT), ClickButton(IDC_ROTATE_UP),
+                Expect([max](CSolidRotatePDlg& page) {
+                    EXPECT_EQ(page.GetDepth(), CPoint(max, -max));
+                }),
+                ClickButton(IDC_ROTATE_DOWN), PressOk});
+    EXPECT_EQ(chart.nDepthX, max);
+    EXPECT_EQ(chart.nDepthY, 1 - max);
 }
 
 TEST_F(RotationPageTest, OkDrawsTheChartWithItsNewDepth)

@@ -254,3 +254,34 @@ TEST(FillPainter, ThousandFillsLeakNoGdiObject)
     EXPECT_EQ(canvas.dc()->GetCurrentObject(OBJ_PEN), pen);
     EXPECT_EQ(canvas.dc()->GetCurrentObject(OBJ_BRUSH), brush);
 }
+
+// Only the lines that can meet the clip are drawn: under any clip the gradient shows what the
+// whole gradient shows there, for every style and variant, mirrored too (a y-up rectangle).
+TEST(FillPainter, AGradientUnderAClipShowsWhatTheWholeGradientShowsThere)
+{
+    constexpr int kSize = 120;
+    const CRect clips[] = {{0, 0, 30, 20}, {50, 40, 70, 65}, {90, 100, 120, 120}, {0, 55, 120, 60},
+                           {100, 0, 104, 120}};
+    const CRect rects[] = {{5, 8, 110, 112}, {5, 112, 110, 8}, {-400, -300, 300, 250}};
+    for (const CRect& r : rects)
+        for (int style = 0; style <= 5; ++style)
+            for (int variant = 0; variant <= 3; ++variant) {
+                DrawingCanvas whole(kSize, kSize);
+                PaintGradient(whole, r, RGB(0, 40, 200), RGB(250, 200, 0), style, variant);
+                for (const CRect& clip : clips) {
+                    DrawingCanvas part(kSize, kSize);
+                    {
+                        CClipGuard guard(*part.dc());
+                        part.dc()->IntersectClipRect(clip);
+                        PaintGradient(part, r, RGB(0, 40, 200), RGB(250, 200, 0), style, variant);
+                    }
+                    int differing = 0;
+                    for (int y = clip.top; y < clip.bottom; ++y)
+                        for (int x = clip.left; x < clip.right; ++x)
+                            differing += whole.At(x, y) != part.At(x, y);
+                    EXPECT_EQ(differing, 0) << "rect " << r.left << "," << r.top << "," << r.right << ","
+                                            << r.bottom << " style " << style << " variant " << variant
+                                            << " clip " << clip.left << "," << clip.top;
+                }
+            }
+}

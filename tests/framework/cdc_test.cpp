@@ -108,3 +108,31 @@ TEST(CDC, Cp936TextMeasuresAndPaintsAsItsWideCharacters)
         ink += (bits[i] & 0xFFFFFF) != 0xFFFFFF;
     EXPECT_GT(ink, 50);
 }
+
+TEST(CDC, FontsAreMadeNoLargerThanTheBound)
+{
+    const LONG max = CFont::kMaxSize;
+    struct Case
+    {
+        LONG height, width, madeHeight, madeWidth;
+    } cases[] = {
+        {-12, 0, -12, 0},
+        {-max, max, -max, max},
+        {-20000, 0, -max, 0},
+        {1 << 30, -(1 << 30), max, -max},
+        {LONG(0x80000000), 7, -max, 7},
+        {12, 0x7FFFFFFF, 12, max},
+    };
+    for (const Case& c : cases) {
+        LOGFONTA asked{};
+        asked.lfHeight = c.height;
+        asked.lfWidth = c.width;
+        strcpy(asked.lfFaceName, "宋体");
+        CFont font;
+        ASSERT_TRUE(font.CreateFontIndirect(&asked)) << c.height;
+        LOGFONTA made{};
+        ASSERT_TRUE(font.GetLogFont(&made));
+        EXPECT_EQ(made.lfHeight, c.madeHeight) << c.height;
+        EXPECT_EQ(made.lfWidth, c.madeWidth) << c.width;
+    }
+}

@@ -10,6 +10,7 @@
 #include "tests/workbook/ChartSamples.h"
 #include "tests/workbook/TempFolder.h"
 #include "tests/workbook/WorkbookSamples.h"
+#include "tests/workbook/WriterControl.h"
 #include "workbook/WorkbookFile.h"
 
 #include <algorithm>
@@ -37,27 +38,6 @@ std::string ControlPageDifference(const CNorvakCtrl& a, int pageA, const CNorvak
     return PageDifference(*a.GetPage(pageA), *a.GetPageCells(pageA), *b.GetPage(pageB),
                           *b.GetPageCells(pageB));
 }
-
-// A second control beside the fixture's, in a container of its own, activated with its default pages:
-// the one that writes the file the fixture's control opens.
-struct WriterControl
-{
-    TestContainer container;
-    CNorvakCtrl* control = new CNorvakCtrl;
-
-    WriterControl()
-    {
-        EXPECT_EQ(container.Create(static_cast<IOleObject*>(control)), S_OK);
-        EXPECT_EQ(container.Activate(), S_OK);
-    }
-    void Save(std::vector<Variant> args)
-    {
-        Variant result;
-        ASSERT_EQ(container.Call(kDoSave, std::move(args), &result), S_OK);
-        ASSERT_EQ(result.type(), VT_BOOL);
-        EXPECT_NE((*result).boolVal, VARIANT_FALSE);
-    }
-};
 
 // The fixture's control, activated with its three default pages of 100 x 50 cells; the messages it
 // shows are answered and recorded.
