@@ -81,7 +81,7 @@ protected:
         switch (hit) {
         case kFrameTopLeft: at = {left + 1, top + 1}; break;
         case kFrameTopRight: at = {right - 2, top + 1}; break;
-        case kFrameBottomLeft: at = {left + 1, bottom - 1}; break;
+        case kFrameBottomLeft: at = {left + 2, bottom - 3}; break;
         case kFrameBottomRight: return FillHandle(block);
         default: return RightEdge(block);
         }
@@ -217,8 +217,7 @@ TEST_F(FillDrag, ADragOverALockedCellChangesNothing)
         {"a block filled up from its top-left corner", {5, 3, 6, 4}, kFrameTopLeft, Centre(2, 3), 0, {3, 4}},
         {"a block filled right from its top-right corner", {2, 1, 3, 2}, kFrameTopRight, Centre(2, 4), 0, {3, 4}},
         {"a block filled left from its bottom-left corner", {2, 3, 3, 4}, kFrameBottomLeft, Centre(3, 1), 0, {3, 2}},
-        {"a block filled down and right from the fill handle", {2, 2, 3, 3}, kFrameBottomRight, Centre(5, 4), 0,
-         {4, 4}},
+        {"a block filled down from the fill handle", {2, 2, 3, 3}, kFrameBottomRight, Centre(6, 3), 0, {5, 3}},
         {"a move", {2, 2, 3, 3}, kFrameRight, Centre(6, 4), 0, {7, 4}},
         {"a copy", {2, 2, 3, 3}, kFrameRight, Centre(6, 4), MK_CONTROL, {7, 4}},
         {"a move onto its own block", {2, 2, 3, 3}, kFrameRight, Centre(3, 3), 0, {4, 3}},
