@@ -1,7 +1,8 @@
 // The end of a drag of the selection frame: a drag from an edge (or from inside with Ctrl) moves
 // the selected block to the target, or copies it with Ctrl; a drag from a corner fills the target
 // from the block and, for a single cell along its own row or column, continues its series. A drop
-// that is refused leaves the page as it was.
+// that is refused leaves the page as it was; so is every drop whose block or target holds a cell
+// the user may not edit, as a paste is.
 
 #include "sheet/NorvakCtrl.h"
 
@@ -83,12 +84,20 @@ void CNorvakCtrl::SelectDropped(const CCellRect& block, CCellCoord focus)
     SetFocusCell(-1, focus.row, focus.col);
 }
 
+// The block a drag takes and every cell it writes may be edited by the user. A move asks after
+// the merge checks, as a paste does: its block may reach past the page, which they report.
+bool CNorvakCtrl::MayDrag(const CCellRect& source, const CCellRect& target) const
+{
+    return IsRangeEditable(-1, source) && IsRangeEditable(-1, target);
+}
+
 bool CNorvakCtrl::DropBlock(PageRef& ref, const CCellRect& target, bool move)
 {
     const CCellRect source = GetSelectedCellRange(-1);
-    if (SameTopLeft(source, target) || !IsValidCellRange(-1, source) ||
-        !IsCellEditable(-1, target.minRow, target.minCol))
+    if (SameTopLeft(source, target) || !ref.page->m_bEditable || !IsValidCellRange(-1, source))
         return false;
+    const CCellRect block(target.minRow, target.minCol, target.minRow + source.maxRow - source.minRow,
+                          target.minCol + source.maxCol - source.minCol);
     CNorvakPage& page = *ref.page;
     CNorvakPageCells& cells = *ref.cells;
     // A move clears its block, which would leave a merge it cuts through with cells outside it.
@@ -97,9 +106,10 @@ bool CNorvakCtrl::DropBlock(PageRef& ref, const CCellRect& target, bool move)
     if (refusal == kMergesFit)
         refusal = SheetModel::CheckBufferPlacement(page, m_dragBuffer, target.minRow, target.minCol,
                                                    move ? &source : nullptr);
-    if (refusal != kMergesFit) {
-        m_dragBuffer.Empty();
+    if (refusal != kMergesFit)
         ShowMergeRefusal(refusal);
+    if (refusal != kMergesFit || !MayDrag(source, block)) {
+        m_dragBuffer.Empty();
         return false;
     }
     const CCellCoord focus = page.m_focusCell;
@@ -110,18 +120,16 @@ bool CNorvakCtrl::DropBlock(PageRef& ref, const CCellRect& target, bool move)
     CCellGeometry geometry = GetPageGeometry(ref);
     SheetModel::PasteBuffer(page, cells, m_dragBuffer, target.minRow, target.minCol, geometry, quiet);
     m_dragBuffer.Empty();
-    SelectDropped(CCellRect(target.minRow, target.minCol, target.minRow + source.maxRow - source.minRow,
-                            target.minCol + source.maxCol - source.minCol),
-                  focus.IsNone() ? focus
-                                 : CCellCoord(focus.row + target.minRow - source.minRow,
-                                              focus.col + target.minCol - source.minCol));
+    SelectDropped(block, focus.IsNone() ? focus
+                                        : CCellCoord(focus.row + target.minRow - source.minRow,
+                                                     focus.col + target.minCol - source.minCol));
     return true;
 }
 
 bool CNorvakCtrl::FillFromCorner(PageRef& ref, const CCellRect& target)
 {
     const CCellRect source = GetSelectedCellRange(-1);
-    if (!ref.page->m_bEditable || !IsValidCellRange(-1, source))
+    if (!IsValidCellRange(-1, source) || !MayDrag(source, target))
         return false;
     CNorvakPage& page = *ref.page;
     CNorvakPageCells& cells = *ref.cells;

@@ -2,12 +2,11 @@
 
 #include "automation/ClientValues.h"
 #include "automation/ObjectDispatchMaps.h"
+#include "framework/CGdiObject.h"
 #include "framework/CommonDialogs.h"
 #include "Norvak_h.h"
 
 #include <olectl.h>
-
-#include <cstring>
 
 CNorvakFontObject::CNorvakFontObject() : CAutomationObject(DIID_INorvakFontObject, FontObjectDispatchMap()) {}
 
@@ -42,13 +41,6 @@ void CNorvakFontObject::Repaint() const
     HWND window = m_place ? m_place->Window() : nullptr;
     if (window && ::IsWindow(window))
         ::InvalidateRect(window, nullptr, TRUE);
-}
-
-void CNorvakFontObject::SetFaceName(LOGFONTA& font, const CString& name)
-{
-    // Cut to what the record holds, always terminated.
-    std::strncpy(font.lfFaceName, name.GetString(), LF_FACESIZE - 1);
-    font.lfFaceName[LF_FACESIZE - 1] = '\0';
 }
 
 BOOL CNorvakFontObject::DoSetFontHeight(long nHeight)
@@ -196,7 +188,7 @@ long CNorvakFontObject::DoGetFontPitchAndFamily()
 
 BOOL CNorvakFontObject::DoSetFontFaceName(CString lpszFontName)
 {
-    return Edit([&](LOGFONTA& f) { SetFaceName(f, lpszFontName); });
+    return Edit([&](LOGFONTA& f) { CFont::SetFaceName(f, lpszFontName); });
 }
 
 CString CNorvakFontObject::DoGetFontFaceName()
@@ -245,7 +237,7 @@ BOOL CNorvakFontObject::DoSetFontSize(long nFontSize)
 
 BOOL CNorvakFontObject::DoSetSystemFont()
 {
-    return Edit([](LOGFONTA& f) { SetFaceName(f, "system"); });
+    return Edit([](LOGFONTA& f) { CFont::SetFaceName(f, "system"); });
 }
 
 BOOL CNorvakFontObject::DoSetFont(long nHeight, long nWidth, long nEscapement, long nOrientation, long nWeight,
@@ -267,7 +259,7 @@ BOOL CNorvakFontObject::DoSetFont(long nHeight, long nWidth, long nEscapement, l
         f.lfClipPrecision = BYTE(nClipPrecision);
         f.lfQuality = BYTE(nQuality);
         f.lfPitchAndFamily = BYTE(nPitchAndFamily);
-        SetFaceName(f, lpszFontName);
+        CFont::SetFaceName(f, lpszFontName);
     });
 }
 
@@ -275,7 +267,7 @@ BOOL CNorvakFontObject::DoSetFontHeighAndName(long nHeight, CString lpszFontName
 {
     return Edit([&](LOGFONTA& f) {
         f.lfHeight = nHeight;
-        SetFaceName(f, lpszFontName);
+        CFont::SetFaceName(f, lpszFontName);
     });
 }
 

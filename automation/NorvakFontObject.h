@@ -71,7 +71,6 @@ private:
     template <class Change> BOOL EditRecord(Change change);
     template <class Change> BOOL Edit(Change change);
     void Repaint() const;
-    static void SetFaceName(LOGFONTA& font, const CString& name);
 
     std::unique_ptr<CFontRecordPlace> m_place;
 };

@@ -1,6 +1,6 @@
 #include "dialogs/ChartTextFont.h"
 
-#include <cstring>
+#include "framework/CGdiObject.h"
 
 namespace {
 
@@ -89,16 +89,7 @@ LOGFONTA ChosenFont(const CString& face, ChartFontStyle style, int points, int p
     LOGFONTA font{};
     font.lfEscapement = kept.lfEscapement;
     font.lfOrientation = kept.lfOrientation;
-    // A face too long for the record is cut after its last whole character.
-    const char* name = face.GetString();
-    size_t length = 0;
-    while (name[length]) {
-        const size_t step = ::IsDBCSLeadByteEx(936, BYTE(name[length])) && name[length + 1] ? 2 : 1;
-        if (length + step > LF_FACESIZE - 1)
-            break;
-        length += step;
-    }
-    std::memcpy(font.lfFaceName, name, length);
+    CFont::SetFaceName(font, face);
     font.lfHeight = pixelsPerInch * points / -72;
     if (style == kFontBold || style == kFontBoldItalic)
         font.lfWeight = FW_HEAVY;

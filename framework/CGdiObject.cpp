@@ -16,17 +16,21 @@ LOGFONTA CFont::FromWide(const LOGFONTW& font)
 {
     LOGFONTA narrow{};
     std::memcpy(&narrow, &font, offsetof(LOGFONTW, lfFaceName));
-    CString face = CString::FromWide(font.lfFaceName, int(wcsnlen(font.lfFaceName, LF_FACESIZE)));
-    // Cut on a character boundary so the record never ends in half a double-byte character.
+    SetFaceName(narrow, CString::FromWide(font.lfFaceName, int(wcsnlen(font.lfFaceName, LF_FACESIZE))));
+    return narrow;
+}
+
+void CFont::SetFaceName(LOGFONTA& font, const char* face)
+{
+    const CString name(face);
     int length = 0;
-    while (length < face.GetLength()) {
-        int next = face.NextCharIndex(length);
+    for (int next = 0; length < name.GetLength(); length = next) {
+        next = name.NextCharIndex(length);
         if (next > LF_FACESIZE - 1)
             break;
-        length = next;
     }
-    std::memcpy(narrow.lfFaceName, face.GetString(), size_t(length));
-    return narrow;
+    std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
+    std::memcpy(font.lfFaceName, name.GetString(), size_t(length));
 }
 
 bool CFont::CreateFontIndirect(const LOGFONTA* font)
@@ -47,7 +51,7 @@ bool CFont::CreateFont(int height, int width, int escapement, int orientation, i
     LOGFONTA font{height,    width,   escapement,   orientation,   weight,  italic,         underline,
                   strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily, {}};
     if (faceName)
-        strncpy(font.lfFaceName, faceName, LF_FACESIZE - 1);
+        SetFaceName(font, faceName);
     return CreateFontIndirect(&font);
 }
 
@@ -65,7 +69,7 @@ bool CFont::CreatePointFont(int pointSize10, const char* faceName, HDC dc)
     font.lfHeight = -std::abs(size.y - origin.y);
     font.lfCharSet = DEFAULT_CHARSET;
     if (faceName)
-        strncpy(font.lfFaceName, faceName, LF_FACESIZE - 1);
+        SetFaceName(font, faceName);
     return CreateFontIndirect(&font);
 }
 

@@ -96,6 +96,10 @@ public:
 
     static LOGFONTW ToWide(const LOGFONTA& font);
     static LOGFONTA FromWide(const LOGFONTW& font);
+    // Puts face (code page 936) into the record's face field, always terminated: a face too long
+    // for it is cut after its last whole character, never inside a double-byte one. The rest of
+    // the field is zeroed.
+    static void SetFaceName(LOGFONTA& font, const char* face);
 };
 
 class CBitmap : public CGdiObject

@@ -1,5 +1,6 @@
 #include "framework/ModalUI.h"
 
+#include "framework/Application.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -63,7 +64,7 @@ INT_PTR ShowDialog(HINSTANCE module, UINT dialogId, HWND owner, DLGPROC proc, LP
 int ShowMessage(HWND owner, const CString& text, const CString& caption, UINT type)
 {
     const std::wstring wideText = text.ToWide();
-    const std::wstring wideCaption = caption.ToWide();
+    const std::wstring wideCaption = (caption.IsEmpty() ? Application::Title() : caption).ToWide();
     ModalRequest request = Request(ModalRequest::MessageBox, owner);
     request.text = wideText.c_str();
     request.caption = wideCaption.c_str();

@@ -50,6 +50,7 @@ INT_PTR Ask(const ModalRequest& request);
 INT_PTR RunModalWindow(CWnd& window, HWND owner);
 
 INT_PTR ShowDialog(HINSTANCE module, UINT dialogId, HWND owner, DLGPROC proc, LPARAM param);
+// A message box; an empty caption is the program's title, so no box shows a bare title bar.
 int ShowMessage(HWND owner, const CString& text, const CString& caption, UINT type);
 // TrackPopupMenu through the seam. The owner gets WM_INITMENU and WM_INITMENUPOPUP first, and the
 // chosen command is posted to it as WM_COMMAND unless flags hold TPM_RETURNCMD (then it is returned).

@@ -228,6 +228,9 @@ public:
     const CFontRecord* GetItemFont(int page, int row, int col) const;
     void SetModified(int page, BOOL modified, int row, int col);
     BOOL IsCellEditable(int page, int row, int col) const;
+    // Every cell of the range exists and the user may edit it: what a paste, a cut and a drag of
+    // the selection frame ask of the cells they take or write.
+    BOOL IsRangeEditable(int page, const CCellRect& range) const;
     BOOL IsFixedCell(int page, int row, int col) const;
     void ApplyAutoTextColumns(int page);
 
@@ -691,6 +694,8 @@ private:
     };
     void UpdateDragRegion(CPoint point, UINT flags, int hitCode, CDragStep step);
     // The drop of a frame drag: FALSE when it was refused and the page is as it was.
+    // The selected block and the drop's target are valid and every cell of them may be edited.
+    bool MayDrag(const CCellRect& source, const CCellRect& target) const;
     bool DropBlock(PageRef& ref, const CCellRect& target, bool move);
     bool FillFromCorner(PageRef& ref, const CCellRect& target);
     void ShowMergeRefusal(CMergeRefusal refusal);

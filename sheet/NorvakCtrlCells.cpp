@@ -2,6 +2,7 @@
 // its repaint requests into invalidated rectangles of the control window.
 
 #include "sheet/NorvakCtrl.h"
+#include "sheet/model/CellBlock.h"
 #include "sheet/model/CellGeometry.h"
 #include "sheet/model/CellProperties.h"
 #include "sheet/model/CellSelection.h"
@@ -153,6 +154,12 @@ BOOL CNorvakCtrl::IsCellEditable(int page, int row, int col) const
 {
     PageRef ref = GetPageRef(page);
     return ref && SheetModel::IsCellEditable(*ref.page, *ref.cells, row, col);
+}
+
+BOOL CNorvakCtrl::IsRangeEditable(int page, const CCellRect& range) const
+{
+    PageRef ref = GetPageRef(page);
+    return ref && SheetModel::IsRangeEditable(*ref.page, *ref.cells, range);
 }
 
 BOOL CNorvakCtrl::IsFixedCell(int page, int row, int col) const

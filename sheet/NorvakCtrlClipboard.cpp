@@ -237,7 +237,7 @@ BOOL CNorvakCtrl::CanPasteMerges(int page, const CCellBuffer& buffer, CCellCoord
 bool CNorvakCtrl::ClearCutSource(int page, const CCellRect& source)
 {
     PageRef ref = GetPageRef(page);
-    if (!ref || !IsValidCellRange(ref.index, source) || !SheetModel::IsRangeEditable(*ref.page, *ref.cells, source))
+    if (!ref || !IsValidCellRange(ref.index, source) || !IsRangeEditable(ref.index, source))
         return false;
     ClearPageCells(ref.index, source);
     return true;
@@ -250,7 +250,7 @@ bool CNorvakCtrl::WriteBlock(int page, const CCellBuffer& buffer, CCellCoord at,
     if (!ref || !CanPasteMerges(ref.index, buffer, at))
         return false;
     const CCellRect target(at.row, at.col, at.row + buffer.BlockRows() - 1, at.col + buffer.BlockColumns() - 1);
-    if (!SheetModel::IsRangeEditable(*ref.page, *ref.cells, target))
+    if (!IsRangeEditable(ref.index, target))
         return false;
     // A source that may no longer be edited stays, and the paste is a copy.
     if (cutSource)
@@ -372,7 +372,7 @@ BOOL CNorvakCtrl::CanPasteInto(int page, const CCellRect& target)
 {
     PageRef ref = GetPageRef(page);
     return ref && !IsEmptyBlock(target) && IsValidCellRange(ref.index, target) && ref.page->m_bEditable &&
-           SheetModel::IsRangeEditable(*ref.page, *ref.cells, target) && ::IsClipboardFormatAvailable(CF_TEXT);
+           IsRangeEditable(ref.index, target) && ::IsClipboardFormatAvailable(CF_TEXT);
 }
 
 BOOL CNorvakCtrl::CopyGridRange(int page, const CCellRect& source, const CCellRect& destination, BOOL copy)
@@ -467,8 +467,7 @@ BOOL CNorvakCtrl::CanCopy() const
 BOOL CNorvakCtrl::CanCut() const
 {
     PageRef ref = GetPageRef(-1);
-    return CanCopy() && ref.page->m_bEditable &&
-           SheetModel::IsRangeEditable(*ref.page, *ref.cells, GetSelectedCellRange(-1));
+    return CanCopy() && ref.page->m_bEditable && IsRangeEditable(ref.index, GetSelectedCellRange(-1));
 }
 
 BOOL CNorvakCtrl::CanPaste()

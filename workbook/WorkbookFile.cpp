@@ -7,7 +7,6 @@
 
 namespace {
 
-const char kCaption[] = "Norvak";
 const char kSaveFailed[] = "保存文件失败!";
 const char kUnknownFormat[] = "无法识别的文件格式!";
 const char kWarning[] = "警告";
@@ -166,13 +165,13 @@ void CWorkbookFile::ReportFailure(HWND owner, const CWorkbookOutcome& outcome)
         return;
     case CWorkbookStatus::NotOpened:
         ModalUI::ShowMessage(owner, outcome.path + "\n" + CString::FromWide(SystemMessage(outcome.osError)),
-                             kCaption, MB_OK);
+                             CString(), MB_OK);
         return;
     case CWorkbookStatus::UnknownFormat:
         ModalUI::ShowMessage(owner, kUnknownFormat, kWarning, MB_ICONERROR);
         return;
     case CWorkbookStatus::Failed:
-        ModalUI::ShowMessage(owner, kSaveFailed, kCaption, 0);
+        ModalUI::ShowMessage(owner, kSaveFailed, CString(), 0);
         return;
     }
 }

@@ -9,7 +9,8 @@
 // Texts are code page 936 bytes; every position and length below is a byte count. Each recogniser
 // finds one field, keeps the text before it (prefix) and after it (suffix), and writes
 // prefix + member + suffix, each member derived from the one before. A recogniser returns TRUE
-// when it accepted the text and wrote every target cell, FALSE when it wrote nothing.
+// when it accepted the text and wrote every target cell, FALSE when it wrote nothing; a Chinese
+// numeral too large to continue is accepted with nothing written, so the cells keep their copies.
 //
 // CFillSeries keeps no state: one lives on the stack for one fill, and everything travels in the
 // request. It borrows the cells of the request.
@@ -28,7 +29,8 @@ struct CFillRequest
 
 // Continues the source cell's text over the target. 0 when the cell does not exist, the target is
 // no line of cells starting at it, or the text starts no series (the cells keep their copies);
-// 1 when a series was written or the text is empty.
+// 1 when a series was written, the text is empty or its Chinese numeral is too large to continue
+// (the copies stay).
 int DetectFillSeries(IFillCells& cells, const CFillRange& source, const CFillRange& target);
 
 class CFillSeries
@@ -79,7 +81,10 @@ public:
     static BOOL FindChineseNumberRun(const CString& text, int& position, int& length);
     // A single numeral "一".."十" (upper 0) or "壹".."拾" (upper 1), its value 1..10.
     static BOOL FindChineseDigit(const CString& text, int& position, int& value, BOOL& upper);
-    // The value of a run read as a composed numeral ("一百二十" is 120); 0 when it is irregular.
+    // The reading of a regular numeral whose value passes 2^31 - 1, which no series continues.
+    static constexpr long long kNumeralTooLarge = -1;
+    // The value of a run read as a composed numeral ("一百二十" is 120); 0 when it is irregular,
+    // kNumeralTooLarge when it is regular but too large.
     static long long ReadChineseNumber(const CString& numeral);
     // Steps value by one and writes it in lower case: positional ("一二四", "一0") or composed
     // ("一百二十一"; 0 is "0", a negative value "-" and its composed magnitude).

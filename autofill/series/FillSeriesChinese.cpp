@@ -33,14 +33,15 @@ bool HasUnit(const CString& text)
                        [&](const char* unit) { return text.Find(unit) >= 0; });
 }
 
-// Each digit character for its decimal digit: "一二0" is 120. 0 when the value leaves 32 bits.
+// Each digit character for its decimal digit: "一二0" is 120. Too large when the value leaves
+// 32 bits.
 long long ReadPositional(const CString& numeral)
 {
     long long value = 0;
     for (int at = 0; at < numeral.GetLength(); at = numeral.NextCharIndex(at)) {
         value = value * 10 + (numeral[at] == '0' ? 0 : CharacterIndex(kLowerDigits, numeral, at) + 1);
         if (value > LONG_MAX)
-            return 0;
+            return CFillSeries::kNumeralTooLarge;
     }
     return value;
 }
@@ -255,6 +256,9 @@ BOOL CFillSeries::FillChineseNumber(const CFillRequest& request)
     const CString numeral = text.Mid(position, length);
     const BOOL positional = !HasUnit(text);
     long long value = positional ? ReadPositional(numeral) : ReadChineseNumber(numeral);
+    // A numeral the series cannot count on is no other series either: its copies stay.
+    if (value == kNumeralTooLarge)
+        return TRUE;
     if (value <= 0)
         return FALSE;
     return SpliceSeries(request, position, position + length,
@@ -262,7 +266,8 @@ BOOL CFillSeries::FillChineseNumber(const CFillRequest& request)
 }
 
 // "万" and "亿" scale what stands before them: the numeral is split at the highest of them it
-// holds, and the part after must stay below it ("二万三千" is 2 * 10000 + 3000).
+// holds, and the part after must stay below it ("二万三千" is 2 * 10000 + 3000). An irregular
+// part refuses the numeral even when the whole would be too large.
 long long CFillSeries::ReadChineseNumber(const CString& numeral)
 {
     CString highest;
@@ -273,10 +278,12 @@ long long CFillSeries::ReadChineseNumber(const CString& numeral)
     const long long high = ReadChineseNumber(numeral.Left(at));
     const CString rest = numeral.Mid(at + highest.GetLength());
     const long long low = rest.IsEmpty() ? 0 : ReadChineseNumber(rest);
-    if (high <= 0 || (!rest.IsEmpty() && low <= 0) || low >= unit)
+    if (high == 0 || (!rest.IsEmpty() && low == 0) || low == kNumeralTooLarge || low >= unit)
         return 0;
+    if (high == kNumeralTooLarge)
+        return kNumeralTooLarge;
     const long long value = high * unit + low;
-    return value > LONG_MAX ? 0 : value;
+    return value > LONG_MAX ? kNumeralTooLarge : value;
 }
 
 long CFillSeries::ChineseUnitValue(const CString& unit)

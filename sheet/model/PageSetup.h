@@ -8,11 +8,11 @@
 // pictures of its header and footer: one set in their place is destroyed when it is replaced and
 // when the record goes, and a copy of the record holds copies of its own.
 
+#include "framework/CGdiObject.h"
 #include "framework/CString.h"
 
 #include <windows.h>
 
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -78,7 +78,7 @@ struct CPageSetup
         LOGFONTA font{};
         font.lfHeight = height;
         font.lfWeight = weight;
-        std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+        CFont::SetFaceName(font, face);
         return font;
     }
 

@@ -1,7 +1,5 @@
 #include "sheet/tables/GdiGlobals.h"
 
-#include <cstring>
-
 const char* const CGdiGlobals::kTahoma = "Tahoma";
 const char* const CGdiGlobals::kMsSansSerif = "MS Sans Serif";
 const char* const CGdiGlobals::kArial = "Arial";
@@ -162,7 +160,7 @@ void CGdiGlobals::CreateMenuFonts()
     font.lfCharSet = DEFAULT_CHARSET;
     const bool needsLookup = menu.lfCharSet <= SYMBOL_CHARSET;
     const CString face = MenuFaceName(menu, needsLookup && SystemHasTahoma());
-    std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    CFont::SetFaceName(font, face);
     m_menuLogFont = font;
     menuFont.CreateFontIndirect(&font);
     font.lfUnderline = TRUE;
@@ -184,8 +182,7 @@ void CGdiGlobals::CreateVerticalFonts()
     font.lfItalic = m_menuLogFont.lfItalic;
     font.lfOrientation = 900;
     font.lfEscapement = 2700;
-    std::memset(font.lfFaceName, 0, LF_FACESIZE);
-    std::strncpy(font.lfFaceName, kArial, LF_FACESIZE - 1);
+    CFont::SetFaceName(font, kArial);
     verticalFontDown.CreateFontIndirect(&font);
     font.lfEscapement = 900;
     verticalFontUp.CreateFontIndirect(&font);

@@ -32,6 +32,22 @@ TEST(ChineseSeries, Examples)
     });
 }
 
+// A numeral past 2^31 - 1 is no series: every cell keeps the copy, none has one character of it
+// rewritten as a single numeral. The largest numeral read still counts on.
+TEST(ChineseSeries, NumeralsTooLargeToContinueAreCopied)
+{
+    const char* composed = "第二十一亿四千七百四十八万三千六百四十八号";
+    const char* positional = "编号一二三四五六七八九0一";
+    ExpectSeriesTable({
+        {composed, Drag::Down, {composed, composed}},
+        {composed, Drag::Left, {composed}},
+        {positional, Drag::Up, {positional, positional}},
+        {"三十亿元", Drag::Right, {"三十亿元"}},
+        {"二十一亿四千七百四十八万三千六百四十七", Drag::Down, {"二十一亿四千七百四十八万三千六百四十八"}},
+        {"一二三四五六七八九0", Drag::Up, {"一二三四五六七八八九"}},
+    });
+}
+
 // Runs of ASCII zeros and characters taken whole: a run of zeros is no numeral ("1000" is a number
 // and continues as one), and a numeral character is never found across two characters ("八模"
 // holds the bytes of "四" across its two characters, "挂花" those of "一").
@@ -127,7 +143,13 @@ TEST(ChineseSeries, ComposedReader)
         {"万", 0},
         {"三十0", 0},
         {"二0三", 0},
-        {"二十一亿四千七百四十八万三千六百四十八", 0},
+        // Regular but past 2^31 - 1; an irregular part refuses even a numeral that large.
+        {"二十一亿四千七百四十八万三千六百四十八", CFillSeries::kNumeralTooLarge},
+        {"三十亿", CFillSeries::kNumeralTooLarge},
+        {"一万亿", CFillSeries::kNumeralTooLarge},
+        {"三十亿二二", 0},
+        {"一亿三十亿", 0},
+        {"百亿", 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CFillSeries::ReadChineseNumber(c.numeral), c.value) << Utf8(std::string(c.numeral));

@@ -72,6 +72,22 @@ protected:
         EXPECT_EQ(control->HitTestSelectionFrame(at.x, at.y), kFrameRight);
         return at;
     }
+    // A point of the selected block's frame: a corner or the right edge.
+    POINT FramePoint(const CCellRect& block, CFrameHit hit)
+    {
+        const int left = 70 * block.minCol, top = 20 * block.minRow;
+        const int right = 70 * (block.maxCol + 1), bottom = 20 * (block.maxRow + 1);
+        POINT at{};
+        switch (hit) {
+        case kFrameTopLeft: at = {left + 1, top + 1}; break;
+        case kFrameTopRight: at = {right - 2, top + 1}; break;
+        case kFrameBottomLeft: at = {left + 2, bottom - 3}; break;
+        case kFrameBottomRight: return FillHandle(block);
+        default: return RightEdge(block);
+        }
+        EXPECT_EQ(control->HitTestSelectionFrame(at.x, at.y), hit);
+        return at;
+    }
     void DragTo(POINT from, POINT to, UINT keys = 0) { Drag(active, window, from, to, keys); }
     PageSnapshot Snapshot() { return TakeWholeSnapshot(Page(), *control->GetPageCells(-1)); }
 };
@@ -176,6 +192,79 @@ TEST_F(FillDrag, ADateOverTwoColumnsIsCopiedPlain)
     DragTo(FillHandle({2, 2, 2, 2}), Centre(6, 3));
     for (int row = 2; row <= 6; ++row)
         EXPECT_EQ(Row(row, 2, 3), (std::vector<std::string>{"2003-12-30", "2003-12-30"})) << row;
+}
+
+// ---- the user's locks ----
+
+// A lock guards a drag wholly: one cell the user may not edit, in the block a drag takes or among
+// the cells it would write, and the drop changes nothing at all. Each drag changes the page once
+// the lock is gone.
+TEST_F(FillDrag, ADragOverALockedCellChangesNothing)
+{
+    struct LockedDrag
+    {
+        const char* what;
+        CCellRect source;
+        CFrameHit from;
+        POINT to;
+        UINT keys;
+        CCellCoord written; // a cell of the target, not its first one
+    } const drags[] = {
+        {"a series down", {2, 2, 2, 2}, kFrameBottomRight, Centre(6, 2), 0, {5, 2}},
+        {"a series up", {6, 2, 6, 2}, kFrameBottomRight, Centre(2, 2), 0, {3, 2}},
+        {"a series right", {2, 2, 2, 2}, kFrameBottomRight, Centre(2, 4), 0, {2, 4}},
+        {"a series left", {2, 4, 2, 4}, kFrameBottomRight, Centre(2, 1), 0, {2, 2}},
+        {"a block filled up from its top-left corner", {5, 3, 6, 4}, kFrameTopLeft, Centre(2, 3), 0, {3, 4}},
+        {"a block filled right from its top-right corner", {2, 1, 3, 2}, kFrameTopRight, Centre(2, 4), 0, {3, 4}},
+        {"a block filled left from its bottom-left corner", {2, 3, 3, 4}, kFrameBottomLeft, Centre(3, 1), 0, {3, 2}},
+        {"a block filled down from the fill handle", {2, 2, 3, 3}, kFrameBottomRight, Centre(6, 3), 0, {5, 3}},
+        {"a move", {2, 2, 3, 3}, kFrameRight, Centre(6, 4), 0, {7, 4}},
+        {"a copy", {2, 2, 3, 3}, kFrameRight, Centre(6, 4), MK_CONTROL, {7, 4}},
+        {"a move onto its own block", {2, 2, 3, 3}, kFrameRight, Centre(3, 3), 0, {4, 3}},
+    };
+    const struct
+    {
+        const char* what;
+        void (*lock)(CNorvakCell& cell, bool locked);
+    } locks[] = {
+        {"edit lock", [](CNorvakCell& cell, bool locked) { cell.SetEditLock(locked ? 1 : 0); }},
+        {"read-only",
+         [](CNorvakCell& cell, bool locked) {
+             cell.SetState(WORD(locked ? cell.GetState() | CIS_READONLY : cell.GetState() & ~CIS_READONLY));
+         }},
+    };
+    for (const LockedDrag& drag : drags) {
+        SCOPED_TRACE(drag.what);
+        const auto prepare = [&] {
+            for (int row = 1; row < 10; ++row)
+                for (int col = 1; col < 7; ++col)
+                    SetText(row, col, (std::to_string(row) + ":" + std::to_string(col)).c_str());
+            if (drag.source.minRow == drag.source.maxRow && drag.source.minCol == drag.source.maxCol)
+                SetText(drag.source.minRow, drag.source.minCol, "7");
+            SetText(drag.written.row, drag.written.col, "LOCKED");
+            Select(drag.source, {drag.source.minRow, drag.source.minCol});
+        };
+        const CCellCoord places[] = {{drag.source.maxRow, drag.source.minCol}, drag.written};
+        for (const auto& lock : locks)
+            for (const CCellCoord place : places) {
+                SCOPED_TRACE(std::string(lock.what) + " at " + std::to_string(place.row) + "," +
+                             std::to_string(place.col));
+                prepare();
+                lock.lock(Cell(place.row, place.col), true);
+                const PageSnapshot before = Snapshot();
+                ModalDriver driver;
+                DragTo(FramePoint(drag.source, drag.from), drag.to, drag.keys);
+                EXPECT_EQ(Differences(before, Snapshot()), std::vector<std::string>{});
+                EXPECT_TRUE(driver.SeenOf(ModalRequest::MessageBox).empty());
+                EXPECT_EQ(control->m_dragRegion.GetSafeHandle(), nullptr);
+                lock.lock(Cell(place.row, place.col), false);
+            }
+        prepare();
+        const PageSnapshot before = Snapshot();
+        DragTo(FramePoint(drag.source, drag.from), drag.to, drag.keys);
+        EXPECT_NE(Text(drag.written.row, drag.written.col), "LOCKED") << "without a lock the drag writes there";
+        EXPECT_NE(Differences(before, Snapshot()), std::vector<std::string>{});
+    }
 }
 
 // ---- moves and copies ----

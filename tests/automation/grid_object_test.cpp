@@ -3,6 +3,7 @@
 // dead pages out, the border side rule, the font record edited in place, and an object that
 // outlives its control.
 
+#include "framework/Application.h"
 #include "tests/automation/ObjectCalls.h"
 #include "tests/support/ControlTest.h"
 #include "tests/support/ModalDriver.h"
@@ -123,6 +124,7 @@ TEST_F(Objects, HeaderCellsAndDeadPagesAnswerTheFailureValues)
     EXPECT_EQ(AsLong(Invoke(last, kSetText, {S(L"x")})), 0);
     ASSERT_EQ(driver.seen.size(), 1u);
     EXPECT_EQ(driver.seen[0].text, L"页索引无效!");
+    EXPECT_EQ(driver.seen[0].caption, Application::Title().ToWide());
     header->Release();
     last->Release();
 }
@@ -157,6 +159,8 @@ TEST_F(Objects, TheFontObjectEditsTheCellsFontRecordInPlace)
     EXPECT_EQ(AsLong(Invoke(font, kGetFontHeight)), 12 * dpi / -72);
     EXPECT_EQ(AsLong(Invoke(font, kSetFontFaceName, {S(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")})), 1);
     EXPECT_EQ(AsText(Invoke(font, kGetFontFaceName)), L"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234") << "cut to 31 bytes";
+    EXPECT_EQ(AsLong(Invoke(font, kSetFontFaceName, {S(L"宋体宋体宋体宋体宋体宋体宋体宋体")})), 1);
+    EXPECT_EQ(AsText(Invoke(font, kGetFontFaceName)), L"宋体宋体宋体宋体宋体宋体宋体宋") << "not half of the sixteenth";
     const LOGFONTA& stored = control->GetPageCell(0, 5, 5)->GetFont().font;
     EXPECT_EQ(stored.lfCharSet, 0x86);
     EXPECT_EQ(control->GetPageCell(0, 5, 6)->GetFont().font.lfCharSet, CNorvakCell::DefaultFont().font.lfCharSet)

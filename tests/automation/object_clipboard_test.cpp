@@ -3,6 +3,7 @@
 // target afterwards. The objects share the control's clipboard: its own cell buffer, the pending
 // cut completed once, and another program's write, which makes the own cells stale.
 
+#include "framework/Application.h"
 #include "tests/automation/ObjectCalls.h"
 #include "tests/support/ControlTest.h"
 #include "tests/support/ForeignClipboard.h"
@@ -309,6 +310,7 @@ TEST_F(ObjectClipboard, CopyCutAndPasteGiveTheExactTextsOfSourceAndTarget)
             if (c.steps[i].message) {
                 ASSERT_EQ(seen.size(), 1u) << "step " << i;
                 EXPECT_EQ(seen[0].text, c.steps[i].message) << "step " << i;
+                EXPECT_EQ(seen[0].caption, Application::Title().ToWide()) << "step " << i;
             } else {
                 EXPECT_TRUE(seen.empty()) << "step " << i;
             }

@@ -201,6 +201,39 @@ TEST(TypeLibrary, TheMembersWhoseFailureReadsAsTrueSaySoInTheirHelp)
     }
 }
 
+// The objects' BOOL members take no page of the control's and fail with FALSE: their help says what
+// each does and never that a failure reads as TRUE.
+TEST(TypeLibrary, TheObjectMembersHelpSaysWhatEachDoes)
+{
+    ComInit com;
+    const struct
+    {
+        const IID& iid;
+        MEMBERID id;
+        const wchar_t* about;
+    } members[] = {
+        {DIID_INorvakGridObject, 46, L"picture"},
+        {DIID_INorvakGridObject, 47, L"selected"},
+        {DIID_INorvakTabTitleObject, 46, L"tab strip is shown"},
+        {DIID_INorvakTabTitleObject, 47, L"default width"},
+        {DIID_INorvakTabTitleObject, 53, L"user name and password"},
+        {DIID_INorvakTabArrowObject, 46, L"Enables or disables"},
+        {DIID_INorvakTabArrowObject, 47, L"enabled"},
+    };
+    for (const auto& member : members) {
+        TypeInfoHolder holder;
+        ASSERT_EQ(S_OK, LoadModuleTypeInfo(GetModuleHandleW(nullptr), member.iid, &holder.info));
+        const std::wstring name = MemberName(holder.info, member.id);
+        BSTR help = nullptr;
+        ASSERT_EQ(S_OK, holder.info->GetDocumentation(member.id, nullptr, &help, nullptr, nullptr)) << Narrow(name);
+        const std::wstring text = help ? help : L"";
+        SysFreeString(help);
+        EXPECT_NE(text.find(member.about), std::wstring::npos) << Narrow(name) << ": " << Narrow(text);
+        EXPECT_NE(text.find(L"FALSE"), std::wstring::npos) << Narrow(name) << ": " << Narrow(text);
+        EXPECT_EQ(text.find(L"-1"), std::wstring::npos) << Narrow(name) << ": " << Narrow(text);
+    }
+}
+
 TEST(TypeLibrary, ControlClassNamesItsInterfacesAndTheLibraryItsVersion)
 {
     ComInit com;

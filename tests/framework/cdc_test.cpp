@@ -2,9 +2,13 @@
 // code page 936 bytes reaches GDI as the same characters.
 
 #include "framework/CDC.h"
+#include "framework/CGdiObject.h"
 #include "tests/support/GuiResources.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
 
 TEST(CDC, WrapperNeverDeletesTheHandleItWraps)
 {
@@ -134,5 +138,34 @@ TEST(CDC, FontsAreMadeNoLargerThanTheBound)
         ASSERT_TRUE(font.GetLogFont(&made));
         EXPECT_EQ(made.lfHeight, c.madeHeight) << c.height;
         EXPECT_EQ(made.lfWidth, c.madeWidth) << c.width;
+    }
+}
+
+// A face is cut to the 31 bytes the record holds after its last whole character: a double-byte
+// character that would end past them goes whole, and the rest of the field is zero.
+TEST(CFont, FaceNamesAreCutAtACharacterBoundary)
+{
+    const std::string fifteen = "宋体宋体宋体宋体宋体宋体宋体宋"; // 30 bytes
+    const struct
+    {
+        std::string face;
+        std::string kept;
+    } cases[] = {
+        {"Arial", "Arial"},
+        {std::string(31, 'A'), std::string(31, 'A')},
+        {std::string(40, 'A'), std::string(31, 'A')},
+        {fifteen + "体", fifteen},
+        {"A" + fifteen + "体", "A" + fifteen},
+        {fifteen + "AB", fifteen + "A"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        LOGFONTA font;
+        std::memset(&font, 'x', sizeof font);
+        CFont::SetFaceName(font, c.face.c_str());
+        EXPECT_EQ(std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)), c.kept) << c.face;
+        for (size_t at = c.kept.size(); at < LF_FACESIZE; ++at)
+            EXPECT_EQ(font.lfFaceName[at], '\0') << c.face << " at " << at;
+        EXPECT_EQ(font.lfHeight, LONG(0x78787878)) << "the rest of the record stays";
     }
 }

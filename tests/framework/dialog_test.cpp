@@ -182,6 +182,22 @@ TEST(DialogInitData, ReadsRecordsAndStopsAtWhatItCannotTrust)
     EXPECT_EQ(items[1].text, L"a");
 }
 
+// A message box never has a bare title bar: without a caption of its own it shows the program's
+// title (this program has no title string, so its file name), and a caption given stays.
+TEST(Seam, AMessageWithoutACaptionShowsTheProgramsTitle)
+{
+    ModalDriver driver;
+    ModalUI::ShowMessage(nullptr, "页索引无效!", CString(), MB_OK);
+    ModalUI::ShowMessage(nullptr, "不能对合并单元格的某部分操作!", "警告", MB_ICONEXCLAMATION);
+    CWnd none;
+    none.MessageBox("确定删除工作表[Sheet1]", CString(), MB_YESNO);
+    const auto boxes = driver.SeenOf(ModalRequest::MessageBox);
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].caption, L"framework_ui_test");
+    EXPECT_EQ(boxes[1].caption, L"警告");
+    EXPECT_EQ(boxes[2].caption, L"framework_ui_test");
+}
+
 TEST(Seam, CommonDialogsTakeTheHooksAnswer)
 {
     ModalDriver driver;

@@ -1,6 +1,7 @@
 // The workbook file on disk: saves replace the old file only when the new one is complete, loads
 // and their failures, and the messages each failure shows.
 
+#include "framework/Application.h"
 #include "tests/support/AllocationProbe.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/workbook/TempFolder.h"
@@ -147,22 +148,24 @@ std::vector<std::wstring> TakeMessages(ModalDriver& modal)
 
 } // namespace
 
+// The failures that name no caption of their own show the program's title.
 TEST(WorkbookFile, EachFailureShowsItsMessage)
 {
     ModalDriver modal;
+    const std::wstring program = Application::Title().ToWide();
     struct Case
     {
         CWorkbookOutcome outcome;
-        const wchar_t* message; // empty: no message
+        std::wstring message; // empty: no message
     } cases[] = {
         {Outcome(CWorkbookStatus::Done, "a.nvk"), L""},
         {Outcome(CWorkbookStatus::NegativePageCount, "a.nvk"), L""},
-        {Outcome(CWorkbookStatus::Failed, "a.nvk"), L"保存文件失败!|Norvak|0"},
+        {Outcome(CWorkbookStatus::Failed, "a.nvk"), L"保存文件失败!|" + program + L"|0"},
         {Outcome(CWorkbookStatus::UnknownFormat, "a.nvk"), L"无法识别的文件格式!|警告|16"},
     };
     for (const Case& c : cases) {
         CWorkbookFile::ReportFailure(nullptr, c.outcome);
-        if (*c.message)
+        if (!c.message.empty())
             EXPECT_EQ(TakeMessages(modal), std::vector<std::wstring>{c.message});
         else
             EXPECT_TRUE(TakeMessages(modal).empty());
@@ -172,5 +175,7 @@ TEST(WorkbookFile, EachFailureShowsItsMessage)
     const std::vector<std::wstring> messages = TakeMessages(modal);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind(L"报表.nvk\n", 0), 0u) << "the message names the file";
-    EXPECT_GT(messages[0].size(), std::wstring(L"报表.nvk\n|Norvak|0").size()) << "and says why";
+    const std::wstring ending = L"|" + program + L"|0";
+    ASSERT_GT(messages[0].size(), std::wstring(L"报表.nvk\n").size() + ending.size()) << "and says why";
+    EXPECT_EQ(messages[0].substr(messages[0].size() - ending.size()), ending);
 }
