@@ -397,7 +397,8 @@ public:
     void LayoutChildWindows();
     int GetHorzScrollBarWidth() const { return m_nHorzScrollWidth; }
     // The split box dragged to a left edge (control client coordinates): the horizontal scroll bar
-    // keeps the room right of it in later layouts.
+    // keeps the room right of it in later layouts. Without a horizontal bar the box stays at the
+    // band's end and nothing changes.
     void MoveSplitBox(int left);
     HWND GetChildWindow(CChildWindowId id) const;
     // The tab strip, the arrow bar and the split box.
@@ -626,6 +627,9 @@ protected:
 
 private:
     void CreateChildWindows();
+    // Whether the layout gives the horizontal scroll bar a place: it is on and the active page
+    // scrolls sideways.
+    bool IsHorzBarPlaced() const;
     void CreatePrintFrame();
     void CreateInitialPages();
     void ApplyBorderStyleInPlace();

@@ -69,6 +69,12 @@ void CNorvakCtrl::RecalcFirstVisibleCell(int page)
     ref.page->m_firstVisibleCell = SheetModel::FirstVisibleCell(*ref.page, horzPos, vertPos);
 }
 
+bool CNorvakCtrl::IsHorzBarPlaced() const
+{
+    const CNorvakPage* page = GetPageRef(-1).page;
+    return m_horzBar.IsShown() && page && page->m_nHorzRange >= 1;
+}
+
 void CNorvakCtrl::LayoutChildWindows()
 {
     if (!m_hWnd)
@@ -80,7 +86,7 @@ void CNorvakCtrl::LayoutChildWindows()
     const CRect client = GetClientRect();
     const int bandTop = client.bottom - kBandHeight;
     const int rowTop = client.bottom - kScrollRowHeight;
-    const bool horzShown = m_horzBar.IsShown() && horzRange >= 1;
+    const bool horzShown = IsHorzBarPlaced();
 
     const bool arrowsShown = m_tabBand->IsArrowBarVisible();
     const bool stripShown = m_tabBand->IsStripVisible();
@@ -116,7 +122,7 @@ void CNorvakCtrl::LayoutChildWindows()
 
 void CNorvakCtrl::MoveSplitBox(int left)
 {
-    if (!m_hWnd)
+    if (!m_hWnd || !IsHorzBarPlaced())
         return;
     // The setting is the room right of the box with a vertical bar shown; the layout gives the bar
     // its own room back when none is.

@@ -3,6 +3,7 @@
 #include "framework/CDC.h"
 #include "framework/MemoryDC.h"
 #include "sheet/NorvakCtrl.h"
+#include "tabs/NorvakTabBand.h"
 #include "tabs/model/TabGeometry.h"
 
 #include <commctrl.h>
@@ -341,6 +342,8 @@ BOOL CPageTitle::ActivatePage(int nPage, BOOL bForce)
         return FALSE;
     }
     ScrollTabIntoView(nPage);
+    // The arrows that can act follow the active page and the page count.
+    TabBandOf(m_control)->Arrows()->RepaintArrows();
     if (nPage == pages.GetActive() && !bForce) {
         Invalidate();
         return TRUE;
@@ -355,8 +358,6 @@ BOOL CPageTitle::ActivatePage(int nPage, BOOL bForce)
     m_control.ResetScrollBars(nPage);
     m_control.InvalidateControl();
     MarkActiveIcons(nPage);
-    // Laid out for the new page, the strip may have changed width: the tab is brought into view again.
-    ScrollTabIntoView(nPage);
     Invalidate();
     return TRUE;
 }
