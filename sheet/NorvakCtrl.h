@@ -685,7 +685,11 @@ private:
     void ShowMergeRefusal(CMergeRefusal refusal);
     void DropSelection(CNorvakPage& page);
     void SelectDropped(const CCellRect& block, CCellCoord focus);
-    void DrawResizeLine(const CNorvakPage& page, bool columns, int at);
+    // The resize line of a row or column being sized on the active page, which the window's paint
+    // inverts over the cells; empty when no size is being dragged.
+    CRect GetResizeLine() const;
+    // The line moves to a point of the drag: where it was and where it goes are painted again.
+    void MoveResizeLine(CNorvakPage& page, POINT to);
 
     // One of the page's colours, with the flag that says it was set.
     BOOL SetPageColor(long nPageIndex, OLE_COLOR crColor, COLORREF CNorvakPage::*color,

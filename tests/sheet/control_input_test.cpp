@@ -339,6 +339,64 @@ TEST_F(Input, ABorderDragResizesToTheExactSizeWithTheCaptureGivenBack)
     EXPECT_EQ(control->GetColumnWidth(-1, 3), 70);
 }
 
+// The positions along a row (columns) or a column (rows) of the body where the window shows a
+// dark pixel: a resize line, inverted over the white cells.
+std::vector<int> DarkPixelsAcross(HWND window, bool columns, int at)
+{
+    std::vector<int> dark;
+    HDC dc = ::GetDC(window);
+    for (int pos = 25; pos < 280; ++pos) {
+        const COLORREF pixel = columns ? ::GetPixel(dc, pos, at) : ::GetPixel(dc, at, pos);
+        if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 150)
+            dark.push_back(pos);
+    }
+    ::ReleaseDC(window, dc);
+    return dark;
+}
+
+TEST_F(Input, ABorderDragShowsOneLineWhereThePointerIs)
+{
+    struct Case
+    {
+        const char* name;
+        bool columns;
+        POINT press; // on the border of column 2 (row 2)
+    } const cases[] = {{"row", false, {35, 60}}, {"column", true, {210, 10}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int across = 150; // a body row (column) the line crosses
+        auto at = [&](int offset) {
+            return c.columns ? POINT{c.press.x + offset, c.press.y} : POINT{c.press.x, c.press.y + offset};
+        };
+        auto shown = [&] { return DarkPixelsAcross(window, c.columns, across); };
+        ASSERT_EQ(shown(), std::vector<int>{}) << "white cells and grey lines only";
+        // The pointer itself rests at the press, where the resize clips it: the system moves it
+        // nowhere, so no move of a released button comes between the posted ones.
+        POINT screen = c.press;
+        ::ClientToScreen(window, &screen);
+        ::SetCursorPos(screen.x, screen.y);
+        PostMouse(window, WM_MOUSEMOVE, c.press.x, c.press.y, 0);
+        Pump();
+        PostMouse(window, WM_LBUTTONDOWN, c.press.x, c.press.y, MK_LBUTTON);
+        Pump(); // the press repaints the control before the pointer moves on
+        const int pressAt = c.columns ? c.press.x : c.press.y;
+        EXPECT_EQ(shown(), std::vector<int>{pressAt}) << "the line at the press";
+        for (int offset : {30, 60, 45}) {
+            const POINT to = at(offset);
+            PostMouse(window, WM_MOUSEMOVE, to.x, to.y, MK_LBUTTON);
+            Pump();
+            EXPECT_EQ(shown(), std::vector<int>{pressAt + offset}) << "moved by " << offset;
+        }
+        const POINT end = at(45);
+        PostMouse(window, WM_LBUTTONUP, end.x, end.y, 0);
+        Pump();
+        EXPECT_EQ(shown(), std::vector<int>{}) << "the release takes the line away";
+        EXPECT_EQ(c.columns ? control->GetColumnWidth(-1, 2) : control->GetRowHeight(-1, 2), c.columns ? 115 : 65);
+        ASSERT_TRUE(c.columns ? control->SetColumnWidth(-1, 2, 70) : control->SetRowHeight(-1, 2, 20));
+        Pump();
+    }
+}
+
 TEST_F(Input, ResizingWithFollowingRowsSetsEveryFollowingRow)
 {
     Page().m_bResizeFollowingRows = 1;
