@@ -106,13 +106,19 @@ void CNorvakCtrl::LayoutChildWindows()
     m_horzBar.Move(horzShown ? CRect(splitLeft + kSplitBoxWidth, rowTop, bandRight, client.bottom) : CRect());
     m_nScrollRowHeight = horzShown ? kScrollRowHeight : 0;
 
+    // A bar's page is the part of the page it shows: a page key or a click beside the thumb moves
+    // by a screen of cells.
+    const bool bandShown = arrowsShown || stripShown || horzShown;
+    const int bodyBottom = client.bottom - (bandShown ? kBandHeight : m_nScrollRowHeight);
+    const int horzPage = page ? SheetModel::PageSize(*page, true, bandRight) : kScrollPage;
+    const int vertPage = page ? SheetModel::PageSize(*page, false, bodyBottom) : kScrollPage;
     m_horzBar.Enable(horzRange > 0);
     if (horzRange > 0)
-        m_horzBar.SetScrollData(horzRange, kScrollPage, page->m_nHorzPos);
+        m_horzBar.SetScrollData(horzRange, horzPage, page->m_nHorzPos);
 
     const int vertBottom = client.bottom - (m_nScrollRowHeight ? barWidth + 2 : 0);
     m_vertBar.Move(vertRange >= 1 ? CRect(client.right - barWidth, 0, client.right, vertBottom) : CRect());
-    m_vertBar.SetScrollData(std::max(vertRange, 0), kScrollPage, page ? page->m_nVertPos : 0);
+    m_vertBar.SetScrollData(std::max(vertRange, 0), vertPage, page ? page->m_nVertPos : 0);
 
     m_nHorzRange = horzRange;
     m_nVertRange = vertRange;

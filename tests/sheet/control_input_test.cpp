@@ -128,6 +128,31 @@ TEST_F(Input, PagingKeysFollowTheViewAndStopAtTheEnds)
     EXPECT_EQ(FocusCell(), CCellCoord(1, 2)) << "a view that cannot move takes the focus to the first row";
 }
 
+TEST_F(Input, PageKeysMoveByTheRowsTheScreenShows)
+{
+    // Rows of 20 pixels below a header row of 20; the cells show down to the bottom band.
+    const CRect client = control->GetClientRect();
+    const int shown = client.Height() - 19 - 20;
+    const int cutOff = 1 + shown / 20; // the first row not wholly shown
+    ASSERT_GT(cutOff, 3);
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    ::GetScrollInfo(control->GetChildWindow(kIdVertBar), SB_CTL, &info);
+    EXPECT_EQ(int(info.nPage), shown) << "the bar's page is the screen of rows";
+    EXPECT_EQ(info.nMax - int(info.nPage) + 1, Page().m_nVertRange) << "and its thumb reaches the range";
+    Focus(1, 2);
+    Key(VK_NEXT);
+    EXPECT_EQ(control->GetTopleftNonFixedCell(-1).row, cutOff) << "the row the screen cut off comes first";
+    EXPECT_EQ(FocusCell(), CCellCoord(cutOff, 2)) << "the focus goes down as far";
+    Key(VK_NEXT);
+    EXPECT_EQ(control->GetTopleftNonFixedCell(-1).row, 2 * cutOff - 1);
+    Key(VK_PRIOR);
+    Key(VK_PRIOR);
+    EXPECT_EQ(control->GetTopleftNonFixedCell(-1).row, 1);
+    EXPECT_EQ(FocusCell(), CCellCoord(1, 2));
+}
+
 TEST_F(Input, ShiftExtendsTheSelectionFromWhereItStarted)
 {
     Focus(2, 2);
