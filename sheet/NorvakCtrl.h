@@ -665,6 +665,11 @@ private:
     LRESULT OnMouseWheel(UINT flags, short delta);
     BOOL OnSetCursor(HWND window, UINT hitTest);
     void ChooseHoverMode(CNorvakPage& page, CCellCoord cell, CPoint point);
+    // The title tip (NorvakCtrlTitleTip.cpp): hover is asked for on every movement with no button
+    // down; a hover over a cut-off text shows the tip, false when it shows nothing.
+    void TrackHover();
+    bool ShowTitleTip(CPoint point);
+    void HideTitleTip();
     void StartResize(CNorvakPage& page, CPoint point, bool columns);
     void TrackResize(CNorvakPage& page, CPoint point, bool columns);
     bool PressOnCells(CNorvakPage& page, UINT flags, HWND focus);

@@ -86,7 +86,11 @@ LRESULT CNorvakCtrl::OnMouseMessage(UINT msg, WPARAM wp, LPARAM lp)
     case WM_MOUSEMOVE:
         OnMouseMove(UINT(wp), point);
         return 0;
+    case WM_MOUSEHOVER:
+        ShowTitleTip(point);
+        return 0;
     case WM_LBUTTONDOWN:
+        HideTitleTip();
         OnLButtonDown(UINT(wp), point);
         return 0;
     case WM_LBUTTONUP:
@@ -96,6 +100,7 @@ LRESULT CNorvakCtrl::OnMouseMessage(UINT msg, WPARAM wp, LPARAM lp)
         OnLButtonDblClk(UINT(wp), point);
         return 0;
     case WM_MOUSEWHEEL:
+        HideTitleTip();
         return OnMouseWheel(GET_KEYSTATE_WPARAM(wp), GET_WHEEL_DELTA_WPARAM(wp));
     case WM_SETCURSOR:
         return OnSetCursor(reinterpret_cast<HWND>(wp), LOWORD(lp));
@@ -132,6 +137,10 @@ void CNorvakCtrl::OnMouseMove(UINT flags, CPoint point)
     const bool fixed = IsFixedCell(-1, cell.row, cell.col) != FALSE;
     const bool button = (flags & MK_LBUTTON) != 0;
     const bool ctrl = (flags & MK_CONTROL) != 0;
+    if (point != page.m_lastMousePoint)
+        HideTitleTip();
+    if (!button)
+        TrackHover();
     if (page.m_bDragAndDrop && !(fixed && (!m_hDragCursor || !button))) {
         if (!button) {
             m_hDragCursor = FrameHoverCursor(HitTestSelectionFrame(point.x, point.y));

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -597,6 +598,112 @@ TEST_F(Input, EveryPageOwnsATitleTipThatHasNoWindow)
         ASSERT_NE(control->GetPage(page)->m_pTitleTip, nullptr) << page;
         EXPECT_EQ(control->GetPage(page)->m_pTitleTip->GetSafeHwnd(), nullptr) << page;
         EXPECT_TRUE(control->GetPage(page)->m_pTitleTip->IsRegistered()) << page;
+    }
+}
+
+// ---- the title tip over a cut-off text ----
+
+class TitleTipHover : public Input
+{
+protected:
+    CTitleTipWnd& Tip() { return *Page().m_pTitleTip; }
+    // The pointer resting on a cell: the hover the system reports after a still pointer.
+    bool HoverOn(int row, int col)
+    {
+        const POINT at = Centre(row, col);
+        ::PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        ::PostMessageW(window, WM_MOUSEHOVER, 0, MAKELPARAM(at.x, at.y));
+        Pump();
+        return Tip().IsShown();
+    }
+    CRect ScreenCell(int row, int col)
+    {
+        CRect cell;
+        EXPECT_TRUE(control->GetCellRect(-1, row, col, &cell));
+        ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&cell), 2);
+        return cell;
+    }
+    CRect TipRect()
+    {
+        CRect rect;
+        ::GetWindowRect(Tip().GetSafeHwnd(), &rect);
+        return rect;
+    }
+};
+
+TEST_F(TitleTipHover, ShowsOnlyTextsTheirCellsCutOff)
+{
+    struct Case
+    {
+        const char* name;
+        int row, col;
+        const char* text;
+        short format;
+        bool tip;
+    } const cases[] = {
+        {"a short text fits", 2, 2, "ab", 5, false},
+        {"a long line is cut", 2, 3, "a line far wider than its cell", 5, true},
+        {"cut with an ellipsis", 3, 2, "a line far wider than its cell", 28, true},
+        {"a line break is no second line in a one-line layout", 3, 3, "ab\r\ncd", 5, false},
+        {"wrapped lines taller than the row", 4, 2, "words that wrap onto lines below", 11, true},
+        {"wrapped lines that fit", 4, 3, "ab cd", 11, false},
+        {"the text's own lines, more than the row holds", 5, 2, "ab\r\ncd\r\nef", 10, true},
+        {"stretched to fit: never cut", 5, 3, "a line far wider than its cell", 49, false},
+        {"a header cell", 0, 2, "a line far wider than its cell", 5, false},
+    };
+    for (const Case& c : cases) {
+        SetText(c.row, c.col, c.text);
+        ASSERT_TRUE(control->DoSetPageCellTextFormat(-1, c.row, c.col, c.format)) << c.name;
+    }
+    for (const Case& c : cases) {
+        EXPECT_EQ(HoverOn(c.row, c.col), c.tip) << c.name;
+        if (c.tip) {
+            EXPECT_EQ(std::string(Tip().GetText().GetString()).find(c.text[0]), 0u) << c.name;
+        }
+        Tip().Hide();
+    }
+}
+
+TEST_F(TitleTipHover, TheTipCoversTheCellToTheTextsEndWithoutTakingTheActivation)
+{
+    SetText(2, 2, "a line far wider than its cell");
+    const HWND activeBefore = ::GetActiveWindow();
+    ASSERT_TRUE(HoverOn(2, 2));
+    EXPECT_STREQ(Tip().GetText().GetString(), "a line far wider than its cell");
+    const CRect cell = ScreenCell(2, 2), tip = TipRect();
+    EXPECT_EQ(tip.TopLeft(), cell.TopLeft());
+    EXPECT_GT(tip.Width(), cell.Width() + 40) << "as wide as the text";
+    EXPECT_GE(tip.Height(), cell.Height());
+    EXPECT_EQ(::GetActiveWindow(), activeBefore);
+    EXPECT_EQ(::GetFocus(), window) << "the keys still reach the control";
+}
+
+TEST_F(TitleTipHover, AMovementAKeyOrAClickHidesIt)
+{
+    SetText(2, 2, "a line far wider than its cell");
+    const POINT elsewhere = Centre(3, 3);
+    const std::vector<std::pair<const char*, std::function<void()>>> hiders = {
+        {"a movement over the cells", [&] {
+             ::PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(elsewhere.x, elsewhere.y));
+             Pump();
+         }},
+        {"a movement over the tip",
+         [&] {
+             ::PostMessageW(Tip().GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+             Pump();
+         }},
+        {"a key", [&] { Key(VK_RIGHT); }},
+        {"a click", [&] {
+             ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(elsewhere.x, elsewhere.y));
+             ::PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(elsewhere.x, elsewhere.y));
+             Pump();
+         }},
+    };
+    for (const auto& [name, hide] : hiders) {
+        Focus(1, 1);
+        ASSERT_TRUE(HoverOn(2, 2)) << name;
+        hide();
+        EXPECT_FALSE(Tip().IsShown()) << name;
     }
 }
 
