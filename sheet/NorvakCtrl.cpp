@@ -300,6 +300,7 @@ LRESULT CNorvakCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
             return 0;
         break;
     case WM_MOUSEMOVE:
+    case WM_MOUSEHOVER:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:

@@ -415,7 +415,8 @@ public:
     bool IsLayoutHeld() const { return m_nLayoutHolds > 0; }
     int GetHorzScrollBarWidth() const { return m_nHorzScrollWidth; }
     // The split box dragged to a left edge (control client coordinates): the horizontal scroll bar
-    // keeps the room right of it in later layouts.
+    // keeps the room right of it in later layouts. Without a horizontal bar the box stays at the
+    // band's end and nothing changes.
     void MoveSplitBox(int left);
     HWND GetChildWindow(CChildWindowId id) const;
     // The tab strip, the arrow bar and the split box.
@@ -644,6 +645,9 @@ protected:
 
 private:
     void CreateChildWindows();
+    // Whether the layout gives the horizontal scroll bar a place: it is on and the active page
+    // scrolls sideways.
+    bool IsHorzBarPlaced() const;
     void CreatePrintFrame();
     void CreateInitialPages();
     void ApplyBorderStyleInPlace();
@@ -679,6 +683,11 @@ private:
     LRESULT OnMouseWheel(UINT flags, short delta);
     BOOL OnSetCursor(HWND window, UINT hitTest);
     void ChooseHoverMode(CNorvakPage& page, CCellCoord cell, CPoint point);
+    // The title tip (NorvakCtrlTitleTip.cpp): hover is asked for on every movement with no button
+    // down; a hover over a cut-off text shows the tip, false when it shows nothing.
+    void TrackHover();
+    bool ShowTitleTip(CPoint point);
+    void HideTitleTip();
     void StartResize(CNorvakPage& page, CPoint point, bool columns);
     void TrackResize(CNorvakPage& page, CPoint point, bool columns);
     bool PressOnCells(CNorvakPage& page, UINT flags, HWND focus);
@@ -701,7 +710,11 @@ private:
     void ShowMergeRefusal(CMergeRefusal refusal);
     void DropSelection(CNorvakPage& page);
     void SelectDropped(const CCellRect& block, CCellCoord focus);
-    void DrawResizeLine(const CNorvakPage& page, bool columns, int at);
+    // The resize line of a row or column being sized on the active page, which the window's paint
+    // inverts over the cells; empty when no size is being dragged.
+    CRect GetResizeLine() const;
+    // The line moves to a point of the drag: where it was and where it goes are painted again.
+    void MoveResizeLine(CNorvakPage& page, POINT to);
 
     // One of the page's colours, with the flag that says it was set.
     BOOL SetPageColor(long nPageIndex, OLE_COLOR crColor, COLORREF CNorvakPage::*color,

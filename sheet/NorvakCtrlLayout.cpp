@@ -89,6 +89,12 @@ CNorvakCtrl::CLayoutHold::~CLayoutHold()
         m_control.InvalidateControl();
 }
 
+bool CNorvakCtrl::IsHorzBarPlaced() const
+{
+    const CNorvakPage* page = GetPageRef(-1).page;
+    return m_horzBar.IsShown() && page && page->m_nHorzRange >= 1;
+}
+
 void CNorvakCtrl::LayoutChildWindows()
 {
     if (!m_hWnd)
@@ -104,7 +110,7 @@ void CNorvakCtrl::LayoutChildWindows()
     const CRect client = GetClientRect();
     const int bandTop = client.bottom - kBandHeight;
     const int rowTop = client.bottom - kScrollRowHeight;
-    const bool horzShown = m_horzBar.IsShown() && horzRange >= 1;
+    const bool horzShown = IsHorzBarPlaced();
 
     const bool arrowsShown = m_tabBand->IsArrowBarVisible();
     const bool stripShown = m_tabBand->IsStripVisible();
@@ -124,13 +130,19 @@ void CNorvakCtrl::LayoutChildWindows()
     m_horzBar.Move(horzShown ? CRect(splitLeft + kSplitBoxWidth, rowTop, bandRight, client.bottom) : CRect());
     m_nScrollRowHeight = horzShown ? kScrollRowHeight : 0;
 
+    // A bar's page is the part of the page it shows: a page key or a click beside the thumb moves
+    // by a screen of cells.
+    const bool bandShown = arrowsShown || stripShown || horzShown;
+    const int bodyBottom = client.bottom - (bandShown ? kBandHeight : m_nScrollRowHeight);
+    const int horzPage = page ? SheetModel::PageSize(*page, true, bandRight) : kScrollPage;
+    const int vertPage = page ? SheetModel::PageSize(*page, false, bodyBottom) : kScrollPage;
     m_horzBar.Enable(horzRange > 0);
     if (horzRange > 0)
-        m_horzBar.SetScrollData(horzRange, kScrollPage, page->m_nHorzPos);
+        m_horzBar.SetScrollData(horzRange, horzPage, page->m_nHorzPos);
 
     const int vertBottom = client.bottom - (m_nScrollRowHeight ? barWidth + 2 : 0);
     m_vertBar.Move(vertRange >= 1 ? CRect(client.right - barWidth, 0, client.right, vertBottom) : CRect());
-    m_vertBar.SetScrollData(std::max(vertRange, 0), kScrollPage, page ? page->m_nVertPos : 0);
+    m_vertBar.SetScrollData(std::max(vertRange, 0), vertPage, page ? page->m_nVertPos : 0);
 
     m_nHorzRange = horzRange;
     m_nVertRange = vertRange;
@@ -140,7 +152,7 @@ void CNorvakCtrl::LayoutChildWindows()
 
 void CNorvakCtrl::MoveSplitBox(int left)
 {
-    if (!m_hWnd)
+    if (!m_hWnd || !IsHorzBarPlaced())
         return;
     // The setting is the room right of the box with a vertical bar shown; the layout gives the bar
     // its own room back when none is.

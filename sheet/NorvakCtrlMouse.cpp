@@ -1,5 +1,5 @@
 // The mouse on the active page: hover over the headers and their borders, selection by the page's
-// mouse mode, click-to-edit, resizing rows and columns with an XOR line, best fit on a double
+// mouse mode, click-to-edit, resizing rows and columns with an inverted line, best fit on a double
 // click, the wheel, the cursor, the header sort on release and the feedback of a drag of the
 // selection frame. Every handler passes the message on untouched while there is no active page or
 // the page has no rows or no columns.
@@ -86,7 +86,11 @@ LRESULT CNorvakCtrl::OnMouseMessage(UINT msg, WPARAM wp, LPARAM lp)
     case WM_MOUSEMOVE:
         OnMouseMove(UINT(wp), point);
         return 0;
+    case WM_MOUSEHOVER:
+        ShowTitleTip(point);
+        return 0;
     case WM_LBUTTONDOWN:
+        HideTitleTip();
         OnLButtonDown(UINT(wp), point);
         return 0;
     case WM_LBUTTONUP:
@@ -96,6 +100,7 @@ LRESULT CNorvakCtrl::OnMouseMessage(UINT msg, WPARAM wp, LPARAM lp)
         OnLButtonDblClk(UINT(wp), point);
         return 0;
     case WM_MOUSEWHEEL:
+        HideTitleTip();
         return OnMouseWheel(GET_KEYSTATE_WPARAM(wp), GET_WHEEL_DELTA_WPARAM(wp));
     case WM_SETCURSOR:
         return OnSetCursor(reinterpret_cast<HWND>(wp), LOWORD(lp));
@@ -132,6 +137,10 @@ void CNorvakCtrl::OnMouseMove(UINT flags, CPoint point)
     const bool fixed = IsFixedCell(-1, cell.row, cell.col) != FALSE;
     const bool button = (flags & MK_LBUTTON) != 0;
     const bool ctrl = (flags & MK_CONTROL) != 0;
+    if (point != page.m_lastMousePoint)
+        HideTitleTip();
+    if (!button)
+        TrackHover();
     if (page.m_bDragAndDrop && !(fixed && (!m_hDragCursor || !button))) {
         if (!button) {
             m_hDragCursor = FrameHoverCursor(HitTestSelectionFrame(point.x, point.y));
@@ -212,23 +221,27 @@ void CNorvakCtrl::ChooseHoverMode(CNorvakPage& page, CCellCoord cell, CPoint poi
 
 // ---- resizing ----
 
-void CNorvakCtrl::DrawResizeLine(const CNorvakPage& page, bool columns, int at)
+CRect CNorvakCtrl::GetResizeLine() const
 {
-    HDC hdc = ::GetDC(m_hWnd);
-    if (!hdc)
-        return;
-    CDC dc(hdc);
+    const CNorvakPage* page = GetPage(-1);
+    if (!page || !m_hWnd || (page->m_nMouseMode != kModeSizingColumn && page->m_nMouseMode != kModeSizingRow))
+        return CRect();
     const CRect client = GetClientRect();
-    const int previous = dc.SetROP2(R2_NOT);
-    if (columns) {
-        dc.MoveTo(at, page.GetFixedRowHeight());
-        dc.LineTo(at, client.bottom);
-    } else {
-        dc.MoveTo(page.GetFixedColumnWidth(), at);
-        dc.LineTo(client.right, at);
-    }
-    dc.SetROP2(previous);
-    ::ReleaseDC(m_hWnd, dc.Detach());
+    const POINT at = page->m_lastLinePos;
+    if (page->m_nMouseMode == kModeSizingColumn)
+        return CRect(at.x, page->GetFixedRowHeight(), at.x + 1, client.bottom);
+    return CRect(page->GetFixedColumnWidth(), at.y, client.right, at.y + 1);
+}
+
+// Painted, not drawn on the screen: a repaint of the cells under the line can never leave a second
+// one behind.
+void CNorvakCtrl::MoveResizeLine(CNorvakPage& page, POINT to)
+{
+    CRect line = GetResizeLine();
+    InvalidateControl(&line);
+    page.m_lastLinePos = to;
+    line = GetResizeLine();
+    InvalidateControl(&line);
 }
 
 // A press on a border sizes the row (column) it ends; a press just after a row's top (column's
@@ -245,8 +258,7 @@ void CNorvakCtrl::StartResize(CNorvakPage& page, CPoint point, bool columns)
         --index;
     if (!GetCellOrigin(-1, std::max(down.row, 0), std::max(down.col, 0), &origin) || index < 0)
         return;
-    page.m_lastLinePos = point;
-    DrawResizeLine(page, columns, columns ? point.x : point.y);
+    MoveResizeLine(page, point);
     CRect clip = GetClientRect();
     (columns ? clip.left : clip.top) = columns ? origin.x : origin.y;
     ClientToScreen(clip);
@@ -270,9 +282,7 @@ void CNorvakCtrl::TrackResize(CNorvakPage& page, CPoint point, bool columns)
     for (int i = index; i <= last; ++i)
         columns ? page.SetColumnWidth(i, size) : page.SetRowHeight(i, size);
     ResetScrollBars(-1);
-    DrawResizeLine(page, columns, columns ? page.m_lastLinePos.x : page.m_lastLinePos.y);
-    DrawResizeLine(page, columns, columns ? point.x : point.y);
-    page.m_lastLinePos = point;
+    MoveResizeLine(page, point);
     const CRect client = GetClientRect();
     const CRect strip = columns ? CRect(0, 0, client.right, page.GetFixedRowHeight())
                                 : CRect(0, 0, page.GetFixedColumnWidth(), client.bottom);
@@ -407,6 +417,11 @@ void CNorvakCtrl::OnLButtonUp(UINT flags, CPoint point)
     ResetScrollBars(-1);
     Default();
     const bool resized = page.m_nMouseMode == kModeSizingRow || page.m_nMouseMode == kModeSizingColumn;
+    if (resized) {
+        // The line goes with the release, also when the pointer never moved.
+        const CRect line = GetResizeLine();
+        InvalidateControl(&line);
+    }
     if (resized && !(point == CPoint(page.m_downPoint))) {
         ResetScrollBars(-1);
         InvalidateControl();

@@ -112,6 +112,10 @@ void CNorvakCtrl::OnDraw(CDC* pdc, const CRect& rcBounds, const CRect& rcInvalid
             bitmap.CreateCompatibleBitmap(*pdc, client.Width(), client.Height())) {
             CSelectObject select(memory, bitmap);
             DrawPage(&memory, clientDirty);
+            // The line of a row or column being sized belongs to the window's picture only.
+            const CRect line = GetResizeLine();
+            if (!line.IsRectEmpty() && m_hWnd && ::WindowFromDC(*pdc) == m_hWnd)
+                ::InvertRect(memory, &line);
             pdc->BitBlt(dirty.left, dirty.top, dirty.Width(), dirty.Height(), memory, clientDirty.left,
                         clientDirty.top, SRCCOPY);
         } else {

@@ -113,6 +113,8 @@ void CNorvakTabBand::Place(const RECT& arrows, const RECT& strip, const RECT& sp
     MoveIfChanged(m_arrows, m_control.m_hWnd, arrows);
     MoveIfChanged(m_strip, m_control.m_hWnd, strip);
     MoveIfChanged(m_split, m_control.m_hWnd, split);
+    // The strip's width follows the scroll bars of the page shown: its tab stays in view.
+    m_strip.ScrollTabIntoView(m_control.GetPageStore().GetActive());
     m_strip.Invalidate();
     m_split.Invalidate();
 }

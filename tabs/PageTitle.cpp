@@ -3,6 +3,7 @@
 #include "framework/CDC.h"
 #include "framework/MemoryDC.h"
 #include "sheet/NorvakCtrl.h"
+#include "tabs/NorvakTabBand.h"
 #include "tabs/model/TabGeometry.h"
 
 #include <commctrl.h>
@@ -377,6 +378,8 @@ BOOL CPageTitle::ActivatePage(int nPage, BOOL bForce)
     // someone asks where a tab is. Many activations in a row, as opening a file of many pages
     // makes, lay the tabs out once, for the strip's final width.
     m_nPendingScroll = nPage;
+    // The arrows that can act follow the active page and the page count.
+    TabBandOf(m_control)->Arrows()->RepaintArrows();
     if (nPage == pages.GetActive() && !bForce) {
         Invalidate();
         return TRUE;

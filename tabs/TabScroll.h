@@ -51,6 +51,8 @@ public:
     int GetDesiredWidth() const;
     // The current arrow: under the pointer (flat) or pressed (3-D); -1 none.
     int GetCurrentArrow() const { return m_nCurrentArrow; }
+    // The arrows are drawn again: which can act follows the active page and the page count.
+    void RepaintArrows();
 
     // ---- command buttons and icon items ----
     int GetButtonCount() const { return int(m_buttons.size()); }
@@ -122,7 +124,6 @@ private:
     void OnContextMenu(POINT screen) override;
     void OnInitMenu(HMENU menu) const override;
     bool OnCommand(UINT id) override;
-    void RepaintArrows();
     BOOL ValidButton(int index) const { return index >= 0 && index < GetButtonCount(); }
 
     BYTE m_bMouseDown = 0;

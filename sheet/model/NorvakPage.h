@@ -257,7 +257,7 @@ public:
     int m_bResizeFollowingCols = 0;
     POINT m_downPoint{};
     POINT m_lastMousePoint{};
-    POINT m_lastLinePos{}; // of the XOR line while a row or column is resized
+    POINT m_lastLinePos{}; // of the inverted line while a row or column is resized
     // The anchor of a header press: (row, -1) for a row, (-1, column) for a column.
     WORD m_nAnchorRow = 0xFFFF;
     WORD m_nAnchorCol = 0xFFFF;

@@ -14,6 +14,34 @@ int Sum(const std::vector<int>& sizes)
     return std::accumulate(sizes.begin(), sizes.end(), 0);
 }
 
+// The start of the line that holds a band offset; from `from`, the first shown line.
+int LineStartAt(const CPageAxis& axis, int from, int64_t offset)
+{
+    int64_t start = axis.ScrollOffset(from);
+    for (int i = from; i < axis.count - 1 && start + axis.Size(i) <= offset; ++i)
+        start += axis.Size(i);
+    return int(start);
+}
+
+// A page down: the line holding the first offset past the page, which the page showed in part or
+// not at all; the next line when that is the one shown first (a line taller than the page).
+int PageDown(const CPageAxis& axis, int first, int pageSize)
+{
+    const int top = axis.ScrollOffset(first);
+    const int start = LineStartAt(axis, first, int64_t(top) + pageSize);
+    return start > top ? start : top + axis.Size(first);
+}
+
+// A page up: the first line that starts within a page before the one shown first.
+int PageUp(const CPageAxis& axis, int first, int pageSize)
+{
+    const int top = axis.ScrollOffset(first);
+    int i = first;
+    for (int start = top; i > axis.ScrollBandFirst() && start - axis.Size(i - 1) >= top - pageSize; --i)
+        start -= axis.Size(i - 1);
+    return i < first ? axis.ScrollOffset(i) : axis.ScrollOffset(std::max(first - 1, axis.ScrollBandFirst()));
+}
+
 } // namespace
 
 void SetScrollRanges(CNorvakPage& page, int clientWidth, int clientHeight, int barWidth)
@@ -51,9 +79,9 @@ std::optional<int> ScrollPosition(const CNorvakPage& page, bool horizontal, int 
             return std::nullopt;
         return std::min(pos + axis.Size(first), range);
     case SB_PAGEUP:
-        return std::max(pos - pageSize, 0);
+        return std::max(PageUp(axis, first, pageSize), 0);
     case SB_PAGEDOWN:
-        return std::min(pos + pageSize, range);
+        return std::min(PageDown(axis, first, pageSize), std::max(range, 0));
     case SB_THUMBTRACK:
         return trackPos;
     case SB_TOP:
@@ -63,6 +91,12 @@ std::optional<int> ScrollPosition(const CNorvakPage& page, bool horizontal, int 
     default:
         return std::nullopt;
     }
+}
+
+int PageSize(const CNorvakPage& page, bool horizontal, int bodyEnd)
+{
+    const CPageAxis axis = horizontal ? CPageAxis::Cols(page) : CPageAxis::Rows(page);
+    return std::max(bodyEnd - axis.ScrollStart(), 1);
 }
 
 CCellCoord FirstVisibleCell(const CNorvakPage& page, int horzPos, int vertPos)

@@ -8,8 +8,8 @@
 
 #include <optional>
 
-// A scroll bar's page, in pixels; a page whose rows leave at least this much of the client area
-// free needs no vertical scrolling.
+// A page whose rows leave at least this many pixels of the client area free needs no vertical
+// scrolling; it is also the bars' page while no page is shown.
 constexpr int kScrollPage = 20;
 
 namespace SheetModel {
@@ -18,9 +18,14 @@ namespace SheetModel {
 // range brought back inside it. barWidth is the width of a vertical scroll bar.
 void SetScrollRanges(CNorvakPage& page, int clientWidth, int clientHeight, int barWidth);
 
+// A scroll bar's page: the pixels of the scrolling band shown, from its start to bodyEnd (the client
+// coordinate where the cells stop being visible); at least 1.
+int PageSize(const CNorvakPage& page, bool horizontal, int bodyEnd);
+
 // The position a scroll-bar action (SB_LINEUP .. SB_BOTTOM) leads to, from the band's first shown
 // line; none for an action that changes nothing. pageSize and trackPos are the bar's page and the
-// position of its dragged thumb.
+// position of its dragged thumb. A page down starts the view at the line the page cut off (or the
+// one after the page); a page up ends it there; both start at a line, so no line is skipped.
 std::optional<int> ScrollPosition(const CNorvakPage& page, bool horizontal, int action, int pageSize,
                                   int trackPos);
 

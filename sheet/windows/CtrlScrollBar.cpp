@@ -1,5 +1,9 @@
 #include "sheet/windows/CtrlScrollBar.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 void CCtrlScrollBar::ShowScrollBar(bool show)
 {
     m_bShown = show;
@@ -17,7 +21,9 @@ void CCtrlScrollBar::SetScrollData(int range, int page, int position) const
 {
     if (!m_hWnd)
         return;
-    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, range, UINT(page), position, 0};
+    // The largest position a bar takes is nMax - nPage + 1.
+    const int64_t last = std::min<int64_t>(int64_t(range) + std::max(page, 1) - 1, INT_MAX);
+    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, int(last), UINT(std::max(page, 1)), position, 0};
     ::SetScrollInfo(m_hWnd, SB_CTL, &info, TRUE);
 }
 

@@ -11,6 +11,7 @@ public:
     void ShowScrollBar(bool show);
     bool IsShown() const { return m_bShown; }
     void Enable(bool enable) const;
+    // Positions 0 .. range, with a thumb of page: the bar reaches range itself.
     void SetScrollData(int range, int page, int position) const;
     void SetPosition(int position) const;
     // The 32-bit position of a dragged thumb.

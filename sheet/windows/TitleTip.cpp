@@ -1,5 +1,7 @@
 #include "sheet/windows/TitleTip.h"
 
+#include "framework/CDC.h"
+
 #include <windowsx.h>
 
 namespace {
@@ -68,6 +70,34 @@ bool CTitleTipWnd::PreCreateWindow(CREATESTRUCTW& cs)
     return true;
 }
 
+bool CTitleTipWnd::Show(HWND parent, const RECT& screenRect, const CString& text, const LOGFONTA& font,
+                        UINT format, POINT cursor)
+{
+    if (!m_hWnd && !Create(parent))
+        return false;
+    m_text = text;
+    m_nFormat = format;
+    m_font.DeleteObject();
+    m_font.CreateFontIndirect(&font);
+    m_lastMouse = POINT{cursor.x - screenRect.left, cursor.y - screenRect.top};
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, screenRect.left, screenRect.top, screenRect.right - screenRect.left,
+                   screenRect.bottom - screenRect.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    return true;
+}
+
+void CTitleTipWnd::OnPaint()
+{
+    CPaintDC dc(m_hWnd);
+    CRect rect = GetClientRect();
+    dc.FillSolidRect(rect, ::GetSysColor(COLOR_INFOBK));
+    rect.DeflateRect(kMargin, kMargin);
+    CSelectObject selectFont(dc, m_font.GetSafeHandle());
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(::GetSysColor(COLOR_INFOTEXT));
+    dc.DrawText(m_text, &rect, m_nFormat | DT_NOPREFIX);
+}
+
 void CTitleTipWnd::Hide()
 {
     if (!m_hWnd)
@@ -92,6 +122,12 @@ LRESULT CTitleTipWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_MOUSEMOVE:
         OnMouseMove(PointOf(lp));
         return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_MOUSEACTIVATE:
+        // Clicks go to the window underneath; the host keeps its activation.
+        return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDOWN: {

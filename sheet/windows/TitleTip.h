@@ -2,14 +2,16 @@
 
 // A small bordered popup of its own class "ZTitleTip" that floats over a cell to show its text and
 // gets out of the way: any mouse movement hides it, and clicks and keys that reach it go to the
-// window underneath as if the tip were not there. Every page owns one; the sheet itself never shows
-// it, the keyboard only hides it.
+// window underneath as if the tip were not there. Every page owns one; the control shows it over a
+// cell whose text the cell cuts off (sheet/NorvakCtrlTitleTip.cpp), the keyboard hides it.
 //
-// Ownership: the page owns the object; the object owns its window and its hover region. The class
+// Ownership: the page owns the object; the object owns its window, its hover region, its text and
+// the font it shows the text in. The class
 // is registered once per process with the system's default window procedure; a registration that
 // fails leaves the tip unable to make its window, nothing else.
 
 #include "framework/CGdiObject.h"
+#include "framework/CString.h"
 #include "framework/Wnd.h"
 
 class CTitleTipWnd : public CWnd
@@ -22,6 +24,15 @@ public:
 
     virtual bool Create(HWND parent);
     void Hide();
+    // Shows text in font over screenRect, drawn with the DrawText format, without taking the
+    // activation; cursor is the pointer's screen position, which the tip takes as already seen so
+    // that only a movement hides it. Creates the window on first use; false when it cannot.
+    bool Show(HWND parent, const RECT& screenRect, const CString& text, const LOGFONTA& font, UINT format,
+              POINT cursor);
+    bool IsShown() const { return m_hWnd && ::IsWindowVisible(m_hWnd); }
+    const CString& GetText() const { return m_text; }
+    // The pixels around the text inside the border.
+    static constexpr int kMargin = 2;
     bool IsRegistered() const { return m_bRegistered; }
 
     // Keys go to the parent; button presses to the window under the point; other keyboard and
@@ -39,6 +50,7 @@ protected:
 private:
     static bool RegisterClassOnce();
     void OnMouseMove(POINT point);
+    void OnPaint();
     void ForwardMouseMessage(UINT msg, WPARAM flags, POINT point);
     // The window under a screen point (the parent in place of the tip itself) and its hit code.
     HWND TargetAt(POINT screen, LRESULT* hit) const;
@@ -46,4 +58,7 @@ private:
     HWND m_hParent = nullptr;
     POINT m_lastMouse{-1, -1};
     bool m_bRegistered;
+    CString m_text;
+    CFont m_font;
+    UINT m_nFormat = 0;
 };

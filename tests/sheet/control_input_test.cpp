@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -126,6 +127,31 @@ TEST_F(Input, PagingKeysFollowTheViewAndStopAtTheEnds)
     Focus(3, 2);
     Key(VK_PRIOR);
     EXPECT_EQ(FocusCell(), CCellCoord(1, 2)) << "a view that cannot move takes the focus to the first row";
+}
+
+TEST_F(Input, PageKeysMoveByTheRowsTheScreenShows)
+{
+    // Rows of 20 pixels below a header row of 20; the cells show down to the bottom band.
+    const CRect client = control->GetClientRect();
+    const int shown = client.Height() - 19 - 20;
+    const int cutOff = 1 + shown / 20; // the first row not wholly shown
+    ASSERT_GT(cutOff, 3);
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    ::GetScrollInfo(control->GetChildWindow(kIdVertBar), SB_CTL, &info);
+    EXPECT_EQ(int(info.nPage), shown) << "the bar's page is the screen of rows";
+    EXPECT_EQ(info.nMax - int(info.nPage) + 1, Page().m_nVertRange) << "and its thumb reaches the range";
+    Focus(1, 2);
+    Key(VK_NEXT);
+    EXPECT_EQ(control->GetTopleftNonFixedCell(-1).row, cutOff) << "the row the screen cut off comes first";
+    EXPECT_EQ(FocusCell(), CCellCoord(cutOff, 2)) << "the focus goes down as far";
+    Key(VK_NEXT);
+    EXPECT_EQ(control->GetTopleftNonFixedCell(-1).row, 2 * cutOff - 1);
+    Key(VK_PRIOR);
+    Key(VK_PRIOR);
+    EXPECT_EQ(control->GetTopleftNonFixedCell(-1).row, 1);
+    EXPECT_EQ(FocusCell(), CCellCoord(1, 2));
 }
 
 TEST_F(Input, ShiftExtendsTheSelectionFromWhereItStarted)
@@ -339,6 +365,64 @@ TEST_F(Input, ABorderDragResizesToTheExactSizeWithTheCaptureGivenBack)
     EXPECT_EQ(control->GetColumnWidth(-1, 3), 70);
 }
 
+// The positions along a row (columns) or a column (rows) of the body where the window shows a
+// dark pixel: a resize line, inverted over the white cells.
+std::vector<int> DarkPixelsAcross(HWND window, bool columns, int at)
+{
+    std::vector<int> dark;
+    HDC dc = ::GetDC(window);
+    for (int pos = 25; pos < 280; ++pos) {
+        const COLORREF pixel = columns ? ::GetPixel(dc, pos, at) : ::GetPixel(dc, at, pos);
+        if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 150)
+            dark.push_back(pos);
+    }
+    ::ReleaseDC(window, dc);
+    return dark;
+}
+
+TEST_F(Input, ABorderDragShowsOneLineWhereThePointerIs)
+{
+    struct Case
+    {
+        const char* name;
+        bool columns;
+        POINT press; // on the border of column 2 (row 2)
+    } const cases[] = {{"row", false, {35, 60}}, {"column", true, {210, 10}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int across = 150; // a body row (column) the line crosses
+        auto at = [&](int offset) {
+            return c.columns ? POINT{c.press.x + offset, c.press.y} : POINT{c.press.x, c.press.y + offset};
+        };
+        auto shown = [&] { return DarkPixelsAcross(window, c.columns, across); };
+        ASSERT_EQ(shown(), std::vector<int>{}) << "white cells and grey lines only";
+        // The pointer itself rests at the press, where the resize clips it: the system moves it
+        // nowhere, so no move of a released button comes between the posted ones.
+        POINT screen = c.press;
+        ::ClientToScreen(window, &screen);
+        ::SetCursorPos(screen.x, screen.y);
+        PostMouse(window, WM_MOUSEMOVE, c.press.x, c.press.y, 0);
+        Pump();
+        PostMouse(window, WM_LBUTTONDOWN, c.press.x, c.press.y, MK_LBUTTON);
+        Pump(); // the press repaints the control before the pointer moves on
+        const int pressAt = c.columns ? c.press.x : c.press.y;
+        EXPECT_EQ(shown(), std::vector<int>{pressAt}) << "the line at the press";
+        for (int offset : {30, 60, 45}) {
+            const POINT to = at(offset);
+            PostMouse(window, WM_MOUSEMOVE, to.x, to.y, MK_LBUTTON);
+            Pump();
+            EXPECT_EQ(shown(), std::vector<int>{pressAt + offset}) << "moved by " << offset;
+        }
+        const POINT end = at(45);
+        PostMouse(window, WM_LBUTTONUP, end.x, end.y, 0);
+        Pump();
+        EXPECT_EQ(shown(), std::vector<int>{}) << "the release takes the line away";
+        EXPECT_EQ(c.columns ? control->GetColumnWidth(-1, 2) : control->GetRowHeight(-1, 2), c.columns ? 115 : 65);
+        ASSERT_TRUE(c.columns ? control->SetColumnWidth(-1, 2, 70) : control->SetRowHeight(-1, 2, 20));
+        Pump();
+    }
+}
+
 TEST_F(Input, ResizingWithFollowingRowsSetsEveryFollowingRow)
 {
     Page().m_bResizeFollowingRows = 1;
@@ -514,6 +598,112 @@ TEST_F(Input, EveryPageOwnsATitleTipThatHasNoWindow)
         ASSERT_NE(control->GetPage(page)->m_pTitleTip, nullptr) << page;
         EXPECT_EQ(control->GetPage(page)->m_pTitleTip->GetSafeHwnd(), nullptr) << page;
         EXPECT_TRUE(control->GetPage(page)->m_pTitleTip->IsRegistered()) << page;
+    }
+}
+
+// ---- the title tip over a cut-off text ----
+
+class TitleTipHover : public Input
+{
+protected:
+    CTitleTipWnd& Tip() { return *Page().m_pTitleTip; }
+    // The pointer resting on a cell: the hover the system reports after a still pointer.
+    bool HoverOn(int row, int col)
+    {
+        const POINT at = Centre(row, col);
+        ::PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        ::PostMessageW(window, WM_MOUSEHOVER, 0, MAKELPARAM(at.x, at.y));
+        Pump();
+        return Tip().IsShown();
+    }
+    CRect ScreenCell(int row, int col)
+    {
+        CRect cell;
+        EXPECT_TRUE(control->GetCellRect(-1, row, col, &cell));
+        ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&cell), 2);
+        return cell;
+    }
+    CRect TipRect()
+    {
+        CRect rect;
+        ::GetWindowRect(Tip().GetSafeHwnd(), &rect);
+        return rect;
+    }
+};
+
+TEST_F(TitleTipHover, ShowsOnlyTextsTheirCellsCutOff)
+{
+    struct Case
+    {
+        const char* name;
+        int row, col;
+        const char* text;
+        short format;
+        bool tip;
+    } const cases[] = {
+        {"a short text fits", 2, 2, "ab", 5, false},
+        {"a long line is cut", 2, 3, "a line far wider than its cell", 5, true},
+        {"cut with an ellipsis", 3, 2, "a line far wider than its cell", 28, true},
+        {"a line break is no second line in a one-line layout", 3, 3, "ab\r\ncd", 5, false},
+        {"wrapped lines taller than the row", 4, 2, "words that wrap onto lines below", 11, true},
+        {"wrapped lines that fit", 4, 3, "ab cd", 11, false},
+        {"the text's own lines, more than the row holds", 5, 2, "ab\r\ncd\r\nef", 10, true},
+        {"stretched to fit: never cut", 5, 3, "a line far wider than its cell", 49, false},
+        {"a header cell", 0, 2, "a line far wider than its cell", 5, false},
+    };
+    for (const Case& c : cases) {
+        SetText(c.row, c.col, c.text);
+        ASSERT_TRUE(control->DoSetPageCellTextFormat(-1, c.row, c.col, c.format)) << c.name;
+    }
+    for (const Case& c : cases) {
+        EXPECT_EQ(HoverOn(c.row, c.col), c.tip) << c.name;
+        if (c.tip) {
+            EXPECT_EQ(std::string(Tip().GetText().GetString()).find(c.text[0]), 0u) << c.name;
+        }
+        Tip().Hide();
+    }
+}
+
+TEST_F(TitleTipHover, TheTipCoversTheCellToTheTextsEndWithoutTakingTheActivation)
+{
+    SetText(2, 2, "a line far wider than its cell");
+    const HWND activeBefore = ::GetActiveWindow();
+    ASSERT_TRUE(HoverOn(2, 2));
+    EXPECT_STREQ(Tip().GetText().GetString(), "a line far wider than its cell");
+    const CRect cell = ScreenCell(2, 2), tip = TipRect();
+    EXPECT_EQ(tip.TopLeft(), cell.TopLeft());
+    EXPECT_GT(tip.Width(), cell.Width() + 40) << "as wide as the text";
+    EXPECT_GE(tip.Height(), cell.Height());
+    EXPECT_EQ(::GetActiveWindow(), activeBefore);
+    EXPECT_EQ(::GetFocus(), window) << "the keys still reach the control";
+}
+
+TEST_F(TitleTipHover, AMovementAKeyOrAClickHidesIt)
+{
+    SetText(2, 2, "a line far wider than its cell");
+    const POINT elsewhere = Centre(3, 3);
+    const std::vector<std::pair<const char*, std::function<void()>>> hiders = {
+        {"a movement over the cells", [&] {
+             ::PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(elsewhere.x, elsewhere.y));
+             Pump();
+         }},
+        {"a movement over the tip",
+         [&] {
+             ::PostMessageW(Tip().GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+             Pump();
+         }},
+        {"a key", [&] { Key(VK_RIGHT); }},
+        {"a click", [&] {
+             ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(elsewhere.x, elsewhere.y));
+             ::PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(elsewhere.x, elsewhere.y));
+             Pump();
+         }},
+    };
+    for (const auto& [name, hide] : hiders) {
+        Focus(1, 1);
+        ASSERT_TRUE(HoverOn(2, 2)) << name;
+        hide();
+        EXPECT_FALSE(Tip().IsShown()) << name;
     }
 }
 

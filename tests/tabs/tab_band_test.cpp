@@ -18,6 +18,25 @@ bool Dark(DWORD pixel)
     return (pixel & 0xFF) + (pixel >> 8 & 0xFF) + (pixel >> 16 & 0xFF) < 200;
 }
 
+// Whether each of the four arrows shows itself able to act, read off the bar's window as it was
+// last painted: the glyph of an arrow that can act has black in it, one that cannot is grey.
+std::vector<bool> ArrowsShownActing(HWND bar)
+{
+    std::vector<bool> acting;
+    HDC dc = ::GetDC(bar);
+    for (int k = 0; k < 4; ++k) {
+        int black = 0;
+        for (int x = 17 * k + 3; x < 17 * k + 14; ++x)
+            for (int y = 4; y < 16; ++y) {
+                const COLORREF pixel = ::GetPixel(dc, x, y);
+                black += GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 100;
+            }
+        acting.push_back(black > 0);
+    }
+    ::ReleaseDC(bar, dc);
+    return acting;
+}
+
 } // namespace
 
 TEST_F(TabBandTest, TabGeometryFromTheStripsOwnMeasurement)
@@ -128,6 +147,54 @@ TEST_F(TabBandTest, EveryRoadToAnActivePageSetsItUp)
     }
 }
 
+TEST_F(TabBandTest, EveryChangeOfTheActivePageRepaintsTheArrows)
+{
+    ModalDriver driver; // the tab menu opens and closes with no command
+    struct Road
+    {
+        const char* name;
+        int from;
+        std::function<void()> go;
+    };
+    const Road roads[] = {
+        {"automation", 0, [&] { EXPECT_TRUE(Bool(kDoSetActivePageIndex, {L(2)})); }},
+        {"tab click", 0, [&] { Click(strip->m_hWnd, TabCentre(2)); }},
+        {"tab menu",
+         0,
+         [&] {
+             POINT screen = TabCentre(2);
+             ::ClientToScreen(strip->m_hWnd, &screen);
+             ::SendMessageW(strip->m_hWnd, WM_CONTEXTMENU, WPARAM(strip->m_hWnd), MAKELPARAM(screen.x, screen.y));
+         }},
+        {"page list of the arrow bar", 0, [&] { ::SendMessageW(arrows->m_hWnd, WM_COMMAND, ID_PAGE_LIST_FIRST + 2, 0); }},
+        {"last arrow", 0, [&] { Click(arrows->m_hWnd, POINT{60, 5}); }},
+        {"opening a closed page",
+         0,
+         [&] {
+             ASSERT_TRUE(strip->ClosePage(2));
+             EXPECT_TRUE(strip->OpenPage(2, "", ""));
+         }},
+        {"insertion", 0, [&] { control->DoInsertPage(CString("新页") + CString(std::to_string(control->DoGetPageCounts()).c_str())); }},
+        {"deletion of the page before the active one", 1, [&] { EXPECT_TRUE(Bool(kDoDeletePage, {L(0)})); }},
+    };
+    for (BOOL flat : {FALSE, TRUE}) {
+        arrows->SetFlat(flat);
+        for (const Road& road : roads) {
+            SCOPED_TRACE(std::string(road.name) + (flat ? ", flat" : ", 3-D"));
+            ASSERT_TRUE(control->ActivatePage(road.from, FALSE));
+            ::RedrawWindow(arrows->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            const std::vector<bool> before = ArrowsShownActing(arrows->m_hWnd);
+            road.go();
+            Pump();
+            const int active = control->DoGetActivePageIndex();
+            const int count = control->DoGetPageCounts();
+            const std::vector<bool> expected = {active > 0, active > 0, active + 1 < count, active + 1 < count};
+            EXPECT_NE(before, expected) << "the change is one the arrows show";
+            EXPECT_EQ(ArrowsShownActing(arrows->m_hWnd), expected) << "page " << active << " of " << count;
+        }
+    }
+}
+
 TEST_F(TabBandTest, TheTabOfAnActivatedPageScrollsIntoView)
 {
     for (int i = 0; i < 12; ++i)
@@ -223,6 +290,23 @@ TEST_F(TabBandTest, TheHorizontalBarKeepsItsWidthAsPagesAreInserted)
     EXPECT_EQ(ChildRect(strip->m_hWnd), once);
 }
 
+TEST_F(TabBandTest, AnInsertedPagesTabIsInsideTheStripPastTheOverflow)
+{
+    // As the host inserts a page: activated before it has rows or columns, then given both, which
+    // bring the scroll bars back and narrow the strip.
+    for (int i = 0; i < 15; ++i) {
+        const long page = control->DoInsertPage(CString("页") + CString(std::to_string(i).c_str()));
+        ASSERT_TRUE(control->DoSetPageRowCounts(page, 100, 1));
+        ASSERT_TRUE(control->DoSetPageColumnCounts(page, 50, 1));
+        RECT tab{};
+        ASSERT_TRUE(strip->GetTabRect(page, &tab));
+        const CRect room = strip->GetClientRect();
+        EXPECT_GE(tab.left, room.left) << page;
+        EXPECT_LE(tab.right, room.right) << page;
+    }
+    EXPECT_LT(control->GetPage(0)->m_nTabLeft, 0) << "the tabs overflowed the strip";
+}
+
 TEST_F(TabBandTest, TwoOrFourArrowsLayTheBandOutAgain)
 {
     EXPECT_EQ(control->GetChildWindow(kIdPageTitle), strip->m_hWnd) << "found by its negative id";
@@ -301,6 +385,26 @@ TEST_F(TabBandTest, SplitDragIsClampedToTheBand)
     // The control keeps the position for its later layouts.
     Resize(kWidth, kHeight + 20);
     EXPECT_EQ(ChildRect(split->m_hWnd).left, 500);
+}
+
+TEST_F(TabBandTest, ASplitDragThatCannotMoveTheBoxChangesNothing)
+{
+    // Page 1 has a horizontal bar; page 0, with three columns, has none and its box sits at the
+    // right end of the band.
+    ASSERT_TRUE(control->ActivatePage(1, FALSE));
+    const CRect withBar = ChildRect(split->m_hWnd);
+    ASSERT_TRUE(control->DoSetPageColumnCounts(0, 3, 1));
+    ASSERT_TRUE(control->ActivatePage(0, FALSE));
+    ASSERT_TRUE(ChildRect(control->GetChildWindow(kIdHorzBar)).IsRectEmpty());
+    const CRect withoutBar = ChildRect(split->m_hWnd);
+    ::SendMessageW(split->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    POINT at{300, withoutBar.top + 2};
+    ::MapWindowPoints(control->m_hWnd, split->m_hWnd, &at, 1);
+    ::SendMessageW(split->m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    ::SendMessageW(split->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(ChildRect(split->m_hWnd), withoutBar) << "the box stays";
+    ASSERT_TRUE(control->ActivatePage(1, FALSE));
+    EXPECT_EQ(ChildRect(split->m_hWnd), withBar) << "and the next page finds it where it was";
 }
 
 TEST_F(TabBandTest, DrawnIntoAContainersDcTheBandShowsTheTabs)

@@ -342,6 +342,43 @@ TEST(CellGeometry, BorderHitsInTheHeadersWithinTheTolerance)
     EXPECT_TRUE(g.IsOnRowBorder(s.cells, CPoint(10, 78)));
 }
 
+TEST(CellGeometry, APageMovesByTheShownBandAndStartsAtALine)
+{
+    // 100 rows of 20 px below a fixed row of 25 px; row 30 is 500 px high. A client 400 x 300
+    // whose cells show down to y = 268: a page of 243 px, twelve rows and three pixels of the next.
+    CellSheet s(100, 10, 1, 1);
+    s.page.SetRowHeight(0, 25);
+    s.page.SetRowHeight(30, 500);
+    SetScrollRanges(s.page, 400, 300, 16);
+    const int page = PageSize(s.page, false, 268);
+    EXPECT_EQ(page, 243);
+    EXPECT_EQ(PageSize(s.page, true, 384), 384 - 70) << "across, right of the fixed column";
+    struct Case
+    {
+        const char* name;
+        int action, from, to;
+    } const cases[] = {
+        {"down to the row the page cut off", SB_PAGEDOWN, 0, 240},
+        {"and again", SB_PAGEDOWN, 240, 480},
+        {"from a thumb between lines: from the line shown first", SB_PAGEDOWN, 250, 500},
+        {"onto the tall row", SB_PAGEDOWN, 400, 580},
+        {"a row taller than the page: the next row", SB_PAGEDOWN, 580, 1080},
+        {"no further than the range", SB_PAGEDOWN, s.page.m_nVertRange - 30, s.page.m_nVertRange},
+        {"up: the line a page before", SB_PAGEUP, 480, 240},
+        {"up from 240 to the top", SB_PAGEUP, 240, 0},
+        {"up over a row taller than the page: that row", SB_PAGEUP, 1080, 580},
+        {"up at the top stays", SB_PAGEUP, 0, 0},
+    };
+    for (const Case& c : cases) {
+        s.page.m_nVertPos = c.from;
+        EXPECT_EQ(ScrollPosition(s.page, false, c.action, page, 0), c.to) << c.name;
+    }
+    // Locked rows shorten the page: the band starts below them.
+    s.page.m_nLockedRows = 2;
+    EXPECT_EQ(PageSize(s.page, false, 268), 268 - 25 - 40);
+    EXPECT_EQ(PageSize(s.page, false, 30), 1) << "no room: one pixel";
+}
+
 TEST(CellGeometry, SizesStayWithinAnIntAndScrollOffsetsDoNotWrap)
 {
     CellSheet s(3, 3, 1, 0);
