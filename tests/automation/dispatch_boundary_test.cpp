@@ -8,6 +8,7 @@
 #include "tests/support/ControlTest.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/PictureFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,14 @@
 
 namespace {
 
-// DISPIDs of the cell object and the range object.
+// DISPIDs of the cell, range, tab title and tab arrow objects.
 constexpr DISPID kCellGetText = 10;
+constexpr DISPID kCellSetImageFromFile = 46;
 constexpr DISPID kRangeSetBkColor = 5;
 constexpr DISPID kRangeSetText = 7;
+constexpr DISPID kRangeSetImageFromFile = 27;
+constexpr DISPID kTitleInsertCoolIconFromFile = 21;
+constexpr DISPID kArrowAddIconFromFile = 27;
 
 // One call prepared beforehand, so that making it allocates nothing of the test's own.
 class PreparedCall
@@ -224,4 +229,35 @@ TEST_F(DispatchBoundary, TheWindowKeepsWorkingWhenItsHandlersRunOutOfMemory)
     EXPECT_EQ(::GetUpdateRect(window, nullptr, FALSE), FALSE) << "no paint is left waiting";
     EXPECT_EQ(Text(kDoGetPageCellText, {L(0), L(2), L(2)}), kLongText);
     ExpectEveryPageConsistent("the window without memory");
+}
+
+TEST_F(DispatchBoundary, ANulInsideAPictureOrIconNameLoadsNothing)
+{
+    const std::wstring bitmap = CString(WriteFile("nul_cell.bmp", BitmapFile(4, 4, RGB(0, 0, 255))).c_str()).ToWide();
+    const std::wstring icon = CString(WriteFile("nul_tab.ico", IconFile(RGB(255, 0, 0))).c_str()).ToWide();
+    auto withNul = [](const std::wstring& name) { return Variant::String(std::wstring_view(name + L'\0' + L".x")); };
+    IDispatch* cell = Object(kDoGetGridObject, {L(0), L(3), L(3)});
+    IDispatch* range = Object(kDoGetGridRangeObject, {L(0), L(4), L(4), L(5), L(5)});
+    IDispatch* title = Object(kDoGetTabTitleObject, {});
+    IDispatch* arrow = Object(kDoGetTabArrowObject, {});
+    ASSERT_TRUE(cell && range && title && arrow);
+    struct Case
+    {
+        const char* what;
+        IDispatch* object;
+        DISPID id;
+        std::vector<Variant> plain, nul; // the name alone, and with a NUL and more after it
+    } cases[] = {
+        {"a cell's picture", cell, kCellSetImageFromFile, {S(bitmap.c_str())}, {withNul(bitmap)}},
+        {"a range's pictures", range, kRangeSetImageFromFile, {S(bitmap.c_str())}, {withNul(bitmap)}},
+        {"a tab's icon", title, kTitleInsertCoolIconFromFile, {L(1), B(false), S(icon.c_str())},
+         {L(1), B(false), withNul(icon)}},
+        {"an arrow bar's icon", arrow, kArrowAddIconFromFile, {B(false), S(icon.c_str()), S(L"")},
+         {B(false), withNul(icon), S(L"")}},
+    };
+    for (Case& c : cases) {
+        EXPECT_EQ(AsLong(Invoke(c.object, c.id, c.nul)), 0) << c.what;
+        EXPECT_EQ(AsLong(Invoke(c.object, c.id, c.plain)), 1) << c.what << ": the name alone loads";
+    }
+    EXPECT_TRUE(modal.seen.empty());
 }
