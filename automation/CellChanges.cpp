@@ -43,15 +43,31 @@ void SetBitmap(CNorvakCell& cell, HBITMAP bitmap)
 
 bool SetImageFromFile(CNorvakCell& cell, const CString& file)
 {
+    // The holder comes first: when there is no memory for it, the cell stays as it was.
+    if (!file.IsEmpty() && !cell.GetPicture())
+        cell.SetPicture(CNorvakCell::PicturePtr(new CPictureObject, [](CPictureObject* p) { delete p; }));
     cell.SetIcon(nullptr);
     cell.SetBitmap(nullptr);
     if (file.IsEmpty()) {
         cell.TakePicture();
         return true;
     }
-    if (!cell.GetPicture())
-        cell.SetPicture(CNorvakCell::PicturePtr(new CPictureObject, [](CPictureObject* p) { delete p; }));
-    return cell.GetPicture()->LoadFromFile(file.GetString());
+    return cell.GetPicture()->LoadFromFile(file);
+}
+
+std::unique_ptr<CPictureObject> LoadPicture(const CString& file)
+{
+    auto picture = std::make_unique<CPictureObject>();
+    if (!picture->LoadFromFile(file))
+        return nullptr;
+    return picture;
+}
+
+void ShowPicture(CNorvakCell& cell, std::unique_ptr<CPictureObject> picture)
+{
+    cell.SetIcon(nullptr);
+    cell.SetBitmap(nullptr);
+    cell.SetPicture(CNorvakCell::PicturePtr(picture.release(), [](CPictureObject* p) { delete p; }));
 }
 
 WORD StateBit(short nState)

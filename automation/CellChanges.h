@@ -6,6 +6,8 @@
 #include "sheet/model/NorvakCell.h"
 #include "sheet/model/PageStore.h"
 
+#include <memory>
+
 class CNorvakCtrl;
 
 namespace CellChanges {
@@ -23,6 +25,11 @@ void SetIcon(CNorvakCell& cell, HICON icon);
 void SetBitmap(CNorvakCell& cell, HBITMAP bitmap);
 // Drops icon and bitmap; an empty name drops the picture too. False when the file does not load.
 bool SetImageFromFile(CNorvakCell& cell, const CString& file);
+// A picture of its own for one cell, loaded from the file; none when it does not load.
+std::unique_ptr<CPictureObject> LoadPicture(const CString& file);
+// The cell shows the picture instead of its icon, bitmap or earlier picture. Cannot fail once the
+// cell's rare fields are reserved.
+void ShowPicture(CNorvakCell& cell, std::unique_ptr<CPictureObject> picture);
 // The state bit chosen by 1..6 (1, 2, 4, 8, 16, 32); 0 for any other value.
 WORD StateBit(short nState);
 

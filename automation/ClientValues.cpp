@@ -1,5 +1,7 @@
 #include "automation/ClientValues.h"
 
+#include "framework/FileName.h"
+
 COLORREF TranslateOleColor(OLE_COLOR colour)
 {
     COLORREF translated = 0;
@@ -8,8 +10,8 @@ COLORREF TranslateOleColor(OLE_COLOR colour)
 
 IconHandle LoadIconFile(const CString& path)
 {
-    if (path.IsEmpty())
+    const std::optional<std::wstring> name = path.IsEmpty() ? std::nullopt : SystemFileName(path);
+    if (!name)
         return nullptr;
-    return IconHandle(static_cast<HICON>(
-        ::LoadImageW(nullptr, path.ToWide().c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
+    return IconHandle(static_cast<HICON>(::LoadImageW(nullptr, name->c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
 }

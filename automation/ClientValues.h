@@ -20,5 +20,6 @@ struct IconDeleter
 };
 using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
-// A 16 x 16 icon loaded from a file; none when the file does not load (and for an empty name).
+// A 16 x 16 icon loaded from a file; none when the file does not load (and for an empty name or one
+// that holds a NUL).
 IconHandle LoadIconFile(const CString& path);

@@ -2,10 +2,14 @@
 
 #include "automation/CellChanges.h"
 #include "automation/ObjectDispatchMaps.h"
+#include "drawing/CPictureObject.h"
 #include "sheet/NorvakCtrl.h"
 #include "Norvak_h.h"
 
-#include <type_traits>
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <new>
 
 CNorvakGridRangeObject::CNorvakGridRangeObject()
     : CAutomationObject(DIID_INorvakGridRangeObject, GridRangeObjectDispatchMap())
@@ -30,32 +34,61 @@ bool CNorvakGridRangeObject::Check()
            r.minCol >= ref.page->m_nFixedCols && r.maxRow < ref.page->m_nRows && r.maxCol < ref.page->m_nCols;
 }
 
-template <class Change> BOOL CNorvakGridRangeObject::ForEachCell(Change change)
+size_t CNorvakGridRangeObject::CellCount() const
+{
+    const uint64_t rows = uint64_t(int64_t(m_range.maxRow) - m_range.minRow + 1);
+    const uint64_t cells = rows * uint64_t(int64_t(m_range.maxCol) - m_range.minCol + 1);
+    if (cells > SIZE_MAX / sizeof(void*))
+        throw std::bad_alloc();
+    return size_t(cells);
+}
+
+template <class Prepare, class Apply> BOOL CNorvakGridRangeObject::ForEachCell(Prepare prepare, Apply apply)
 {
     if (!Check())
         return FALSE;
     const PageRef ref = m_control->GetPageRef(m_page);
-    const bool shown = m_page == m_control->DoGetActivePageIndex();
-    for (int row = m_range.minRow; row <= m_range.maxRow; ++row)
-        for (int col = m_range.minCol; col <= m_range.maxCol; ++col) {
-            CNorvakCell* cell = ref.cells->EditCell(row, col);
-            if (!cell)
-                return FALSE;
-            if constexpr (std::is_same_v<decltype(change(*cell)), bool>) {
-                if (!change(*cell))
-                    return FALSE;
-            } else {
-                change(*cell);
-            }
-            if (shown)
-                m_control->RedrawCell(CCellCoord(row, col));
-        }
+    const CCellRect& r = m_range;
+    auto each = [&](auto visit) {
+        size_t index = 0;
+        for (int row = r.minRow; row <= r.maxRow; ++row)
+            for (int col = r.minCol; col <= r.maxCol; ++col)
+                if (!visit(index++, row, col))
+                    return false;
+        return true;
+    };
+    try {
+        if (!ref.cells->EditRange(r))
+            return FALSE; // the records made so far still show the defaults
+        if (!each([&](size_t i, int row, int col) { return prepare(i, *ref.cells->FindOwnCell(row, col)); }))
+            return FALSE;
+    } catch (const std::bad_alloc&) {
+        return FALSE;
+    }
+    each([&](size_t i, int row, int col) {
+        apply(i, *ref.cells->FindOwnCell(row, col));
+        return true;
+    });
+    if (m_page == m_control->DoGetActivePageIndex())
+        each([&](size_t, int row, int col) {
+            m_control->RedrawCell(CCellCoord(row, col));
+            return true;
+        });
     return TRUE;
+}
+
+template <class Apply> BOOL CNorvakGridRangeObject::ForEachCell(Apply apply)
+{
+    return ForEachCell([](size_t, CNorvakCell&) { return true; }, apply);
 }
 
 template <class Setter> BOOL CNorvakGridRangeObject::ForEachThroughControl(Setter setter)
 {
     if (!Check())
+        return FALSE;
+    const CCellRect& r = m_range;
+    const CCellRect written(std::max(r.minRow - 1, 0), std::max(r.minCol - 1, 0), r.maxRow, r.maxCol);
+    if (!m_control->GetPageRef(m_page).cells->EditRange(written))
         return FALSE;
     for (int row = m_range.minRow; row <= m_range.maxRow; ++row)
         for (int col = m_range.minCol; col <= m_range.maxCol; ++col)
@@ -64,44 +97,73 @@ template <class Setter> BOOL CNorvakGridRangeObject::ForEachThroughControl(Sette
     return TRUE;
 }
 
+namespace {
+
+// What a change of the font record or of the rare fields needs made before any cell changes.
+bool OwnFont(size_t, CNorvakCell& cell)
+{
+    cell.EditFont();
+    return true;
+}
+
+bool RareFields(size_t, CNorvakCell& cell)
+{
+    cell.ReserveRareFields();
+    return true;
+}
+
+} // namespace
+
 BOOL CNorvakGridRangeObject::DoSetBkColor(OLE_COLOR crColorValue)
 {
-    return ForEachCell([&](CNorvakCell& c) { c.EditFont().crBackground = crColorValue; });
+    return ForEachCell(OwnFont, [&](size_t, CNorvakCell& c) { c.EditFont().crBackground = crColorValue; });
 }
 
 BOOL CNorvakGridRangeObject::DoSetTextColor(OLE_COLOR crColorValue)
 {
-    return ForEachCell([&](CNorvakCell& c) { c.EditFont().crText = crColorValue; });
+    return ForEachCell(OwnFont, [&](size_t, CNorvakCell& c) { c.EditFont().crText = crColorValue; });
 }
 
 BOOL CNorvakGridRangeObject::DoSetText(CString lpszText)
 {
-    return ForEachCell([&](CNorvakCell& c) { c.SetText(lpszText.GetString()); });
+    const char* text = lpszText.GetString();
+    if (CCellText::FitsInline(text))
+        return ForEachCell([&](size_t, CNorvakCell& c) { c.SetText(text); });
+    // A longer text takes memory in every cell: all the copies are made before any goes in.
+    std::unique_ptr<CCellText[]> copies;
+    return ForEachCell(
+        [&](size_t i, CNorvakCell&) {
+            if (!copies)
+                copies = std::make_unique<CCellText[]>(CellCount());
+            copies[i].Set(text);
+            return true;
+        },
+        [&](size_t i, CNorvakCell& c) { c.SwapText(copies[i]); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetType(short nType)
 {
-    return ForEachCell([&](CNorvakCell& c) { c.SetCellType(BYTE(nType & 0xFF)); });
+    return ForEachCell([&](size_t, CNorvakCell& c) { c.SetCellType(BYTE(nType & 0xFF)); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetIndent(short nIndent)
 {
-    return ForEachCell([&](CNorvakCell& c) { c.SetIndent(nIndent); });
+    return ForEachCell(RareFields, [&](size_t, CNorvakCell& c) { c.SetIndent(nIndent); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetAutoAdjust(BOOL)
 {
-    return ForEachCell([](CNorvakCell& c) { c.SetTextFormat(CNorvakCell::kStretchTextFormat); });
+    return ForEachCell([](size_t, CNorvakCell& c) { c.SetTextFormat(CNorvakCell::kStretchTextFormat); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetSkipVerLine(BOOL bSkip)
 {
-    return ForEachCell([&](CNorvakCell& c) { c.SetMergedRight(bSkip); });
+    return ForEachCell([&](size_t, CNorvakCell& c) { c.SetMergedRight(bSkip); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetSkipHorLine(BOOL bSkip)
 {
-    return ForEachCell([&](CNorvakCell& c) { c.SetMergedBelow(bSkip); });
+    return ForEachCell([&](size_t, CNorvakCell& c) { c.SetMergedBelow(bSkip); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetVerLineColor(OLE_COLOR crColor, long nLeft)
@@ -151,17 +213,17 @@ BOOL CNorvakGridRangeObject::DoSetGridState(short nState)
         return FALSE;
     if (bit == CIS_SELECTED)
         return DoSetSelected(TRUE);
-    return ForEachCell([&](CNorvakCell& c) { c.SetState(WORD(c.GetState() | bit)); });
+    return ForEachCell([&](size_t, CNorvakCell& c) { c.SetState(WORD(c.GetState() | bit)); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetGridFormat(short nFormat)
 {
-    return ForEachCell([&](CNorvakCell& c) { c.SetTextFormat(WORD(nFormat)); });
+    return ForEachCell([&](size_t, CNorvakCell& c) { c.SetTextFormat(WORD(nFormat)); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetModify(BOOL nEdit)
 {
-    return ForEachCell([&](CNorvakCell& c) { c.SetEditLock(nEdit); });
+    return ForEachCell(RareFields, [&](size_t, CNorvakCell& c) { c.SetEditLock(nEdit); });
 }
 
 BOOL CNorvakGridRangeObject::DoCopy()
@@ -186,18 +248,31 @@ BOOL CNorvakGridRangeObject::DoIsPaste()
 
 BOOL CNorvakGridRangeObject::DoSetIconFromHandle(OLE_HANDLE nHandle)
 {
-    return ForEachCell([&](CNorvakCell& c) { CellChanges::SetIcon(c, HICON(UINT_PTR(nHandle))); });
+    return ForEachCell(RareFields,
+                       [&](size_t, CNorvakCell& c) { CellChanges::SetIcon(c, HICON(UINT_PTR(nHandle))); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetBitmapFromHandle(OLE_HANDLE nHandle)
 {
-    return ForEachCell(
-        [&](CNorvakCell& c) { CellChanges::SetBitmap(c, HBITMAP(UINT_PTR(nHandle))); });
+    return ForEachCell(RareFields,
+                       [&](size_t, CNorvakCell& c) { CellChanges::SetBitmap(c, HBITMAP(UINT_PTR(nHandle))); });
 }
 
 BOOL CNorvakGridRangeObject::DoSetImageFromFile(CString lpszFile)
 {
-    return ForEachCell([&](CNorvakCell& c) { return CellChanges::SetImageFromFile(c, lpszFile); });
+    if (lpszFile.IsEmpty())
+        return ForEachCell(RareFields, [](size_t, CNorvakCell& c) { CellChanges::SetImageFromFile(c, CString()); });
+    // Every cell's picture is loaded before any cell shows it; a file that does not load changes none.
+    std::unique_ptr<std::unique_ptr<CPictureObject>[]> pictures;
+    return ForEachCell(
+        [&](size_t i, CNorvakCell& c) {
+            if (!pictures)
+                pictures = std::make_unique<std::unique_ptr<CPictureObject>[]>(CellCount());
+            c.ReserveRareFields();
+            pictures[i] = CellChanges::LoadPicture(lpszFile);
+            return pictures[i] != nullptr;
+        },
+        [&](size_t i, CNorvakCell& c) { CellChanges::ShowPicture(c, std::move(pictures[i])); });
 }
 
 IDispatch* CNorvakGridRangeObject::DoGetGridObject(long nPageIndex, long nRow, long nCol)

@@ -60,10 +60,18 @@ protected:
 private:
     // True when the range lies in the body of a live page; a dead page is told through a message.
     bool Check();
-    // Changes every cell row by row, redrawing each at once; FALSE when the check fails or a change
-    // that answers bool answers false (the cells already changed stay so).
-    template <class Change> BOOL ForEachCell(Change change);
-    // The same through one of the control's per-cell setters.
+    // The cells of the checked range.
+    size_t CellCount() const;
+    // Changes every cell row by row and redraws them, in two passes so that a change that cannot be
+    // made whole is not made at all: prepare(index, cell) gives each cell (with its own record, made
+    // first) what apply will need, showing nothing yet; it may run out of memory or answer false.
+    // Only then apply(index, cell), which cannot fail, changes them. FALSE when the check, a record
+    // or a prepare fails, with no cell changed.
+    template <class Prepare, class Apply> BOOL ForEachCell(Prepare prepare, Apply apply);
+    // A change that needs nothing but the cell's record.
+    template <class Apply> BOOL ForEachCell(Apply apply);
+    // The same through one of the control's per-cell setters, once every record it may write (the
+    // range's and its neighbours' above and to the left) is made.
     template <class Setter> BOOL ForEachThroughControl(Setter setter);
 
     CNorvakCtrl* m_control = nullptr;

@@ -1,6 +1,9 @@
 #include "drawing/CPictureObject.h"
 
+#include "framework/FileName.h"
+
 #include <new>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -98,15 +101,17 @@ bool CPictureObject::LoadFromStream(IStream* stream)
     return true;
 }
 
-bool CPictureObject::LoadFromFile(const char* path)
+bool CPictureObject::LoadFromFile(const CString& path)
 {
-    std::wstring widePath;
+    std::optional<std::wstring> widePath;
     try {
-        widePath = CString(path).ToWide();
+        widePath = SystemFileName(path);
     } catch (const std::bad_alloc&) {
         return false;
     }
-    HANDLE file = ::CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    if (!widePath)
+        return false;
+    HANDLE file = ::CreateFileW(widePath->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;

@@ -18,9 +18,9 @@ public:
     ~CPictureObject() { Release(); }
 
     void Release();
-    // FALSE when the file cannot be opened or its contents cannot be decoded; in both cases the
-    // picture held before stays.
-    bool LoadFromFile(const char* path);
+    // FALSE when the file cannot be opened, its contents cannot be decoded or the name holds a
+    // NUL; in each case the picture held before stays.
+    bool LoadFromFile(const CString& path);
     bool LoadFromStream(IStream* stream);
     // A bitmap, icon or metafile of a module's resources (RT_BITMAP, RT_GROUP_ICON as MAKEINTRESOURCEW(2),
     // (14), or a custom type holding the bytes of an image file).

@@ -1,5 +1,7 @@
 #include "framework/Application.h"
 
+#include "framework/ComBoundary.h"
+
 #include <string>
 
 namespace {
@@ -16,8 +18,12 @@ BOOL CALLBACK TakeFirstIconGroup(HMODULE, LPCWSTR, LPWSTR resource, LONG_PTR par
     if (IS_INTRESOURCE(resource)) {
         search->found = resource;
     } else {
-        search->name = resource;
-        search->found = search->name.c_str();
+        // Without memory for the name the search ends with none found.
+        AtBoundary(false, [&] {
+            search->name = resource;
+            search->found = search->name.c_str();
+            return true;
+        });
     }
     return FALSE; // the first one is enough
 }

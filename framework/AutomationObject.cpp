@@ -1,5 +1,6 @@
 #include "framework/AutomationObject.h"
 
+#include "framework/ComBoundary.h"
 #include "framework/OleModule.h"
 
 STDMETHODIMP CAutomationObject::GetTypeInfoCount(UINT* count)
@@ -17,13 +18,15 @@ STDMETHODIMP CAutomationObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info)
     *info = nullptr;
     if (index != 0)
         return DISP_E_BADINDEX;
-    ITypeLib* library = nullptr;
-    HRESULT hr = ::LoadTypeLibEx(OleModule::ModulePathW().c_str(), REGKIND_NONE, &library);
-    if (FAILED(hr))
+    return ComBoundary([&] {
+        ITypeLib* library = nullptr;
+        HRESULT hr = ::LoadTypeLibEx(OleModule::ModulePathW().c_str(), REGKIND_NONE, &library);
+        if (FAILED(hr))
+            return hr;
+        hr = library->GetTypeInfoOfGuid(m_iid, info);
+        library->Release();
         return hr;
-    hr = library->GetTypeInfoOfGuid(m_iid, info);
-    library->Release();
-    return hr;
+    });
 }
 
 STDMETHODIMP CAutomationObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids)
@@ -40,8 +43,8 @@ STDMETHODIMP CAutomationObject::Invoke(DISPID dispid, REFIID iid, LCID, WORD fla
 {
     if (!IsEqualIID(iid, IID_NULL))
         return DISP_E_UNKNOWNINTERFACE;
-    AddRef(); // a member may make the client release the object
-    const HRESULT hr = DispatchInvoke(m_members, DispatchSelf(), dispid, flags, params, result, exception, argError);
-    Release();
-    return hr;
+    return ComBoundary([&] {
+        CCallReference<CAutomationObject> held(this); // a member may make the client release the object
+        return DispatchInvoke(m_members, DispatchSelf(), dispid, flags, params, result, exception, argError);
+    });
 }

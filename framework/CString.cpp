@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <vector>
 
 CString CString::FromWide(const wchar_t* text, int length)
@@ -30,7 +31,10 @@ std::wstring CString::ToWide() const
 BSTR CString::AllocSysString() const
 {
     std::wstring wide = ToWide();
-    return SysAllocStringLen(wide.data(), UINT(wide.size()));
+    BSTR text = SysAllocStringLen(wide.data(), UINT(wide.size()));
+    if (!text)
+        throw std::bad_alloc();
+    return text;
 }
 
 bool CString::LoadString(UINT id, HINSTANCE module)

@@ -29,7 +29,9 @@ public:
     explicit CString(std::string text) : m_text(std::move(text)) {}
     explicit CString(std::string_view text) : m_text(text) {}
 
-    // UTF-16 and BSTR conversions, always through code page 936.
+    // UTF-16 and BSTR conversions, always through code page 936. They throw std::bad_alloc when
+    // memory runs out (AllocSysString too when the system has no room for the BSTR); a NUL inside
+    // the text is kept.
     static CString FromWide(const wchar_t* text, int length = -1);
     static CString FromWide(std::wstring_view text) { return FromWide(text.data(), int(text.size())); }
     static CString FromBSTR(BSTR text) { return FromWide(text, text ? int(SysStringLen(text)) : 0); }

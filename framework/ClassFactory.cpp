@@ -1,4 +1,5 @@
 #include "framework/ClassFactory.h"
+#include "framework/ComBoundary.h"
 #include "framework/OleModule.h"
 
 namespace {
@@ -82,7 +83,13 @@ STDMETHODIMP COleObjectFactory::CreateInstance(IUnknown* outer, REFIID iid, void
     *object = nullptr;
     if (outer)
         return CLASS_E_NOAGGREGATION;
-    IUnknown* created = m_creator ? m_creator() : nullptr;
+    IUnknown* created = nullptr;
+    if (HRESULT hr = ComBoundary([&] {
+            created = m_creator ? m_creator() : nullptr;
+            return S_OK;
+        });
+        FAILED(hr))
+        return hr;
     if (!created)
         return E_OUTOFMEMORY;
     HRESULT hr = created->QueryInterface(iid, object);

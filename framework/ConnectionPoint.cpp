@@ -1,5 +1,7 @@
 #include "framework/ConnectionPoint.h"
 
+#include "framework/ComBoundary.h"
+
 CConnectionPoint::CConnectionPoint(IConnectionPointContainer* container, REFIID iid)
     : m_container(container), m_iid(iid)
 {
@@ -93,8 +95,15 @@ STDMETHODIMP CConnectionPoint::Advise(IUnknown* sink, DWORD* cookie)
         if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))) || !dispatch)
             return CONNECT_E_CANNOTCONNECT;
     }
+    const HRESULT hr = ComBoundary([&] {
+        m_sinks.push_back({m_nextCookie, dispatch});
+        return S_OK;
+    });
+    if (FAILED(hr)) {
+        dispatch->Release();
+        return hr;
+    }
     *cookie = m_nextCookie++;
-    m_sinks.push_back({*cookie, dispatch});
     return S_OK;
 }
 
@@ -182,10 +191,13 @@ public:
     {
         if (!copy)
             return E_POINTER;
-        auto* clone = new CEnumConnectionPoints(m_points.data(), ULONG(m_points.size()));
-        clone->m_next = m_next;
-        *copy = clone;
-        return S_OK;
+        *copy = nullptr;
+        return ComBoundary([&] {
+            auto* clone = new CEnumConnectionPoints(m_points.data(), ULONG(m_points.size()));
+            clone->m_next = m_next;
+            *copy = clone;
+            return S_OK;
+        });
     }
 
 private:
@@ -201,6 +213,9 @@ HRESULT CreateConnectionPointEnumerator(IConnectionPoint* const* points, ULONG c
 {
     if (!result)
         return E_POINTER;
-    *result = new CEnumConnectionPoints(points, count);
-    return S_OK;
+    *result = nullptr;
+    return ComBoundary([&] {
+        *result = new CEnumConnectionPoints(points, count);
+        return S_OK;
+    });
 }

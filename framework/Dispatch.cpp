@@ -1,5 +1,7 @@
 #include "framework/Dispatch.h"
 
+#include "framework/ComBoundary.h"
+
 #include <array>
 #include <cstdint>
 #include <mutex>
@@ -137,19 +139,49 @@ HRESULT ConvertArguments(const DispatchMember& member, const DISPPARAMS& params,
     return S_OK;
 }
 
-HRESULT DeliverResult(const DispatchMember& member, VARIANT& value, VARIANT* result)
+// The handler's result until it is handed to the caller; freed when it is not.
+class HandlerResult
 {
-    if (member.result == VT_EMPTY || member.result == VT_VOID || !result) {
-        VariantClear(&value);
+public:
+    HandlerResult() { VariantInit(&m_value); }
+    ~HandlerResult() { VariantClear(&m_value); }
+    HandlerResult(const HandlerResult&) = delete;
+    HandlerResult& operator=(const HandlerResult&) = delete;
+
+    VARIANT* get() { return &m_value; }
+    HRESULT DeliverTo(const DispatchMember& member, VARIANT* result)
+    {
+        if (member.result == VT_EMPTY || member.result == VT_VOID || !result)
+            return S_OK;
+        HRESULT hr = DispatchCoerce(m_value, member.result);
+        if (FAILED(hr))
+            return hr;
+        *result = m_value;
+        V_VT(&m_value) = VT_EMPTY; // the caller's now
         return S_OK;
     }
-    HRESULT hr = DispatchCoerce(value, member.result);
-    if (FAILED(hr)) {
-        VariantClear(&value);
+
+private:
+    VARIANT m_value;
+};
+
+// Converts the arguments, calls the handler and delivers its result. Each step may throw (a BSTR
+// argument becomes a CString, a CString result a BSTR, and the member itself may run out of
+// memory); the caller catches.
+HRESULT CallHandler(const DispatchMember& member, void* self, const DISPPARAMS& given, VARIANT* result,
+                    UINT* argErr)
+{
+    ArgumentList args;
+    if (HRESULT hr = ConvertArguments(member, given, args, argErr); FAILED(hr))
         return hr;
-    }
-    *result = value;
-    return S_OK;
+    if (!member.handler)
+        return E_NOTIMPL;
+    if (!self)
+        return E_POINTER;
+    HandlerResult value;
+    if (HRESULT hr = member.handler(self, args.values.data(), value.get()); FAILED(hr))
+        return hr;
+    return value.DeliverTo(member, result);
 }
 
 } // namespace
@@ -201,22 +233,8 @@ HRESULT DispatchInvoke(DispatchTable table, void* self, DISPID id, WORD flags, D
     if (given.cArgs > 0 && !given.rgvarg)
         return E_INVALIDARG;
 
-    ArgumentList args;
-    if (HRESULT hr = ConvertArguments(*member, given, args, argErr); FAILED(hr))
-        return hr;
-    if (!member->handler)
-        return E_NOTIMPL;
-    if (!self)
-        return E_POINTER;
-
-    VARIANT value;
-    VariantInit(&value);
-    HRESULT hr = member->handler(self, args.values.data(), &value);
-    if (FAILED(hr)) {
-        VariantClear(&value);
-        return hr;
-    }
-    return DeliverResult(*member, value, result);
+    // Whatever the member began is its own to undo; here only its exception is answered.
+    return ComBoundary([&] { return CallHandler(*member, self, given, result, argErr); });
 }
 
 // ---- Type information from the module's embedded type library ----

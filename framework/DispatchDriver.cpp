@@ -98,20 +98,22 @@ HRESULT InvokeDispatch(IDispatch* dispatch, DISPID id, WORD flags, VARIANT* args
 {
     if (!dispatch)
         return E_POINTER;
-    std::vector<VARIANT> reversed(args, args + count);
-    std::reverse(reversed.begin(), reversed.end());
-    DISPID putId = DISPID_PROPERTYPUT;
-    DISPPARAMS params{reversed.empty() ? nullptr : reversed.data(), nullptr, count, 0};
-    if (flags & DISPATCH_PROPERTYPUT) {
-        params.rgdispidNamedArgs = &putId;
-        params.cNamedArgs = 1;
-    }
-    VARIANT ignored;
-    ::VariantInit(&ignored);
-    const HRESULT hr =
-        dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result ? result : &ignored, nullptr, nullptr);
-    ::VariantClear(&ignored);
-    return hr;
+    return ComBoundary([&] {
+        std::vector<VARIANT> reversed(args, args + count);
+        std::reverse(reversed.begin(), reversed.end());
+        DISPID putId = DISPID_PROPERTYPUT;
+        DISPPARAMS params{reversed.empty() ? nullptr : reversed.data(), nullptr, count, 0};
+        if (flags & DISPATCH_PROPERTYPUT) {
+            params.rgdispidNamedArgs = &putId;
+            params.cNamedArgs = 1;
+        }
+        VARIANT ignored;
+        ::VariantInit(&ignored);
+        const HRESULT hr = dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                                            result ? result : &ignored, nullptr, nullptr);
+        ::VariantClear(&ignored);
+        return hr;
+    });
 }
 
 void COleDispatchDriver::AttachDispatch(IDispatch* dispatch, bool autoRelease)

@@ -10,6 +10,7 @@
 // auto-release.
 
 #include "framework/CString.h"
+#include "framework/ComBoundary.h"
 
 #include <windows.h>
 #include <oleauto.h>
@@ -76,20 +77,32 @@ template <class R> R FromResult(VARIANT& result)
 
 } // namespace dispatch_client
 
-// Calls member id of target (anything with InvokeHelper(id, flags, args, count, result)).
+// Calls member id of target (anything with InvokeHelper(id, flags, args, count, result)). Running
+// out of memory for the arguments or the result is a failed call (E_OUTOFMEMORY) like any other.
 template <class R, class Target, class... A> R DispatchCall(const Target& target, DISPID id, const A&... args)
 {
-    CDispatchArgs list(args...);
     VARIANT result;
     ::VariantInit(&result);
-    const HRESULT hr = target.InvokeHelper(id, DISPATCH_METHOD, list.data(), list.size(), &result);
-    dispatch_client::SetLastError(hr);
+    struct Cleared
+    {
+        VARIANT& value;
+        ~Cleared() { ::VariantClear(&value); }
+    } clearResult{result};
+    HRESULT hr = ComBoundary([&] {
+        CDispatchArgs list(args...);
+        return target.InvokeHelper(id, DISPATCH_METHOD, list.data(), list.size(), &result);
+    });
     if constexpr (std::is_void_v<R>) {
-        ::VariantClear(&result);
+        dispatch_client::SetLastError(hr);
     } else {
-        R value = SUCCEEDED(hr) ? dispatch_client::FromResult<R>(result) : R{};
-        ::VariantClear(&result);
-        return value;
+        R value{};
+        if (SUCCEEDED(hr))
+            hr = ComBoundary([&] {
+                value = dispatch_client::FromResult<R>(result);
+                return S_OK;
+            });
+        dispatch_client::SetLastError(hr);
+        return SUCCEEDED(hr) ? value : R{};
     }
 }
 

@@ -1,13 +1,10 @@
 #include "framework/ComUtil.h"
 #include "framework/OleControl.h"
+#include "framework/ComBoundary.h"
 #include "framework/ConnectionPoint.h"
 #include "framework/OleModule.h"
 
 #include <vector>
-
-namespace {
-
-} // namespace
 
 COleControl::COleControl()
 {
@@ -111,19 +108,20 @@ STDMETHODIMP COleControl::SetHostNames(LPCOLESTR, LPCOLESTR)
 
 STDMETHODIMP COleControl::Close(DWORD saveOption)
 {
-    AddRef();
-    if (m_clientSite && m_modified &&
-        (saveOption == OLECLOSE_SAVEIFDIRTY || saveOption == OLECLOSE_PROMPTSAVE))
-        m_clientSite->SaveObject();
-    OnClose();
-    InPlaceDeactivate();
-    DestroyControlWindow();
-    if (m_adviseHolder)
-        m_adviseHolder->SendOnClose();
-    if (m_eventPoint)
-        m_eventPoint->UnadviseAll();
-    Release();
-    return S_OK;
+    return ComBoundary([&] {
+        CCallReference<COleControl> held(this);
+        if (m_clientSite && m_modified &&
+            (saveOption == OLECLOSE_SAVEIFDIRTY || saveOption == OLECLOSE_PROMPTSAVE))
+            m_clientSite->SaveObject();
+        OnClose();
+        InPlaceDeactivate();
+        DestroyControlWindow();
+        if (m_adviseHolder)
+            m_adviseHolder->SendOnClose();
+        if (m_eventPoint)
+            m_eventPoint->UnadviseAll();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP COleControl::SetMoniker(DWORD, IMoniker*)
@@ -160,7 +158,7 @@ STDMETHODIMP COleControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, H
     case OLEIVERB_OPEN:
     case OLEIVERB_INPLACEACTIVATE:
     case OLEIVERB_UIACTIVATE:
-        return InPlaceActivate(verb, parent, position);
+        return ComBoundary([&] { return InPlaceActivate(verb, parent, position); });
     case OLEIVERB_HIDE:
         UIDeactivate();
         if (m_hWnd)
@@ -201,17 +199,19 @@ STDMETHODIMP COleControl::GetUserType(DWORD form, LPOLESTR* name)
     if (!name)
         return E_POINTER;
     *name = nullptr;
-    CString text;
-    if (GetUserTypeNameID() && text.LoadString(GetUserTypeNameID(), OleModule::Instance())) {
-        std::wstring wide = text.ToWide();
-        size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-        *name = static_cast<LPOLESTR>(::CoTaskMemAlloc(bytes));
-        if (!*name)
-            return E_OUTOFMEMORY;
-        memcpy(*name, wide.c_str(), bytes);
-        return S_OK;
-    }
-    return ::OleRegGetUserType(GetControlClassID(), form, name);
+    return ComBoundary([&] {
+        CString text;
+        if (GetUserTypeNameID() && text.LoadString(GetUserTypeNameID(), OleModule::Instance())) {
+            std::wstring wide = text.ToWide();
+            size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+            *name = static_cast<LPOLESTR>(::CoTaskMemAlloc(bytes));
+            if (!*name)
+                return E_OUTOFMEMORY;
+            memcpy(*name, wide.c_str(), bytes);
+            return S_OK;
+        }
+        return ::OleRegGetUserType(GetControlClassID(), form, name);
+    });
 }
 
 STDMETHODIMP COleControl::SetExtent(DWORD aspect, SIZEL* size)
@@ -290,8 +290,10 @@ STDMETHODIMP COleControl::OnMnemonic(MSG*)
 
 STDMETHODIMP COleControl::OnAmbientPropertyChange(DISPID dispid)
 {
-    OnAmbientChanged(dispid);
-    return S_OK;
+    return ComBoundary([&] {
+        OnAmbientChanged(dispid);
+        return S_OK;
+    });
 }
 
 STDMETHODIMP COleControl::FreezeEvents(BOOL freeze)
@@ -309,14 +311,17 @@ void COleControl::FireEvent(DISPID dispid, VARIANT* args, UINT count)
 {
     if (m_freezeEvents > 0 || !m_eventPoint || !m_eventPoint->HasSinks())
         return;
-    // DISPPARAMS carry the arguments last to first.
-    std::vector<VARIANT> reversed(count);
-    for (UINT i = 0; i < count; ++i)
-        reversed[i] = args[count - 1 - i];
-    DISPPARAMS params{count ? reversed.data() : nullptr, nullptr, count, 0};
-    AddRef();
-    m_eventPoint->FireEvent(dispid, &params);
-    Release();
+    // An event there is no memory to send is not sent: the change that fires it stands.
+    AtBoundary(false, [&] {
+        // DISPPARAMS carry the arguments last to first.
+        std::vector<VARIANT> reversed(count);
+        for (UINT i = 0; i < count; ++i)
+            reversed[i] = args[count - 1 - i];
+        DISPPARAMS params{count ? reversed.data() : nullptr, nullptr, count, 0};
+        CCallReference<COleControl> held(this);
+        m_eventPoint->FireEvent(dispid, &params);
+        return true;
+    });
 }
 
 // ---- IConnectionPointContainer ----
@@ -330,7 +335,7 @@ STDMETHODIMP COleControl::EnumConnectionPoints(IEnumConnectionPoints** points)
     HRESULT hr = FindConnectionPoint(GetEventsIID(), &eventPoint);
     if (FAILED(hr))
         return hr;
-    hr = CreateConnectionPointEnumerator(&eventPoint, 1, points);
+    hr = ComBoundary([&] { return CreateConnectionPointEnumerator(&eventPoint, 1, points); });
     eventPoint->Release();
     return hr;
 }
@@ -342,11 +347,13 @@ STDMETHODIMP COleControl::FindConnectionPoint(REFIID iid, IConnectionPoint** poi
     *point = nullptr;
     if (!IsEqualIID(iid, GetEventsIID()))
         return CONNECT_E_NOCONNECTION;
-    if (!m_eventPoint)
-        m_eventPoint = std::make_unique<CConnectionPoint>(this, GetEventsIID());
-    *point = m_eventPoint.get();
-    (*point)->AddRef();
-    return S_OK;
+    return ComBoundary([&] {
+        if (!m_eventPoint)
+            m_eventPoint = std::make_unique<CConnectionPoint>(this, GetEventsIID());
+        *point = m_eventPoint.get();
+        (*point)->AddRef();
+        return S_OK;
+    });
 }
 
 // ---- type information ----
@@ -364,13 +371,15 @@ HRESULT COleControl::TypeInfoOfGuid(REFGUID guid, ITypeInfo** info)
     if (!info)
         return E_POINTER;
     *info = nullptr;
-    ITypeLib* library = nullptr;
-    HRESULT hr = GetControlTypeLib(LOCALE_USER_DEFAULT, &library);
-    if (FAILED(hr))
+    return ComBoundary([&] {
+        ITypeLib* library = nullptr;
+        HRESULT hr = GetControlTypeLib(LOCALE_USER_DEFAULT, &library);
+        if (FAILED(hr))
+            return hr;
+        hr = library->GetTypeInfoOfGuid(guid, info);
+        library->Release();
         return hr;
-    hr = library->GetTypeInfoOfGuid(guid, info);
-    library->Release();
-    return hr;
+    });
 }
 
 HRESULT COleControl::GetMemberTypeInfo(ITypeInfo** info)
@@ -409,16 +418,18 @@ STDMETHODIMP COleControl::GetPages(CAUUID* pages)
         return E_POINTER;
     pages->cElems = 0;
     pages->pElems = nullptr;
-    ULONG count = 0;
-    const CLSID* ids = GetPropPageIDs(count);
-    if (!count || !ids)
+    return ComBoundary([&] {
+        ULONG count = 0;
+        const CLSID* ids = GetPropPageIDs(count);
+        if (!count || !ids)
+            return S_OK;
+        pages->pElems = static_cast<GUID*>(::CoTaskMemAlloc(count * sizeof(GUID)));
+        if (!pages->pElems)
+            return E_OUTOFMEMORY;
+        memcpy(pages->pElems, ids, count * sizeof(GUID));
+        pages->cElems = count;
         return S_OK;
-    pages->pElems = static_cast<GUID*>(::CoTaskMemAlloc(count * sizeof(GUID)));
-    if (!pages->pElems)
-        return E_OUTOFMEMORY;
-    memcpy(pages->pElems, ids, count * sizeof(GUID));
-    pages->cElems = count;
-    return S_OK;
+    });
 }
 
 // ---- IDispatch ----
@@ -438,7 +449,7 @@ STDMETHODIMP COleControl::GetTypeInfo(UINT index, LCID, ITypeInfo** info)
     *info = nullptr;
     if (index != 0)
         return DISP_E_BADINDEX;
-    return GetMemberTypeInfo(info);
+    return ComBoundary([&] { return GetMemberTypeInfo(info); });
 }
 
 STDMETHODIMP COleControl::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids)
@@ -447,7 +458,7 @@ STDMETHODIMP COleControl::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count,
         return DISP_E_UNKNOWNINTERFACE;
     if (!names || !ids)
         return E_POINTER;
-    return GetMemberIDs(names, count, ids);
+    return ComBoundary([&] { return GetMemberIDs(names, count, ids); });
 }
 
 STDMETHODIMP COleControl::Invoke(DISPID dispid, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
@@ -455,10 +466,10 @@ STDMETHODIMP COleControl::Invoke(DISPID dispid, REFIID iid, LCID, WORD flags, DI
 {
     if (!IsEqualIID(iid, IID_NULL))
         return DISP_E_UNKNOWNINTERFACE;
-    AddRef(); // a handler may make the container release the control
-    HRESULT hr = InvokeMember(dispid, flags, params, result, exception, argError);
-    Release();
-    return hr;
+    return ComBoundary([&] {
+        CCallReference<COleControl> held(this); // a handler may make the container release the control
+        return InvokeMember(dispid, flags, params, result, exception, argError);
+    });
 }
 
 // ---- ambient properties ----

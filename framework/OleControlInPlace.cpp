@@ -1,6 +1,7 @@
 // In-place activation and the control window.
 
 #include "framework/CDC.h"
+#include "framework/ComBoundary.h"
 #include "framework/ComUtil.h"
 #include "framework/OleControl.h"
 
@@ -38,13 +39,10 @@ HRESULT COleControl::InPlaceActivate(LONG verb, HWND parentHint, LPCRECT positio
     if (!m_inPlaceSite &&
         FAILED(m_clientSite->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&m_inPlaceSite))))
         return E_NOINTERFACE;
-    AddRef(); // the site's callbacks may release the control
-    HRESULT hr = S_OK;
+    CCallReference<COleControl> held(this); // the site's callbacks may release the control
     if (!m_inPlaceActive) {
-        if (m_inPlaceSite->CanInPlaceActivate() != S_OK) {
-            Release();
+        if (m_inPlaceSite->CanInPlaceActivate() != S_OK)
             return E_FAIL;
-        }
         m_inPlaceSite->OnInPlaceActivate();
         m_inPlaceActive = true;
         HWND parent = nullptr;
@@ -69,7 +67,6 @@ HRESULT COleControl::InPlaceActivate(LONG verb, HWND parentHint, LPCRECT positio
         }
         if (!ok) {
             InPlaceDeactivate();
-            Release();
             return E_FAIL;
         }
         ::ShowWindow(m_hWnd, SW_SHOW);
@@ -88,8 +85,7 @@ HRESULT COleControl::InPlaceActivate(LONG verb, HWND parentHint, LPCRECT positio
         if (m_hWnd)
             ::SetFocus(m_hWnd);
     }
-    Release();
-    return hr;
+    return S_OK;
 }
 
 void COleControl::ReleaseInPlaceFrame()
@@ -102,13 +98,17 @@ void COleControl::RecreateControlWindow()
 {
     if (m_recreating)
         return;
-    m_recreating = true;
+    struct Recreating
+    {
+        bool& flag;
+        explicit Recreating(bool& f) : flag(f) { flag = true; }
+        ~Recreating() { flag = false; }
+    } recreating(m_recreating);
     if (m_inPlaceActive) {
         bool uiActive = m_uiActive;
-        AddRef();
+        CCallReference<COleControl> held(this);
         InPlaceDeactivate();
         InPlaceActivate(uiActive ? OLEIVERB_UIACTIVATE : OLEIVERB_INPLACEACTIVATE, nullptr, nullptr);
-        Release();
     } else if (m_hWnd) {
         HWND parent = ::GetParent(m_hWnd);
         CRect rect = GetWindowRect();
@@ -118,7 +118,6 @@ void COleControl::RecreateControlWindow()
         if (CreateControlWindow(parent, rect) && !visible)
             ::ShowWindow(m_hWnd, SW_HIDE);
     }
-    m_recreating = false;
 }
 
 bool COleControl::PreCreateWindow(CREATESTRUCTW& cs)
@@ -156,15 +155,18 @@ LRESULT COleControl::WindowProc(UINT msg, WPARAM, LPARAM lp)
 
 void COleControl::OnPaint()
 {
-    PAINTSTRUCT paint{};
-    HDC hdc = ::BeginPaint(m_hWnd, &paint);
-    if (hdc) {
-        CDC dc(hdc);
-        CRect client = GetClientRect();
-        OnDraw(&dc, client, CRect(paint.rcPaint));
-        dc.Detach();
+    // The paint ends, and its device context goes back, also when drawing ends by an exception.
+    struct Painting
+    {
+        HWND window;
+        PAINTSTRUCT paint{};
+        HDC hdc = ::BeginPaint(window, &paint);
+        ~Painting() { ::EndPaint(window, &paint); }
+    } painting{m_hWnd};
+    if (painting.hdc) {
+        CDC dc(painting.hdc); // wraps the handle without owning it
+        OnDraw(&dc, GetClientRect(), CRect(painting.paint.rcPaint));
     }
-    ::EndPaint(m_hWnd, &paint);
 }
 
 void COleControl::OnDraw(CDC* pdc, const CRect& rcBounds, const CRect&)
@@ -191,14 +193,13 @@ STDMETHODIMP COleControl::InPlaceDeactivate()
 {
     if (!m_inPlaceActive)
         return S_OK;
-    AddRef();
+    CCallReference<COleControl> held(this);
     UIDeactivate();
     m_inPlaceActive = false;
     DestroyControlWindow();
     if (m_inPlaceSite)
         m_inPlaceSite->OnInPlaceDeactivate();
     ReleaseInPlaceFrame();
-    Release();
     return S_OK;
 }
 

@@ -1,5 +1,6 @@
 // Persistence: the same DoPropExchange serves streams, property bags and storages.
 
+#include "framework/ComBoundary.h"
 #include "framework/OleControl.h"
 #include "framework/PropExchange.h"
 
@@ -42,28 +43,34 @@ STDMETHODIMP COleControl::IsDirty()
 
 STDMETHODIMP COleControl::InitNew()
 {
-    OnResetState();
-    m_modified = false;
-    return S_OK;
+    return ComBoundary([&] {
+        OnResetState();
+        m_modified = false;
+        return S_OK;
+    });
 }
 
 STDMETHODIMP COleControl::Load(IStream* stream)
 {
     if (!stream)
         return E_POINTER;
-    CStreamPropExchange exchange(stream, true);
-    return LoadFrom(exchange);
+    return ComBoundary([&] {
+        CStreamPropExchange exchange(stream, true);
+        return LoadFrom(exchange);
+    });
 }
 
 STDMETHODIMP COleControl::Save(IStream* stream, BOOL clearDirty)
 {
     if (!stream)
         return E_POINTER;
-    CStreamPropExchange exchange(stream, false);
-    HRESULT hr = SaveTo(exchange);
-    if (SUCCEEDED(hr) && clearDirty)
-        m_modified = false;
-    return SUCCEEDED(hr) ? S_OK : STG_E_CANTSAVE;
+    return ComBoundary([&] {
+        CStreamPropExchange exchange(stream, false);
+        HRESULT hr = SaveTo(exchange);
+        if (SUCCEEDED(hr) && clearDirty)
+            m_modified = false;
+        return SUCCEEDED(hr) ? S_OK : STG_E_CANTSAVE;
+    });
 }
 
 STDMETHODIMP COleControl::GetSizeMax(ULARGE_INTEGER* size)
@@ -74,11 +81,14 @@ STDMETHODIMP COleControl::GetSizeMax(ULARGE_INTEGER* size)
     IStream* stream = nullptr;
     if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &stream)))
         return E_OUTOFMEMORY;
-    CStreamPropExchange exchange(stream, false);
-    HRESULT hr = SaveTo(exchange);
-    STATSTG stat{};
-    if (SUCCEEDED(hr) && SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME)))
-        size->QuadPart = stat.cbSize.QuadPart;
+    const HRESULT hr = ComBoundary([&] {
+        CStreamPropExchange exchange(stream, false);
+        HRESULT saved = SaveTo(exchange);
+        STATSTG stat{};
+        if (SUCCEEDED(saved) && SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME)))
+            size->QuadPart = stat.cbSize.QuadPart;
+        return saved;
+    });
     stream->Release();
     return hr;
 }
@@ -87,19 +97,23 @@ STDMETHODIMP COleControl::Load(IPropertyBag* bag, IErrorLog* log)
 {
     if (!bag)
         return E_POINTER;
-    CBagPropExchange exchange(bag, log, true);
-    return LoadFrom(exchange);
+    return ComBoundary([&] {
+        CBagPropExchange exchange(bag, log, true);
+        return LoadFrom(exchange);
+    });
 }
 
 STDMETHODIMP COleControl::Save(IPropertyBag* bag, BOOL clearDirty, BOOL)
 {
     if (!bag)
         return E_POINTER;
-    CBagPropExchange exchange(bag, nullptr, false);
-    HRESULT hr = SaveTo(exchange);
-    if (SUCCEEDED(hr) && clearDirty)
-        m_modified = false;
-    return hr;
+    return ComBoundary([&] {
+        CBagPropExchange exchange(bag, nullptr, false);
+        HRESULT hr = SaveTo(exchange);
+        if (SUCCEEDED(hr) && clearDirty)
+            m_modified = false;
+        return hr;
+    });
 }
 
 STDMETHODIMP COleControl::InitNew(IStorage* storage)

@@ -1,6 +1,7 @@
 // Drawing the control into a container's device context.
 
 #include "framework/CDC.h"
+#include "framework/ComBoundary.h"
 #include "framework/OleControl.h"
 
 STDMETHODIMP COleControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC drawDC, LPCRECTL bounds,
@@ -11,14 +12,18 @@ STDMETHODIMP COleControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, 
     if (!drawDC || !bounds)
         return E_INVALIDARG;
     CRect rect(bounds->left, bounds->top, bounds->right, bounds->bottom);
-    int saved = ::SaveDC(drawDC);
+    // The container's device context is given back as it came, also after a failed drawing.
+    struct SavedState
     {
-        CDC dc(drawDC);
+        HDC dc;
+        int saved = ::SaveDC(dc);
+        ~SavedState() { ::RestoreDC(dc, saved); }
+    } state{drawDC};
+    return ComBoundary([&] {
+        CDC dc(drawDC); // wraps the handle without owning it
         OnDraw(&dc, rect, rect);
-        dc.Detach();
-    }
-    ::RestoreDC(drawDC, saved);
-    return S_OK;
+        return S_OK;
+    });
 }
 
 STDMETHODIMP COleControl::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** colors)

@@ -1,8 +1,11 @@
 #include "framework/OleDataTransfer.h"
 
+#include "framework/ComBoundary.h"
+
 #include <shlobj.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -101,7 +104,7 @@ STDMETHODIMP COleDataSource::GetData(FORMATETC* format, STGMEDIUM* medium)
         return E_POINTER;
     if (QueryGetData(format) != S_OK)
         return DV_E_FORMATETC;
-    HGLOBAL copy = CopyBlock(m_blocks[format->cfFormat]);
+    HGLOBAL copy = CopyBlock(m_blocks.find(format->cfFormat)->second);
     if (!copy)
         return E_OUTOFMEMORY;
     medium->tymed = TYMED_HGLOBAL;
@@ -141,10 +144,12 @@ STDMETHODIMP COleDataSource::EnumFormatEtc(DWORD direction, IEnumFORMATETC** for
     *formats = nullptr;
     if (direction != DATADIR_GET)
         return E_NOTIMPL;
-    std::vector<FORMATETC> list;
-    for (const auto& entry : m_blocks)
-        list.push_back(FORMATETC{entry.first, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
-    return ::SHCreateStdEnumFmtEtc(UINT(list.size()), list.data(), formats);
+    return ComBoundary([&] {
+        std::vector<FORMATETC> list;
+        for (const auto& entry : m_blocks)
+            list.push_back(FORMATETC{entry.first, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
+        return ::SHCreateStdEnumFmtEtc(UINT(list.size()), list.data(), formats);
+    });
 }
 
 STDMETHODIMP COleDataSource::DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*)
@@ -282,28 +287,38 @@ STDMETHODIMP COleDropTarget::QueryInterface(REFIID iid, void** object)
     return E_NOINTERFACE;
 }
 
+// A handler that fails answers that the data cannot be dropped here.
 STDMETHODIMP COleDropTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect)
 {
     if (!effect)
         return E_INVALIDARG;
     m_dragged.Attach(data);
-    *effect = Resolve(OnDragEnter(&m_dragged, keyState, ToClient(point)), *effect);
-    return S_OK;
+    const DROPEFFECT allowed = std::exchange(*effect, DROPEFFECT_NONE);
+    return ComBoundary([&] {
+        *effect = Resolve(OnDragEnter(&m_dragged, keyState, ToClient(point)), allowed);
+        return S_OK;
+    });
 }
 
 STDMETHODIMP COleDropTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect)
 {
     if (!effect)
         return E_INVALIDARG;
-    *effect = Resolve(OnDragOver(&m_dragged, keyState, ToClient(point)), *effect);
-    return S_OK;
+    const DROPEFFECT allowed = std::exchange(*effect, DROPEFFECT_NONE);
+    return ComBoundary([&] {
+        *effect = Resolve(OnDragOver(&m_dragged, keyState, ToClient(point)), allowed);
+        return S_OK;
+    });
 }
 
 STDMETHODIMP COleDropTarget::DragLeave()
 {
-    OnDragLeave();
+    const HRESULT hr = ComBoundary([&] {
+        OnDragLeave();
+        return S_OK;
+    });
     m_dragged.Release();
-    return S_OK;
+    return hr;
 }
 
 STDMETHODIMP COleDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect)
@@ -313,9 +328,13 @@ STDMETHODIMP COleDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL poin
     COleDataObject dropped;
     dropped.Attach(data);
     const CPoint client = ToClient(point);
-    *effect = Resolve(OnDragOver(&dropped, keyState, client), *effect);
-    if (*effect != DROPEFFECT_NONE && !OnDrop(&dropped, *effect, client))
-        *effect = DROPEFFECT_NONE;
+    const DROPEFFECT allowed = std::exchange(*effect, DROPEFFECT_NONE);
+    const HRESULT hr = ComBoundary([&] {
+        const DROPEFFECT chosen = Resolve(OnDragOver(&dropped, keyState, client), allowed);
+        if (chosen != DROPEFFECT_NONE && OnDrop(&dropped, chosen, client))
+            *effect = chosen;
+        return S_OK;
+    });
     m_dragged.Release();
-    return S_OK;
+    return hr;
 }

@@ -1,5 +1,6 @@
 #include "framework/Wnd.h"
 
+#include "framework/ComBoundary.h"
 #include "framework/ModalUI.h"
 
 #include <cwchar>
@@ -224,7 +225,9 @@ bool CWnd::PreTranslateChain(MSG* msg, HWND top)
     if (!hwnd)
         return false;
     for (hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
-        if (CWnd* object = FromHandlePermanent(hwnd); object && object->PreTranslateMessage(msg))
+        // A handler that fails leaves the message to the next one and to the loop.
+        CWnd* object = FromHandlePermanent(hwnd);
+        if (object && AtBoundary(false, [&] { return object->PreTranslateMessage(msg); }))
             return true;
         if (hwnd == top)
             break;
@@ -424,14 +427,28 @@ LRESULT CWnd::Default()
     return DefWindowProc(m_current.msg, m_current.wp, m_current.lp);
 }
 
+LRESULT CWnd::AnswerFailedHandler(UINT msg)
+{
+    // A window being made is not made half: its creation fails.
+    if (msg == WM_NCCREATE)
+        return FALSE;
+    if (msg == WM_CREATE)
+        return -1;
+    return AtBoundary(LRESULT(0), [this] { return Default(); });
+}
+
 LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
 {
     CurrentMessage saved = m_current;
     m_current = {msg, wp, lp};
     ++m_dispatchDepth;
     LRESULT result = 0;
-    if (!ReflectToChild(msg, wp, lp, &result))
-        result = WindowProc(msg, wp, lp);
+    try {
+        if (!ReflectToChild(msg, wp, lp, &result))
+            result = WindowProc(msg, wp, lp);
+    } catch (...) {
+        result = AnswerFailedHandler(msg);
+    }
     --m_dispatchDepth;
     m_current = saved;
     if (msg == WM_CAPTURECHANGED)
@@ -440,7 +457,10 @@ LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
         // The window went while one of its own messages was handled; now that the handler has
         // returned, the object may go too.
         m_ncDestroyPending = false;
-        PostNcDestroy();
+        AtBoundary(false, [this] {
+            PostNcDestroy();
+            return true;
+        });
     }
     return result;
 }
@@ -455,13 +475,7 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     if (!owner)
         return ::DefWindowProcW(hwnd, msg, wp, lp);
-    LRESULT result = 0;
-    try {
-        result = owner->Dispatch(msg, wp, lp);
-    } catch (...) {
-        // Nothing may unwind into the system's code; the message counts as handled.
-        result = 0;
-    }
+    const LRESULT result = owner->Dispatch(msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         owner->FreeCursorClip();
         if (owner->m_superProc)
@@ -471,7 +485,10 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         if (owner->m_dispatchDepth > 0)
             owner->m_ncDestroyPending = true;
         else
-            owner->PostNcDestroy();
+            AtBoundary(false, [owner] {
+                owner->PostNcDestroy();
+                return true;
+            });
     }
     return result;
 }

@@ -144,7 +144,9 @@ protected:
     // Asked after each message of a modal loop.
     virtual bool ContinueModal() { return m_modalState == ModalState::Running; }
 
-    // Runs one message through reflection and WindowProc, as the window procedure does.
+    // Runs one message through reflection and WindowProc, as the window procedure does. A handler
+    // that throws gets the message answered as if it had not been there: by Default(), except that
+    // a window whose WM_NCCREATE or WM_CREATE fails is not created at all.
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
 
 private:
@@ -152,6 +154,7 @@ private:
     // Attaches a window whose procedure already reaches this object, or is about to.
     void AttachHandle(HWND hwnd);
     bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    LRESULT AnswerFailedHandler(UINT msg);
     void Detach();
     void FreeCursorClip();
 

@@ -1,5 +1,6 @@
 #include "gridwnd/GridCtrl.h"
 
+#include "framework/ComBoundary.h"
 #include "framework/ModalUI.h"
 #include "framework/OleModule.h"
 #include "sheet/model/NorvakPage.h"
@@ -55,12 +56,13 @@ LRESULT CALLBACK CGridCtrl::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     CGridCtrl* grid = std::exchange(t_creatingGrid, nullptr);
     const bool own = grid == nullptr;
     if (own) {
-        grid = new (std::nothrow) CGridCtrl;
+        // A grid that cannot be made fails the window's creation.
+        grid = AtBoundary<CGridCtrl*>(nullptr, [] { return new CGridCtrl; });
         if (!grid)
             return FALSE;
         grid->m_bAutoDelete = true;
     }
-    if (!grid->AttachNewWindow(hwnd)) {
+    if (!AtBoundary(false, [&] { return grid->AttachNewWindow(hwnd); })) {
         if (own)
             delete grid;
         return FALSE;

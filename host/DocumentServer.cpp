@@ -1,5 +1,6 @@
 #include "host/DocumentServer.h"
 
+#include "framework/ComBoundary.h"
 #include "framework/ComObject.h"
 #include "host/ChildFrame.h"
 #include "host/QuilmApp.h"
@@ -51,13 +52,15 @@ public:
         *object = nullptr;
         if (outer)
             return CLASS_E_NOAGGREGATION;
-        CChildFrame* window = HostApp().NewDocumentWindow();
-        if (!window)
-            return E_OUTOFMEMORY;
-        auto* document = new DocumentDispatch(window->m_hWnd);
-        const HRESULT hr = document->QueryInterface(iid, object);
-        document->Release();
-        return hr;
+        return ComBoundary([&] {
+            CChildFrame* window = HostApp().NewDocumentWindow();
+            if (!window)
+                return E_OUTOFMEMORY;
+            auto* document = new DocumentDispatch(window->m_hWnd);
+            const HRESULT hr = document->QueryInterface(iid, object);
+            document->Release();
+            return hr;
+        });
     }
     STDMETHODIMP LockServer(BOOL lock) override
     {

@@ -1,5 +1,6 @@
 #include "host/HotTrackComboBox.h"
 
+#include "framework/ComBoundary.h"
 #include "host/QuilmApp.h"
 
 #include <set>
@@ -9,10 +10,13 @@ namespace {
 
 const UINT_PTR kHoverTimer = 1;
 
+// Ends the enumeration when there is no memory for one more name.
 int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names)
 {
-    reinterpret_cast<std::set<std::wstring>*>(names)->insert(font->lfFaceName);
-    return 1;
+    return AtBoundary(0, [&] {
+        reinterpret_cast<std::set<std::wstring>*>(names)->insert(font->lfFaceName);
+        return 1;
+    });
 }
 
 void Draw3dFrame(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight)

@@ -4,6 +4,7 @@
 #include "host/QuilmApp.h"
 
 #include "NorvakResource.h"
+#include "framework/ComBoundary.h"
 #include "framework/CommonControls.h"
 #include "framework/ModalUI.h"
 #include "framework/OleControlSite.h"
@@ -307,7 +308,11 @@ int CCQuilmApp::Run()
     bool idle = true;
     for (;;) {
         if (idle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            OnIdle();
+            // The tool bars that could not be brought up to date stay as they are until next time.
+            AtBoundary(false, [this] {
+                OnIdle();
+                return true;
+            });
             idle = false;
         }
         const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);

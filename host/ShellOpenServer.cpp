@@ -1,5 +1,6 @@
 #include "host/ShellOpenServer.h"
 
+#include "framework/ComBoundary.h"
 #include "host/model/ShellOpenCommands.h"
 
 #include <dde.h>
@@ -84,10 +85,15 @@ void CShellOpenServer::OnExecute(HWND frame, HWND client, LPARAM lp) const
     UINT_PTR unused = 0, handle = 0;
     ::UnpackDDElParam(WM_DDE_EXECUTE, lp, &unused, &handle);
     const HGLOBAL commands = reinterpret_cast<HGLOBAL>(handle);
-    const ShellOpenCommands parsed = ParseShellOpenCommands(CommandText(frame, client, commands));
-    bool done = parsed.understood;
-    for (const std::wstring& path : parsed.paths)
-        done = m_open(CString::FromWide(path)) && done;
+    // Commands that cannot be carried out, for want of memory too, are answered as refused: the
+    // client waits for the acknowledgement either way.
+    const bool done = AtBoundary(false, [&] {
+        const ShellOpenCommands parsed = ParseShellOpenCommands(CommandText(frame, client, commands));
+        bool all = parsed.understood;
+        for (const std::wstring& path : parsed.paths)
+            all = m_open(CString::FromWide(path)) && all;
+        return all;
+    });
     // The client frees the commands when the acknowledgement comes back.
     ::PostMessageW(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(frame),
                    ::PackDDElParam(WM_DDE_ACK, done ? kAccepted : 0, handle));

@@ -1,6 +1,9 @@
 #include "printing/BandPictureFile.h"
 
+#include "framework/FileName.h"
+
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -22,8 +25,9 @@ CBandPictureFile CBandPictureFile::Load(const CString& path)
     const bool bitmap = extension == "bmp" || extension == "dib";
     if (!bitmap && extension != "ico")
         return loaded;
-    const std::wstring file = path.ToWide();
-    HANDLE image = ::LoadImageW(nullptr, file.c_str(), bitmap ? IMAGE_BITMAP : IMAGE_ICON, 0, 0, LR_LOADFROMFILE);
+    const std::optional<std::wstring> file = SystemFileName(path);
+    HANDLE image =
+        file ? ::LoadImageW(nullptr, file->c_str(), bitmap ? IMAGE_BITMAP : IMAGE_ICON, 0, 0, LR_LOADFROMFILE) : nullptr;
     if (!image) {
         loaded.result = Unreadable;
     } else if (bitmap) {

@@ -3,12 +3,15 @@
 // The arguments of one event of _DNorvakEvents in declaration order, built where the event is
 // fired:
 //     Fire(kEventShellOnRowsChanged, CEventArgs().Long(page).Long(oldRows).Long(newRows));
-// The builder owns the strings it made and frees them when it goes.
+// The builder owns the strings it made and frees them when it goes. It never throws: arguments
+// there is no memory for leave it incomplete, and an incomplete event is not fired, so the change
+// that fires it stands whole.
 
 #include "framework/CString.h"
 
 #include <oleauto.h>
 
+#include <new>
 #include <vector>
 
 class CEventArgs
@@ -25,29 +28,42 @@ public:
 
     CEventArgs& Long(long value)
     {
-        VARIANT& arg = Add();
-        V_VT(&arg) = VT_I4;
-        V_I4(&arg) = value;
+        if (VARIANT* arg = Add()) {
+            V_VT(arg) = VT_I4;
+            V_I4(arg) = value;
+        }
         return *this;
     }
     CEventArgs& Text(const CString& text)
     {
-        VARIANT& arg = Add();
-        V_VT(&arg) = VT_BSTR;
-        V_BSTR(&arg) = text.AllocSysString();
+        if (VARIANT* arg = Add()) {
+            try {
+                V_BSTR(arg) = text.AllocSysString();
+                V_VT(arg) = VT_BSTR;
+            } catch (const std::bad_alloc&) {
+                m_complete = false;
+            }
+        }
         return *this;
     }
 
+    bool IsComplete() const { return m_complete; }
     VARIANT* Data() { return m_args.data(); }
     UINT Count() const { return UINT(m_args.size()); }
 
 private:
-    VARIANT& Add()
+    VARIANT* Add()
     {
-        VARIANT& arg = m_args.emplace_back();
-        ::VariantInit(&arg);
-        return arg;
+        try {
+            VARIANT& arg = m_args.emplace_back();
+            ::VariantInit(&arg);
+            return &arg;
+        } catch (const std::bad_alloc&) {
+            m_complete = false;
+            return nullptr;
+        }
     }
 
     std::vector<VARIANT> m_args;
+    bool m_complete = true;
 };

@@ -12,6 +12,7 @@
 #include <windowsx.h>
 
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -98,9 +99,10 @@ void CNorvakCtrl::DoSetInitializePageCounts(BOOL bDefault, long nPages, CString 
     m_bCreateDefaultPages = bDefault;
     // The count is kept short; a value beyond it is no count of pages at all.
     m_nInitialPageCount = nPages >= SHRT_MIN && nPages <= SHRT_MAX ? short(nPages) : 0;
-    m_InitialTitles[0] = lpszTitle1;
-    m_InitialTitles[1] = lpszTitle2;
-    m_InitialTitles[2] = lpszTitle3;
+    // Moved, not copied: the settings change whole or not at all.
+    m_InitialTitles[0] = std::move(lpszTitle1);
+    m_InitialTitles[1] = std::move(lpszTitle2);
+    m_InitialTitles[2] = std::move(lpszTitle3);
 }
 
 // ---- events and container notification ----
@@ -112,7 +114,8 @@ void CNorvakCtrl::Fire(NorvakEventId event)
 
 void CNorvakCtrl::Fire(NorvakEventId event, CEventArgs& args)
 {
-    FireEvent(event, args.Data(), args.Count());
+    if (args.IsComplete())
+        FireEvent(event, args.Data(), args.Count());
 }
 
 LRESULT CNorvakCtrl::SendMessageToParent(int row, int col, int code)

@@ -2,6 +2,7 @@
 #include "sheet/NorvakCtrl.h"
 
 #include "framework/ClassFactory.h"
+#include "framework/ComBoundary.h"
 #include "framework/OleRegistry.h"
 #include "resources/NorvakResource.h"
 
@@ -91,12 +92,12 @@ HRESULT UnregisterServer()
 
 STDAPI DllRegisterServer()
 {
-    return NorvakRegistration::RegisterServer();
+    return ComBoundary([] { return NorvakRegistration::RegisterServer(); });
 }
 
 STDAPI DllUnregisterServer()
 {
-    return NorvakRegistration::UnregisterServer();
+    return ComBoundary([] { return NorvakRegistration::UnregisterServer(); });
 }
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object)

@@ -1,9 +1,11 @@
 #include "workbook/WorkbookFile.h"
 
+#include "framework/FileName.h"
 #include "framework/OleModule.h"
 
 #include <memory>
 #include <new>
+#include <optional>
 
 namespace {
 
@@ -51,6 +53,13 @@ FileHandle Open(const std::wstring& path, DWORD access, DWORD disposition, DWORD
 CWorkbookOutcome NotOpened(const CString& path, DWORD error)
 {
     return {CWorkbookStatus::NotOpened, path, error ? error : DWORD(ERROR_GEN_FAILURE), {}};
+}
+
+// A text that names no file: refused before any file is looked at. The message shows the name as
+// far as it goes.
+CWorkbookOutcome NotAName(const CString& path)
+{
+    return NotOpened(CString(path.GetString()), ERROR_INVALID_NAME);
 }
 
 CWorkbookOutcome Failed(const CString& path, std::string why)
@@ -107,7 +116,10 @@ CWorkbookOutcome CWorkbookFile::SaveWorkbook(const CString& path, std::span<cons
                                              const CString& version, const CHeaderFlags& flags)
 {
     CSaveTarget target = ChooseSaveTarget(path);
-    std::wstring wideTarget = target.path.ToWide();
+    const std::optional<std::wstring> name = SystemFileName(target.path);
+    if (!name)
+        return NotAName(path);
+    const std::wstring& wideTarget = *name;
     // A file that may not be written is refused before anything is written, as opening it would be.
     DWORD attributes = ::GetFileAttributesW(wideTarget.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
@@ -131,7 +143,10 @@ CWorkbookOutcome CWorkbookFile::SaveWorkbook(const CString& path, std::span<cons
 
 CWorkbookOutcome CWorkbookFile::LoadWorkbook(const CString& path, std::vector<CLoadedPage>& pages)
 {
-    FileHandle file = Open(path.ToWide(), GENERIC_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
+    const std::optional<std::wstring> name = SystemFileName(path);
+    if (!name)
+        return NotAName(path);
+    FileHandle file = Open(*name, GENERIC_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
     if (!file)
         return NotOpened(path, ::GetLastError());
     std::string why;

@@ -8,8 +8,10 @@
 #include "sheet/model/CellTypes.h"
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
+#include <utility>
 
 class CCellRecordBlocks;
 class CPictureObject;
@@ -27,8 +29,11 @@ public:
 
     const char* Get() const { return IsInline() ? m_bytes : (HeapText() ? HeapText() : ""); }
     bool IsEmpty() const { return IsInline() ? m_bytes[0] == 0 : HeapText() == nullptr; }
-    // May throw std::bad_alloc, leaving the old text.
+    // May throw std::bad_alloc, leaving the old text; a text that fits inline never throws.
     void Set(const char* text);
+    static bool FitsInline(const char* text) { return !text || std::strlen(text) <= kInlineBytes; }
+    // Exchanges the two texts; cannot fail.
+    void Swap(CCellText& other) noexcept { std::swap(m_bytes, other.m_bytes); }
 
 private:
     // Byte 7 is the tag: a heap pointer (bytes 0-3 or 0-7) never has it set in a user-mode address.
@@ -103,6 +108,8 @@ public:
     bool HasText() const { return !m_text.IsEmpty(); }
     // May throw std::bad_alloc, leaving the old text.
     void SetText(const char* text) { m_text.Set(text); }
+    // Puts in a text built beforehand and gives back the old one; cannot fail.
+    void SwapText(CCellText& text) noexcept { m_text.Swap(text); }
 
     // The font record. Editing it gives the cell its own copy; setting the default record again
     // returns the cell to the shared one. Both may throw std::bad_alloc.

@@ -13,31 +13,6 @@
 
 namespace {
 
-// A 16 x 16, 32-bpp icon of one colour with an all-opaque mask.
-Bytes IconFile(COLORREF colour)
-{
-    const int size = 16;
-    const DWORD xorBytes = size * size * 4, andBytes = size * 4;
-    Bytes image;
-    BITMAPINFOHEADER info{sizeof(info), size, size * 2, 1, 32, BI_RGB, xorBytes + andBytes, 0, 0, 0, 0};
-    Append(image, info);
-    for (int i = 0; i < size * size; ++i)
-        Append(image,
-               DWORD(0xFF000000 | GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour)));
-    image.insert(image.end(), andBytes, 0);
-    Bytes out;
-    Append(out, WORD(0));
-    Append(out, WORD(1));
-    Append(out, WORD(1));
-    out.insert(out.end(), {BYTE(size), BYTE(size), 0, 0});
-    Append(out, WORD(1));
-    Append(out, WORD(32));
-    Append(out, DWORD(image.size()));
-    Append(out, DWORD(6 + 16));
-    out.insert(out.end(), image.begin(), image.end());
-    return out;
-}
-
 // A metafile that fills its whole frame (0, 0)-(1000, 1000) with one colour.
 void FillFrame(HDC dc, COLORREF colour)
 {
@@ -199,8 +174,10 @@ TEST_F(PictureObject, FailedLoadsKeepThePreviousPicture)
     std::string garbage =
         WriteFile("garbage.jpg", Bytes{'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'});
     std::string empty = WriteFile("empty.bmp", Bytes{});
-    for (const std::string& path : {TempPath("missing.bmp"), garbage, empty}) {
-        EXPECT_FALSE(picture.LoadFromFile(path.c_str())) << path;
+    // A name with a NUL inside is no file name, though the part before the NUL names a picture.
+    std::string beforeNul = WriteFile("before_nul.bmp", BitmapFile(2, 2, RGB(0, 0, 0)));
+    for (const std::string& path : {TempPath("missing.bmp"), garbage, empty, beforeNul + '\0' + ".bmp"}) {
+        EXPECT_FALSE(picture.LoadFromFile(CString(path))) << path;
         EXPECT_EQ(picture.GetPicture(), held) << path;
     }
     std::string other = WriteFile("other.bmp", BitmapFile(2, 2, RGB(0, 0, 0)));

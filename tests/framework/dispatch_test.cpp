@@ -1,10 +1,14 @@
 // The table-driven IDispatch: name lookup, argument checking and conversion, results.
 
 #include "framework/Dispatch.h"
+#include "tests/support/AllocationProbe.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <new>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {
@@ -82,13 +86,14 @@ public:
             VariantClear(&v);
         VariantClear(&result);
     }
-    HRESULT Invoke(void* self, DISPID id, WORD flags = DISPATCH_METHOD, bool namedPut = false)
+    HRESULT Invoke(void* self, DISPID id, WORD flags = DISPATCH_METHOD, bool namedPut = false,
+                   DispatchTable table = kSampleTable)
     {
         DISPID put = DISPID_PROPERTYPUT;
         DISPPARAMS params{m_args.empty() ? nullptr : m_args.data(), namedPut ? &put : nullptr,
                           UINT(m_args.size()), namedPut ? 1u : 0u};
         VariantClear(&result);
-        return DispatchInvoke(kSampleTable, self, id, flags, &params, &result, nullptr, &argErr);
+        return DispatchInvoke(table, self, id, flags, &params, &result, nullptr, &argErr);
     }
     VARIANT result{};
     UINT argErr = 12345;
@@ -356,6 +361,95 @@ TEST(DispatchInvoke, PropertyPutTakesTheNamedValueAndGetReadsItBack)
     EXPECT_EQ(3, V_I2(&get.result));
     ASSERT_EQ(S_OK, get.Invoke(&sample, 1, DISPATCH_METHOD | DISPATCH_PROPERTYGET));
     EXPECT_EQ(3, V_I2(&get.result));
+}
+
+// ---- the boundary: no exception leaves Invoke ----
+
+// Members that fail the ways a member can: by throwing, or by running out of memory for the text
+// of an argument or of the result (the probe makes the next allocation fail).
+struct Failing
+{
+    int calls = 0;
+    std::wstring lastText;
+
+    BOOL OutOfMemory()
+    {
+        ++calls;
+        throw std::bad_alloc();
+    }
+    BOOL TooLong()
+    {
+        ++calls;
+        std::string().reserve(std::string().max_size() + 1); // std::length_error
+        return TRUE;
+    }
+    BOOL Broken()
+    {
+        ++calls;
+        throw std::runtime_error("a fault of ours");
+    }
+    BOOL TakeText(CString text)
+    {
+        ++calls;
+        lastText = text.ToWide();
+        return TRUE;
+    }
+    CString GiveText()
+    {
+        ++calls;
+        CString text("一段比短字符串的缓冲更长的文本");
+        AllocationProbe::FailAllocation(0); // the result's conversion to a BSTR
+        return text;
+    }
+    long Echo(long value) { return value; }
+};
+
+const DispatchMember kFailingTable[] = {
+    {1, L"OutOfMemory", DispatchKind::Method, VT_BOOL, DispParams(), DispatchTo<&Failing::OutOfMemory>},
+    {2, L"TooLong", DispatchKind::Method, VT_BOOL, DispParams(), DispatchTo<&Failing::TooLong>},
+    {3, L"Broken", DispatchKind::Method, VT_BOOL, DispParams(), DispatchTo<&Failing::Broken>},
+    {4, L"TakeText", DispatchKind::Method, VT_BOOL, DispParams(VT_BSTR), DispatchTo<&Failing::TakeText>},
+    {5, L"GiveText", DispatchKind::Method, VT_BSTR, DispParams(), DispatchTo<&Failing::GiveText>},
+    {6, L"Echo", DispatchKind::Method, VT_I4, DispParams(VT_I4), DispatchTo<&Failing::Echo>},
+};
+
+TEST(DispatchBoundary, AnExceptionAnswersAFailureAndTheTableKeepsAnswering)
+{
+    struct Case
+    {
+        const char* what;
+        DISPID id;
+        std::vector<VARIANT> args;
+        bool failNextAllocation; // before the call: the argument's conversion fails
+        HRESULT expected;
+        int calls; // of the member
+    } cases[] = {
+        {"a member out of memory", 1, {}, false, E_OUTOFMEMORY, 1},
+        {"a member asking for more than can be had", 2, {}, false, E_OUTOFMEMORY, 1},
+        {"a member with another fault", 3, {}, false, E_UNEXPECTED, 1},
+        {"a BSTR argument without memory for its text", 4, {Text(L"一段比短字符串的缓冲更长的参数文本")}, true,
+         E_OUTOFMEMORY, 0},
+        {"a CString result without memory for its BSTR", 5, {}, false, E_OUTOFMEMORY, 1},
+    };
+    for (Case& c : cases) {
+        Failing failing;
+        Call call(c.args);
+        AllocationProbe::FailAllocation(c.failNextAllocation ? 0 : -1);
+        EXPECT_EQ(c.expected, call.Invoke(&failing, c.id, DISPATCH_METHOD, false, kFailingTable)) << c.what;
+        AllocationProbe::FailAllocation(-1);
+        EXPECT_EQ(VT_EMPTY, V_VT(&call.result)) << c.what << ": no result on failure";
+        EXPECT_EQ(c.calls, failing.calls) << c.what;
+
+        Call echo({Long(41)});
+        ASSERT_EQ(S_OK, echo.Invoke(&failing, 6, DISPATCH_METHOD, false, kFailingTable)) << c.what;
+        EXPECT_EQ(41, V_I4(&echo.result)) << c.what;
+    }
+
+    // The same calls go through once memory is there.
+    Failing failing;
+    Call take({Text(L"一段比短字符串的缓冲更长的参数文本")});
+    EXPECT_EQ(S_OK, take.Invoke(&failing, 4, DISPATCH_METHOD, false, kFailingTable));
+    EXPECT_EQ(L"一段比短字符串的缓冲更长的参数文本", failing.lastText);
 }
 
 } // namespace

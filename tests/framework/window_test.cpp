@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
+#include <string>
 #include <vector>
 
 namespace {
@@ -369,6 +371,83 @@ TEST(Window, TranslateAcceleratorHandlesOnlyTheControlsOwnWindows)
     }
     EXPECT_EQ(control->TranslateAccelerator(nullptr), E_POINTER);
     control->Release();
+}
+
+// ---- a handler that throws ----
+
+// A window whose handlers fail as asked: WM_SETTEXT of the text "throw" runs out of memory, kNested
+// sends itself one such message and then answers as its own default would, and the window deletes
+// itself with its window.
+class FailingWindow : public CWnd
+{
+public:
+    static constexpr UINT kNested = WM_APP + 11;
+    static constexpr UINT kAnswer = WM_APP + 12;
+    explicit FailingWindow(bool* deleted, bool failCreate = false) : m_deleted(deleted), m_failCreate(failCreate) {}
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override
+    {
+        if (msg == WM_CREATE && m_failCreate)
+            throw std::bad_alloc();
+        if (msg == WM_SETTEXT && lp && std::wstring(reinterpret_cast<const wchar_t*>(lp)) == L"throw")
+            throw std::bad_alloc();
+        if (msg == kNested) {
+            ::SendMessageW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"throw"));
+            return 0;
+        }
+        if (msg == kAnswer)
+            return 42;
+        if (msg == WM_SETTEXT && lp && std::wstring(reinterpret_cast<const wchar_t*>(lp)) == L"outer") {
+            ::SendMessageW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"throw"));
+            return Default(); // of this message, not of the one that failed inside it
+        }
+        return CWnd::WindowProc(msg, wp, lp);
+    }
+    void PostNcDestroy() override
+    {
+        if (!m_deleted)
+            return;
+        *m_deleted = true;
+        delete this;
+    }
+
+private:
+    bool* m_deleted; // null: the object does not go with its window
+    bool m_failCreate;
+};
+
+TEST(WindowBoundary, AFailedHandlerAnswersTheDefaultAndTheWindowKeepsWorking)
+{
+    CWnd::RegisterWindowClass(kTestClass, 0);
+    bool deleted = false;
+    auto* window = new FailingWindow(&deleted);
+    ASSERT_TRUE(window->CreateEx(0, kTestClass, L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    HWND hwnd = *window;
+
+    // The default processing of WM_SETTEXT stores the text: it ran in place of the failed handler.
+    EXPECT_EQ(SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"throw")), TRUE);
+    EXPECT_EQ(CWnd::TextOf(hwnd), CString("throw"));
+    EXPECT_EQ(SendMessageW(hwnd, FailingWindow::kAnswer, 0, 0), 42) << "the next message is handled";
+
+    // A failure inside a nested message leaves the outer message the one being handled.
+    EXPECT_EQ(SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"outer")), TRUE);
+    EXPECT_EQ(CWnd::TextOf(hwnd), CString("outer"));
+    SendMessageW(hwnd, FailingWindow::kNested, 0, 0);
+    EXPECT_EQ(SendMessageW(hwnd, FailingWindow::kAnswer, 0, 0), 42);
+
+    // Nothing of the failed handlers keeps the object from going with its window.
+    DestroyWindow(hwnd);
+    EXPECT_TRUE(deleted);
+}
+
+TEST(WindowBoundary, AWindowWhoseCreationFailsIsNotMade)
+{
+    CWnd::RegisterWindowClass(kTestClass, 0);
+    FailingWindow window(nullptr, true);
+    EXPECT_FALSE(window.CreateEx(0, kTestClass, L"made half", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    EXPECT_EQ(window.m_hWnd, nullptr);
+    EXPECT_EQ(FindWindowW(kTestClass, L"made half"), nullptr);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "printing/BandPictureFile.h"
 #include "printing/BandLayout.h"
 #include "tests/support/GuiResources.h"
-#include "tests/printing/IconFile.h"
+#include "tests/support/PictureFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +45,9 @@ TEST(BandPictureFile, LoadsByTheExtensionAndRefusesWhatGivesNoPicture)
         }
     }
     EXPECT_EQ(CBandPictureFile::Load(TempPath("missing_file.bmp").c_str()).result, CBandPictureFile::Unreadable);
+    // A NUL inside the name: the picture named by the text before it is not taken.
+    const std::string beforeNul = WriteFile("band_nul.bmp", BitmapFile(8, 4, RGB(255, 0, 0)));
+    EXPECT_EQ(CBandPictureFile::Load(CString(beforeNul + '\0' + ".bmp")).result, CBandPictureFile::Unreadable);
     EXPECT_STREQ(CBandPictureFile::RefusalText(CBandPictureFile::Unreadable, "C:\\a.bmp"),
                  "无法读取图片文件!\nC:\\a.bmp");
     EXPECT_STREQ(CBandPictureFile::RefusalText(CBandPictureFile::NotAPicture, "C:\\a.png"),

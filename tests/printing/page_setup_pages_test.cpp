@@ -9,7 +9,7 @@
 #include "tests/support/ControlTest.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/ModalDriver.h"
-#include "tests/printing/IconFile.h"
+#include "tests/support/PictureFiles.h"
 #include "tests/support/SheetDriving.h"
 #include "resources/NorvakResource.h"
 

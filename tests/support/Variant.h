@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <string_view>
+
 class Variant
 {
 public:
@@ -34,6 +36,11 @@ public:
     static Variant String(const wchar_t* text)
     {
         return Typed(VT_BSTR, [&](VARIANT& v) { v.bstrVal = ::SysAllocString(text); });
+    }
+    // A BSTR of every character given, a NUL among them too.
+    static Variant String(std::wstring_view text)
+    {
+        return Typed(VT_BSTR, [&](VARIANT& v) { v.bstrVal = ::SysAllocStringLen(text.data(), UINT(text.size())); });
     }
 
     VARIANT* get() { return &m_value; }

@@ -262,6 +262,49 @@ TEST_F(WorkbookControl, AFileThatCannotBeReadLeavesTheWorkbookAsItWas)
     EXPECT_EQ(TakeMessages().size(), 1u);
 }
 
+TEST_F(WorkbookControl, ANameWithANulInsideIsNoFileName)
+{
+    TempFolder folder;
+    const std::wstring victim = folder.Path(L"victim.txt").ToWide();
+    const std::vector<uint8_t> victimBytes{'k', 'e', 'e', 'p', 0, 0xFF};
+    WriteFile(CString::FromWide(victim), victimBytes);
+    ASSERT_TRUE(Save(SaveArgs(folder.Path(L"good.nvk"))));
+    const std::wstring good = folder.Path(L"good.nvk").ToWide();
+    const std::vector<uint8_t> goodBytes = ReadFile(CString::FromWide(good));
+    const std::set<std::wstring> files{L"victim.txt", L"good.nvk"};
+    const std::vector<uint8_t> pagesBefore = Snapshot();
+    using namespace std::string_literals;
+
+    struct Case
+    {
+        const char* what;
+        DISPID member;
+        std::wstring name;
+        std::wstring shown; // the name as far as the message shows it
+    } cases[] = {
+        {"save over another file", kDoSave, victim + L"\0.nvk"s, victim},
+        {"save with the NUL last", kDoSave, good + L"\0"s, good},
+        {"save with the NUL first", kDoSave, L"\0"s + good, L""},
+        {"open another workbook", kDoOpen, good + L"\0.nvk"s, good},
+        {"open with the NUL last", kDoOpen, good + L"\0"s, good},
+    };
+    for (const Case& c : cases) {
+        std::vector<Variant> args{Variant::String(std::wstring_view(c.name))};
+        if (c.member == kDoSave)
+            args.insert(args.end(), {B(true), L(0), B(true), B(true)});
+        EXPECT_FALSE(Bool(c.member, std::move(args))) << c.what;
+        EXPECT_EQ(ReadFile(CString::FromWide(victim)), victimBytes) << c.what << ": the other file is as it was";
+        EXPECT_EQ(ReadFile(CString::FromWide(good)), goodBytes) << c.what;
+        EXPECT_EQ(folder.Files(), files) << c.what << ": no file is made";
+        EXPECT_EQ(Pages(), 3) << c.what << ": nothing is opened";
+        EXPECT_EQ(Snapshot(), pagesBefore) << c.what;
+        const std::vector<std::wstring> messages = TakeMessages();
+        ASSERT_EQ(messages.size(), 1u) << c.what;
+        EXPECT_EQ(messages[0].rfind(c.shown + L"\n", 0), 0u) << c.what << ": " << messages[0];
+        EXPECT_EQ(messages[0].find(L'\0'), std::wstring::npos) << c.what;
+    }
+}
+
 namespace {
 
 std::string SmallPageTitle(int page)
@@ -551,4 +594,26 @@ TEST(WorkbookForeignContainer, SaveAndOpenByLateBinding)
         ASSERT_EQ(text.type(), VT_BSTR);
         EXPECT_EQ(std::wstring((*text).bstrVal), c.text);
     }
+}
+
+TEST(WorkbookForeignContainer, ANameWithANulInsideSavesNothing)
+{
+    ASSERT_EQ(TestContainer::RegisterControl(), S_OK);
+    ModalDriver modal(reinterpret_cast<ModalDriver::SetHookFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(TestContainer::ControlModule(), "NorvakSetModalHook"))));
+    TempFolder folder;
+    const CString victim = folder.Path(L"victim.txt");
+    WriteFile(victim, {'k', 'e', 'e', 'p'});
+    AtlControl client;
+    const std::wstring name = victim.ToWide() + std::wstring(1, L'\0') + L".nvk";
+    Variant saved = client.Call(L"DoSave", {Variant::String(std::wstring_view(name)), Variant::Bool(true),
+                                            Variant::Long(0), Variant::Bool(false), Variant::Bool(false)});
+    ASSERT_EQ(saved.type(), VT_BOOL);
+    EXPECT_EQ((*saved).boolVal, VARIANT_FALSE);
+    EXPECT_EQ(ReadFile(victim), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(folder.Files(), std::set<std::wstring>{L"victim.txt"});
+    EXPECT_EQ(modal.SeenOf(ModalRequest::MessageBox).size(), 1u);
+    Variant opened = client.Call(L"DoOpen", {Variant::String(std::wstring_view(name))});
+    EXPECT_EQ((*opened).boolVal, VARIANT_FALSE);
+    EXPECT_EQ((*client.Call(L"DoGetPageCounts", {})).lVal, 3);
 }
