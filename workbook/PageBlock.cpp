@@ -2,6 +2,7 @@
 
 #include "chart/model/PageCharts.h"
 #include "sheet/model/CellRecordBlocks.h"
+#include "sheet/model/FormatBrush.h"
 #include "sheet/model/RowColumnOps.h"
 #include "workbook/CellRecord.h"
 #include "workbook/ChartItemRecords.h"
@@ -339,6 +340,15 @@ void ReadSelection(CArchiveReader& in, CNorvakPage& page, CNorvakPageCells& cell
     }
 }
 
+// A format-brush source that the control would not keep is read as none: the source is a step
+// pending on the page, not its data, so the workbook still opens, and applying the brush afterwards
+// walks no more than the page. A source kept may lie off the page, as the setter allows.
+void ForgetUnusableBrushSource(CNorvakPage& page)
+{
+    if (!SheetModel::IsFormatBrushSource(page.m_formatBrush))
+        page.m_formatBrush = CCellRect();
+}
+
 // What the rest of the control relies on of a page beyond its cells.
 void CheckSettings(const CNorvakPage& page)
 {
@@ -407,6 +417,7 @@ CLoadedPage ReadPageBlock(CArchiveReader& in, int index, const CHeaderFlags& fla
     ReadSlots(in, PageHeadSlots(), page);
     ReadGridCounts(in, page, cells);
     ReadSlots(in, PageSettingSlots(), page);
+    ForgetUnusableBrushSource(page);
     if (in.ReadInt())
         ReadFontRecord(in, page.m_tabFont.font);
 

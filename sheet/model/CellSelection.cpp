@@ -1,6 +1,7 @@
 #include "sheet/model/CellSelection.h"
 
 #include "sheet/model/CellProperties.h"
+#include "sheet/model/PageRect.h"
 
 #include <algorithm>
 #include <climits>
@@ -68,8 +69,7 @@ CCellCoord Anchor(const CNorvakPage& page, CCellCoord cell)
 
 BOOL IsValidCellRange(const CNorvakPage& page, const CCellRect& r)
 {
-    return r.minRow >= 0 && r.minCol >= 0 && r.maxRow < page.m_nRows && r.maxCol < page.m_nCols &&
-           r.minRow <= r.maxRow && r.minCol <= r.maxCol;
+    return !IsEmptyRange(r) && ClampToPage(page, r) == r;
 }
 
 CCellCoord SetFocusCell(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, ICellRepaint& repaint)

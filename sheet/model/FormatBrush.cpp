@@ -1,0 +1,57 @@
+#include "sheet/model/FormatBrush.h"
+
+#include "sheet/model/PageRect.h"
+#include "sheet/model/RowColumnOps.h"
+
+namespace SheetModel {
+
+namespace {
+
+// The source line that lands on a target line: offsets are counted from the target's first line,
+// in 64 bits, since that line may lie anywhere.
+int64_t Tiled(int line, int targetFirst, int sourceFirst, int64_t sourceLines)
+{
+    return sourceFirst + (int64_t(line) - targetFirst) % sourceLines;
+}
+
+} // namespace
+
+bool IsFormatBrushSource(const CCellRect& source)
+{
+    const int64_t rows = LineCount(source.minRow, source.maxRow);
+    const int64_t cols = LineCount(source.minCol, source.maxCol);
+    return rows > 0 && cols > 0 && rows <= kMaxRowCount && cols <= kMaxColumnCount;
+}
+
+void ApplyFormatBrush(const CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& source,
+                      const CCellRect& target, ICellRepaint& repaint)
+{
+    const CCellRect onPage = ClampToPage(page, target);
+    if (IsEmptyRange(source) || IsEmptyRange(ClampToPage(page, source)))
+        return;
+    const int64_t sourceRows = LineCount(source.minRow, source.maxRow);
+    const int64_t sourceCols = LineCount(source.minCol, source.maxCol);
+    for (int row = onPage.minRow; row <= onPage.maxRow; ++row) {
+        const int64_t fromRow = Tiled(row, target.minRow, source.minRow, sourceRows);
+        if (fromRow < 0 || fromRow >= page.m_nRows)
+            continue;
+        for (int col = onPage.minCol; col <= onPage.maxCol; ++col) {
+            const int64_t fromCol = Tiled(col, target.minCol, source.minCol, sourceCols);
+            if (fromCol < 0 || fromCol >= page.m_nCols)
+                continue;
+            const CNorvakCell* from = cells.GetCell(int(fromRow), int(fromCol));
+            if (!from || (!cells.FindOwnCell(row, col) && !cells.FindOwnCell(int(fromRow), int(fromCol))))
+                continue;
+            CNorvakCell* to = cells.EditCell(row, col);
+            if (!to)
+                continue;
+            to->SetTextFormat(from->GetTextFormat());
+            to->SetIndent(from->GetIndent());
+            to->SetEditLock(from->GetEditLock());
+            to->SetFont(from->GetFont());
+            repaint.RepaintCell(CCellCoord(row, col));
+        }
+    }
+}
+
+} // namespace SheetModel
