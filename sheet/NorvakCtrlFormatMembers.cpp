@@ -6,7 +6,6 @@
 
 #include "sheet/ControlRepaint.h"
 #include "sheet/model/FormatBrush.h"
-#include "sheet/model/PageRect.h"
 
 #include <algorithm>
 #include <string>
@@ -90,7 +89,7 @@ BOOL CNorvakCtrl::DoGetPageFormatBrush(long nPageIndex, long nMinRow, long nMinC
     if (nMinCol > nMaxCol)
         std::swap(nMinCol, nMaxCol);
     PageRef ref = GetPageRef(nPageIndex);
-    if (!ref || SheetModel::IsEmptyRange(ref.page->m_formatBrush))
+    if (!ref || ref.page->m_formatBrush.IsEmpty())
         return FALSE;
     CControlRepaint repaint(*this, ref);
     SheetModel::ApplyFormatBrush(*ref.page, *ref.cells, ref.page->m_formatBrush,

@@ -18,19 +18,17 @@ int64_t Tiled(int line, int targetFirst, int sourceFirst, int64_t sourceLines)
 
 bool IsFormatBrushSource(const CCellRect& source)
 {
-    const int64_t rows = LineCount(source.minRow, source.maxRow);
-    const int64_t cols = LineCount(source.minCol, source.maxCol);
-    return rows > 0 && cols > 0 && rows <= kMaxRowCount && cols <= kMaxColumnCount;
+    return !source.IsEmpty() && source.RowCount() <= kMaxRowCount && source.ColumnCount() <= kMaxColumnCount;
 }
 
 void ApplyFormatBrush(const CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& source,
                       const CCellRect& target, ICellRepaint& repaint)
 {
     const CCellRect onPage = ClampToPage(page, target);
-    if (IsEmptyRange(source) || IsEmptyRange(ClampToPage(page, source)))
+    if (source.IsEmpty() || ClampToPage(page, source).IsEmpty())
         return;
-    const int64_t sourceRows = LineCount(source.minRow, source.maxRow);
-    const int64_t sourceCols = LineCount(source.minCol, source.maxCol);
+    const int64_t sourceRows = source.RowCount();
+    const int64_t sourceCols = source.ColumnCount();
     for (int row = onPage.minRow; row <= onPage.maxRow; ++row) {
         const int64_t fromRow = Tiled(row, target.minRow, source.minRow, sourceRows);
         if (fromRow < 0 || fromRow >= page.m_nRows)

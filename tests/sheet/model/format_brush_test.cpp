@@ -64,7 +64,7 @@ TEST(PageRect, ARangeIsClampedToThePagesCellsAndAnInvertedOneIsEmpty)
     for (const Case& c : cases) {
         const CCellRect got = ClampToPage(s.page, c.given);
         EXPECT_EQ(got, c.clamped) << c.given.minRow << ", " << c.given.maxRow;
-        EXPECT_EQ(IsEmptyRange(got), c.empty) << c.given.minRow << ", " << c.given.maxRow;
+        EXPECT_EQ(got.IsEmpty(), c.empty) << c.given.minRow << ", " << c.given.maxRow;
         EXPECT_EQ(IsValidCellRange(s.page, c.given), !c.empty && got == c.given);
     }
     EXPECT_EQ(LineCount(INT_MIN, INT_MAX), int64_t(1) << 32);
