@@ -2,6 +2,7 @@
 
 #include "framework/CDC.h"
 #include "framework/MemoryDC.h"
+#include "framework/SaturatedInt.h"
 #include "sheet/NorvakCtrl.h"
 #include "tabs/model/TabGeometry.h"
 
@@ -384,8 +385,8 @@ void CPageTitle::ScrollTabIntoView(int nPage)
     const auto left = TabGeometry::ScrollIntoViewLeft(client.left, client.right, page->m_nTabLeft, page->m_nTabRight);
     if (!left)
         return;
-    const int width = page->m_nTabRight - page->m_nTabLeft;
-    MoveTabs(nPage, CRect(*left, page->m_nTabTop, *left + width, page->m_nTabBottom));
+    const int width = SubtractSaturated(page->m_nTabRight, page->m_nTabLeft);
+    MoveTabs(nPage, CRect(*left, page->m_nTabTop, AddSaturated(*left, width), page->m_nTabBottom));
 }
 
 BOOL CPageTitle::GetTabRect(int nPage, RECT* rect) const

@@ -381,7 +381,8 @@ protected:
         }
     }
 
-    // The control answers a plain request and paints the active page.
+    // The control answers a plain request, draws the active page for its container, and paints
+    // itself and its tab strip, arrow bar, split box and scroll bars through their windows.
     void ExpectStillAnswering(const std::string& after)
     {
         EXPECT_EQ(Long(kDoGetPageCounts), 3) << after;
@@ -390,6 +391,15 @@ protected:
         HRESULT hr = E_FAIL;
         container.DrawToMemory(480, 320, 0x123456, &hr);
         EXPECT_EQ(hr, S_OK) << after;
+        // The container stays hidden, so its windows are sent their paint message.
+        ::SendMessageW(container.ControlWindow(), WM_PAINT, 0, 0);
+        ::EnumChildWindows(
+            container.ControlWindow(),
+            [](HWND child, LPARAM) {
+                ::SendMessageW(child, WM_PAINT, 0, 0);
+                return TRUE;
+            },
+            0);
     }
 
 private:
