@@ -142,6 +142,7 @@ TEST(PageBlock, SentinelInEverySlotComesBack)
     p.m_nLockedRows = 17;
     p.m_nLockedCols = 19;
     p.m_focusCell = CCellCoord(23, 29);
+    p.m_formatBrush = CCellRect(0x70000001, 0x70000002, 0x70000003, 0x70000004);
 
     CPageToSave pages[] = {s.ToSave()};
     std::vector<CLoadedPage> loaded;
