@@ -6,6 +6,7 @@
 
 #include "sheet/ControlRepaint.h"
 #include "sheet/model/FormatBrush.h"
+#include "sheet/model/RowColumnOps.h"
 
 #include <algorithm>
 #include <string>
@@ -140,6 +141,8 @@ BOOL CNorvakCtrl::DoSetPageLockRowAndColumn(long nPageIndex, long nRow, long nCo
         return FALSE;
     ref.page->m_nLockedRows = WORD(nRow);
     ref.page->m_nLockedCols = WORD(nColumn);
+    // A column past the page (which is not refused) locks every column there is.
+    SheetModel::KeepBandsOnPage(*ref.page);
     if (nRow > 0 || WORD(nColumn) > 0)
         EnsureVisible(ref.index, nRow, nColumn, kEnsureBoth);
     InvalidateControl();

@@ -349,12 +349,11 @@ void ForgetUnusableBrushSource(CNorvakPage& page)
         page.m_formatBrush = CCellRect();
 }
 
-// What the rest of the control relies on of a page beyond its cells.
-void CheckSettings(const CNorvakPage& page)
+// What the rest of the control relies on of a page beyond its cells. Locked rows and columns that
+// reach past the page are cut to it, as the control's setter does, so that the workbook opens.
+void CheckSettings(CNorvakPage& page)
 {
-    if (page.m_nFixedRows + page.m_nLockedRows > page.m_nRows ||
-        page.m_nFixedCols + page.m_nLockedCols > page.m_nCols)
-        CArchiveReader::Fail("locked rows or columns beyond the page");
+    SheetModel::KeepBandsOnPage(page);
     const CCellCoord& focus = page.m_focusCell;
     if (!focus.IsNone() && !page.IsValidCell(focus.row, focus.col))
         CArchiveReader::Fail("a focus cell outside the page");

@@ -224,10 +224,12 @@ std::vector<HostileCase> Cases()
         {"number headings from INT_MIN to INT_MAX and from -1 to INT_MAX",
          {C(kDoSetPageRow1234, Longs({0, kMin, kMax}), none), C(kDoSetPageRow1234, Longs({0, kMax, -1}), none),
           C(kDoSetPageRow1234, Longs({0, -1, kMax}), yes), C(kDoGetPageCellText, Longs({0, 99, 0}), L"100")}},
-        {"locked row INT_MAX, and row INT_MIN with column INT_MAX",
+        {"locked row INT_MAX, and row INT_MIN with column INT_MAX, which locks every column",
          {C(kDoSetPageLockRowAndColumn, Longs({0, kMax, 0}), none),
           C(kDoSetPageLockRowAndColumn, Longs({0, kMin, kMax}), yes), C(kDoGetPageLockRow, Longs({0}), 0),
-          C(kDoSetPageLockRowAndColumn, Longs({0, 0, 0}), yes)}},
+          C(kDoGetPageLockColumn, Longs({0}), 49)}},
+        {"every row and column locked", {C(kDoSetPageLockRowAndColumn, Longs({0, 99, 49}), yes)}},
+        {"locked lines back to none", {C(kDoSetPageLockRowAndColumn, Longs({0, 0, 0}), yes)}},
 
         // Counts, positions and sizes.
         {"row and column counts of INT_MAX, INT_MIN and -1",

@@ -281,6 +281,26 @@ TEST_F(WorkbookControl, AFileThatCannotBeReadLeavesTheWorkbookAsItWas)
     EXPECT_EQ(TakeMessages().size(), 1u);
 }
 
+TEST_F(WorkbookControl, LockedLinesAskedPastThePageLockItAllAndTheFileOpens)
+{
+    // With three fixed rows, 99 locked rows would reach past the page; the column is not refused.
+    ASSERT_TRUE(Bool(kDoSetPageRowCounts, {L(0), L(100), L(3)}));
+    ASSERT_TRUE(Bool(kDoSetPageLockRowAndColumn, {L(0), L(99), L(INT_MAX)}));
+    EXPECT_EQ(Long(kDoGetPageLockRow, {L(0)}), 97);
+    EXPECT_EQ(Long(kDoGetPageLockColumn, {L(0)}), 49);
+    TempFolder folder;
+    ASSERT_TRUE(Save(SaveArgs(folder.Path(L"locked.nvk"), false, 0)));
+    ASSERT_TRUE(Open(folder.Path(L"locked.nvk")));
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_EQ(Long(kDoGetPageLockRow, {L(3)}), 97);
+    EXPECT_EQ(Long(kDoGetPageLockColumn, {L(3)}), 49);
+    ASSERT_TRUE(Bool(kDoSetActivePageIndex, {L(3)}));
+    HRESULT hr = E_FAIL;
+    container.DrawToMemory(400, 300, 0, &hr);
+    EXPECT_EQ(hr, S_OK);
+    ExpectEveryPageConsistent("locked lines past the page");
+}
+
 TEST_F(WorkbookControl, ABrushSourceTheControlWouldNotKeepIsReadAsNoneAndTheBrushStaysSafe)
 {
     // A one-cell source far off the page, as the setter keeps it, whose four ints the cases patch.
