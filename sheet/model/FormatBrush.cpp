@@ -3,9 +3,15 @@
 #include "sheet/model/PageRect.h"
 #include "sheet/model/RowColumnOps.h"
 
+#include <vector>
+
 namespace SheetModel {
 
 namespace {
+
+// More changed cells than this are repainted as the whole page: one invalidation per cell would cost
+// more than the paint.
+constexpr size_t kCellRepaints = 64;
 
 // The source line that lands on a target line: offsets are counted from the target's first line,
 // in 64 bits, since that line may lie anywhere.
@@ -29,6 +35,7 @@ void ApplyFormatBrush(const CNorvakPage& page, CNorvakPageCells& cells, const CC
         return;
     const int64_t sourceRows = source.RowCount();
     const int64_t sourceCols = source.ColumnCount();
+    std::vector<CCellCoord> changed;
     for (int row = onPage.minRow; row <= onPage.maxRow; ++row) {
         const int64_t fromRow = Tiled(row, target.minRow, source.minRow, sourceRows);
         if (fromRow < 0 || fromRow >= page.m_nRows)
@@ -47,9 +54,14 @@ void ApplyFormatBrush(const CNorvakPage& page, CNorvakPageCells& cells, const CC
             to->SetIndent(from->GetIndent());
             to->SetEditLock(from->GetEditLock());
             to->SetFont(from->GetFont());
-            repaint.RepaintCell(CCellCoord(row, col));
+            if (changed.size() <= kCellRepaints)
+                changed.emplace_back(row, col);
         }
     }
+    if (changed.size() > kCellRepaints)
+        return repaint.RepaintAll();
+    for (CCellCoord cell : changed)
+        repaint.RepaintCell(cell);
 }
 
 } // namespace SheetModel

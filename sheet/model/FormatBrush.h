@@ -17,9 +17,9 @@ bool IsFormatBrushSource(const CCellRect& source);
 
 // Tiles the source over the target from the target's first row and column: target row
 // target.minRow + k takes source row source.minRow + k mod (source rows), and columns likewise.
-// Only the target cells on the page whose source cell is on the page too are written, each then
-// repainted; a cell with no record of its own that takes its formats from another such cell already
-// has them. The target must not be inverted; its corners may lie anywhere.
+// Only the target cells on the page whose source cell is on the page too are written, and repainted
+// (the whole page when they are many); a cell with no record of its own that takes its formats from
+// another such cell already has them. The target must not be inverted; its corners may lie anywhere.
 void ApplyFormatBrush(const CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& source,
                       const CCellRect& target, ICellRepaint& repaint);
 

@@ -108,6 +108,7 @@ TEST(FormatBrush, TheTilingCountsFromTheTargetsFirstLineEvenOffThePage)
         }
     EXPECT_EQ(s.Cell(4, 0).GetTextFormat(), CNorvakCell::kDefaultTextFormat) << "below the target";
     EXPECT_EQ(s.repaint.cells.size(), 4u * 6u);
+    EXPECT_EQ(s.repaint.all, 0);
     EXPECT_EQ(s.Consistency(), "");
 }
 
@@ -146,4 +147,15 @@ TEST(FormatBrush, DefaultCellsOverAWholePageMakeNoRecordsAndACellOfItsOwnTakesTh
     EXPECT_EQ(repaint.cells[0], CCellCoord(7, 7));
     EXPECT_EQ(s.Cell(7, 7).GetTextFormat(), CNorvakCell::kDefaultTextFormat);
     EXPECT_EQ(s.Consistency(), "");
+}
+
+TEST(FormatBrush, ManyChangedCellsAreRepaintedAsThePage)
+{
+    CellSheet s(10, 10);
+    s.Cell(0, 0).SetTextFormat(12);
+    RecordingRepaint repaint;
+    ApplyFormatBrush(s.page, s.cells, {0, 0, 0, 0}, {0, 0, 9, 9}, repaint);
+    EXPECT_EQ(s.Cell(9, 9).GetTextFormat(), 12);
+    EXPECT_TRUE(repaint.cells.empty());
+    EXPECT_EQ(repaint.all, 1);
 }
