@@ -337,6 +337,12 @@ std::vector<HostileCase> Cases()
     };
 }
 
+BOOL CALLBACK SendPaint(HWND window, LPARAM)
+{
+    ::SendMessageW(window, WM_PAINT, 0, 0);
+    return TRUE;
+}
+
 class HostileCalls : public ControlTest
 {
 protected:
@@ -403,13 +409,7 @@ protected:
         EXPECT_EQ(hr, S_OK) << after;
         // The container stays hidden, so its windows are sent their paint message.
         ::SendMessageW(container.ControlWindow(), WM_PAINT, 0, 0);
-        ::EnumChildWindows(
-            container.ControlWindow(),
-            [](HWND child, LPARAM) {
-                ::SendMessageW(child, WM_PAINT, 0, 0);
-                return TRUE;
-            },
-            0);
+        ::EnumChildWindows(container.ControlWindow(), &SendPaint, 0);
     }
 
 private:
