@@ -19,11 +19,6 @@ const char kSizesDiffer[] = "源单元格数和目标单元格数不相等!";
 const char kSourceBeyondPage[] = "源区域超出页面范围!";
 const char kTargetBeyondPage[] = "粘贴区域超出页面范围!";
 
-bool IsEmptyBlock(const CCellRect& block)
-{
-    return block.maxRow < block.minRow || block.maxCol < block.minCol;
-}
-
 } // namespace
 
 // ---- the clipboard's state ----
@@ -119,7 +114,7 @@ bool CNorvakCtrl::OfferOnClipboard(COleDataSource* source)
 BOOL CNorvakCtrl::PutBlockOnClipboard(int page, const CCellRect& block, bool cut)
 {
     PageRef ref = GetPageRef(page);
-    if (!ref || IsEmptyBlock(block) || !IsValidCellRange(ref.index, block))
+    if (!ref || !IsValidCellRange(ref.index, block))
         return FALSE;
     COleDataSource* source = MakeTextDataSource(BuildClipboardText(
         block, [](int, int) { return true; }, [&](int row, int col) { return GetPageCellText(ref.index, row, col); }));
@@ -166,7 +161,7 @@ CCellCoord CNorvakCtrl::PasteTarget()
     if (!ref)
         return CCellCoord();
     const CCellRect block = GetSelectedCellRange(-1);
-    if (!IsEmptyBlock(block) && ref.page->IsValidCell(block.minRow, block.minCol))
+    if (!block.IsEmpty() && ref.page->IsValidCell(block.minRow, block.minCol))
         return CCellCoord(block.minRow, block.minCol);
     if (ref.page->IsValidCell(ref.page->m_focusCell.row, ref.page->m_focusCell.col))
         return ref.page->m_focusCell;
@@ -318,13 +313,17 @@ void CNorvakCtrl::PasteTextToPage(int page, int row, int col, COleDataObject* da
 
 bool CNorvakCtrl::CheckBlockTarget(int page, int rows, int cols, CCellRect& target)
 {
-    if (target.minRow == target.maxRow && target.minCol == target.maxCol)
-        target = CCellRect(target.minRow, target.minCol, target.minRow + rows - 1, target.minCol + cols - 1);
-    if (target.maxRow - target.minRow + 1 != rows || target.maxCol - target.minCol + 1 != cols) {
+    const bool oneCell = target.minRow == target.maxRow && target.minCol == target.maxCol;
+    if (!oneCell && (target.RowCount() != rows || target.ColumnCount() != cols)) {
         ModalUI::ShowMessage(m_hWnd, kSizesDiffer, CString(), MB_OK);
         return false;
     }
-    if (!IsValidCellRange(page, target)) {
+    // A one-cell target grows to the block's size; one that would grow past the last int passes the
+    // page's last line too.
+    const int64_t lastRow = oneCell ? int64_t(target.minRow) + rows - 1 : target.maxRow;
+    const int64_t lastCol = oneCell ? int64_t(target.minCol) + cols - 1 : target.maxCol;
+    if (lastRow > INT_MAX || lastCol > INT_MAX ||
+        !IsValidCellRange(page, target = CCellRect(target.minRow, target.minCol, int(lastRow), int(lastCol)))) {
         ModalUI::ShowMessage(m_hWnd, kTargetBeyondPage, CString(), MB_OK);
         return false;
     }
@@ -334,7 +333,7 @@ bool CNorvakCtrl::CheckBlockTarget(int page, int rows, int cols, CCellRect& targ
 BOOL CNorvakCtrl::PasteClipboardInto(int page, const CCellRect& target)
 {
     PageRef ref = GetPageRef(page);
-    if (!ref || !ref.page->m_bEditable || IsEmptyBlock(target) || !IsValidCellRange(ref.index, target))
+    if (!ref || !ref.page->m_bEditable || !IsValidCellRange(ref.index, target))
         return FALSE;
     DropStaleClipboardCells();
     COleDataObject data;
@@ -371,19 +370,18 @@ BOOL CNorvakCtrl::PasteClipboardInto(int page, const CCellRect& target)
 BOOL CNorvakCtrl::CanPasteInto(int page, const CCellRect& target)
 {
     PageRef ref = GetPageRef(page);
-    return ref && !IsEmptyBlock(target) && IsValidCellRange(ref.index, target) && ref.page->m_bEditable &&
+    return ref && IsValidCellRange(ref.index, target) && ref.page->m_bEditable &&
            IsRangeEditable(ref.index, target) && ::IsClipboardFormatAvailable(CF_TEXT);
 }
 
 BOOL CNorvakCtrl::CopyGridRange(int page, const CCellRect& source, const CCellRect& destination, BOOL copy)
 {
     PageRef ref = GetPageRef(page);
-    if (!ref || IsEmptyBlock(source) || IsEmptyBlock(destination) || source == destination)
+    if (!ref || source.IsEmpty() || destination.IsEmpty() || source == destination)
         return FALSE;
     CCellRect target = destination;
     if (!(target.minRow == target.maxRow && target.minCol == target.maxCol) &&
-        (target.maxRow - target.minRow != source.maxRow - source.minRow ||
-         target.maxCol - target.minCol != source.maxCol - source.minCol)) {
+        (target.RowCount() != source.RowCount() || target.ColumnCount() != source.ColumnCount())) {
         ModalUI::ShowMessage(m_hWnd, kSizesDiffer, CString(), MB_OK);
         return FALSE;
     }
@@ -461,7 +459,7 @@ BOOL CNorvakCtrl::OnEditPaste()
 BOOL CNorvakCtrl::CanCopy() const
 {
     const CCellRect block = GetSelectedCellRange(-1);
-    return !IsEmptyBlock(block) && IsValidCellRange(-1, block);
+    return !block.IsEmpty() && IsValidCellRange(-1, block);
 }
 
 BOOL CNorvakCtrl::CanCut() const

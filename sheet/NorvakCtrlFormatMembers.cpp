@@ -4,6 +4,10 @@
 
 #include "sheet/NorvakCtrl.h"
 
+#include "sheet/ControlRepaint.h"
+#include "sheet/model/FormatBrush.h"
+#include "sheet/model/RowColumnOps.h"
+
 #include <algorithm>
 #include <string>
 
@@ -16,12 +20,6 @@ std::string ColumnLetters(int offset)
     for (int n = offset + 1; n > 0; n = (n - 1) / 26)
         letters.insert(letters.begin(), char('A' + (n - 1) % 26));
     return letters;
-}
-
-// The source cell whose format lands on a target cell: the source rectangle tiled from its top-left.
-int Tiled(int offset, int first, int last)
-{
-    return first + offset % (last - first + 1);
 }
 
 } // namespace
@@ -78,9 +76,10 @@ OLE_COLOR CNorvakCtrl::DoGetPageTextBkColor(long nPageIndex)
 BOOL CNorvakCtrl::DoSetPageFormatBrush(long nPageIndex, long nMinRow, long nMinCol, long nMaxRow, long nMaxCol)
 {
     PageRef ref = GetPageRef(nPageIndex);
-    if (!ref || nMaxRow < nMinRow || nMaxCol < nMinCol)
+    const CCellRect source(nMinRow, nMinCol, nMaxRow, nMaxCol);
+    if (!ref || !SheetModel::IsFormatBrushSource(source))
         return FALSE;
-    ref.page->m_formatBrush = CCellRect(nMinRow, nMinCol, nMaxRow, nMaxCol);
+    ref.page->m_formatBrush = source;
     return TRUE;
 }
 
@@ -91,28 +90,11 @@ BOOL CNorvakCtrl::DoGetPageFormatBrush(long nPageIndex, long nMinRow, long nMinC
     if (nMinCol > nMaxCol)
         std::swap(nMinCol, nMaxCol);
     PageRef ref = GetPageRef(nPageIndex);
-    if (!ref)
+    if (!ref || ref.page->m_formatBrush.IsEmpty())
         return FALSE;
-    const CCellRect source = ref.page->m_formatBrush;
-    if (source.maxRow < source.minRow || source.maxCol < source.minCol)
-        return FALSE;
-    for (int row = nMinRow; row <= nMaxRow; ++row)
-        for (int col = nMinCol; col <= nMaxCol; ++col) {
-            const int fromRow = Tiled(row - nMinRow, source.minRow, source.maxRow);
-            const int fromCol = Tiled(col - nMinCol, source.minCol, source.maxCol);
-            if (!IsValidCell(ref.index, row, col) || !IsValidCell(ref.index, fromRow, fromCol))
-                continue;
-            const CNorvakCell* from = ref.cells->GetCell(fromRow, fromCol);
-            CNorvakCell* to = ref.cells->EditCell(row, col);
-            if (!from || !to)
-                continue;
-            to->SetTextFormat(from->GetTextFormat());
-            to->SetIndent(from->GetIndent());
-            to->SetEditLock(from->GetEditLock());
-            to->SetFont(from->GetFont());
-            if (ref.index == m_pageStore.GetActive())
-                RedrawCell(CCellCoord(row, col));
-        }
+    CControlRepaint repaint(*this, ref);
+    SheetModel::ApplyFormatBrush(*ref.page, *ref.cells, ref.page->m_formatBrush,
+                                 CCellRect(nMinRow, nMinCol, nMaxRow, nMaxCol), repaint);
     ref.page->m_formatBrush = CCellRect(-1, -1, -1, -1);
     return TRUE;
 }
@@ -159,6 +141,8 @@ BOOL CNorvakCtrl::DoSetPageLockRowAndColumn(long nPageIndex, long nRow, long nCo
         return FALSE;
     ref.page->m_nLockedRows = WORD(nRow);
     ref.page->m_nLockedCols = WORD(nColumn);
+    // A column past the page (which is not refused) locks every column there is.
+    SheetModel::KeepBandsOnPage(*ref.page);
     if (nRow > 0 || WORD(nColumn) > 0)
         EnsureVisible(ref.index, nRow, nColumn, kEnsureBoth);
     InvalidateControl();

@@ -2,6 +2,7 @@
 
 #include "framework/CDC.h"
 #include "framework/MemoryDC.h"
+#include "framework/SaturatedInt.h"
 #include "sheet/NorvakCtrl.h"
 #include "tabs/NorvakTabBand.h"
 #include "tabs/model/TabGeometry.h"
@@ -428,8 +429,9 @@ void CPageTitle::BringIntoView(int nPage, const CRect& client)
     const auto left = TabGeometry::ScrollIntoViewLeft(client.left, client.right, page.m_nTabLeft, page.m_nTabRight);
     if (!left)
         return;
-    const int width = page.m_nTabRight - page.m_nTabLeft;
-    TabGeometry::MoveTabs(m_control.GetPageStore(), nPage, CRect(*left, page.m_nTabTop, *left + width, page.m_nTabBottom));
+    const int width = SubtractSaturated(page.m_nTabRight, page.m_nTabLeft);
+    TabGeometry::MoveTabs(m_control.GetPageStore(), nPage,
+                          CRect(*left, page.m_nTabTop, AddSaturated(*left, width), page.m_nTabBottom));
 }
 
 BOOL CPageTitle::GetTabRect(int nPage, RECT* rect)

@@ -3,6 +3,7 @@
 #include "tabs/PageTitle.h"
 
 #include "framework/OleModule.h"
+#include "framework/SaturatedInt.h"
 #include "resources/NorvakResource.h"
 #include "sheet/NorvakCtrl.h"
 #include "tabs/model/PageProtection.h"
@@ -253,12 +254,12 @@ BOOL CPageTitle::SetPageTabWidth(int nPage, BOOL bDefault, int nWidth)
     if (bDefault)
         return FALSE;
     const int width = std::max(nWidth, 0);
-    const int shift = width - (page->m_nTabRight - page->m_nTabLeft);
+    const long long shift = width - ((long long)page->m_nTabRight - page->m_nTabLeft);
     page->m_nTabWidth = width;
     m_control.GetPageStore().ForEachPage([&](int index, CNorvakPage& tab) {
         if (index > nPage) {
-            tab.m_nTabLeft += shift;
-            tab.m_nTabRight += shift;
+            tab.m_nTabLeft = SaturateToInt(tab.m_nTabLeft + shift);
+            tab.m_nTabRight = SaturateToInt(tab.m_nTabRight + shift);
         }
     });
     Invalidate();
@@ -271,7 +272,7 @@ int CPageTitle::GetPageTabWidth(int nPage)
     const CNorvakPage* page = PageAt(nPage);
     if (!page)
         return 0;
-    return page->m_bDefaultTabWidth ? page->m_nTabRight - page->m_nTabLeft : page->m_nTabWidth;
+    return page->m_bDefaultTabWidth ? SubtractSaturated(page->m_nTabRight, page->m_nTabLeft) : page->m_nTabWidth;
 }
 
 BOOL CPageTitle::SetPageTabHeight(int nPage, BOOL bDefault, int nHeight)

@@ -2,6 +2,7 @@
 
 #include "chart/model/PageCharts.h"
 #include "sheet/model/CellRecordBlocks.h"
+#include "sheet/model/FormatBrush.h"
 #include "sheet/model/RowColumnOps.h"
 #include "workbook/CellRecord.h"
 #include "workbook/ChartItemRecords.h"
@@ -339,12 +340,20 @@ void ReadSelection(CArchiveReader& in, CNorvakPage& page, CNorvakPageCells& cell
     }
 }
 
-// What the rest of the control relies on of a page beyond its cells.
-void CheckSettings(const CNorvakPage& page)
+// A format-brush source that the control would not keep is read as none: the source is a step
+// pending on the page, not its data, so the workbook still opens, and applying the brush afterwards
+// walks no more than the page. A source kept may lie off the page, as the setter allows.
+void ForgetUnusableBrushSource(CNorvakPage& page)
 {
-    if (page.m_nFixedRows + page.m_nLockedRows > page.m_nRows ||
-        page.m_nFixedCols + page.m_nLockedCols > page.m_nCols)
-        CArchiveReader::Fail("locked rows or columns beyond the page");
+    if (!SheetModel::IsFormatBrushSource(page.m_formatBrush))
+        page.m_formatBrush = CCellRect();
+}
+
+// What the rest of the control relies on of a page beyond its cells. Locked rows and columns that
+// reach past the page are cut to it, as the control's setter does, so that the workbook opens.
+void CheckSettings(CNorvakPage& page)
+{
+    SheetModel::KeepBandsOnPage(page);
     const CCellCoord& focus = page.m_focusCell;
     if (!focus.IsNone() && !page.IsValidCell(focus.row, focus.col))
         CArchiveReader::Fail("a focus cell outside the page");
@@ -407,6 +416,7 @@ CLoadedPage ReadPageBlock(CArchiveReader& in, int index, const CHeaderFlags& fla
     ReadSlots(in, PageHeadSlots(), page);
     ReadGridCounts(in, page, cells);
     ReadSlots(in, PageSettingSlots(), page);
+    ForgetUnusableBrushSource(page);
     if (in.ReadInt())
         ReadFontRecord(in, page.m_tabFont.font);
 

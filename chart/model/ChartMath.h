@@ -3,6 +3,8 @@
 // The number rules every chart computation shares: values that are not finite count as 0, and a
 // double or a 64-bit sum becomes a pixel int by saturating, never by wrapping.
 
+#include "framework/SaturatedInt.h"
+
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -30,16 +32,6 @@ inline int SaturateToInt(double value)
     if (value <= double(INT_MIN))
         return INT_MIN;
     return int(value);
-}
-
-inline int SaturateToInt(long long value)
-{
-    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : int(value);
-}
-
-inline int AddSaturated(int a, int b)
-{
-    return SaturateToInt((long long)a + b);
 }
 
 // Truncation toward zero, plus 1 when the dropped fraction is 0.5 or more.

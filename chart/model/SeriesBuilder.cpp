@@ -2,6 +2,7 @@
 
 #include "chart/model/ChartValueRange.h"
 #include "sheet/model/CellSelection.h"
+#include "sheet/model/PageRect.h"
 
 #include <numeric>
 
@@ -9,7 +10,7 @@ namespace {
 
 std::vector<int> Span(int first, int last)
 {
-    std::vector<int> indexes(size_t(last >= first ? last - first + 1 : 0));
+    std::vector<int> indexes(size_t(LineCount(first, last)));
     std::iota(indexes.begin(), indexes.end(), first);
     return indexes;
 }
@@ -105,8 +106,8 @@ void BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& s
 
 void BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source)
 {
-    const CCellRect range = SheetModel::GetSelectedCellRange(source.page);
-    if (range.minRow < 0 || range.minCol < 0 || range.minRow > range.maxRow || range.minCol > range.maxCol) {
+    const CCellRect range = SheetModel::ClampToPage(source.page, SheetModel::GetSelectedCellRange(source.page));
+    if (range.IsEmpty()) {
         settings.items.clear();
         settings.legendItems.clear();
         return;

@@ -1,6 +1,7 @@
 #include "sheet/model/CellSelection.h"
 
 #include "sheet/model/CellProperties.h"
+#include "sheet/model/PageRect.h"
 
 #include <algorithm>
 #include <climits>
@@ -42,10 +43,9 @@ CCellRect Bounds(const Rects& ranges)
 // The rectangles of a set that lie inside the grid.
 Rects InGrid(const CNorvakPage& page, const CCellSelectionMap& map)
 {
-    const CCellRect grid(0, 0, page.m_nRows - 1, page.m_nCols - 1);
     Rects out;
     for (const CCellRect& r : map.Rects())
-        if (CCellRect part = CCellSelectionMap::Intersect(r, grid); !CCellSelectionMap::IsEmptyRect(part))
+        if (CCellRect part = ClampToPage(page, r); !part.IsEmpty())
             out.push_back(part);
     return out;
 }
@@ -68,8 +68,7 @@ CCellCoord Anchor(const CNorvakPage& page, CCellCoord cell)
 
 BOOL IsValidCellRange(const CNorvakPage& page, const CCellRect& r)
 {
-    return r.minRow >= 0 && r.minCol >= 0 && r.maxRow < page.m_nRows && r.maxCol < page.m_nCols &&
-           r.minRow <= r.maxRow && r.minCol <= r.maxCol;
+    return !r.IsEmpty() && ClampToPage(page, r) == r;
 }
 
 CCellCoord SetFocusCell(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, ICellRepaint& repaint)

@@ -21,6 +21,7 @@ enum CSelectMode : int
 
 namespace SheetModel {
 
+// The range lies whole on the page and holds a cell: it is its own clamp to the page (PageRect.h).
 BOOL IsValidCellRange(const CNorvakPage& page, const CCellRect& range);
 
 // Moves the focus mark; returns the previous focus cell. A cell outside the grid leaves no focus.

@@ -5,11 +5,11 @@
 std::vector<CCellRect> CCellSelectionMap::Subtract(const CCellRect& a, const CCellRect& b)
 {
     const CCellRect common = Intersect(a, b);
-    if (IsEmptyRect(common))
-        return IsEmptyRect(a) ? std::vector<CCellRect>{} : std::vector<CCellRect>{a};
+    if (common.IsEmpty())
+        return a.IsEmpty() ? std::vector<CCellRect>{} : std::vector<CCellRect>{a};
     std::vector<CCellRect> out;
     auto keep = [&](const CCellRect& r) {
-        if (!IsEmptyRect(r))
+        if (!r.IsEmpty())
             out.push_back(r);
     };
     keep(CCellRect(a.minRow, a.minCol, common.minRow - 1, a.maxCol));           // above
@@ -98,7 +98,7 @@ bool CCellSelectionMap::Remove(int row, int col)
     m_bLastKeyKnown = false;
     const CCellRect cell(row, col, row, col);
     for (size_t i = 0; i < m_rects.size(); ++i) {
-        if (IsEmptyRect(Intersect(m_rects[i], cell)))
+        if (Intersect(m_rects[i], cell).IsEmpty())
             continue;
         std::vector<CCellRect> rest = Subtract(m_rects[i], cell);
         m_rects.erase(m_rects.begin() + ptrdiff_t(i));
@@ -126,7 +126,8 @@ int CCellSelectionMap::GetCount() const
 
 void CCellSelectionMap::SetRects(std::vector<CCellRect> rects)
 {
-    rects.erase(std::remove_if(rects.begin(), rects.end(), IsEmptyRect), rects.end());
+    rects.erase(std::remove_if(rects.begin(), rects.end(), [](const CCellRect& r) { return r.IsEmpty(); }),
+                rects.end());
     m_rects = std::move(rects);
     m_bLastKeyKnown = false;
 }

@@ -26,11 +26,10 @@ public:
     // minus.
     static std::vector<CCellRect> Subtract(const CCellRect& a, const CCellRect& b);
     static std::vector<CCellRect> Subtract(std::vector<CCellRect> pieces, const std::vector<CCellRect>& minus);
-    static bool IsEmptyRect(const CCellRect& r) { return r.minRow > r.maxRow || r.minCol > r.maxCol; }
     static CCellRect Intersect(const CCellRect& a, const CCellRect& b);
     static int64_t Area(const CCellRect& r)
     {
-        return IsEmptyRect(r) ? 0 : int64_t(r.maxRow - r.minRow + 1) * (r.maxCol - r.minCol + 1);
+        return r.RowCount() * r.ColumnCount();
     }
 
     // The range the cells span; (rows, columns, -1, -1) with none, so that a loop over it runs

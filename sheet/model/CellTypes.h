@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 
 // A cell position; -1 in either field means none.
@@ -23,6 +24,13 @@ struct CCellCoord
     }
 };
 
+// The lines from first to last, both included, counted in 64 bits so that no pair of ints
+// overflows; 0 when last lies before first.
+constexpr int64_t LineCount(int first, int last)
+{
+    return last < first ? 0 : int64_t(last) - first + 1;
+}
+
 struct CCellRect
 {
     int minRow = -1;
@@ -32,6 +40,10 @@ struct CCellRect
 
     constexpr CCellRect() = default;
     constexpr CCellRect(int r0, int c0, int r1, int c1) : minRow(r0), minCol(c0), maxRow(r1), maxCol(c1) {}
+    // No cell: inverted in either direction.
+    constexpr bool IsEmpty() const { return maxRow < minRow || maxCol < minCol; }
+    constexpr int64_t RowCount() const { return LineCount(minRow, maxRow); }
+    constexpr int64_t ColumnCount() const { return LineCount(minCol, maxCol); }
     friend constexpr bool operator==(const CCellRect& a, const CCellRect& b)
     {
         return a.minRow == b.minRow && a.minCol == b.minCol && a.maxRow == b.maxRow && a.maxCol == b.maxCol;

@@ -1,19 +1,12 @@
 #include "sheet/model/ChartPanes.h"
 
+#include "sheet/model/PageAxis.h"
+
 #include <algorithm>
 
 namespace SheetModel {
 
 namespace {
-
-int ShownLockedExtent(const std::vector<int>& sizes, int fixed, int locked, int offset)
-{
-    int extent = 0;
-    for (int i = 0; i < fixed + locked && i < int(sizes.size()); ++i)
-        if (i < fixed || i >= fixed + offset)
-            extent += sizes[size_t(i)];
-    return extent;
-}
 
 bool Inside(const RECT& r, int x, int y)
 {
@@ -24,8 +17,8 @@ bool Inside(const RECT& r, int x, int y)
 
 int LockedBandExtent(const CNorvakPage& page, bool columns)
 {
-    return columns ? ShownLockedExtent(page.m_colWidths, page.m_nFixedCols, page.m_nLockedCols, page.m_nLockedColOffset)
-                   : ShownLockedExtent(page.m_rowHeights, page.m_nFixedRows, page.m_nLockedRows, page.m_nLockedRowOffset);
+    // The fixed lines and the shown locked ones, cut to the page: the locked count may pass it.
+    return (columns ? CPageAxis::Cols(page) : CPageAxis::Rows(page)).ScrollStart();
 }
 
 void AdjustChartsToLockedArea(const CNorvakPage& page, std::vector<CChartPlacement*> charts)
@@ -45,9 +38,9 @@ void AdjustChartsToLockedArea(const CNorvakPage& page, std::vector<CChartPlaceme
     for (CChartPlacement* chart : charts) {
         const RECT& r = chart->rect;
         const RECT& s = chart->saved;
-        if (lockedCols && r.right - r.left == s.right - s.left)
+        if (lockedCols && (long long)r.right - r.left == (long long)s.right - s.left)
             chart->bClearOfLockedCols = width < r.left;
-        if (lockedRows && r.bottom - r.top == s.bottom - s.top)
+        if (lockedRows && (long long)r.bottom - r.top == (long long)s.bottom - s.top)
             chart->bClearOfLockedRows = height < r.top;
     }
 }

@@ -834,6 +834,12 @@ CGridChange DeleteLine(const Line& line, CNorvakPageCells& cells, int pos, ICell
 
 } // namespace
 
+void KeepBandsOnPage(CNorvakPage& page)
+{
+    ClampBands(Line{Axis::Rows, page});
+    ClampBands(Line{Axis::Cols, page});
+}
+
 CGridChange SetRowCount(CNorvakPage& page, CNorvakPageCells& cells, int count, ICellFactory& factory)
 {
     return SetCount(Line{Axis::Rows, page}, cells, count, factory);

@@ -49,6 +49,10 @@ CGridChange InsertColumn(CNorvakPage& page, CNorvakPageCells& cells, int positio
 CGridChange DeleteRow(CNorvakPage& page, CNorvakPageCells& cells, int position, ICellFactory& factory);
 CGridChange DeleteColumn(CNorvakPage& page, CNorvakPageCells& cells, int position, ICellFactory& factory);
 
+// Fixed lines within the count, locked lines within the rest and their shown offset within the
+// locked lines: what every count change leaves, for settings that come from elsewhere.
+void KeepBandsOnPage(CNorvakPage& page);
+
 // The text of an auto-text column's body cell: the prefix, followed by the body row number when
 // the column is numbered.
 CString AutoColumnText(const CAutoTextColumn& column, int bodyRow);

@@ -2,6 +2,7 @@
 
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
+#include "framework/SaturatedInt.h"
 
 #include <commctrl.h>
 
@@ -68,14 +69,16 @@ void LayoutTabs(const CPageStore& pages, const std::function<int(const CNorvakPa
         if (!page)
             continue;
         if (!first && i > 0)
-            page->m_nTabLeft = previousRight - kOverlap;
+            page->m_nTabLeft = SubtractSaturated(previousRight, kOverlap);
         first = false;
-        const int natural = page->m_nTabLeft + titleWidth(*page) + IconAllowance(*page) + kTextPadding;
+        // A custom width can be as large as an int: the tabs after a wide one stop at the int's end.
+        const int natural =
+            AddSaturated(page->m_nTabLeft, AddSaturated(titleWidth(*page), IconAllowance(*page) + kTextPadding));
         if (page->m_nTabRight != 0 && !page->m_bDefaultTabWidth) {
-            page->m_nTabRight = page->m_nTabLeft + page->m_nTabWidth;
+            page->m_nTabRight = AddSaturated(page->m_nTabLeft, page->m_nTabWidth);
         } else {
             page->m_nTabRight = natural;
-            page->m_nTabWidth = page->m_nTabRight - page->m_nTabLeft;
+            page->m_nTabWidth = SubtractSaturated(page->m_nTabRight, page->m_nTabLeft);
         }
         previousRight = page->m_nTabRight;
     }
@@ -87,7 +90,7 @@ std::array<POINT, 4> Body(const CNorvakPage& page)
     const int r = page.m_nTabRight;
     const int t = page.m_nTabTop;
     const int b = page.m_nTabBottom;
-    return {POINT{l, t}, POINT{l + kOverlap, b}, POINT{r - kOverlap, b}, POINT{r, t}};
+    return {POINT{l, t}, POINT{AddSaturated(l, kOverlap), b}, POINT{SubtractSaturated(r, kOverlap), b}, POINT{r, t}};
 }
 
 bool BodyContains(const CNorvakPage& page, POINT point)
@@ -110,15 +113,15 @@ bool BoundsContain(const CNorvakPage& page, POINT point)
 
 std::optional<int> ScrollIntoViewLeft(int clientLeft, int clientRight, int left, int right)
 {
-    const int width = right - left;
+    const long long width = (long long)right - left;
     if (left >= clientLeft && right <= clientRight)
         return std::nullopt;
-    if (width > clientRight - clientLeft)
+    if (width > (long long)clientRight - clientLeft)
         return clientLeft;
     if ((clientLeft < right && right < clientRight && left < clientLeft) || right <= clientLeft)
         return clientLeft;
     if ((clientLeft < left && left < clientRight && right > clientRight) || left >= clientRight)
-        return clientRight - width;
+        return SaturateToInt(clientRight - width);
     return std::nullopt;
 }
 
@@ -129,12 +132,13 @@ BOOL MoveTabs(const CPageStore& pages, int page, const RECT& rect)
         return FALSE;
     moved->m_nTabTop = rect.top;
     moved->m_nTabBottom = rect.bottom;
-    const int dx = rect.left - moved->m_nTabLeft;
-    const int widthChange = (rect.right - rect.left) - (moved->m_nTabRight - moved->m_nTabLeft);
+    const long long dx = (long long)rect.left - moved->m_nTabLeft;
+    const long long widthChange =
+        ((long long)rect.right - rect.left) - ((long long)moved->m_nTabRight - moved->m_nTabLeft);
     pages.ForEachPage([&](int index, CNorvakPage& tab) {
-        const int shift = dx + (index > page ? widthChange : 0);
-        tab.m_nTabLeft += shift;
-        tab.m_nTabRight += shift;
+        const long long shift = dx + (index > page ? widthChange : 0);
+        tab.m_nTabLeft = SaturateToInt(tab.m_nTabLeft + shift);
+        tab.m_nTabRight = SaturateToInt(tab.m_nTabRight + shift);
     });
     moved->m_nTabRight = rect.right;
     return TRUE;
@@ -150,8 +154,8 @@ int WideningShift(int width, int lastWidth, int firstLeft, int lastRight)
 void ShiftTabs(const CPageStore& pages, int dx)
 {
     pages.ForEachPage([dx](int, CNorvakPage& tab) {
-        tab.m_nTabLeft += dx;
-        tab.m_nTabRight += dx;
+        tab.m_nTabLeft = AddSaturated(tab.m_nTabLeft, dx);
+        tab.m_nTabRight = AddSaturated(tab.m_nTabRight, dx);
     });
 }
 

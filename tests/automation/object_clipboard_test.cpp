@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -298,6 +299,21 @@ TEST_F(ObjectClipboard, CopyCutAndPasteGiveTheExactTextsOfSourceAndTarget)
          {{0, 5, 5, "0:5:5"}}},
         {"the range copy from beyond the page",
          {{Op::CopyRange, 0, C(5, 5), 0, L"源区域超出页面范围!", nullptr, R(99, 2, 100, 2)}},
+         {{0, 5, 5, "0:5:5"}}},
+        {"the range copy to one cell at INT_MAX, which the block would grow past",
+         {{Op::CopyRange, 0, C(INT_MAX, INT_MAX), 0, L"粘贴区域超出页面范围!", nullptr, R(2, 2, 3, 3)}},
+         {{0, 2, 2, "0:2:2"}}},
+        {"the range copy to the last rows an int has",
+         {{Op::CopyRange, 0, R(INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX), 0, L"粘贴区域超出页面范围!", nullptr,
+           R(2, 2, 3, 3)}},
+         {{0, 2, 2, "0:2:2"}}},
+        {"the range copy onto INT_MIN to INT_MAX",
+         {{Op::CopyRange, 0, R(INT_MIN, INT_MIN, INT_MAX, INT_MAX), 0, L"源单元格数和目标单元格数不相等!", nullptr,
+           R(2, 2, 3, 3)}},
+         {{0, 2, 2, "0:2:2"}}},
+        {"the range copy from INT_MIN to INT_MAX",
+         {{Op::CopyRange, 0, C(5, 5), 0, L"源区域超出页面范围!", nullptr, R(INT_MIN, INT_MIN, INT_MAX, INT_MAX)},
+          {Op::MoveRange, 0, R(0, 0, 0, 0), 0, L"源区域超出页面范围!", nullptr, R(INT_MAX, 0, INT_MAX, 0)}},
          {{0, 5, 5, "0:5:5"}}},
     };
     for (const Case& c : cases) {

@@ -141,7 +141,10 @@ TEST(PageBlock, SentinelInEverySlotComesBack)
     // The loaded page must still be one the control can hold.
     p.m_nLockedRows = 17;
     p.m_nLockedCols = 19;
+    p.m_nLockedRowOffset = 3;
+    p.m_nLockedColOffset = 5;
     p.m_focusCell = CCellCoord(23, 29);
+    p.m_formatBrush = CCellRect(0x70000001, 0x70000002, 0x70000003, 0x70000004);
 
     CPageToSave pages[] = {s.ToSave()};
     std::vector<CLoadedPage> loaded;
@@ -220,6 +223,20 @@ TEST(PageBlock, EveryPrefixIsRefused)
     }
     ASSERT_EQ(LoadBytes(bytes, held), CReadResult::Read);
     EXPECT_EQ(held.size(), 2u);
+}
+
+TEST(PageBlock, LockedLinesPastThePageAreCutToIt)
+{
+    SamplePage s("T", 12, 8);
+    FillSample(s);
+    CPageToSave pages[] = {s.ToSave()};
+    std::vector<uint8_t> bytes = SaveBytes(pages);
+    const size_t locked = 9 + 5 + 12 + 258;
+    PutBytes(bytes, locked, {12, 0, 0xFF, 0xFF});
+    std::vector<CLoadedPage> loaded;
+    ASSERT_EQ(LoadBytes(bytes, loaded), CReadResult::Read);
+    EXPECT_EQ(loaded[0].page->m_nLockedRows, 11) << "all the rows after the fixed one";
+    EXPECT_EQ(loaded[0].page->m_nLockedCols, 7);
 }
 
 TEST(PageBlock, HostilePatchesAreRefused)
@@ -301,10 +318,6 @@ TEST(PageBlock, HostilePatchesAreRefused)
          [&](auto& b) { PutInt(b, topEdge, (3 << 16) | 1); }},
         {"automatic-text column outside", "automatic-text column outside",
          [&](auto& b) { PutInt(b, autoText - 4, 8); }},
-        {"locked rows beyond the page", "locked rows or columns",
-         [&](auto& b) {
-             PutBytes(b, block + 258 + 0, {12, 0});
-         }},
         {"focus outside the page", "focus cell outside", [&](auto& b) { PutInt(b, block + 463 + 8, 12); }},
         {"selected cell below the page", "selected cell outside",
          [&](auto& b) { PutInt(b, lastSelected, 12); }},

@@ -3,11 +3,13 @@
 
 #include "chart/model/PageCharts.h"
 #include "tabs/NorvakTabBand.h"
+#include "tests/support/CaseWatchdog.h"
 #include "tests/support/ControlTest.h"
 #include "tests/support/DrawingCanvas.h"
 #include "tests/support/GuiResources.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/workbook/ChartSamples.h"
+#include "tests/workbook/FileBytes.h"
 #include "tests/workbook/TempFolder.h"
 #include "tests/workbook/WorkbookSamples.h"
 #include "tests/workbook/WriterControl.h"
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <map>
+#include <climits>
 
 namespace {
 
@@ -505,6 +508,79 @@ TEST_F(WorkbookControl, ThePagesOfAControlTakeTheWheelSettingItReadOnce)
     ASSERT_EQ(made->DoGetPageCounts(), inserted + 3);
     for (int page = 0; page < made->DoGetPageCounts(); ++page)
         EXPECT_EQ(made->GetPage(page)->m_nWheelLines, 7) << page;
+}
+
+TEST_F(WorkbookControl, LockedLinesAskedPastThePageLockItAllAndTheFileOpens)
+{
+    // With three fixed rows, 99 locked rows would reach past the page; the column is not refused.
+    ASSERT_TRUE(Bool(kDoSetPageRowCounts, {L(0), L(100), L(3)}));
+    ASSERT_TRUE(Bool(kDoSetPageLockRowAndColumn, {L(0), L(99), L(INT_MAX)}));
+    EXPECT_EQ(Long(kDoGetPageLockRow, {L(0)}), 97);
+    EXPECT_EQ(Long(kDoGetPageLockColumn, {L(0)}), 49);
+    TempFolder folder;
+    ASSERT_TRUE(Save(SaveArgs(folder.Path(L"locked.nvk"), false, 0)));
+    ASSERT_TRUE(Open(folder.Path(L"locked.nvk")));
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_EQ(Long(kDoGetPageLockRow, {L(3)}), 97);
+    EXPECT_EQ(Long(kDoGetPageLockColumn, {L(3)}), 49);
+    ASSERT_TRUE(Bool(kDoSetActivePageIndex, {L(3)}));
+    HRESULT hr = E_FAIL;
+    container.DrawToMemory(400, 300, 0, &hr);
+    EXPECT_EQ(hr, S_OK);
+    ExpectEveryPageConsistent("locked lines past the page");
+}
+
+TEST_F(WorkbookControl, ABrushSourceTheControlWouldNotKeepIsReadAsNoneAndTheBrushStaysSafe)
+{
+    // A one-cell source far off the page, as the setter keeps it, whose four ints the cases patch.
+    constexpr int32_t kMarkRow = 0x13579BDF, kMarkCol = 0x2468ACE0;
+    TempFolder folder;
+    {
+        WriterControl source;
+        source.control->EditPageCell(0, 1, 1)->SetTextFormat(9);
+        ASSERT_TRUE(source.control->DoSetPageFormatBrush(0, kMarkRow, kMarkCol, kMarkRow, kMarkCol));
+        source.Save(SaveArgs(folder.Path(L"brush.nvk"), false, 0));
+    }
+    const std::vector<uint8_t> good = ReadFile(folder.Path(L"brush.nvk"));
+    const size_t at = FindInt(good, kMarkRow);
+    ASSERT_EQ(IntAt(good, at + 4), kMarkCol);
+    ASSERT_EQ(IntAt(good, at + 8), kMarkRow);
+    ASSERT_EQ(IntAt(good, at + 12), kMarkCol);
+
+    const CCellRect none;
+    struct Case
+    {
+        const char* name;
+        CCellRect patched;
+        CCellRect read;
+    } cases[] = {
+        {"rows from INT_MIN to INT_MAX", {INT_MIN, 1, INT_MAX, 1}, none},
+        {"columns from INT_MIN to INT_MAX", {1, INT_MIN, 1, INT_MAX}, none},
+        {"INT_MAX + 1 rows and columns", {0, 0, INT_MAX, INT_MAX}, none},
+        {"more rows than a page can hold", {0, 0, kMaxRowCount, 0}, none},
+        {"inverted rows", {5, 1, 4, 1}, none},
+        {"inverted columns", {1, 5, 1, 4}, none},
+        {"one cell off the page at INT_MAX", {INT_MAX, INT_MAX, INT_MAX, INT_MAX}, {INT_MAX, INT_MAX, INT_MAX, INT_MAX}},
+        {"partly off the page", {1, 1, 140, 90}, {1, 1, 140, 90}},
+    };
+    CaseWatchdog watchdog(20000);
+    for (const Case& c : cases) {
+        auto watched = watchdog.Watch(c.name);
+        std::vector<uint8_t> bytes = good;
+        PutInt(bytes, at, c.patched.minRow);
+        PutInt(bytes, at + 4, c.patched.minCol);
+        PutInt(bytes, at + 8, c.patched.maxRow);
+        PutInt(bytes, at + 12, c.patched.maxCol);
+        const CString path = folder.Path(L"patched.nvk");
+        WriteFile(path, bytes);
+        ASSERT_TRUE(Open(path)) << c.name << ": the rest of the page is good";
+        EXPECT_TRUE(TakeMessages().empty()) << c.name;
+        const int page = Pages() - 1;
+        EXPECT_EQ(control->GetPage(page)->m_formatBrush, c.read) << c.name;
+        EXPECT_TRUE(Bool(kDoGetPageFormatBrush, {L(page), L(INT_MIN), L(INT_MIN), L(INT_MAX), L(INT_MAX)})) << c.name;
+        EXPECT_EQ(control->GetPage(page)->m_formatBrush, none) << c.name << ": used up";
+        ExpectEveryPageConsistent(c.name);
+    }
 }
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 
+#include <climits>
+
 using namespace TabGeometry;
 
 namespace {
@@ -55,6 +57,28 @@ TEST(TabGeometry, CustomWidthOnlyOnceLaidOut)
     tabs.Layout();
     EXPECT_EQ(tabs[1].m_nTabRight, 132);
     EXPECT_EQ(tabs[2].m_nTabLeft, 124);
+}
+
+TEST(TabGeometry, TabsAsWideAsAnIntStopAtItsEndInsteadOfWrapping)
+{
+    ThreePages tabs;
+    tabs.Layout();
+    for (int i : {0, 1}) {
+        tabs[i].m_bDefaultTabWidth = 0;
+        tabs[i].m_nTabWidth = INT_MAX;
+    }
+    tabs.Layout();
+    EXPECT_EQ(tabs[0].m_nTabRight, INT_MAX);
+    EXPECT_EQ(tabs[1].m_nTabLeft, INT_MAX - 8);
+    EXPECT_EQ(tabs[2].m_nTabLeft, INT_MAX - 8);
+    EXPECT_EQ(tabs[2].m_nTabRight, INT_MAX);
+    ShiftTabs(tabs.pages, INT_MIN);
+    EXPECT_EQ(tabs[0].m_nTabLeft, INT_MIN);
+    EXPECT_EQ(tabs[0].m_nTabRight, -1);
+    const auto body = Body(tabs[0]);
+    EXPECT_EQ(body[2].x, -9) << "the bottom edge keeps its slope";
+    EXPECT_EQ(ScrollIntoViewLeft(0, 400, INT_MIN, INT_MAX), 0) << "wider than the strip: at its left";
+    EXPECT_EQ(ScrollIntoViewLeft(0, 400, INT_MAX - 10, INT_MAX), 390);
 }
 
 TEST(TabGeometry, IconRoomCountsOnlyForShownIcons)
