@@ -1,7 +1,8 @@
 // The cell-format sheet opened by the control on its selected cells, driven with posted messages:
-// its captions and buttons, the alignment page starting from the cell's own values, OK writing
-// exactly the lines and placements the user changed into the selected cells, Cancel and an
-// untouched OK writing nothing, and two controls in one process.
+// its captions and buttons, the alignment page starting from the focus cell's values and OK
+// writing the placement, indent and angle it shows into every selected cell, the border page's OK
+// writing exactly the lines the user changed, Cancel writing nothing, and two controls in one
+// process.
 
 #include "dialogs/PickerMessages.h"
 #include "tests/support/ControlTest.h"
@@ -170,9 +171,21 @@ TEST_F(CellFormatSheet, BordersOkWritesExactlyTheChosenEdgesAndCancelNothing)
     });
 }
 
-TEST_F(CellFormatSheet, AlignmentStartsFromTheCellAndWritesWhatChanged)
+TEST_F(CellFormatSheet, AlignmentStartsFromTheFocusCellAndOkWritesWhatItShowsIntoEveryCell)
 {
     auto wrapped = [](CNorvakCtrl& control) { control.SetItemFormat(-1, 2, 2, 19); };
+    // Beside the plain focus cell: a turned and indented cell, and one of several lines.
+    auto mixed = [](CNorvakCtrl& control) {
+        CCellItem item;
+        item.row = 2;
+        item.col = 3;
+        item.mask = CIM_FORMAT | CIM_FONT;
+        ASSERT_TRUE(control.GetItem(-1, &item));
+        item.indent = 7;
+        item.font.font.lfEscapement = 900;
+        ASSERT_TRUE(control.SetItem(-1, &item));
+        control.SetItemFormat(-1, 3, 3, 16);
+    };
     RunCases({
         {"the page opens on the focus cell's wrapped centre; right instead",
          wrapped,
@@ -190,6 +203,17 @@ TEST_F(CellFormatSheet, AlignmentStartsFromTheCellAndWritesWhatChanged)
         {"only the angle", nullptr,
          {[](HWND sheet) { ModalDriver::SetText(CurrentPage(sheet), IDC_ALIGN_ANGLE, L"45"); }, PressOk}, IDOK,
          {"2,2 escapement 0 -> 450", "2,3 escapement 0 -> 450", "3,2 escapement 0 -> 450", "3,3 escapement 0 -> 450"}},
+        {"an indent typed on the page, left aligned",
+         nullptr,
+         {[](HWND sheet) {
+              HWND page = CurrentPage(sheet);
+              ChooseComboItem(page, IDC_ALIGN_HORIZONTAL, 0);
+              ModalDriver::SetText(page, IDC_ALIGN_INDENT, L"12");
+          },
+          PressOk},
+         IDOK,
+         {"2,2 code 5 -> 4", "2,2 indent 0 -> 12", "2,3 code 5 -> 4", "2,3 indent 0 -> 12", "3,2 code 5 -> 4",
+          "3,2 indent 0 -> 12", "3,3 code 5 -> 4", "3,3 indent 0 -> 12"}},
         {"a stacked place",
          nullptr,
          {[](HWND sheet) {
@@ -203,7 +227,10 @@ TEST_F(CellFormatSheet, AlignmentStartsFromTheCellAndWritesWhatChanged)
         {"Cancel writes nothing", wrapped,
          {[](HWND sheet) { ChooseComboItem(CurrentPage(sheet), IDC_ALIGN_HORIZONTAL, 0); }, PressCancel}, IDCANCEL,
          {}},
-        {"OK untouched writes nothing", wrapped, {PressOk}, IDOK, {}},
+        {"OK on the shown placement gives it to every cell", wrapped, {PressOk}, IDOK,
+         {"2,3 code 5 -> 19", "3,2 code 5 -> 19", "3,3 code 5 -> 19"}},
+        {"OK on a mixed selection gives every cell the focus cell's indent and angle", mixed, {PressOk}, IDOK,
+         {"2,3 indent 7 -> 0", "2,3 escapement 900 -> 0", "3,3 code 16 -> 5"}},
     });
 }
 
