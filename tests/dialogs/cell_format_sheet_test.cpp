@@ -117,6 +117,43 @@ TEST_F(CellFormatSheet, CaptionTabsAndButtons)
 }
 
 
+TEST_F(CellFormatSheet, NothingOnTheBorderPageCoversAnotherControl)
+{
+    Select(*control, 2, 2, 2, 2);
+    RunCellFormat(*control, {ShowBorders,
+                             [](HWND sheet) {
+                                 HWND page = CurrentPage(sheet);
+                                 std::vector<std::pair<std::wstring, CRect>> controls;
+                                 for (HWND child = GetWindow(page, GW_CHILD); child;
+                                      child = GetWindow(child, GW_HWNDNEXT)) {
+                                     CRect rect;
+                                     GetWindowRect(child, &rect);
+                                     MapWindowPoints(HWND_DESKTOP, page, reinterpret_cast<POINT*>(&rect), 2);
+                                     controls.emplace_back(std::to_wstring(GetDlgCtrlID(child)) + L" " +
+                                                               WindowText(child),
+                                                           rect);
+                                 }
+                                 EXPECT_GE(controls.size(), 20u);
+                                 const CRect client = [&] {
+                                     CRect r;
+                                     GetClientRect(page, &r);
+                                     return r;
+                                 }();
+                                 for (size_t i = 0; i < controls.size(); ++i) {
+                                     CRect inside;
+                                     EXPECT_TRUE(inside.IntersectRect(controls[i].second, client) &&
+                                                 inside == controls[i].second)
+                                         << controls[i].first << " reaches out of the page";
+                                     for (size_t j = i + 1; j < controls.size(); ++j) {
+                                         CRect both;
+                                         EXPECT_FALSE(both.IntersectRect(controls[i].second, controls[j].second))
+                                             << controls[i].first << " and " << controls[j].first << " overlap";
+                                     }
+                                 }
+                             },
+                             PressCancel});
+}
+
 void CellFormatSheet::RunCases(const std::vector<SheetCase>& cases)
 {
     for (const SheetCase& c : cases) {
