@@ -9,6 +9,7 @@
 #include "framework/CString.h"
 
 #include <windows.h>
+#include <unknwn.h>
 
 class CWnd;
 
@@ -51,6 +52,11 @@ INT_PTR RunModalWindow(CWnd& window, HWND owner);
 
 INT_PTR ShowDialog(HINSTANCE module, UINT dialogId, HWND owner, DLGPROC proc, LPARAM param);
 int ShowMessage(HWND owner, const CString& text, const CString& caption, UINT type);
+// The system's property frame (OleCreatePropertyFrame) on one object with its pages, through the
+// seam as a property sheet with that caption: S_OK when the hook answered instead, else the
+// frame's result.
+HRESULT ShowPropertyFrame(HWND owner, const CString& caption, IUnknown* object, ULONG pageCount,
+                          const CLSID* pages);
 // TrackPopupMenu through the seam. The owner gets WM_INITMENU and WM_INITMENUPOPUP first, and the
 // chosen command is posted to it as WM_COMMAND unless flags hold TPM_RETURNCMD (then it is returned).
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner);

@@ -3,58 +3,16 @@
 // and stays open while it paints, a click on an item chooses it and closes the list, and the sheet
 // answers the next click. Then the border page's choices made that way reach the cells.
 
+#include "tests/support/ComboMouse.h"
 #include "tests/support/ControlTest.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/PageSnapshot.h"
-#include "tests/support/RealMouse.h"
 #include "tests/support/SheetDriving.h"
 #include "resources/NorvakResource.h"
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 namespace {
-
-HWND ListOf(HWND combo)
-{
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    return ::GetComboBoxInfo(combo, &info) ? info.hwndList : nullptr;
-}
-
-bool Dropped(HWND combo)
-{
-    return ::SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0 && ::IsWindowVisible(ListOf(combo));
-}
-
-// Opens the box with a click on it and chooses the item with a click on it in the list.
-void ChooseWithMouse(HWND combo, int item)
-{
-    HWND list = ListOf(combo);
-    ASSERT_NE(list, nullptr);
-    ASSERT_TRUE(RealClick(ScreenCentre(combo), [&] { return Dropped(combo); })) << "the list did not open";
-    ::RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    ::RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    ASSERT_TRUE(Dropped(combo)) << "painting closed the list";
-    ::SendMessageW(list, LB_SETTOPINDEX, WPARAM(item), 0);
-    RECT itemRect{};
-    ASSERT_NE(::SendMessageW(list, LB_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&itemRect)), LB_ERR);
-    EXPECT_TRUE(RealClick(ScreenCentre(list, itemRect), [&] { return !Dropped(combo); }))
-        << "the click on the item did not close the list";
-    EXPECT_EQ(::SendMessageW(combo, CB_GETCURSEL, 0, 0), item);
-    EXPECT_EQ(::GetCapture(), nullptr) << "the closed list still holds the mouse";
-}
-
-// Clicks the tab of another page of the sheet: true when the sheet showed that page.
-bool ClickOtherTab(HWND sheet)
-{
-    HWND tab = PropSheet_GetTabControl(sheet);
-    const int other = TabCtrl_GetCurSel(tab) == 0 ? 1 : 0;
-    RECT rect{};
-    TabCtrl_GetItemRect(tab, other, &rect);
-    return RealClick(ScreenCentre(tab, rect), [&] { return TabCtrl_GetCurSel(tab) == other; });
-}
 
 ModalDriver::Step ShowPage(int index)
 {
