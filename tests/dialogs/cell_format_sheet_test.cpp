@@ -9,6 +9,7 @@
 #include "tests/support/ModalDriver.h"
 #include "tests/support/PageSnapshot.h"
 #include "tests/support/SheetDriving.h"
+#include "tests/workbook/TempFolder.h"
 #include "resources/NorvakResource.h"
 
 #include <gtest/gtest.h>
@@ -269,6 +270,63 @@ TEST_F(CellFormatSheet, AlignmentStartsFromTheFocusCellAndOkWritesWhatItShowsInt
         {"OK on a mixed selection gives every cell the focus cell's indent and angle", mixed, {PressOk}, IDOK,
          {"2,3 indent 7 -> 0", "2,3 escapement 900 -> 0", "3,3 code 16 -> 5"}},
     });
+}
+
+// The left edge of the ink of a cell's text, as the control paints itself (-1: no ink).
+int InkLeft(TestContainer& container, CNorvakCtrl& control, int row, int col)
+{
+    const CRect client = control.GetClientRect();
+    HRESULT hr = E_FAIL;
+    const std::vector<DWORD> pixels = container.DrawToMemory(client.Width(), client.Height(), 0xFFFFFF, &hr);
+    EXPECT_EQ(hr, S_OK);
+    CRect cell;
+    EXPECT_TRUE(control.GetCellRect(-1, row, col, &cell));
+    for (int x = cell.left + 1; x < cell.right - 2; ++x)
+        for (int y = cell.top + 2; y < cell.bottom - 2; ++y) {
+            const DWORD p = pixels[size_t(y) * size_t(client.Width()) + size_t(x)];
+            if (((p >> 16) & 0xFF) < 100 && ((p >> 8) & 0xFF) < 100 && (p & 0xFF) < 100)
+                return x - cell.left;
+        }
+    return -1;
+}
+
+// The indent chosen on the alignment page is stored in the cell and painted: the text starts that
+// many pixels right of the same text without it. The workbook file's cell record has no field for
+// the indent: a saved and opened cell keeps its text and placement, and its indent is the default.
+TEST_F(CellFormatSheet, TheIndentChosenOnThePageIsStoredPaintedSavedAndOpened)
+{
+    for (int col : {2, 3})
+        ASSERT_TRUE(control->SetItemText(-1, 2, col, "文字"));
+    ASSERT_TRUE(control->SetItemFormat(-1, 2, 3, 4)); // left, no indent: the reference
+    Select(*control, 2, 2, 2, 2);
+    EXPECT_EQ(RunCellFormat(*control, {[](HWND sheet) {
+                                           HWND page = CurrentPage(sheet);
+                                           ChooseComboItem(page, IDC_ALIGN_HORIZONTAL, 0);
+                                           ModalDriver::SetText(page, IDC_ALIGN_INDENT, L"20");
+                                       },
+                                       PressOk}),
+              IDOK);
+    const CNorvakCell* cell = control->GetPageCell(-1, 2, 2);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->GetIndent(), 20);
+    EXPECT_EQ(cell->GetTextFormat(), 4);
+    Select(*control, 6, 6, 6, 6); // the selection frame away from the cells measured
+    const int plain = InkLeft(container, *control, 2, 3);
+    ASSERT_GE(plain, 0);
+    EXPECT_EQ(InkLeft(container, *control, 2, 2), plain + 20);
+
+    TempFolder folder;
+    const CString path = folder.Path(L"缩进.nvk");
+    ASSERT_TRUE(control->DoSave(path, TRUE, 0, TRUE, TRUE));
+    const int opened = control->DoGetPageCounts() + control->DoGetActivePageIndex(); // the page's copy
+    ASSERT_TRUE(control->DoOpen(path));
+    ASSERT_TRUE(control->DoSetActivePageIndex(opened));
+    const CNorvakCell* back = control->GetPageCell(-1, 2, 2);
+    ASSERT_NE(back, nullptr);
+    EXPECT_STREQ(back->GetTextPtr(), "文字");
+    EXPECT_EQ(back->GetTextFormat(), 4);
+    EXPECT_EQ(back->GetIndent(), 0) << "the file has no field for it";
+    EXPECT_EQ(InkLeft(container, *control, 2, 2), plain);
 }
 
 TEST_F(CellFormatSheet, ASheetOfTheFirstControlChangesOnlyTheFirst)
