@@ -305,6 +305,13 @@ TEST_F(OlePropertyPage, PageInformationAsTheTemplateAndTheCaptionGiveIt)
     EXPECT_EQ(page->Help(nullptr), E_NOTIMPL);
 }
 
+LRESULT CALLBACK RecordChanged(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR changed)
+{
+    if (msg == PSM_CHANGED)
+        reinterpret_cast<std::vector<WPARAM>*>(changed)->push_back(wp);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
 // A frame of sheet pages that only notifies them: the page applies on its sheet page's PSN_APPLY
 // and marks that sheet page changed with the sheet.
 TEST_F(OlePropertyPage, InsideASheetPageOfAFrameThatOnlyNotifies)
@@ -313,16 +320,8 @@ TEST_F(OlePropertyPage, InsideASheetPageOfAFrameThatOnlyNotifies)
     CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD, 0, 0, 400, 20, sheet, nullptr, nullptr, nullptr);
     HWND sheetPage = CreateWindowExW(WS_EX_CONTROLPARENT, L"#32770", L"", WS_CHILD, 0, 20, 400, 260, sheet, nullptr,
                                      nullptr, nullptr);
-    static std::vector<WPARAM> changed;
-    changed.clear();
-    SetWindowSubclass(
-        sheet,
-        [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) -> LRESULT {
-            if (msg == PSM_CHANGED)
-                changed.push_back(wp);
-            return DefSubclassProc(hwnd, msg, wp, lp);
-        },
-        1, 0);
+    std::vector<WPARAM> changed;
+    SetWindowSubclass(sheet, &RecordChanged, 1, reinterpret_cast<DWORD_PTR>(&changed));
     ValueObject object(5);
     IUnknown* objects[] = {&object};
     ASSERT_EQ(page->SetObjects(1, objects), S_OK);
@@ -338,6 +337,7 @@ TEST_F(OlePropertyPage, InsideASheetPageOfAFrameThatOnlyNotifies)
     EXPECT_EQ(page->Deactivate(), S_OK);
     SendMessageW(sheetPage, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&apply)); // no page behind it any more
     page->SetObjects(0, nullptr);
+    RemoveWindowSubclass(sheet, &RecordChanged, 1);
     DestroyWindow(sheet);
 }
 

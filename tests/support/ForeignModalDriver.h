@@ -14,24 +14,21 @@
 #include <deque>
 #include <functional>
 
+inline BOOL CALLBACK FindPropertyFrameOf(HWND hwnd, LPARAM found)
+{
+    if (::IsWindowVisible(hwnd) && ::FindWindowExW(hwnd, nullptr, L"SysTabControl32", nullptr)) {
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // A visible top-level property sheet of this thread (a dialog that holds a tab control), or none.
 inline HWND FindPropertyFrame()
 {
-    struct Search
-    {
-        HWND found = nullptr;
-    } search;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            if (::IsWindowVisible(hwnd) && ::FindWindowExW(hwnd, nullptr, L"SysTabControl32", nullptr)) {
-                reinterpret_cast<Search*>(data)->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindPropertyFrameOf, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 class ForeignModalDriver
