@@ -3,18 +3,7 @@
 #include "framework/DataExchange.h"
 #include "resources/NorvakResource.h"
 
-#include <new>
-
 CNorvakPageSetPDlg::CNorvakPageSetPDlg() : COlePropertyPage(IDD_PAGESET_PROPPAGE, IDS_PAGESET_PROPPAGE_CAPTION) {}
-
-IUnknown* CNorvakPageSetPDlg::CreateObject()
-{
-    try {
-        return static_cast<IPropertyPage*>(new CNorvakPageSetPDlg);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
 
 void CNorvakPageSetPDlg::DoDataExchange(CDataExchange* dx)
 {

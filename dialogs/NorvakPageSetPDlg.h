@@ -13,7 +13,7 @@ class CNorvakPageSetPDlg : public COlePropertyPage
 public:
     CNorvakPageSetPDlg();
     // A new page with one reference, or none when memory ran out; its class factory's creator.
-    static IUnknown* CreateObject();
+    static IUnknown* CreateObject() { return CreatePropertyPage<CNorvakPageSetPDlg>(); }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

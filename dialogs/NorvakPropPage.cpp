@@ -3,8 +3,6 @@
 #include "framework/DataExchange.h"
 #include "resources/NorvakResource.h"
 
-#include <new>
-
 namespace {
 
 constexpr std::array<int, 9> kColourComboIds = {
@@ -17,15 +15,6 @@ constexpr std::array<int, 9> kColourComboIds = {
 CNorvakPropPage::CNorvakPropPage() : COlePropertyPage(IDD_NORVAK_PROPPAGE, IDS_NORVAK_PROPPAGE_CAPTION)
 {
     SetHelpInfo("Names to appear in the control", "NORVAK.HLP", 0);
-}
-
-IUnknown* CNorvakPropPage::CreateObject()
-{
-    try {
-        return static_cast<IPropertyPage*>(new CNorvakPropPage);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
 }
 
 void CNorvakPropPage::DoDataExchange(CDataExchange* dx)

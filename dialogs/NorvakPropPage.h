@@ -15,7 +15,7 @@ class CNorvakPropPage : public COlePropertyPage
 public:
     CNorvakPropPage();
     // A new page with one reference, or none when memory ran out; its class factory's creator.
-    static IUnknown* CreateObject();
+    static IUnknown* CreateObject() { return CreatePropertyPage<CNorvakPropPage>(); }
 
     int GetBorderStyleIndex() const { return m_nBorderStyle; }
 

@@ -105,6 +105,17 @@ private:
     bool m_bWriteFailed = false;
 };
 
+// A new page of class Page with one reference, or none when it could not be made (memory ran
+// out): the creator of the page's class factory.
+template <class Page> IUnknown* CreatePropertyPage() noexcept
+{
+    try {
+        return static_cast<IPropertyPage*>(new Page);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
 void DDP_Text(CDataExchange* dx, int id, int& member, const char* property);
 void DDP_PostProcessing(CDataExchange* dx);
 
