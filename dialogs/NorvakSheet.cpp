@@ -218,9 +218,12 @@ void CNorvakSheet::DrawChartPreview(CDC& dc)
         CRect at = m_rcChart;
         if (type == kChartPie)
             at.left += 10;
+        // The preview flag: the pie painter lays out the preview's pies itself, as the copy's
+        // points carry no geometry of a chart on the sheet.
+        constexpr int kPreview = 1;
         m_nPlotLeft = CChartPainter(m_pControl->FillTables())
                           .DrawChart(&dc, &chart, at.left, at.top, at.right, at.bottom, type, subType, minValue,
-                                     maxValue, &chart.rowTotals, &chart.items, 0, depth.cx, depth.cy);
+                                     maxValue, &chart.rowTotals, &chart.items, kPreview, depth.cx, depth.cy);
         if (m_nPlotLeft != -1)
             LayoutChartPreview(shown[1], shown[2], shown[3]);
     }

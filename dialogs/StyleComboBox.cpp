@@ -128,8 +128,7 @@ void CStyleComboBox::RegisterTool(int index, const RECT& rect)
 
 void CStyleComboBox::DrawItem(DRAWITEMSTRUCT* item)
 {
-    if (GetItemHeight(-1) != GetItemHeight(0))
-        SetItemHeight(-1, GetItemHeight(0));
+    MatchFieldToItemHeight();
     const int index = int(item->itemID);
     if (index < 0 || index >= GetCount())
         return;
@@ -151,6 +150,19 @@ void CStyleComboBox::DrawItem(DRAWITEMSTRUCT* item)
     }
     dc.SetTextColor(oldText);
     dc.SetBkMode(oldMode);
+}
+
+void CStyleComboBox::MatchFieldToItemHeight()
+{
+    // The selection field is told the list's item height once, and again only when that changes:
+    // what CB_GETITEMHEIGHT reads back for the field need not be what was set (the platform may
+    // add its border), and setting it while the list is open closes the list.
+    const int itemHeight = GetItemHeight(0);
+    if (itemHeight == m_nFieldHeightSet || itemHeight <= 0 || SendMessage(CB_GETDROPPEDSTATE))
+        return;
+    if (m_nFieldHeightSet >= 0 || GetItemHeight(-1) != itemHeight)
+        SetItemHeight(-1, itemHeight);
+    m_nFieldHeightSet = itemHeight;
 }
 
 void CStyleComboBox::DrawBackground(CDC& dc, const CRect& rect, bool selected) const

@@ -53,6 +53,7 @@ private:
     bool IsColourMode() const { return m_nMode == Colours || m_nMode == NamedColours; }
     bool IsMarkerMode() const { return m_nMode >= Markers && m_nMode <= MarkersOnLineInCircle; }
     void AddItems();
+    void MatchFieldToItemHeight();
     void RegisterTool(int index, const RECT& rect);
     void DrawBackground(CDC& dc, const CRect& rect, bool selected) const;
     void DrawLine(CDC& dc, const CRect& rect, int index) const;
@@ -65,4 +66,5 @@ private:
     std::vector<CString> m_tooltipTexts; // one per item, index = item index
     std::vector<bool> m_toolRegistered;  // a tool exists for the item: later drawings move it
     std::vector<CString> m_markerGlyphs;
+    int m_nFieldHeightSet = -1; // the list item height the selection field was last given
 };

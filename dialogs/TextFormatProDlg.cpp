@@ -76,8 +76,7 @@ bool CTextFormatProDlg::OnInitDialog()
     m_bInitialising = true;
     ::SendDlgItemMessageW(m_hWnd, IDC_ALIGN_ANGLE_SPIN, UDM_SETRANGE32, 0, 360);
     ::SendDlgItemMessageW(m_hWnd, IDC_ALIGN_INDENT_SPIN, UDM_SETRANGE32, 0, 200);
-    m_opened = ReadOpenedPlacement();
-    LoadPlacement(m_opened);
+    LoadPlacement(ReadOpenedPlacement());
     UpdateData(false);
     m_bInitialising = false;
     Recompute();
@@ -209,10 +208,10 @@ void CTextFormatProDlg::OnLButtonDown(POINT point)
 
 void CTextFormatProDlg::OnOK()
 {
-    UpdateData(true);
-    const TextPlacementChange change = TextPlacementChange::Between(m_opened, Chosen());
-    if (!m_pOwner || !change.Any())
+    if (!m_pOwner || !UpdateData(true))
         return;
+    // What the page shows goes into every selected cell, whatever the cell held before.
+    const TextPlacement chosen = Chosen();
     const CCellRect range = m_pOwner->GetSelectedCellRange(-1);
     for (int row = range.minRow; row <= range.maxRow; ++row)
         for (int col = range.minCol; col <= range.maxCol; ++col) {
@@ -224,16 +223,13 @@ void CTextFormatProDlg::OnOK()
             item.mask = CIM_FORMAT | CIM_FONT;
             if (!m_pOwner->GetItem(-1, &item))
                 continue;
-            CCellItem changed = item;
-            if (change.code)
-                changed.format = WORD(*change.code);
-            if (change.indent)
-                changed.indent = *change.indent;
-            if (change.escapement)
-                changed.font.font.lfEscapement = *change.escapement;
-            const bool differs = changed.format != item.format || changed.indent != item.indent ||
-                                 changed.font.font.lfEscapement != item.font.font.lfEscapement;
-            if (differs && m_pOwner->SetItem(-1, &changed))
+            CCellItem written = item;
+            written.format = WORD(chosen.CodeForCell(item.format));
+            written.indent = chosen.Indent();
+            written.font.font.lfEscapement = chosen.Escapement();
+            const bool differs = written.format != item.format || written.indent != item.indent ||
+                                 written.font.font.lfEscapement != item.font.font.lfEscapement;
+            if (differs && m_pOwner->SetItem(-1, &written))
                 m_pOwner->RedrawCell(CCellCoord(row, col));
         }
 }

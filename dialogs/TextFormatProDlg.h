@@ -4,8 +4,8 @@
 // placed. In the common mode two combos choose the horizontal and vertical place, with an indent,
 // an angle picked on a dial, word wrap or shrink to fit; in the other mode one of nine places of
 // vertically stacked text. The page opens on the values of the selected cells (the focus cell, or
-// the first of the selection) and OK writes into every selected cell only what the user changed
-// (TextPlacement.h). Cancel writes nothing.
+// the first of the selection) and OK writes what it shows, the placement, the indent and the
+// angle, into every selected cell (TextPlacement.h). Cancel writes nothing.
 
 #include "dialogs/SheetPage.h"
 #include "dialogs/TextPlacement.h"
@@ -17,9 +17,8 @@ class CTextFormatProDlg : public CSheetPage
 public:
     explicit CTextFormatProDlg(CNorvakCtrl* owner);
 
-    // The placement the controls stand for now, and the one the page opened with.
+    // The placement the controls stand for now.
     TextPlacement Chosen() const;
-    const TextPlacement& Opened() const { return m_opened; }
     // The angle dial's centre and square (page client coordinates).
     CRect DialSquare() const;
     // The box of the nine stacked places.
@@ -49,7 +48,6 @@ private:
     LOGFONTA DialogFont() const;
 
     CNorvakCtrl* m_pOwner;
-    TextPlacement m_opened;
     int m_nStacked = -1;
     int m_nPositionCode = 1;
     int m_nMode = 0;

@@ -44,16 +44,12 @@ TextPlacement TextPlacement::OfCell(int code, int indent, long escapement)
     return placement;
 }
 
-TextPlacementChange TextPlacementChange::Between(const TextPlacement& opened, const TextPlacement& chosen)
+int TextPlacement::CodeForCell(int cellCode) const
 {
-    TextPlacementChange change;
-    if (chosen.Code() && chosen.Code() != opened.Code())
-        change.code = chosen.Code();
-    if (chosen.Indent() != opened.Indent())
-        change.indent = chosen.Indent();
-    if (chosen.Escapement() != opened.Escapement())
-        change.escapement = chosen.Escapement();
-    return change;
+    const std::optional<int> code = Code();
+    if (!code || OfCell(cellCode, 0, 0).Code() == code)
+        return cellCode;
+    return *code;
 }
 
 int DialAngleAt(POINT point, POINT centre, int current)

@@ -1,8 +1,8 @@
 #pragma once
 
 // The alignment page's choice without a window: the text position codes it writes, how it reads
-// a cell's own code, indent and angle back, what OK has to change, and the geometry of its angle
-// dial and of its nine stacked positions.
+// a cell's own code, indent and angle back, the code OK gives each cell, and the geometry of its
+// angle dial and of its nine stacked positions.
 //
 // Position codes, with h 0 left, 1 centre, 2 right and v 0 top, 1 middle, 2 bottom: 1 + h + 3v one
 // line; 10 + 2(h + 3v) several lines and that + 1 word-wrapped; 39 + p text stacked vertically at
@@ -30,6 +30,10 @@ struct TextPlacement
 
     // The code this placement stands for; none in the stacked mode before a position is chosen.
     std::optional<int> Code() const;
+    // The code OK writes into a cell that has cellCode: this placement's, unless the cell's own
+    // code already reads as this placement (the several-line codes and those the page cannot
+    // show are kept so) or no position is chosen yet.
+    int CodeForCell(int cellCode) const;
     // What OK writes: the escapement in tenths of a degree (0 unless a common, unwrapped and
     // unshrunk line) and the indent (0 when stacked).
     long Escapement() const;
@@ -46,18 +50,6 @@ constexpr int SingleLine(int h, int v) { return 1 + h + 3 * v; }
 constexpr int Wrapped(int h, int v) { return 11 + 2 * (h + 3 * v); }
 constexpr int StackedAt(int position) { return 39 + position; }
 } // namespace TextPositionCode
-
-// What OK writes into each cell: only the values that differ between the placement the page
-// opened with and the one it closes with.
-struct TextPlacementChange
-{
-    std::optional<int> code;
-    std::optional<int> indent;
-    std::optional<long> escapement;
-    bool Any() const { return code || indent || escapement; }
-
-    static TextPlacementChange Between(const TextPlacement& opened, const TextPlacement& chosen);
-};
 
 // The angle a click on the dial picks: 0 to the right of the centre, counter-clockwise, whole
 // degrees truncated; the centre itself keeps current.

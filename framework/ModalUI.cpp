@@ -3,6 +3,8 @@
 #include "framework/Application.h"
 #include "framework/Wnd.h"
 
+#include <olectl.h>
+
 namespace {
 
 ModalHook g_modalHook = nullptr;
@@ -73,6 +75,27 @@ int ShowMessage(HWND owner, const CString& text, const CString& caption, UINT ty
     if (answer != ModalRequest::Run)
         return int(answer);
     return ::MessageBoxW(owner, wideText.c_str(), wideCaption.c_str(), type);
+}
+
+HRESULT ShowPropertyFrame(HWND owner, const CString& caption, IUnknown* object, ULONG pageCount,
+                          const CLSID* pages)
+{
+    std::wstring wideCaption = caption.ToWide();
+    ModalRequest request = Request(ModalRequest::PropertySheet, owner);
+    request.caption = wideCaption.c_str();
+    if (Ask(request) != ModalRequest::Run)
+        return S_OK;
+    // The owner waits for the frame as for any modal window, also where the frame itself leaves
+    // it enabled (Wine's).
+    HWND root = owner ? ::GetAncestor(owner, GA_ROOT) : nullptr;
+    const bool disabled = root && ::IsWindowEnabled(root);
+    if (disabled)
+        ::EnableWindow(root, FALSE);
+    const HRESULT hr = ::OleCreatePropertyFrame(owner, 0, 0, wideCaption.c_str(), 1, &object, pageCount,
+                                                const_cast<CLSID*>(pages), LOCALE_USER_DEFAULT, 0, nullptr);
+    if (disabled)
+        ::EnableWindow(root, TRUE);
+    return hr;
 }
 
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner)

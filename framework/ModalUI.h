@@ -9,6 +9,7 @@
 #include "framework/CString.h"
 
 #include <windows.h>
+#include <unknwn.h>
 
 class CWnd;
 
@@ -52,6 +53,11 @@ INT_PTR RunModalWindow(CWnd& window, HWND owner);
 INT_PTR ShowDialog(HINSTANCE module, UINT dialogId, HWND owner, DLGPROC proc, LPARAM param);
 // A message box; an empty caption is the program's title, so no box shows a bare title bar.
 int ShowMessage(HWND owner, const CString& text, const CString& caption, UINT type);
+// The system's property frame (OleCreatePropertyFrame) on one object with its pages, through the
+// seam as a property sheet with that caption: S_OK when the hook answered instead, else the
+// frame's result.
+HRESULT ShowPropertyFrame(HWND owner, const CString& caption, IUnknown* object, ULONG pageCount,
+                          const CLSID* pages);
 // TrackPopupMenu through the seam. The owner gets WM_INITMENU and WM_INITMENUPOPUP first, and the
 // chosen command is posted to it as WM_COMMAND unless flags hold TPM_RETURNCMD (then it is returned).
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner);

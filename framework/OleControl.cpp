@@ -2,6 +2,7 @@
 #include "framework/OleControl.h"
 #include "framework/ComBoundary.h"
 #include "framework/ConnectionPoint.h"
+#include "framework/ModalUI.h"
 #include "framework/OleModule.h"
 
 #include <vector>
@@ -166,6 +167,8 @@ STDMETHODIMP COleControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, H
         return S_OK;
     case OLEIVERB_DISCARDUNDOSTATE:
         return S_OK;
+    case OLEIVERB_PROPERTIES:
+        return ShowProperties(parent);
     default:
         return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
     }
@@ -410,6 +413,32 @@ const CLSID* COleControl::GetPropPageIDs(ULONG& count)
 {
     count = 0;
     return m_noPages;
+}
+
+HRESULT COleControl::ShowProperties(HWND parent)
+{
+    // A container that has a frame of its own shows it, with its own properties beside ours.
+    IOleControlSite* site = nullptr;
+    if (m_clientSite &&
+        SUCCEEDED(m_clientSite->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&site)))) {
+        const HRESULT shown = site->ShowPropertyFrame();
+        site->Release();
+        if (shown == S_OK)
+            return S_OK;
+    }
+    ULONG count = 0;
+    const CLSID* pages = GetPropPageIDs(count);
+    if (!count || !pages)
+        return S_OK;
+    CString caption;
+    if (GetUserTypeNameID())
+        caption.LoadString(GetUserTypeNameID(), OleModule::Instance());
+    HWND owner = parent ? parent : m_hWnd;
+    owner = owner ? ::GetAncestor(owner, GA_ROOT) : nullptr;
+    AddRef(); // the frame's pages hold the control, the container may let go meanwhile
+    const HRESULT hr = ModalUI::ShowPropertyFrame(owner, caption, static_cast<IOleObject*>(this), count, pages);
+    Release();
+    return hr;
 }
 
 STDMETHODIMP COleControl::GetPages(CAUUID* pages)

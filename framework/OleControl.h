@@ -45,6 +45,9 @@ public:
     virtual UINT GetUserTypeNameID() const { return 0; }
     // The property pages the control announces; the array lives as long as the control.
     virtual const CLSID* GetPropPageIDs(ULONG& count);
+    // The Properties verb: the container's property frame when it has one, else the system's frame
+    // on the control's pages, owned by parent's top-level window.
+    virtual HRESULT ShowProperties(HWND parent);
     virtual void DoPropExchange(CPropExchange* exchange);
     virtual void OnResetState() {}
     // Automation through the control's member table.

@@ -106,6 +106,20 @@ bool RegisterControlClass(HINSTANCE module, const ControlClass& control)
     return ok;
 }
 
+bool RegisterPropertyPageClass(HINSTANCE module, REFCLSID clsid, UINT nameId)
+{
+    CString name;
+    if (nameId && !name.LoadString(nameId, module))
+        return false;
+    wchar_t path[MAX_PATH] = {};
+    if (!::GetModuleFileNameW(module, path, MAX_PATH))
+        return false;
+    const std::wstring clsidKey = L"CLSID\\" + GuidString(clsid);
+    return (!nameId || SetKeyValue(clsidKey, nullptr, name.ToWide())) &&
+           SetKeyValue(clsidKey + L"\\InprocServer32", nullptr, path) &&
+           SetKeyValue(clsidKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
+}
+
 bool UnregisterControlClass(REFCLSID clsid, const char* progId)
 {
     bool ok = DeleteTree(L"CLSID\\" + GuidString(clsid));

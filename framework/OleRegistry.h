@@ -35,7 +35,11 @@ struct ControlClass
 };
 
 bool RegisterControlClass(HINSTANCE module, const ControlClass& control);
+// Removes the class key and, when given, the ProgID key.
 bool UnregisterControlClass(REFCLSID clsid, const char* progId);
+// A property page's class: its name (string resource nameId; 0, no name), its server and its
+// threading. Removed by UnregisterControlClass without a ProgID.
+bool RegisterPropertyPageClass(HINSTANCE module, REFCLSID clsid, UINT nameId);
 
 // "{XXXXXXXX-...}" of a GUID.
 std::wstring GuidString(REFGUID guid);

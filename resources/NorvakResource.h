@@ -169,6 +169,36 @@
 #define IDC_PICTURE_OPEN 253
 #define IDC_PICTURE_STRETCH 281
 
+// The control's property pages that containers show: the general page (dialog 200, named by
+// string 200) and the page-setup page (dialog 372).
+#define IDD_NORVAK_PROPPAGE 200
+#define IDS_NORVAK_PROPPAGE_CAPTION 200
+#define IDC_PPG_BORDER_STYLE 363
+#define IDC_PPG_COL_HEAD_BACK 364
+#define IDC_PPG_COL_HEAD_TEXT 365
+#define IDC_PPG_COL_HEAD_CELL 366
+#define IDC_PPG_ROW_HEAD_BACK 367
+#define IDC_PPG_ROW_HEAD_TEXT 368
+#define IDC_PPG_ROW_HEAD_CELL 369
+#define IDC_PPG_CELL_COLOUR 370
+#define IDC_PPG_CELL_BACK 371
+#define IDC_PPG_CELL_TEXT 372
+#define IDD_PAGESET_PROPPAGE 372
+#define IDS_PAGESET_PROPPAGE_CAPTION 7000
+#define IDC_PPG_PICTURE_BROWSE 216
+#define IDC_PPG_PICTURE 365
+#define IDC_PPG_LINE_WIDTH 366
+#define IDC_PPG_LINE_STYLE 367
+#define IDC_PPG_LINE_COLOUR 368
+#define IDC_PPG_ROWS 369
+#define IDC_PPG_COLUMNS 370
+#define IDC_PPG_FIXED_ROWS 371
+#define IDC_PPG_FIXED_COLUMNS 372
+#define IDC_PPG_ROWS_SPIN 7001
+#define IDC_PPG_COLUMNS_SPIN 7002
+#define IDC_PPG_FIXED_ROWS_SPIN 7003
+#define IDC_PPG_FIXED_COLUMNS_SPIN 7004
+
 // The chart settings sheet: the type page (dialog 203), the data page (204), the display page (205).
 #define IDD_CHART_TYPE_PAGE 203
 #define IDD_CHART_DATA_PAGE 204

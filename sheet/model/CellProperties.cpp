@@ -117,7 +117,7 @@ BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, 
     try {
         if (item->mask & (CIM_BKCOLOR | CIM_TEXTCOLOR | CIM_FONT))
             cell->EditFont();
-        if (item->mask & CIM_IMAGE)
+        if ((item->mask & CIM_IMAGE) || item->indent != 0)
             cell->ReserveRareFields();
         if (item->mask & CIM_TEXT)
             cell->SetText(item->text);
@@ -139,6 +139,7 @@ BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, 
     if (item->mask & CIM_FONT)
         cell->SetFont(item->font);
     cell->SetValueWord(item->value);
+    cell->SetIndent(item->indent);
     return TRUE;
 }
 

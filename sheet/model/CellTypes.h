@@ -160,7 +160,7 @@ struct CCellItem
     int imageValue = 0;
     CFontRecord font;
     WORD value = 0; // travels whatever the mask
-    int indent = 0; // GetItem reports it; no mask bit names it, so SetItem leaves the cell's alone
+    int indent = 0; // travels whatever the mask, as the value word does
 };
 
 // A column whose body cells show a fixed prefix, optionally followed by the body row number.

@@ -1,13 +1,15 @@
 // The cell-format sheet opened by the control on its selected cells, driven with posted messages:
-// its captions and buttons, the alignment page starting from the cell's own values, OK writing
-// exactly the lines and placements the user changed into the selected cells, Cancel and an
-// untouched OK writing nothing, and two controls in one process.
+// its captions and buttons, the alignment page starting from the focus cell's values and OK
+// writing the placement, indent and angle it shows into every selected cell, the border page's OK
+// writing exactly the lines the user changed, Cancel writing nothing, and two controls in one
+// process.
 
 #include "dialogs/PickerMessages.h"
 #include "tests/support/ControlTest.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/PageSnapshot.h"
 #include "tests/support/SheetDriving.h"
+#include "tests/workbook/TempFolder.h"
 #include "resources/NorvakResource.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +118,43 @@ TEST_F(CellFormatSheet, CaptionTabsAndButtons)
 }
 
 
+TEST_F(CellFormatSheet, NothingOnTheBorderPageCoversAnotherControl)
+{
+    Select(*control, 2, 2, 2, 2);
+    RunCellFormat(*control, {ShowBorders,
+                             [](HWND sheet) {
+                                 HWND page = CurrentPage(sheet);
+                                 std::vector<std::pair<std::wstring, CRect>> controls;
+                                 for (HWND child = GetWindow(page, GW_CHILD); child;
+                                      child = GetWindow(child, GW_HWNDNEXT)) {
+                                     CRect rect;
+                                     GetWindowRect(child, &rect);
+                                     MapWindowPoints(HWND_DESKTOP, page, reinterpret_cast<POINT*>(&rect), 2);
+                                     controls.emplace_back(std::to_wstring(GetDlgCtrlID(child)) + L" " +
+                                                               WindowText(child),
+                                                           rect);
+                                 }
+                                 EXPECT_GE(controls.size(), 20u);
+                                 const CRect client = [&] {
+                                     CRect r;
+                                     GetClientRect(page, &r);
+                                     return r;
+                                 }();
+                                 for (size_t i = 0; i < controls.size(); ++i) {
+                                     CRect inside;
+                                     EXPECT_TRUE(inside.IntersectRect(controls[i].second, client) &&
+                                                 inside == controls[i].second)
+                                         << controls[i].first << " reaches out of the page";
+                                     for (size_t j = i + 1; j < controls.size(); ++j) {
+                                         CRect both;
+                                         EXPECT_FALSE(both.IntersectRect(controls[i].second, controls[j].second))
+                                             << controls[i].first << " and " << controls[j].first << " overlap";
+                                     }
+                                 }
+                             },
+                             PressCancel});
+}
+
 void CellFormatSheet::RunCases(const std::vector<SheetCase>& cases)
 {
     for (const SheetCase& c : cases) {
@@ -170,9 +209,21 @@ TEST_F(CellFormatSheet, BordersOkWritesExactlyTheChosenEdgesAndCancelNothing)
     });
 }
 
-TEST_F(CellFormatSheet, AlignmentStartsFromTheCellAndWritesWhatChanged)
+TEST_F(CellFormatSheet, AlignmentStartsFromTheFocusCellAndOkWritesWhatItShowsIntoEveryCell)
 {
     auto wrapped = [](CNorvakCtrl& control) { control.SetItemFormat(-1, 2, 2, 19); };
+    // Beside the plain focus cell: a turned and indented cell, and one of several lines.
+    auto mixed = [](CNorvakCtrl& control) {
+        CCellItem item;
+        item.row = 2;
+        item.col = 3;
+        item.mask = CIM_FORMAT | CIM_FONT;
+        ASSERT_TRUE(control.GetItem(-1, &item));
+        item.indent = 7;
+        item.font.font.lfEscapement = 900;
+        ASSERT_TRUE(control.SetItem(-1, &item));
+        control.SetItemFormat(-1, 3, 3, 16);
+    };
     RunCases({
         {"the page opens on the focus cell's wrapped centre; right instead",
          wrapped,
@@ -190,6 +241,17 @@ TEST_F(CellFormatSheet, AlignmentStartsFromTheCellAndWritesWhatChanged)
         {"only the angle", nullptr,
          {[](HWND sheet) { ModalDriver::SetText(CurrentPage(sheet), IDC_ALIGN_ANGLE, L"45"); }, PressOk}, IDOK,
          {"2,2 escapement 0 -> 450", "2,3 escapement 0 -> 450", "3,2 escapement 0 -> 450", "3,3 escapement 0 -> 450"}},
+        {"an indent typed on the page, left aligned",
+         nullptr,
+         {[](HWND sheet) {
+              HWND page = CurrentPage(sheet);
+              ChooseComboItem(page, IDC_ALIGN_HORIZONTAL, 0);
+              ModalDriver::SetText(page, IDC_ALIGN_INDENT, L"12");
+          },
+          PressOk},
+         IDOK,
+         {"2,2 code 5 -> 4", "2,2 indent 0 -> 12", "2,3 code 5 -> 4", "2,3 indent 0 -> 12", "3,2 code 5 -> 4",
+          "3,2 indent 0 -> 12", "3,3 code 5 -> 4", "3,3 indent 0 -> 12"}},
         {"a stacked place",
          nullptr,
          {[](HWND sheet) {
@@ -203,8 +265,68 @@ TEST_F(CellFormatSheet, AlignmentStartsFromTheCellAndWritesWhatChanged)
         {"Cancel writes nothing", wrapped,
          {[](HWND sheet) { ChooseComboItem(CurrentPage(sheet), IDC_ALIGN_HORIZONTAL, 0); }, PressCancel}, IDCANCEL,
          {}},
-        {"OK untouched writes nothing", wrapped, {PressOk}, IDOK, {}},
+        {"OK on the shown placement gives it to every cell", wrapped, {PressOk}, IDOK,
+         {"2,3 code 5 -> 19", "3,2 code 5 -> 19", "3,3 code 5 -> 19"}},
+        {"OK on a mixed selection gives every cell the focus cell's indent and angle", mixed, {PressOk}, IDOK,
+         {"2,3 indent 7 -> 0", "2,3 escapement 900 -> 0", "3,3 code 16 -> 5"}},
     });
+}
+
+// The left edge of the ink of a cell's text, as the control paints itself (-1: no ink).
+int InkLeft(TestContainer& container, CNorvakCtrl& control, int row, int col)
+{
+    const CRect client = control.GetClientRect();
+    HRESULT hr = E_FAIL;
+    const std::vector<DWORD> pixels = container.DrawToMemory(client.Width(), client.Height(), 0xFFFFFF, &hr);
+    EXPECT_EQ(hr, S_OK);
+    CRect cell;
+    EXPECT_TRUE(control.GetCellRect(-1, row, col, &cell));
+    for (int x = cell.left + 1; x < cell.right - 2; ++x)
+        for (int y = cell.top + 2; y < cell.bottom - 2; ++y) {
+            const DWORD p = pixels[size_t(y) * size_t(client.Width()) + size_t(x)];
+            if (((p >> 16) & 0xFF) < 100 && ((p >> 8) & 0xFF) < 100 && (p & 0xFF) < 100)
+                return x - cell.left;
+        }
+    return -1;
+}
+
+// The indent chosen on the alignment page is stored in the cell and painted: the text starts that
+// many pixels right of the same text without it. The workbook file's cell record has no field for
+// the indent: a saved and opened cell keeps its text and placement, and its indent is the default.
+TEST_F(CellFormatSheet, TheIndentChosenOnThePageIsStoredPaintedSavedAndOpened)
+{
+    for (int col : {2, 3})
+        ASSERT_TRUE(control->SetItemText(-1, 2, col, "文字"));
+    ASSERT_TRUE(control->SetItemFormat(-1, 2, 3, 4)); // left, no indent: the reference
+    Select(*control, 2, 2, 2, 2);
+    EXPECT_EQ(RunCellFormat(*control, {[](HWND sheet) {
+                                           HWND page = CurrentPage(sheet);
+                                           ChooseComboItem(page, IDC_ALIGN_HORIZONTAL, 0);
+                                           ModalDriver::SetText(page, IDC_ALIGN_INDENT, L"20");
+                                       },
+                                       PressOk}),
+              IDOK);
+    const CNorvakCell* cell = control->GetPageCell(-1, 2, 2);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->GetIndent(), 20);
+    EXPECT_EQ(cell->GetTextFormat(), 4);
+    Select(*control, 6, 6, 6, 6); // the selection frame away from the cells measured
+    const int plain = InkLeft(container, *control, 2, 3);
+    ASSERT_GE(plain, 0);
+    EXPECT_EQ(InkLeft(container, *control, 2, 2), plain + 20);
+
+    TempFolder folder;
+    const CString path = folder.Path(L"缩进.nvk");
+    ASSERT_TRUE(control->DoSave(path, TRUE, 0, TRUE, TRUE));
+    const int opened = control->DoGetPageCounts() + control->DoGetActivePageIndex(); // the page's copy
+    ASSERT_TRUE(control->DoOpen(path));
+    ASSERT_TRUE(control->DoSetActivePageIndex(opened));
+    const CNorvakCell* back = control->GetPageCell(-1, 2, 2);
+    ASSERT_NE(back, nullptr);
+    EXPECT_STREQ(back->GetTextPtr(), "文字");
+    EXPECT_EQ(back->GetTextFormat(), 4);
+    EXPECT_EQ(back->GetIndent(), 0) << "the file has no field for it";
+    EXPECT_EQ(InkLeft(container, *control, 2, 2), plain);
 }
 
 TEST_F(CellFormatSheet, ASheetOfTheFirstControlChangesOnlyTheFirst)

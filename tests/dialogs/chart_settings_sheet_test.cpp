@@ -1,7 +1,7 @@
 // The chart settings sheet opened by the control, driven with posted messages: its caption, tabs
 // and type combo; the type page's gallery by click and key; the data page's custom range; the
-// display page's boxes; OK inserting a chart of the chosen settings and Cancel leaving the page's
-// settings and charts as they were.
+// display page's boxes; the preview drawing every chart type, the pies and rings too; OK inserting
+// a chart of the chosen settings and Cancel leaving the page's settings and charts as they were.
 
 #include "chart/model/ChartPageSettings.h"
 #include "chart/model/PageCharts.h"
@@ -17,6 +17,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -260,6 +261,52 @@ TEST_F(ChartSettingsSheet, DisplayBoxesWriteAtOnceAndSwapThePicture)
     EXPECT_EQ(Settings().displayOptions[0], 1);
     EXPECT_EQ(Settings().displayOptions[1], 1);
     EXPECT_EQ(Settings().displayOptions[2], 0);
+}
+
+// The pixels of the sheet's chart area that are drawn in a colour of their own: neither the
+// face of the sheet nor white, black or the grey of the frames.
+int ChartPixels(HWND sheet)
+{
+    auto* object = dynamic_cast<CNorvakSheet*>(CWnd::FromHandlePermanent(sheet));
+    const CRect area = object->m_rcChart;
+    RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    HDC window = GetDC(sheet);
+    HDC memory = CreateCompatibleDC(window);
+    HBITMAP bitmap = CreateCompatibleBitmap(window, area.Width(), area.Height());
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, area.Width(), area.Height(), window, area.left, area.top, SRCCOPY);
+    const COLORREF plain[] = {GetSysColor(COLOR_BTNFACE), RGB(255, 255, 255), RGB(0, 0, 0), 0xC0C0C0, 0x808080};
+    int count = 0;
+    for (int y = 0; y < area.Height(); ++y)
+        for (int x = 0; x < area.Width(); ++x)
+            count += std::find(std::begin(plain), std::end(plain), GetPixel(memory, x, y)) == std::end(plain);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(sheet, window);
+    return count;
+}
+
+TEST_F(ChartSettingsSheet, ThePreviewDrawsEveryTypeThePieAndTheRingAmongThem)
+{
+    Settings().displayOptions[1] = 1; // show the chart
+    const struct
+    {
+        const char* name;
+        Steps choose;
+    } cases[] = {
+        {"column", {ChooseType(0)}},
+        {"pie", {ChooseType(3)}},
+        {"exploded 3-D pie", {ChooseType(3), ClickCell(3)}},
+        {"ring", {ChooseType(3), ClickCell(4)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Steps steps = c.choose;
+        steps.push_back(Expect([](HWND sheet) { EXPECT_GT(ChartPixels(sheet), 200); }));
+        steps.push_back(PressCancel);
+        EXPECT_EQ(Run(steps), IDCANCEL);
+    }
 }
 
 TEST_F(ChartSettingsSheet, OkInsertsAChartOfTheChoiceCancelChangesNothing)

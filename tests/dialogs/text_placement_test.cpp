@@ -1,5 +1,5 @@
 // The alignment page's choice: the codes it writes, how it reads a cell's code, indent and angle,
-// what OK changes, and the geometry of the angle dial and the nine stacked places.
+// the code OK gives each cell, and the geometry of the angle dial and the nine stacked places.
 
 #include "dialogs/TextPlacement.h"
 
@@ -73,30 +73,27 @@ TEST(TextPlacement, ReadsTheCellsOwnCode)
     EXPECT_EQ(TextPlacement::OfCell(5, 0, 3600).angle, 0);
 }
 
-TEST(TextPlacement, OkChangesOnlyWhatDiffersFromThePlacementItOpenedWith)
+TEST(TextPlacement, OkGivesEachCellTheShownCodeUnlessItsOwnReadsAsTheSame)
 {
-    const TextPlacement opened = TextPlacement::OfCell(21, 2, 0); // wrapped, right, middle
-    EXPECT_FALSE(TextPlacementChange::Between(opened, opened).Any());
-
-    TextPlacement indented = opened;
-    indented.indent = 6;
-    const TextPlacementChange indent = TextPlacementChange::Between(opened, indented);
-    EXPECT_FALSE(indent.code);
-    EXPECT_EQ(indent.indent, 6);
-    EXPECT_FALSE(indent.escapement);
-
-    TextPlacement unwrapped = opened;
-    unwrapped.wrap = false;
-    unwrapped.angle = 30;
-    const TextPlacementChange turned = TextPlacementChange::Between(opened, unwrapped);
-    EXPECT_EQ(turned.code, 6);
-    EXPECT_EQ(turned.escapement, 300L);
-
-    TextPlacement stacked = opened;
-    stacked.mode = TextPlacement::Stacked;
-    const TextPlacementChange noPlace = TextPlacementChange::Between(opened, stacked);
-    EXPECT_FALSE(noPlace.code) << "the stacked mode without a place keeps the code";
-    EXPECT_EQ(noPlace.indent, 0);
+    struct Case
+    {
+        const char* name;
+        TextPlacement shown;
+        int cellCode;
+        int written;
+    } cases[] = {
+        {"another place", Common(2, 1, true), 5, 21},
+        {"the same code", Common(2, 1, true), 21, 21},
+        {"several lines read as one line at that place", Common(0, 1), 16, 16},
+        {"several lines at another place", Common(0, 1), 10, 4},
+        {"decimal alignment reads as centred", Common(1, 1), 0, 0},
+        {"a code the page cannot show reads as centred", Common(1, 1), 33, 33},
+        {"shrunk", Common(0, 0, false, true), 19, 49},
+        {"a stacked place", StackedAt(3), 5, 42},
+        {"stacked, no place chosen", StackedAt(-1), 21, 21},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.shown.CodeForCell(c.cellCode), c.written) << c.name;
 }
 
 TEST(TextPlacement, DialAnglesCounterClockwiseFromTheRight)

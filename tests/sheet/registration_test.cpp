@@ -6,6 +6,7 @@
 #include "sheet/NorvakModule.h"
 
 #include <gtest/gtest.h>
+#include <ocidl.h>
 #include <olectl.h>
 
 #include <string>
@@ -17,6 +18,8 @@ using namespace NorvakRegistration;
 const std::wstring kClsidKey = L"CLSID\\{08B9F660-1240-41D7-98A9-4281DCA7C209}";
 const std::wstring kTypeLibKey = L"TypeLib\\{F586FA87-05C9-4CD2-A445-885137F24A18}";
 const std::wstring kProgIdKey = L"NORVAK.NorvakCtrl.1";
+const std::wstring kPropPageKey = L"CLSID\\{212DBDC1-C90B-4886-A79C-C09F2E8445C5}";
+const std::wstring kPageSetupKey = L"CLSID\\{0CC7FA99-F090-447F-AF79-F8B8BCC2F2FA}";
 
 bool KeyExists(const std::wstring& path)
 {
@@ -104,6 +107,12 @@ TEST_F(Registration, RegisteringTwiceSucceedsAndLeavesOneCompleteSetOfEntries)
         {kProgIdKey, nullptr, L"Norvak Control"},
         {kProgIdKey + L"\\CLSID", nullptr, L"{08B9F660-1240-41D7-98A9-4281DCA7C209}"},
         {kTypeLibKey + L"\\1.0", nullptr, L"Norvak ActiveX Control module"},
+        {kPropPageKey, nullptr, L"Norvak Property Page"},
+        {kPropPageKey + L"\\InprocServer32", nullptr, path},
+        {kPropPageKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
+        {kPageSetupKey, nullptr, L"<missing>"}, // registered without a name
+        {kPageSetupKey + L"\\InprocServer32", nullptr, path},
+        {kPageSetupKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
     };
     for (const Expected& entry : expected)
         EXPECT_EQ(ValueOf(entry.key, entry.name), entry.value)
@@ -111,13 +120,18 @@ TEST_F(Registration, RegisteringTwiceSucceedsAndLeavesOneCompleteSetOfEntries)
     // InprocServer32 ProgID Control Insertable MiscStatus ToolboxBitmap32 TypeLib Version
     EXPECT_EQ(SubkeyCount(kClsidKey), 8u);
     EXPECT_EQ(SubkeyCount(kTypeLibKey), 1u);
+    EXPECT_EQ(SubkeyCount(kPropPageKey), 1u);
+    EXPECT_EQ(SubkeyCount(kPageSetupKey), 1u);
+    // The pages' ProgIDs name their factories only.
+    EXPECT_FALSE(KeyExists(L"NORVAK.NorvakPropPage.1"));
+    EXPECT_FALSE(KeyExists(L"Norvak.CNorvakPageSetPDlg"));
 }
 
 TEST_F(Registration, UnregisteringRemovesTheEntries)
 {
     ASSERT_EQ(RegisterServer(), S_OK);
     EXPECT_EQ(UnregisterServer(), S_OK);
-    for (const std::wstring& key : {kClsidKey, kProgIdKey, kTypeLibKey + L"\\1.0"})
+    for (const std::wstring& key : {kClsidKey, kProgIdKey, kTypeLibKey + L"\\1.0", kPropPageKey, kPageSetupKey})
         EXPECT_FALSE(KeyExists(key)) << std::string(key.begin(), key.end());
 }
 
@@ -128,6 +142,7 @@ TEST_F(Registration, UnregisteringWithoutARegisteredTypeLibFailsAndKeepsTheClass
     EXPECT_EQ(UnregisterServer(), SELFREG_E_TYPELIB);
     EXPECT_TRUE(KeyExists(kClsidKey + L"\\InprocServer32"));
     EXPECT_TRUE(KeyExists(kProgIdKey));
+    EXPECT_TRUE(KeyExists(kPropPageKey + L"\\InprocServer32"));
 }
 
 TEST_F(Registration, AFailingTypeLibStepReportsItAndSkipsTheClassStep)
@@ -143,6 +158,35 @@ TEST_F(Registration, AFailingTypeLibStepReportsItAndSkipsTheClassStep)
     OleRegistry::SetTypeLibSteps(&failing);
     EXPECT_EQ(RegisterServer(), SELFREG_E_TYPELIB);
     EXPECT_EQ(ValueOf(kClsidKey + L"\\InprocServer32"), OleModule::ModulePathW());
+}
+
+// The module's class objects make the two pages, each naming itself on its tab.
+TEST(PropertyPageClasses, EachClassObjectMakesItsPage)
+{
+    struct Case
+    {
+        const CLSID* clsid;
+        const wchar_t* title;
+    } cases[] = {{&kPropPageID, L"General"}, {&kPageSetupPageID, L"页面设置"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.title, c.title + 2));
+        IClassFactory* factory = nullptr;
+        ASSERT_EQ(DllGetClassObject(*c.clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)), S_OK);
+        IPropertyPage* page = nullptr;
+        ASSERT_EQ(factory->CreateInstance(nullptr, IID_IPropertyPage, reinterpret_cast<void**>(&page)), S_OK);
+        factory->Release();
+        PROPPAGEINFO info{};
+        ASSERT_EQ(page->GetPageInfo(&info), S_OK);
+        EXPECT_STREQ(info.pszTitle, c.title);
+        EXPECT_GT(info.size.cx, 300);
+        EXPECT_GT(info.size.cy, 150);
+        CoTaskMemFree(info.pszTitle);
+        CoTaskMemFree(info.pszDocString);
+        CoTaskMemFree(info.pszHelpFile);
+        EXPECT_EQ(page->IsPageDirty(), S_FALSE);
+        EXPECT_EQ(page->Release(), 0u);
+    }
+    EXPECT_EQ(OleModule::ActiveCount(), 0) << "the pages went with their last reference";
 }
 
 } // namespace

@@ -142,7 +142,7 @@ TEST(CellBorders, EdgeEntryKeepsItsOtherFields)
 TEST(CellItems, EachMaskBitWritesItsOwnFieldsAndNoOthers)
 {
     // Every field of the record differs from the cell's, so a field written without its bit (or
-    // left out with it) shows. The value word always travels; the indent never does.
+    // left out with it) shows. The value word and the indent always travel.
     CCellItem item;
     item.row = 1;
     item.col = 2;
@@ -191,7 +191,7 @@ TEST(CellItems, EachMaskBitWritesItsOwnFieldsAndNoOthers)
         EXPECT_EQ(cell.GetFont().crText, c.textColour);
         EXPECT_EQ(cell.GetFont().font.lfWeight, c.weight);
         EXPECT_EQ(cell.GetValueWord(), 9);
-        EXPECT_EQ(cell.GetIndent(), 4);
+        EXPECT_EQ(cell.GetIndent(), 11);
     }
 }
 

@@ -251,6 +251,7 @@ TEST(CellStore, RunningOutOfMemoryAtAnyStepLeavesThePageAsItWas)
              item.image = 3;
              item.font.font.lfWeight = FW_BOLD;
              item.format = 21;
+             item.indent = 3;
              return SetItem(s.page, s.cells, &item, s.repaint);
          }},
         {"first write of two lines",
