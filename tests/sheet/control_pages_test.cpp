@@ -485,9 +485,10 @@ protected:
     }
     int VertRange() const
     {
-        SCROLLINFO info{sizeof(info), SIF_RANGE, 0, 0, 0, 0, 0};
+        // The bar's last position: its maximum less its page, plus one.
+        SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
         GetScrollInfo(Child(-5), SB_CTL, &info);
-        return info.nMax;
+        return info.nMax - int(info.nPage) + 1;
     }
     CRect Client() const
     {
@@ -597,7 +598,7 @@ TEST_F(Layout, ScrollCodesMoveThePageWithinItsRange)
         {SB_BOTTOM, 0, range},
         {SB_TOP, 50, 0},
         {SB_PAGEUP, 10, 0},
-        {SB_PAGEUP, 45, 25},
+        {SB_PAGEUP, 45, 0}, // a page is the band the screen shows, taller than 45 pixels
         {SB_PAGEDOWN, range - 5, range},
         {SB_LINEDOWN, 0, 20},
         {SB_LINEDOWN, range - 3, range},

@@ -140,9 +140,10 @@ TEST_F(TabBandTest, EveryRoadToAnActivePageSetsItUp)
         EXPECT_LE(page.m_nTabRight, strip->GetClientRect().right) << "its tab in view";
         SCROLLINFO info{};
         info.cbSize = sizeof(info);
-        info.fMask = SIF_RANGE;
+        info.fMask = SIF_RANGE | SIF_PAGE;
         ::GetScrollInfo(control->GetChildWindow(kIdVertBar), SB_CTL, &info);
-        EXPECT_EQ(info.nMax, std::max(page.m_nVertRange, 0)) << "the scroll bars show the new page";
+        // The last position a bar takes is its maximum less its page, plus one.
+        EXPECT_EQ(info.nMax - int(info.nPage) + 1, std::max(page.m_nVertRange, 0)) << "the scroll bars show the new page";
         ExpectEveryPageConsistent(road.name);
     }
 }

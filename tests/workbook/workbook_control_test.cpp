@@ -2,6 +2,7 @@
 // the pages, and by late binding in a container that is not ours.
 
 #include "chart/model/PageCharts.h"
+#include "framework/Application.h"
 #include "tabs/NorvakTabBand.h"
 #include "tests/support/CaseWatchdog.h"
 #include "tests/support/ControlTest.h"
@@ -237,17 +238,19 @@ TEST_F(WorkbookControl, AFileThatCannotBeReadLeavesTheWorkbookAsItWas)
     control->DoSetPageCellText(0, 3, 3, "原有");
     const std::vector<uint8_t> before = Snapshot();
     const int active = control->DoGetActivePageIndex();
+    // Under the program's title, as the control's other messages.
+    const std::wstring failed = L"保存文件失败!|" + Application::Title().ToWide();
     struct Case
     {
         const char* name;
         std::vector<uint8_t> bytes;
-        const wchar_t* message;
+        std::wstring message;
     } cases[] = {
-        {"empty file", {}, L"保存文件失败!|Norvak"},
-        {"cut in the header", {good.begin(), good.begin() + 12}, L"保存文件失败!|Norvak"},
-        {"cut in the first page", {good.begin(), good.begin() + 900}, L"保存文件失败!|Norvak"},
-        {"cut in the last page", {good.begin(), good.end() - 1}, L"保存文件失败!|Norvak"},
-        {"cut in a chart", {good.begin(), good.end() - 3000}, L"保存文件失败!|Norvak"},
+        {"empty file", {}, failed},
+        {"cut in the header", {good.begin(), good.begin() + 12}, failed},
+        {"cut in the first page", {good.begin(), good.begin() + 900}, failed},
+        {"cut in the last page", {good.begin(), good.end() - 1}, failed},
+        {"cut in a chart", {good.begin(), good.end() - 3000}, failed},
         {"unknown format", SaveBytes({}, {}, ".doc"), L"无法识别的文件格式!|警告"},
     };
     for (const Case& c : cases) {
