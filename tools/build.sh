@@ -7,4 +7,4 @@ shift || true
 build="$root/build/$arch"
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" \
     -DNORVAK_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)" ${1:+--target "$@"}
+cmake --build "$build" -j "${NORVAK_JOBS:-$(nproc)}" ${1:+--target "$@"}
