@@ -61,6 +61,9 @@ public:
     virtual void OnDraw(CDC* pdc, const CRect& rcBounds, const CRect& rcInvalid);
     virtual void OnAmbientChanged(DISPID) {}
     virtual void OnClose() {}
+    // A key the control leaves to its container is not offered to the control's windows at all:
+    // the container's accelerators and menus see it first.
+    virtual bool LeavesKeyToContainer(const MSG&) { return false; }
 
     // ---- services for the derived control ----
     // Fires an event to every advised sink; args in declaration order.

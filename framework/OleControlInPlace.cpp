@@ -252,7 +252,9 @@ STDMETHODIMP COleControl::TranslateAccelerator(LPMSG msg)
     if (!msg)
         return E_POINTER;
     try {
-        return m_hWnd && PreTranslateChain(msg, m_hWnd) ? S_OK : S_FALSE;
+        if (!m_hWnd || LeavesKeyToContainer(*msg))
+            return S_FALSE;
+        return PreTranslateChain(msg, m_hWnd) ? S_OK : S_FALSE;
     } catch (...) {
         return S_FALSE;
     }

@@ -441,6 +441,7 @@ public:
     // Messages of the control's own windows are translated and dispatched here, so the container
     // does not do it a second time.
     bool PreTranslateMessage(MSG* msg) override;
+    bool LeavesKeyToContainer(const MSG& msg) override;
 
     // ---- mouse (NorvakCtrlMouse.cpp, autofill/NorvakCtrlDragEnd.cpp) ----
     // The part of the selection frame, as last painted, under a client point (CFrameHit).

@@ -210,21 +210,30 @@ void CNorvakCtrl::OnEditSelectAll()
 
 // A key the control does not act on is left to the container (its shortcuts, its menus): the
 // container translates it and what it does not use comes back as an ordinary message. A shortcut
-// pressed in the cell editor ends the edit first, so the text typed is stored before the
-// container's command runs.
+// or a menu key pressed in the cell editor ends the edit first, so the text typed is stored before
+// the container's command runs.
+bool CNorvakCtrl::LeavesKeyToContainer(const MSG& msg)
+{
+    if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
+        return false;
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
+        return false;
+    const bool inEditBox = msg.hwnd != m_hWnd && IsEditBox(msg.hwnd);
+    const SheetModel::HeldKeys held{KeyHeld(VK_CONTROL), KeyHeld(VK_MENU)};
+    if (SheetModel::ControlKeepsKey(msg.message, UINT(msg.wParam), held, inEditBox))
+        return false;
+    const bool keyDown = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    if (keyDown && inEditBox && ::GetDlgCtrlID(msg.hwnd) == kCellEditId)
+        ::SetFocus(m_hWnd);
+    return true;
+}
+
 bool CNorvakCtrl::PreTranslateMessage(MSG* msg)
 {
     if (!m_hWnd || !msg || (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd)))
         return false;
-    if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
-        const bool inEditBox = msg->hwnd != m_hWnd && IsEditBox(msg->hwnd);
-        const SheetModel::HeldKeys held{KeyHeld(VK_CONTROL), KeyHeld(VK_MENU)};
-        if (!SheetModel::ControlKeepsKey(msg->message, UINT(msg->wParam), held, inEditBox)) {
-            if (msg->message == WM_KEYDOWN && inEditBox && ::GetDlgCtrlID(msg->hwnd) == kCellEditId)
-                ::SetFocus(m_hWnd);
-            return false;
-        }
-    }
+    if (LeavesKeyToContainer(*msg))
+        return false;
     ::TranslateMessage(msg);
     ::DispatchMessageW(msg);
     return true;
