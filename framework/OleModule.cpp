@@ -9,6 +9,7 @@ namespace {
 COleControlModule* g_module = nullptr;
 std::atomic<LONG> g_objects{0};
 std::atomic<LONG> g_locks{0};
+std::atomic<LONG> g_windows{0};
 
 } // namespace
 
@@ -80,9 +81,24 @@ LONG ActiveCount()
     return g_objects + g_locks;
 }
 
+void AddWindow()
+{
+    ++g_windows;
+}
+
+void ReleaseWindow()
+{
+    --g_windows;
+}
+
+LONG WindowCount()
+{
+    return g_windows;
+}
+
 HRESULT CanUnloadNow()
 {
-    return ActiveCount() == 0 ? S_OK : S_FALSE;
+    return ActiveCount() == 0 && WindowCount() == 0 ? S_OK : S_FALSE;
 }
 
 } // namespace OleModule

@@ -1,7 +1,7 @@
 #pragma once
 
-// What exists once per COM server module: its instance handle, the count of live objects and
-// locks behind DllCanUnloadNow, the module object with its start-up and shut-down, and (from
+// What exists once per COM server module: its instance handle, the count of live objects, locks
+// and windows behind DllCanUnloadNow, the module object with its start-up and shut-down, and (from
 // ModalUI.h) the seam through which every modal piece of user interface passes.
 
 #include "framework/CString.h"
@@ -38,6 +38,11 @@ void ReleaseObject();
 void Lock();
 void Unlock();
 LONG ActiveCount();
+// Windows that a program made from a class of this image: their procedure is here.
+void AddWindow();
+void ReleaseWindow();
+LONG WindowCount();
+// S_OK when no object, lock or such window is left.
 HRESULT CanUnloadNow();
 
 } // namespace OleModule

@@ -19,6 +19,25 @@ thread_local CGridCtrl* t_creatingGrid = nullptr;
 
 bool g_classRegistered = false;
 
+// Marks a window of the class counted among the module's live windows, from its WM_NCCREATE to
+// its WM_NCDESTROY: this code is its procedure, so the module must not go before it.
+constexpr wchar_t kLiveWindowMark[] = L"NorvakGridCtrl.Live";
+
+void CountLiveWindow(HWND hwnd)
+{
+    if (::GetPropW(hwnd, kLiveWindowMark))
+        return;
+    // Without the mark the window stays counted for good: the module then never unloads.
+    OleModule::AddWindow();
+    ::SetPropW(hwnd, kLiveWindowMark, hwnd);
+}
+
+void ForgetLiveWindow(HWND hwnd)
+{
+    if (::RemovePropW(hwnd, kLiveWindowMark))
+        OleModule::ReleaseWindow();
+}
+
 } // namespace
 
 // ---- the window class ----
@@ -51,8 +70,11 @@ void CGridCtrl::UnregisterWindowClass()
 
 LRESULT CALLBACK CGridCtrl::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
+    if (msg == WM_NCDESTROY)
+        ForgetLiveWindow(hwnd);
     if (msg != WM_NCCREATE || CWnd::FromHandlePermanent(hwnd))
         return ::DefWindowProcW(hwnd, msg, wp, lp);
+    CountLiveWindow(hwnd);
     CGridCtrl* grid = std::exchange(t_creatingGrid, nullptr);
     const bool own = grid == nullptr;
     if (own) {
