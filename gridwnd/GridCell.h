@@ -50,7 +50,7 @@ public:
     WORD nState = 0;        // CIS_* bits and kModified
     WORD nFormat = kDefaultFormat;
     CString strText;
-    int nImage = 0;
+    int nImage = -1; // into the grid's image list; -1 none
     int lParam = 0;
     CFontRecord font; // text colour kNoTextColor: the grid's; background kNoBackground: none
     int values[3] = {0, 0, 1};

@@ -202,6 +202,40 @@ TEST(GridPaint, CellTextInItsFontWithinTheCell)
     EXPECT_GT(extent.cx, 24);
 }
 
+TEST(GridPaint, APictureOfTheImageListShowsOnlyInTheCellsGivenIt)
+{
+    PaintHost host;
+    constexpr COLORREF kPicture = RGB(250, 120, 10);
+    {
+        CClientDC screen(nullptr);
+        CBitmap picture;
+        ASSERT_TRUE(picture.CreateCompatibleBitmap(screen, 16, 16));
+        {
+            CDC memory;
+            ASSERT_TRUE(memory.CreateCompatibleDC(&screen));
+            CSelectObject select(memory, picture);
+            memory.FillSolidRect(CRect(0, 0, 16, 16), kPicture);
+        }
+        ASSERT_EQ(host.grid.GetImageList().Add(picture, static_cast<HBITMAP>(nullptr)), 0);
+    }
+    host.grid.SetRowCount(6); // cells made after the picture came as well
+    CGridCellItem item;
+    item.row = 2;
+    item.col = 2;
+    item.mask = CIM_IMAGE;
+    item.image = 0;
+    ASSERT_TRUE(host.grid.SetItem(&item));
+    host.Paint();
+    auto pictureIn = [&](int row, int col) {
+        const CRect cell = host.Rect(row, col);
+        return host.canvas.At(cell.left + 8, cell.top + 10) == kPicture;
+    };
+    EXPECT_TRUE(pictureIn(2, 2));
+    for (auto [row, col] : {std::pair{1, 1}, {1, 2}, {3, 3}, {5, 1}})
+        EXPECT_FALSE(pictureIn(row, col)) << row << ", " << col << ": a new cell has no picture";
+    EXPECT_EQ(host.grid.GetCell(5, 3)->nImage, -1);
+}
+
 TEST(GridPaint, SelectedAndFocusedCellsStandOut)
 {
     PaintHost host;
