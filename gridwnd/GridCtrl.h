@@ -56,8 +56,9 @@ enum : UINT
 };
 
 // Draws one chart of a grid over its cells, into the chart's whole-chart rectangle; the chart
-// painters provide it, and record into the chart the legend rectangles and data-point faces that the
-// grid's hit test reads. Without one the grid draws no chart, only the tracker of a selected part.
+// painters provide it (the control library sets their whole-chart drawer when it loads), and record
+// into the chart the legend rectangles and data-point faces that the grid's hit test reads. Without
+// one the grid draws no chart, only the tracker of a selected part.
 using GridChartDrawer = void (*)(CDC& dc, CNorvakChart& chart);
 
 // The first character of OnEditCell: a typed character (UTF-16), 0 for an input method, VK_LBUTTON

@@ -1,7 +1,7 @@
 // The charts of the control's pages: the pending chart settings that the chart pages edit, the
-// insertion and hiding of charts, and the drawing of one chart with its parts, titles, tracker and
-// legend-entry marks. The records and their arithmetic live in chart/model; the painters in
-// chartdraw.
+// insertion and hiding of charts, and the drawing of one chart with the control's tracker over its
+// selected part. The records and their arithmetic live in chart/model; the painters, the one of
+// the whole chart among them, in chartdraw.
 
 #include "sheet/NorvakCtrl.h"
 
@@ -9,30 +9,12 @@
 #include "chart/model/ChartValueRange.h"
 #include "chart/model/NewChart.h"
 #include "chart/model/PageCharts.h"
-#include "chartdraw/ChartFramePainter.h"
-#include "chartdraw/ChartPainter.h"
-#include "chartdraw/ChartStyleFills.h"
-#include "chartdraw/LegendPainter.h"
-#include "drawing/CTextPainter.h"
+#include "chartdraw/WholeChartPainter.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace {
-
-// Text drawer layouts of the titles: one centred line, and word-wrapped for an upright title.
-constexpr int kTitleLayout = 8213;
-constexpr int kUprightTitleLayout = 37;
-
-// The rectangle with left not beyond right and top not below bottom.
-CRect Normalized(CRect rect)
-{
-    if (rect.left > rect.right)
-        std::swap(rect.left, rect.right);
-    if (rect.top > rect.bottom)
-        std::swap(rect.top, rect.bottom);
-    return rect;
-}
 
 bool IsDegenerate(const RECT& rect)
 {
@@ -66,76 +48,6 @@ CSize TrackerMinSize(const CNorvakChart& chart)
         return CSize(16, 40);
     default:
         return CSize();
-    }
-}
-
-// The plot area stays at least 5 pixels inside the chart at top and bottom.
-void KeepPlotInsideChart(CNorvakChart& chart)
-{
-    CRect& plot = chart.rcPlot;
-    plot = Normalized(plot);
-    plot.top = std::max<LONG>(plot.top, AddSaturated(chart.rcChart.top, 5));
-    plot.bottom = std::min<LONG>(plot.bottom, AddSaturated(chart.rcChart.bottom, -5));
-}
-
-// The X-axis title steps 5 pixels away from an edge of the chart it comes within 5 pixels of.
-void KeepXAxisTitleOffEdges(CNorvakChart& chart)
-{
-    CRect& rect = chart.xAxisTitle.rc;
-    auto shift = [&rect](int dy) {
-        rect.top = AddSaturated(rect.top, dy);
-        rect.bottom = AddSaturated(rect.bottom, dy);
-    };
-    if ((long long)rect.top - chart.rcChart.top < 5)
-        shift(5);
-    if ((long long)chart.rcChart.bottom - rect.bottom < 5)
-        shift(-5);
-}
-
-void DrawTitle(CDC* dc, const CChartTitleBlock& title, int layout)
-{
-    CFont font;
-    font.CreateFontIndirect(&title.font);
-    CSelectObject selectFont(*dc, font);
-    {
-        // The frame: a black outline around the title's own background.
-        CBrush back;
-        if (!title.bTransparent)
-            back.CreateSolidBrush(title.crBack);
-        CSelectObject pen(*dc, ::GetStockObject(BLACK_PEN));
-        CSelectObject brush(*dc, title.bTransparent ? ::GetStockObject(HOLLOW_BRUSH) : HGDIOBJ(back));
-        dc->Rectangle(title.rc);
-    }
-    const int oldMode = dc->SetBkMode(title.bTransparent ? TRANSPARENT : OPAQUE);
-    const COLORREF oldBack = dc->SetBkColor(title.crBack);
-    CTextPainter().DrawAlignedText(dc, title.rc, title.strText, layout, &title.font, 1, 0, title.crText);
-    dc->SetBkColor(oldBack);
-    dc->SetBkMode(oldMode);
-}
-
-// 4 x 4 squares on the corners of a selected legend entry: centred on them in black for the whole
-// entry and the marker box, inside them in blue for the caption.
-void DrawLegendMarks(CDC* dc, const CNorvakChart& chart)
-{
-    for (const CChartTextItem& entry : chart.legendItems) {
-        const CRect* rect = entry.chSelPart == 'a'   ? &entry.rcFull
-                            : entry.chSelPart == 'f' ? &entry.rcFlag
-                            : entry.chSelPart == 't' ? &entry.rcCaption
-                                                     : nullptr;
-        if (!rect || rect->IsRectEmpty())
-            continue;
-        const RECT& r = *rect;
-        if (entry.chSelPart == 't') {
-            for (const CRect& mark : {CRect(r.left, r.top, r.left + 4, r.top + 4),
-                                      CRect(r.right - 4, r.top, r.right, r.top + 4),
-                                      CRect(r.left, r.bottom - 4, r.left + 4, r.bottom),
-                                      CRect(r.right - 4, r.bottom - 4, r.right, r.bottom)})
-                dc->FillSolidRect(mark, 0xFF0000);
-        } else {
-            for (const POINT& corner : {POINT{r.left, r.top}, POINT{r.right, r.top}, POINT{r.left, r.bottom},
-                                        POINT{r.right, r.bottom}})
-                dc->FillSolidRect(CRect(corner.x - 2, corner.y - 2, corner.x + 2, corner.y + 2), 0);
-        }
     }
 }
 
@@ -329,50 +241,9 @@ int CNorvakCtrl::DrawPageChart(int page, CDC* pDC, int index)
     } else if (::GetSelectedChart(*ref.page) < 0) {
         m_chartTracker.m_rect.SetRectEmpty();
     }
-    auto trackerOver = [&](int part) {
+    CWholeChartPainter(*this).Draw(pDC, *chart, [&](int part) {
         if (selected && chart->nSelPart == part)
             DrawChartTracker(pDC);
-    };
-
-    CClipGuard clip(*pDC);
-    pDC->IntersectClipRect(chart->rcVisible);
-    const CChartShapePainter shapes(FillTables());
-    FillRectWithStyle(shapes, pDC, chart->rcChart, chart->chartStyle, chart->bChartHighlight);
-    trackerOver(kChartWhole);
-    for (int part : chart->PartDrawingOrder()) {
-        switch (part) {
-        case kChartPlot:
-            KeepPlotInsideChart(*chart);
-            CChartPainter(FillTables())
-                .DrawChart(pDC, chart, chart->rcPlot.left, chart->rcPlot.top, chart->rcPlot.right,
-                           chart->rcPlot.bottom, chart->nType, chart->nSubType, chart->dMinValue, chart->dMaxValue,
-                           &chart->rowTotals, &chart->items, 0, chart->nDepthX, chart->nDepthY);
-            break;
-        case kChartLegend:
-            CLegendPainter(*this).DrawLegend(pDC, chart);
-            break;
-        case kChartDataArea: {
-            CSelectObject pen(*pDC, ::GetStockObject(BLACK_PEN));
-            CSelectObject brush(*pDC, ::GetStockObject(HOLLOW_BRUSH));
-            CChartFramePainter().DrawFrame(pDC, chart->rcDataArea);
-            break;
-        }
-        case kChartTitle:
-            DrawTitle(pDC, chart->chartTitle, kTitleLayout);
-            break;
-        case kChartXAxisTitle:
-            KeepXAxisTitleOffEdges(*chart);
-            DrawTitle(pDC, chart->xAxisTitle, kTitleLayout);
-            break;
-        case kChartYAxisTitle:
-            DrawTitle(pDC, chart->yAxisTitle,
-                      chart->yAxisTitle.font.lfEscapement > 0 ? kUprightTitleLayout : kTitleLayout);
-            break;
-        default:
-            break;
-        }
-        trackerOver(part);
-    }
-    DrawLegendMarks(pDC, *chart);
+    });
     return chart->bVisible;
 }

@@ -4,6 +4,7 @@
 #include "sheet/SheetFactory.h"
 
 #include "automation/ControlObjects.h"
+#include "chartdraw/WholeChartPainter.h"
 
 #include "framework/Wnd.h"
 #include "gridwnd/GridCtrl.h"
@@ -11,8 +12,10 @@
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH) {
-        // The grid window ships with the control: programs create it by its class name.
+        // The grid window ships with the control: programs create it by its class name, and its
+        // charts are drawn as the control draws those of its pages.
         CGridCtrl::RegisterWindowClass();
+        CGridCtrl::SetChartDrawer(&DrawChartWithModuleTables);
         InstallControlObjects();
         NorvakApp().m_pSheetFactory = &RealSheetFactory();
         return NorvakApp().InitInstance() ? TRUE : FALSE;
