@@ -328,9 +328,16 @@ protected:
     CRect MergedPaintRect(int row, int col) const;
 
     // ---- printing helpers ----
-    // Rows [firstRow, endRow) from the band's top, while they end within height; the bottom reached.
+    // Rows [firstRow, endRow) from the band's top, while they end within height (the first row
+    // always, cut at height), a merged area once over its whole rectangle; the bottom reached.
     int PrintRows(CDC* pDC, int firstRow, int endRow, int height, bool fixed);
-    void PrintGridLines(CDC* pDC, int row, int col, const CRect& rect, bool firstPrintedRow);
+    int LastPrintedRow(int firstRow, int endRow, int height) const;
+    // A merged area's rectangle on a page whose band begins with firstRow.
+    CRect PrintedAreaRect(CCellCoord origin, int firstRow) const;
+    // The cell's lines by the grid-line mode; right and bottom say whether its own right and bottom
+    // lines stand (not inside a merged area).
+    void PrintGridLines(CDC* pDC, int row, int col, const CRect& rect, bool firstPrintedRow, bool right,
+                        bool bottom);
 
     CGridCellStore m_store{*this};
     CGridSelection m_selection{m_store, *this};

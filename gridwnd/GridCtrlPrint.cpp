@@ -5,7 +5,9 @@
 
 #include "gridwnd/GridCtrl.h"
 
+#include <algorithm>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -89,22 +91,66 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* info)
     pDC->SetWindowOrg(0, 0);
 }
 
+int CGridCtrl::LastPrintedRow(int firstRow, int endRow, int height) const
+{
+    int last = firstRow - 1;
+    long long top = 0;
+    for (int row = firstRow; row < endRow; ++row) {
+        top += GetRowHeight(row);
+        if (top > height && row > firstRow)
+            break;
+        last = row;
+    }
+    return last;
+}
+
+CRect CGridCtrl::PrintedAreaRect(CCellCoord origin, int firstRow) const
+{
+    const CGridCell* cell = GetCell(origin.row, origin.col);
+    const CPageAxis rows = m_store.Rows();
+    const CPageAxis cols = m_store.Cols();
+    const CPoint edge(cols.Sum(0, origin.col), rows.Sum(firstRow, origin.row));
+    if (!cell->HasSpan()) // an area marked by its extents alone
+        return CRect(edge.x - cell->nMergeLeft, edge.y - cell->nMergeAbove, edge.x - 1 + cell->nMergeWidth,
+                     edge.y - 1 + cell->nMergeHeight);
+    const CCellRect area = m_store.MergeArea(origin.row, origin.col);
+    return CRect(edge.x, edge.y, cols.Sum(0, area.maxCol + 1) - 1, rows.Sum(firstRow, area.maxRow + 1) - 1);
+}
+
 int CGridCtrl::PrintRows(CDC* pDC, int firstRow, int endRow, int height, bool fixed)
 {
+    const int lastRow = LastPrintedRow(firstRow, endRow, height);
+    CClipGuard clip(*pDC);
+    pDC->IntersectClipRect(-1, -1, GetVirtualWidth() + 1, height);
+    auto print = [&](int row, int col, const CRect& rect) {
+        if (fixed || m_store.IsFixed(row, col))
+            DrawFixedCell(pDC, row, col, rect, FALSE);
+        else
+            DrawCell(pDC, row, col, rect, FALSE);
+    };
+    std::vector<CCellCoord> printedAreas;
     int top = 0;
-    for (int row = firstRow; row < endRow; ++row) {
+    for (int row = firstRow; row <= lastRow; ++row) {
         const int bottom = top + GetRowHeight(row) - 1;
-        if (bottom >= height)
-            break;
         int right = -1;
         for (int col = 0; col < GetColumnCount(); ++col) {
             const CRect rect(right + 1, top, right + GetColumnWidth(col), bottom);
             right = rect.right;
-            if (fixed || m_store.IsFixed(row, col))
-                DrawFixedCell(pDC, row, col, rect, FALSE);
-            else
-                DrawCell(pDC, row, col, rect, FALSE);
-            PrintGridLines(pDC, row, col, rect, row == firstRow);
+            const CCellCoord origin = m_store.MergeOrigin(row, col);
+            const CGridCell* originCell = GetCell(origin.row, origin.col);
+            CCellRect area(row, col, row, col);
+            if (origin == CCellCoord(row, col) && !originCell->HasSpan() && !originCell->bMerged) {
+                print(row, col, rect);
+            } else {
+                area = m_store.MergeArea(row, col);
+                if (std::find(printedAreas.begin(), printedAreas.end(), origin) == printedAreas.end()) {
+                    printedAreas.push_back(origin);
+                    print(origin.row, origin.col, PrintedAreaRect(origin, firstRow));
+                }
+            }
+            // The page's last row closes an area that goes on over the next page.
+            PrintGridLines(pDC, row, col, rect, row == firstRow, col == area.maxCol,
+                           row == area.maxRow || row == lastRow);
         }
         top = bottom + 1;
     }
@@ -120,14 +166,17 @@ void CGridCtrl::PrintColumnHeadings(CDC* pDC, CPrintInfo* info)
     m_bPrinting = false;
 }
 
-void CGridCtrl::PrintGridLines(CDC* pDC, int row, int col, const CRect& rect, bool firstPrintedRow)
+void CGridCtrl::PrintGridLines(CDC* pDC, int row, int col, const CRect& rect, bool firstPrintedRow, bool right,
+                               bool bottom)
 {
     CPen pen(PS_SOLID, 1, m_crGridLines);
     CSelectObject select(*pDC, pen);
     if (m_nGridLines == 1 || m_nGridLines == 3) {
         const int from = col == 0 ? rect.left : rect.left - 1;
-        pDC->MoveTo(from, rect.bottom);
-        pDC->LineTo(rect.right, rect.bottom);
+        if (bottom) {
+            pDC->MoveTo(from, rect.bottom);
+            pDC->LineTo(rect.right, rect.bottom);
+        }
         if (row == 0) {
             pDC->MoveTo(from, rect.top);
             pDC->LineTo(rect.right, rect.top);
@@ -135,8 +184,10 @@ void CGridCtrl::PrintGridLines(CDC* pDC, int row, int col, const CRect& rect, bo
     }
     if (m_nGridLines == 2 || m_nGridLines == 3) {
         const int top = firstPrintedRow ? rect.top - 1 : rect.top;
-        pDC->MoveTo(rect.right, top);
-        pDC->LineTo(rect.right, rect.bottom);
+        if (right) {
+            pDC->MoveTo(rect.right, top);
+            pDC->LineTo(rect.right, rect.bottom);
+        }
         if (col == 0) {
             pDC->MoveTo(rect.left, top);
             pDC->LineTo(rect.left, rect.bottom);

@@ -27,7 +27,8 @@ template <class Visit> int WalkPages(const CGridCellStore& store, int bodyHeight
     for (int row = store.GetFixedRowCount(); row < store.GetRowCount(); ++row) {
         const int height = store.GetRowHeight(row);
         running += height;
-        if (running > bodyHeight) {
+        // A row taller than the body takes a page of its own, where it is cut at the bottom.
+        if (running > bodyHeight && running > height) {
             running = height;
             if (visit(row, ++pages))
                 break;

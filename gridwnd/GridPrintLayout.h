@@ -4,7 +4,8 @@
 // plus eight characters of margin, scaled to the printer's width, and as high as the printer's
 // shape makes it; below the header (two lines and a blank one), the fixed rows and above the
 // footer (two lines) the normal rows fill the body. A row that would pass the body's bottom
-// begins the next page.
+// begins the next page; a row taller than the body has a page of its own and is cut at the body's
+// bottom, as the sheet's pagination cuts it, so no page is left blank.
 
 #include "gridwnd/GridCellStore.h"
 

@@ -3,6 +3,8 @@
 #include "gridwnd/GridPrintLayout.h"
 #include "tests/support/GridStoreFixture.h"
 
+#include <vector>
+
 TEST(GridPrintLayout, PageIsAsWideAsTheColumnsWithMarginsAndShapedLikeThePrinter)
 {
     GridStore grid(6, 4, 2, 1); // columns 120 wide, fixed rows 20 high
@@ -47,4 +49,30 @@ TEST(GridPrintLayout, RowTallerThanTheBodyBeginsAPageOfItsOwn)
 
     GridStore onlyFixed(2, 2, 2, 0);
     EXPECT_EQ(FirstRowOfGridPrintPage(onlyFixed.store, 100, 1), -1);
+}
+
+TEST(GridPrintLayout, EveryRowTallerThanTheBodyTakesAPageOfItsOwnAndNoPageIsBlank)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<int> heights; // of the normal rows, after one fixed row
+        std::vector<int> firstRows; // of pages 1, 2, ...
+    } cases[] = {
+        {"a tall first row", {150, 10, 10}, {1, 2}},
+        {"two tall rows in a row", {10, 150, 120, 10}, {1, 2, 3, 4}},
+        {"a tall last row", {10, 10, 150}, {1, 3}},
+        {"a tall row alone", {150}, {1}},
+        {"a row as high as the body fits", {100, 10}, {1, 2}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridStore grid(int(c.heights.size()) + 1, 2, 1, 0);
+        for (size_t i = 0; i < c.heights.size(); ++i)
+            grid.store.SetRowHeight(int(i) + 1, c.heights[i]);
+        EXPECT_EQ(CountGridPrintPages(grid.store, 100), int(c.firstRows.size()));
+        for (size_t page = 0; page < c.firstRows.size(); ++page)
+            EXPECT_EQ(FirstRowOfGridPrintPage(grid.store, 100, int(page) + 1), c.firstRows[page]) << "page " << page + 1;
+        EXPECT_EQ(FirstRowOfGridPrintPage(grid.store, 100, int(c.firstRows.size()) + 1), -1);
+    }
 }

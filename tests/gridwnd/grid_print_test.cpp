@@ -17,6 +17,8 @@ const auto* const g_ole = ::testing::AddGlobalTestEnvironment(new OleEnvironment
 // wide as the columns and shaped like the device, so it is tall enough for some rows.
 struct PrintHost : GridHost
 {
+    static constexpr COLORREF kLines = RGB(250, 0, 0);
+
     PrintHost()
     {
         Shape(5, 3, 1, 0, -1, 300);
@@ -91,7 +93,7 @@ TEST(GridPrint, RowsALittleTallerThanHalfTheBodyPrintOnePerPage)
     }
 }
 
-TEST(GridPrint, RowTallerThanTheBodyIsNotPrinted)
+TEST(GridPrint, RowTallerThanTheBodyPrintsOnAPageOfItsOwn)
 {
     PrintHost host;
     host.grid.SetRowHeight(2, host.Metrics().nBodyHeight + 5);
@@ -99,9 +101,24 @@ TEST(GridPrint, RowTallerThanTheBodyIsNotPrinted)
     host.PrintPage(1, info);
     EXPECT_EQ(info.GetMaxPage(), 3u);
     const std::vector<std::wstring> second = host.PrintPage(2, info);
-    EXPECT_FALSE(PrintHost::Has(second, L"行2列0"));
-    EXPECT_TRUE(PrintHost::Has(second, L"Page 2 of 3")) << "header, headings and footer only";
+    EXPECT_TRUE(PrintHost::Has(second, L"行2列0"));
+    EXPECT_FALSE(PrintHost::Has(second, L"行1列0"));
+    EXPECT_FALSE(PrintHost::Has(second, L"行3列0"));
+    EXPECT_TRUE(PrintHost::Has(second, L"Page 2 of 3"));
     EXPECT_TRUE(PrintHost::Has(host.PrintPage(3, info), L"行3列0"));
+}
+
+TEST(GridPrint, FirstRowTallerThanTheBodyLeavesNoBlankPage)
+{
+    PrintHost host;
+    host.grid.SetRowHeight(1, host.Metrics().nBodyHeight * 2);
+    CPrintInfo info;
+    const std::vector<std::wstring> first = host.PrintPage(1, info);
+    EXPECT_EQ(info.GetMaxPage(), 2u);
+    EXPECT_TRUE(PrintHost::Has(first, L"行1列0"));
+    const std::vector<std::wstring> second = host.PrintPage(2, info);
+    for (const wchar_t* cell : {L"行2列0", L"行4列2"})
+        EXPECT_TRUE(PrintHost::Has(second, cell)) << "missing " << CString::FromWide(cell).GetString();
 }
 
 TEST(GridPrint, HeaderShowsTheTitleAndTheNearestWindowText)
@@ -166,4 +183,145 @@ TEST(GridPrint, PaperShowsNoSelectionAndNoHandleIsLeft)
     }
     EXPECT_GT(ink, 100) << "the page has its cells and lines";
     EXPECT_EQ(highlighted, 0);
+}
+
+namespace {
+
+// A page printed into a bitmap of the screen's size standing in for the printer, with the way from
+// a point of the body band (x from the left of column 0, y from the top of the first row printed)
+// to its pixel.
+struct PrintedPage
+{
+    explicit PrintedPage(PrintHost& host, UINT page)
+    {
+        CDC screen(::GetDC(nullptr));
+        width = screen.GetDeviceCaps(HORZRES);
+        height = screen.GetDeviceCaps(VERTRES);
+        ::ReleaseDC(nullptr, screen.Detach());
+        EXPECT_TRUE(bitmap.CreateDIBSection32(width, height, &bits));
+        EXPECT_TRUE(printer.CreateCompatibleDC(static_cast<HDC>(nullptr)));
+        CSelectObject select(printer, bitmap);
+        printer.FillSolidRect(CRect(0, 0, width, height), RGB(255, 255, 255));
+        CPrintInfo info;
+        host.grid.OnBeginPrinting(&printer, &info);
+        info.m_nCurPage = page;
+        host.grid.OnPrint(&printer, &info);
+        host.grid.OnEndPrinting(&printer, &info);
+        ::GdiFlush();
+        m = host.grid.GetPrintMetrics();
+        bodyTop = 3 * m.nCharHeight + host.grid.GetFixedRowHeight();
+    }
+    CPoint Pixel(int x, int y) const
+    {
+        return CPoint(::MulDiv(x + 4 * m.nCharWidth, m.nPrinterWidth, m.nPageWidth),
+                      ::MulDiv(y + bodyTop, m.nPrinterHeight, m.nPageHeight));
+    }
+    COLORREF At(CPoint p) const
+    {
+        if (p.x < 0 || p.y < 0 || p.x >= width || p.y >= height)
+            return CLR_INVALID;
+        const DWORD v = bits[size_t(p.y) * size_t(width) + size_t(p.x)];
+        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    }
+    // Pixels of the colour within the body rectangle (body coordinates, the pixels they cover).
+    int Count(const CRect& body, COLORREF colour) const
+    {
+        const CPoint from = Pixel(body.left, body.top);
+        const CPoint to = Pixel(body.right, body.bottom);
+        int count = 0;
+        for (int y = from.y; y < to.y; ++y)
+            for (int x = from.x; x < to.x; ++x)
+                count += At(CPoint(x, y)) == colour;
+        return count;
+    }
+    // The lowest pixel row that holds the colour, -1 for none.
+    int LowestOf(COLORREF colour) const
+    {
+        for (int y = height - 1; y >= 0; --y)
+            for (int x = 0; x < width; ++x)
+                if (At(CPoint(x, y)) == colour)
+                    return y;
+        return -1;
+    }
+
+    int width = 0;
+    int height = 0;
+    CBitmap bitmap;
+    DWORD* bits = nullptr;
+    CDC printer;
+    CGridPrintMetrics m;
+    int bodyTop = 0;
+};
+
+} // namespace
+
+TEST(GridPrint, TallRowIsCutAtTheBottomOfTheBody)
+{
+    PrintHost host;
+    constexpr COLORREF kTall = RGB(30, 200, 90);
+    const int body = host.Metrics().nBodyHeight;
+    host.grid.SetRowHeight(2, body + 40);
+    host.grid.GetCell(2, 1)->font.crBackground = kTall;
+    const PrintedPage page(host, 2);
+    EXPECT_GT(page.Count(CRect(310, 5, 590, body - 5), kTall), 100) << "the row fills the body";
+    const int lowest = page.LowestOf(kTall);
+    EXPECT_GE(lowest, page.Pixel(0, body - 2).y);
+    EXPECT_LT(lowest, page.Pixel(0, body).y) << "nothing of it below the body, over the footer";
+}
+
+TEST(GridPrint, MergedAreaPrintsAsOneCellWithoutLinesAcrossIt)
+{
+    PrintHost host;
+    host.grid.SetGridLineColor(PrintHost::kLines);
+    for (int row = 1; row < 5; ++row)
+        host.grid.SetRowHeight(row, 30);
+    host.Merge(1, 0, 2, 1); // body rows 0..29 and 30..59, columns 0..299 and 300..599
+    host.grid.SetItemText(1, 0, "合并区");
+    host.grid.GetCell(1, 0)->nFormat = 5; // centred both ways
+    host.grid.GetCell(1, 0)->font.crBackground = RGB(255, 255, 160);
+
+    CPrintInfo info;
+    const std::vector<std::wstring> texts = host.PrintPage(1, info);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), L"合并区"), 1);
+    for (const wchar_t* covered : {L"行1列1", L"行2列0", L"行2列1"})
+        EXPECT_FALSE(PrintHost::Has(texts, covered)) << CString::FromWide(covered).GetString();
+    EXPECT_TRUE(PrintHost::Has(texts, L"行1列2"));
+
+    const PrintedPage page(host, 1);
+    const struct
+    {
+        const char* where;
+        CRect band;
+        bool line;
+    } cases[] = {
+        {"between the area's rows", CRect(20, 28, 580, 31), false},
+        {"between the area's columns", CRect(298, 3, 301, 57), false},
+        {"under the area", CRect(20, 58, 580, 61), true},
+        {"right of the area", CRect(598, 3, 601, 57), true},
+        {"between the rows right of it", CRect(620, 28, 880, 31), true},
+        {"between the columns below it", CRect(298, 63, 301, 87), true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(page.Count(c.band, PrintHost::kLines) > 0, c.line) << c.where;
+    EXPECT_GT(page.Count(CRect(290, 25, 310, 35), RGB(255, 255, 160)), 0) << "one fill over the whole area";
+}
+
+TEST(GridPrint, MergedAreaCutByThePageEndShowsOnBothPages)
+{
+    PrintHost host;
+    const int body = host.Metrics().nBodyHeight;
+    host.grid.SetRowCount(3);
+    host.grid.SetRowHeight(1, body / 2 + 10);
+    host.grid.SetRowHeight(2, body / 2 + 10);
+    host.Merge(1, 1, 2, 1);
+    constexpr COLORREF kArea = RGB(120, 20, 160);
+    host.grid.GetCell(1, 1)->font.crBackground = kArea;
+    CPrintInfo info;
+    host.PrintPage(1, info);
+    ASSERT_EQ(info.GetMaxPage(), 2u);
+    const PrintedPage first(host, 1);
+    EXPECT_GT(first.Count(CRect(310, 5, 590, body / 2), kArea), 100);
+    const PrintedPage second(host, 2);
+    EXPECT_GT(second.Count(CRect(310, 5, 590, body / 2), kArea), 100) << "the rest of the area on the next page";
+    EXPECT_LT(second.LowestOf(kArea), second.Pixel(0, body / 2 + 10).y) << "no more than its last row";
 }
