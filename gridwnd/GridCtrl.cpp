@@ -122,6 +122,7 @@ CGridCtrl::CGridCtrl(int rows, int cols, int fixedRows, int fixedCols)
     SetFixedRowCount(fixedRows);
     SetFixedColumnCount(fixedCols);
     m_imageList.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0);
+    m_resourceBitmap.LoadBitmap(kResourceBitmap, OleModule::Instance());
 }
 
 CGridCtrl::~CGridCtrl()

@@ -75,6 +75,7 @@ public:
     static constexpr UINT kDragScrollInterval = 25;
     static constexpr UINT kMarqueeInterval = 100;
     static constexpr COLORREF kMarqueeColour = 0x320000;
+    static constexpr UINT kResourceBitmap = 217;
 
     CGridCtrl(int rows = 0, int cols = 0, int fixedRows = 0, int fixedCols = 0);
     ~CGridCtrl() override;
@@ -360,6 +361,7 @@ protected:
     int m_nMouseMode = kGridMouseIdle;
     int m_nWheelLines;
     CImageList m_imageList;
+    CBitmap m_resourceBitmap; // the module's bitmap kResourceBitmap
     bool m_bOleInitialised = false;
     bool m_bAutoDelete = false;
 

@@ -50,6 +50,18 @@ TEST(GridWindow, MadeByCreateObjectItHasNoCells)
     EXPECT_EQ(grid->GetVirtualWidth(), 90);
 }
 
+TEST(GridWindow, LoadsItsModulesBitmapWhenMadeAndFreesItWithItself)
+{
+    auto grid = std::make_unique<TestGrid>();
+    const HBITMAP bitmap = grid->ResourceBitmap();
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info{};
+    ASSERT_EQ(::GetObjectW(bitmap, sizeof info, &info), int(sizeof info));
+    EXPECT_GT(info.bmWidth, 0);
+    grid.reset();
+    EXPECT_EQ(::GetObjectW(bitmap, sizeof info, &info), 0) << "freed with the grid";
+}
+
 TEST(GridWindow, WindowMadeByClassNameGetsAGridThatGoesWithIt)
 {
     GridHost host;

@@ -26,6 +26,7 @@ public:
     using CGridCtrl::CGridCtrl;
     IDropTarget* DropTarget() { return &m_dropTarget; }
     void Draw(CDC* pDC) { OnDraw(pDC); }
+    HBITMAP ResourceBitmap() const { return m_resourceBitmap; }
 };
 
 using GridNotice = std::tuple<int, int, int>; // row, column, code
