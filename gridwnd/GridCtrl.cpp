@@ -208,6 +208,7 @@ void CGridCtrl::OnDestroy()
     KillTimer(kDragScrollTimer);
     if (s_copiedBy == this)
         s_copiedBy = nullptr;
+    m_titleTip.DestroyWindow();
 }
 
 // ---- messages ----
@@ -233,6 +234,7 @@ LRESULT CGridCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_VSCROLL:
         if (lp)
             break; // a scroll bar control of another window
+        HideTitleTip();
         msg == WM_HSCROLL ? OnHScroll(LOWORD(wp)) : OnVScroll(LOWORD(wp));
         return 0;
     case WM_SIZE:
@@ -240,16 +242,29 @@ LRESULT CGridCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         ResetGridScrollBars();
         return 0;
     case WM_LBUTTONDOWN:
+        HideTitleTip();
         OnLButtonDown(UINT(wp), CPoint::FromLParam(lp));
         return 0;
+    case WM_RBUTTONDOWN:
+        HideTitleTip();
+        break;
     case WM_LBUTTONUP:
         OnLButtonUp(UINT(wp), CPoint::FromLParam(lp));
         return 0;
     case WM_LBUTTONDBLCLK:
         OnLButtonDblClk(UINT(wp), CPoint::FromLParam(lp));
         return 0;
-    case WM_MOUSEMOVE:
-        OnMouseMove(UINT(wp), CPoint::FromLParam(lp));
+    case WM_MOUSEMOVE: {
+        const CPoint point = CPoint::FromLParam(lp);
+        if (point != std::exchange(m_lastMouse, point))
+            HideTitleTip();
+        if (!(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)))
+            TrackHover();
+        OnMouseMove(UINT(wp), point);
+        return 0;
+    }
+    case WM_MOUSEHOVER:
+        ShowTitleTip(CPoint::FromLParam(lp));
         return 0;
     case WM_TIMER:
         OnTimer(UINT_PTR(wp));
@@ -257,6 +272,7 @@ LRESULT CGridCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_GETDLGCODE:
         return OnGetDlgCode();
     case WM_KEYDOWN:
+        HideTitleTip();
         OnKeyDown(UINT(wp));
         return 0;
     case WM_CHAR:
@@ -284,7 +300,16 @@ LRESULT CGridCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_CAPTURECHANGED:
         OnCaptureChanged(reinterpret_cast<HWND>(lp));
         return 0;
+    case WM_CONTEXTMENU:
+        return OnContextMenu(wp, lp);
+    case WM_NCPAINT:
+        return OnNcPaint(wp, lp);
+    case WM_WINDOWPOSCHANGING:
+        return OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lp));
+    case WM_WINDOWPOSCHANGED:
+        return OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(lp));
     case WM_MOUSEWHEEL:
+        HideTitleTip();
         if (OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp)))
             return 0;
         break;
@@ -322,6 +347,35 @@ bool CGridCtrl::OnCommand(UINT id)
     default:
         return false;
     }
+}
+
+LRESULT CGridCtrl::OnContextMenu(WPARAM, LPARAM)
+{
+    // The grid has no menu of its own: its owner offers one (a child passes the message up).
+    HideTitleTip();
+    return Default();
+}
+
+LRESULT CGridCtrl::OnNcPaint(WPARAM, LPARAM)
+{
+    // The frame and the scroll bars, as the system draws them.
+    return Default();
+}
+
+LRESULT CGridCtrl::OnWindowPosChanging(WINDOWPOS* pos)
+{
+    // A tip left standing would no longer lie over its cell.
+    if (pos && (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+        HideTitleTip();
+    if (pos && (pos->flags & SWP_HIDEWINDOW))
+        HideTitleTip();
+    return Default();
+}
+
+LRESULT CGridCtrl::OnWindowPosChanged(WINDOWPOS*)
+{
+    // The system's handling sends the size and the move, after which the scroll bars follow.
+    return Default();
 }
 
 void CGridCtrl::OnSysColorChange()

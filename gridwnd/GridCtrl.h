@@ -17,8 +17,10 @@
 //   GridCtrlCharts.cpp     the charts: adding, drawing with the tracker, dragging the tracker
 //   GridCtrlClipboard.cpp  cut, copy, paste, the marquee, drag out and the drop target
 //   GridCtrlPrint.cpp      printing
+//   GridCtrlTitleTip.cpp   the title tip over a cut-off text
 //
-// Ownership: the grid owns its cells, its charts, its image list and its printing font. An
+// Ownership: the grid owns its cells, its charts, its image list, its printing font and its title
+// tip. An
 // object made for a window created by class name deletes itself when the window goes.
 
 #include "framework/CDC.h"
@@ -33,6 +35,7 @@
 #include "gridwnd/GridPrintLayout.h"
 #include "gridwnd/GridSelection.h"
 #include "sheet/windows/CellNotify.h"
+#include "sheet/windows/TitleTip.h"
 
 // What a mouse or keyboard action is doing.
 enum : int
@@ -295,6 +298,17 @@ protected:
     void OnChangeClipboardChain(HWND removed, HWND next);
     LRESULT OnEndInPlaceEdit(const CCellDispInfo& info);
     bool OnCommand(UINT id);
+    LRESULT OnContextMenu(WPARAM wp, LPARAM lp);
+    LRESULT OnNcPaint(WPARAM wp, LPARAM lp);
+    LRESULT OnWindowPosChanging(WINDOWPOS* pos);
+    LRESULT OnWindowPosChanged(WINDOWPOS* pos);
+
+    // ---- the title tip ----
+    // Hover is asked for on every movement with no button down; a hover over a cut-off text shows
+    // the tip, false when it shows nothing.
+    void TrackHover();
+    bool ShowTitleTip(CPoint point);
+    void HideTitleTip();
 
     // ---- clipboard, marquee and drag and drop ----
     // Hands the source (and the caller's reference) to the clipboard.
@@ -384,6 +398,9 @@ protected:
     bool m_bDraggingOut = false;
     bool m_bInClipboardChain = false;
     HWND m_hNextClipboardViewer = nullptr;
+
+    CTitleTipWnd m_titleTip;
+    CPoint m_lastMouse{-1, -1};
 
     // Printing.
     CFont m_printFont;

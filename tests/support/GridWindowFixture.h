@@ -27,6 +27,7 @@ public:
     IDropTarget* DropTarget() { return &m_dropTarget; }
     void Draw(CDC* pDC) { OnDraw(pDC); }
     HBITMAP ResourceBitmap() const { return m_resourceBitmap; }
+    CTitleTipWnd& TitleTip() { return m_titleTip; }
 };
 
 using GridNotice = std::tuple<int, int, int>; // row, column, code
