@@ -18,6 +18,7 @@
 //   GridCtrlClipboard.cpp  cut, copy, paste, the marquee, drag out and the drop target
 //   GridCtrlPrint.cpp      printing
 //   GridCtrlTitleTip.cpp   the title tip over a cut-off text
+//   GridCtrlOverlay.cpp    the overlay of the selected range by the drawing mode
 //
 // Ownership: the grid owns its cells, its charts, its image list, its printing font and its title
 // tip. An
@@ -32,6 +33,7 @@
 #include "gridwnd/GridChartList.h"
 #include "gridwnd/GridGeometry.h"
 #include "gridwnd/GridNavigation.h"
+#include "gridwnd/GridOverlay.h"
 #include "gridwnd/GridPrintLayout.h"
 #include "gridwnd/GridSelection.h"
 #include "sheet/windows/CellNotify.h"
@@ -63,6 +65,9 @@ enum : UINT
 // into the chart the legend rectangles and data-point faces that the grid's hit test reads. Without
 // one the grid draws no chart, only the tracker of a selected part.
 using GridChartDrawer = void (*)(CDC& dc, CNorvakChart& chart);
+
+// The overlay drawing mode of GridOverlay.h.
+using GridOverlayModeSource = int (*)();
 
 // The first character of OnEditCell: a typed character (UTF-16), 0 for an input method, VK_LBUTTON
 // for a start by the mouse, or kGridEditByKey with the navigation key that ended the edit before.
@@ -208,6 +213,9 @@ public:
     void SetChartStyle(const int (&values)[CGridChartList::kStyleCount]) { m_charts.SetChartStyle(values); }
     // For every grid of the process; null draws no charts.
     static void SetChartDrawer(GridChartDrawer drawer) { s_chartDrawer = drawer; }
+    // Where every grid of the process reads its overlay drawing mode (GridOverlay.h) at each
+    // paint; null draws no overlay. The control library answers with its current control's mode.
+    static void SetOverlayModeSource(GridOverlayModeSource source) { s_overlayModeSource = source; }
 
     // ---- edit command states ----
     BOOL OnUpdateEditCopy() const;
@@ -337,6 +345,8 @@ protected:
     void DrawMergedArea(CDC* pDC, CCellCoord origin);
     void DrawCharts(CDC* pDC);
     void DrawChartTracker(CDC* pDC);
+    // The overlay of the selected range by the drawing mode, between the cells and the charts.
+    void DrawOverlay(CDC* pDC);
     // The top-left normal cell's corner, where it would lie even when scrolled off.
     CPoint ScrollOrigin() const;
     void DrawFixedCells(CDC* pDC, const CRect& clip);
@@ -388,6 +398,8 @@ protected:
     bool m_bSortAscending = true;
 
     static GridChartDrawer s_chartDrawer;
+    static GridOverlayModeSource s_overlayModeSource;
+    CRect m_overlayBox; // where the overlay was drawn last
 
     // Clipboard.
     static CCellRect s_copiedRange;

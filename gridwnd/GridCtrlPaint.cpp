@@ -103,6 +103,7 @@ void CGridCtrl::OnDraw(CDC* pDC)
         }
         top = bottom + 1;
     }
+    DrawOverlay(pDC);
     DrawCharts(pDC);
     DrawFixedCells(pDC, clip);
 }

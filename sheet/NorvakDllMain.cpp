@@ -1,5 +1,6 @@
 // Entry point of the control library: the module object starts and stops with it.
 
+#include "sheet/NorvakCtrl.h"
 #include "sheet/NorvakModule.h"
 #include "sheet/SheetFactory.h"
 
@@ -9,6 +10,17 @@
 #include "framework/Wnd.h"
 #include "gridwnd/GridCtrl.h"
 
+namespace {
+
+// The grids draw the overlay that the control made last is set to draw.
+int CurrentControlOverlayMode()
+{
+    const CNorvakCtrl* control = NorvakApp().m_pCurrentControl;
+    return control ? int(control->m_nTargetMode) : 0;
+}
+
+} // namespace
+
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH) {
@@ -16,6 +28,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
         // charts are drawn as the control draws those of its pages.
         CGridCtrl::RegisterWindowClass();
         CGridCtrl::SetChartDrawer(&DrawChartWithModuleTables);
+        CGridCtrl::SetOverlayModeSource(&CurrentControlOverlayMode);
         InstallControlObjects();
         NorvakApp().m_pSheetFactory = &RealSheetFactory();
         return NorvakApp().InitInstance() ? TRUE : FALSE;

@@ -6,6 +6,8 @@
 #include "tests/support/GridCharts.h"
 #include "tests/support/GridWindowFixture.h"
 
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -279,4 +281,84 @@ TEST(GridPaint, WindowPaintsThroughItsBufferAndRepaintsOneCellInPlace)
     host.grid.SetRedraw(FALSE);
     EXPECT_FALSE(host.grid.RepaintGridCell(3, 1));
     EXPECT_FALSE(host.grid.RepaintGridCell(9, 1));
+}
+
+namespace {
+
+int g_overlayMode = 0;
+int OverlayMode()
+{
+    return g_overlayMode;
+}
+
+COLORREF Inverted(COLORREF colour)
+{
+    return colour ^ 0xFFFFFF;
+}
+
+} // namespace
+
+TEST(GridPaint, OverlayOfTheSelectedRangeByTheDrawingMode)
+{
+    PaintHost host;
+    CGridCtrl::SetOverlayModeSource(&OverlayMode);
+    host.grid.ApplyGridSelection(2, 2, 3, 3); // clear of the fixed cells, which lie over an overlay
+    g_overlayMode = 0;
+    host.Paint();
+    const CRect first = host.Rect(2, 2), last = host.Rect(3, 3);
+    const CPoint topBand(first.CenterPoint().x, first.top + 1);
+    const CPoint leftBand(first.left, first.CenterPoint().y);
+    const CPoint fillHandle(last.right + 1, last.bottom + 1);
+    const CPoint middle(first.right - 5, first.bottom - 5);
+    const CPoint frameLine(first.CenterPoint().x, first.top - 1);
+    const CPoint cornerHandle(first.left + 3, first.top + 3);
+    std::map<std::pair<int, int>, COLORREF> plain;
+    for (CPoint p : {topBand, leftBand, fillHandle, middle, frameLine, cornerHandle})
+        plain[{p.x, p.y}] = host.canvas.At(p.x, p.y);
+    auto was = [&](CPoint p) { return plain[{p.x, p.y}]; };
+
+    for (int nothing : {0, 3}) {
+        g_overlayMode = nothing;
+        host.Paint();
+        for (CPoint p : {topBand, leftBand, fillHandle, frameLine})
+            EXPECT_EQ(host.canvas.At(p.x, p.y), was(p)) << "mode " << nothing;
+    }
+
+    g_overlayMode = 1;
+    host.Paint();
+    for (CPoint p : {topBand, leftBand, fillHandle})
+        EXPECT_EQ(host.canvas.At(p.x, p.y), Inverted(was(p))) << "the selection frame at " << p.x << ", " << p.y;
+    EXPECT_EQ(host.canvas.At(middle.x, middle.y), was(middle)) << "inside the frame";
+
+    g_overlayMode = 2;
+    host.Paint();
+    EXPECT_EQ(host.canvas.At(frameLine.x, frameLine.y), RGB(0, 0, 255)) << "the range frame's line";
+    EXPECT_EQ(host.canvas.At(cornerHandle.x, cornerHandle.y), RGB(0, 0, 255)) << "its corner handle";
+    EXPECT_EQ(host.canvas.At(middle.x, middle.y), was(middle));
+    CGridCtrl::SetOverlayModeSource(nullptr);
+}
+
+TEST(GridPaint, ASelectionFrameThatMovedLeavesNothingWhereItStood)
+{
+    PaintHost host;
+    CGridCtrl::SetOverlayModeSource(&OverlayMode);
+    g_overlayMode = 1;
+    host.grid.ApplyGridSelection(2, 2, 2, 2);
+    ::RedrawWindow(host.grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const CRect cell = host.Rect(2, 2);
+    // The frame's right band along the cell's right edge; then the range grows past it by one cell
+    // of its own, the only cell repainted.
+    const CPoint band(cell.right, cell.CenterPoint().y);
+    host.grid.SetItemState(3, 3, CIS_SELECTED);
+    for (int paint = 0; paint < 3; ++paint)
+        ::UpdateWindow(host.grid);
+    host.Paint();
+    HDC window = ::GetDC(host.grid);
+    EXPECT_EQ(::GetPixel(window, band.x, band.y), host.canvas.At(band.x, band.y));
+    const CRect last = host.Rect(3, 3);
+    EXPECT_EQ(::GetPixel(window, last.right + 1, last.bottom + 1), host.canvas.At(last.right + 1, last.bottom + 1))
+        << "the new frame's fill handle";
+    ::ReleaseDC(host.grid, window);
+    g_overlayMode = 0;
+    CGridCtrl::SetOverlayModeSource(nullptr);
 }
