@@ -365,9 +365,8 @@ LRESULT CGridCtrl::OnNcPaint(WPARAM, LPARAM)
 LRESULT CGridCtrl::OnWindowPosChanging(WINDOWPOS* pos)
 {
     // A tip left standing would no longer lie over its cell.
-    if (pos && (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
-        HideTitleTip();
-    if (pos && (pos->flags & SWP_HIDEWINDOW))
+    const UINT still = SWP_NOMOVE | SWP_NOSIZE;
+    if (pos && ((pos->flags & still) != still || (pos->flags & SWP_HIDEWINDOW)))
         HideTitleTip();
     return Default();
 }

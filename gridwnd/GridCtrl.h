@@ -21,8 +21,8 @@
 //   GridCtrlOverlay.cpp    the overlay of the selected range by the drawing mode
 //
 // Ownership: the grid owns its cells, its charts, its image list, its printing font and its title
-// tip. An
-// object made for a window created by class name deletes itself when the window goes.
+// tip. An object made for a window created by class name deletes itself when the window goes.
+// While a window of the class exists, the module that registered it stays loaded.
 
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
