@@ -36,8 +36,12 @@ bool IsFontNonDefault(const CFontRecord& record)
 
 bool IsCellNonDefault(const CNorvakCell& cell)
 {
+    // The selection and the focus travel in the page's own selected-cell list; as a reason for a
+    // record they would make a select-all save a record for every cell of the page.
+    constexpr WORD kSelectionMarks = CIS_SELECTED | CIS_FOCUSED;
     // The likeliest differences first: a save tests every cell of a page.
-    return cell.HasText() || cell.GetState() || cell.GetTextFormat() != CNorvakCell::kDefaultTextFormat ||
+    return cell.HasText() || (cell.GetState() & ~kSelectionMarks) ||
+           cell.GetTextFormat() != CNorvakCell::kDefaultTextFormat ||
            cell.GetVerLineColor() != kDefaultLineColor || cell.GetHorLineColor() != kDefaultLineColor ||
            cell.GetVerLineWidth() != 1 || cell.GetHorLineWidth() != 1 || cell.GetVerLineStyle() != 1 ||
            cell.GetHorLineStyle() != 1 || cell.IsMergedRight() || cell.IsMergedBelow() || cell.IsCovered() ||

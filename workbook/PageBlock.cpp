@@ -120,18 +120,6 @@ CellArea StoredArea(const CNorvakPage& page, const CHeaderFlags& flags)
     return {flags.bRowHeader ? 0 : page.m_nFixedRows, flags.bColHeader ? 0 : page.m_nFixedCols};
 }
 
-// A row with no cell of its own holds only default cells, which differ from the defaults only by
-// the page's selection and focus marks.
-bool RowShowsMarks(const CNorvakPage& page, int row)
-{
-    if (page.m_focusCell.row == row)
-        return true;
-    for (const CCellRect& r : page.m_selectedCells.Rects())
-        if (r.minRow <= row && row <= r.maxRow)
-            return true;
-    return false;
-}
-
 // The used range (the last body row and column holding a stored cell, for a reader that sizes its
 // view by them) and the count come before the cells, so both are set once the cells are written.
 void WriteCells(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageCells& cells,
@@ -149,7 +137,9 @@ void WriteCells(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageC
     int lastRow = 0, lastCol = 0;
     CellArea area = StoredArea(page, flags);
     for (int row = std::max(area.firstRow, 0); row < page.m_nRows; ++row) {
-        if (!cells.FindRow(row) && !RowShowsMarks(page, row))
+        // A row with no cell of its own holds only default cells: their selection and focus marks
+        // are in the selected-cell list.
+        if (!cells.FindRow(row))
             continue;
         for (int col = std::max(area.firstCol, 0); col < page.m_nCols; ++col) {
             const CNorvakCell* cell = cells.GetCell(row, col);
