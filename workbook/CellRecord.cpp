@@ -104,7 +104,8 @@ void WriteCellRecord(CArchiveWriter& out, const CNorvakCell& cell)
     out.WriteString(text, std::strlen(text));
 
     const CFontRecord& font = cell.GetFont();
-    const bool ownFont = IsFontNonDefault(font);
+    // A cell without a font of its own shows the default font.
+    const bool ownFont = cell.HasOwnFont() && IsFontNonDefault(font);
     CArchiveFieldsOut colours = out.WriteFields(kCellFontBytes);
     colours.Int(font.bTransparent);
     colours.Int(int32_t(font.crText));
