@@ -64,6 +64,8 @@ BOOL CFillSeries::FillTrailingNumber(const CFillRequest& request)
     long long value = std::stoll(text.Mid(start, end - start).str());
     return SpliceSeries(request, start, end, [&](BOOL forward, CString& line) {
         value += forward ? 1 : -1;
-        AppendDecimal(line, value);
+        CMemberBytes number;
+        number.PutDecimal(value);
+        number.AppendTo(line);
     });
 }

@@ -59,7 +59,9 @@ void AppendCycle(CString& out, int& value, int kind, BOOL forward, const CCycle&
         value = cycle.first;
     else if (!forward && --value < cycle.first)
         value = cycle.last;
-    AppendNumberField(out, value, kind == 0 ? 2 : 1);
+    CMemberBytes field;
+    field.PutNumberField(value, kind == 0 ? 2 : 1);
+    field.AppendTo(out);
 }
 
 CString FormatCycle(int& value, int kind, BOOL forward, const CCycle& cycle)

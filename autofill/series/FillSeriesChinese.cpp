@@ -3,11 +3,11 @@
 
 #include "autofill/series/FillSeries.h"
 
+#include "autofill/series/NumberText.h"
 #include "autofill/series/SeriesSplice.h"
 #include "autofill/series/TextMask.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <string>
 #include <string_view>
@@ -115,22 +115,22 @@ long long ReadSection(const CString& numeral)
 
 // value written "%lld" with Chinese digits: upper case "零".."玖" for every digit, lower case
 // "一".."九" with the zero digit and a sign left as they are.
-void AppendSpelledDigits(CString& out, long long value, bool upper)
+void PutSpelledDigits(CMemberBytes& out, long long value, bool upper)
 {
     char digits[24];
     *std::to_chars(digits, digits + sizeof digits - 1, value).ptr = '\0';
     for (const char* c = digits; *c; ++c) {
         if (upper && *c >= '0' && *c <= '9')
-            out += kUpperDigits[*c - '0'];
+            out.Put(kUpperDigits[*c - '0']);
         else if (!upper && *c >= '1' && *c <= '9')
-            out += kLowerDigits[*c - '1'];
+            out.Put(kLowerDigits[*c - '1']);
         else
-            out += *c;
+            out.Put(*c);
     }
 }
 
 // Up to four decimal digits as a composed numeral; whether it wrote anything.
-bool AppendChineseGroup(CString& out, std::string_view digits)
+bool PutChineseGroup(CMemberBytes& out, std::string_view digits)
 {
     bool wrote = false;
     const int width = int(digits.size());
@@ -138,8 +138,8 @@ bool AppendChineseGroup(CString& out, std::string_view digits)
         const char c = digits[size_t(i)];
         const int place = width - 1 - i;
         if (c >= '1' && c <= '9' && place < int(std::size(kPlaceUnits))) {
-            out += kLowerDigits[c - '1'];
-            out += kPlaceUnits[place];
+            out.Put(kLowerDigits[c - '1']);
+            out.Put(kPlaceUnits[place]);
             wrote = true;
         }
     }
@@ -148,7 +148,7 @@ bool AppendChineseGroup(CString& out, std::string_view digits)
 
 // The digits of a positive value for the composed writer: a group per four places from the right,
 // each followed by the unit of its place ("万", "亿") when it wrote anything.
-void AppendComposed(CString& out, long long value)
+void PutComposed(CMemberBytes& out, long long value)
 {
     static constexpr const char* kGroupUnits[] = {"", "万", "亿"};
     char buffer[24];
@@ -157,30 +157,34 @@ void AppendComposed(CString& out, long long value)
     for (int start = 0, end = count % 4 ? count % 4 : 4; start < count; start = end, end += 4) {
         // Readings stop at 2^31 - 1 and a fill moves one per cell: no value reaches 10^12.
         const int place = std::min((count - end) / 4, int(std::size(kGroupUnits)) - 1);
-        if (AppendChineseGroup(out, digits.substr(size_t(start), size_t(end - start))))
-            out += kGroupUnits[place];
+        if (PutChineseGroup(out, digits.substr(size_t(start), size_t(end - start))))
+            out.Put(kGroupUnits[place]);
     }
 }
 
 // Positional: each digit "1".."9" as its character, the zero digit and a sign as they are.
-// Composed: see AppendComposed; the zero is "0" and a negative value has its sign first.
+// Composed: see PutComposed; the zero is "0" and a negative value has its sign first.
 void AppendChineseNumber(CString& out, long long& value, BOOL forward, BOOL positional)
 {
     value += forward ? 1 : -1;
+    CMemberBytes numeral;
     if (!positional && value > 0) {
-        AppendComposed(out, value);
+        PutComposed(numeral, value);
     } else if (!positional && value < 0) {
-        out += '-';
-        AppendComposed(out, -value);
+        numeral.Put('-');
+        PutComposed(numeral, -value);
     } else {
-        AppendSpelledDigits(out, value, false);
+        PutSpelledDigits(numeral, value, false);
     }
+    numeral.AppendTo(out);
 }
 
 void AppendChineseYear(CString& out, long long& value, BOOL upper, BOOL forward)
 {
     value += forward ? 1 : -1;
-    AppendSpelledDigits(out, value, upper);
+    CMemberBytes numeral;
+    PutSpelledDigits(numeral, value, upper);
+    numeral.AppendTo(out);
 }
 
 } // namespace
@@ -386,7 +390,9 @@ CString CFillSeries::FormatChineseNumber(long long& value, BOOL forward, BOOL po
 
 CString CFillSeries::FormatChineseGroup(const CString& digits)
 {
+    CMemberBytes numeral;
+    PutChineseGroup(numeral, digits.str());
     CString text;
-    AppendChineseGroup(text, digits.str());
+    numeral.AppendTo(text);
     return text;
 }

@@ -144,19 +144,23 @@ void AppendDate(CString& out, long year, int month, int day, int kind)
 {
     const CFieldWidths& widths = kDateWidths[kind / 4];
     const CSeparators separators = SeparatorsOf(kind);
-    AppendNumberField(out, year, widths.year);
-    out += separators.afterYear;
-    AppendNumberField(out, month, widths.month);
-    out += separators.afterMonth;
-    AppendNumberField(out, day, widths.day);
+    CMemberBytes date;
+    date.PutNumberField(year, widths.year);
+    date.Put(separators.afterYear);
+    date.PutNumberField(month, widths.month);
+    date.Put(separators.afterMonth);
+    date.PutNumberField(day, widths.day);
+    date.AppendTo(out);
 }
 
 void AppendYearMonth(CString& out, long year, int month, int kind)
 {
     const CFieldWidths& widths = kYearMonthWidths[kind / 4];
-    AppendNumberField(out, year, widths.year);
-    out += SeparatorsOf(kind).afterYear;
-    AppendNumberField(out, month, widths.month);
+    CMemberBytes yearMonth;
+    yearMonth.PutNumberField(year, widths.year);
+    yearMonth.Put(SeparatorsOf(kind).afterYear);
+    yearMonth.PutNumberField(month, widths.month);
+    yearMonth.AppendTo(out);
 }
 
 } // namespace
