@@ -399,3 +399,32 @@ TEST(PageBlock, RecordsOfSelectedCellsInOlderFilesStillOpen)
     EXPECT_EQ(back.cells->GetCell(4, 4)->GetState(), 0);
     EXPECT_EQ(BlockBytes(back), today);
 }
+
+// In a selected row that holds records, only the cells with content are written: their neighbours
+// show the selection alone. The text comes back selected, and so does every other cell.
+TEST(PageBlock, ASelectedRowWritesOnlyItsCellsWithContent)
+{
+    auto build = [](bool select) {
+        auto s = std::make_unique<SamplePage>("T", 20, 10);
+        RecordingRepaint repaint;
+        if (select)
+            SheetModel::SelectAllCells(*s->page, *s->cells, repaint);
+        s->Cell(5, 3).SetText("甲");
+        s->Cell(5, 7).SetText("乙");
+        return s;
+    };
+    std::unique_ptr<SamplePage> plain = build(false);
+    std::unique_ptr<SamplePage> selected = build(true);
+    const int count = selected->page->m_selectedCells.GetCount();
+    ASSERT_EQ(count, 19 * 9);
+    EXPECT_EQ(BlockBytes(*selected).size(), BlockBytes(*plain).size() + 8 * size_t(count));
+
+    CPageToSave pages[] = {selected->ToSave()};
+    std::vector<CLoadedPage> loaded;
+    ASSERT_EQ(LoadBytes(SaveBytes(pages), loaded), CReadResult::Read);
+    SamplePage back(std::move(loaded[0]));
+    EXPECT_EQ(PageDifference(*selected, back), "");
+    EXPECT_STREQ(back.cells->GetCell(5, 7)->GetTextPtr(), "乙");
+    for (int col : {3, 4, 7})
+        EXPECT_EQ(back.cells->GetCell(5, col)->GetState(), WORD(CIS_SELECTED)) << col;
+}
