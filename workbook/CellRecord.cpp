@@ -39,7 +39,7 @@ bool IsCellNonDefault(const CNorvakCell& cell)
     // The selection and the focus travel in the page's own selected-cell list; as a reason for a
     // record they would make a select-all save a record for every cell of the page.
     constexpr WORD kSelectionMarks = CIS_SELECTED | CIS_FOCUSED;
-    // The likeliest differences first: a save tests every cell of a page.
+    // The likeliest differences first: a save tests every record of a page.
     return cell.HasText() || (cell.GetState() & ~kSelectionMarks) ||
            cell.GetTextFormat() != CNorvakCell::kDefaultTextFormat ||
            cell.GetVerLineColor() != kDefaultLineColor || cell.GetHorLineColor() != kDefaultLineColor ||
