@@ -207,6 +207,11 @@ void CArchiveReader::ReadString(std::string& text, size_t maxLength)
     }
     if (length > maxLength || length > Remaining() || length > size_t(INT_MAX))
         Fail("a string longer than its place allows");
+    if (size_t(m_end - m_next) >= length) {
+        text.assign(reinterpret_cast<const char*>(m_next), length);
+        m_next += length;
+        return;
+    }
     text.resize(length);
     ReadBytes(text.data(), length);
 }

@@ -18,7 +18,9 @@
 
 #include <windows.h>
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,6 +30,22 @@ class CArchiveError : public std::runtime_error
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Every Windows target stores integers little-endian, so a field is moved as one load or store.
+static_assert(std::endian::native == std::endian::little);
+
+namespace ArchiveBytes {
+inline void Store(uint8_t* at, uint32_t value, int width)
+{
+    std::memcpy(at, &value, size_t(width));
+}
+inline uint32_t Load(const uint8_t* at, int width)
+{
+    uint32_t value = 0;
+    std::memcpy(&value, at, size_t(width));
+    return value;
+}
+} // namespace ArchiveBytes
 
 // Fixed-width fields written into one run of bytes the writer made room for once, so a record of
 // many small fields costs one check instead of one per field. Fill the run whole before the next
@@ -49,8 +67,7 @@ private:
     {
         if (m_end - m_at < width)
             throw CArchiveError("a field past its record");
-        for (int i = 0; i < width; ++i)
-            m_at[i] = uint8_t(value >> (8 * i));
+        ArchiveBytes::Store(m_at, value, width);
         m_at += width;
     }
 
@@ -97,11 +114,7 @@ public:
     std::vector<uint8_t> TakeBytes();
 
 private:
-    static void StoreLE(uint8_t* at, uint32_t value, int width)
-    {
-        for (int i = 0; i < width; ++i)
-            at[i] = uint8_t(value >> (8 * i));
-    }
+    static void StoreLE(uint8_t* at, uint32_t value, int width) { ArchiveBytes::Store(at, value, width); }
     uint8_t* Room(size_t size)
     {
         if (m_buffer.size() - m_used < size)
@@ -135,9 +148,7 @@ private:
     {
         if (m_end - m_at < width)
             throw CArchiveError("a field past its record");
-        uint32_t value = 0;
-        for (int i = 0; i < width; ++i)
-            value |= uint32_t(m_at[i]) << (8 * i);
+        const uint32_t value = ArchiveBytes::Load(m_at, width);
         m_at += width;
         return value;
     }
@@ -181,13 +192,7 @@ public:
     [[noreturn]] static void Fail(const char* what);
 
 private:
-    static uint32_t LoadLE(const uint8_t* at, int width)
-    {
-        uint32_t value = 0;
-        for (int i = 0; i < width; ++i)
-            value |= uint32_t(at[i]) << (8 * i);
-        return value;
-    }
+    static uint32_t LoadLE(const uint8_t* at, int width) { return ArchiveBytes::Load(at, width); }
     const uint8_t* Take(size_t size)
     {
         if (size_t(m_end - m_next) < size)

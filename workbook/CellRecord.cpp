@@ -36,8 +36,12 @@ bool IsFontNonDefault(const CFontRecord& record)
 
 bool IsCellNonDefault(const CNorvakCell& cell)
 {
-    // The likeliest differences first: a save tests every cell of a page.
-    return cell.HasText() || cell.GetState() || cell.GetTextFormat() != CNorvakCell::kDefaultTextFormat ||
+    // The selection and the focus travel in the page's own selected-cell list; as a reason for a
+    // record they would make a select-all save a record for every cell of the page.
+    constexpr WORD kSelectionMarks = CIS_SELECTED | CIS_FOCUSED;
+    // The likeliest differences first: a save tests every record of a page.
+    return cell.HasText() || (cell.GetState() & ~kSelectionMarks) ||
+           cell.GetTextFormat() != CNorvakCell::kDefaultTextFormat ||
            cell.GetVerLineColor() != kDefaultLineColor || cell.GetHorLineColor() != kDefaultLineColor ||
            cell.GetVerLineWidth() != 1 || cell.GetHorLineWidth() != 1 || cell.GetVerLineStyle() != 1 ||
            cell.GetHorLineStyle() != 1 || cell.IsMergedRight() || cell.IsMergedBelow() || cell.IsCovered() ||
@@ -100,7 +104,8 @@ void WriteCellRecord(CArchiveWriter& out, const CNorvakCell& cell)
     out.WriteString(text, std::strlen(text));
 
     const CFontRecord& font = cell.GetFont();
-    const bool ownFont = IsFontNonDefault(font);
+    // A cell without a font of its own shows the default font.
+    const bool ownFont = cell.HasOwnFont() && IsFontNonDefault(font);
     CArchiveFieldsOut colours = out.WriteFields(kCellFontBytes);
     colours.Int(font.bTransparent);
     colours.Int(int32_t(font.crText));

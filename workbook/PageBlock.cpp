@@ -120,18 +120,6 @@ CellArea StoredArea(const CNorvakPage& page, const CHeaderFlags& flags)
     return {flags.bRowHeader ? 0 : page.m_nFixedRows, flags.bColHeader ? 0 : page.m_nFixedCols};
 }
 
-// A row with no cell of its own holds only default cells, which differ from the defaults only by
-// the page's selection and focus marks.
-bool RowShowsMarks(const CNorvakPage& page, int row)
-{
-    if (page.m_focusCell.row == row)
-        return true;
-    for (const CCellRect& r : page.m_selectedCells.Rects())
-        if (r.minRow <= row && row <= r.maxRow)
-            return true;
-    return false;
-}
-
 // The used range (the last body row and column holding a stored cell, for a reader that sizes its
 // view by them) and the count come before the cells, so both are set once the cells are written.
 void WriteCells(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageCells& cells,
@@ -148,11 +136,17 @@ void WriteCells(CArchiveWriter& out, const CNorvakPage& page, const CNorvakPageC
     int count = 0;
     int lastRow = 0, lastCol = 0;
     CellArea area = StoredArea(page, flags);
-    for (int row = std::max(area.firstRow, 0); row < page.m_nRows; ++row) {
-        if (!cells.FindRow(row) && !RowShowsMarks(page, row))
+    // Only cells with a record of their own can differ from the defaults (a default cell shows the
+    // selection and focus, which the selected-cell list carries): rows without one are skipped,
+    // and in the others only the records are tested.
+    const int rowEnd = std::min(page.m_nRows, cells.GetRowSlotCount());
+    const int colEnd = std::min(page.m_nCols, cells.GetColumnCount());
+    for (int row = std::max(area.firstRow, 0); row < rowEnd; ++row) {
+        if (!cells.FindRow(row))
             continue;
-        for (int col = std::max(area.firstCol, 0); col < page.m_nCols; ++col) {
-            const CNorvakCell* cell = cells.GetCell(row, col);
+        const CNorvakPageCells::RowView own = cells.RowAt(row);
+        for (int col = std::max(area.firstCol, 0); col < colEnd; ++col) {
+            const CNorvakCell* cell = own.GetAt(col);
             if (!cell || !IsCellNonDefault(*cell))
                 continue;
             ++count;
@@ -314,8 +308,9 @@ void ReadCells(CArchiveReader& in, const CNorvakPage& page, CNorvakPageCells& ce
     const size_t count = in.ReadCount(kCoordBytes + kMinimumCellRecordBytes, CellCount(page));
     CCellRecordBlocks records(count);
     for (size_t n = count; n > 0; --n) {
-        int row = in.ReadInt();
-        int col = in.ReadInt();
+        CArchiveFields at = in.ReadFields(kCoordBytes);
+        const int row = at.Int();
+        const int col = at.Int();
         if (row < 0 || row >= cells.GetRowSlotCount() || col < 0 || col >= cells.GetColumnCount())
             CArchiveReader::Fail("a cell outside the page");
         CNorvakCell* cell = cells.EditCell(row, col, records);
@@ -325,18 +320,25 @@ void ReadCells(CArchiveReader& in, const CNorvakPage& page, CNorvakPageCells& ce
     }
 }
 
+// The pairs are read a run at a time: a select-all stores one for every cell of the page.
 void ReadSelection(CArchiveReader& in, CNorvakPage& page, CNorvakPageCells& cells)
 {
-    for (size_t n = in.ReadCount(kCoordBytes, CellCount(page)); n > 0; --n) {
-        CCellCoord at;
-        at.row = in.ReadInt();
-        at.col = in.ReadInt();
-        if (!cells.GetCell(at.row, at.col))
-            CArchiveReader::Fail("a selected cell outside the page");
-        page.m_selectedCells.Add(at);
-        // A cell with no record shows the selection and focus from the page itself.
-        if (CNorvakCell* cell = cells.FindOwnCell(at.row, at.col))
-            cell->SetState(WORD(CIS_SELECTED | (at == page.m_focusCell ? CIS_FOCUSED : 0)));
+    constexpr size_t kRunPairs = CArchiveReader::kMaxFieldsBytes / kCoordBytes;
+    for (size_t left = in.ReadCount(kCoordBytes, CellCount(page)); left > 0;) {
+        const size_t pairs = std::min(left, kRunPairs);
+        left -= pairs;
+        CArchiveFields run = in.ReadFields(pairs * kCoordBytes);
+        for (size_t n = pairs; n > 0; --n) {
+            CCellCoord at;
+            at.row = run.Int();
+            at.col = run.Int();
+            if (!page.IsValidCell(at.row, at.col))
+                CArchiveReader::Fail("a selected cell outside the page");
+            page.m_selectedCells.Add(at);
+            // A cell with no record shows the selection and focus from the page itself.
+            if (CNorvakCell* cell = cells.FindOwnCell(at.row, at.col))
+                cell->SetState(WORD(CIS_SELECTED | (at == page.m_focusCell ? CIS_FOCUSED : 0)));
+        }
     }
 }
 

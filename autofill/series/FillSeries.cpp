@@ -1,6 +1,7 @@
 #include "autofill/series/FillSeries.h"
 
 #include "autofill/series/FillWalk.h"
+#include "autofill/series/NumberText.h"
 #include "autofill/series/SeriesSplice.h"
 
 #include <string>
@@ -61,8 +62,10 @@ BOOL CFillSeries::FillTrailingNumber(const CFillRequest& request)
         return FALSE;
 
     long long value = std::stoll(text.Mid(start, end - start).str());
-    return SpliceSeries(request, start, end, [&](BOOL forward) {
+    return SpliceSeries(request, start, end, [&](BOOL forward, CString& line) {
         value += forward ? 1 : -1;
-        return CString(std::to_string(value));
+        CMemberBytes number;
+        number.PutDecimal(value);
+        number.AppendTo(line);
     });
 }

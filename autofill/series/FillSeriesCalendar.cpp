@@ -53,13 +53,22 @@ BOOL FindCycleMask(const CString& text, const CCycle& cycle, int& position, int&
 }
 
 // A value outside the cycle is kept until a step carries it past the end the step moves towards.
-CString FormatCycle(int& value, int kind, BOOL forward, const CCycle& cycle)
+void AppendCycle(CString& out, int& value, int kind, BOOL forward, const CCycle& cycle)
 {
     if (forward && ++value > cycle.last)
         value = cycle.first;
     else if (!forward && --value < cycle.first)
         value = cycle.last;
-    return FormatNumberField(value, kind == 0 ? 2 : 1);
+    CMemberBytes field;
+    field.PutNumberField(value, kind == 0 ? 2 : 1);
+    field.AppendTo(out);
+}
+
+CString FormatCycle(int& value, int kind, BOOL forward, const CCycle& cycle)
+{
+    CString text;
+    AppendCycle(text, value, kind, forward, cycle);
+    return text;
 }
 
 BOOL FillCycle(const CFillRequest& request, const CCycle& cycle)
@@ -72,7 +81,7 @@ BOOL FillCycle(const CFillRequest& request, const CCycle& cycle)
     const int digits = kind == 0 ? 2 : 1;
     int value = std::atoi(text.Mid(position, digits));
     return SpliceSeries(request, position, position + digits,
-                        [&](BOOL forward) { return FormatCycle(value, kind, forward, cycle); });
+                        [&](BOOL forward, CString& line) { AppendCycle(line, value, kind, forward, cycle); });
 }
 
 CString WeekdayWord(int number, bool digitStyle, bool sundayTian)

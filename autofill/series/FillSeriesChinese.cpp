@@ -3,12 +3,14 @@
 
 #include "autofill/series/FillSeries.h"
 
+#include "autofill/series/NumberText.h"
 #include "autofill/series/SeriesSplice.h"
 #include "autofill/series/TextMask.h"
 
 #include <algorithm>
 #include <climits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -113,38 +115,76 @@ long long ReadSection(const CString& numeral)
 
 // value written "%lld" with Chinese digits: upper case "零".."玖" for every digit, lower case
 // "一".."九" with the zero digit and a sign left as they are.
-CString SpellDigits(long long value, bool upper)
+void PutSpelledDigits(CMemberBytes& out, long long value, bool upper)
 {
-    CString text;
-    for (char c : std::to_string(value)) {
-        if (upper && c >= '0' && c <= '9')
-            text += kUpperDigits[c - '0'];
-        else if (!upper && c >= '1' && c <= '9')
-            text += kLowerDigits[c - '1'];
+    char digits[24];
+    *std::to_chars(digits, digits + sizeof digits - 1, value).ptr = '\0';
+    for (const char* c = digits; *c; ++c) {
+        if (upper && *c >= '0' && *c <= '9')
+            out.Put(kUpperDigits[*c - '0']);
+        else if (!upper && *c >= '1' && *c <= '9')
+            out.Put(kLowerDigits[*c - '1']);
         else
-            text += c;
+            out.Put(*c);
     }
-    return text;
 }
 
-// The digits of value for the composed writer: a group per four places from the right, each
-// followed by the unit of its place ("万", "亿") when it wrote anything.
-CString FormatComposed(long long value)
+// Up to four decimal digits as a composed numeral; whether it wrote anything.
+bool PutChineseGroup(CMemberBytes& out, std::string_view digits)
+{
+    bool wrote = false;
+    const int width = int(digits.size());
+    for (int i = 0; i < width; ++i) {
+        const char c = digits[size_t(i)];
+        const int place = width - 1 - i;
+        if (c >= '1' && c <= '9' && place < int(std::size(kPlaceUnits))) {
+            out.Put(kLowerDigits[c - '1']);
+            out.Put(kPlaceUnits[place]);
+            wrote = true;
+        }
+    }
+    return wrote;
+}
+
+// The digits of a positive value for the composed writer: a group per four places from the right,
+// each followed by the unit of its place ("万", "亿") when it wrote anything.
+void PutComposed(CMemberBytes& out, long long value)
 {
     static constexpr const char* kGroupUnits[] = {"", "万", "亿"};
-    const std::string digits = std::to_string(value);
+    char buffer[24];
+    const std::string_view digits(buffer, size_t(std::to_chars(buffer, buffer + sizeof buffer, value).ptr - buffer));
     const int count = int(digits.size());
-    CString text;
     for (int start = 0, end = count % 4 ? count % 4 : 4; start < count; start = end, end += 4) {
-        const CString group =
-            CFillSeries::FormatChineseGroup(CString(digits.substr(size_t(start), size_t(end - start))));
-        text += group;
         // Readings stop at 2^31 - 1 and a fill moves one per cell: no value reaches 10^12.
         const int place = std::min((count - end) / 4, int(std::size(kGroupUnits)) - 1);
-        if (!group.IsEmpty())
-            text += kGroupUnits[place];
+        if (PutChineseGroup(out, digits.substr(size_t(start), size_t(end - start))))
+            out.Put(kGroupUnits[place]);
     }
-    return text;
+}
+
+// Positional: each digit "1".."9" as its character, the zero digit and a sign as they are.
+// Composed: see PutComposed; the zero is "0" and a negative value has its sign first.
+void AppendChineseNumber(CString& out, long long& value, BOOL forward, BOOL positional)
+{
+    value += forward ? 1 : -1;
+    CMemberBytes numeral;
+    if (!positional && value > 0) {
+        PutComposed(numeral, value);
+    } else if (!positional && value < 0) {
+        numeral.Put('-');
+        PutComposed(numeral, -value);
+    } else {
+        PutSpelledDigits(numeral, value, false);
+    }
+    numeral.AppendTo(out);
+}
+
+void AppendChineseYear(CString& out, long long& value, BOOL upper, BOOL forward)
+{
+    value += forward ? 1 : -1;
+    CMemberBytes numeral;
+    PutSpelledDigits(numeral, value, upper);
+    numeral.AppendTo(out);
 }
 
 } // namespace
@@ -195,8 +235,9 @@ BOOL CFillSeries::CheckChineseYearDigits(const CString& candidate, std::array<bo
 
 CString CFillSeries::FormatChineseYear(long long& value, BOOL upper, BOOL forward)
 {
-    value += forward ? 1 : -1;
-    return SpellDigits(value, upper);
+    CString text;
+    AppendChineseYear(text, value, upper, forward);
+    return text;
 }
 
 BOOL CFillSeries::FillChineseYear(const CFillRequest& request)
@@ -215,7 +256,7 @@ BOOL CFillSeries::FillChineseYear(const CFillRequest& request)
         value = value * 10 + (index < 0 ? 0 : upper ? index : index + 1);
     }
     return SpliceSeries(request, position, position + length,
-                        [&](BOOL forward) { return FormatChineseYear(value, upper, forward); });
+                        [&](BOOL forward, CString& line) { AppendChineseYear(line, value, upper, forward); });
 }
 
 // Numerals of several characters.
@@ -262,7 +303,7 @@ BOOL CFillSeries::FillChineseNumber(const CFillRequest& request)
     if (value <= 0)
         return FALSE;
     return SpliceSeries(request, position, position + length,
-                        [&](BOOL forward) { return FormatChineseNumber(value, forward, positional); });
+                        [&](BOOL forward, CString& line) { AppendChineseNumber(line, value, forward, positional); });
 }
 
 // "万" and "亿" scale what stands before them: the numeral is split at the highest of them it
@@ -337,32 +378,21 @@ BOOL CFillSeries::FillChineseDigit(const CFillRequest& request)
     const BOOL positional = !HasUnit(text);
     long long value = found;
     return SpliceSeries(request, position, position + kChineseCharBytes,
-                        [&](BOOL forward) { return FormatChineseNumber(value, forward, positional); });
+                        [&](BOOL forward, CString& line) { AppendChineseNumber(line, value, forward, positional); });
 }
 
-// The writer. Positional: each digit "1".."9" as its character, the zero digit and a sign as they
-// are. Composed: see FormatComposed; the zero is "0" and a negative value has its sign first.
 CString CFillSeries::FormatChineseNumber(long long& value, BOOL forward, BOOL positional)
 {
-    value += forward ? 1 : -1;
-    if (!positional && value > 0)
-        return FormatComposed(value);
-    if (!positional && value < 0)
-        return "-" + FormatComposed(-value);
-    return SpellDigits(value, false);
+    CString text;
+    AppendChineseNumber(text, value, forward, positional);
+    return text;
 }
 
 CString CFillSeries::FormatChineseGroup(const CString& digits)
 {
+    CMemberBytes numeral;
+    PutChineseGroup(numeral, digits.str());
     CString text;
-    const int width = digits.GetLength();
-    for (int i = 0; i < width; ++i) {
-        const char c = digits[i];
-        const int place = width - 1 - i;
-        if (c >= '1' && c <= '9' && place < int(std::size(kPlaceUnits))) {
-            text += kLowerDigits[c - '1'];
-            text += kPlaceUnits[place];
-        }
-    }
+    numeral.AppendTo(text);
     return text;
 }

@@ -107,6 +107,62 @@ CDateFields ReadFields(const CString& text, int position, const CFieldWidths& wi
     return fields;
 }
 
+// The day is not checked against its month: a day past the month's end rolls into the next month
+// at the first forward step, and a backward step from it counts down from where it stands.
+void StepDay(long& year, int& month, int& day, BOOL forward)
+{
+    if (forward) {
+        if (CFillSeries::DaysInMonth(year, month) < ++day) {
+            day = 1;
+            if (++month > 12) {
+                month = 1;
+                ++year;
+            }
+        }
+    } else if (--day < 1) {
+        if (--month < 1) {
+            month = 12;
+            --year;
+        }
+        day = CFillSeries::DaysInMonth(year, month);
+    }
+}
+
+// The month is not checked: one above 12 carries into the next year at the first forward step.
+void StepMonth(long& year, int& month, BOOL forward)
+{
+    if (forward && ++month > 12) {
+        month = 1;
+        ++year;
+    } else if (!forward && --month < 1) {
+        month = 12;
+        --year;
+    }
+}
+
+void AppendDate(CString& out, long year, int month, int day, int kind)
+{
+    const CFieldWidths& widths = kDateWidths[kind / 4];
+    const CSeparators separators = SeparatorsOf(kind);
+    CMemberBytes date;
+    date.PutNumberField(year, widths.year);
+    date.Put(separators.afterYear);
+    date.PutNumberField(month, widths.month);
+    date.Put(separators.afterMonth);
+    date.PutNumberField(day, widths.day);
+    date.AppendTo(out);
+}
+
+void AppendYearMonth(CString& out, long year, int month, int kind)
+{
+    const CFieldWidths& widths = kYearMonthWidths[kind / 4];
+    CMemberBytes yearMonth;
+    yearMonth.PutNumberField(year, widths.year);
+    yearMonth.Put(SeparatorsOf(kind).afterYear);
+    yearMonth.PutNumberField(month, widths.month);
+    yearMonth.AppendTo(out);
+}
+
 } // namespace
 
 BOOL CFillSeries::FillDate(const CFillRequest& request)
@@ -119,8 +175,9 @@ BOOL CFillSeries::FillDate(const CFillRequest& request)
     CDateFields fields = ReadFields(text, position, kDateWidths[kind / 4], kind);
     if (DaysInMonth(fields.year, fields.month) < 0)
         return FALSE;
-    return SpliceSeries(request, position, fields.end, [&](BOOL forward) {
-        return StepDate(fields.year, fields.month, fields.day, kind, forward);
+    return SpliceSeries(request, position, fields.end, [&](BOOL forward, CString& line) {
+        StepDay(fields.year, fields.month, fields.day, forward);
+        AppendDate(line, fields.year, fields.month, fields.day, kind);
     });
 }
 
@@ -132,8 +189,9 @@ BOOL CFillSeries::FillYearMonth(const CFillRequest& request)
     if (!FindYearMonthMask(text, position, kind))
         return FALSE;
     CDateFields fields = ReadFields(text, position, kYearMonthWidths[kind / 4], kind);
-    return SpliceSeries(request, position, fields.end, [&](BOOL forward) {
-        return StepYearMonth(fields.year, fields.month, kind, forward);
+    return SpliceSeries(request, position, fields.end, [&](BOOL forward, CString& line) {
+        StepMonth(fields.year, fields.month, forward);
+        AppendYearMonth(line, fields.year, fields.month, kind);
     });
 }
 
@@ -147,45 +205,20 @@ BOOL CFillSeries::FindYearMonthMask(const CString& text, int& position, int& kin
     return FindKindMask(text, kYearMonthMasks, position, kind);
 }
 
-// The day is not checked against its month: a day past the month's end rolls into the next month
-// at the first forward step, and a backward step from it counts down from where it stands.
 CString CFillSeries::StepDate(long& year, int& month, int& day, int kind, BOOL forward)
 {
-    if (forward) {
-        if (DaysInMonth(year, month) < ++day) {
-            day = 1;
-            if (++month > 12) {
-                month = 1;
-                ++year;
-            }
-        }
-    } else if (--day < 1) {
-        if (--month < 1) {
-            month = 12;
-            --year;
-        }
-        day = DaysInMonth(year, month);
-    }
-    const CFieldWidths& widths = kDateWidths[kind / 4];
-    const CSeparators separators = SeparatorsOf(kind);
-    return FormatNumberField(year, widths.year) + separators.afterYear +
-           FormatNumberField(month, widths.month) + separators.afterMonth +
-           FormatNumberField(day, widths.day);
+    StepDay(year, month, day, forward);
+    CString text;
+    AppendDate(text, year, month, day, kind);
+    return text;
 }
 
-// The month is not checked: one above 12 carries into the next year at the first forward step.
 CString CFillSeries::StepYearMonth(long& year, int& month, int kind, BOOL forward)
 {
-    if (forward && ++month > 12) {
-        month = 1;
-        ++year;
-    } else if (!forward && --month < 1) {
-        month = 12;
-        --year;
-    }
-    const CFieldWidths& widths = kYearMonthWidths[kind / 4];
-    return FormatNumberField(year, widths.year) + SeparatorsOf(kind).afterYear +
-           FormatNumberField(month, widths.month);
+    StepMonth(year, month, forward);
+    CString text;
+    AppendYearMonth(text, year, month, kind);
+    return text;
 }
 
 int CFillSeries::DaysInMonth(long year, int month)

@@ -7,16 +7,22 @@
 #include "autofill/series/FillSeries.h"
 #include "autofill/series/FillWalk.h"
 
-// The field is the bytes from fieldStart up to fieldEnd of the source text. nextMember(forward)
-// steps the series and returns the new field.
-template <class NextMember>
-BOOL SpliceSeries(const CFillRequest& request, int fieldStart, int fieldEnd, NextMember nextMember)
+// The field is the bytes from fieldStart up to fieldEnd of the source text. appendMember(forward,
+// line) steps the series and appends the new field to line. The line is built in one string for
+// the whole series, which keeps its room from cell to cell.
+template <class AppendMember>
+BOOL SpliceSeries(const CFillRequest& request, int fieldStart, int fieldEnd, AppendMember appendMember)
 {
     const CString prefix = request.text.Left(fieldStart);
     const CString suffix = request.text.Mid(fieldEnd);
     const CFillWalk walk(request.source, request.target);
+    CString line;
     walk.ForEach([&](int row, int col) {
-        request.pCells->SetCellText(row, col, prefix + nextMember(walk.IsForward()) + suffix);
+        line.Empty();
+        line += prefix;
+        appendMember(walk.IsForward(), line);
+        line += suffix;
+        request.pCells->SetCellText(row, col, line);
     });
     return TRUE;
 }

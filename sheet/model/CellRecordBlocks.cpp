@@ -9,8 +9,9 @@ static_assert(CCellRecordBlocks::kMaxBlockCells < UINT16_MAX, "a slot number mus
 // A header followed by the cells' slots.
 struct CCellRecordBlocks::Block
 {
-    // The live cells, and one while a maker fills the block. Cells of one page may be deleted by
-    // whichever thread holds their control, so the count is kept atomically.
+    // The live cells and the slots not handed out yet, and one while a maker fills the block.
+    // Cells of one page may be deleted by whichever thread holds their control, so the count is
+    // kept atomically.
     std::atomic<uint32_t> refs{1};
 
     static constexpr size_t kSlotsOffset =
@@ -25,8 +26,15 @@ struct CCellRecordBlocks::Block
 
 CCellRecordBlocks::~CCellRecordBlocks()
 {
+    ReleaseBlock();
+}
+
+// The maker's reference and those of the slots it did not hand out.
+void CCellRecordBlocks::ReleaseBlock()
+{
     if (m_block)
-        Unref(m_block);
+        Unref(m_block, uint32_t(1 + m_capacity - m_next));
+    m_block = nullptr;
 }
 
 std::unique_ptr<CNorvakCell> CCellRecordBlocks::Make()
@@ -36,7 +44,6 @@ std::unique_ptr<CNorvakCell> CCellRecordBlocks::Make()
     CNorvakCell* cell = new (m_block->Slots() + m_next) CNorvakCell();
     ++m_next;
     cell->m_nBlockSlot = uint16_t(m_next);
-    ++m_block->refs;
     ++m_made;
     if (m_expected > 0 && m_expected != kGrowing)
         --m_expected;
@@ -49,16 +56,17 @@ void CCellRecordBlocks::NextBlock()
                                 ? std::clamp<size_t>(m_made, kFirstGrowingBlockCells, kMaxBlockCells)
                                 : std::clamp<size_t>(m_expected, 1, kMaxBlockCells);
     void* memory = ::operator new(Block::kSlotsOffset + capacity * sizeof(CNorvakCell));
-    if (m_block)
-        Unref(m_block);
+    ReleaseBlock();
+    // Every slot's reference is taken at once, so that making a cell changes no shared count.
     m_block = new (memory) Block;
+    m_block->refs.store(uint32_t(1 + capacity), std::memory_order_relaxed);
     m_capacity = capacity;
     m_next = 0;
 }
 
-void CCellRecordBlocks::Unref(Block* block)
+void CCellRecordBlocks::Unref(Block* block, uint32_t count)
 {
-    if (block->refs.fetch_sub(1) == 1) {
+    if (block->refs.fetch_sub(count) == count) {
         block->~Block();
         ::operator delete(block);
     }
@@ -66,5 +74,5 @@ void CCellRecordBlocks::Unref(Block* block)
 
 void CCellRecordBlocks::Release(CNorvakCell* cell, uint16_t slot)
 {
-    Unref(Block::Of(cell - (slot - 1)));
+    Unref(Block::Of(cell - (slot - 1)), 1);
 }

@@ -7,8 +7,8 @@
 // with the last of its cells, so no other code needs to know where a cell came from.
 //
 // Ownership: the caller owns every cell it is handed. The maker holds a reference on the block it
-// is filling and gives it up when it moves to the next block or is destroyed; a block's unused
-// slots go with its last cell.
+// is filling, and one for each slot it has not handed out yet, and gives them up when it moves to
+// the next block or is destroyed; a block's unused slots go with its last cell.
 
 #include "sheet/model/NorvakCell.h"
 
@@ -41,7 +41,8 @@ public:
 private:
     struct Block;
     void NextBlock();
-    static void Unref(Block* block);
+    void ReleaseBlock();
+    static void Unref(Block* block, uint32_t count);
 
     Block* m_block = nullptr;
     size_t m_capacity = 0;

@@ -1,26 +1,44 @@
-// Saving and opening a workbook of one 100,000 x 50 page with a short text in every cell, in MB/s
-// of the file, beside a plain copy of the same file measured in the same run (with and without
-// flushing it to the disk, as a save does). An open must also have the system give the process the
-// memory of the page it builds, which a copy never asks for: that share is measured apart, as the
-// time to touch as much fresh memory for the first time. Prints, asserts nothing.
+// Saving and opening workbooks of one 100,000 x 50 page, in MB/s of the file, beside a plain copy of
+// the same file measured in the same run (with and without flushing it to the disk, as a save
+// does): a page with a short text in every cell, one whose rows are one-fifth filled, and a fresh
+// page without and with every cell selected. Saves and opens are the median of a few, the copies
+// the median of more, since a copy's time varies most from one to the next. An open must also have
+// the system give the process the memory of the page it builds, which a copy never asks for: that
+// share is measured apart, as the time to touch as much fresh memory for the first time. Says how
+// many saves and opens failed. Prints, asserts nothing.
 //
 // workbook_bench [rows] [columns]
 
+#include "sheet/model/CellSelection.h"
 #include "tests/bench/BenchWorkbook.h"
 #include "workbook/WorkbookFile.h"
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
-double FileMegabytes(const std::wstring& path)
+constexpr int kSaves = 3;
+constexpr int kCopies = 7;
+
+int g_failed = 0;
+int g_operations = 0;
+
+double Median(std::vector<double> figures)
 {
-    return double(FileBytes(path)) / (1024.0 * 1024.0);
+    std::sort(figures.begin(), figures.end());
+    return figures[figures.size() / 2];
+}
+
+double Megabytes(uint64_t bytes)
+{
+    return double(bytes) / (1024.0 * 1024.0);
 }
 
 size_t WorkingSetBytes()
@@ -48,7 +66,9 @@ double FirstTouchSeconds(size_t bytes)
 double CopySeconds(const std::wstring& from, const std::wstring& to, bool flush)
 {
     const double start = Now();
-    ::CopyFileW(from.c_str(), to.c_str(), FALSE);
+    ++g_operations;
+    if (!::CopyFileW(from.c_str(), to.c_str(), FALSE))
+        ++g_failed;
     if (flush) {
         HANDLE file = ::CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ::FlushFileBuffers(file);
@@ -59,6 +79,114 @@ double CopySeconds(const std::wstring& from, const std::wstring& to, bool flush)
     return seconds;
 }
 
+double MedianCopySeconds(const std::wstring& from, const std::wstring& to, bool flush)
+{
+    std::vector<double> seconds;
+    for (int i = 0; i < kCopies; ++i)
+        seconds.push_back(CopySeconds(from, to, flush));
+    return Median(seconds);
+}
+
+bool Count(const CWorkbookOutcome& outcome, const char* what)
+{
+    ++g_operations;
+    if (outcome.Succeeded())
+        return true;
+    ++g_failed;
+    std::printf("  the %s failed: %s\n", what, outcome.why.c_str());
+    return false;
+}
+
+struct Paths
+{
+    std::wstring file;
+    std::wstring copy;
+};
+
+double MedianSaveSeconds(const CLoadedPage& page, const Paths& paths)
+{
+    CPageToSave pages[] = {{page.page.get(), page.cells.get()}};
+    std::vector<double> seconds;
+    for (int i = 0; i < kSaves; ++i) {
+        const double start = Now();
+        CWorkbookOutcome saved = CWorkbookFile::SaveWorkbook(CString::FromWide(paths.file), pages, "V1.0.0.1", {1, 1});
+        seconds.push_back(Now() - start);
+        Count(saved, "save");
+    }
+    return Median(seconds);
+}
+
+struct OpenFigures
+{
+    double seconds = 0;
+    size_t pageBytes = 0;
+    int selectedCells = -1;
+};
+
+OpenFigures MedianOpen(const Paths& paths)
+{
+    OpenFigures figures;
+    std::vector<double> seconds;
+    for (int i = 0; i < kSaves; ++i) {
+        const size_t memoryBefore = WorkingSetBytes();
+        const double start = Now();
+        std::vector<CLoadedPage> loaded;
+        CWorkbookOutcome opened = CWorkbookFile::LoadWorkbook(CString::FromWide(paths.file), loaded);
+        seconds.push_back(Now() - start);
+        figures.pageBytes = WorkingSetBytes() - memoryBefore;
+        if (Count(opened, "open") && !loaded.empty())
+            figures.selectedCells = loaded[0].page->m_selectedCells.GetCount();
+    }
+    figures.seconds = Median(seconds);
+    return figures;
+}
+
+// Saves and opens the page beside the copies of its file; the file's size in bytes.
+uint64_t Measure(const char* name, const CLoadedPage& page, const Paths& paths)
+{
+    const double saveSeconds = MedianSaveSeconds(page, paths);
+    const uint64_t bytes = FileBytes(paths.file);
+    const double megabytes = Megabytes(bytes);
+    const double copySeconds = MedianCopySeconds(paths.file, paths.copy, false);
+    const double copyFlushSeconds = MedianCopySeconds(paths.file, paths.copy, true);
+    const OpenFigures open = MedianOpen(paths);
+    ::DeleteFileW(paths.file.c_str());
+
+    std::printf("%s: %.1f MB\n", name, megabytes);
+    std::printf("  save             %8.0f ms %8.1f MB/s   save : copy and flush %.2f\n", saveSeconds * 1000,
+                megabytes / saveSeconds, copyFlushSeconds / saveSeconds);
+    std::printf("  open             %8.0f ms %8.1f MB/s   open : copy %.2f\n", open.seconds * 1000,
+                megabytes / open.seconds, copySeconds / open.seconds);
+    std::printf("  copy             %8.0f ms %8.1f MB/s\n", copySeconds * 1000, megabytes / copySeconds);
+    std::printf("  copy and flush   %8.0f ms %8.1f MB/s\n", copyFlushSeconds * 1000, megabytes / copyFlushSeconds);
+    std::printf("  (the opened page holds %.0f MB; touching as much fresh memory once: %.0f ms)\n",
+                Megabytes(open.pageBytes), FirstTouchSeconds(open.pageBytes) * 1000);
+    if (int saved = page.page->m_selectedCells.GetCount(); saved > 0)
+        std::printf("  %d cells selected when saved, %d after the open\n", saved, open.selectedCells);
+    return bytes;
+}
+
+// The texts of the full page, kept only in the given share of each row's columns.
+void KeepEvery(CLoadedPage& page, int kept)
+{
+    CDefaultCellFactory factory(*page.page, *page.cells);
+    for (int row = 0; row < page.page->m_nRows; ++row)
+        for (int col = 0; col < page.page->m_nCols; ++col)
+            if (col % kept != 0)
+                page.cells->DeleteCell(row, col, factory);
+}
+
+CLoadedPage FreshPage(int rows, int cols)
+{
+    CLoadedPage p{std::make_unique<CNorvakPage>(0, "Sheet1", 0), std::make_unique<CNorvakPageCells>(0)};
+    CDefaultCellFactory factory(*p.page, *p.cells);
+    SheetModel::SetColumnCount(*p.page, *p.cells, cols, factory);
+    SheetModel::SetRowCount(*p.page, *p.cells, rows, factory);
+    SheetModel::SetFixedRowCount(*p.page, *p.cells, 1, factory);
+    SheetModel::SetFixedColumnCount(*p.page, *p.cells, 1, factory);
+    return p;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -67,53 +195,31 @@ int main(int argc, char** argv)
     const int cols = argc > 2 ? std::atoi(argv[2]) : 50;
     wchar_t folder[MAX_PATH];
     ::GetTempPathW(MAX_PATH, folder);
-    const std::wstring path = std::wstring(folder) + L"norvak_workbook_bench.nvk";
-    const std::wstring copy = std::wstring(folder) + L"norvak_workbook_bench_copy.nvk";
+    const Paths paths{std::wstring(folder) + L"norvak_workbook_bench.nvk",
+                      std::wstring(folder) + L"norvak_workbook_bench_copy.nvk"};
+    std::printf("workbooks of one %d x %d page (%d-bit build); saves and opens the median of %d, copies of %d\n",
+                rows, cols, int(sizeof(void*) * 8), kSaves, kCopies);
 
-    double saveSeconds = 0;
-    double buildSeconds = 0;
     {
         const double built = Now();
         CLoadedPage page = BuildTextPage(0, "Sheet1", rows, cols, "项%04d", 10000);
-        buildSeconds = Now() - built;
-        CPageToSave pages[] = {{page.page.get(), page.cells.get()}};
-        const double start = Now();
-        CWorkbookOutcome saved =
-            CWorkbookFile::SaveWorkbook(CString::FromWide(path), pages, "V1.0.0.1", {1, 1});
-        saveSeconds = Now() - start;
-        if (!saved.Succeeded()) {
-            std::printf("the save failed: %s\n", saved.why.c_str());
-            return 1;
-        }
+        const double buildSeconds = Now() - built;
+        Measure("a short text in every cell", page, paths);
+        std::printf("  (making the same page in memory, its cells and texts: %.0f ms)\n", buildSeconds * 1000);
+        KeepEvery(page, 5);
+        Measure("a short text in every fifth cell of each row", page, paths);
     }
-    const double megabytes = FileMegabytes(path);
-    const double copySeconds = CopySeconds(path, copy, false);
-    const double copyFlushSeconds = CopySeconds(path, copy, true);
-
-    const size_t memoryBefore = WorkingSetBytes();
-    const double start = Now();
-    std::vector<CLoadedPage> loaded;
-    CWorkbookOutcome opened = CWorkbookFile::LoadWorkbook(CString::FromWide(path), loaded);
-    const double openSeconds = Now() - start;
-    const size_t pageBytes = WorkingSetBytes() - memoryBefore;
-    const double touchSeconds = FirstTouchSeconds(pageBytes);
-    ::DeleteFileW(path.c_str());
-    if (!opened.Succeeded()) {
-        std::printf("the open failed: %s\n", opened.why.c_str());
-        return 1;
+    {
+        CLoadedPage page = FreshPage(rows, cols);
+        const uint64_t plain = Measure("a fresh page", page, paths);
+        CNoRepaint quiet;
+        SheetModel::SelectAllCells(*page.page, *page.cells, quiet);
+        const uint64_t selected = Measure("a fresh page, every cell selected", page, paths);
+        std::printf("file size without a selection %.2f MB, with every cell selected %.2f MB (%.2f bytes per "
+                    "selected cell)\n",
+                    Megabytes(plain), Megabytes(selected),
+                    double(selected - plain) / std::max(page.page->m_selectedCells.GetCount(), 1));
     }
-
-    std::printf("workbook of one %d x %d page, a short text in every cell: %.1f MB (%d-bit build)\n", rows,
-                cols, megabytes, int(sizeof(void*) * 8));
-    std::printf("  save             %8.0f ms %8.1f MB/s\n", saveSeconds * 1000, megabytes / saveSeconds);
-    std::printf("  open             %8.0f ms %8.1f MB/s\n", openSeconds * 1000, megabytes / openSeconds);
-    std::printf("  copy             %8.0f ms %8.1f MB/s\n", copySeconds * 1000, megabytes / copySeconds);
-    std::printf("  copy and flush   %8.0f ms %8.1f MB/s\n", copyFlushSeconds * 1000,
-                megabytes / copyFlushSeconds);
-    std::printf("  (making the same page in memory, its cells and texts: %.0f ms)\n", buildSeconds * 1000);
-    std::printf("  (the opened page holds %.0f MB; touching as much fresh memory once: %.0f ms)\n",
-                double(pageBytes) / (1024.0 * 1024.0), touchSeconds * 1000);
-    std::printf("  save : copy and flush %.2f, open : copy %.2f\n", copyFlushSeconds / saveSeconds,
-                copySeconds / openSeconds);
+    std::printf("%d of %d saves, opens and copies failed\n", g_failed, g_operations);
     return 0;
 }

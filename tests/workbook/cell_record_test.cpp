@@ -39,7 +39,7 @@ TEST(CellRecord, FontDiffersFromTheDefaultByAnyMember)
     }
 }
 
-TEST(CellRecord, CellDiffersFromAFreshOneByAnyStoredOrStateField)
+TEST(CellRecord, CellDiffersFromAFreshOneByAnyStoredFieldOrStateBesidesTheSelection)
 {
     using Change = std::function<void(CNorvakCell&)>;
     struct Case
@@ -51,7 +51,10 @@ TEST(CellRecord, CellDiffersFromAFreshOneByAnyStoredOrStateField)
         {"fresh", [](CNorvakCell&) {}, false},
         {"selection frame only", [](CNorvakCell& c) { c.SetSelectionFrame(TRUE); }, false},
         {"value word at or below 0", [](CNorvakCell& c) { c.SetValueWord(0x8000); }, false},
-        {"selected state only", [](CNorvakCell& c) { c.SetState(CIS_SELECTED); }, true},
+        {"selected state only", [](CNorvakCell& c) { c.SetState(CIS_SELECTED); }, false},
+        {"selected and focused only", [](CNorvakCell& c) { c.SetState(CIS_SELECTED | CIS_FOCUSED); }, false},
+        {"read-only state", [](CNorvakCell& c) { c.SetState(CIS_READONLY); }, true},
+        {"modified and selected", [](CNorvakCell& c) { c.SetState(CIS_MODIFIED | CIS_SELECTED); }, true},
         {"merged right", [](CNorvakCell& c) { c.SetMergedRight(TRUE); }, true},
         {"merged below", [](CNorvakCell& c) { c.SetMergedBelow(TRUE); }, true},
         {"vertical colour", [](CNorvakCell& c) { c.SetVerLineColor(0); }, true},

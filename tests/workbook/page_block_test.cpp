@@ -2,7 +2,9 @@
 // and a load, whole pages through a save and a load, and refusal of every prefix and of hostile
 // patches without a page being handed out.
 
+#include "sheet/model/CellSelection.h"
 #include "tests/support/AllocationProbe.h"
+#include "tests/support/CellSheet.h"
 #include "tests/workbook/FileBytes.h"
 #include "tests/workbook/HostilePatches.h"
 #include "tests/workbook/ChartSamples.h"
@@ -203,8 +205,8 @@ TEST(PageBlock, SameBytesInEveryBuild)
     for (uint8_t b : bytes)
         hash = (hash ^ b) * 1099511628211ull;
     // The same in the 32-bit and the 64-bit build; a change here is a change of the file's layout.
-    EXPECT_EQ(bytes.size(), 3186u);
-    EXPECT_EQ(hash, 37030629481899254ull);
+    EXPECT_EQ(bytes.size(), 3034u);
+    EXPECT_EQ(hash, 10113176798364657541ull);
 }
 
 TEST(PageBlock, EveryPrefixIsRefused)
@@ -340,4 +342,89 @@ TEST(PageBlock, HostilePatchesAreRefused)
          [&](auto& b) { PutInt(b, autoText + 1 + 7 + 4 + 46, 0x7FFFFFFF); }},
     };
     ExpectEveryPatchRefused(good, cases);
+}
+
+// A select-all costs the selected-cell list and no cell record: the cell count stays that of the
+// cells with content, and every cell comes back selected with the focus where it was.
+TEST(PageBlock, SelectionAloneWritesNoCellRecord)
+{
+    SamplePage plain("T", 200, 20);
+    std::vector<uint8_t> unselected = BlockBytes(plain);
+    ASSERT_EQ(IntAt(unselected, unselected.size() - 8), 0) << "cell count";
+
+    SamplePage s("T", 200, 20);
+    RecordingRepaint repaint;
+    SheetModel::SelectAllCells(*s.page, *s.cells, repaint);
+    SheetModel::SetFocusCell(*s.page, *s.cells, 3, 4, repaint);
+    const int selected = s.page->m_selectedCells.GetCount();
+    ASSERT_GT(selected, 3000);
+    std::vector<uint8_t> bytes = BlockBytes(s);
+    EXPECT_EQ(bytes.size(), unselected.size() + 8 * size_t(selected));
+    EXPECT_EQ(IntAt(bytes, unselected.size() - 8), 0) << "cell count";
+
+    CPageToSave pages[] = {s.ToSave()};
+    std::vector<CLoadedPage> loaded;
+    ASSERT_EQ(LoadBytes(SaveBytes(pages), loaded), CReadResult::Read);
+    SamplePage back(std::move(loaded[0]));
+    EXPECT_EQ(back.page->m_selectedCells.GetCount(), selected);
+    EXPECT_EQ(PageDifference(s, back), "");
+    EXPECT_EQ(back.cells->GetCell(3, 4)->GetState(), WORD(CIS_SELECTED | CIS_FOCUSED));
+    EXPECT_EQ(back.cells->GetCell(199, 19)->GetState(), WORD(CIS_SELECTED));
+}
+
+// Files saved before the selection stopped making records hold a record for each selected cell;
+// they open with the same selection, and the next save drops those records.
+TEST(PageBlock, RecordsOfSelectedCellsInOlderFilesStillOpen)
+{
+    SamplePage s("T", 12, 8);
+    RecordingRepaint repaint;
+    SheetModel::SetSelectedRange(*s.page, *s.cells, CCellRect(2, 2, 3, 3), repaint);
+    SheetModel::SetFocusCell(*s.page, *s.cells, 2, 2, repaint);
+    std::vector<uint8_t> today = BlockBytes(s);
+    // The old writer's records: one per selected cell, equal to a fresh cell's.
+    for (CCellCoord at : {CCellCoord(2, 2), CCellCoord(3, 3)})
+        s.Cell(at.row, at.col).SetVerLineColor(0x00FEDCBA);
+    CPageToSave pages[] = {s.ToSave()};
+    std::vector<uint8_t> old = SaveBytes(pages);
+    for (int i = 0; i < 2; ++i)
+        PutInt(old, FindInt(old, 0x00FEDCBA), int32_t(kDefaultLineColor));
+
+    std::vector<CLoadedPage> loaded;
+    ASSERT_EQ(LoadBytes(old, loaded), CReadResult::Read);
+    SamplePage back(std::move(loaded[0]));
+    EXPECT_EQ(back.page->m_selectedCells.GetCount(), 4);
+    EXPECT_EQ(back.cells->GetCell(2, 2)->GetState(), WORD(CIS_SELECTED | CIS_FOCUSED));
+    EXPECT_EQ(back.cells->GetCell(3, 3)->GetState(), WORD(CIS_SELECTED));
+    EXPECT_EQ(back.cells->GetCell(3, 2)->GetState(), WORD(CIS_SELECTED));
+    EXPECT_EQ(back.cells->GetCell(4, 4)->GetState(), 0);
+    EXPECT_EQ(BlockBytes(back), today);
+}
+
+// In a selected row that holds records, only the cells with content are written: their neighbours
+// show the selection alone. The text comes back selected, and so does every other cell.
+TEST(PageBlock, ASelectedRowWritesOnlyItsCellsWithContent)
+{
+    auto build = [](bool select) {
+        auto s = std::make_unique<SamplePage>("T", 20, 10);
+        RecordingRepaint repaint;
+        if (select)
+            SheetModel::SelectAllCells(*s->page, *s->cells, repaint);
+        s->Cell(5, 3).SetText("甲");
+        s->Cell(5, 7).SetText("乙");
+        return s;
+    };
+    std::unique_ptr<SamplePage> plain = build(false);
+    std::unique_ptr<SamplePage> selected = build(true);
+    const int count = selected->page->m_selectedCells.GetCount();
+    ASSERT_EQ(count, 19 * 9);
+    EXPECT_EQ(BlockBytes(*selected).size(), BlockBytes(*plain).size() + 8 * size_t(count));
+
+    CPageToSave pages[] = {selected->ToSave()};
+    std::vector<CLoadedPage> loaded;
+    ASSERT_EQ(LoadBytes(SaveBytes(pages), loaded), CReadResult::Read);
+    SamplePage back(std::move(loaded[0]));
+    EXPECT_EQ(PageDifference(*selected, back), "");
+    EXPECT_STREQ(back.cells->GetCell(5, 7)->GetTextPtr(), "乙");
+    for (int col : {3, 4, 7})
+        EXPECT_EQ(back.cells->GetCell(5, col)->GetState(), WORD(CIS_SELECTED)) << col;
 }
