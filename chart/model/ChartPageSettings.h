@@ -37,7 +37,7 @@ struct CChartPageSettings
 {
     BYTE chChartType = 0; // 0 column, 1 bar, 2 line, 3 pie and ring, 4 cylinder
     BYTE chChartSubType = 0;
-    BYTE chDataSourceMode = kChartSourcePage;
+    BYTE chDataSourceMode = kChartSourceSelection; // the source the data page offers first
     std::vector<int> customRows;    // the rows of the list mode, in list order
     std::vector<int> customColumns; // its columns
     int bGroupByColumns = 0;        // non-zero: every column of the range is one series
@@ -55,6 +55,10 @@ struct CChartPageSettings
     // Which parts a chart inserted by the chart settings sheet shows: plot area, legend, data area,
     // chart title, X-axis title, Y/Z-axis title.
     int layoutShown[6] = {1, 1, 1, 1, 1, 1};
+
+    // The last series build was refused as too large for a chart: the table is empty for that
+    // reason, not for want of data, and no chart is made from it.
+    bool bDataRefused = false;
 
     CChartTextItemArray legendItems; // one per series
     CChartItemTable items;           // lines: one row per series; others: one row per category

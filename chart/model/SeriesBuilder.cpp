@@ -1,5 +1,6 @@
 #include "chart/model/SeriesBuilder.h"
 
+#include "chart/model/ChartDataLimit.h"
 #include "chart/model/ChartValueRange.h"
 #include "sheet/model/CellSelection.h"
 #include "sheet/model/PageRect.h"
@@ -15,8 +16,9 @@ std::vector<int> Span(int first, int last)
     return indexes;
 }
 
-// Fills the table from the sheet rows and columns given, in their order.
-void FillSeries(CChartPageSettings& settings, const CChartCellSource& source, const std::vector<int>& rows,
+// Fills the table from the sheet rows and columns given, in their order; false, with the table
+// left empty, when it would hold more than a chart may.
+bool FillSeries(CChartPageSettings& settings, const CChartCellSource& source, const std::vector<int>& rows,
                 const std::vector<int>& columns)
 {
     settings.items.clear();
@@ -25,8 +27,12 @@ void FillSeries(CChartPageSettings& settings, const CChartCellSource& source, co
     const bool line = settings.chChartType == kChartLine;
     const std::vector<int>& series = byColumns ? columns : rows;
     const std::vector<int>& categories = byColumns ? rows : columns;
-    if ((line ? series : categories).empty())
-        return;
+    const std::vector<int>& tableRows = line ? series : categories;
+    const std::vector<int>& rowPoints = line ? categories : series;
+    if (tableRows.empty())
+        return true;
+    if (!ChartDataFits(tableRows.size(), rowPoints.size()))
+        return false;
     const int type = settings.chChartType, subType = settings.chChartSubType;
     for (size_t s = 0; s < series.size(); ++s) {
         CString name;
@@ -46,6 +52,7 @@ void FillSeries(CChartPageSettings& settings, const CChartCellSource& source, co
         for (size_t k = 0; k < count; ++k)
             tableRow.push_back(line ? point(r, k) : point(k, r));
     }
+    return true;
 }
 
 } // namespace
@@ -65,22 +72,23 @@ COLORREF CChartCellSource::SeriesColour(int series) const
     return colours.empty() ? 0 : colours[size_t(series) % colours.size()];
 }
 
-void BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source, int mode,
+bool BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source, int mode,
                       const std::vector<int>* rows, const std::vector<int>* columns)
 {
     settings.chDataSourceMode = BYTE(mode);
     settings.items.clear();
     settings.legendItems.clear();
+    bool built = true;
     switch (mode) {
     case kChartSourcePage:
-        BuildSeriesFromPage(settings, source);
+        built = BuildSeriesFromPage(settings, source);
         break;
     case kChartSourceSelection:
-        BuildSeriesFromSelection(settings, source);
+        built = BuildSeriesFromSelection(settings, source);
         break;
     case kChartSourceLists:
         if (rows && columns) {
-            BuildSeriesFromIndexLists(settings, source, *rows, *columns);
+            built = BuildSeriesFromIndexLists(settings, source, *rows, *columns);
             settings.customRows = *rows;
             settings.customColumns = *columns;
         }
@@ -88,37 +96,39 @@ void BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& sour
     default:
         break;
     }
+    settings.bDataRefused = !built;
+    return built;
 }
 
-void RebuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source)
+bool RebuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source)
 {
     // Copies: building stores the lists it was given.
     const std::vector<int> rows = settings.customRows, columns = settings.customColumns;
-    BuildChartSeries(settings, source, settings.chDataSourceMode, &rows, &columns);
+    return BuildChartSeries(settings, source, settings.chDataSourceMode, &rows, &columns);
 }
 
-void BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& source)
+bool BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& source)
 {
     const CNorvakPage& page = source.page;
-    FillSeries(settings, source, Span(page.m_nFixedRows, page.m_nRows - 1),
-               Span(page.m_nFixedCols, page.m_nCols - 1));
+    return FillSeries(settings, source, Span(page.m_nFixedRows, page.m_nRows - 1),
+                      Span(page.m_nFixedCols, page.m_nCols - 1));
 }
 
-void BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source)
+bool BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source)
 {
     const CCellRect range = SheetModel::ClampToPage(source.page, SheetModel::GetSelectedCellRange(source.page));
     if (range.IsEmpty()) {
         settings.items.clear();
         settings.legendItems.clear();
-        return;
+        return true;
     }
-    FillSeries(settings, source, Span(range.minRow, range.maxRow), Span(range.minCol, range.maxCol));
+    return FillSeries(settings, source, Span(range.minRow, range.maxRow), Span(range.minCol, range.maxCol));
 }
 
-void BuildSeriesFromIndexLists(CChartPageSettings& settings, const CChartCellSource& source,
+bool BuildSeriesFromIndexLists(CChartPageSettings& settings, const CChartCellSource& source,
                                const std::vector<int>& rows, const std::vector<int>& columns)
 {
-    FillSeries(settings, source, rows, columns);
+    return FillSeries(settings, source, rows, columns);
 }
 
 void SetChartType(CChartPageSettings& settings, const CChartCellSource& source, BYTE type, BYTE subType)

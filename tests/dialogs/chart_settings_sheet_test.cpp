@@ -290,6 +290,7 @@ int ChartPixels(HWND sheet)
 TEST_F(ChartSettingsSheet, ThePreviewDrawsEveryTypeThePieAndTheRingAmongThem)
 {
     Settings().displayOptions[1] = 1; // show the chart
+    ASSERT_TRUE(control->DoSetPageGridRangeSelected(-1, 1, 1, 3, 3, TRUE)); // the data it is made from
     const struct
     {
         const char* name;
@@ -336,6 +337,51 @@ TEST_F(ChartSettingsSheet, OkInsertsAChartOfTheChoiceCancelChangesNothing)
     EXPECT_EQ(Page().m_charts[0]->nType, 2);
     EXPECT_EQ(Page().m_charts[0]->nSubType, 3);
     EXPECT_EQ(Page().m_charts[0]->rcChart, CRect(100, 50, 600, 300));
+    control->SetSheetFactory(nullptr);
+}
+
+TEST_F(ChartSettingsSheet, OkAtOnceMakesTheChartOfTheSelectedCells)
+{
+    control->SetSheetFactory(&RealSheetFactory());
+    ASSERT_TRUE(control->DoSetPageRowCounts(-1, 100, 1));
+    ASSERT_TRUE(control->DoSetPageColumnCounts(-1, 50, 1));
+    for (int r = 2; r <= 5; ++r)
+        for (int c = 2; c <= 4; ++c)
+            ASSERT_TRUE(control->SetItemText(-1, r, c, std::to_string(r * 10 + c).c_str()));
+    ASSERT_TRUE(control->DoSetPageGridRangeSelected(-1, 2, 2, 5, 4, TRUE));
+    {
+        ModalDriver driver;
+        driver.Then(PressOk);
+        control->DoShowChartWindow();
+    }
+    ASSERT_EQ(Page().m_charts.size(), 1u);
+    const CNorvakChart& chart = *Page().m_charts[0];
+    std::vector<std::vector<double>> values;
+    for (const CChartItemArray& category : chart.items) {
+        values.emplace_back();
+        for (const CChartItem& point : category)
+            values.back().push_back(point.dValue);
+    }
+    EXPECT_EQ(values, (std::vector<std::vector<double>>{{22, 23, 24}, {32, 33, 34}, {42, 43, 44}, {52, 53, 54}}))
+        << "a category per selected row, a series per selected column";
+    EXPECT_EQ(chart.legendItems.size(), 3u);
+    control->SetSheetFactory(nullptr);
+}
+
+TEST_F(ChartSettingsSheet, OkOnAWholePageTooLargeForAChartInsertsNothing)
+{
+    control->SetSheetFactory(&RealSheetFactory());
+    ASSERT_TRUE(control->DoSetPageRowCounts(-1, 20001, 1));
+    ASSERT_TRUE(control->DoSetPageColumnCounts(-1, 50, 1));
+    control->SetChartDataSource(-1, kChartSourcePage, 0, 0, {});
+    {
+        ModalDriver driver;
+        driver.Then(PressOk);
+        control->DoShowChartWindow();
+    }
+    EXPECT_TRUE(Page().m_charts.empty());
+    EXPECT_TRUE(Settings().bDataRefused);
+    EXPECT_TRUE(Settings().items.empty());
     control->SetSheetFactory(nullptr);
 }
 
