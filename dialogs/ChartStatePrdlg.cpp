@@ -1,6 +1,7 @@
 #include "dialogs/ChartStatePrdlg.h"
 
 #include "chart/model/ChartPageSettings.h"
+#include "chart/model/SeriesBuilder.h"
 #include "dialogs/ChartPageAccess.h"
 #include "dialogs/NorvakSheet.h"
 #include "framework/DataExchange.h"
@@ -71,7 +72,7 @@ void CChartStatePrdlg::OnBoxClicked(int id)
     UpdateData(true);
     m_options[option] = m_options[option] ? 1 : 0;
     if (CChartPageSettings* settings = ActiveChartSettings(GetSheetControl()))
-        settings->displayOptions[option] = m_options[option];
+        SetChartDisplayOption(*settings, option, m_options[option]);
     CNorvakSheet* sheet = GetNorvakSheet();
     switch (option) {
     case kInsertAsObject:

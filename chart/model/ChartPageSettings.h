@@ -13,6 +13,14 @@
 
 #include <vector>
 
+// The display options that decide a part of the next chart's layout.
+enum : int
+{
+    kChartShowChartOption = 1,
+    kChartShowLegendOption = 2,
+    kChartShowDataOption = 3,
+};
+
 enum : int
 {
     kChartSourcePage = 0,
@@ -50,10 +58,12 @@ struct CChartPageSettings
     CChartDataPage dataPage;
 
     // Insert as object, show chart, show legend, show data window, show values, X-axis notes,
-    // Y-axis notes, Y-axis colour map.
-    int displayOptions[8] = {};
+    // Y-axis notes, Y-axis colour map. The three "show" boxes start checked, as the parts they
+    // stand for start shown.
+    int displayOptions[8] = {0, 1, 1, 1, 0, 0, 0, 0};
     // Which parts a chart inserted by the chart settings sheet shows: plot area, legend, data area,
-    // chart title, X-axis title, Y/Z-axis title.
+    // chart title, X-axis title, Y/Z-axis title. The first three follow the display options' show
+    // chart, show legend and show data window (SetChartDisplayOption).
     int layoutShown[6] = {1, 1, 1, 1, 1, 1};
 
     // The last series build was refused as too large for a chart: the table is empty for that

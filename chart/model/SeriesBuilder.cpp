@@ -5,6 +5,7 @@
 #include "sheet/model/CellSelection.h"
 #include "sheet/model/PageRect.h"
 
+#include <iterator>
 #include <numeric>
 
 namespace {
@@ -156,7 +157,28 @@ void SetChartDataSource(CChartPageSettings& settings, int mode, int allColumns, 
     settings.dataPage.indexList = indexList;
 }
 
+void SetChartDisplayOption(CChartPageSettings& settings, int option, int value)
+{
+    if (option < 0 || option >= int(std::size(settings.displayOptions)))
+        return;
+    settings.displayOptions[option] = value;
+    switch (option) {
+    case kChartShowChartOption:
+        settings.layoutShown[0] = value != 0;
+        break;
+    case kChartShowLegendOption:
+        settings.layoutShown[1] = value != 0;
+        break;
+    case kChartShowDataOption:
+        settings.layoutShown[2] = value != 0;
+        break;
+    default:
+        break;
+    }
+}
+
 void SetChartDisplayOptions(CChartPageSettings& settings, const int (&options)[8])
 {
-    std::copy(std::begin(options), std::end(options), settings.displayOptions);
+    for (int option = 0; option < 8; ++option)
+        SetChartDisplayOption(settings, option, options[option]);
 }

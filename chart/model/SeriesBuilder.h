@@ -57,4 +57,8 @@ void SetChartGroupByColumns(CChartPageSettings& settings, const CChartCellSource
 // Stores the mode, the data page's two flags and a copy of its index list.
 void SetChartDataSource(CChartPageSettings& settings, int mode, int allColumns, int allRows,
                         const std::vector<int>& indexList);
+// Stores one display option (0..7); show chart, show legend and show data window also show or
+// hide the plot area, the legend and the data area of the next chart the settings sheet inserts.
+void SetChartDisplayOption(CChartPageSettings& settings, int option, int value);
+// The eight in order, each as SetChartDisplayOption stores it.
 void SetChartDisplayOptions(CChartPageSettings& settings, const int (&options)[8]);
