@@ -42,8 +42,10 @@ void CChartStatePrdlg::DoDataExchange(CDataExchange* dx)
 
 bool CChartStatePrdlg::OnInitDialog()
 {
+    // As boxes: a file may hold any value in them.
     if (const CChartPageSettings* settings = ActiveChartSettings(GetSheetControl()))
-        std::copy(std::begin(settings->displayOptions), std::end(settings->displayOptions), m_options);
+        for (int i = 0; i < 8; ++i)
+            m_options[i] = settings->displayOptions[i] != 0;
     const HINSTANCE module = OleModule::Instance();
     m_asObject.LoadBitmap(IDB_CHART_AS_OBJECT, module);
     m_inWindow.LoadBitmap(IDB_CHART_IN_WINDOW, module);
