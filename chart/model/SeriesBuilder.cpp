@@ -5,6 +5,7 @@
 #include "sheet/model/CellSelection.h"
 #include "sheet/model/PageRect.h"
 
+#include <algorithm>
 #include <iterator>
 #include <numeric>
 
@@ -15,6 +16,22 @@ std::vector<int> Span(int first, int last)
     std::vector<int> indexes(size_t(LineCount(first, last)));
     std::iota(indexes.begin(), indexes.end(), first);
     return indexes;
+}
+
+// Whether a table of these sheet rows and columns holds no more than a chart may.
+bool RangeFits(const CChartPageSettings& settings, size_t rows, size_t columns)
+{
+    const bool byColumns = settings.bGroupByColumns != 0;
+    const bool line = settings.chChartType == kChartLine;
+    const size_t series = byColumns ? columns : rows;
+    const size_t categories = byColumns ? rows : columns;
+    const size_t tableRows = line ? series : categories;
+    return tableRows == 0 || ChartDataFits(tableRows, line ? categories : series);
+}
+
+size_t SpanLength(int first, int last)
+{
+    return size_t(std::max<int64_t>(0, LineCount(first, last)));
 }
 
 // Fills the table from the sheet rows and columns given, in their order; false, with the table
@@ -28,12 +45,10 @@ bool FillSeries(CChartPageSettings& settings, const CChartCellSource& source, co
     const bool line = settings.chChartType == kChartLine;
     const std::vector<int>& series = byColumns ? columns : rows;
     const std::vector<int>& categories = byColumns ? rows : columns;
-    const std::vector<int>& tableRows = line ? series : categories;
-    const std::vector<int>& rowPoints = line ? categories : series;
-    if (tableRows.empty())
-        return true;
-    if (!ChartDataFits(tableRows.size(), rowPoints.size()))
+    if (!RangeFits(settings, rows.size(), columns.size()))
         return false;
+    if ((line ? series : categories).empty())
+        return true;
     const int type = settings.chChartType, subType = settings.chChartSubType;
     for (size_t s = 0; s < series.size(); ++s) {
         CString name;
@@ -111,6 +126,10 @@ bool RebuildChartSeries(CChartPageSettings& settings, const CChartCellSource& so
 bool BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& source)
 {
     const CNorvakPage& page = source.page;
+    // Refused before even the index lists are made.
+    if (!RangeFits(settings, SpanLength(page.m_nFixedRows, page.m_nRows - 1),
+                   SpanLength(page.m_nFixedCols, page.m_nCols - 1)))
+        return false;
     return FillSeries(settings, source, Span(page.m_nFixedRows, page.m_nRows - 1),
                       Span(page.m_nFixedCols, page.m_nCols - 1));
 }
@@ -123,6 +142,8 @@ bool BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSour
         settings.legendItems.clear();
         return true;
     }
+    if (!RangeFits(settings, SpanLength(range.minRow, range.maxRow), SpanLength(range.minCol, range.maxCol)))
+        return false;
     return FillSeries(settings, source, Span(range.minRow, range.maxRow), Span(range.minCol, range.maxCol));
 }
 
