@@ -1,6 +1,7 @@
 #include "dialogs/ChartStatePrdlg.h"
 
 #include "chart/model/ChartPageSettings.h"
+#include "chart/model/SeriesBuilder.h"
 #include "dialogs/ChartPageAccess.h"
 #include "dialogs/NorvakSheet.h"
 #include "framework/DataExchange.h"
@@ -41,8 +42,10 @@ void CChartStatePrdlg::DoDataExchange(CDataExchange* dx)
 
 bool CChartStatePrdlg::OnInitDialog()
 {
+    // As boxes: a file may hold any value in them.
     if (const CChartPageSettings* settings = ActiveChartSettings(GetSheetControl()))
-        std::copy(std::begin(settings->displayOptions), std::end(settings->displayOptions), m_options);
+        for (int i = 0; i < 8; ++i)
+            m_options[i] = settings->displayOptions[i] != 0;
     const HINSTANCE module = OleModule::Instance();
     m_asObject.LoadBitmap(IDB_CHART_AS_OBJECT, module);
     m_inWindow.LoadBitmap(IDB_CHART_IN_WINDOW, module);
@@ -71,7 +74,7 @@ void CChartStatePrdlg::OnBoxClicked(int id)
     UpdateData(true);
     m_options[option] = m_options[option] ? 1 : 0;
     if (CChartPageSettings* settings = ActiveChartSettings(GetSheetControl()))
-        settings->displayOptions[option] = m_options[option];
+        SetChartDisplayOption(*settings, option, m_options[option]);
     CNorvakSheet* sheet = GetNorvakSheet();
     switch (option) {
     case kInsertAsObject:

@@ -550,8 +550,9 @@ public:
     // The pending settings are what the chart pages of the property sheets edit before a chart
     // exists; every new chart of the page is made from them.
     // Rebuilds the page's chart data table from its cells: mode 0 the whole page, 1 the selection,
-    // 2 the two lists (only when both are given).
-    void BuildChartSeries(int page, int mode, const std::vector<int>* rows, const std::vector<int>* columns);
+    // 2 the two lists (only when both are given). FALSE when the range holds more points than a
+    // chart may: nothing is read and the table is left empty.
+    BOOL BuildChartSeries(int page, int mode, const std::vector<int>* rows, const std::vector<int>* columns);
     void GetChartDataSource(int page, int& mode, int& allColumns, int& allRows, short& firstRow, short& lastRow,
                             std::vector<int>& indexList, int& columnIndexMode, int& legendValueA,
                             int& legendValueB);
@@ -566,8 +567,10 @@ public:
     // The range a new chart of the page's pending kind takes; 0 and 0 when it takes none.
     void GetChartValueRange(int page, double& minValue, double& maxValue);
     // newChart: a chart of the pending kind with the seven part rectangles, the page's newest,
-    // with no chart selected. Otherwise hides chart `index` of the page (none for a bad index).
-    void InsertChart(int page, BOOL newChart, const CChartPartRects& rects, int index);
+    // with no chart selected; refused when the pending data is too large for a chart (or its build
+    // was refused). Otherwise hides chart `index` of the page (none for a bad index). Whether a
+    // chart was inserted or hidden.
+    BOOL InsertChart(int page, BOOL newChart, const CChartPartRects& rects, int index);
     // The legend box options of the page's next chart; its pending legend entries are emptied.
     void ResetPageChartOptions(int page, const BYTE options[8], const int values[4]);
     // Draws chart `index` of the page with its parts in their order, its titles, the tracker of

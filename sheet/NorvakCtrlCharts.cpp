@@ -74,11 +74,13 @@ template <class Work> void WithChartPage(CNorvakCtrl& control, int page, Work wo
 
 } // namespace
 
-void CNorvakCtrl::BuildChartSeries(int page, int mode, const std::vector<int>* rows, const std::vector<int>* columns)
+BOOL CNorvakCtrl::BuildChartSeries(int page, int mode, const std::vector<int>* rows, const std::vector<int>* columns)
 {
+    bool built = false;
     WithChartPage(*this, page, [&](CChartPageSettings& settings, const CChartCellSource& source) {
-        ::BuildChartSeries(settings, source, mode, rows, columns);
+        built = ::BuildChartSeries(settings, source, mode, rows, columns);
     });
+    return built;
 }
 
 void CNorvakCtrl::GetChartDataSource(int page, int& mode, int& allColumns, int& allRows, short& firstRow,
@@ -167,24 +169,28 @@ void CNorvakCtrl::ResetPageChartOptions(int page, const BYTE options[8], const i
 
 // ---- insertion ----
 
-void CNorvakCtrl::InsertChart(int page, BOOL newChart, const CChartPartRects& rects, int index)
+BOOL CNorvakCtrl::InsertChart(int page, BOOL newChart, const CChartPartRects& rects, int index)
 {
     PageRef ref = GetPageRef(page);
     if (!ref)
-        return;
+        return FALSE;
     CRect dirty;
     if (newChart) {
-        AppendNewChart(*ref.page, CreateNewChart(PendingChartSettings(*ref.page), rects));
+        const CChartPageSettings& settings = PendingChartSettings(*ref.page);
+        if (!CanMakeChart(settings))
+            return FALSE;
+        AppendNewChart(*ref.page, CreateNewChart(settings, rects));
         dirty = Grown(rects.rects[kChartWhole], 5);
     } else if (std::optional<CRect> hidden = HideChart(*ref.page, index)) {
         dirty = *hidden;
     } else {
-        return;
+        return FALSE;
     }
     if (m_hWnd) {
         InvalidateControl(&dirty);
         InvalidateControl();
     }
+    return TRUE;
 }
 
 void CNorvakCtrl::DoShowChartWindow()

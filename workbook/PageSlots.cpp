@@ -1,5 +1,10 @@
 #include "workbook/PageSlots.h"
 
+#include "chart/model/PageCharts.h"
+
+#include <algorithm>
+#include <iterator>
+#include <optional>
 #include <type_traits>
 #include <utility>
 
@@ -7,10 +12,12 @@ namespace {
 
 template <class T> constexpr CFieldWidth WidthOf()
 {
-    if constexpr (std::is_same_v<T, WORD>)
+    if constexpr (std::is_same_v<T, WORD> || std::is_same_v<T, short>)
         return CFieldWidth::Short;
     else if constexpr (std::is_same_v<T, BYTE>)
         return CFieldWidth::Byte;
+    else if constexpr (std::is_same_v<T, double>)
+        return CFieldWidth::Double;
     else if constexpr (std::is_same_v<T, CString>)
         return CFieldWidth::String;
     else {
@@ -35,6 +42,23 @@ template <auto Record, auto Part> CPageFieldRef PartOf(CNorvakPage& page)
     return &((page.*Record).*Part);
 }
 
+// A member of the page's pending chart settings, of a record in them, or an element of an array
+// in them.
+template <auto Member> CPageFieldRef ChartMemberOf(CNorvakPage& page)
+{
+    return &(PendingChartSettings(page).*Member);
+}
+
+template <auto Record, auto Part> CPageFieldRef ChartPartOf(CNorvakPage& page)
+{
+    return &((PendingChartSettings(page).*Record).*Part);
+}
+
+template <auto Array, size_t Index> CPageFieldRef ChartElementOf(CNorvakPage& page)
+{
+    return &(PendingChartSettings(page).*Array)[Index];
+}
+
 CPageFieldRef NoMember(CNorvakPage&)
 {
     return {};
@@ -57,6 +81,24 @@ template <auto Record, auto Part> constexpr CPageSlot PartField()
     return {CFieldWidth::Int, &PartOf<Record, Part>};
 }
 
+template <auto Member> constexpr CPageSlot ChartField()
+{
+    using T = std::remove_cvref_t<decltype(std::declval<CChartPageSettings&>().*Member)>;
+    return {WidthOf<T>(), &ChartMemberOf<Member>, true};
+}
+
+template <auto Record, auto Part> constexpr CPageSlot ChartPartField()
+{
+    using T = std::remove_cvref_t<decltype((std::declval<CChartPageSettings&>().*Record).*Part)>;
+    return {WidthOf<T>(), &ChartPartOf<Record, Part>, true};
+}
+
+template <auto Array, size_t Index> constexpr CPageSlot ChartElement()
+{
+    using T = std::remove_cvref_t<decltype((std::declval<CChartPageSettings&>().*Array)[0])>;
+    return {WidthOf<T>(), &ChartElementOf<Array, Index>, true};
+}
+
 constexpr CPageSlot Unheld(CFieldWidth width)
 {
     return {width, &NoMember};
@@ -67,6 +109,8 @@ constexpr CPageSlot kUnheldShort = Unheld(CFieldWidth::Short);
 constexpr CPageSlot kUnheldByte = Unheld(CFieldWidth::Byte);
 
 using P = CNorvakPage;
+using C = CChartPageSettings;
+using D = CChartDataPage;
 
 const CPageSlot kHeadSlots[] = {
     Field<&P::m_nTabIconState>(),
@@ -147,40 +191,40 @@ const CPageSlot kSettingSlots[] = {
     Field<&P::m_nScrollRowOffset>(),
     Field<&P::m_nScrollColOffset>(),
     Field<&P::m_bSortAscending>(),
-    // The page's chart data source and layout: the chart subsystem will give them members.
-    kUnheldByte,
+    // The page's chart data source, kind and layout, pending until a chart is inserted.
+    ChartField<&C::chDataSourceMode>(),
     Field<&P::m_bFlagC>(),
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
+    ChartPartField<&C::dataPage, &D::bAllColumns>(),
+    ChartPartField<&C::dataPage, &D::bAllRows>(),
+    ChartField<&C::bGroupByColumns>(),
+    ChartField<&C::bMixedSign>(),
+    ChartField<&C::chChartType>(),
+    ChartField<&C::chChartSubType>(),
+    ChartPartField<&C::dataPage, &D::nColumnIndexMode>(),
     kUnheldByte,
-    kUnheldByte,
-    kUnheldInt,
-    kUnheldByte,
-    kUnheldInt,
+    ChartPartField<&C::dataPage, &D::nLegendValueA>(),
     kUnheldByte,
     kUnheldByte,
     kUnheldShort,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldShort,
-    kUnheldShort,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
+    ChartPartField<&C::dataPage, &D::nLegendValueB>(),
+    ChartElement<&C::layoutShown, 0>(), // plot area
+    ChartElement<&C::layoutShown, 1>(), // legend
+    ChartPartField<&C::dataPage, &D::nFirstRow>(),
+    ChartPartField<&C::dataPage, &D::nLastRow>(),
+    ChartElement<&C::layoutShown, 2>(), // data area
+    ChartElement<&C::layoutShown, 3>(), // chart title
+    ChartElement<&C::layoutShown, 4>(), // X-axis title
+    ChartElement<&C::layoutShown, 5>(), // Y/Z-axis title
     kUnheldByte,
     kUnheldByte,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
-    kUnheldInt,
+    ChartElement<&C::displayOptions, 0>(),
+    ChartElement<&C::displayOptions, 1>(),
+    ChartElement<&C::displayOptions, 2>(),
+    ChartElement<&C::displayOptions, 3>(),
+    ChartElement<&C::displayOptions, 4>(),
+    ChartElement<&C::displayOptions, 5>(),
+    ChartElement<&C::displayOptions, 6>(),
+    ChartElement<&C::displayOptions, 7>(),
     kUnheldInt,
     kUnheldInt,
     kUnheldInt,
@@ -207,10 +251,10 @@ const CPageSlot kSettingSlots[] = {
     Field<&P::m_nChartBitmapId>(),
     PartField<&P::m_focusCell, &CCellCoord::row>(),
     PartField<&P::m_focusCell, &CCellCoord::col>(),
-    Unheld(CFieldWidth::Double),
-    Unheld(CFieldWidth::Double),
-    Unheld(CFieldWidth::Double),
-    Unheld(CFieldWidth::Double),
+    ChartField<&C::dClusteredMin>(),
+    ChartField<&C::dClusteredMax>(),
+    ChartField<&C::dStackedMin>(),
+    ChartField<&C::dStackedMax>(),
     Element<&P::m_chartOptionBytes, 0>(),
     Element<&P::m_chartOptionBytes, 1>(),
     Element<&P::m_chartOptionBytes, 2>(),
@@ -251,6 +295,55 @@ void WriteZero(CArchiveWriter& out, CFieldWidth width)
     case CFieldWidth::String:
         return out.WriteString(CString());
     }
+}
+
+// Zero in every chart layout slot: the file was written before they were kept, and none written
+// since has all six off (the titles have no box that hides them).
+void KeepChartDefaultsOfOlderFiles(CNorvakPage& page)
+{
+    if (!page.m_chartSettings)
+        return;
+    CChartPageSettings& settings = *page.m_chartSettings;
+    if (std::any_of(std::begin(settings.layoutShown), std::end(settings.layoutShown), [](int v) { return v != 0; }))
+        return;
+    const CChartPageSettings defaults;
+    settings.chDataSourceMode = defaults.chDataSourceMode;
+    std::copy(std::begin(defaults.displayOptions), std::end(defaults.displayOptions), settings.displayOptions);
+    std::copy(std::begin(defaults.layoutShown), std::end(defaults.layoutShown), settings.layoutShown);
+}
+
+// A page as the control makes it, for the defaults of its chart slots.
+struct CFreshPage
+{
+    CNorvakPage page{0, CString(), 0};
+};
+
+bool SameValue(const CPageFieldRef& a, const CPageFieldRef& b)
+{
+    if (a.index() != b.index())
+        return false;
+    return std::visit(Overloaded{
+                          [](std::monostate) { return true; },
+                          [&b](auto* v) { return *v == *std::get<decltype(v)>(b); },
+                      },
+                      a);
+}
+
+// A page read with its chart slots at their defaults and no chart data keeps no chart settings,
+// as a page that never had any.
+void DropDefaultChartSettings(CNorvakPage& page, std::span<const CPageSlot> slots)
+{
+    if (!page.m_chartSettings)
+        return;
+    const CChartPageSettings& settings = *page.m_chartSettings;
+    if (!settings.items.empty() || !settings.legendItems.empty() || !settings.rowTotals.empty() ||
+        !settings.customRows.empty() || !settings.customColumns.empty() || !settings.dataPage.indexList.empty())
+        return;
+    CFreshPage fresh;
+    for (const CPageSlot& slot : slots)
+        if (slot.bChart && !SameValue(slot.at(page), slot.at(fresh.page)))
+            return;
+    page.m_chartSettings.reset();
 }
 
 void Drop(CArchiveReader& in, CFieldWidth width)
@@ -296,6 +389,14 @@ void WriteSlots(CArchiveWriter& out, std::span<const CPageSlot> slots, const CNo
 {
     // The accessors hand out writable places; writing only reads through them.
     CNorvakPage& source = const_cast<CNorvakPage&>(page);
+    std::optional<CFreshPage> fresh;
+    auto holder = [&](const CPageSlot& slot) -> CNorvakPage& {
+        if (!slot.bChart || page.m_chartSettings)
+            return source;
+        if (!fresh)
+            fresh.emplace();
+        return fresh->page;
+    };
     for (const CPageSlot& slot : slots)
         std::visit(Overloaded{
                        [&](std::monostate) { WriteZero(out, slot.width); },
@@ -303,10 +404,12 @@ void WriteSlots(CArchiveWriter& out, std::span<const CPageSlot> slots, const CNo
                        [&](DWORD* v) { out.WriteInt(int32_t(*v)); },
                        [&](UINT* v) { out.WriteInt(int32_t(*v)); },
                        [&](WORD* v) { out.WriteShort(*v); },
+                       [&](short* v) { out.WriteShort(uint16_t(*v)); },
                        [&](BYTE* v) { out.WriteByte(*v); },
+                       [&](double* v) { out.WriteDouble(*v); },
                        [&](CString* v) { out.WriteString(*v); },
                    },
-                   slot.at(source));
+                   slot.at(holder(slot)));
 }
 
 void ReadSlots(CArchiveReader& in, std::span<const CPageSlot> slots, CNorvakPage& page)
@@ -318,8 +421,12 @@ void ReadSlots(CArchiveReader& in, std::span<const CPageSlot> slots, CNorvakPage
                        [&](DWORD* v) { *v = DWORD(uint32_t(in.ReadInt())); },
                        [&](UINT* v) { *v = UINT(in.ReadInt()); },
                        [&](WORD* v) { *v = in.ReadShort(); },
+                       [&](short* v) { *v = short(in.ReadShort()); },
                        [&](BYTE* v) { *v = in.ReadByte(); },
+                       [&](double* v) { *v = in.ReadDouble(); },
                        [&](CString* v) { *v = in.ReadString(); },
                    },
                    slot.at(page));
+    KeepChartDefaultsOfOlderFiles(page);
+    DropDefaultChartSettings(page, slots);
 }

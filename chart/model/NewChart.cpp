@@ -1,7 +1,10 @@
 #include "chart/model/NewChart.h"
 
+#include "chart/model/ChartDataLimit.h"
 #include "chart/model/ChartValueRange.h"
 #include "chart/model/PieSlotGeometry.h"
+
+#include <algorithm>
 
 void SetUpNewChart(CNorvakChart& chart, const CChartPageSettings& settings, const CChartPartRects& rects)
 {
@@ -20,6 +23,14 @@ void SetUpNewChart(CNorvakChart& chart, const CChartPageSettings& settings, cons
     CPieSlotGeometry().LayoutSeriesItems(chart, settings, chart.rcPlot);
     chart.rowTotals = settings.rowTotals;
     chart.legendItems = settings.legendItems;
+}
+
+bool CanMakeChart(const CChartPageSettings& settings)
+{
+    size_t widest = 0;
+    for (const CChartItemArray& row : settings.items)
+        widest = std::max(widest, row.size());
+    return !settings.bDataRefused && ChartDataFits(settings.items.size(), widest);
 }
 
 CNorvakChart CreateNewChart(const CChartPageSettings& settings, const CChartPartRects& rects)

@@ -13,6 +13,10 @@
 // totals and legend entries.
 void SetUpNewChart(CNorvakChart& chart, const CChartPageSettings& settings, const CChartPartRects& rects);
 
+// Whether a chart may be made from the pending data: its last build was not refused and its table
+// holds no more points than a chart may (a table read from a file is not built here).
+bool CanMakeChart(const CChartPageSettings& settings);
+
 // A chart of the pending kind with every default of a new chart, set up from the page.
 CNorvakChart CreateNewChart(const CChartPageSettings& settings, const CChartPartRects& rects);
 

@@ -1,9 +1,12 @@
 #include "chart/model/SeriesBuilder.h"
 
+#include "chart/model/ChartDataLimit.h"
 #include "chart/model/ChartValueRange.h"
 #include "sheet/model/CellSelection.h"
 #include "sheet/model/PageRect.h"
 
+#include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace {
@@ -15,8 +18,25 @@ std::vector<int> Span(int first, int last)
     return indexes;
 }
 
-// Fills the table from the sheet rows and columns given, in their order.
-void FillSeries(CChartPageSettings& settings, const CChartCellSource& source, const std::vector<int>& rows,
+// Whether a table of these sheet rows and columns holds no more than a chart may.
+bool RangeFits(const CChartPageSettings& settings, size_t rows, size_t columns)
+{
+    const bool byColumns = settings.bGroupByColumns != 0;
+    const bool line = settings.chChartType == kChartLine;
+    const size_t series = byColumns ? columns : rows;
+    const size_t categories = byColumns ? rows : columns;
+    const size_t tableRows = line ? series : categories;
+    return tableRows == 0 || ChartDataFits(tableRows, line ? categories : series);
+}
+
+size_t SpanLength(int first, int last)
+{
+    return size_t(std::max<int64_t>(0, LineCount(first, last)));
+}
+
+// Fills the table from the sheet rows and columns given, in their order; false, with the table
+// left empty, when it would hold more than a chart may.
+bool FillSeries(CChartPageSettings& settings, const CChartCellSource& source, const std::vector<int>& rows,
                 const std::vector<int>& columns)
 {
     settings.items.clear();
@@ -25,8 +45,10 @@ void FillSeries(CChartPageSettings& settings, const CChartCellSource& source, co
     const bool line = settings.chChartType == kChartLine;
     const std::vector<int>& series = byColumns ? columns : rows;
     const std::vector<int>& categories = byColumns ? rows : columns;
+    if (!RangeFits(settings, rows.size(), columns.size()))
+        return false;
     if ((line ? series : categories).empty())
-        return;
+        return true;
     const int type = settings.chChartType, subType = settings.chChartSubType;
     for (size_t s = 0; s < series.size(); ++s) {
         CString name;
@@ -46,6 +68,7 @@ void FillSeries(CChartPageSettings& settings, const CChartCellSource& source, co
         for (size_t k = 0; k < count; ++k)
             tableRow.push_back(line ? point(r, k) : point(k, r));
     }
+    return true;
 }
 
 } // namespace
@@ -65,22 +88,23 @@ COLORREF CChartCellSource::SeriesColour(int series) const
     return colours.empty() ? 0 : colours[size_t(series) % colours.size()];
 }
 
-void BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source, int mode,
+bool BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source, int mode,
                       const std::vector<int>* rows, const std::vector<int>* columns)
 {
     settings.chDataSourceMode = BYTE(mode);
     settings.items.clear();
     settings.legendItems.clear();
+    bool built = true;
     switch (mode) {
     case kChartSourcePage:
-        BuildSeriesFromPage(settings, source);
+        built = BuildSeriesFromPage(settings, source);
         break;
     case kChartSourceSelection:
-        BuildSeriesFromSelection(settings, source);
+        built = BuildSeriesFromSelection(settings, source);
         break;
     case kChartSourceLists:
         if (rows && columns) {
-            BuildSeriesFromIndexLists(settings, source, *rows, *columns);
+            built = BuildSeriesFromIndexLists(settings, source, *rows, *columns);
             settings.customRows = *rows;
             settings.customColumns = *columns;
         }
@@ -88,37 +112,45 @@ void BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& sour
     default:
         break;
     }
+    settings.bDataRefused = !built;
+    return built;
 }
 
-void RebuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source)
+bool RebuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source)
 {
     // Copies: building stores the lists it was given.
     const std::vector<int> rows = settings.customRows, columns = settings.customColumns;
-    BuildChartSeries(settings, source, settings.chDataSourceMode, &rows, &columns);
+    return BuildChartSeries(settings, source, settings.chDataSourceMode, &rows, &columns);
 }
 
-void BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& source)
+bool BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& source)
 {
     const CNorvakPage& page = source.page;
-    FillSeries(settings, source, Span(page.m_nFixedRows, page.m_nRows - 1),
-               Span(page.m_nFixedCols, page.m_nCols - 1));
+    // Refused before even the index lists are made.
+    if (!RangeFits(settings, SpanLength(page.m_nFixedRows, page.m_nRows - 1),
+                   SpanLength(page.m_nFixedCols, page.m_nCols - 1)))
+        return false;
+    return FillSeries(settings, source, Span(page.m_nFixedRows, page.m_nRows - 1),
+                      Span(page.m_nFixedCols, page.m_nCols - 1));
 }
 
-void BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source)
+bool BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source)
 {
     const CCellRect range = SheetModel::ClampToPage(source.page, SheetModel::GetSelectedCellRange(source.page));
     if (range.IsEmpty()) {
         settings.items.clear();
         settings.legendItems.clear();
-        return;
+        return true;
     }
-    FillSeries(settings, source, Span(range.minRow, range.maxRow), Span(range.minCol, range.maxCol));
+    if (!RangeFits(settings, SpanLength(range.minRow, range.maxRow), SpanLength(range.minCol, range.maxCol)))
+        return false;
+    return FillSeries(settings, source, Span(range.minRow, range.maxRow), Span(range.minCol, range.maxCol));
 }
 
-void BuildSeriesFromIndexLists(CChartPageSettings& settings, const CChartCellSource& source,
+bool BuildSeriesFromIndexLists(CChartPageSettings& settings, const CChartCellSource& source,
                                const std::vector<int>& rows, const std::vector<int>& columns)
 {
-    FillSeries(settings, source, rows, columns);
+    return FillSeries(settings, source, rows, columns);
 }
 
 void SetChartType(CChartPageSettings& settings, const CChartCellSource& source, BYTE type, BYTE subType)
@@ -146,7 +178,28 @@ void SetChartDataSource(CChartPageSettings& settings, int mode, int allColumns, 
     settings.dataPage.indexList = indexList;
 }
 
+void SetChartDisplayOption(CChartPageSettings& settings, int option, int value)
+{
+    if (option < 0 || option >= int(std::size(settings.displayOptions)))
+        return;
+    settings.displayOptions[option] = value;
+    switch (option) {
+    case kChartShowChartOption:
+        settings.layoutShown[0] = value != 0;
+        break;
+    case kChartShowLegendOption:
+        settings.layoutShown[1] = value != 0;
+        break;
+    case kChartShowDataOption:
+        settings.layoutShown[2] = value != 0;
+        break;
+    default:
+        break;
+    }
+}
+
 void SetChartDisplayOptions(CChartPageSettings& settings, const int (&options)[8])
 {
-    std::copy(std::begin(options), std::end(options), settings.displayOptions);
+    for (int option = 0; option < 8; ++option)
+        SetChartDisplayOption(settings, option, options[option]);
 }

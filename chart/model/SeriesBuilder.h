@@ -33,17 +33,20 @@ struct CChartCellSource
 // Stores the mode and rebuilds the table (and the legend entries): 0 from the whole page less its
 // header rows and columns, 1 from the selected range, 2 from the two lists in list order, only when
 // both are given (they then become the stored lists). Any other mode leaves the table empty.
-void BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source, int mode,
+// A range of more points than a chart may hold (ChartDataLimit.h) is not read: the table stays
+// empty, bDataRefused is set and the result is false.
+bool BuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source, int mode,
                       const std::vector<int>* rows, const std::vector<int>* columns);
 // The same with the stored mode and lists.
-void RebuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source);
+bool RebuildChartSeries(CChartPageSettings& settings, const CChartCellSource& source);
 
-void BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& source);
+// The builders; false when the range is refused, the table left empty.
+bool BuildSeriesFromPage(CChartPageSettings& settings, const CChartCellSource& source);
 // Nothing when no cell is selected.
-void BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source);
+bool BuildSeriesFromSelection(CChartPageSettings& settings, const CChartCellSource& source);
 // Empty when the list that gives the table's rows is empty (the series for lines, the categories
 // otherwise).
-void BuildSeriesFromIndexLists(CChartPageSettings& settings, const CChartCellSource& source,
+bool BuildSeriesFromIndexLists(CChartPageSettings& settings, const CChartCellSource& source,
                                const std::vector<int>& rows, const std::vector<int>& columns);
 
 // Stores the type and sub-type and updates the value range they use.
@@ -54,4 +57,8 @@ void SetChartGroupByColumns(CChartPageSettings& settings, const CChartCellSource
 // Stores the mode, the data page's two flags and a copy of its index list.
 void SetChartDataSource(CChartPageSettings& settings, int mode, int allColumns, int allRows,
                         const std::vector<int>& indexList);
+// Stores one display option (0..7); show chart, show legend and show data window also show or
+// hide the plot area, the legend and the data area of the next chart the settings sheet inserts.
+void SetChartDisplayOption(CChartPageSettings& settings, int option, int value);
+// The eight in order, each as SetChartDisplayOption stores it.
 void SetChartDisplayOptions(CChartPageSettings& settings, const int (&options)[8]);

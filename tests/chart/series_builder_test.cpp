@@ -1,6 +1,7 @@
 // Series building in its three modes, series colours, the grouping and type setters, and the
 // value ranges of a page's pending chart data.
 
+#include "chart/model/ChartDataLimit.h"
 #include "chart/model/ChartValueRange.h"
 #include "sheet/model/CellSelection.h"
 #include "tests/chart/ChartSheet.h"
@@ -122,6 +123,71 @@ TEST(SeriesBuilder, IndexListsInListOrder)
     // An unknown mode builds nothing.
     BuildChartSeries(sheet.settings, sheet.Source(), 7, &rows, &columns);
     EXPECT_TRUE(sheet.settings.items.empty());
+}
+
+std::vector<int> Indexes(size_t count)
+{
+    std::vector<int> indexes(count);
+    for (size_t i = 0; i < count; ++i)
+        indexes[i] = int(i % 4);
+    return indexes;
+}
+
+TEST(SeriesBuilder, ARangeBeyondWhatAChartHoldsIsRefusedUnread)
+{
+    const size_t limit = kMaxChartPoints;
+    const struct
+    {
+        const char* name;
+        BYTE type;
+        size_t rows, columns; // the lists' lengths; every column is a series
+        bool built;
+    } cases[] = {
+        {"exactly the limit", kChartColumn, 128, limit / 128, true},
+        {"one category more", kChartColumn, 129, limit / 128, false},
+        {"one row of one point too many", kChartColumn, 1, limit + 1, false},
+        {"a line's series without categories fill the legend", kChartLine, 0, limit, true},
+        {"one legend entry too many", kChartLine, 0, limit + 1, false},
+        {"a line of one series too long", kChartLine, limit + 1, 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChartSheet sheet(4, 4);
+        int reads = 0;
+        CChartCellSource source = sheet.Source();
+        source.textOf = [&reads](int, int) {
+            ++reads;
+            return CString("1");
+        };
+        sheet.settings.chChartType = c.type;
+        sheet.settings.bGroupByColumns = 1;
+        const std::vector<int> rows = Indexes(c.rows), columns = Indexes(c.columns);
+        EXPECT_EQ(BuildChartSeries(sheet.settings, source, kChartSourceLists, &rows, &columns), c.built);
+        EXPECT_EQ(sheet.settings.bDataRefused, !c.built);
+        EXPECT_EQ(sheet.settings.chDataSourceMode, kChartSourceLists);
+        if (c.built) {
+            EXPECT_EQ(size_t(reads), c.rows * c.columns);
+            EXPECT_EQ(sheet.settings.legendItems.size(), c.columns);
+        } else {
+            EXPECT_EQ(reads, 0) << "not attempted";
+            EXPECT_TRUE(sheet.settings.items.empty());
+            EXPECT_TRUE(sheet.settings.legendItems.empty());
+        }
+    }
+}
+
+TEST(SeriesBuilder, AWholePageTooLargeIsRefusedAndASmallerBuildClearsTheRefusal)
+{
+    ChartSheet sheet(130, 130, 1, 1); // 129 x 129 body cells
+    sheet.Build(kChartColumn, 0, true);
+    EXPECT_TRUE(sheet.settings.bDataRefused);
+    EXPECT_TRUE(sheet.settings.items.empty());
+    RecordingRepaint repaint;
+    SheetModel::SetSelectedRange(sheet.page, sheet.cells, CCellRect(1, 1, 4, 3), repaint);
+    sheet.Build(kChartColumn, 0, true, kChartSourceSelection);
+    EXPECT_FALSE(sheet.settings.bDataRefused);
+    EXPECT_EQ(sheet.settings.items.size(), 4u);
+    EXPECT_EQ(sheet.settings.legendItems.size(), 3u);
 }
 
 TEST(SeriesBuilder, SeriesColoursRepeatAfterTheList)

@@ -233,6 +233,7 @@ TEST_F(ChartSettingsSheet, DataPageCustomRange)
 
 TEST_F(ChartSettingsSheet, DisplayBoxesWriteAtOnceAndSwapThePicture)
 {
+    Settings().displayOptions[1] = 0;
     Settings().displayOptions[2] = 1;
     EXPECT_EQ(Run({ShowPage(2), Expect([](HWND sheet) {
                        HWND page = CurrentPage(sheet);
@@ -290,6 +291,7 @@ int ChartPixels(HWND sheet)
 TEST_F(ChartSettingsSheet, ThePreviewDrawsEveryTypeThePieAndTheRingAmongThem)
 {
     Settings().displayOptions[1] = 1; // show the chart
+    ASSERT_TRUE(control->DoSetPageGridRangeSelected(-1, 1, 1, 3, 3, TRUE)); // the data it is made from
     const struct
     {
         const char* name;
@@ -336,6 +338,112 @@ TEST_F(ChartSettingsSheet, OkInsertsAChartOfTheChoiceCancelChangesNothing)
     EXPECT_EQ(Page().m_charts[0]->nType, 2);
     EXPECT_EQ(Page().m_charts[0]->nSubType, 3);
     EXPECT_EQ(Page().m_charts[0]->rcChart, CRect(100, 50, 600, 300));
+    control->SetSheetFactory(nullptr);
+}
+
+TEST_F(ChartSettingsSheet, OkAtOnceMakesTheChartOfTheSelectedCells)
+{
+    control->SetSheetFactory(&RealSheetFactory());
+    ASSERT_TRUE(control->DoSetPageRowCounts(-1, 100, 1));
+    ASSERT_TRUE(control->DoSetPageColumnCounts(-1, 50, 1));
+    for (int r = 2; r <= 5; ++r)
+        for (int c = 2; c <= 4; ++c)
+            ASSERT_TRUE(control->SetItemText(-1, r, c, std::to_string(r * 10 + c).c_str()));
+    ASSERT_TRUE(control->DoSetPageGridRangeSelected(-1, 2, 2, 5, 4, TRUE));
+    {
+        ModalDriver driver;
+        driver.Then(PressOk);
+        control->DoShowChartWindow();
+    }
+    ASSERT_EQ(Page().m_charts.size(), 1u);
+    const CNorvakChart& chart = *Page().m_charts[0];
+    std::vector<std::vector<double>> values;
+    for (const CChartItemArray& category : chart.items) {
+        values.emplace_back();
+        for (const CChartItem& point : category)
+            values.back().push_back(point.dValue);
+    }
+    EXPECT_EQ(values, (std::vector<std::vector<double>>{{22, 23, 24}, {32, 33, 34}, {42, 43, 44}, {52, 53, 54}}))
+        << "a category per selected row, a series per selected column";
+    EXPECT_EQ(chart.legendItems.size(), 3u);
+    control->SetSheetFactory(nullptr);
+}
+
+TEST_F(ChartSettingsSheet, OkOnAWholePageTooLargeForAChartInsertsNothing)
+{
+    control->SetSheetFactory(&RealSheetFactory());
+    ASSERT_TRUE(control->DoSetPageRowCounts(-1, 20001, 1));
+    ASSERT_TRUE(control->DoSetPageColumnCounts(-1, 50, 1));
+    control->SetChartDataSource(-1, kChartSourcePage, 0, 0, {});
+    {
+        ModalDriver driver;
+        driver.Then(PressOk);
+        control->DoShowChartWindow();
+    }
+    EXPECT_TRUE(Page().m_charts.empty());
+    EXPECT_TRUE(Settings().bDataRefused);
+    EXPECT_TRUE(Settings().items.empty());
+    control->SetSheetFactory(nullptr);
+}
+
+TEST_F(ChartSettingsSheet, TheShowBoxesDecideThePartsOfTheInsertedChart)
+{
+    control->SetSheetFactory(&RealSheetFactory());
+    const struct
+    {
+        const char* name;
+        std::vector<int> boxes; // clicked, each once: every box starts checked
+        CRect plot, legend, data;
+    } cases[] = {
+        {"as it opens", {}, CRect(170, 120, 530, 170), CRect(540, 60, 590, 290), CRect(170, 180, 530, 230)},
+        {"no legend", {IDC_CHART_SHOW_LEGEND}, CRect(170, 120, 590, 170), CRect(600, 50, 600, 300),
+         CRect(170, 180, 590, 230)},
+        {"no data window", {IDC_CHART_SHOW_DATA}, CRect(170, 120, 530, 230), CRect(540, 60, 590, 290),
+         CRect(160, 240, 540, 240)},
+        {"no chart", {IDC_CHART_SHOW_CHART}, CRect(160, 110, 540, 240), CRect(540, 60, 590, 290),
+         CRect(170, 180, 530, 230)},
+        {"legend off and on again", {IDC_CHART_SHOW_LEGEND, IDC_CHART_SHOW_LEGEND}, CRect(170, 120, 530, 170),
+         CRect(540, 60, 590, 290), CRect(170, 180, 530, 230)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Page().m_charts.clear();
+        Page().m_chartSettings.reset(); // a page that never had chart settings
+        {
+            ModalDriver driver;
+            driver.Then(ShowPage(2));
+            driver.Then([&c](HWND sheet) {
+                for (int box : c.boxes)
+                    ModalDriver::Click(CurrentPage(sheet), box);
+            });
+            driver.Then(Expect([this, &c](HWND) {
+                const int boxes[] = {IDC_CHART_SHOW_CHART, IDC_CHART_SHOW_LEGEND, IDC_CHART_SHOW_DATA};
+                for (int part = 0; part < 3; ++part) {
+                    const bool clickedOnce = std::count(c.boxes.begin(), c.boxes.end(), boxes[part]) % 2 == 1;
+                    EXPECT_EQ(Settings().layoutShown[part], clickedOnce ? 0 : 1) << "written at the click";
+                }
+            }));
+            driver.Then(PressOk);
+            control->DoShowChartWindow();
+        }
+        ASSERT_EQ(Page().m_charts.size(), 1u);
+        const CNorvakChart& chart = *Page().m_charts[0];
+        EXPECT_EQ(chart.rcPlot, c.plot);
+        EXPECT_EQ(chart.rcLegend, c.legend);
+        EXPECT_EQ(chart.rcDataArea, c.data);
+        // The page opens the next time with the boxes as they were left.
+        ModalDriver driver;
+        driver.Then(ShowPage(2));
+        driver.Then(Expect([&c](HWND sheet) {
+            for (int box : {IDC_CHART_SHOW_CHART, IDC_CHART_SHOW_LEGEND, IDC_CHART_SHOW_DATA}) {
+                const bool clickedOnce = std::count(c.boxes.begin(), c.boxes.end(), box) % 2 == 1;
+                EXPECT_EQ(IsDlgButtonChecked(CurrentPage(sheet), box), clickedOnce ? BST_UNCHECKED : BST_CHECKED)
+                    << box;
+            }
+        }));
+        driver.Then(PressCancel);
+        control->DoShowChartWindow();
+    }
     control->SetSheetFactory(nullptr);
 }
 

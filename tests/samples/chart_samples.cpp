@@ -1,13 +1,17 @@
-// Writes a picture of every chart type and sub-type, drawn by the chart front end with the
-// defaults of a new chart, its legend and its title, as PNG files for people to look at.
+// Writes a picture of every chart type and sub-type, made from one page of sales figures as the
+// chart settings sheet makes a chart and drawn by the chart front end with the defaults of a new
+// chart, its legend and its title, as PNG files for people to look at.
 //     chart_samples <folder>
 
 #include "chart/model/ChartValueRange.h"
 #include "chart/model/NewChart.h"
+#include "chart/model/SeriesBuilder.h"
 #include "chartdraw/ChartFramePainter.h"
 #include "chartdraw/ChartPainter.h"
 #include "chartdraw/ChartStyleFills.h"
 #include "chartdraw/LegendPainter.h"
+#include "sheet/model/CellFactory.h"
+#include "sheet/model/RowColumnOps.h"
 #include "tests/support/PngFile.h"
 
 #include <cstdio>
@@ -23,35 +27,47 @@ const char* const kCategories[] = {"一月", "二月", "三月", "四月"};
 const char* const kSeries[] = {"华东", "华北", "华南"};
 const char* const kValues[4][3] = {{"120", "80", "45"}, {"95", "-30", "60"}, {"140", "110", "-20"}, {"70", "55", "90"}};
 
-// The page's pending settings as series building leaves them: one row per category, a point per
-// series in the series colour, a legend entry per series, the row totals and both value ranges.
+// A page of the sales figures: a category per body row, headed by its month, and a series per body
+// column, headed by its region.
+struct SamplePage
+{
+    CNorvakPage page{0, "Sheet1", 0};
+    CNorvakPageCells cells{0};
+
+    SamplePage()
+    {
+        CDefaultCellFactory factory(page, cells);
+        SheetModel::SetColumnCount(page, cells, 4, factory);
+        SheetModel::SetRowCount(page, cells, 5, factory);
+        SheetModel::SetFixedRowCount(page, cells, 1, factory);
+        SheetModel::SetFixedColumnCount(page, cells, 1, factory);
+        for (int series = 0; series < 3; ++series)
+            cells.EditCell(0, series + 1)->SetText(kSeries[series]);
+        for (int category = 0; category < 4; ++category) {
+            cells.EditCell(category + 1, 0)->SetText(kCategories[category]);
+            for (int series = 0; series < 3; ++series)
+                cells.EditCell(category + 1, series + 1)->SetText(kValues[category][series]);
+        }
+    }
+};
+
+// The page's pending settings as the chart settings sheet leaves them for the whole page grouped
+// by columns: the table in the layout of the type (a row per series for lines, a row per category
+// for the others), a legend entry per series, the row totals and both value ranges. The legend
+// is captioned with the regions, as a user would rename its entries.
 CChartPageSettings SampleSettings(int type, int subType, const std::vector<COLORREF>& colours)
 {
+    const SamplePage sample;
+    const CChartCellSource source{sample.page, sample.cells, colours};
     CChartPageSettings settings;
     settings.chChartType = BYTE(type);
     settings.chChartSubType = BYTE(subType);
-    for (int row = 0; row < 4; ++row) {
-        settings.items.emplace_back();
-        for (int series = 0; series < 3; ++series)
-            settings.items.back().emplace_back(kValues[row][series], colours[size_t(series)], type, subType);
-    }
-    for (int series = 0; series < 3; ++series)
-        settings.legendItems.emplace_back(type, subType, kSeries[series], colours[size_t(series)]);
-    const CNorvakPage page(0, "Sheet1", 0);
-    const CNorvakPageCells cells(0);
-    const CChartCellSource source{page, cells, colours};
+    settings.bGroupByColumns = 1;
+    BuildChartSeries(settings, source, kChartSourcePage, nullptr, nullptr);
     CalcChartValueRange(settings);
-    if (type != kChartPie) {
-        CalcStackedValueRange(settings, source);
-        return settings;
-    }
-    // A pie's range would rebuild its series from the page, which holds none of these values.
-    for (int row = 0; row < 4; ++row) {
-        std::vector<double> values;
-        for (const CChartItem& point : settings.items[size_t(row)])
-            values.push_back(point.dValue);
-        settings.rowTotals.push_back(CalcRowTotals(values));
-    }
+    CalcStackedValueRange(settings, source); // a pie's builds its series again first
+    for (size_t series = 0; series < settings.legendItems.size(); ++series)
+        settings.legendItems[series].strCaption = kSeries[series];
     return settings;
 }
 

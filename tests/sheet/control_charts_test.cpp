@@ -129,6 +129,7 @@ TEST_F(ControlCharts, PendingSeriesAndRangesOfThePage)
 TEST_F(ControlCharts, SeriesReadTheControlsCellTexts)
 {
     StartWithTable(new FiveCtrl);
+    control->SetChartDataSource(-1, kChartSourcePage, 0, 0, {});
     control->SetChartType(-1, kChartPie, 0); // a pie rebuilds its series with the stored source
     ASSERT_EQ(Settings().items.size(), 2u);
     for (const CChartItemArray& row : Settings().items)
@@ -209,6 +210,34 @@ TEST_F(ControlCharts, ChartSettingsSheetInsertsOnOk)
     Call(kDoShowChartWindow);
     ASSERT_EQ(Page().m_charts.size(), 2u);
     EXPECT_EQ(Chart(1).rcLegend, CRect(600, 50, 600, 300));
+    control->SetSheetFactory(nullptr);
+}
+
+TEST_F(ControlCharts, AHugePageIsRefusedBeforeAnythingIsAllocatedForIt)
+{
+    Create();
+    Start();
+    ASSERT_TRUE(control->DoSetPageRowCounts(-1, 20001, 1));
+    control->SetChartDataSource(-1, kChartSourcePage, 0, 0, {});
+    ChartSheets sheets;
+    sheets.answer = IDOK;
+    control->SetSheetFactory(&sheets);
+    AllocationProbe::ResetLargest();
+    const long long bytes = AllocationProbe::LiveBytes();
+    EXPECT_FALSE(control->BuildChartSeries(-1, kChartSourcePage, nullptr, nullptr));
+    EXPECT_TRUE(Settings().items.empty());
+    EXPECT_FALSE(control->InsertChart(-1, TRUE, PartRects(CRect(10, 10, 310, 210)), 0));
+    Call(kDoShowChartWindow);
+    EXPECT_EQ(sheets.opened, 1);
+    EXPECT_TRUE(Page().m_charts.empty()) << "the sheet's OK inserts nothing of the refused data";
+    EXPECT_LT(AllocationProbe::Largest(), size_t(1) << 20) << "no table was allocated";
+    EXPECT_LT(AllocationProbe::LiveBytes() - bytes, 1LL << 20);
+
+    // Data that fits is inserted again.
+    ASSERT_TRUE(control->DoSetPageGridRangeSelected(-1, 1, 1, 3, 4, TRUE));
+    EXPECT_TRUE(control->BuildChartSeries(-1, kChartSourceSelection, nullptr, nullptr));
+    EXPECT_TRUE(control->InsertChart(-1, TRUE, PartRects(CRect(10, 10, 310, 210)), 0));
+    EXPECT_EQ(Page().m_charts.size(), 1u);
     control->SetSheetFactory(nullptr);
 }
 

@@ -2,6 +2,7 @@
 // the pages, and by late binding in a container that is not ours.
 
 #include "chart/model/PageCharts.h"
+#include "chart/model/SeriesBuilder.h"
 #include "framework/Application.h"
 #include "tabs/NorvakTabBand.h"
 #include "tests/support/CaseWatchdog.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <map>
 #include <climits>
+#include <sstream>
 
 namespace {
 
@@ -129,6 +131,73 @@ TEST_F(WorkbookControl, OpenThenSaveGivesTheSameBytes)
     ASSERT_TRUE(Open(folder.Path(L"a.nvk")));
     ASSERT_TRUE(Save(SaveArgs(folder.Path(L"b.nvk"), true, 0, false, true)));
     EXPECT_EQ(ReadFile(folder.Path(L"b.nvk")), ReadFile(folder.Path(L"a.nvk")));
+}
+
+// The chart settings a page keeps for its next chart, as far as the file carries them.
+std::string PendingChartText(const CChartPageSettings& s)
+{
+    std::ostringstream out;
+    const CChartDataPage& d = s.dataPage;
+    out << "mode " << int(s.chDataSourceMode) << " all " << d.bAllColumns << "," << d.bAllRows << " rows "
+        << d.nFirstRow << ".." << d.nLastRow << " index mode " << d.nColumnIndexMode << " legend "
+        << d.nLegendValueA << "," << d.nLegendValueB << " by columns " << s.bGroupByColumns << " mixed "
+        << s.bMixedSign << " kind " << int(s.chChartType) << "/" << int(s.chChartSubType) << " ranges "
+        << s.dClusteredMin << ".." << s.dClusteredMax << " " << s.dStackedMin << ".." << s.dStackedMax
+        << " display";
+    for (int v : s.displayOptions)
+        out << " " << v;
+    out << " layout";
+    for (int v : s.layoutShown)
+        out << " " << v;
+    return out.str();
+}
+
+TEST_F(WorkbookControl, ThePagesPendingChartSettingsComeBack)
+{
+    TempFolder folder;
+    WriterControl first;
+    CNorvakCtrl& writer = *first.control;
+    // Page 0: every carried setting away from its default.
+    CChartPageSettings& set = PendingChartSettings(*writer.GetPage(0));
+    set.chDataSourceMode = kChartSourceLists;
+    set.dataPage = {1, 0, short(-3), short(0x7FFF), {}, 1, -1, 77};
+    set.bGroupByColumns = 1;
+    set.bMixedSign = 1;
+    set.chChartType = kChartBar;
+    set.chChartSubType = 4;
+    set.dClusteredMin = -3.5;
+    set.dClusteredMax = 7.25;
+    set.dStackedMin = -1e300;
+    set.dStackedMax = 2e10;
+    const int display[8] = {1, 0, 1, 0, 1, 1, 0, 1};
+    SetChartDisplayOptions(set, display);
+    set.layoutShown[4] = 0;
+    // Page 1: zeros throughout, as files written before these settings were kept hold them.
+    CChartPageSettings& zero = PendingChartSettings(*writer.GetPage(1));
+    zero.chDataSourceMode = kChartSourcePage;
+    std::fill(std::begin(zero.displayOptions), std::end(zero.displayOptions), 0);
+    std::fill(std::begin(zero.layoutShown), std::end(zero.layoutShown), 0);
+    // Page 2 never had chart settings.
+    first.Save(SaveArgs(folder.Path(L"pending.nvk")));
+
+    ASSERT_TRUE(Open(folder.Path(L"pending.nvk")));
+    ASSERT_EQ(Pages(), 6);
+    EXPECT_EQ(control->GetPage(5)->m_chartSettings, nullptr) << "nothing but defaults makes none";
+    const CChartPageSettings defaults;
+    const struct
+    {
+        const char* name;
+        int page;
+        std::string want;
+    } cases[] = {
+        {"every setting", 3, PendingChartText(set)},
+        {"an older file's zeros", 4, PendingChartText(defaults)},
+        {"none made", 5, PendingChartText(defaults)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(PendingChartText(PendingChartSettings(*control->GetPage(c.page))), c.want);
+    }
 }
 
 TEST_F(WorkbookControl, ChartsComeBackAndDrawAsTheyWereSaved)
