@@ -10,11 +10,15 @@
 #include "chart/model/NewChart.h"
 #include "chart/model/PageCharts.h"
 #include "chartdraw/WholeChartPainter.h"
+#include "framework/ModalUI.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace {
+
+// The user chose OK on data that no chart may be made of: the sheet closed, so say why nothing came.
+const char kChartDataTooLarge[] = "所选数据过多，无法生成图表!";
 
 bool IsDegenerate(const RECT& rect)
 {
@@ -206,7 +210,9 @@ void CNorvakCtrl::DoShowChartWindow()
         dc.DrawText(CString(text), &box, DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_CALCRECT | DT_EDITCONTROL);
         return CSize(box.Width(), box.Height());
     };
-    InsertChart(-1, TRUE, NewChartPartRects(PendingChartSettings(*ref.page).layoutShown, textSize), 0);
+    const CChartPageSettings& settings = PendingChartSettings(*ref.page);
+    if (!InsertChart(-1, TRUE, NewChartPartRects(settings.layoutShown, textSize), 0) && settings.bDataRefused)
+        ModalUI::ShowMessage(m_hWnd, kChartDataTooLarge, CString(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 // ---- drawing ----

@@ -354,6 +354,7 @@ TEST_F(ChartSettingsSheet, OkAtOnceMakesTheChartOfTheSelectedCells)
         ModalDriver driver;
         driver.Then(PressOk);
         control->DoShowChartWindow();
+        EXPECT_TRUE(driver.SeenOf(ModalRequest::MessageBox).empty());
     }
     ASSERT_EQ(Page().m_charts.size(), 1u);
     const CNorvakChart& chart = *Page().m_charts[0];
@@ -375,11 +376,15 @@ TEST_F(ChartSettingsSheet, OkOnAWholePageTooLargeForAChartInsertsNothing)
     ASSERT_TRUE(control->DoSetPageRowCounts(-1, 20001, 1));
     ASSERT_TRUE(control->DoSetPageColumnCounts(-1, 50, 1));
     control->SetChartDataSource(-1, kChartSourcePage, 0, 0, {});
+    std::vector<ModalDriver::Seen> messages;
     {
         ModalDriver driver;
         driver.Then(PressOk);
         control->DoShowChartWindow();
+        messages = driver.SeenOf(ModalRequest::MessageBox);
     }
+    ASSERT_EQ(messages.size(), 1u) << "the user is told why OK made no chart";
+    EXPECT_EQ(messages[0].text, L"所选数据过多，无法生成图表!");
     EXPECT_TRUE(Page().m_charts.empty());
     EXPECT_TRUE(Settings().bDataRefused);
     EXPECT_TRUE(Settings().items.empty());
