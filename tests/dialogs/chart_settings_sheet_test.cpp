@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -462,3 +463,37 @@ TEST_F(ChartSettingsSheet, NoSheetWithoutAnActivePage)
 }
 
 } // namespace
+
+// Pending settings are read from files as stored: whatever a hostile file put there, the sheet opens
+// on them, OK inserts what it may and the page paints.
+TEST_F(ChartSettingsSheet, HostilePendingSettingsOpenInsertAndPaint)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case { const char* name; std::function<void(CChartPageSettings&)> set; };
+    const std::vector<Case> cases = {
+        {"type 200", [](CChartPageSettings& s) { s.chChartType = 200; }},
+        {"sub-type 200", [](CChartPageSettings& s) { s.chChartSubType = 200; }},
+        {"pie sub-type 200", [](CChartPageSettings& s) { s.chChartType = 3; s.chChartSubType = 200; }},
+        {"source 77", [](CChartPageSettings& s) { s.chDataSourceMode = 77; }},
+        {"rows -5..32000", [](CChartPageSettings& s) { s.dataPage.nFirstRow = -5; s.dataPage.nLastRow = 32000; s.chDataSourceMode = 1; }},
+        {"column mode -7", [](CChartPageSettings& s) { s.dataPage.nColumnIndexMode = -7; }},
+        {"NaN ranges", [nan](CChartPageSettings& s) { s.dClusteredMin = nan; s.dClusteredMax = nan; s.dStackedMin = -nan; s.dStackedMax = nan; }},
+        {"display 77", [](CChartPageSettings& s) { for (int& v : s.displayOptions) v = 77; }},
+        {"layout -1", [](CChartPageSettings& s) { for (int& v : s.layoutShown) v = -1; }},
+    };
+    control->SetSheetFactory(&RealSheetFactory());
+    ASSERT_TRUE(control->DoSetPageGridRangeSelected(-1, 1, 1, 3, 3, TRUE));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Settings() = CChartPageSettings();
+        c.set(Settings());
+        {
+            ModalDriver driver;
+            driver.Then(PressOk);
+            control->DoShowChartWindow();
+        }
+        RedrawWindow(control->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ExpectEveryPageConsistent(c.name);
+    }
+    control->SetSheetFactory(nullptr);
+}
