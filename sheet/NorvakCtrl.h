@@ -483,8 +483,10 @@ public:
     // A tracked change of the chart (part 0) or of one of its parts by a handle code (0..8).
     // settle: a moved chart is shown whole again and checked against the locked area.
     void ResizeChartPart(int page, int chart, int part, int dx, int dy, int handle, int settle);
-    // Every chart of the active page moves with the grid by the scrolled distance.
-    void MoveChartsWithScroll(bool horizontal, int distance);
+    // The charts of the page move with its cells, which moved back on screen by the distance;
+    // beside locked columns (rows) only those in the scrolling part. A chart band being dragged
+    // stays under the mouse.
+    void MoveChartsWithScroll(int page, bool horizontal, int distance);
     // The element's property sheet through the sheet factory, or the data area's notice; returns
     // the status given when it shows nothing (status 0, or a code without a sheet), else 0.
     int ShowChartElementProperties(int code, const CChartElementRecord& record, int row, int col, int flag,
@@ -661,6 +663,10 @@ private:
     void OnScroll(bool horizontal, int code);
     // Moves the active page and its scroll bar to the position and repaints.
     void ScrollTo(bool horizontal, int pos);
+    // The one place a page's scroll position changes: its charts move as far as its cells. The
+    // window is the caller's.
+    void SetScrollPosition(const PageRef& ref, bool horizontal, int pos);
+    void SetScrollPosition(const PageRef& ref, CPoint pos);
     void OnSetFocus();
 
     // The last page with its insertion events; a fresh page gets the default chart options.
@@ -855,6 +861,8 @@ private:
     // A press or double click offered to the charts first, the focus taken: true when a chart took
     // it and the grid does nothing.
     bool ChartsTakePress(CPoint point, BOOL dbl);
+    // The scroll's move of the charts of a page with frozen bands.
+    void MoveChartsBesideLockedBand(CNorvakPage& record, int page, bool horizontal, int dx, int dy);
     // The tracker's cursor over the selected part; false when the grid chooses the cursor.
     bool SetChartCursor(UINT hitTest);
     CTitleEdit* m_pChartTextEdit = nullptr;

@@ -349,20 +349,6 @@ BOOL CNorvakCtrl::IsCellVisible(int page, int row, int col)
     return ref && GeometryOf(*this, ref).IsCellVisible(row, col);
 }
 
-void CNorvakCtrl::EnsureVisible(int page, int row, int col, CEnsureKind kind)
-{
-    PageRef ref = GetPageRef(page);
-    if (!ref || !ref.page->IsValidCell(row, col))
-        return;
-    CPoint before(ref.page->m_nHorzPos, ref.page->m_nVertPos);
-    CPoint after = GeometryOf(*this, ref).EnsureVisible(row, col, kind);
-    if (after == before || ref.index != m_pageStore.GetActive() || !m_hWnd)
-        return;
-    // The active page's window follows in one step, as its scroll bars would.
-    ScrollTo(true, after.x);
-    ScrollTo(false, after.y);
-}
-
 BOOL CNorvakCtrl::RedrawCell(CCellCoord cell)
 {
     PageRef ref = GetPageRef(-1);

@@ -292,9 +292,11 @@ int CNorvakCtrl::TrackChartPart(int x, int y, BOOL dbl)
         if (chart >= 0) {
             CRect after;
             m_chartTracker.GetTrueRect(&after);
+            // A move lands where the band was let go, however far the grid scrolled under it and
+            // took the part along.
             const bool move = hit == CRectTracker::hitMiddle;
-            const int dx = move ? after.left - before.left : after.Width() - before.Width();
-            const int dy = move ? after.top - before.top : after.Height() - before.Height();
+            const int dx = move ? after.left - part.left : after.Width() - before.Width();
+            const int dy = move ? after.top - part.top : after.Height() - before.Height();
             ResizeChartPart(-1, chart, selectedPart, dx, dy, hit, 1);
         }
     }
@@ -318,26 +320,35 @@ void CNorvakCtrl::ResizeChartPart(int page, int chart, int part, int dx, int dy,
     InvalidateControl();
 }
 
-void CNorvakCtrl::MoveChartsWithScroll(bool horizontal, int distance)
+void CNorvakCtrl::MoveChartsWithScroll(int page, bool horizontal, int distance)
 {
-    CNorvakPage* page = GetPage(-1);
-    if (!page || distance == 0)
+    CNorvakPage* record = GetPage(page);
+    if (!record || distance == 0)
         return;
+    // The tracker's band is dragged in client pixels while the grid scrolls under it.
+    const CRect band = m_chartTracker.m_rect;
     const int dx = horizontal ? -distance : 0, dy = horizontal ? 0 : -distance;
-    if (page->m_nLockedRows == 0 && page->m_nLockedCols == 0) {
-        for (int i = 0; i < int(page->m_charts.size()); ++i)
-            ResizeChartPart(-1, i, kChartWhole, dx, dy, 8, 1);
-        return;
+    if (record->m_nLockedRows == 0 && record->m_nLockedCols == 0) {
+        for (int i = 0; i < int(record->m_charts.size()); ++i)
+            ResizeChartPart(page, i, kChartWhole, dx, dy, 8, 1);
+    } else {
+        MoveChartsBesideLockedBand(*record, page, horizontal, dx, dy);
     }
+    if (m_nChartTrackerHit != -1)
+        m_chartTracker.m_rect = band;
+}
+
+void CNorvakCtrl::MoveChartsBesideLockedBand(CNorvakPage& record, int page, bool horizontal, int dx, int dy)
+{
     // Beside frozen columns (rows) only the charts in the scrolling part move, and they show only
     // where they do not cover the frozen band; a clip the other way stays as it was.
-    const bool locked = horizontal ? page->m_nLockedCols > 0 : page->m_nLockedRows > 0;
-    const int edge = SheetModel::LockedBandExtent(*page, horizontal);
-    for (int i = 0; i < int(page->m_charts.size()); ++i) {
-        CNorvakChart& chart = *page->m_charts[size_t(i)];
+    const bool locked = horizontal ? record.m_nLockedCols > 0 : record.m_nLockedRows > 0;
+    const int edge = SheetModel::LockedBandExtent(record, horizontal);
+    for (int i = 0; i < int(record.m_charts.size()); ++i) {
+        CNorvakChart& chart = *record.m_charts[size_t(i)];
         if (locked && !(horizontal ? chart.bClearOfLockedCols : chart.bClearOfLockedRows))
             continue;
-        ResizeChartPart(-1, i, kChartWhole, dx, dy, 8, 0);
+        ResizeChartPart(page, i, kChartWhole, dx, dy, 8, 0);
         if (!locked)
             continue;
         if (horizontal) {

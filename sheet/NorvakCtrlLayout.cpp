@@ -60,6 +60,7 @@ void CNorvakCtrl::ResetScrollBars(int page, int clientWidth, int clientHeight)
         return;
     }
     SheetModel::SetScrollRanges(*ref.page, clientWidth, clientHeight, ::GetSystemMetrics(SM_CXHSCROLL));
+    SetScrollPosition(ref, SheetModel::PositionsInRange(*ref.page));
     if (ref.index == m_pageStore.GetActive())
         LayoutChildWindows();
 }

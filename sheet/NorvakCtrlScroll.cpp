@@ -1,5 +1,7 @@
-// Scrolling the active page with its scroll bars. Positions are pixels of the scrolling band,
-// which starts after the fixed and the locked rows (columns).
+// Scrolling a page. Positions are pixels of the scrolling band, which starts after the fixed and
+// the locked rows (columns). Whatever scrolls a page (its scroll bars, the wheel, a cell brought
+// into view, a range that shrinks), the position changes in SetScrollPosition alone, which moves
+// the page's charts as far as its cells.
 
 #include "sheet/NorvakCtrl.h"
 #include "sheet/model/ScrollRanges.h"
@@ -24,10 +26,41 @@ void CNorvakCtrl::ScrollTo(bool horizontal, int pos)
     if (!ref)
         return;
     (horizontal ? m_horzBar : m_vertBar).SetPosition(pos);
-    int& stored = horizontal ? ref.page->m_nHorzPos : ref.page->m_nVertPos;
-    const int distance = pos - stored;
-    stored = pos;
-    MoveChartsWithScroll(horizontal, distance);
+    SetScrollPosition(ref, horizontal, pos);
     LayoutChildWindows();
     InvalidateControl();
+}
+
+void CNorvakCtrl::SetScrollPosition(const PageRef& ref, bool horizontal, int pos)
+{
+    int& stored = horizontal ? ref.page->m_nHorzPos : ref.page->m_nVertPos;
+    if (pos == stored)
+        return;
+    const int distance = SheetModel::ScrolledDistance(*ref.page, horizontal, stored, pos);
+    stored = pos;
+    MoveChartsWithScroll(ref.index, horizontal, distance);
+}
+
+void CNorvakCtrl::SetScrollPosition(const PageRef& ref, CPoint pos)
+{
+    SetScrollPosition(ref, true, pos.x);
+    SetScrollPosition(ref, false, pos.y);
+}
+
+void CNorvakCtrl::EnsureVisible(int page, int row, int col, CEnsureKind kind)
+{
+    PageRef ref = GetPageRef(page);
+    if (!ref || !ref.page->IsValidCell(row, col))
+        return;
+    const CPoint before(ref.page->m_nHorzPos, ref.page->m_nVertPos);
+    const CPoint after = GetPageGeometry(ref).PositionShowing(row, col, kind);
+    if (ref.index != m_pageStore.GetActive() || !m_hWnd) {
+        SetScrollPosition(ref, after);
+        return;
+    }
+    // The active page's window follows in one step, as its scroll bars would.
+    if (after.x != before.x)
+        ScrollTo(true, after.x);
+    if (after.y != before.y)
+        ScrollTo(false, after.y);
 }

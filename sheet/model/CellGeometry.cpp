@@ -206,7 +206,7 @@ int CCellGeometry::UsableExtent(bool horizontal) const
     return m_view.height - (m_view.bBottomBarShown || m_page.m_nHorzRange > 0 ? 20 : 0);
 }
 
-int CCellGeometry::PositionShowing(bool horizontal, int index) const
+int CCellGeometry::PositionShowingLine(bool horizontal, int index) const
 {
     const CPageAxis axis = horizontal ? Cols() : Rows();
     const int pos = horizontal ? m_page.m_nHorzPos : m_page.m_nVertPos;
@@ -230,17 +230,18 @@ int CCellGeometry::PositionShowing(bool horizontal, int index) const
     return std::clamp(axis.ScrollOffset(first), 0, std::max(range, 0));
 }
 
-CPoint CCellGeometry::EnsureVisible(int row, int col, CEnsureKind kind)
+CPoint CCellGeometry::PositionShowing(int row, int col, CEnsureKind kind) const
 {
-    bool horizontal = kind == kEnsureHorz || kind == kEnsureBoth;
-    bool vertical = kind == kEnsureVert || kind == kEnsureBoth;
+    const bool horizontal = kind == kEnsureHorz || kind == kEnsureBoth;
+    const bool vertical = kind == kEnsureVert || kind == kEnsureBoth;
+    CPoint pos(m_page.m_nHorzPos, m_page.m_nVertPos);
     if (m_page.IsValidCell(row, col)) {
         if (horizontal)
-            m_page.m_nHorzPos = PositionShowing(true, col);
+            pos.x = PositionShowingLine(true, col);
         if (vertical)
-            m_page.m_nVertPos = PositionShowing(false, row);
+            pos.y = PositionShowingLine(false, row);
     }
-    return CPoint(m_page.m_nHorzPos, m_page.m_nVertPos);
+    return pos;
 }
 
 void CCellGeometry::Enlarge(const CCellRect& range, CRect& rect) const

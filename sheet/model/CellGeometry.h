@@ -58,10 +58,11 @@ public:
     BOOL IsOnColumnBorder(const CNorvakPageCells& cells, CPoint point);
     BOOL IsCellVisible(int row, int col);
 
-    // Scrolls the page in one step so that the cell is in view, by whole lines as the scroll
+    // The scroll position that brings the cell into view in one step, by whole lines as the scroll
     // bars' line arrows would and as little as it takes; a cell larger than the view is shown from
-    // its start. Returns the new scroll position (also stored in the page).
-    CPoint EnsureVisible(int row, int col, CEnsureKind kind);
+    // its start. A direction not asked for keeps the page's position. The page is not changed:
+    // whoever moves it to the position moves its charts too.
+    CPoint PositionShowing(int row, int col, CEnsureKind kind) const;
 
     // The rectangle to invalidate for a cell (its whole merge); FALSE when nothing of it shows.
     BOOL GetCellRedrawRect(const CNorvakPageCells& cells, CCellCoord cell, CRect& rect);
@@ -83,7 +84,7 @@ private:
     // it can show.
     bool LineStart(bool horizontal, int index, int& start) const;
     // The scroll position along one direction that shows the line.
-    int PositionShowing(bool horizontal, int index) const;
+    int PositionShowingLine(bool horizontal, int index) const;
     CPageAxis Rows() const;
     CPageAxis Cols() const;
     void Enlarge(const CCellRect& range, CRect& rect) const;

@@ -82,6 +82,9 @@ struct CPageAxis
             skipped += Size(i);
         return i;
     }
+    // How far the scrolling band's lines are moved back on screen: a scroll position between two
+    // line starts shows the band from the later line.
+    int ShownOffset() const { return ScrollOffset(FirstScroll()); }
     // The first shown index after the fixed ones.
     int FirstShownBody() const { return HasLocked() ? FirstLocked() : FirstScroll(); }
     // Client position of index i in its band; indexes scrolled away give positions before the

@@ -56,9 +56,21 @@ void SetScrollRanges(CNorvakPage& page, int clientWidth, int clientHeight, int b
         page.m_nHorzRange = colSum - clientWidth + 20;
     else
         page.m_nHorzRange = 0;
-    // A position past a shrunken range would show nothing; the first body cell comes back into view.
-    page.m_nHorzPos = std::clamp(page.m_nHorzPos, 0, std::max(page.m_nHorzRange, 0));
-    page.m_nVertPos = std::clamp(page.m_nVertPos, 0, std::max(page.m_nVertRange, 0));
+}
+
+CPoint PositionsInRange(const CNorvakPage& page)
+{
+    return CPoint(std::clamp(page.m_nHorzPos, 0, std::max(page.m_nHorzRange, 0)),
+                  std::clamp(page.m_nVertPos, 0, std::max(page.m_nVertRange, 0)));
+}
+
+int ScrolledDistance(const CNorvakPage& page, bool horizontal, int from, int to)
+{
+    CPageAxis axis = horizontal ? CPageAxis::Cols(page) : CPageAxis::Rows(page);
+    axis.scrollPos = from;
+    const int before = axis.ShownOffset();
+    axis.scrollPos = to;
+    return axis.ShownOffset() - before;
 }
 
 std::optional<int> ScrollPosition(const CNorvakPage& page, bool horizontal, int action, int pageSize,

@@ -4,6 +4,7 @@
 // position a scroll-bar action leads to, and the first visible body cell. Positions are pixels of
 // the scrolling band, which starts after the fixed and the locked rows (columns).
 
+#include "framework/Geometry.h"
 #include "sheet/model/NorvakPage.h"
 
 #include <optional>
@@ -14,9 +15,17 @@ constexpr int kScrollPage = 20;
 
 namespace SheetModel {
 
-// The page's horizontal and vertical ranges for a client area, and positions past a shrunken
-// range brought back inside it. barWidth is the width of a vertical scroll bar.
+// The page's horizontal and vertical ranges for a client area; barWidth is the width of a vertical
+// scroll bar. The positions stay: see PositionsInRange.
 void SetScrollRanges(CNorvakPage& page, int clientWidth, int clientHeight, int barWidth);
+
+// The page's scroll positions brought inside its ranges: a position past a shrunken range would
+// show nothing.
+CPoint PositionsInRange(const CNorvakPage& page);
+
+// How far the cells of the scrolling band move back on screen when the scroll position along one
+// direction goes from `from` to `to` (negative: they move forward).
+int ScrolledDistance(const CNorvakPage& page, bool horizontal, int from, int to);
 
 // A scroll bar's page: the pixels of the scrolling band shown, from its start to bodyEnd (the client
 // coordinate where the cells stop being visible); at least 1.

@@ -157,3 +157,41 @@ workbook_answer() {
     shift
     probe workbook "$(win_path "$file")" "$@" || fail "the workbook $file could not be read back"
 }
+
+# Twelve numbers typed into B2:D5 (row r, column c holds r * 10 + c), selected, and a chart of them
+# made from the context menu's 图表设置... answered at once with Return. The chart's frame lies at
+# (100, 50)-(600, 300) of the control, its legend at (540, 60)-(590, 290).
+chart_of_typed_numbers() {
+    step "type twelve numbers into B2:D4 and B5:D5"
+    local r c point
+    for r in 2 3 4 5; do
+        for c in 2 3 4; do
+            click_cell $r $c
+            type_text "$((r * 10 + c))"
+            press Return
+        done
+    done
+    step "select B2:D5 and choose 图表设置... from the context menu"
+    drag_cells 2 2 5 4
+    point=$(probe cell "CQuilm" 3 3) || fail "cell (3, 3) is not shown"
+    # shellcheck disable=SC2086
+    set -- $point
+    click_at "$1" "$2" 3
+    # The menu opens at the click; its chart settings item is the thirteenth, below four separators.
+    click_at $(($1 + 55)) $(($2 + 250))
+    wait_window "图表设置" 20 >/dev/null
+    step "answer the sheet at once with Return"
+    press Return
+    wait_gone "图表设置"
+}
+
+# The bounding box "x y w h" of the pixels of one colour (#RRGGBB) in a part of a picture, relative
+# to that part; nothing when none has it: colour_box <picture> <w>x<h>+<x>+<y> <colour>.
+colour_box() {
+    local box
+    box=$(convert "$1" -crop "$2" +repage -fill black +opaque "$3" -fill white -opaque "$3" \
+        -format '%@' info: 2>/dev/null) || return 0
+    # %@ gives WxH+X+Y; a picture without the colour trims to nothing.
+    case "$box" in 0x0*|1x1+0+0|'') return 0 ;; esac
+    echo "$box" | sed 's/^\([0-9]*\)x\([0-9]*\)+\([0-9]*\)+\([0-9]*\)$/\3 \4 \1 \2/'
+}

@@ -2,26 +2,7 @@
 # selected cells: twelve numbers give three series under three legend entries, not a series for
 # every column of the page.
 start_quilm
-step "type twelve numbers into B2:D4 and B5:D5"
-for r in 2 3 4 5; do
-    for c in 2 3 4; do
-        click_cell $r $c
-        type_text "$((r * 10 + c))"
-        press Return
-    done
-done
-step "select B2:D5 and choose 图表设置... from the context menu"
-drag_cells 2 2 5 4
-point=$(probe cell "CQuilm" 3 3) || fail "cell (3, 3) is not shown"
-# shellcheck disable=SC2086
-set -- $point
-click_at "$1" "$2" 3
-# The menu opens at the click; its chart settings item is the thirteenth, below four separators.
-click_at $(($1 + 55)) $(($2 + 250))
-wait_window "图表设置" 20 >/dev/null
-step "answer the sheet at once with Return"
-press Return
-wait_gone "图表设置"
+chart_of_typed_numbers
 step "read the legend of the new chart"
 # The chart's frame lies at (100, 50)-(600, 300) of the control, its legend at (540, 60)-(590, 290).
 rect=$(probe control "CQuilm" 105) || fail "no document control"

@@ -118,7 +118,7 @@ TEST(CellGeometry, RectanglesAndRepaintAreas)
     EXPECT_EQ(rect, CRect(0, 0, 70, 20));
 }
 
-TEST(CellGeometry, EnsureVisibleScrollsOnlyTheAskedDirections)
+TEST(CellGeometry, PositionShowingACellScrollsOnlyTheAskedDirections)
 {
     struct Case
     {
@@ -136,11 +136,13 @@ TEST(CellGeometry, EnsureVisibleScrollsOnlyTheAskedDirections)
         s.page.m_nHorzRange = 1000;
         s.page.m_nVertRange = 1000;
         CCellGeometry g = s.Geometry();
-        CPoint pos = g.EnsureVisible(c.row, c.col, c.kind);
-        EXPECT_EQ(pos, CPoint(s.page.m_nHorzPos, s.page.m_nVertPos));
+        CPoint pos = g.PositionShowing(c.row, c.col, c.kind);
+        EXPECT_EQ(CPoint(s.page.m_nHorzPos, s.page.m_nVertPos), CPoint(70, 40)) << "computed, not stored";
         EXPECT_EQ(pos.x != 70, c.horzMoves);
         EXPECT_EQ(pos.y != 40, c.vertMoves);
         if (c.horzMoves && c.vertMoves) {
+            s.page.m_nHorzPos = pos.x;
+            s.page.m_nVertPos = pos.y;
             EXPECT_TRUE(g.IsCellVisible(c.row, c.col)) << pos.x << " " << pos.y;
         }
     }
@@ -284,13 +286,19 @@ TEST(ChartPanes, HitElementComesToTheTop)
 
 namespace {
 
-TEST(CellGeometry, EnsureVisibleScrollsAsLittleAsItTakesAndNeverPastTheCell)
+TEST(CellGeometry, PositionShowingACellScrollsAsLittleAsItTakesAndNeverPastTheCell)
 {
     // 40 rows of 20 px under a 20 px header; 300 px of view, of which 280 can show cells.
     CellSheet s(40, 3, 1, 1);
     s.page.m_nVertRange = 10000;
     CCellGeometry g(s.page, {400, 300});
-    g.EnsureVisible(30, 1, kEnsureVert);
+    auto scrollTo = [&](int row, int col, CEnsureKind kind) {
+        const CPoint pos = g.PositionShowing(row, col, kind);
+        s.page.m_nHorzPos = pos.x;
+        s.page.m_nVertPos = pos.y;
+        return pos;
+    };
+    scrollTo(30, 1, kEnsureVert);
     EXPECT_TRUE(g.IsCellVisible(30, 1));
     // One line less and the row would be below the view: the scroll was the least that shows it.
     const int first = CPageAxis::Rows(s.page).FirstScroll();
@@ -298,14 +306,14 @@ TEST(CellGeometry, EnsureVisibleScrollsAsLittleAsItTakesAndNeverPastTheCell)
     EXPECT_FALSE(g.IsCellVisible(30, 1));
 
     // Back up to a row above the view: it becomes the first one shown.
-    g.EnsureVisible(5, 1, kEnsureVert);
+    scrollTo(5, 1, kEnsureVert);
     EXPECT_EQ(CPageAxis::Rows(s.page).FirstScroll(), 5);
 
     // A row taller than the view is shown from its top and stays in view; so is a wider column.
     s.page.SetRowHeight(25, 1000);
     s.page.SetColumnWidth(2, 900);
     s.page.m_nHorzRange = 10000;
-    g.EnsureVisible(25, 2, kEnsureBoth);
+    scrollTo(25, 2, kEnsureBoth);
     CRect rect;
     ASSERT_TRUE(g.GetCellRect(25, 2, rect));
     EXPECT_EQ(rect.top, 20);
@@ -314,7 +322,7 @@ TEST(CellGeometry, EnsureVisibleScrollsAsLittleAsItTakesAndNeverPastTheCell)
     EXPECT_EQ(CPageAxis::Cols(s.page).FirstScroll(), 2);
     // Asking again changes nothing.
     const CPoint pos(s.page.m_nHorzPos, s.page.m_nVertPos);
-    EXPECT_EQ(g.EnsureVisible(25, 2, kEnsureBoth), pos);
+    EXPECT_EQ(g.PositionShowing(25, 2, kEnsureBoth), pos);
 }
 
 TEST(CellGeometry, BorderHitsInTheHeadersWithinTheTolerance)
@@ -377,6 +385,57 @@ TEST(CellGeometry, APageMovesByTheShownBandAndStartsAtALine)
     s.page.m_nLockedRows = 2;
     EXPECT_EQ(PageSize(s.page, false, 268), 268 - 25 - 40);
     EXPECT_EQ(PageSize(s.page, false, 30), 1) << "no room: one pixel";
+}
+
+TEST(CellGeometry, TheCellsMoveByTheLinesAPositionScrollsAway)
+{
+    // Rows of 20 px but row 4 of 50, below a fixed row and two locked rows that never scroll.
+    CellSheet s(30, 5, 1, 1);
+    s.page.m_nLockedRows = 2;
+    s.page.SetRowHeight(4, 50);
+    struct Case
+    {
+        const char* name;
+        int from, to, distance;
+    } const cases[] = {
+        {"a line down", 0, 20, 20},
+        {"a position between lines shows the band from the later line", 0, 25, 70},
+        {"within the same line nothing moves", 25, 69, 0},
+        {"from between lines back to the top", 25, 0, -70},
+        {"over the tall row", 20, 70, 50},
+        {"past the end: the last row stays", 0, 1000000, 25 * 20 + 50},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ScrolledDistance(s.page, false, c.from, c.to), c.distance) << c.name;
+    EXPECT_EQ(ScrolledDistance(s.page, true, 0, 1), 70) << "across, a column";
+}
+
+TEST(CellGeometry, PositionsComeBackInsideShrunkenRanges)
+{
+    CellSheet s(100, 50, 1, 1);
+    SetScrollRanges(s.page, 400, 300, 16);
+    const CPoint ranges(s.page.m_nHorzRange, s.page.m_nVertRange);
+    struct Case
+    {
+        CPoint pos, kept;
+    } const cases[] = {
+        {{10, 20}, {10, 20}},
+        {ranges, ranges},
+        {CPoint(ranges.x + 1, ranges.y + 30), ranges},
+        {{-20, -1}, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        s.page.m_nHorzPos = c.pos.x;
+        s.page.m_nVertPos = c.pos.y;
+        SetScrollRanges(s.page, 400, 300, 16);
+        EXPECT_EQ(CPoint(s.page.m_nHorzPos, s.page.m_nVertPos), c.pos) << "the ranges alone change";
+        EXPECT_EQ(PositionsInRange(s.page), c.kept) << c.pos.x << "," << c.pos.y;
+    }
+    // A client that shows every row and column leaves no range: the top left comes back.
+    s.page.m_nHorzPos = 50;
+    s.page.m_nVertPos = 50;
+    SetScrollRanges(s.page, 5000, 3000, 16);
+    EXPECT_EQ(PositionsInRange(s.page), CPoint(0, 0));
 }
 
 TEST(CellGeometry, SizesStayWithinAnIntAndScrollOffsetsDoNotWrap)
