@@ -324,8 +324,8 @@ IDispatch* CNorvakGridObject::DoGetFontObject()
 
 BOOL CNorvakGridObject::DoGetGridState(short nState)
 {
-    const CNorvakCell* cell = CheckedCell();
-    return cell && (cell->GetState() & CellChanges::StateBit(nState)) ? TRUE : FALSE;
+    const WORD bit = CellChanges::StateBit(nState);
+    return Check() && (m_control->GetItemState(m_page, m_row, m_col) & bit) ? TRUE : FALSE;
 }
 
 short CNorvakGridObject::DoGetGridFormat()
@@ -426,8 +426,7 @@ BOOL CNorvakGridObject::DoSetImageFromFile(CString lpszFile)
 
 BOOL CNorvakGridObject::DoIsSelected()
 {
-    const CNorvakCell* cell = CheckedCell();
-    return cell && (cell->GetState() & CIS_SELECTED) ? TRUE : FALSE;
+    return Check() && (m_control->GetItemState(m_page, m_row, m_col) & CIS_SELECTED) ? TRUE : FALSE;
 }
 
 BOOL CNorvakGridObject::DoSetSelected(BOOL bSelect)

@@ -51,7 +51,7 @@ BOOL CNorvakCtrl::GetItem(int page, CCellItem* item)
     PageRef ref = GetPageRef(page);
     if (!ref || !item || !ref.page->IsValidCell(item->row, item->col))
         return FALSE;
-    return SheetModel::GetItem(*ref.cells, item,
+    return SheetModel::GetItem(*ref.page, *ref.cells, item,
                                [&](int row, int col) { return GetPageCellText(ref.index, row, col); });
 }
 
@@ -86,7 +86,7 @@ BOOL CNorvakCtrl::SetItemState(int page, int row, int col, WORD state)
 WORD CNorvakCtrl::GetItemState(int page, int row, int col) const
 {
     PageRef ref = GetPageRef(page);
-    return ref ? SheetModel::GetItemState(*ref.cells, row, col) : WORD(0);
+    return ref ? SheetModel::GetItemState(*ref.page, *ref.cells, row, col) : WORD(0);
 }
 
 BOOL CNorvakCtrl::SetItemFormat(int page, int row, int col, WORD code)

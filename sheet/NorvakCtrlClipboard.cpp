@@ -77,8 +77,7 @@ COleDataSource* CNorvakCtrl::CopyCellsToClipboard()
     const std::string text = BuildClipboardText(
         block,
         [&](int row, int col) {
-            const CNorvakCell* cell = ref.cells->GetCell(row, col);
-            return cell && (cell->GetState() & CIS_SELECTED);
+            return (SheetModel::GetItemState(*ref.page, *ref.cells, row, col) & CIS_SELECTED) != 0;
         },
         [&](int row, int col) { return GetPageCellText(ref.index, row, col); });
     return MakeTextDataSource(text);

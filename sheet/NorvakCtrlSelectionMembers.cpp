@@ -4,10 +4,11 @@
 #include "sheet/NorvakCtrl.h"
 
 #include "sheet/model/CellSelection.h"
+#include "sheet/model/PageRect.h"
 
 namespace {
 
-// TRUE when a cell of the page's selected-cell map lies in the row (or column) and carries the mark.
+// TRUE when the page's selection holds a cell of the row (or column).
 BOOL LineIsSelected(const PageRef& ref, bool row, int index)
 {
     const int first = row ? ref.page->m_nFixedRows : ref.page->m_nFixedCols;
@@ -15,14 +16,10 @@ BOOL LineIsSelected(const PageRef& ref, bool row, int index)
     if (index < first || index >= end)
         return FALSE;
     for (const CCellRect& part : ref.page->m_selectedCells.Rects()) {
-        if (index < (row ? part.minRow : part.minCol) || index > (row ? part.maxRow : part.maxCol))
-            continue;
-        const int from = row ? part.minCol : part.minRow, to = row ? part.maxCol : part.maxRow;
-        for (int other = from; other <= to; ++other) {
-            const CNorvakCell* cell = row ? ref.cells->GetCell(index, other) : ref.cells->GetCell(other, index);
-            if (cell && (cell->GetState() & CIS_SELECTED))
-                return TRUE;
-        }
+        const CCellRect shown = SheetModel::ClampToPage(*ref.page, part);
+        if (!shown.IsEmpty() && index >= (row ? shown.minRow : shown.minCol) &&
+            index <= (row ? shown.maxRow : shown.maxCol))
+            return TRUE;
     }
     return FALSE;
 }
@@ -56,8 +53,9 @@ BOOL CNorvakCtrl::DoGetPageGridIsSelected(long nPageIndex, long nRow, long nCol)
     PageRef ref = GetPageRef(nPageIndex);
     if (!ref)
         return -1;
-    const CNorvakCell* cell = IsValidCell(ref.index, nRow, nCol) ? ref.cells->GetCell(nRow, nCol) : nullptr;
-    return cell && (cell->GetState() & CIS_SELECTED) ? TRUE : FALSE;
+    if (!IsValidCell(ref.index, nRow, nCol))
+        return FALSE;
+    return (GetItemState(ref.index, nRow, nCol) & CIS_SELECTED) ? TRUE : FALSE;
 }
 
 BOOL CNorvakCtrl::DoSetPageGridRangeSelected(long nPageIndex, long nMinRow, long nMinCol, long nMaxRow,
@@ -70,7 +68,6 @@ BOOL CNorvakCtrl::DoSetPageGridRangeSelected(long nPageIndex, long nMinRow, long
         nMaxRow < nMinRow || nMaxCol < nMinCol)
         return FALSE;
     const CCellRect range(nMinRow, nMinCol, nMaxRow, nMaxCol);
-    SheetModel::MarkSelected(*ref.cells, {range}, bSelect != FALSE);
     CCellSelectionMap& selected = ref.page->m_selectedCells;
     if (bSelect)
         selected.AddRange(range);

@@ -321,7 +321,7 @@ void ReadCells(CArchiveReader& in, const CNorvakPage& page, CNorvakPageCells& ce
 }
 
 // The pairs are read a run at a time: a select-all stores one for every cell of the page.
-void ReadSelection(CArchiveReader& in, CNorvakPage& page, CNorvakPageCells& cells)
+void ReadSelection(CArchiveReader& in, CNorvakPage& page)
 {
     constexpr size_t kRunPairs = CArchiveReader::kMaxFieldsBytes / kCoordBytes;
     for (size_t left = in.ReadCount(kCoordBytes, CellCount(page)); left > 0;) {
@@ -334,10 +334,8 @@ void ReadSelection(CArchiveReader& in, CNorvakPage& page, CNorvakPageCells& cell
             at.col = run.Int();
             if (!page.IsValidCell(at.row, at.col))
                 CArchiveReader::Fail("a selected cell outside the page");
+            // The cells show the selection from the page's list itself.
             page.m_selectedCells.Add(at);
-            // A cell with no record shows the selection and focus from the page itself.
-            if (CNorvakCell* cell = cells.FindOwnCell(at.row, at.col))
-                cell->SetState(WORD(CIS_SELECTED | (at == page.m_focusCell ? CIS_FOCUSED : 0)));
         }
     }
 }
@@ -432,7 +430,7 @@ CLoadedPage ReadPageBlock(CArchiveReader& in, int index, const CHeaderFlags& fla
     if (flags.Any())
         ReadMerges(in, page, page.m_headerMerges);
     ReadCells(in, page, cells);
-    ReadSelection(in, page, cells);
+    ReadSelection(in, page);
     CheckSettings(page);
     return loaded;
 }

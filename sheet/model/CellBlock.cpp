@@ -124,7 +124,7 @@ void CopyCell(CNorvakCell& to, const CNorvakCell& from, bool withMerge)
             to.TakePicture();
         CopyMergeFields(to, from);
     } else {
-        to.SetState(WORD(from.GetState() & ~(CIS_FOCUSED | CIS_SELECTED)));
+        to.SetState(WORD(from.GetState() & ~CIS_FOCUSED));
     }
     to.SetFont(from.GetFont());
     to.SetTextFormat(from.GetTextFormat());

@@ -73,7 +73,7 @@ void CopyCell(CNorvakCell& destination, const CNorvakCell& source, BOOL withMerg
         CopyMergeFields(destination, source);
         CopyRareFields(destination, source);
     } else {
-        destination.SetState(WORD(source.GetState() & ~(CIS_FOCUSED | CIS_SELECTED)));
+        destination.SetState(WORD(source.GetState() & ~CIS_FOCUSED));
     }
 }
 
@@ -117,7 +117,7 @@ void DetachPastedCell(CNorvakCell& cell)
     const int editLock = cell.GetEditLock();
     cell.ClearMerge();
     cell.SetEditLock(editLock);
-    cell.SetState(WORD(cell.GetState() & ~(CIS_FOCUSED | CIS_SELECTED)));
+    cell.SetState(WORD(cell.GetState() & ~CIS_FOCUSED));
 }
 
 } // namespace SheetModel

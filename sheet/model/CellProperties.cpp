@@ -143,7 +143,8 @@ BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, 
     return TRUE;
 }
 
-BOOL GetItem(const CNorvakPageCells& cells, CCellItem* item, const CellTextGetter& getText)
+BOOL GetItem(const CNorvakPage& page, const CNorvakPageCells& cells, CCellItem* item,
+             const CellTextGetter& getText)
 {
     if (!item)
         return FALSE;
@@ -157,7 +158,7 @@ BOOL GetItem(const CNorvakPageCells& cells, CCellItem* item, const CellTextGette
         item->imageValue = cell->GetImageValue();
     }
     if (item->mask & CIM_STATE)
-        item->state = cell->GetState();
+        item->state = GetItemState(page, cells, item->row, item->col);
     if (item->mask & CIM_FORMAT)
         item->format = cell->GetTextFormat();
     if (item->mask & CIM_BKCOLOR)
@@ -227,8 +228,7 @@ BOOL SetCellVerLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, in
 BOOL SetItemState(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD state,
                   ICellRepaint& repaint)
 {
-    const CNorvakCell* shown = page.IsValidCell(row, col) ? cells.GetCell(row, col) : nullptr;
-    if (!shown)
+    if (!page.IsValidCell(row, col) || !cells.GetCell(row, col))
         return FALSE;
     // A cell with no record shows the page's marks: a state that is only those marks needs none.
     const bool focusMark = (state & CIS_FOCUSED) != 0;
@@ -237,7 +237,7 @@ BOOL SetItemState(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, 
     CNorvakCell* cell = needsRecord ? cells.EditCell(row, col) : nullptr;
     if (needsRecord && !cell)
         return FALSE;
-    bool wasSelected = (shown->GetState() & CIS_SELECTED) != 0;
+    bool wasSelected = page.m_selectedCells.Contains(row, col);
     bool selected = (state & CIS_SELECTED) != 0;
     if (wasSelected && !selected)
         page.m_selectedCells.Remove(row, col);
@@ -251,10 +251,12 @@ BOOL SetItemState(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, 
     return TRUE;
 }
 
-WORD GetItemState(const CNorvakPageCells& cells, int row, int col)
+WORD GetItemState(const CNorvakPage& page, const CNorvakPageCells& cells, int row, int col)
 {
     const CNorvakCell* cell = cells.GetCell(row, col);
-    return cell ? cell->GetState() : 0;
+    if (!cell)
+        return 0;
+    return WORD(cell->GetState() | (page.m_selectedCells.Contains(row, col) ? CIS_SELECTED : 0));
 }
 
 BOOL SetItemFormat(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD code,

@@ -35,7 +35,8 @@ BOOL IsCellEditable(const CNorvakPage& page, const CNorvakPageCells& cells, int 
 
 BOOL SetItem(CNorvakPage& page, CNorvakPageCells& cells, const CCellItem* item, ICellRepaint& repaint);
 // The text comes from getText when given, else from the cell.
-BOOL GetItem(const CNorvakPageCells& cells, CCellItem* item, const CellTextGetter& getText = {});
+BOOL GetItem(const CNorvakPage& page, const CNorvakPageCells& cells, CCellItem* item,
+             const CellTextGetter& getText = {});
 // In a body row, an auto-text column's text wins over the given one.
 BOOL SetItemText(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, const char* text);
 
@@ -52,10 +53,12 @@ BOOL SetCellVerLineSize(CNorvakPage& page, CNorvakPageCells& cells, int row, int
 BOOL SetCellVerLineColor(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, COLORREF color,
                          CLineEdges mode, ICellRepaint& repaint);
 
-// Keeps the page's selected-cell map in step with the selected value.
+// The selected value goes to the page's selected-cell map, the other bits to the cell.
 BOOL SetItemState(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD state,
                   ICellRepaint& repaint);
-WORD GetItemState(const CNorvakPageCells& cells, int row, int col); // 0 for a missing cell
+// The cell's state word as everything shows it: the bits the cell keeps, and the selected bit when
+// the page's selection holds the cell. 0 for a missing cell.
+WORD GetItemState(const CNorvakPage& page, const CNorvakPageCells& cells, int row, int col);
 BOOL SetItemFormat(CNorvakPage& page, CNorvakPageCells& cells, int row, int col, WORD code,
                    ICellRepaint& repaint);
 int GetItemFormat(const CNorvakPageCells& cells, int row, int col); // -1 for a missing cell

@@ -13,9 +13,9 @@ namespace {
 
 using Rects = std::vector<CCellRect>;
 
-// Sets or clears state bits of every own cell of the ranges, leaving the other bits alone. A cell
-// with no record of its own shows the marks of the page's selection and focus, and gets none.
-void ChangeStates(CNorvakPageCells& cells, const Rects& ranges, WORD set, WORD clear)
+// Clears state bits of every own cell of the ranges, leaving the other bits alone. A cell with no
+// record of its own shows the page's focus mark, and gets none.
+void ClearStates(CNorvakPageCells& cells, const Rects& ranges, WORD clear)
 {
     for (const CCellRect& r : ranges) {
         const int lastRow = std::min(r.maxRow, cells.GetRowSlotCount() - 1);
@@ -26,7 +26,7 @@ void ChangeStates(CNorvakPageCells& cells, const Rects& ranges, WORD set, WORD c
             const int lastCol = std::min(r.maxCol, slots.GetSize() - 1);
             for (int col = std::max(r.minCol, 0); col <= lastCol; ++col)
                 if (CNorvakCell* cell = slots.GetAt(col))
-                    cell->SetState(WORD((cell->GetState() | set) & ~clear));
+                    cell->SetState(WORD(cell->GetState() & ~clear));
         }
     }
 }
@@ -53,7 +53,7 @@ Rects InGrid(const CNorvakPage& page, const CCellSelectionMap& map)
 void ChangeState(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell, WORD set, WORD clear,
                  ICellRepaint& repaint)
 {
-    WORD state = GetItemState(cells, cell.row, cell.col);
+    WORD state = GetItemState(page, cells, cell.row, cell.col);
     SetItemState(page, cells, cell.row, cell.col, WORD((state | set) & ~clear), repaint);
 }
 
@@ -85,12 +85,12 @@ CCellCoord SetFocusCell(CNorvakPage& page, CNorvakPageCells& cells, int row, int
     return previous;
 }
 
-void SetSelectedRange(CNorvakPage& page, CNorvakPageCells& cells, const CCellRect& range,
-                      ICellRepaint& repaint)
+void SetSelectedRange(CNorvakPage& page, CNorvakPageCells&, const CCellRect& range, ICellRepaint& repaint)
 {
     if (!page.m_bEnableSelection)
         return;
-    // Only the cells whose selected bit changes are touched, and their area is repainted once.
+    // The cells show the selection from the page's map, so only the map changes; the cells whose
+    // selected bit changes are repainted, as one area.
     CCellSelectionMap next;
     if (!page.m_bSingleSelection)
         next.SetRects(InGrid(page, page.m_keptSelection));
@@ -99,8 +99,6 @@ void SetSelectedRange(CNorvakPage& page, CNorvakPageCells& cells, const CCellRec
     const Rects before = InGrid(page, page.m_selectedCells);
     const Rects cleared = CCellSelectionMap::Subtract(before, next.Rects());
     const Rects added = CCellSelectionMap::Subtract(next.Rects(), before);
-    ChangeStates(cells, cleared, 0, CIS_SELECTED);
-    ChangeStates(cells, added, CIS_SELECTED, 0);
     page.m_selectedCells = std::move(next);
     Rects changed = cleared;
     changed.insert(changed.end(), added.begin(), added.end());
@@ -196,11 +194,6 @@ void ClearSelectionAndFocus(CNorvakPage& page, CNorvakPageCells& cells, ICellRep
     SetFocusCell(page, cells, -1, -1, repaint);
 }
 
-void MarkSelected(CNorvakPageCells& cells, const std::vector<CCellRect>& ranges, bool selected)
-{
-    ChangeStates(cells, ranges, selected ? CIS_SELECTED : 0, selected ? 0 : CIS_SELECTED);
-}
-
 void MoveFocusMark(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell)
 {
     // Only records carry the bit; a default cell shows the page's focus by itself.
@@ -213,7 +206,7 @@ void MoveFocusMark(CNorvakPage& page, CNorvakPageCells& cells, CCellCoord cell)
 
 void ResetSelectionMaps(CNorvakPage& page, CNorvakPageCells& cells)
 {
-    ChangeStates(cells, InGrid(page, page.m_selectedCells), 0, CIS_FOCUSED | CIS_SELECTED);
+    ClearStates(cells, InGrid(page, page.m_selectedCells), CIS_FOCUSED);
     page.m_selectedCells.RemoveAll();
     page.m_keptSelection.RemoveAll();
 }

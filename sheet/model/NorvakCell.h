@@ -96,8 +96,11 @@ public:
     CCellCoord GetMergeOrigin() const { return m_pExtras ? m_pExtras->mergeOrigin : CCellCoord(); }
     void SetMergeOrigin(CCellCoord origin);
 
+    // The state bits the cell keeps. The selected bit is never among them: whether a cell is
+    // selected is the page's selection alone (SheetModel::GetItemState joins the two), so that a
+    // selection costs the same whatever the cells hold.
     WORD GetState() const { return m_nState; }
-    void SetState(WORD state) { m_nState = state; }
+    void SetState(WORD state) { m_nState = WORD(state & ~CIS_SELECTED); }
     WORD GetTextFormat() const { return m_nTextFormat; }
     void SetTextFormat(WORD code) { m_nTextFormat = code; }
     WORD GetValueWord() const { return m_nValueWord; }

@@ -14,27 +14,19 @@ CNorvakPageCells::~CNorvakPageCells()
         delete row;
 }
 
-const CNorvakCell& CNorvakPageCells::DefaultCell(WORD marks)
+const CNorvakCell& CNorvakPageCells::DefaultCell(WORD focusMark)
 {
     static const CNorvakCell* const shared = [] {
-        static CNorvakCell cells[4];
-        for (WORD state = 0; state < 4; ++state)
-            cells[state].SetState(state);
+        static CNorvakCell cells[2];
+        cells[1].SetState(CIS_FOCUSED);
         return cells;
     }();
-    return shared[marks & (CIS_FOCUSED | CIS_SELECTED)];
+    return shared[(focusMark & CIS_FOCUSED) ? 1 : 0];
 }
 
-WORD CNorvakPageCells::MarksAt(int row, int col) const
+WORD CNorvakPageCells::FocusMarkAt(int row, int col) const
 {
-    if (!m_pPage)
-        return 0;
-    WORD marks = 0;
-    if (m_pPage->m_focusCell == CCellCoord(row, col))
-        marks |= CIS_FOCUSED;
-    if (m_pPage->m_selectedCells.Contains(row, col))
-        marks |= CIS_SELECTED;
-    return marks;
+    return m_pPage && m_pPage->m_focusCell == CCellCoord(row, col) ? WORD(CIS_FOCUSED) : WORD(0);
 }
 
 const CNorvakCell* CNorvakPageCells::GetCell(int row, int col) const
@@ -44,7 +36,7 @@ const CNorvakCell* CNorvakPageCells::GetCell(int row, int col) const
     if (const CNorvakCellRow* cells = m_rows[size_t(row)])
         if (const CNorvakCell* cell = cells->AtSlot(SlotOf(col)))
             return cell;
-    return &DefaultCell(MarksAt(row, col));
+    return &DefaultCell(FocusMarkAt(row, col));
 }
 
 CNorvakCell* CNorvakPageCells::FindOwnCell(int row, int col) const
@@ -73,7 +65,7 @@ CNorvakCell* CNorvakPageCells::EditCellFrom(int row, int col, CCellRecordBlocks*
         return own;
     try {
         auto cell = (records ? *records : m_records).Make();
-        cell->SetState(MarksAt(row, col));
+        cell->SetState(FocusMarkAt(row, col));
         CNorvakCell* edited = cell.get();
         ReachSlot(row, SlotOf(col));
         PutCell(row, col, std::move(cell));

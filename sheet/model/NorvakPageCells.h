@@ -3,9 +3,9 @@
 // The cell table of one page: row slot r holds row r. Memory follows what the cells hold: a row
 // slot stays empty until a cell of the row gets a record of its own, and a cell that holds only
 // the defaults has none. Reads of such a cell give a shared default cell, which shows the page's
-// selection and focus marks in its state; every write goes through EditCell, which gives the cell
-// its own record first. The table records the index of its page; the control finds a page's table
-// by that recorded index.
+// focus mark in its state (the selection is the page's own, for every cell: see GetItemState);
+// every write goes through EditCell, which gives the cell its own record first. The table records
+// the index of its page; the control finds a page's table by that recorded index.
 //
 // Columns are mapped to physical slots of the rows, so that inserting a column touches no row and
 // deleting one visits only the rows when a record may lie in its slot: on a page of many rows both
@@ -48,7 +48,7 @@ public:
 
     int GetPageIndex() const { return m_nPageIndex; }
     void SetPageIndex(int index) { m_nPageIndex = index; }
-    // The page whose selection and focus cell the default cells show.
+    // The page whose focus cell the default cells show.
     void SetPage(const CNorvakPage* page) { m_pPage = page; }
 
     int GetRowSlotCount() const { return int(m_rows.size()); }
@@ -70,10 +70,10 @@ public:
     // Gives every cell of the range its own record; false when memory runs out (the cells made so
     // far keep their records, which still show the defaults).
     bool EditRange(const CCellRect& range);
-    // What a read of a cell with no record gives, by its selected and focused marks.
-    static const CNorvakCell& DefaultCell(WORD marks);
-    // The selected and focused bits the page gives the cell.
-    WORD MarksAt(int row, int col) const;
+    // What a read of a cell with no record gives, with or without the focus mark.
+    static const CNorvakCell& DefaultCell(WORD focusMark);
+    // The focus bit the page gives the cell.
+    WORD FocusMarkAt(int row, int col) const;
 
     // Growing and shrinking. The functions that may throw std::bad_alloc say so; the others cannot
     // fail once the matching Reserve or Make ran.

@@ -303,14 +303,6 @@ void ShrinkMergesAround(const Line& line, CNorvakPageCells& cells, int pos)
 
 // --- selection, focus, edge lines, bands, auto-text columns -----------------------------------
 
-// The part of a range from index pos on along the line (all of it past the grid too).
-CCellRect From(const Line& line, const CCellRect& r, int pos)
-{
-    CCellRect out = r;
-    (line.IsRows() ? out.minRow : out.minCol) = std::max(line.IsRows() ? r.minRow : r.minCol, pos);
-    return out;
-}
-
 // Inserting moves the entries at or after pos on by one; a range across pos is split around it.
 std::vector<CCellRect> ShiftedSelection(const CCellSelectionMap& map, const Line& line, int pos)
 {
@@ -351,15 +343,6 @@ void DropSelectionsFrom(const Line& line, int count)
 {
     ClipSelection(line.page.m_selectedCells, line, count);
     ClipSelection(line.page.m_keptSelection, line, count);
-}
-
-// Sets or clears the selected mark of the selected cells from index pos on.
-void MarkSelectedFrom(const Line& line, CNorvakPageCells& cells, int pos, bool selected)
-{
-    std::vector<CCellRect> from;
-    for (const CCellRect& r : line.page.m_selectedCells.Rects())
-        from.push_back(From(line, r, pos));
-    MarkSelected(cells, from, selected);
 }
 
 void ShiftFocus(const Line& line, int pos, int delta)
@@ -809,10 +792,9 @@ CGridChange DeleteLine(const Line& line, CNorvakPageCells& cells, int pos, ICell
         return result;
     pos = std::clamp(pos, 0, line.Count() - 1);
     ShrinkMergesAround(line, cells, pos);
-    // The selection stays at its coordinates: the cells that move into them take its mark, and
+    // The selection stays at its coordinates, so the cells that move into them are selected, and
     // the focus stays with it when the focus cell was selected.
     const CCellCoord focus = line.page.m_focusCell;
-    MarkSelectedFrom(line, cells, pos, false);
     RemoveLine(line, cells, pos, factory);
     line.Sizes().erase(line.Sizes().begin() + pos);
     EraseEdgeLine(line, pos);
@@ -820,7 +802,6 @@ CGridChange DeleteLine(const Line& line, CNorvakPageCells& cells, int pos, ICell
     ShrinkBandsAt(line, pos);
     --line.Count();
     DropSelectionsFrom(line, line.Count());
-    MarkSelectedFrom(line, cells, pos, true);
     if (line.page.IsValidCell(focus.row, focus.col) && line.page.m_selectedCells.Contains(focus.row, focus.col))
         MoveFocusMark(line.page, cells, focus);
     ClampBands(line);

@@ -182,7 +182,7 @@ void CPagePainter::DrawVisitedCell(CPaneDescriptor& pane, std::vector<CCellCoord
             DrawCellLines(pane, cell, rect);
             CRect frame = area.draw;
             frame.DeflateRect(1, 1);
-            DrawCellSelectionMark(pDC, *originCell, frame, true);
+            DrawCellSelectionMark(pDC, *originCell, origin, frame, true);
             return;
         }
         DrawCellLines(pane, cell, rect);
@@ -190,7 +190,8 @@ void CPagePainter::DrawVisitedCell(CPaneDescriptor& pane, std::vector<CCellCoord
     }
     DrawCell(pDC, row, col, rect);
     DrawCellLines(pane, cell, rect);
-    DrawCellSelectionMark(pDC, cell, CRect(rect.left, rect.top, rect.right - 2, rect.bottom - 2), false);
+    DrawCellSelectionMark(pDC, cell, CCellCoord(row, col),
+                          CRect(rect.left, rect.top, rect.right - 2, rect.bottom - 2), false);
 }
 
 CPagePainter::MergedArea CPagePainter::GetMergedArea(CPane pane, CCellCoord origin,
@@ -259,9 +260,10 @@ void CPagePainter::DrawCellLines(CPaneDescriptor& pane, const CNorvakCell& cell,
     }
 }
 
-void CPagePainter::DrawCellSelectionMark(CDC* pDC, const CNorvakCell& cell, const CRect& rect, bool merged)
+void CPagePainter::DrawCellSelectionMark(CDC* pDC, const CNorvakCell& cell, CCellCoord at, const CRect& rect,
+                                         bool merged)
 {
-    if (!(cell.GetState() & CIS_SELECTED) || !cell.HasSelectionFrame() || (cell.IsCovered() && !merged))
+    if (!cell.HasSelectionFrame() || (cell.IsCovered() && !merged) || !IsSelected(at))
         return;
     CPen pen(PS_SOLID, 1, kSelectionFrameColour);
     CSelectObject selectPen(*pDC, pen);

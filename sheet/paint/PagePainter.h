@@ -151,10 +151,13 @@ private:
     MergedArea GetMergedArea(CPane pane, CCellCoord origin, const CNorvakCell& originCell) const;
     void DrawCellLines(CPaneDescriptor& pane, const CNorvakCell& cell, const CRect& rect);
     HPEN LinePen(CPaneDescriptor& pane, const CNorvakCell& cell, BOOL bottom);
-    void DrawCellSelectionMark(CDC* pDC, const CNorvakCell& cell, const CRect& rect, bool merged);
+    void DrawCellSelectionMark(CDC* pDC, const CNorvakCell& cell, CCellCoord at, const CRect& rect,
+                               bool merged);
     CRect GetHeaderMergeRect(CCellCoord origin, const CNorvakCell& originCell, CRect rect) const;
     void DrawFixedCellEdges(CDC* pDC, const CRect& rect, BYTE headerStyle, bool highlighted) const;
-    void FillCellBackground(CDC* pDC, const CNorvakCell& cell, bool hasFocus, const CRect& rect) const;
+    bool IsSelected(CCellCoord cell) const;
+    void FillCellBackground(CDC* pDC, const CNorvakCell& cell, bool hasFocus, bool selected,
+                            const CRect& rect) const;
     CRect PlaceImage(const CRect& cell, CSize size, BYTE placement) const;
 
     CPageAxis m_rows;

@@ -1,6 +1,7 @@
 #include "sheet/paint/PagePainter.h"
 
 #include "drawing/CPictureObject.h"
+#include "sheet/model/CellProperties.h"
 
 #include <algorithm>
 
@@ -59,14 +60,19 @@ CRect CPagePainter::PlaceImage(const CRect& cell, CSize size, BYTE placement) co
     return CRect(left, top, left + size.cx, top + size.cy);
 }
 
-void CPagePainter::FillCellBackground(CDC* pDC, const CNorvakCell& cell, bool hasFocus,
+bool CPagePainter::IsSelected(CCellCoord cell) const
+{
+    return (SheetModel::GetItemState(m_page, m_cells, cell.row, cell.col) & CIS_SELECTED) != 0;
+}
+
+void CPagePainter::FillCellBackground(CDC* pDC, const CNorvakCell& cell, bool hasFocus, bool selected,
                                       const CRect& rect) const
 {
     COLORREF background = cell.GetFont().crBackground;
     if (hasFocus) {
         if (background != kNoBackground)
             pDC->FillSolidRect(rect, Opaque(background));
-    } else if (cell.GetState() & CIS_SELECTED) {
+    } else if (selected) {
         pDC->FillSolidRect(rect, background == kNoBackground ? m_page.m_crSelection : Opaque(background));
     } else if (background != kNoBackground && background != kNoTextColor) {
         pDC->FillSolidRect(rect, background);
@@ -89,7 +95,8 @@ BOOL CPagePainter::DrawCell(CDC* pDC, int row, int col, CRect rect)
     const CCellCoord& focus = m_page.m_focusCell;
     bool focusInArea = focus.row >= row && focus.row <= row + cell->GetRowSpan() && focus.col >= col &&
                        focus.col <= col + cell->GetColSpan();
-    FillCellBackground(pDC, *cell, (cell->GetState() & CIS_FOCUSED) || focusInArea, rect);
+    FillCellBackground(pDC, *cell, (cell->GetState() & CIS_FOCUSED) || focusInArea,
+                       IsSelected(CCellCoord(row, col)), rect);
 
     CRect textRect = rect;
     if (cell->GetPicture() || cell->GetIcon() || cell->GetBitmap()) {

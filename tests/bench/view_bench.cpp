@@ -1,11 +1,13 @@
 // Figures of what a user sees move: select-all, EnsureVisible to the last row, one column width
-// and one row height set, each beside one full paint of the same page in the same run; and a
-// paint of a page holding very long unbroken wrapped texts beside one with short texts.
-// Prints, asserts nothing.
+// and one row height set, each beside one full paint of the same page in the same run; select-all
+// and its clearing on an empty page and on the same page with a text in every body cell, each
+// beside one paint of that page; and a paint of a page holding very long unbroken wrapped texts
+// beside one with short texts. Prints, asserts nothing.
 
 #include "tests/bench/BenchControl.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 namespace {
@@ -59,6 +61,47 @@ void Page(CNorvakCtrl& control, int rows)
     control.DoDeletePage(page);
 }
 
+// Operations of the setup that the control refused.
+int g_failed = 0;
+
+void SelectAllAndClear(CNorvakCtrl& control, int page, const char* what)
+{
+    Paint(control, 3);
+    const double paint = Paint(control, 10);
+    std::printf("  %s:\n", what);
+    Line("  full paint", paint, paint);
+    Line("  select all", PerCall(3, [&] { control.ClearSelectionAndFocus(page); },
+                                 [&] { control.SelectAllCells(page); }),
+         paint);
+    Line("  clear the selection", PerCall(3, [&] { control.SelectAllCells(page); },
+                                          [&] { control.ClearSelectionAndFocus(page); }),
+         paint);
+}
+
+// Selecting costs the same whatever the cells hold: the page empty, then every body cell a text.
+void SelectionOnEmptyAndFullPage(CNorvakCtrl& control, int rows, int cols)
+{
+    const int page = control.DoInsertPage(("select " + std::to_string(rows)).c_str());
+    control.DoSetPageRowCounts(page, rows + 1, 1);
+    control.DoSetPageColumnCounts(page, cols + 1, 1);
+    control.DoSetActivePageIndex(page);
+    std::printf("page of %d body rows by %d body columns, window 780 x 560:\n", rows, cols);
+    SelectAllAndClear(control, page, "empty");
+    for (int row = 1; row <= rows; ++row)
+        for (int col = 1; col <= cols; ++col) {
+            CNorvakCell* cell = control.EditPageCell(page, row, col);
+            try {
+                if (cell)
+                    cell->SetText("文字");
+            } catch (const std::bad_alloc&) {
+                cell = nullptr;
+            }
+            g_failed += cell ? 0 : 1;
+        }
+    SelectAllAndClear(control, page, "a text in every body cell");
+    control.DoDeletePage(page);
+}
+
 void WrappedTexts(CNorvakCtrl& control)
 {
     const int page = control.DoInsertPage("wrapped");
@@ -89,6 +132,9 @@ int main()
     CBenchControl control;
     for (int rows : {1000, 100000})
         Page(*control, rows);
+    SelectionOnEmptyAndFullPage(*control, 1048575, 10);
+    SelectionOnEmptyAndFullPage(*control, 100000, 50);
     WrappedTexts(*control);
+    std::printf("operations failed: %d\n", g_failed);
     return 0;
 }

@@ -29,10 +29,8 @@ struct BorderSheet : CellSheet
     void Select(int r0, int c0, int r1, int c1)
     {
         for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c) {
+            for (int c = c0; c <= c1; ++c)
                 page.m_selectedCells.Add(CCellCoord(r, c));
-                Cell(r, c).SetState(Cell(r, c).GetState() | CIS_SELECTED);
-            }
     }
     std::vector<BorderLineWrite> Plan(const CBorderChoice& choice, const CellLine& on = kRed)
     {

@@ -56,10 +56,8 @@ void FillSample(CNorvakPage& page, CNorvakPageCells& cells)
     cell(6, 1).SetVerLineStyle(6);
     cell(6, 1).SetVerLineColor(RGB(0, 128, 0));
     for (int row = 3; row <= 4; ++row)
-        for (int col = 2; col <= 3; ++col) {
-            cell(row, col).SetState(WORD(cell(row, col).GetState() | CIS_SELECTED));
+        for (int col = 2; col <= 3; ++col)
             page.m_selectedCells.Add(CCellCoord(row, col));
-        }
     page.m_focusCell = CCellCoord(3, 2);
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,57 @@ TEST_F(Members, RangesAreSelectedAndAskedAboutByCellLineAndBounds)
     ASSERT_TRUE(Bool(kDoSetPageFocusGrid, {L(0), L(7), L(8)}));
     EXPECT_EQ(control->GetPage(0)->m_focusCell, CCellCoord(7, 8));
     EXPECT_TRUE(Bool(kDoGetPageGridIsValid, {L(0), L(0), L(0)})) << "header cells are valid cells";
+}
+
+// A cell with content of its own answers every question about the selection as an empty cell
+// does, whichever way it was selected and cleared.
+TEST_F(Members, CellsWithAndWithoutContentShowTheSameSelection)
+{
+    Cell(4, 5).SetText("文");
+    ASSERT_TRUE(control->SetItemState(0, 4, 5, CIS_MODIFIED));
+    struct Writer
+    {
+        const char* name;
+        std::function<void()> select;
+        std::function<void()> clear;
+    } writers[] = {
+        {"select all", [&] { control->SelectAllCells(0); }, [&] { control->ClearSelectionAndFocus(0); }},
+        {"range", [&] { Bool(kDoSetPageGridRangeSelected, {L(0), L(4), L(5), L(4), L(6), B(true)}); },
+         [&] { Bool(kDoSetPageGridRangeSelected, {L(0), L(4), L(5), L(4), L(6), B(false)}); }},
+        {"state",
+         [&] {
+             control->SetItemState(0, 4, 5, CIS_SELECTED | CIS_MODIFIED);
+             control->SetItemState(0, 4, 6, CIS_SELECTED);
+         },
+         [&] {
+             control->SetItemState(0, 4, 5, CIS_MODIFIED);
+             control->SetItemState(0, 4, 6, 0);
+         }},
+    };
+    auto expect = [&](const char* name, bool selected) {
+        for (LONG col : {5, 6}) {
+            SCOPED_TRACE(std::string(name) + (selected ? ", selected, column " : ", cleared, column ") +
+                         std::to_string(col));
+            EXPECT_EQ(Bool(kDoGetPageGridIsSelected, {L(0), L(4), L(col)}), selected);
+            EXPECT_EQ(Bool(kDoGetPageColIsSelected, {L(0), L(col)}), selected);
+            const WORD own = col == 5 ? CIS_MODIFIED : 0;
+            EXPECT_EQ(control->GetItemState(0, 4, col), WORD(own | (selected ? CIS_SELECTED : 0)));
+            CCellItem item;
+            item.row = 4;
+            item.col = col;
+            item.mask = CIM_STATE;
+            ASSERT_TRUE(control->GetItem(0, &item));
+            EXPECT_EQ(item.state, WORD(own | (selected ? CIS_SELECTED : 0)));
+        }
+        EXPECT_EQ(Bool(kDoGetPageRowIsSelected, {L(0), L(4)}), selected) << name;
+        ExpectEveryPageConsistent(name);
+    };
+    for (const Writer& w : writers) {
+        w.select();
+        expect(w.name, true);
+        w.clear();
+        expect(w.name, false);
+    }
 }
 
 TEST_F(Members, HeadStyleDragAndDropAndColoursAreStoredOnTheirPage)

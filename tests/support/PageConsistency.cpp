@@ -1,5 +1,6 @@
 #include "tests/support/PageConsistency.h"
 
+#include <cstdint>
 #include <sstream>
 
 namespace {
@@ -105,27 +106,34 @@ std::string CheckMerges(const CNorvakPage& page, const CNorvakPageCells& cells)
     return {};
 }
 
+// The selection is the page's map alone: its walk visits each cell once, in key order (the file
+// and the border setters rely on it), inside the grid. The focus bit shows only on the focus cell,
+// and a cell without a record of its own shows the focus of its own page.
 std::string CheckSelection(const CNorvakPage& page, const CNorvakPageCells& cells)
 {
+    bool first = true;
+    uint64_t lastKey = 0;
     for (const auto& [key, at] : page.m_selectedCells) {
         if (key != CCellSelectionMap::Key(at.row, at.col))
             return "selection entry " + At(at.row, at.col) + " under a foreign key";
+        if (!first && key <= lastKey)
+            return "selection entry " + At(at.row, at.col) + " out of key order or twice";
         if (!page.IsValidCell(at.row, at.col))
             return "selection entry " + At(at.row, at.col) + " outside the grid";
+        first = false;
+        lastKey = key;
     }
+    const CCellCoord& focus = page.m_focusCell;
     for (int row = 0; row < page.m_nRows; ++row)
         for (int col = 0; col < page.m_nCols; ++col) {
-            WORD state = cells.GetCell(row, col)->GetState();
-            bool selected = (state & CIS_SELECTED) != 0;
-            if (selected != page.m_selectedCells.Contains(row, col))
-                return "cell " + At(row, col) +
-                       (selected ? " is selected but not in" : " is not selected but in") +
-                       " the selection map";
-            if ((state & CIS_FOCUSED) && !(page.m_focusCell == CCellCoord(row, col)))
+            const bool focused = (cells.GetCell(row, col)->GetState() & CIS_FOCUSED) != 0;
+            const bool isFocus = focus == CCellCoord(row, col);
+            if (focused && !isFocus)
                 return "cell " + At(row, col) + " has the focus bit, the focus is " +
-                       At(page.m_focusCell.row, page.m_focusCell.col);
+                       At(focus.row, focus.col);
+            if (isFocus && !focused && !cells.FindOwnCell(row, col))
+                return "the focus cell " + At(row, col) + " shows no focus: the table shows another page";
         }
-    const CCellCoord& focus = page.m_focusCell;
     if (!(focus == CCellCoord()) && !page.IsValidCell(focus.row, focus.col))
         return "focus " + At(focus.row, focus.col) + " outside the grid";
     return {};

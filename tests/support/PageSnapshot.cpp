@@ -1,5 +1,7 @@
 #include "tests/support/PageSnapshot.h"
 
+#include "sheet/model/CellProperties.h"
+
 #include <cstdio>
 
 namespace {
@@ -16,13 +18,15 @@ std::string Field(const std::string& place, const char* name, const std::string&
     return place + " " + name + " " + value;
 }
 
-// Every cell of the page with its place "row,column", row by row.
+// Every cell of the page with its place "row,column" and its state word as the page shows it, row
+// by row.
 template <class Visit> void ForEachCell(const CNorvakPage& page, const CNorvakPageCells& cells, Visit visit)
 {
     for (int row = 0; row < page.m_nRows; ++row)
         for (int col = 0; col < page.m_nCols; ++col)
             if (const CNorvakCell* cell = cells.GetCell(row, col))
-                visit(std::to_string(row) + "," + std::to_string(col), cell);
+                visit(std::to_string(row) + "," + std::to_string(col), cell,
+                      SheetModel::GetItemState(page, cells, row, col));
 }
 
 } // namespace
@@ -30,7 +34,7 @@ template <class Visit> void ForEachCell(const CNorvakPage& page, const CNorvakPa
 PageSnapshot TakeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells)
 {
     PageSnapshot snapshot;
-    ForEachCell(page, cells, [&](const std::string& place, const CNorvakCell* cell) {
+    ForEachCell(page, cells, [&](const std::string& place, const CNorvakCell* cell, WORD state) {
         snapshot.lines.push_back(
             Field(place, "bottom", Line(cell->GetHorLineColor(), cell->GetHorLineWidth(), cell->GetHorLineStyle())));
         snapshot.lines.push_back(
@@ -39,7 +43,7 @@ PageSnapshot TakeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells
         snapshot.lines.push_back(Field(place, "indent", std::to_string(cell->GetIndent())));
         snapshot.lines.push_back(Field(place, "escapement", std::to_string(cell->GetFont().font.lfEscapement)));
         snapshot.lines.push_back(Field(place, "text", std::string("[") + cell->GetTextPtr() + "]"));
-        snapshot.lines.push_back(Field(place, "state", std::to_string(cell->GetState())));
+        snapshot.lines.push_back(Field(place, "state", std::to_string(state)));
         const CFontRecord& font = cell->GetFont();
         snapshot.lines.push_back(Field(place, "font",
                                        std::to_string(font.font.lfHeight) + "/" + std::to_string(font.font.lfWeight) +
@@ -90,9 +94,9 @@ std::string Merge(const CMergeCellRange& merge)
 PageSnapshot TakeWholeSnapshot(const CNorvakPage& page, const CNorvakPageCells& cells)
 {
     PageSnapshot snapshot = TakeSnapshot(page, cells);
-    ForEachCell(page, cells, [&](const std::string& place, const CNorvakCell* cell) {
+    ForEachCell(page, cells, [&](const std::string& place, const CNorvakCell* cell, WORD state) {
         snapshot.lines.push_back(Field(place, "text", cell->GetTextPtr()));
-        snapshot.lines.push_back(Field(place, "state", std::to_string(cell->GetState())));
+        snapshot.lines.push_back(Field(place, "state", std::to_string(state)));
         snapshot.lines.push_back(Field(place, "font", Font(cell->GetFont())));
         snapshot.lines.push_back(Field(
             place, "merge",

@@ -56,7 +56,7 @@ inline void FillSample(CNorvakPage& p, CNorvakPageCells& cells)
     auto cell = [&](int row, int col) -> CNorvakCell& { return *cells.EditCell(row, col); };
     auto select = [&](int row, int col, bool focus) {
         p.m_selectedCells.Add(CCellCoord(row, col));
-        cell(row, col).SetState(WORD(CIS_SELECTED | (focus ? CIS_FOCUSED : 0)));
+        cell(row, col).SetState(WORD(focus ? CIS_FOCUSED : 0));
         if (focus)
             p.m_focusCell = CCellCoord(row, col);
     };

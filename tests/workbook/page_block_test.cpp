@@ -2,6 +2,7 @@
 // and a load, whole pages through a save and a load, and refusal of every prefix and of hostile
 // patches without a page being handed out.
 
+#include "sheet/model/CellProperties.h"
 #include "sheet/model/CellSelection.h"
 #include "tests/support/AllocationProbe.h"
 #include "tests/support/CellSheet.h"
@@ -368,8 +369,8 @@ TEST(PageBlock, SelectionAloneWritesNoCellRecord)
     SamplePage back(std::move(loaded[0]));
     EXPECT_EQ(back.page->m_selectedCells.GetCount(), selected);
     EXPECT_EQ(PageDifference(s, back), "");
-    EXPECT_EQ(back.cells->GetCell(3, 4)->GetState(), WORD(CIS_SELECTED | CIS_FOCUSED));
-    EXPECT_EQ(back.cells->GetCell(199, 19)->GetState(), WORD(CIS_SELECTED));
+    EXPECT_EQ(SheetModel::GetItemState(*back.page, *back.cells, 3, 4), WORD(CIS_SELECTED | CIS_FOCUSED));
+    EXPECT_EQ(SheetModel::GetItemState(*back.page, *back.cells, 199, 19), WORD(CIS_SELECTED));
 }
 
 // Files saved before the selection stopped making records hold a record for each selected cell;
@@ -393,10 +394,10 @@ TEST(PageBlock, RecordsOfSelectedCellsInOlderFilesStillOpen)
     ASSERT_EQ(LoadBytes(old, loaded), CReadResult::Read);
     SamplePage back(std::move(loaded[0]));
     EXPECT_EQ(back.page->m_selectedCells.GetCount(), 4);
-    EXPECT_EQ(back.cells->GetCell(2, 2)->GetState(), WORD(CIS_SELECTED | CIS_FOCUSED));
-    EXPECT_EQ(back.cells->GetCell(3, 3)->GetState(), WORD(CIS_SELECTED));
-    EXPECT_EQ(back.cells->GetCell(3, 2)->GetState(), WORD(CIS_SELECTED));
-    EXPECT_EQ(back.cells->GetCell(4, 4)->GetState(), 0);
+    EXPECT_EQ(SheetModel::GetItemState(*back.page, *back.cells, 2, 2), WORD(CIS_SELECTED | CIS_FOCUSED));
+    EXPECT_EQ(SheetModel::GetItemState(*back.page, *back.cells, 3, 3), WORD(CIS_SELECTED));
+    EXPECT_EQ(SheetModel::GetItemState(*back.page, *back.cells, 3, 2), WORD(CIS_SELECTED));
+    EXPECT_EQ(SheetModel::GetItemState(*back.page, *back.cells, 4, 4), 0);
     EXPECT_EQ(BlockBytes(back), today);
 }
 
@@ -426,5 +427,5 @@ TEST(PageBlock, ASelectedRowWritesOnlyItsCellsWithContent)
     EXPECT_EQ(PageDifference(*selected, back), "");
     EXPECT_STREQ(back.cells->GetCell(5, 7)->GetTextPtr(), "乙");
     for (int col : {3, 4, 7})
-        EXPECT_EQ(back.cells->GetCell(5, col)->GetState(), WORD(CIS_SELECTED)) << col;
+        EXPECT_EQ(SheetModel::GetItemState(*back.page, *back.cells, 5, col), WORD(CIS_SELECTED)) << col;
 }

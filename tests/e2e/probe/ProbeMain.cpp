@@ -13,7 +13,8 @@
 //   e2e_probe shell-open <file>                opens the file as the shell does (ShellExecute)
 //   e2e_probe workbook <file> <question>...    opens the file with the control and answers, one
 //                                              line each: pages | text P R C | merged P R C |
-//                                              line P R C (the cell's own bottom line)
+//                                              selected P R C | line P R C (the cell's own
+//                                              bottom line)
 //
 // Exit code 0 when every answer was found, 1 when one was not (the reason on standard error),
 // 2 for a command it does not know.
@@ -77,6 +78,8 @@ int AnswerWorkbook(const std::vector<std::wstring>& args)
             Write(STD_OUTPUT_HANDLE, probe.CellText(page, row, col) + L"\n");
         else if (question == L"merged")
             Write(STD_OUTPUT_HANDLE, std::wstring(probe.MergeStartsAt(page, row, col) ? L"yes" : L"no") + L"\n");
+        else if (question == L"selected")
+            Write(STD_OUTPUT_HANDLE, std::wstring(probe.IsSelected(page, row, col) ? L"yes" : L"no") + L"\n");
         else if (question == L"line")
             Write(STD_OUTPUT_HANDLE, probe.BottomLine(page, row, col) + L"\n");
         else

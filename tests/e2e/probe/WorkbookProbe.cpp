@@ -79,6 +79,11 @@ bool CWorkbookProbe::MergeStartsAt(long page, long row, long col) const
     return DispatchCall<bool>(m_control, norvak_id::DoSetPageCellUnCombine, page, row, col);
 }
 
+bool CWorkbookProbe::IsSelected(long page, long row, long col) const
+{
+    return DispatchCall<bool>(m_control, norvak_id::DoGetPageGridIsSelected, page, row, col);
+}
+
 std::wstring CWorkbookProbe::BottomLine(long page, long row, long col) const
 {
     COleDispatchDriver cell(DispatchCall<IDispatch*>(m_control, norvak_id::DoGetGridObject, page, row, col));

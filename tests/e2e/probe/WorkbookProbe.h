@@ -27,6 +27,7 @@ public:
     std::wstring CellText(long page, long row, long col) const;
     // Whether a merged range starts at the cell (found by taking it apart in this copy).
     bool MergeStartsAt(long page, long row, long col) const;
+    bool IsSelected(long page, long row, long col) const;
     // The style, width and colour of the cell's own bottom line.
     std::wstring BottomLine(long page, long row, long col) const;
 

@@ -2,10 +2,12 @@
 // and the edit checks.
 
 #include "sheet/model/CellProperties.h"
+#include "sheet/model/CellSelection.h"
 #include "tests/support/CellSheet.h"
 
 #include <map>
 #include <tuple>
+#include <vector>
 
 using namespace SheetModel;
 
@@ -206,19 +208,19 @@ TEST(CellItems, GetItemReadsByMaskAndTheControlsText)
     back.row = 1;
     back.col = 2;
     back.mask = CIM_TEXT | CIM_TEXTCOLOR;
-    EXPECT_TRUE(
-        GetItem(s.cells, &back, [](int r, int c) { return CString(r == 1 && c == 2 ? "shown" : "?"); }));
+    EXPECT_TRUE(GetItem(s.page, s.cells, &back,
+                        [](int r, int c) { return CString(r == 1 && c == 2 ? "shown" : "?"); }));
     EXPECT_STREQ(back.text, "shown");
     EXPECT_EQ(back.value, 9);
     EXPECT_EQ(back.indent, 4);
     EXPECT_EQ(back.font.font.lfWeight, CFontRecord().font.lfWeight); // font not asked for
 
     EXPECT_FALSE(SetItem(s.page, s.cells, nullptr, repaint));
-    EXPECT_FALSE(GetItem(s.cells, nullptr));
+    EXPECT_FALSE(GetItem(s.page, s.cells, nullptr));
     back.row = 3;
     EXPECT_FALSE(SetItem(s.page, s.cells, &back, repaint));
     EXPECT_EQ(GetItemFormat(s.cells, 3, 0), -1);
-    EXPECT_EQ(GetItemState(s.cells, 0, 5), 0);
+    EXPECT_EQ(GetItemState(s.page, s.cells, 0, 5), 0);
     EXPECT_EQ(GetItemFont(s.cells, -1, 0), nullptr);
 }
 
@@ -265,7 +267,7 @@ TEST(CellItems, LocksGuardEditingOnlyAndEveryWriterStillStores)
         item.row = item.col = 1;
         item.mask = CIM_TEXT | CIM_STATE;
         item.text = "y";
-        item.state = WORD(s.Cell(1, 1).GetState() | CIS_SELECTED);
+        item.state = WORD(GetItemState(s.page, s.cells, 1, 1) | CIS_SELECTED);
         EXPECT_TRUE(SetItem(s.page, s.cells, &item, repaint));
         EXPECT_EQ(s.Text(1, 1), "y");
         EXPECT_FALSE(IsCellEditable(s.page, s.cells, 1, 1));
@@ -299,3 +301,40 @@ TEST(CellState, SelectedValueKeepsTheSelectionMapAndRepaintsHeaders)
 }
 
 } // namespace
+
+// Whether a cell is selected is the page's selection alone: selecting and clearing a page full of
+// records writes none of them, every record shows the selection beside the bits it keeps, and a
+// selected bit stored into a cell does not select it.
+TEST(CellState, TheSelectionLivesInThePageAndLeavesTheRecordsAlone)
+{
+    CellSheet s(6, 5, 1, 1);
+    s.Cell(2, 2).SetState(CIS_MODIFIED);
+    s.Cell(3, 3).SetState(CIS_READONLY);
+    s.Cell(4, 1).SetState(WORD(CIS_SELECTED | CIS_MODIFIED));
+    std::vector<WORD> kept;
+    for (int row = 0; row < 6; ++row)
+        for (int col = 0; col < 5; ++col)
+            kept.push_back(s.Cell(row, col).GetState());
+    auto expectShown = [&](const CCellRect& selected) {
+        for (int row = 0; row < 6; ++row)
+            for (int col = 0; col < 5; ++col) {
+                const WORD own = kept[size_t(row * 5 + col)];
+                EXPECT_EQ(s.Cell(row, col).GetState(), own) << row << ", " << col << ": a record was written";
+                const bool in = selected.minRow <= row && row <= selected.maxRow && selected.minCol <= col &&
+                                col <= selected.maxCol;
+                EXPECT_EQ(GetItemState(s.page, s.cells, row, col), WORD(own | (in ? CIS_SELECTED : 0)))
+                    << row << ", " << col;
+            }
+        EXPECT_EQ(s.Consistency(), "");
+    };
+    EXPECT_EQ(kept[4 * 5 + 1], CIS_MODIFIED) << "the selected bit is not stored";
+    expectShown(CCellRect());
+
+    CNoRepaint repaint;
+    SelectAllCells(s.page, s.cells, repaint);
+    expectShown(CCellRect(1, 1, 5, 4));
+    SetSelectedRange(s.page, s.cells, CCellRect(2, 2, 3, 3), repaint);
+    expectShown(CCellRect(2, 2, 3, 3));
+    SetSelectedRange(s.page, s.cells, CCellRect(), repaint);
+    expectShown(CCellRect());
+}

@@ -59,8 +59,8 @@ std::string Describe(const CNorvakPage& page, const CNorvakPageCells& cells)
                 out << row << "," << col << " missing\n";
                 continue;
             }
-            out << row << "," << col << " '" << c->GetTextPtr() << "' s" << c->GetState() << " f"
-                << c->GetTextFormat() << " v" << c->GetVerLineColor() << "/" << int(c->GetVerLineWidth()) << "/"
+            out << row << "," << col << " '" << c->GetTextPtr() << "' s" << GetItemState(page, cells, row, col)
+                << " f" << c->GetTextFormat() << " v" << c->GetVerLineColor() << "/" << int(c->GetVerLineWidth()) << "/"
                 << int(c->GetVerLineStyle()) << " h" << c->GetHorLineColor() << "/" << int(c->GetHorLineWidth())
                 << "/" << int(c->GetHorLineStyle()) << " m" << c->IsMergedRight() << c->IsMergedBelow()
                 << c->IsCovered() << " span" << c->GetRowSpan() << "x" << c->GetColSpan() << " o"
@@ -114,8 +114,10 @@ TEST(CellStore, ReadsOfAFreshPageGiveTheDefaultsAndMakeNoRecord)
 
     const CNorvakCell* plain = s.cells.GetCell(999, 49);
     ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(plain->GetState(), CIS_SELECTED) << "the page's selection shows on a default cell";
-    EXPECT_EQ(s.cells.GetCell(8, 4)->GetState(), CIS_SELECTED | CIS_FOCUSED) << "the focus moved with its row";
+    EXPECT_EQ(GetItemState(s.page, s.cells, 999, 49), CIS_SELECTED)
+        << "the page's selection shows on a default cell";
+    EXPECT_EQ(GetItemState(s.page, s.cells, 8, 4), CIS_SELECTED | CIS_FOCUSED)
+        << "the focus moved with its row";
     EXPECT_EQ(plain->GetTextFormat(), CNorvakCell::kDefaultTextFormat);
     EXPECT_STREQ(plain->GetTextPtr(), "");
     EXPECT_EQ(GetItemFormat(s.cells, 3, 3), 5);
@@ -144,11 +146,11 @@ TEST(CellStore, AFirstWriteMakesARecordThatLooksLikeTheDefault)
     EXPECT_EQ(Describe(s.page, s.cells), before);
     EXPECT_EQ(s.Consistency(), "");
 
-    // A later selection marks the records, and the map alone the cells without one.
+    // A later selection shows on the records as on the cells without one.
     ASSERT_TRUE(InsertRow(s.page, s.cells, 4, s.factory).bOk);
     SetSelectedRange(s.page, s.cells, CCellRect(3, 0, 4, 3), repaint);
-    EXPECT_EQ(s.cells.GetCell(3, 0)->GetState(), CIS_SELECTED);
-    EXPECT_EQ(s.cells.GetCell(4, 0)->GetState(), CIS_SELECTED);
+    EXPECT_EQ(GetItemState(s.page, s.cells, 3, 0), CIS_SELECTED);
+    EXPECT_EQ(GetItemState(s.page, s.cells, 4, 0), CIS_SELECTED);
     EXPECT_EQ(s.cells.FindOwnCell(4, 0), nullptr);
     EXPECT_EQ(s.Consistency(), "");
 }

@@ -27,11 +27,7 @@ struct Sheet : CellSheet
     {
         MarkMerge(page, cells, r0, c0, r1, c1, lock, header);
     }
-    void Select(int row, int col)
-    {
-        Cell(row, col).SetState(WORD(Cell(row, col).GetState() | CIS_SELECTED));
-        page.m_selectedCells.Add(CCellCoord(row, col));
-    }
+    void Select(int row, int col) { page.m_selectedCells.Add(CCellCoord(row, col)); }
     void Focus(int row, int col)
     {
         Cell(row, col).SetState(WORD(Cell(row, col).GetState() | CIS_FOCUSED));

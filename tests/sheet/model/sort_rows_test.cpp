@@ -70,7 +70,6 @@ TEST(SortRows, ExcludedColumnsStayAndSelectionIsCleared)
 {
     SortSheet s({"c", "a", "b"});
     s.page.m_sortExcludedColumns.push_back(2);
-    s.Cell(2, 2).SetState(CIS_SELECTED);
     s.page.m_selectedCells.Add(CCellCoord(2, 2));
     s.Cell(3, 0).SetState(CIS_FOCUSED);
     s.page.m_focusCell = CCellCoord(3, 0);

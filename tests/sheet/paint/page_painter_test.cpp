@@ -65,10 +65,8 @@ struct PaintedPage
     void Select(int r0, int c0, int r1, int c1)
     {
         for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c) {
-                Cell(r, c).SetState(WORD(Cell(r, c).GetState() | CIS_SELECTED));
+            for (int c = c0; c <= c1; ++c)
                 page.m_selectedCells.Add(CCellCoord(r, c));
-            }
     }
     CSelectionFrameState Paint()
     {
@@ -189,6 +187,8 @@ TEST(PagePainter, CellBackgroundsSelectionFocusAndTextColours)
         p.page.m_crTextBkColor = kWhite;
         p.SetBackground(3, 3, c.background);
         p.Cell(3, 3).SetState(c.state);
+        if (c.state & CIS_SELECTED)
+            p.Select(3, 3, 3, 3);
         if (c.state & CIS_FOCUSED)
             p.page.m_focusCell = CCellCoord(3, 3);
         p.Paint();
