@@ -20,7 +20,7 @@ bool CategoriesAscending(const CNorvakChart& chart)
 CBoxOfPoint ClusteredBar(const CChartLayout& r)
 {
     return [&r](const CRect& extent, double value) {
-        const int len = ValueToPixels(value, r.dTickPixels, r.dTickStep);
+        const int len = ValueToPixels(value, r);
         return BarBoxFaces(r.nOriginX, extent.top, extent.bottom, value >= 0 ? len : -len, r.dDepthLength,
                            r.dDepthAngle);
     };
@@ -42,7 +42,8 @@ CStackRules BarStackRules(const CNorvakChart& chart, const CChartLayout& r)
     CStackRules rules;
     rules.valueAxis = CStackAxis::Horizontal;
     rules.zeroLine = r.nOriginX;
-    rules.length = [&r](int, double v) { return ValueToPixels(v, r.dTickPixels, r.dTickStep); };
+    rules.reach = AxisReachOf(r);
+    rules.length = [&r](int, double v) { return ValueToPixels(v, r); };
     rules.finishRow = [](int, double, CRect&) {};
     rules.rowHasBoxes = [](int) { return true; };
     rules.shape = BoxShape(StackedBar(r));

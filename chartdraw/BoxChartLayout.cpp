@@ -4,8 +4,14 @@
 #include "chart/model/ChartMath.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <climits>
 #include <cmath>
+
+CAxisReach AxisReachOf(const CChartLayout& layout)
+{
+    return CAxisReach{ValueToPixels(DBL_MAX, layout), ValueToPixels(-DBL_MAX, layout)};
+}
 
 void ForgetDrawnGeometry(CChartItemTable& items)
 {
@@ -134,18 +140,27 @@ int LaidOutPoints(const CChartItemTable& items, int row, int series)
 class CStackEnds
 {
 public:
-    CStackEnds(CStackAxis valueAxis, int zeroLine)
-        : m_vertical(valueAxis == CStackAxis::Vertical), m_positive(zeroLine), m_negative(zeroLine)
+    explicit CStackEnds(const CStackRules& rules)
+        : m_vertical(rules.valueAxis == CStackAxis::Vertical), m_positive(rules.zeroLine),
+          m_negative(rules.zeroLine),
+          m_positiveEnd(
+              AddSaturated(rules.zeroLine, m_vertical ? -rules.reach.positive : rules.reach.positive)),
+          m_negativeEnd(
+              AddSaturated(rules.zeroLine, m_vertical ? rules.reach.negative : -rules.reach.negative))
     {
     }
 
     CRect Segment(const CRect& slot, int length, bool positive) const
     {
         if (m_vertical)
-            return positive ? CRect(slot.left, AddSaturated(m_positive, -length), slot.right, m_positive)
-                            : CRect(slot.left, m_negative, slot.right, AddSaturated(m_negative, length));
-        return positive ? CRect(m_positive, slot.top, AddSaturated(m_positive, length), slot.bottom)
-                        : CRect(AddSaturated(m_negative, -length), slot.top, m_negative, slot.bottom);
+            return positive ? CRect(slot.left, std::max(AddSaturated(m_positive, -length), m_positiveEnd),
+                                    slot.right, m_positive)
+                            : CRect(slot.left, m_negative, slot.right,
+                                    std::min(AddSaturated(m_negative, length), m_negativeEnd));
+        return positive ? CRect(m_positive, slot.top,
+                                std::min(AddSaturated(m_positive, length), m_positiveEnd), slot.bottom)
+                        : CRect(std::max(AddSaturated(m_negative, -length), m_negativeEnd), slot.top,
+                                m_negative, slot.bottom);
     }
 
     void MovePast(const CRect& segment, bool positive)
@@ -159,6 +174,7 @@ public:
 private:
     bool m_vertical;
     int m_positive, m_negative;
+    int m_positiveEnd, m_negativeEnd; // where the axis ends on either side
 };
 
 std::vector<size_t> StackCategory(CBoxChartLayout& placed, CChartItemTable& items, int row, int series,
@@ -167,7 +183,7 @@ std::vector<size_t> StackCategory(CBoxChartLayout& placed, CChartItemTable& item
     const size_t first = placed.boxes.size();
     const int count = LaidOutPoints(items, row, series);
     const bool hasBoxes = rules.rowHasBoxes(row);
-    CStackEnds ends(rules.valueAxis, rules.zeroLine);
+    CStackEnds ends(rules);
     std::vector<CStackSegment> segments;
     for (int j = 0; j < count; ++j) {
         CChartItem& item = items[size_t(row)][size_t(j)];

@@ -11,6 +11,7 @@
 #include "chartdraw/geometry/SlotDivision.h"
 #include "framework/CDC.h"
 
+#include <climits>
 #include <functional>
 #include <string>
 #include <vector>
@@ -80,6 +81,14 @@ CPointShape BoxShape(CBoxOfPoint box);
 CBoxChartLayout ClusterCategories(CChartItemTable& items, int series, const std::vector<CRect>& slots,
                                   CStackAxis valueAxis, const CPointShape& shape, bool ascending);
 
+// Pixels from the zero line to the ends of the value axis on either side; no end by default.
+struct CAxisReach
+{
+    int positive = INT_MAX;
+    int negative = INT_MAX;
+};
+CAxisReach AxisReachOf(const CChartLayout& layout);
+
 // How the points of a category are stacked from the zero line: positive values upward (columns)
 // or rightward (bars), negative values the other way, each segment starting where the last one of
 // its sign ended. A value of 0, or one that is not finite, gets no box.
@@ -87,6 +96,7 @@ struct CStackRules
 {
     CStackAxis valueAxis = CStackAxis::Vertical;
     int zeroLine = 0;
+    CAxisReach reach; // a stack is cut where it reaches an end of the axis
     std::function<int(int row, double value)> length;
     // May move the end of a row's last segment onto the end of the axis.
     std::function<void(int row, double value, CRect& segment)> finishRow;

@@ -115,7 +115,10 @@ int CChartPainter::DrawChart(CDC* dc, CNorvakChart* chart, int left, int top, in
     } else if (plan.layout == CPlotLayoutKind::Flat) {
         call.layout = axis.LayoutValueAxis(dc, chart, plan.direction, plan.valueScale, minValue, maxValue, plot, true);
     }
-    if (plan.hasRoutine && kBodyPainters[type])
+    // A range the axis could not scale (its step came out 0, as near the ends of the doubles) has
+    // no axis for a body to stand on: nothing is drawn around the device origin instead.
+    const bool scaled = plan.layout == CPlotLayoutKind::None || call.layout.dTickStep > 0;
+    if (plan.hasRoutine && scaled && kBodyPainters[type])
         kBodyPainters[type](call);
     if (plan.drawsLabels) {
         CRect front = plot;

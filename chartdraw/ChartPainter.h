@@ -17,8 +17,9 @@ public:
 
     // Draws the chart's plot into (left, top, right, bottom). type and subType pick the layout and
     // the routine; a range of 0 to 0 (or with an end that is not finite) has no data and draws
-    // nothing. depthX and depthY shift the back of the 3-D box right and up. Returns 20, or after
-    // a pie or ring chart its plot's left edge (20 when that is negative), which the preview keeps.
+    // nothing, and one whose axis gets no step draws no body. depthX and depthY shift the back of
+    // the 3-D box right and up. Returns 20, or after a pie or ring chart its plot's left edge (20
+    // when that is negative), which the preview keeps.
     int DrawChart(CDC* dc, CNorvakChart* chart, int left, int top, int right, int bottom, int type, int subType,
                   double minValue, double maxValue, CChartRowTotalsArray* rowTotals, CChartItemTable* items,
                   int pieExtra, int depthX, int depthY) const;

@@ -20,7 +20,7 @@ bool CategoriesAscending(const CNorvakChart& chart)
 CBoxOfPoint ClusteredColumn(const CChartLayout& r)
 {
     return [&r](const CRect& extent, double value) {
-        const int h = ValueToPixels(value, r.dTickPixels, r.dTickStep);
+        const int h = ValueToPixels(value, r);
         return ColumnBoxFaces(ColumnFootprint(extent.left, extent.Width(), r.nOriginY, r.dDepthLength, r.dDepthAngle),
                               value >= 0 ? h : -h);
     };
@@ -42,7 +42,8 @@ CStackRules ColumnStackRules(const CNorvakChart& chart, const CChartLayout& r)
     CStackRules rules;
     rules.valueAxis = CStackAxis::Vertical;
     rules.zeroLine = r.nOriginY;
-    rules.length = [&r](int, double v) { return ValueToPixels(v, r.dTickPixels, r.dTickStep); };
+    rules.reach = AxisReachOf(r);
+    rules.length = [&r](int, double v) { return ValueToPixels(v, r); };
     rules.finishRow = [](int, double, CRect&) {};
     rules.rowHasBoxes = [](int) { return true; };
     rules.shape = BoxShape(StackedColumn(r));
@@ -131,7 +132,7 @@ void CColumnChartPainter::Draw3DColumn(CDC* dc, CNorvakChart* chart, const CChar
             const CQuad foot = DepthRowFootprint(back, slots[size_t(i)].Width(), e, r.dDepthAngle);
             if (CChartItem* item = PointAt(*items, i, j)) {
                 const bool finite = std::isfinite(item->dValue);
-                const int h = ValueToPixels(item->dValue, r.dTickPixels, r.dTickStep);
+                const int h = ValueToPixels(item->dValue, r);
                 if (finite)
                     WriteBoxFaces(*item, ColumnBoxFaces(foot, item->dValue >= 0 ? h : -h));
                 categories[size_t(i)].push_back(placed.boxes.size());

@@ -132,7 +132,7 @@ CStackAxis ValueAxisOf(CCylinderAxis axis)
 CPointShape ClusteredCylinder(const CCylinderOutliner& outliner, const CChartLayout& r, CCylinderAxis axis)
 {
     return [&outliner, &r, axis](CChartItem& point, const CRect& extent, double v) {
-        const int l = ValueToPixels(v, r.dTickPixels, r.dTickStep), signedLength = v >= 0 ? l : -l;
+        const int l = ValueToPixels(v, r), signedLength = v >= 0 ? l : -l;
         if (axis == CCylinderAxis::Column) {
             const int depth = CylinderEndDepth(r.dDepthLength, r.dDepthAngle, -1);
             outliner.Write(point,
@@ -197,7 +197,8 @@ CStackRules CylinderStackRules(const CNorvakChart& chart, const CChartLayout& r,
     CStackRules rules;
     rules.valueAxis = ValueAxisOf(axis);
     rules.zeroLine = axis == CCylinderAxis::Column ? r.nOriginY : r.nOriginX;
-    rules.length = [&r](int, double v) { return ValueToPixels(v, r.dTickPixels, r.dTickStep); };
+    rules.reach = AxisReachOf(r);
+    rules.length = [&r](int, double v) { return ValueToPixels(v, r); };
     rules.finishRow = [](int, double, CRect&) {};
     rules.rowHasBoxes = [](int) { return true; };
     rules.shape = StackedCylinder(outliner, r, axis);

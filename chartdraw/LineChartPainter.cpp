@@ -187,26 +187,37 @@ bool PlaceSpacedPoints(const CChartLayout& r, double minValue, double maxValue, 
         return false;
     const bool bothSigns = minValue < 0 && maxValue > 0;
     points = PlacePoints(items, slots.xs, [&](size_t, size_t, double v) {
-        return LinePointY(r.nOriginY, ValueToPixels(v, r.dTickPixels, r.dTickStep), v, bothSigns);
+        return LinePointY(r.nOriginY, ValueToPixels(v, r), v, bothSigns);
     });
     return true;
 }
 
-// The stacked kinds: every category's values on one running level from the zero row.
+// The stacked kinds: every category's values on one running level from the zero row, which
+// stops at the ends of the axis.
 class CLineStack
 {
 public:
-    CLineStack(int zeroRow, int categories) : m_levels(size_t(categories), zeroRow) {}
+    CLineStack(const CChartLayout& layout, int categories)
+        : CLineStack(layout.nOriginY, AxisReachOf(layout), categories)
+    {
+    }
 
     int Place(size_t category, int h, double value)
     {
         int& level = m_levels[category];
-        level = StackedPointY(level, h, value);
+        level = std::clamp(StackedPointY(level, h, value), m_top, m_bottom);
         return level;
     }
 
 private:
+    CLineStack(int zeroRow, CAxisReach reach, int categories)
+        : m_levels(size_t(categories), zeroRow), m_top(AddSaturated(zeroRow, -reach.positive)),
+          m_bottom(AddSaturated(zeroRow, reach.negative))
+    {
+    }
+
     std::vector<int> m_levels;
+    int m_top, m_bottom;
 };
 
 // The plane of the value 0 across the 3-D box, as a region in device coordinates.
@@ -292,10 +303,9 @@ void CLineChartPainter::DrawStackedLine(CDC* dc, CNorvakChart* chart, const CCha
     const CChartLayout& r = *layout;
     const int n = CategoryCount(*items);
     const CLineSlots slots = PackedLineSlots(r.nOriginX, r.nCategoryLength, n);
-    CLineStack stack(r.nOriginY, n);
-    const CSeriesPoints points = PlacePoints(*items, slots.xs, [&](size_t, size_t i, double v) {
-        return stack.Place(i, ValueToPixels(v, r.dTickPixels, r.dTickStep), v);
-    });
+    CLineStack stack(r, n);
+    const CSeriesPoints points = PlacePoints(
+        *items, slots.xs, [&](size_t, size_t i, double v) { return stack.Place(i, ValueToPixels(v, r), v); });
     PaintFlatLines(dc, *items, points, kStackedSegmentFace, subType == 4, m_tables);
 }
 
@@ -316,7 +326,7 @@ void CLineChartPainter::DrawPercentStackedLine(CDC* dc, CNorvakChart* chart, con
         return;
     }
     const CLineSlots slots = PackedLineSlots(r.nOriginX, r.nCategoryLength, n);
-    CLineStack stack(r.nOriginY, n);
+    CLineStack stack(r, n);
     const size_t lastSeries = items->size() - 1;
     const CSeriesPoints points = PlacePoints(*items, slots.xs, [&](size_t s, size_t i, double v) {
         const CChartRowTotals& t = (*rowTotals)[i];

@@ -24,7 +24,9 @@ public:
                          int indent, COLORREF textColour) const;
 
     // The value label of a chart data point, anchored at (x, y) (pie slices place their own), at
-    // the font's angle; the label's four corners are written into item.labelCorners.
+    // the font's angle and moved by chart type. The box of the drawn text goes into
+    // item.labelCorners: 0 and 1 at the end of the text, 2 and 3 at its start, 1 and 2 along its
+    // top; the text is drawn from corner 3, the foot of its start.
     void DrawPointLabel(CDC* dc, CChartLabelPoint& item, int x, int y, CString text, LOGFONTA font,
                         COLORREF textColour, COLORREF backColour, int transparent) const;
     // The same, anchored at the centre of the bounding box of points; nothing without cell text.

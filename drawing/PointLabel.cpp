@@ -4,8 +4,8 @@
 #include "drawing/LineClip.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -65,34 +65,27 @@ PieAnchor PlacePieLabel(const CChartLabelPoint& item, CSize text)
     return p;
 }
 
-// The widened outline of a line as long as the text, centred on the anchor at angle theta.
-std::vector<POINT> LabelOutline(CDC* dc, CPoint anchor, CSize text, double theta)
+// The box of a text W by H centred on the anchor at angle theta, moved by shift. Corners 0 and 1
+// lie at the end of the text, 2 and 3 at its start; 1 and 2 along its top, 3 and 0 along its foot.
+// Corner 3 is where the text starts on its foot, the point it is drawn from; the box holds the
+// text's cell exactly, whatever a widened path would have given.
+std::array<POINT, 4> LabelBox(CPoint anchor, CSize text, double theta, CSize shift)
 {
-    LOGBRUSH black{BS_SOLID, RGB(0, 0, 0), 0};
-    CPen thick;
-    thick.CreateExtPen(PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_SOLID, DWORD(std::max<LONG>(text.cy, 1)), &black);
-    std::vector<POINT> points;
-    {
-        CSelectObject select(*dc, thick.GetSafeHandle());
-        const double half = text.cx / 2;
-        dc->BeginPath();
-        dc->MoveTo(anchor.x + t(half * std::cos(theta)), anchor.y - t(half * std::sin(theta)));
-        dc->LineTo(anchor.x + t(half * std::cos(theta + kPi)), anchor.y - t(half * std::sin(theta + kPi)));
-        dc->EndPath();
-        dc->FlattenPath();
-        dc->WidenPath();
-    }
-    const int count = ::GetPath(*dc, nullptr, nullptr, 0);
-    if (count > 0) {
-        points.resize(size_t(count));
-        std::vector<BYTE> types(static_cast<size_t>(count));
-        ::GetPath(*dc, points.data(), types.data(), count);
-    }
-    dc->AbortPath();
-    return points;
+    const double cosine = std::cos(theta), sine = std::sin(theta);
+    const int half = text.cx / 2;
+    // The start of the line as long as the text through the anchor, then down half its height.
+    const CPoint start(anchor.x + t(half * std::cos(theta + kPi)),
+                       anchor.y - t(half * std::sin(theta + kPi)));
+    const CPoint foot(start.x + t(text.cy / 2 * sine) + shift.cx,
+                      start.y + t(text.cy / 2 * cosine) + shift.cy);
+    const CSize along(int(std::lround(text.cx * cosine)), int(-std::lround(text.cx * sine)));
+    const CSize up(int(-std::lround(text.cy * sine)), int(-std::lround(text.cy * cosine)));
+    return {POINT{foot.x + along.cx, foot.y + along.cy},
+            POINT{foot.x + along.cx + up.cx, foot.y + along.cy + up.cy},
+            POINT{foot.x + up.cx, foot.y + up.cy}, POINT{foot.x, foot.y}};
 }
 
-// Where the text goes relative to the fourth corner, by chart type; false: no text at all.
+// How far the text moves from its place on the anchor, by chart type; false: no text at all.
 bool TextShift(const CChartLabelPoint& item, CSize text, CSize& shift)
 {
     const bool fixed = item.placement == 1, positive = item.value >= 0;
@@ -152,21 +145,24 @@ void CTextPainter::DrawPointLabel(CDC* dc, CChartLabelPoint& item, int x, int y,
             DrawClippedLine(*dc, bend, POINT{bend.x + placed.segment, bend.y});
         }
     }
-    const std::vector<POINT> outline = LabelOutline(dc, anchor, size, theta);
-    if (outline.size() < 4)
-        return;
-    std::copy_n(outline.begin(), 4, item.labelCorners);
+    if (size.cx <= 0 || size.cy <= 0)
+        return; // nothing to frame
+    // The box is recorded where the text goes, moved by its chart type, so that hit tests and the
+    // grips of a selected label find the text itself.
+    CSize shift;
+    const bool drawsText = TextShift(item, size, shift);
+    const std::array<POINT, 4> box = LabelBox(anchor, size, theta, shift);
+    std::copy(box.begin(), box.end(), item.labelCorners);
     if (item.labelSelected) {
         const int oldRop = dc->SetROP2(R2_NOT);
         for (const POINT& corner : item.labelCorners)
             dc->Rectangle(corner.x - 2, corner.y - 2, corner.x + 2, corner.y + 2);
         dc->SetROP2(oldRop);
     }
-    CSize shift;
-    if (!TextShift(item, size, shift))
+    if (!drawsText)
         return;
     dc->SetTextAlign(TA_LEFT | TA_BOTTOM);
-    dc->TextOut(item.labelCorners[3].x + shift.cx, item.labelCorners[3].y + shift.cy, text);
+    dc->TextOut(item.labelCorners[3].x, item.labelCorners[3].y, text);
 }
 
 void CTextPainter::DrawPolygonLabel(CDC* dc, CChartLabelPoint& item, const POINT* points, int count,

@@ -39,6 +39,18 @@ std::array<CPoint, 4> Box(int left, int top, int right, int bottom)
     return {CPoint(left, bottom), CPoint(right, bottom), CPoint(right, top), CPoint(left, top)};
 }
 
+// The pixels a text of the length may cover when it is centred on centre: the drawing system
+// starts an odd length half a pixel either side, so the span holds both starts.
+struct CSpan
+{
+    int first, end; // end is one past the last pixel
+};
+CSpan CentredSpan(int centre, int length)
+{
+    const int reach = length / 2 + length % 2;
+    return {centre - reach, centre + reach};
+}
+
 CPoint LeftLabelStart(POINT anchor, int n)
 {
     if (n == 900 || n == 2700)
@@ -116,34 +128,48 @@ CAxisLabelPlacement PlaceLabelBelowAxis(POINT anchor, int n, SIZE text, int shif
     out.fontOrientation = n;
     const double a = TenthsToRadians(n);
     switch (n) {
-    case 0:
+    case 0: {
         out.align = TA_CENTER | TA_BOTTOM;
         out.textPoint = CPoint(x, y - 8);
-        out.corners = Box(x - w / 2, y - h - 8, x + w / 2, y - 8);
+        const CSpan across = CentredSpan(x, w);
+        out.corners = Box(across.first, y - h - 8, across.end, y - 8);
         return out;
-    case 900:
+    }
+    case 900: {
+        // Read upward: the foot of the text lies on its right, at the text point.
         out.align = TA_CENTER | TA_BOTTOM;
         out.textPoint = CPoint(x + h / 2, y - w / 2 - 8);
-        out.corners = {CPoint(x + h / 2, y - 8), CPoint(x + h / 2, y - w - 8), CPoint(x - h / 2, y - w - 8),
-                       CPoint(x - h / 2, y - 8)};
+        const CSpan along = CentredSpan(out.textPoint.y, w);
+        const int foot = out.textPoint.x;
+        out.corners = {CPoint(foot, along.end), CPoint(foot, along.first), CPoint(foot - h, along.first),
+                       CPoint(foot - h, along.end)};
         return out;
-    case 1800:
+    }
+    case 1800: {
         out.fontOrientation = 0;
         out.align = TA_CENTER | TA_TOP;
         out.textPoint = CPoint(x, y - h / 2);
-        out.corners = Box(x - w / 2, y - h / 2, x + w / 2, y + h / 2);
+        const CSpan across = CentredSpan(x, w);
+        out.corners = Box(across.first, out.textPoint.y, across.end, out.textPoint.y + h);
         return out;
-    case 2700:
+    }
+    case 2700: {
+        // Read downward: the head of the text lies on its right, at the text point.
         out.align = TA_CENTER | TA_TOP;
         out.textPoint = CPoint(x + h / 2, y + w / 2 + 8);
-        out.corners = {CPoint(x - h / 2, y + 8), CPoint(x - h / 2, y + w + 8), CPoint(x + h / 2, y + w + 8),
-                       CPoint(x + h / 2, y + 8)};
+        const CSpan along = CentredSpan(out.textPoint.y, w);
+        const int head = out.textPoint.x;
+        out.corners = {CPoint(head - h, along.first), CPoint(head - h, along.end), CPoint(head, along.end),
+                       CPoint(head, along.first)};
         return out;
-    case 3600:
+    }
+    case 3600: {
         out.align = TA_CENTER | TA_TOP;
         out.textPoint = CPoint(x, y + 8);
-        out.corners = Box(x - w / 2, y + 8, x + w / 2, y + h + 8);
+        const CSpan across = CentredSpan(x, w);
+        out.corners = Box(across.first, y + 8, across.end, y + h + 8);
         return out;
+    }
     }
     if (n > 900 && n < 2700) {
         // Text that would read leftward is turned round; it keeps the side of its own orientation.

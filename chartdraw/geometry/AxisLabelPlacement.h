@@ -26,7 +26,8 @@ CAxisLabelPlacement PlaceLabelLeftOfAxis(POINT anchor, int orientation, SIZE tex
 
 // A label under a horizontal value axis, anchored on the plot bottom; shift 1 moves it right and 2
 // left. The text is centred on its reference point; the corners run round the drawn text as it
-// reads: bottom left, bottom right, top right, top left.
+// reads: bottom left, bottom right, top right, top left. Along the centred direction the box
+// holds every pixel the text may cover: an odd length may start on either side of the half pixel.
 CAxisLabelPlacement PlaceLabelBelowAxis(POINT anchor, int orientation, SIZE text, int shift);
 
 // The outline of the segment from start to end widened to width with square ends, as above;

@@ -21,12 +21,18 @@ CPoint HalfDepth(double depth, double angle)
 
 } // namespace
 
-int ValueToPixels(double value, double tickPixels, double tickStep)
+int ValueToPixels(double value, const CChartLayout& layout)
 {
-    if (!std::isfinite(value) || !std::isfinite(tickPixels) || !std::isfinite(tickStep) || tickStep == 0)
+    const double pixels = layout.dTickPixels, step = layout.dTickStep;
+    if (!std::isfinite(value) || !std::isfinite(pixels) || !std::isfinite(step) || !(step > 0))
         return 0;
-    // A product beyond the double range is as long as the longest box.
-    return std::min(Trunc(std::fabs(value * tickPixels / tickStep)), kMaxBoxPixels);
+    const double cut = std::clamp(value, -layout.nNegativeTicks * step, layout.nPositiveTicks * step);
+    // The product first, as the scale is defined; a product beyond the doubles takes the quotient
+    // first, which the cut keeps within the tick counts.
+    double length = cut * pixels / step;
+    if (!std::isfinite(length))
+        length = cut / step * pixels;
+    return Trunc(std::fabs(length));
 }
 
 CQuad ColumnFootprint(int left, int width, int base, double depth, double angle)
@@ -72,9 +78,13 @@ int PercentShareLength(double value, int signClass, int positiveLength, int nega
         return 0;
     const double part = signClass < 0 ? negativeLength : positiveLength;
     const double magnitude = std::fabs(value);
-    const double length =
+    double length =
         order == CShareOrder::ProductFirst ? magnitude * part / absSum : magnitude * (part / absSum);
-    return std::clamp(RoundHalfUp(length), -kMaxBoxPixels, kMaxBoxPixels);
+    if (!std::isfinite(length))
+        length = magnitude / absSum * part;
+    // A share is never more than its part, whatever totals it was given.
+    const int limit = SaturateToInt(std::fabs(part));
+    return std::clamp(RoundHalfUp(length), -limit, limit);
 }
 
 void SortStackSegments(std::vector<CStackSegment>& segments, CStackAxis axis)

@@ -4,6 +4,7 @@
 // pixels of a value, the share of a value in a percent-stacked row and the drawing order of the
 // segments of a stacked category. Pure arithmetic on 32-bit pixels; integer halves truncate.
 
+#include "chartdraw/geometry/ChartLayout.h"
 #include "framework/Geometry.h"
 
 #include <array>
@@ -15,13 +16,10 @@ using CQuad = std::array<CPoint, 4>;
 // 0 front, 1 back, 2 left side (a bar's base end), 3 right side (its value end), 4 top, 5 bottom.
 using CBoxFaces = std::array<CQuad, 6>;
 
-// A longer box than this many pixels could not be drawn anyway; capping keeps every sum of a few
-// box lengths inside the int range.
-constexpr int kMaxBoxPixels = 1 << 26;
-
-// |trunc(value x tickPixels / tickStep)|, capped; 0 for a value or scale that is not finite or a
-// step of 0.
-int ValueToPixels(double value, double tickPixels, double tickStep);
+// The pixels of a value on the layout's scale, |trunc(value x dTickPixels / dTickStep)|. A value
+// beyond an end of the axis (its tick counts times the step) is cut at that end, so that no box
+// leaves the plot; a value or scale that is not finite, or a step that is not above 0, gives 0.
+int ValueToPixels(double value, const CChartLayout& layout);
 
 // The footprint of a column standing on the row base: B0 back left, B1 front left, B2 front
 // right, B3 back right, centred on the base in depth. The depth vector (length, angle in
@@ -41,9 +39,10 @@ CBoxFaces ColumnBoxFaces(const CQuad& bottom, int signedHeight);
 // thickness. Base corners: Z0 front top, Z1 front bottom, Z2 back bottom, Z3 back top.
 CBoxFaces BarBoxFaces(int base, int top, int bottom, int signedLength, double depth, double angle);
 
-// The pixels of a value's share of its row in a percent-stacked chart, rounded half up.
-// signClass: 1 the row has positive values only, 0 both signs, -1 no positive sum. Columns
-// multiply the value by the axis part first, bars divide the part by the sum first.
+// The pixels of a value's share of its row in a percent-stacked chart, rounded half up and no
+// longer than the axis part. signClass: 1 the row has positive values only, 0 both signs, -1 no
+// positive sum. Columns multiply the value by the axis part first, bars divide the part by the sum
+// first.
 enum class CShareOrder
 {
     ProductFirst,

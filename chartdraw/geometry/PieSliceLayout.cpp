@@ -141,6 +141,13 @@ CPieEllipses StoredPieEllipses(const CRect& pie, const CRect& hole, int depth)
     return out;
 }
 
+float SliceShare(double value, double absSum)
+{
+    if (!(absSum > 0) || !std::isfinite(value))
+        return 0.0f;
+    return float(std::min(std::fabs(value) / absSum, 1.0));
+}
+
 CPieSeriesSlices LayoutPieSlices(const CPieEllipses& ellipses, std::span<const CPieSliceInput> values,
                                  double absSum)
 {
@@ -154,9 +161,11 @@ CPieSeriesSlices LayoutPieSlices(const CPieEllipses& ellipses, std::span<const C
         slice.point = int(std::min<size_t>(j, INT_MAX));
         slice.ellipses = ellipses;
         slice.explode = values[j].explode;
-        slice.share = absSum > 0 ? float(std::fabs(values[j].value) / absSum) : 0.0f;
+        slice.share = SliceShare(values[j].value, absSum);
         slice.startAngle = start;
-        slice.endAngle = j + 1 == values.size() ? 2.5f * kPiePi : start + 2 * kPiePi * slice.share;
+        // No slice runs on past the end of the circle, whatever totals it was given.
+        slice.endAngle = j + 1 == values.size() ? 2.5f * kPiePi
+                                                : std::min(start + 2 * kPiePi * slice.share, 2.5f * kPiePi);
         slice.centres[0] = outerCentre;
         slice.centres[1] = ellipses.IsRing() ? innerCentre : outerCentre;
         slice.edges[0] = EllipsePointAt(outerCentre, a, b, slice.startAngle);

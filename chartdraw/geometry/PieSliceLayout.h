@@ -84,8 +84,11 @@ struct CPieSliceInput
     int explode = 0;
 };
 
-// Cuts the pie into one slice per value by the share of its absolute value in absSum (which must be
-// above 0); the last slice ends exactly at the top.
+// The share of a value's absolute value in absSum: 0 for a value that is not finite or a sum that
+// is not above 0, and never more than 1.
+float SliceShare(double value, double absSum);
+
+// Cuts the pie into one slice per value by its share (above); the last slice ends exactly at the top.
 CPieSeriesSlices LayoutPieSlices(const CPieEllipses& ellipses, std::span<const CPieSliceInput> values,
                                  double absSum);
 

@@ -50,13 +50,16 @@ inline CNorvakChart MakeChart(int type, int subType, const CValueRows& rows)
     return chart;
 }
 
-// A layout of ten pixels a unit: the value 0 at (x0, y0), where the category axis starts, which
-// runs length pixels across the value axis (rightward for columns, upward for bars).
+// A layout of ten pixels a unit whose value axis reaches 100 units either way: the value 0 at
+// (x0, y0), where the category axis starts, which runs length pixels across the value axis
+// (rightward for columns, upward for bars).
 inline CChartLayout HandLayout(int x0, int y0, int length)
 {
     CChartLayout layout;
     layout.dTickPixels = 10;
     layout.dTickStep = 1;
+    layout.nPositiveTicks = 100;
+    layout.nNegativeTicks = 100;
     layout.nOriginX = x0;
     layout.nOriginY = y0;
     layout.nCategoryLength = length;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -92,6 +93,34 @@ TEST(AxisLabelPlacement, BelowHorizontalAxis)
     // Shifted right by half the width, or left by half the height and 4 for upright text.
     EXPECT_EQ(PlaceLabelBelowAxis(CPoint(100, 200), 3600, kText, 1).textPoint, CPoint(115, 208));
     EXPECT_EQ(PlaceLabelBelowAxis(CPoint(100, 200), 900, kText, 2).textPoint, CPoint(96, 177));
+}
+
+TEST(AxisLabelPlacement, CentredTextOfOddOrEvenSizeStaysInItsBox)
+{
+    // A text w long centred on c starts at c - w / 2 or, with the half pixel rounded the other way,
+    // one pixel earlier: its box holds both starts and no more. Across, it is h thick from the
+    // edge its alignment puts on the text point. Boxes run as RECTs: their far edges are exclusive.
+    for (const int w : {30, 31})
+        for (const int h : {12, 13})
+            for (const int n : {0, 900, 1800, 2700, 3600}) {
+                SCOPED_TRACE(testing::Message() << n << ": " << w << " x " << h);
+                const CAxisLabelPlacement got = PlaceLabelBelowAxis(CPoint(100, 200), n, SIZE{w, h}, 0);
+                CRect box(got.corners[0].x, got.corners[0].y, got.corners[0].x, got.corners[0].y);
+                for (const CPoint& corner : got.corners)
+                    box = CRect(std::min(box.left, corner.x), std::min(box.top, corner.y),
+                                std::max(box.right, corner.x), std::max(box.bottom, corner.y));
+                const bool upright = n != 900 && n != 2700;
+                const int centre = upright ? got.textPoint.x : got.textPoint.y;
+                const int first = upright ? box.left : box.top, end = upright ? box.right : box.bottom;
+                for (const int start : {centre - w / 2, centre - (w + 1) / 2}) {
+                    EXPECT_LE(first, start);
+                    EXPECT_GE(end, start + w);
+                }
+                EXPECT_EQ(end - first, w + w % 2);
+                EXPECT_EQ(upright ? box.Height() : box.Width(), h);
+                const int alignedEdge = n == 0 ? box.bottom : upright ? box.top : box.right;
+                EXPECT_EQ(alignedEdge, upright ? got.textPoint.y : got.textPoint.x);
+            }
 }
 
 TEST(AxisLabelPlacement, OutlineOfAPointLineFollowsItsAngle)

@@ -170,9 +170,10 @@ TEST(AxisPainter, LabelsUnderAHorizontalAxisSitWhereTheirMeasuredTextGoes)
                                                                  label.chShift);
         EXPECT_EQ(std::vector<CPoint>(label.textCorners, label.textCorners + 4),
                   std::vector<CPoint>(expected.corners.begin(), expected.corners.end()));
-        // The box and the pixel row and column on its far edges, which the text's cell may reach.
-        const CRect box(expected.corners[3].x, expected.corners[3].y, expected.corners[1].x + 1,
-                        expected.corners[1].y + 1);
+        // The box from its top left corner to its bottom right one, which holds every pixel the
+        // centred text may cover.
+        const CRect box(expected.corners[3].x, expected.corners[3].y, expected.corners[1].x,
+                        expected.corners[1].y);
         EXPECT_GT(canvas.InkIn(box), 0);
         inkInBoxes += canvas.InkIn(box);
         // The short tick rises 5 pixels from the anchor.

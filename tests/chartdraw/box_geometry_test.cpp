@@ -68,21 +68,44 @@ TEST(SlotDivision, SplitEvenlyGivesTheLeftoverToTheFirst)
     EXPECT_TRUE(SplitEvenly(5, 0).empty());
 }
 
-TEST(BoxGeometry, ValueToPixels)
+TEST(BoxGeometry, ValueToPixelsIsCutAtTheEndsOfTheAxis)
 {
     struct Case
     {
         double value, tickPixels, tickStep;
+        int positiveTicks, negativeTicks;
         int pixels;
     } cases[] = {
-        {3, 10, 1, 30},      {-2.5, 10, 1, 25},  {0.29, 100, 1, 28}, // 0.29 x 100 = 28.999999999999996
-        {7, 33.3, 10, 23},   {0, 40, 20, 0},     {1e300, 300, 1e299, 3000},
-        {1e300, 1e10, 1, kMaxBoxPixels}, {DBL_MAX, 2, 0.5, kMaxBoxPixels},
-        {NAN, 10, 1, 0},     {INFINITY, 10, 1, 0}, {5, 10, 0, 0},    {5, NAN, 1, 0},
+        {3, 10, 1, 10, 10, 30},
+        {-2.5, 10, 1, 10, 10, 25},
+        {0.29, 100, 1, 10, 0, 28}, // 0.29 x 100 = 28.999999999999996
+        {7, 33.3, 10, 5, 0, 23},
+        {0, 40, 20, 5, 0, 0},
+        {1e300, 300, 1e299, 10, 0, 3000},
+        // Beyond an end of the axis: cut at that end, which is 0 for an axis of one sign.
+        {12, 10, 1, 10, 0, 100},
+        {-7, 10, 1, 10, 5, 50},
+        {-7, 10, 1, 10, 0, 0},
+        // A product past the largest double: 1e308 x 50 / 2e307, or an axis end reaching it.
+        {1e308, 50, 2e307, 5, 0, 250},
+        {-DBL_MAX, 50, 2e307, 5, 3, 150},
+        {DBL_MAX, 2, 0.5, 4, 0, 8},
+        {NAN, 10, 1, 10, 10, 0},
+        {INFINITY, 10, 1, 10, 10, 0},
+        {5, 10, 0, 10, 10, 0},
+        {5, NAN, 1, 10, 10, 0},
+        {5, 10, -1, 10, 10, 0},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ValueToPixels(c.value, c.tickPixels, c.tickStep), c.pixels)
-            << c.value << " x " << c.tickPixels << " / " << c.tickStep;
+    for (const Case& c : cases) {
+        CChartLayout layout;
+        layout.dTickPixels = c.tickPixels;
+        layout.dTickStep = c.tickStep;
+        layout.nPositiveTicks = c.positiveTicks;
+        layout.nNegativeTicks = c.negativeTicks;
+        EXPECT_EQ(ValueToPixels(c.value, layout), c.pixels)
+            << c.value << " x " << c.tickPixels << " / " << c.tickStep << ", ticks " << c.positiveTicks
+            << " and " << c.negativeTicks;
+    }
 }
 
 TEST(BoxGeometry, PercentSharesRoundHalfUp)
@@ -104,7 +127,10 @@ TEST(BoxGeometry, PercentSharesRoundHalfUp)
         {0.3, 1, 35, 0, 3, CShareOrder::QuotientFirst, 3},
         {5, 1, 100, 0, 0, CShareOrder::ProductFirst, 0}, // a row of zeros has no share
         {NAN, 1, 100, 0, 4, CShareOrder::ProductFirst, 0},
-        {1e308, 1, 100, 0, 1e-308, CShareOrder::ProductFirst, kMaxBoxPixels},
+        // Past the largest double the quotient goes first; no share is longer than its part.
+        {1e308, 1, 250, 0, 1.25e308, CShareOrder::ProductFirst, 200},
+        {1e308, 1, 100, 0, 1e-308, CShareOrder::ProductFirst, 100},
+        {-1e308, 0, 100, 100, 1e-308, CShareOrder::QuotientFirst, 100},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PercentShareLength(c.value, c.signClass, c.positiveLength, c.negativeLength, c.absSum, c.order),

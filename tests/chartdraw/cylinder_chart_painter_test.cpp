@@ -34,9 +34,9 @@ CRect Bounds(const std::vector<POINT>& points)
     return r;
 }
 
-// Zero on row 200 (column cylinders) and column 40 (bar cylinders), 10 px a unit; a depth of 41 px
-// at asin 0.6, so that each end ellipse is trunc(24.6) = 24 px deep. From above (or, for bars, with
-// the back on the right) the back top corner lies above (right of) the front one.
+// Zero on row 200 (column cylinders) and column 40 (bar cylinders), 10 px a unit from -5 to 10; a
+// depth of 41 px at asin 0.6, so that each end ellipse is trunc(24.6) = 24 px deep. From above (or,
+// for bars, with the back on the right) the back top corner lies above (right of) the front one.
 CChartLayout CylinderLayout(CNorvakChart& chart, bool fromAbove, int categoryLength = 400)
 {
     CChartLayout r;
@@ -47,6 +47,8 @@ CChartLayout CylinderLayout(CNorvakChart& chart, bool fromAbove, int categoryLen
     r.nCategoryLength = categoryLength;
     r.nPositiveLength = 100;
     r.nNegativeLength = 50;
+    r.nPositiveTicks = 10;
+    r.nNegativeTicks = 5;
     r.nValueHigh = 100;
     r.nValueLow = 250;
     r.dDepthLength = 41;

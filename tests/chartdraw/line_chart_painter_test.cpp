@@ -24,7 +24,7 @@ std::string Str(const std::vector<POINT>& points)
     return out;
 }
 
-// Value 0 on row 150, 10 px a unit; categories from x = 10 over 300 px.
+// Value 0 on row 150, 10 px a unit from -5 to 10; categories from x = 10 over 300 px.
 CChartLayout FlatLayout()
 {
     CChartLayout r;
@@ -35,6 +35,8 @@ CChartLayout FlatLayout()
     r.nCategoryLength = 300;
     r.nPositiveLength = 100;
     r.nNegativeLength = 50;
+    r.nPositiveTicks = 10;
+    r.nNegativeTicks = 5;
     r.nValueHigh = 50;
     r.nValueLow = 200;
     return r;

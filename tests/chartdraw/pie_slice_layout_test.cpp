@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -134,6 +135,10 @@ TEST(PieSliceLayout, SlicesFromTheTopCounterClockwise)
         // One slice all round; a slice of 0 has no width.
         {{5}, 5, "R", {2.5f}, {2700}},
         {{0, 2}, 2, "LR", {0.5f, 2.5f}, {900, 2700}},
+        // A value that is not finite has no share; no slice runs past the end of the circle, whatever
+        // sum it was given.
+        {{NAN, 1, INFINITY, 1}, 2, "LLLR", {0.5f, 1.5f, 1.5f, 2.5f}, {900, 1800, 2700, 3600}},
+        {{5, 1}, 2, "RR", {2.5f, 2.5f}, {2700, 900}},
     };
     for (const auto& c : cases) {
         const CPieSeriesSlices pie = LayoutPieSlices(kCircle, Values(c.values), c.sum);

@@ -1,5 +1,6 @@
-// Value labels of chart data points: the label outline written back for hit testing, the text
-// placed at its fourth corner by chart type, pie labels turned to their slice, and no leaks.
+// Value labels of chart data points: the box of the drawn text written back for hit testing, with
+// the text drawn from its fourth corner and moved with it by chart type, pie labels turned to their
+// slice, and no leaks.
 
 #include "drawing/CTextPainter.h"
 #include "tests/support/DrawingCanvas.h"
@@ -43,33 +44,42 @@ RecordedPicture Label(CChartLabelPoint& item, int escapement, const char* text =
 
 } // namespace
 
-TEST(PointLabel, HorizontalLabelOutlineFramesTheTextAroundTheAnchor)
+TEST(PointLabel, BoxRunsRoundTheTextFromTheEndOfItsFoot)
 {
-    const CSize size = Measure("12");
-    CChartLabelPoint item;
-    item.chartType = 0;
-    item.value = 5;
-    RecordedPicture picture = Label(item, 0);
-    std::vector<LONG> xs, ys;
-    for (const POINT& corner : item.labelCorners) {
-        xs.push_back(corner.x);
-        ys.push_back(corner.y);
-    }
-    EXPECT_NEAR(*std::min_element(xs.begin(), xs.end()), 100 - size.cx / 2, 1);
-    EXPECT_NEAR(*std::max_element(xs.begin(), xs.end()), 100 + size.cx / 2, 1);
-    EXPECT_NEAR(*std::min_element(ys.begin(), ys.end()), 100 - size.cy / 2, 1);
-    EXPECT_NEAR(*std::max_element(ys.begin(), ys.end()), 100 + size.cy / 2, 1);
-    ASSERT_EQ(picture.texts.size(), 1u);
-    EXPECT_EQ(picture.texts[0].align, UINT(TA_LEFT | TA_BOTTOM));
-    EXPECT_EQ(picture.texts[0].colour, RGB(0, 0, 255));
-    EXPECT_EQ(picture.texts[0].reference.x, item.labelCorners[3].x);
-    EXPECT_EQ(picture.texts[0].reference.y, item.labelCorners[3].y - size.cy)
-        << "a positive column label goes up";
+    // Corner 3 is the foot of the text's start, where it is drawn from; 0 the foot of its end, 2
+    // its top at the start: the box is the text's cell, W along the text and H up it, whatever
+    // order a widened path would give.
+    for (const char* text : {"12", "123"})
+        for (const int escapement : {0, 450, 2701, 3300}) {
+            SCOPED_TRACE(testing::Message() << text << " at " << escapement);
+            const CSize size = Measure(text);
+            CChartLabelPoint item;
+            item.placement = 0; // no move by chart type
+            RecordedPicture picture = Label(item, escapement, text);
+            const double a = escapement * 3.1415926535 / 1800;
+            const POINT* c = item.labelCorners;
+            EXPECT_EQ(
+                CPoint(c[0].x - c[3].x, c[0].y - c[3].y),
+                CPoint(LONG(std::lround(size.cx * std::cos(a))), LONG(-std::lround(size.cx * std::sin(a)))));
+            EXPECT_EQ(
+                CPoint(c[2].x - c[3].x, c[2].y - c[3].y),
+                CPoint(LONG(-std::lround(size.cy * std::sin(a))), LONG(-std::lround(size.cy * std::cos(a)))));
+            EXPECT_EQ(CPoint(c[1].x - c[0].x, c[1].y - c[0].y), CPoint(c[2].x - c[3].x, c[2].y - c[3].y));
+            // Centred on the anchor, but for the halves of W and H each truncated on both axes.
+            EXPECT_NEAR((c[0].x + c[1].x + c[2].x + c[3].x) / 4.0, 100, 2);
+            EXPECT_NEAR((c[0].y + c[1].y + c[2].y + c[3].y) / 4.0, 100, 2);
+            ASSERT_EQ(picture.texts.size(), 1u);
+            EXPECT_EQ(picture.texts[0].align, UINT(TA_LEFT | TA_BOTTOM));
+            EXPECT_EQ(CPoint(picture.texts[0].reference), CPoint(c[3]));
+        }
 }
 
-TEST(PointLabel, TextShiftsByChartTypeAndSign)
+TEST(PointLabel, BoxMovesWithTheTextByChartTypeAndSign)
 {
     const CSize size = Measure("12");
+    CChartLabelPoint still;
+    still.placement = 0;
+    Label(still, 0);
     struct Case
     {
         int type, subType;
@@ -77,6 +87,7 @@ TEST(PointLabel, TextShiftsByChartTypeAndSign)
         CSize shift;
     };
     const Case cases[] = {
+        {0, 0, 5, {0, -size.cy}},
         {0, 0, -1, {0, size.cy}},
         {2, 0, 3, {0, -size.cy}},
         {1, 0, 3, {size.cx / 2 + 8, 0}},
@@ -86,17 +97,44 @@ TEST(PointLabel, TextShiftsByChartTypeAndSign)
         {7, 0, 3, {0, 0}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.type << "/" << c.subType << " value " << c.value);
         CChartLabelPoint item;
         item.chartType = c.type;
         item.chartSubType = c.subType;
         item.value = c.value;
         RecordedPicture picture = Label(item, 0);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(CPoint(item.labelCorners[k]),
+                      CPoint(still.labelCorners[k].x + c.shift.cx, still.labelCorners[k].y + c.shift.cy))
+                << "corner " << k;
         ASSERT_EQ(picture.texts.size(), 1u);
-        EXPECT_EQ(picture.texts[0].reference.x - item.labelCorners[3].x, c.shift.cx)
-            << c.type << "/" << c.subType;
-        EXPECT_EQ(picture.texts[0].reference.y - item.labelCorners[3].y, c.shift.cy)
-            << c.type << "/" << c.subType;
+        EXPECT_EQ(CPoint(picture.texts[0].reference), CPoint(item.labelCorners[3]));
     }
+}
+
+TEST(PointLabel, InkFillsTheRecordedBoxExactly)
+{
+    // An opaque label paints its whole cell: every pixel of the box, and none beside it, for odd and
+    // even widths, moved or not.
+    for (const char* text : {"7", "12", "-4.5"})
+        for (const int type : {0, 1, 3}) {
+            SCOPED_TRACE(testing::Message() << text << " type " << type);
+            DrawingCanvas canvas(200, 200);
+            CChartLabelPoint item;
+            item.chartType = type;
+            item.value = 2;
+            item.sliceRect = {60, 60, 140, 140};
+            item.labelAngle = 0;
+            item.leaderFlag = 0;
+            CTextPainter().DrawPointLabel(canvas.dc(), item, 100, 100, text, Font(0), RGB(0, 0, 0),
+                                          RGB(255, 255, 0), 0);
+            const POINT* c = item.labelCorners;
+            const CRect box(c[2].x, c[2].y, c[0].x, c[0].y);
+            const CSize size = Measure(text);
+            EXPECT_EQ(box.Size(), size);
+            EXPECT_EQ(canvas.InkIn(box), size.cx * size.cy);
+            EXPECT_EQ(canvas.InkIn(CRect(0, 0, 200, 200)), size.cx * size.cy);
+        }
 }
 
 TEST(PointLabel, UpsideDownEscapementsAreTurnedHalfACircle)

@@ -3,15 +3,11 @@
 // chart, its legend and its title, as PNG files for people to look at.
 //     chart_samples <folder>
 
-#include "chart/model/ChartValueRange.h"
-#include "chart/model/NewChart.h"
-#include "chart/model/SeriesBuilder.h"
 #include "chartdraw/ChartFramePainter.h"
 #include "chartdraw/ChartPainter.h"
 #include "chartdraw/ChartStyleFills.h"
 #include "chartdraw/LegendPainter.h"
-#include "sheet/model/CellFactory.h"
-#include "sheet/model/RowColumnOps.h"
+#include "tests/support/FigureCharts.h"
 #include "tests/support/PngFile.h"
 
 #include <cstdio>
@@ -23,52 +19,13 @@ namespace {
 constexpr int kWidth = 520;
 constexpr int kHeight = 340;
 
-const char* const kCategories[] = {"一月", "二月", "三月", "四月"};
-const char* const kSeries[] = {"华东", "华北", "华南"};
-const char* const kValues[4][3] = {{"120", "80", "45"}, {"95", "-30", "60"}, {"140", "110", "-20"}, {"70", "55", "90"}};
-
-// A page of the sales figures: a category per body row, headed by its month, and a series per body
-// column, headed by its region.
-struct SamplePage
+// The sales figures: a category per month, a series per region.
+const CFigurePage& SalesPage()
 {
-    CNorvakPage page{0, "Sheet1", 0};
-    CNorvakPageCells cells{0};
-
-    SamplePage()
-    {
-        CDefaultCellFactory factory(page, cells);
-        SheetModel::SetColumnCount(page, cells, 4, factory);
-        SheetModel::SetRowCount(page, cells, 5, factory);
-        SheetModel::SetFixedRowCount(page, cells, 1, factory);
-        SheetModel::SetFixedColumnCount(page, cells, 1, factory);
-        for (int series = 0; series < 3; ++series)
-            cells.EditCell(0, series + 1)->SetText(kSeries[series]);
-        for (int category = 0; category < 4; ++category) {
-            cells.EditCell(category + 1, 0)->SetText(kCategories[category]);
-            for (int series = 0; series < 3; ++series)
-                cells.EditCell(category + 1, series + 1)->SetText(kValues[category][series]);
-        }
-    }
-};
-
-// The page's pending settings as the chart settings sheet leaves them for the whole page grouped
-// by columns: the table in the layout of the type (a row per series for lines, a row per category
-// for the others), a legend entry per series, the row totals and both value ranges. The legend
-// is captioned with the regions, as a user would rename its entries.
-CChartPageSettings SampleSettings(int type, int subType, const std::vector<COLORREF>& colours)
-{
-    const SamplePage sample;
-    const CChartCellSource source{sample.page, sample.cells, colours};
-    CChartPageSettings settings;
-    settings.chChartType = BYTE(type);
-    settings.chChartSubType = BYTE(subType);
-    settings.bGroupByColumns = 1;
-    BuildChartSeries(settings, source, kChartSourcePage, nullptr, nullptr);
-    CalcChartValueRange(settings);
-    CalcStackedValueRange(settings, source); // a pie's builds its series again first
-    for (size_t series = 0; series < settings.legendItems.size(); ++series)
-        settings.legendItems[series].strCaption = kSeries[series];
-    return settings;
+    static const CFigurePage page(
+        {"一月", "二月", "三月", "四月"}, {"华东", "华北", "华南"},
+        {{"120", "80", "45"}, {"95", "-30", "60"}, {"140", "110", "-20"}, {"70", "55", "90"}});
+    return page;
 }
 
 CChartPartRects SampleRects()
@@ -104,8 +61,7 @@ const char* const kTypeNames[] = {"column", "bar", "line", "pie", "cylinder"};
 
 bool WriteSample(const std::string& folder, const CDefaultTables& tables, int type, int subType, const char* title)
 {
-    const CChartPageSettings settings = SampleSettings(type, subType, tables.m_DefaultColors);
-    CNorvakChart chart = CreateNewChart(settings, SampleRects());
+    CNorvakChart chart = MakeFigureChart(SalesPage(), type, subType, tables.m_DefaultColors, SampleRects());
     CBitmap bitmap;
     DWORD* bits = nullptr;
     CDC dc;

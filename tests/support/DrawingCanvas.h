@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 class DrawingCanvas
 {
 public:
@@ -33,6 +35,17 @@ public:
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
     bool IsInk(int x, int y) { return At(x, y) != RGB(255, 255, 255); }
+    // Every pixel as a COLORREF, row by row from the top: one read for comparing whole drawings.
+    std::vector<COLORREF> Pixels()
+    {
+        ::GdiFlush();
+        std::vector<COLORREF> pixels(size_t(m_width) * size_t(m_height));
+        for (size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] = RGB((m_bits[i] >> 16) & 0xFF, (m_bits[i] >> 8) & 0xFF, m_bits[i] & 0xFF);
+        return pixels;
+    }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
     int InkIn(const RECT& r)
     {
         int ink = 0;
