@@ -9,8 +9,9 @@
 
 #include "framework/Geometry.h"
 #include "gridwnd/GridCell.h"
-#include "sheet/model/PageAxis.h"
+#include "gridwnd/GridAxis.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -62,12 +63,12 @@ public:
     BOOL SetColumnWidth(int col, int width);
     int GetFixedRowHeight() const { return Rows().FixedExtent(); }
     int GetFixedColumnWidth() const { return Cols().FixedExtent(); }
-    int GetTotalRowHeight() const { return Rows().Sum(0, m_nRows); }
-    int GetTotalColumnWidth() const { return Cols().Sum(0, m_nCols); }
+    int GetTotalRowHeight() const { return m_rowHeights.Total(); }
+    int GetTotalColumnWidth() const { return m_colWidths.Total(); }
 
     // The axes of the cells as shown, the scrolling band starting at the scroll position.
-    CPageAxis Rows(int scrollPos = 0) const { return {m_rowHeights, m_nRows, m_nFixedRows, 0, 0, scrollPos}; }
-    CPageAxis Cols(int scrollPos = 0) const { return {m_colWidths, m_nCols, m_nFixedCols, 0, 0, scrollPos}; }
+    CGridAxis Rows(int scrollPos = 0) const { return {m_rowHeights, m_nFixedRows, scrollPos}; }
+    CGridAxis Cols(int scrollPos = 0) const { return {m_colWidths, m_nFixedCols, scrollPos}; }
 
     BOOL IsValid(int row, int col) const { return row >= 0 && row < m_nRows && col >= 0 && col < m_nCols; }
     BOOL IsValid(CCellCoord cell) const { return IsValid(cell.row, cell.col); }
@@ -92,15 +93,15 @@ private:
 
     bool MakeCells(CellRow& row, int rowIndex, int fromCol, int toCol);
     void FreeRow(CellRow& row, int rowIndex, int fromCol);
-    static BOOL SetSize(std::vector<int>& sizes, int count, int index, int size, int total);
+    static BOOL SetSize(CGridSizes& sizes, int index, int size);
 
     IGridCellFactory& m_factory;
     int m_nRows = 0;
     int m_nCols = 0;
     int m_nFixedRows = 0;
     int m_nFixedCols = 0;
-    std::vector<int> m_rowHeights;
-    std::vector<int> m_colWidths;
+    CGridSizes m_rowHeights;
+    CGridSizes m_colWidths;
     std::vector<CellRow> m_rows;
 };
 

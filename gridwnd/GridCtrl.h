@@ -6,7 +6,7 @@
 // subclassing a window of the class, or by the class name alone: a window made by name (also from a
 // dialog template) gets an object of its own, which goes with the window.
 //
-// The cells, the selection and the arithmetic live in windowless pieces (GridCellStore,
+// The cells, the selection and the arithmetic live in windowless pieces (GridCellStore, GridAxis,
 // GridSelection, GridGeometry, GridNavigation, GridClipboardText, GridPrintLayout,
 // GridChartList); this class adds the window. Its implementation is split by behaviour:
 //   GridCtrl.cpp           class, construction, creation, messages, accessors, colours

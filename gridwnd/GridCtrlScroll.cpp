@@ -92,7 +92,7 @@ BOOL CGridCtrl::SetScrollPos32(int bar, int pos, BOOL redraw)
 namespace {
 
 // The new position for a scroll code; line steps pass one row (column) of the axis.
-int ScrolledPosition(const CPageAxis& axis, UINT code, int pos, int trackPos, int page, int maximum)
+int ScrolledPosition(const CGridAxis& axis, UINT code, int pos, int trackPos, int page, int maximum)
 {
     const int first = axis.FirstScroll();
     switch (code) {
@@ -126,7 +126,7 @@ void CGridCtrl::OnScroll(int bar, UINT code)
     const CRect client = GetClientRect();
     const int page = std::max(
         int(vertical ? client.Height() - GetFixedRowHeight() : client.Width() - GetFixedColumnWidth()), 1);
-    const CPageAxis axis = vertical ? m_store.Rows(info.nPos) : m_store.Cols(info.nPos);
+    const CGridAxis axis = vertical ? m_store.Rows(info.nPos) : m_store.Cols(info.nPos);
     const int wanted = ScrolledPosition(axis, code, info.nPos, info.nTrackPos, page, info.nMax);
     const CPoint before = ScrollOrigin();
     SetScrollPos32(bar, std::max(wanted, 0));
