@@ -201,6 +201,29 @@ CCellRect CGridCellStore::MergeArea(int row, int col) const
                      std::min(origin.col + int(cell->nColSpan), m_nCols - 1));
 }
 
+CCellRect CGridCellStore::WidenOverMerges(CCellRect range) const
+{
+    // A merged area that reaches out of the range holds a cell on its edge. Each growth may reach
+    // areas the old edges did not, so the edges are walked again until they hold still.
+    for (CCellRect was; !(range == was);) {
+        was = range;
+        auto take = [&](int row, int col) {
+            const CCellRect area = MergeArea(row, col);
+            range = CCellRect(std::min(range.minRow, area.minRow), std::min(range.minCol, area.minCol),
+                              std::max(range.maxRow, area.maxRow), std::max(range.maxCol, area.maxCol));
+        };
+        for (int col = was.minCol; col <= was.maxCol; ++col) {
+            take(was.minRow, col);
+            take(was.maxRow, col);
+        }
+        for (int row = was.minRow; row <= was.maxRow; ++row) {
+            take(row, was.minCol);
+            take(row, was.maxCol);
+        }
+    }
+    return range;
+}
+
 bool CGridCellStore::HasMergeInRows(int first, int last) const
 {
     for (int row = std::max(first, 0); row <= last && row < m_nRows; ++row)

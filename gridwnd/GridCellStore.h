@@ -76,11 +76,24 @@ public:
     BOOL IsFixed(int row, int col) const { return row < m_nFixedRows || col < m_nFixedCols; }
     // Null outside the counts.
     CGridCell* GetCell(int row, int col) const;
+    // Calls visit(cell) for every cell of the range within the counts, row by row.
+    template <class Visit> void ForEachCell(const CCellRect& range, Visit visit) const
+    {
+        const int lastRow = std::min(range.maxRow, int(m_rows.size()) - 1);
+        for (int row = std::max(range.minRow, 0); row <= lastRow; ++row) {
+            const CellRow& cells = m_rows[size_t(row)];
+            const int lastCol = std::min(range.maxCol, int(cells.size()) - 1);
+            for (int col = std::max(range.minCol, 0); col <= lastCol; ++col)
+                visit(*cells[size_t(col)]);
+        }
+    }
 
     // The first cell of the merged area that holds the cell (the cell itself when not covered),
     // and the whole area (the cell alone when it is not merged).
     CCellCoord MergeOrigin(int row, int col) const;
     CCellRect MergeArea(int row, int col) const;
+    // The range grown until every merged area that touches it lies wholly inside.
+    CCellRect WidenOverMerges(CCellRect range) const;
     // Whether a cell of the rows lies in a merged area.
     bool HasMergeInRows(int first, int last) const;
 

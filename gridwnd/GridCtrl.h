@@ -39,6 +39,9 @@
 #include "sheet/windows/CellNotify.h"
 #include "sheet/windows/TitleTip.h"
 
+#include <cstdint>
+#include <optional>
+
 // What a mouse or keyboard action is doing.
 enum : int
 {
@@ -275,6 +278,9 @@ protected:
 
     // IGridSelectionView
     void RedrawGridCell(CCellCoord cell, bool now) override;
+    // Visits the cells in view (the fixed ones and those scrolled to) whose own look or whose
+    // merged area's first cell is in the ranges.
+    void RedrawGridCells(const std::vector<CCellRect>& ranges, bool now) override;
     LRESULT NotifyGridOwner(int row, int col, int code) override
     {
         return SendMessageToParent(row, col, code);
@@ -351,6 +357,10 @@ protected:
     CPoint ScrollOrigin() const;
     void DrawFixedCells(CDC* pDC, const CRect& clip);
     CRect MergedPaintRect(int row, int col) const;
+    CRect MergedPaintRect(const CGridGeometry& geometry, int row, int col) const;
+    // What to repaint for a cell (its merged area's whole rectangle, with the lines along the
+    // edges); none when it lies scrolled away.
+    std::optional<CRect> InvalidRect(const CGridGeometry& geometry, CCellCoord cell) const;
 
     // ---- printing helpers ----
     // Rows [firstRow, endRow) from the band's top, while they end within height (the first row
@@ -396,6 +406,14 @@ protected:
     CRect m_trackedRect;       // where that drag puts the selected part now
     int m_nSortColumn = -1;
     bool m_bSortAscending = true;
+
+    // While the cells of a selection change are redrawn: what they invalidate, gathered.
+    struct RedrawBatch
+    {
+        CGridGeometry geometry;
+        CRgn region;
+    };
+    RedrawBatch* m_pRedrawBatch = nullptr;
 
     static GridChartDrawer s_chartDrawer;
     static GridOverlayModeSource s_overlayModeSource;
