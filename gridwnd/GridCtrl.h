@@ -205,8 +205,10 @@ public:
     void ResetGridScrollBars();
     // The tracking position while the thumb is dragged when tracking is asked, else the position.
     int GetScrollPos32(int bar, BOOL tracking = FALSE) const;
+    // Every change of the view goes through here: the cells repaint, and the charts and an open
+    // in-place edit move with them (redraw is the scroll bar's own).
     BOOL SetScrollPos32(int bar, int pos, BOOL redraw = TRUE);
-    // Scrolls until the cell is fully in view, as the line arrows would.
+    // Scrolls in one step until the cell is fully in view.
     void EnsureVisible(int row, int col);
 
     // ---- charts ----
@@ -297,6 +299,17 @@ protected:
     void OnVScroll(UINT code) { OnScroll(SB_VERT, code); }
     void OnScroll(int bar, UINT code);
     BOOL OnMouseWheel(short delta);
+    // Rows down (up when negative) from the first one shown.
+    void ScrollRows(int64_t rows);
+    // After a scroll position changed (also by a new range): what floats over the cells follows
+    // the view from where the top-left normal cell stood before, and the window repaints.
+    void FollowScroll(CPoint before);
+    class ScrollChange;
+    // The open in-place edit follows its cell by the distance; it ends when its cell's top-left
+    // corner leaves the view, to the fixed cells or past the client area.
+    void MoveInPlaceEdit(CSize by);
+    // The open in-place edit, or null.
+    HWND InPlaceEdit() const;
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
     void OnLButtonDblClk(UINT flags, CPoint point);
@@ -394,6 +407,9 @@ protected:
     BOOL m_bRedraw = TRUE;
     int m_nMouseMode = kGridMouseIdle;
     int m_nWheelLines;
+    int64_t m_nWheelRest = 0; // the part of the wheel's turn that made no line yet, times the lines
+    int m_nScrollChanges = 0; // writers of the scroll positions at work
+    CPoint m_scrollBefore;    // where the top-left normal cell stood when the first of them began
     CImageList m_imageList;
     CBitmap m_resourceBitmap; // the module's bitmap kResourceBitmap
     bool m_bOleInitialised = false;

@@ -179,6 +179,35 @@ void CGridCtrl::CreateInPlaceEditControl(CRect rect, DWORD style, UINT id, int r
     CGridInPlaceEdit::Start(m_hWnd, rect, style, id, row, col, text, firstChar, cell->font.font);
 }
 
+HWND CGridCtrl::InPlaceEdit() const
+{
+    return m_hWnd ? ::GetDlgItem(m_hWnd, kInPlaceEditId) : nullptr;
+}
+
+void CGridCtrl::MoveInPlaceEdit(CSize by)
+{
+    const HWND editor = InPlaceEdit();
+    if (!editor || !::IsWindowVisible(editor))
+        return;
+    CRect rect;
+    ::GetWindowRect(editor, &rect);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    rect.OffsetRect(by.cx, by.cy);
+    // The edit goes with its cell while the cell's corner shows: a cell past the client's right
+    // or bottom edge is cut off there, one under the fixed cells would lie over them.
+    const CRect client = GetClientRect();
+    const CRect body(GetFixedColumnWidth(), GetFixedRowHeight(), client.right, client.bottom);
+    if (body.PtInRect(rect.TopLeft())) {
+        ::SetWindowPos(editor, nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    // Its cell went out of view: the edit ends as on a click elsewhere, keeping what was typed.
+    if (auto* edit = dynamic_cast<CGridInPlaceEdit*>(CWnd::FromHandlePermanent(editor)))
+        edit->EndEdit(0);
+    else if (const HWND focus = ::GetFocus(); focus == editor || ::IsChild(editor, focus))
+        ::SetFocus(m_hWnd);
+}
+
 void CGridCtrl::OnEndEditCell(int row, int col, CString text)
 {
     if (CGridCell* cell = GetCell(row, col))

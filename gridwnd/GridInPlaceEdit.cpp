@@ -56,7 +56,7 @@ bool CGridInPlaceEdit::EndsEdit(UINT key) const
     }
 }
 
-LRESULT CGridInPlaceEdit::WindowProc(UINT msg, WPARAM wp, LPARAM)
+LRESULT CGridInPlaceEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
     case WM_GETDLGCODE:
@@ -76,6 +76,9 @@ LRESULT CGridInPlaceEdit::WindowProc(UINT msg, WPARAM wp, LPARAM)
         Default();
         EndEdit(0);
         return 0;
+    case WM_MOUSEWHEEL:
+        // The wheel turns the grid's view, this edit going with its cell.
+        return ::SendMessageW(::GetParent(m_hWnd), msg, wp, lp);
     default:
         break;
     }
