@@ -43,6 +43,11 @@ UINT CGridCtrl::OnGetDlgCode() const
 
 void CGridCtrl::OnKeyDown(UINT key)
 {
+    const CCellCoord focus = GetFocusCell();
+    if (!IsGridCellValid(focus)) {
+        Default();
+        return;
+    }
     const bool shift = IsDown(VK_SHIFT);
     if (key == VK_DELETE) {
         if (const auto hidden = m_charts.DeleteSelectedChartPart()) {
@@ -69,11 +74,6 @@ void CGridCtrl::OnKeyDown(UINT key)
         default:
             break;
         }
-    }
-    const CCellCoord focus = GetFocusCell();
-    if (!IsGridCellValid(focus)) {
-        Default();
-        return;
     }
     switch (key) {
     case VK_DELETE:
@@ -143,6 +143,11 @@ void CGridCtrl::MoveFocusByKeyboard(CCellCoord next, UINT key, bool extend, CGri
 
 void CGridCtrl::OnChar(UINT ch)
 {
+    // Characters already on their way when the first of them opened the edit belong to it.
+    if (const HWND editor = InPlaceEdit(); editor && ::IsWindowVisible(editor)) {
+        ::SendMessageW(editor, WM_CHAR, ch, 0);
+        return;
+    }
     // Esc never opens an edit; Enter and a handled Tab move instead.
     const bool starts = !IsDown(VK_CONTROL) && m_nMouseMode == kGridMouseIdle && ch != VK_RETURN &&
                         ch != VK_ESCAPE && !(ch == VK_TAB && m_bHandleTab);

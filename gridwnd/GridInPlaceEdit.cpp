@@ -29,7 +29,9 @@ CGridInPlaceEdit* CGridInPlaceEdit::Start(HWND parent, const CRect& rect, DWORD 
     } else if (firstChar >= L' ') {
         const wchar_t typed = wchar_t(firstChar);
         edit->SetWindowText(CString::FromWide(&typed, 1));
-        edit->SetSel(-1, -1);
+        // The caret after it, where the next character goes.
+        const int end = ::GetWindowTextLengthW(edit->m_hWnd);
+        edit->SetSel(end, end);
     }
     edit->SetFocus();
     return edit;
