@@ -203,7 +203,8 @@ void CGridCtrl::MoveInPlaceEdit(CSize by)
     const CRect client = GetClientRect();
     const CRect body(GetFixedColumnWidth(), GetFixedRowHeight(), client.right, client.bottom);
     if (body.PtInRect(rect.TopLeft())) {
-        ::SetWindowPos(editor, nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(editor, nullptr, rect.left, rect.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     // Its cell went out of view: the edit ends as on a click elsewhere, keeping what was typed.

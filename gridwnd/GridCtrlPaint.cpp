@@ -367,7 +367,8 @@ void CGridCtrl::RedrawGridCells(const std::vector<CCellRect>& ranges, bool now)
         return;
     auto changed = [&](CCellCoord cell) {
         return std::any_of(ranges.begin(), ranges.end(), [&](const CCellRect& r) {
-            return cell.row >= r.minRow && cell.row <= r.maxRow && cell.col >= r.minCol && cell.col <= r.maxCol;
+            return cell.row >= r.minRow && cell.row <= r.maxRow && cell.col >= r.minCol &&
+                   cell.col <= r.maxCol;
         });
     };
     // The cells gather one region for the window to repaint, measured with one geometry.

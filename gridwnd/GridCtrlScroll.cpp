@@ -179,7 +179,8 @@ void CGridCtrl::OnScroll(int bar, UINT code)
     const int page = std::max(
         int(vertical ? client.Height() - GetFixedRowHeight() : client.Width() - GetFixedColumnWidth()), 1);
     const CGridAxis axis = vertical ? m_store.Rows(info.nPos) : m_store.Cols(info.nPos);
-    SetScrollPos32(bar, std::max(ScrolledPosition(axis, code, info.nPos, info.nTrackPos, page, info.nMax), 0));
+    SetScrollPos32(bar,
+                   std::max(ScrolledPosition(axis, code, info.nPos, info.nTrackPos, page, info.nMax), 0));
 }
 
 BOOL CGridCtrl::OnMouseWheel(short delta)

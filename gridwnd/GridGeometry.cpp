@@ -48,7 +48,8 @@ BOOL CGridGeometry::GetMergedAreaRect(int row, int col, CRect& rect) const
 
 CCellCoord CGridGeometry::GetGridCellFromPoint(CPoint point, BOOL allowFixed) const
 {
-    return CCellCoord(m_rows.Locate(point.y, allowFixed != FALSE), m_cols.Locate(point.x, allowFixed != FALSE));
+    return CCellCoord(m_rows.Locate(point.y, allowFixed != FALSE),
+                      m_cols.Locate(point.x, allowFixed != FALSE));
 }
 
 CCellRect CGridGeometry::GetVisibleGridRange(CRect* covered) const

@@ -135,8 +135,9 @@ void CGridSelection::SelectCellSpan(CCellCoord cell)
     if (!m_bEnabled || !m_store.IsValid(cell) || m_store.IsFixed(cell.row, cell.col))
         return;
     const CCellCoord start = Start(cell);
-    const CCellRect r = m_store.WidenOverMerges(CCellRect(std::min(start.row, cell.row), std::min(start.col, cell.col),
-                                                          std::max(start.row, cell.row), std::max(start.col, cell.col)));
+    const CCellRect r =
+        m_store.WidenOverMerges(CCellRect(std::min(start.row, cell.row), std::min(start.col, cell.col),
+                                          std::max(start.row, cell.row), std::max(start.col, cell.col)));
     ApplyGridSelection(r.minRow, r.minCol, r.maxRow, r.maxCol);
 }
 

@@ -101,7 +101,8 @@ struct BenchGrid
     }
     double Paint(int runs)
     {
-        return Best(runs, Window(), [] {}, [&] { ::RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE); });
+        return Best(
+            runs, Window(), [] {}, [&] { ::RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE); });
     }
     bool AllSelected() const
     {
@@ -127,10 +128,12 @@ void SelectAllAndClear(int rows, int runs)
     const double paint = bench.Paint(runs + 2);
     std::printf("grid of %d x 10 cells, window %d x %d, best of %d:\n", rows, kWidth, kHeight, runs);
     Line("one full paint", paint, paint);
-    const double selectAll = Best(runs, bench.Window(), [&] { bench.ClickCell(2, 2); }, [&] { bench.SelectAll(); });
+    const double selectAll = Best(
+        runs, bench.Window(), [&] { bench.ClickCell(2, 2); }, [&] { bench.SelectAll(); });
     Check(bench.AllSelected());
     Line("Ctrl+A", selectAll, paint);
-    const double clear = Best(runs, bench.Window(), [&] { bench.SelectAll(); }, [&] { bench.ClickCell(3, 3); });
+    const double clear = Best(
+        runs, bench.Window(), [&] { bench.SelectAll(); }, [&] { bench.ClickCell(3, 3); });
     Check(bench.grid.GetSelectedGridRange() == CCellRect(3, 3, 3, 3));
     Line("clearing it: a click on one cell", clear, paint);
 }

@@ -92,10 +92,12 @@ TEST(GridGeometry, PositionsFollowEveryChangeOfTheSizes)
 
     // Sorted, each row takes its height along: the 35-pixel row goes last.
     grid.store.GetCell(2, 1)->strText = "z";
-    grid.store.SortNormalRows(1, true, [&](int row, int col) { return grid.store.GetCell(row, col)->strText; });
+    grid.store.SortNormalRows(1, true,
+                              [&](int row, int col) { return grid.store.GetCell(row, col)->strText; });
     ASSERT_TRUE(view.GetGridCellRect(7, 1, rect));
     EXPECT_EQ(rect, CRect(40, 120, 89, 154));
-    EXPECT_EQ(grid.At(CSize(400, 300), CPoint(0, 100)).GetTopLeftGridCell().row, 7) << "scrolled past six rows";
+    EXPECT_EQ(grid.At(CSize(400, 300), CPoint(0, 100)).GetTopLeftGridCell().row, 7)
+        << "scrolled past six rows";
 }
 
 TEST(GridGeometry, VisibleRanges)

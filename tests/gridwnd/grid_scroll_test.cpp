@@ -228,8 +228,8 @@ public:
         ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE,
                           nullptr, &m_key, nullptr);
         DWORD size = sizeof(m_old);
-        m_hadOld = ::RegQueryValueExW(m_key, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(m_old), &size) ==
-                   ERROR_SUCCESS;
+        m_hadOld = ::RegQueryValueExW(m_key, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(m_old),
+                                      &size) == ERROR_SUCCESS;
         Write(lines);
     }
     ~WheelSetting()
@@ -292,13 +292,21 @@ TEST(GridScrolling, AnEditWhoseCellLeavesTheViewEndsThereWithWhatWasTyped)
         std::function<void(ScrollHost&)> move;
     };
     const Leave leaves[] = {
-        {"up past the fixed row", {2, 2}, [](ScrollHost&) {},
+        {"up past the fixed row",
+         {2, 2},
+         [](ScrollHost&) {},
          [](ScrollHost& h) { h.Post(WM_MOUSEWHEEL, Wheel(-3 * WHEEL_DELTA), 0, ::GetFocus()); }},
-        {"down past the bottom", {31, 2}, [](ScrollHost& h) { h.grid.EnsureVisible(30, 2); },
+        {"down past the bottom",
+         {31, 2},
+         [](ScrollHost& h) { h.grid.EnsureVisible(30, 2); },
          [](ScrollHost& h) { h.Post(WM_MOUSEWHEEL, Wheel(4 * WHEEL_DELTA), 0, ::GetFocus()); }},
-        {"left past the fixed column", {2, 1}, [](ScrollHost&) {},
+        {"left past the fixed column",
+         {2, 1},
+         [](ScrollHost&) {},
          [](ScrollHost& h) { h.Post(WM_HSCROLL, SB_LINERIGHT); }},
-        {"its merged area's first row under the fixed row", {3, 2}, [](ScrollHost& h) { h.Merge(3, 2, 6, 2); },
+        {"its merged area's first row under the fixed row",
+         {3, 2},
+         [](ScrollHost& h) { h.Merge(3, 2, 6, 2); },
          [](ScrollHost& h) {
              for (int line = 0; line < 3; ++line)
                  h.Post(WM_VSCROLL, SB_LINEDOWN);

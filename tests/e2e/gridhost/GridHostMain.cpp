@@ -38,7 +38,8 @@ HWND g_grid = nullptr;
 std::string Utf8(const CString& text)
 {
     const std::wstring wide = text.ToWide();
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int size =
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), int(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(size_t(size), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), int(wide.size()), bytes.data(), size, nullptr, nullptr);
     return bytes;
@@ -47,8 +48,8 @@ std::string Utf8(const CString& text)
 std::string ScreenText(CRect rect)
 {
     ::MapWindowPoints(g_grid, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " + std::to_string(rect.Width()) + " " +
-           std::to_string(rect.Height());
+    return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " + std::to_string(rect.Width()) +
+           " " + std::to_string(rect.Height());
 }
 
 void WriteState()
@@ -106,7 +107,8 @@ void ShapeGrid(CGridCtrl& grid)
     grid.SetTextColor(RGB(0, 0, 0));
     CRect first;
     grid.GetGridCellRect(kAnchor.row, kAnchor.col, first);
-    grid.AddChart(MakeColumnGridChart(CRect(first.left, first.top, first.left + 360, first.top + 220), kSeries));
+    grid.AddChart(
+        MakeColumnGridChart(CRect(first.left, first.top, first.left + 360, first.top + 220), kSeries));
 }
 
 LRESULT CALLBACK HostProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
@@ -148,11 +150,11 @@ int wmain(int argc, wchar_t** argv)
     wc.lpszClassName = L"NorvakGridE2EHost";
     wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     ::RegisterClassW(&wc);
-    HWND host = ::CreateWindowExW(0, wc.lpszClassName, L"NorvakGridE2E", WS_POPUP | WS_VISIBLE, 0, 0, 600, 400,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
+    HWND host = ::CreateWindowExW(0, wc.lpszClassName, L"NorvakGridE2E", WS_POPUP | WS_VISIBLE, 0, 0, 600,
+                                  400, nullptr, nullptr, wc.hInstance, nullptr);
     g_grid = ::CreateWindowExW(0, CGridCtrl::kClassName, L"",
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 600, 400, host,
-                               reinterpret_cast<HMENU>(UINT_PTR(kGridId)), wc.hInstance, nullptr);
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 600, 400,
+                               host, reinterpret_cast<HMENU>(UINT_PTR(kGridId)), wc.hInstance, nullptr);
     CGridCtrl* grid = CGridCtrl::FromHandle(g_grid);
     if (!host || !grid)
         return 1;
