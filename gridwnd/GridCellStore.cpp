@@ -53,7 +53,7 @@ BOOL CGridCellStore::SetRowCount(int rows)
         const int oldRows = m_nRows;
         try {
             m_rows.reserve(size_t(rows));
-            m_rowHeights.reserve(size_t(rows));
+            m_rowHeights.Reserve(rows);
         } catch (const std::exception&) {
             return FALSE;
         }
@@ -66,12 +66,12 @@ BOOL CGridCellStore::SetRowCount(int rows)
                 return FALSE;
             }
         }
-        m_rowHeights.resize(size_t(rows), kDefaultRowHeight);
+        m_rowHeights.Resize(rows, kDefaultRowHeight);
     } else {
         for (int row = rows; row < m_nRows; ++row)
             FreeRow(m_rows[size_t(row)], row, 0);
         m_rows.resize(size_t(rows));
-        m_rowHeights.resize(size_t(rows));
+        m_rowHeights.Resize(rows, kDefaultRowHeight);
     }
     m_nRows = rows;
     m_nFixedRows = std::min(m_nFixedRows, rows);
@@ -89,7 +89,7 @@ BOOL CGridCellStore::SetColumnCount(int cols)
         if (GetTotalColumnWidth() + (long long)kDefaultColumnWidth * (cols - oldCols) > INT_MAX)
             return FALSE;
         try {
-            m_colWidths.reserve(size_t(cols));
+            m_colWidths.Reserve(cols);
         } catch (const std::exception&) {
             return FALSE;
         }
@@ -100,11 +100,11 @@ BOOL CGridCellStore::SetColumnCount(int cols)
                 return FALSE;
             }
         }
-        m_colWidths.resize(size_t(cols), kDefaultColumnWidth);
+        m_colWidths.Resize(cols, kDefaultColumnWidth);
     } else {
         for (int row = 0; row < m_nRows; ++row)
             FreeRow(m_rows[size_t(row)], row, cols);
-        m_colWidths.resize(size_t(cols));
+        m_colWidths.Resize(cols, kDefaultColumnWidth);
     }
     m_nCols = cols;
     m_nFixedCols = std::min(m_nFixedCols, cols);
@@ -132,40 +132,40 @@ void CGridCellStore::DeleteAllCells()
     for (int row = 0; row < int(m_rows.size()); ++row)
         FreeRow(m_rows[size_t(row)], row, 0);
     m_rows.clear();
-    m_rowHeights.clear();
-    m_colWidths.clear();
+    m_rowHeights.Assign({});
+    m_colWidths.Assign({});
     m_nRows = m_nCols = m_nFixedRows = m_nFixedCols = 0;
 }
 
 int CGridCellStore::GetRowHeight(int row) const
 {
-    return row >= 0 && row < m_nRows ? m_rowHeights[size_t(row)] : -1;
+    return m_rowHeights.Get(row);
 }
 
 int CGridCellStore::GetColumnWidth(int col) const
 {
-    return col >= 0 && col < m_nCols ? m_colWidths[size_t(col)] : -1;
+    return m_colWidths.Get(col);
 }
 
-BOOL CGridCellStore::SetSize(std::vector<int>& sizes, int count, int index, int size, int total)
+BOOL CGridCellStore::SetSize(CGridSizes& sizes, int index, int size)
 {
-    if (index < 0 || index >= count || size < 0)
+    const int stored = sizes.Get(index);
+    if (stored < 0 || size < 0)
         return FALSE;
-    int& stored = sizes[size_t(index)];
-    if (size > stored && total - stored > INT_MAX - size)
+    if (size > stored && sizes.Total() - stored > INT_MAX - size)
         return FALSE;
-    stored = size;
+    sizes.Set(index, size);
     return TRUE;
 }
 
 BOOL CGridCellStore::SetRowHeight(int row, int height)
 {
-    return SetSize(m_rowHeights, m_nRows, row, height, GetTotalRowHeight());
+    return SetSize(m_rowHeights, row, height);
 }
 
 BOOL CGridCellStore::SetColumnWidth(int col, int width)
 {
-    return SetSize(m_colWidths, m_nCols, col, width, GetTotalColumnWidth());
+    return SetSize(m_colWidths, col, width);
 }
 
 BOOL CGridCellStore::IsValid(const CCellRect& r) const
@@ -201,6 +201,29 @@ CCellRect CGridCellStore::MergeArea(int row, int col) const
                      std::min(origin.col + int(cell->nColSpan), m_nCols - 1));
 }
 
+CCellRect CGridCellStore::WidenOverMerges(CCellRect range) const
+{
+    // A merged area that reaches out of the range holds a cell on its edge. Each growth may reach
+    // areas the old edges did not, so the edges are walked again until they hold still.
+    for (CCellRect was; !(range == was);) {
+        was = range;
+        auto take = [&](int row, int col) {
+            const CCellRect area = MergeArea(row, col);
+            range = CCellRect(std::min(range.minRow, area.minRow), std::min(range.minCol, area.minCol),
+                              std::max(range.maxRow, area.maxRow), std::max(range.maxCol, area.maxCol));
+        };
+        for (int col = was.minCol; col <= was.maxCol; ++col) {
+            take(was.minRow, col);
+            take(was.maxRow, col);
+        }
+        for (int row = was.minRow; row <= was.maxRow; ++row) {
+            take(row, was.minCol);
+            take(row, was.maxCol);
+        }
+    }
+    return range;
+}
+
 bool CGridCellStore::HasMergeInRows(int first, int last) const
 {
     for (int row = std::max(first, 0); row <= last && row < m_nRows; ++row)
@@ -227,11 +250,11 @@ void CGridCellStore::SortNormalRows(int col, bool ascending, const GridTextGette
         return ascending ? compare < 0 : compare > 0;
     });
     std::vector<CellRow> rows;
-    std::vector<int> heights;
-    for (int row : order) {
-        rows.push_back(std::move(m_rows[size_t(row)]));
-        heights.push_back(m_rowHeights[size_t(row)]);
+    std::vector<int> heights = m_rowHeights.Sizes();
+    for (size_t i = 0; i < order.size(); ++i) {
+        rows.push_back(std::move(m_rows[size_t(order[i])]));
+        heights[size_t(m_nFixedRows) + i] = m_rowHeights.Get(order[i]);
     }
     std::move(rows.begin(), rows.end(), m_rows.begin() + m_nFixedRows);
-    std::copy(heights.begin(), heights.end(), m_rowHeights.begin() + m_nFixedRows);
+    m_rowHeights.Assign(std::move(heights));
 }

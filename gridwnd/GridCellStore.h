@@ -9,8 +9,9 @@
 
 #include "framework/Geometry.h"
 #include "gridwnd/GridCell.h"
-#include "sheet/model/PageAxis.h"
+#include "gridwnd/GridAxis.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -62,12 +63,12 @@ public:
     BOOL SetColumnWidth(int col, int width);
     int GetFixedRowHeight() const { return Rows().FixedExtent(); }
     int GetFixedColumnWidth() const { return Cols().FixedExtent(); }
-    int GetTotalRowHeight() const { return Rows().Sum(0, m_nRows); }
-    int GetTotalColumnWidth() const { return Cols().Sum(0, m_nCols); }
+    int GetTotalRowHeight() const { return m_rowHeights.Total(); }
+    int GetTotalColumnWidth() const { return m_colWidths.Total(); }
 
     // The axes of the cells as shown, the scrolling band starting at the scroll position.
-    CPageAxis Rows(int scrollPos = 0) const { return {m_rowHeights, m_nRows, m_nFixedRows, 0, 0, scrollPos}; }
-    CPageAxis Cols(int scrollPos = 0) const { return {m_colWidths, m_nCols, m_nFixedCols, 0, 0, scrollPos}; }
+    CGridAxis Rows(int scrollPos = 0) const { return {m_rowHeights, m_nFixedRows, scrollPos}; }
+    CGridAxis Cols(int scrollPos = 0) const { return {m_colWidths, m_nFixedCols, scrollPos}; }
 
     BOOL IsValid(int row, int col) const { return row >= 0 && row < m_nRows && col >= 0 && col < m_nCols; }
     BOOL IsValid(CCellCoord cell) const { return IsValid(cell.row, cell.col); }
@@ -75,11 +76,24 @@ public:
     BOOL IsFixed(int row, int col) const { return row < m_nFixedRows || col < m_nFixedCols; }
     // Null outside the counts.
     CGridCell* GetCell(int row, int col) const;
+    // Calls visit(cell) for every cell of the range within the counts, row by row.
+    template <class Visit> void ForEachCell(const CCellRect& range, Visit visit) const
+    {
+        const int lastRow = std::min(range.maxRow, int(m_rows.size()) - 1);
+        for (int row = std::max(range.minRow, 0); row <= lastRow; ++row) {
+            const CellRow& cells = m_rows[size_t(row)];
+            const int lastCol = std::min(range.maxCol, int(cells.size()) - 1);
+            for (int col = std::max(range.minCol, 0); col <= lastCol; ++col)
+                visit(*cells[size_t(col)]);
+        }
+    }
 
     // The first cell of the merged area that holds the cell (the cell itself when not covered),
     // and the whole area (the cell alone when it is not merged).
     CCellCoord MergeOrigin(int row, int col) const;
     CCellRect MergeArea(int row, int col) const;
+    // The range grown until every merged area that touches it lies wholly inside.
+    CCellRect WidenOverMerges(CCellRect range) const;
     // Whether a cell of the rows lies in a merged area.
     bool HasMergeInRows(int first, int last) const;
 
@@ -92,15 +106,15 @@ private:
 
     bool MakeCells(CellRow& row, int rowIndex, int fromCol, int toCol);
     void FreeRow(CellRow& row, int rowIndex, int fromCol);
-    static BOOL SetSize(std::vector<int>& sizes, int count, int index, int size, int total);
+    static BOOL SetSize(CGridSizes& sizes, int index, int size);
 
     IGridCellFactory& m_factory;
     int m_nRows = 0;
     int m_nCols = 0;
     int m_nFixedRows = 0;
     int m_nFixedCols = 0;
-    std::vector<int> m_rowHeights;
-    std::vector<int> m_colWidths;
+    CGridSizes m_rowHeights;
+    CGridSizes m_colWidths;
     std::vector<CellRow> m_rows;
 };
 

@@ -6,7 +6,7 @@
 // subclassing a window of the class, or by the class name alone: a window made by name (also from a
 // dialog template) gets an object of its own, which goes with the window.
 //
-// The cells, the selection and the arithmetic live in windowless pieces (GridCellStore,
+// The cells, the selection and the arithmetic live in windowless pieces (GridCellStore, GridAxis,
 // GridSelection, GridGeometry, GridNavigation, GridClipboardText, GridPrintLayout,
 // GridChartList); this class adds the window. Its implementation is split by behaviour:
 //   GridCtrl.cpp           class, construction, creation, messages, accessors, colours
@@ -38,6 +38,9 @@
 #include "gridwnd/GridSelection.h"
 #include "sheet/windows/CellNotify.h"
 #include "sheet/windows/TitleTip.h"
+
+#include <cstdint>
+#include <optional>
 
 // What a mouse or keyboard action is doing.
 enum : int
@@ -202,8 +205,10 @@ public:
     void ResetGridScrollBars();
     // The tracking position while the thumb is dragged when tracking is asked, else the position.
     int GetScrollPos32(int bar, BOOL tracking = FALSE) const;
+    // Every change of the view goes through here: the cells repaint, and the charts and an open
+    // in-place edit move with them (redraw is the scroll bar's own).
     BOOL SetScrollPos32(int bar, int pos, BOOL redraw = TRUE);
-    // Scrolls until the cell is fully in view, as the line arrows would.
+    // Scrolls in one step until the cell is fully in view.
     void EnsureVisible(int row, int col);
 
     // ---- charts ----
@@ -275,6 +280,9 @@ protected:
 
     // IGridSelectionView
     void RedrawGridCell(CCellCoord cell, bool now) override;
+    // Visits the cells in view (the fixed ones and those scrolled to) whose own look or whose
+    // merged area's first cell is in the ranges.
+    void RedrawGridCells(const std::vector<CCellRect>& ranges, bool now) override;
     LRESULT NotifyGridOwner(int row, int col, int code) override
     {
         return SendMessageToParent(row, col, code);
@@ -291,6 +299,17 @@ protected:
     void OnVScroll(UINT code) { OnScroll(SB_VERT, code); }
     void OnScroll(int bar, UINT code);
     BOOL OnMouseWheel(short delta);
+    // Rows down (up when negative) from the first one shown.
+    void ScrollRows(int64_t rows);
+    // After a scroll position changed (also by a new range): what floats over the cells follows
+    // the view from where the top-left normal cell stood before, and the window repaints.
+    void FollowScroll(CPoint before);
+    class ScrollChange;
+    // The open in-place edit follows its cell by the distance; it ends when its cell's top-left
+    // corner leaves the view, to the fixed cells or past the client area.
+    void MoveInPlaceEdit(CSize by);
+    // The open in-place edit, or null.
+    HWND InPlaceEdit() const;
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
     void OnLButtonDblClk(UINT flags, CPoint point);
@@ -351,6 +370,10 @@ protected:
     CPoint ScrollOrigin() const;
     void DrawFixedCells(CDC* pDC, const CRect& clip);
     CRect MergedPaintRect(int row, int col) const;
+    CRect MergedPaintRect(const CGridGeometry& geometry, int row, int col) const;
+    // What to repaint for a cell (its merged area's whole rectangle, with the lines along the
+    // edges); none when it lies scrolled away.
+    std::optional<CRect> InvalidRect(const CGridGeometry& geometry, CCellCoord cell) const;
 
     // ---- printing helpers ----
     // Rows [firstRow, endRow) from the band's top, while they end within height (the first row
@@ -384,6 +407,9 @@ protected:
     BOOL m_bRedraw = TRUE;
     int m_nMouseMode = kGridMouseIdle;
     int m_nWheelLines;
+    int64_t m_nWheelRest = 0; // the part of the wheel's turn that made no line yet, times the lines
+    int m_nScrollChanges = 0; // writers of the scroll positions at work
+    CPoint m_scrollBefore;    // where the top-left normal cell stood when the first of them began
     CImageList m_imageList;
     CBitmap m_resourceBitmap; // the module's bitmap kResourceBitmap
     bool m_bOleInitialised = false;
@@ -396,6 +422,14 @@ protected:
     CRect m_trackedRect;       // where that drag puts the selected part now
     int m_nSortColumn = -1;
     bool m_bSortAscending = true;
+
+    // While the cells of a selection change are redrawn: what they invalidate, gathered.
+    struct RedrawBatch
+    {
+        CGridGeometry geometry;
+        CRgn region;
+    };
+    RedrawBatch* m_pRedrawBatch = nullptr;
 
     static GridChartDrawer s_chartDrawer;
     static GridOverlayModeSource s_overlayModeSource;

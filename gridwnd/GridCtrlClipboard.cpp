@@ -58,10 +58,10 @@ BOOL CGridCtrl::PasteTextToCells(int row, int col, COleDataObject* data)
             value.Trim();
             SendMessageToParent(r, c, kGridNotifyChanging);
             cell->strText = value;
-            cell->nState |= CGridCell::kModified;
+            cell->nState = WORD((cell->nState | CGridCell::kModified) & ~CIS_SELECTED);
             SendMessageToParent(r, c, kGridNotifyChanged);
-            m_selection.SetCellState(CCellCoord(r, c), WORD(cell->nState & ~CIS_SELECTED));
         }
+    m_selection.DropUnselected();
     Invalidate();
     return TRUE;
 }
@@ -79,9 +79,11 @@ void CGridCtrl::ClearSelectedCells()
         SendMessageToParent(at.row, at.col, kGridNotifyChanging);
         CGridCell* cell = GetCell(at.row, at.col);
         EmptyCell(*cell, at.row, at.col);
-        m_selection.SetCellState(at, WORD(cell->nState | CGridCell::kModified));
+        cell->nState |= CGridCell::kModified;
         SendMessageToParent(at.row, at.col, kGridNotifyChanged);
     }
+    // Emptied cells lost their selected state.
+    m_selection.DropUnselected();
     Invalidate();
 }
 

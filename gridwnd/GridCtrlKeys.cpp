@@ -43,6 +43,11 @@ UINT CGridCtrl::OnGetDlgCode() const
 
 void CGridCtrl::OnKeyDown(UINT key)
 {
+    const CCellCoord focus = GetFocusCell();
+    if (!IsGridCellValid(focus)) {
+        Default();
+        return;
+    }
     const bool shift = IsDown(VK_SHIFT);
     if (key == VK_DELETE) {
         if (const auto hidden = m_charts.DeleteSelectedChartPart()) {
@@ -69,11 +74,6 @@ void CGridCtrl::OnKeyDown(UINT key)
         default:
             break;
         }
-    }
-    const CCellCoord focus = GetFocusCell();
-    if (!IsGridCellValid(focus)) {
-        Default();
-        return;
     }
     switch (key) {
     case VK_DELETE:
@@ -143,6 +143,11 @@ void CGridCtrl::MoveFocusByKeyboard(CCellCoord next, UINT key, bool extend, CGri
 
 void CGridCtrl::OnChar(UINT ch)
 {
+    // Characters already on their way when the first of them opened the edit belong to it.
+    if (const HWND editor = InPlaceEdit(); editor && ::IsWindowVisible(editor)) {
+        ::SendMessageW(editor, WM_CHAR, ch, 0);
+        return;
+    }
     // Esc never opens an edit; Enter and a handled Tab move instead.
     const bool starts = !IsDown(VK_CONTROL) && m_nMouseMode == kGridMouseIdle && ch != VK_RETURN &&
                         ch != VK_ESCAPE && !(ch == VK_TAB && m_bHandleTab);
@@ -177,6 +182,36 @@ void CGridCtrl::CreateInPlaceEditControl(CRect rect, DWORD style, UINT id, int r
     if (!cell)
         return;
     CGridInPlaceEdit::Start(m_hWnd, rect, style, id, row, col, text, firstChar, cell->font.font);
+}
+
+HWND CGridCtrl::InPlaceEdit() const
+{
+    return m_hWnd ? ::GetDlgItem(m_hWnd, kInPlaceEditId) : nullptr;
+}
+
+void CGridCtrl::MoveInPlaceEdit(CSize by)
+{
+    const HWND editor = InPlaceEdit();
+    if (!editor || !::IsWindowVisible(editor))
+        return;
+    CRect rect;
+    ::GetWindowRect(editor, &rect);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    rect.OffsetRect(by.cx, by.cy);
+    // The edit goes with its cell while the cell's corner shows: a cell past the client's right
+    // or bottom edge is cut off there, one under the fixed cells would lie over them.
+    const CRect client = GetClientRect();
+    const CRect body(GetFixedColumnWidth(), GetFixedRowHeight(), client.right, client.bottom);
+    if (body.PtInRect(rect.TopLeft())) {
+        ::SetWindowPos(editor, nullptr, rect.left, rect.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    // Its cell went out of view: the edit ends as on a click elsewhere, keeping what was typed.
+    if (auto* edit = dynamic_cast<CGridInPlaceEdit*>(CWnd::FromHandlePermanent(editor)))
+        edit->EndEdit(0);
+    else if (const HWND focus = ::GetFocus(); focus == editor || ::IsChild(editor, focus))
+        ::SetFocus(m_hWnd);
 }
 
 void CGridCtrl::OnEndEditCell(int row, int col, CString text)

@@ -9,6 +9,8 @@
 #include "drawing/LineClip.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -110,7 +112,11 @@ void CGridCtrl::OnDraw(CDC* pDC)
 
 CRect CGridCtrl::MergedPaintRect(int row, int col) const
 {
-    const CGridGeometry geometry = Geometry();
+    return MergedPaintRect(Geometry(), row, col);
+}
+
+CRect CGridCtrl::MergedPaintRect(const CGridGeometry& geometry, int row, int col) const
+{
     CRect rect;
     const CGridCell* cell = GetCell(row, col);
     if (!cell)
@@ -323,6 +329,20 @@ BOOL CGridCtrl::RepaintGridCell(int row, int col, CDC* pDC)
     return drawn;
 }
 
+std::optional<CRect> CGridCtrl::InvalidRect(const CGridGeometry& geometry, CCellCoord cell) const
+{
+    const CCellCoord origin = m_store.MergeOrigin(cell.row, cell.col);
+    const CGridCell* first = GetCell(origin.row, origin.col);
+    CRect shown;
+    if (!(origin == cell) || first->HasSpan() || first->bMerged)
+        shown = MergedPaintRect(geometry, origin.row, origin.col);
+    else if (!geometry.GetGridCellRect(cell.row, cell.col, shown))
+        return std::nullopt;
+    CRect invalid = Covered(shown);
+    invalid.InflateRect(1, 1); // the neighbours' lines along the edges
+    return invalid;
+}
+
 void CGridCtrl::RedrawGridCell(CCellCoord cell, bool now)
 {
     if (!m_hWnd || !m_bRedraw || !m_store.IsValid(cell))
@@ -331,15 +351,46 @@ void CGridCtrl::RedrawGridCell(CCellCoord cell, bool now)
         RepaintGridCell(cell);
         return;
     }
-    const CCellCoord origin = m_store.MergeOrigin(cell.row, cell.col);
-    const CRect rect = MergedPaintRect(origin.row, origin.col);
-    CRect shown = rect;
-    if (origin == cell && !GetCell(cell.row, cell.col)->HasSpan() && !GetCell(cell.row, cell.col)->bMerged &&
-        !GetGridCellRect(cell, shown))
+    const auto invalid = InvalidRect(m_pRedrawBatch ? m_pRedrawBatch->geometry : Geometry(), cell);
+    if (!invalid)
         return;
-    CRect invalid = Covered(shown);
-    invalid.InflateRect(1, 1); // the neighbours' lines along the edges
-    InvalidateRect(invalid, false);
+    CRgn part;
+    if (m_pRedrawBatch && part.CreateRectRgnIndirect(&*invalid))
+        m_pRedrawBatch->region.CombineRgn(m_pRedrawBatch->region, part, RGN_OR);
+    else
+        InvalidateRect(*invalid, false);
+}
+
+void CGridCtrl::RedrawGridCells(const std::vector<CCellRect>& ranges, bool now)
+{
+    if (!m_hWnd || !m_bRedraw || ranges.empty())
+        return;
+    auto changed = [&](CCellCoord cell) {
+        return std::any_of(ranges.begin(), ranges.end(), [&](const CCellRect& r) {
+            return cell.row >= r.minRow && cell.row <= r.maxRow && cell.col >= r.minCol &&
+                   cell.col <= r.maxCol;
+        });
+    };
+    // The cells gather one region for the window to repaint, measured with one geometry.
+    RedrawBatch batch{Geometry(), CRgn()};
+    const bool gather = !now && batch.region.CreateRectRgn(0, 0, 0, 0);
+    RedrawBatch* const outer = std::exchange(m_pRedrawBatch, gather ? &batch : nullptr);
+    auto visit = [&](int firstRow, int lastRow, int firstCol, int lastCol) {
+        for (int row = firstRow; row <= lastRow; ++row)
+            for (int col = firstCol; col <= lastCol; ++col)
+                if (changed(CCellCoord(row, col)) || changed(m_store.MergeOrigin(row, col)))
+                    RedrawGridCell(CCellCoord(row, col), now);
+    };
+    const CCellRect shown = batch.geometry.GetVisibleGridRange();
+    const int fixedRows = GetFixedRowCount();
+    const int fixedCols = GetFixedColumnCount();
+    visit(0, fixedRows - 1, 0, fixedCols - 1);
+    visit(0, fixedRows - 1, shown.minCol, shown.maxCol);
+    visit(shown.minRow, shown.maxRow, 0, fixedCols - 1);
+    visit(shown.minRow, shown.maxRow, shown.minCol, shown.maxCol);
+    m_pRedrawBatch = outer;
+    if (gather)
+        ::InvalidateRgn(m_hWnd, batch.region, FALSE);
 }
 
 CImageList* CGridCtrl::CreateDragImage(CPoint* hotSpot)

@@ -107,8 +107,8 @@ int CGridCtrl::LastPrintedRow(int firstRow, int endRow, int height) const
 CRect CGridCtrl::PrintedAreaRect(CCellCoord origin, int firstRow) const
 {
     const CGridCell* cell = GetCell(origin.row, origin.col);
-    const CPageAxis rows = m_store.Rows();
-    const CPageAxis cols = m_store.Cols();
+    const CGridAxis rows = m_store.Rows();
+    const CGridAxis cols = m_store.Cols();
     const CPoint edge(cols.Sum(0, origin.col), rows.Sum(firstRow, origin.row));
     if (!cell->HasSpan()) // an area marked by its extents alone
         return CRect(edge.x - cell->nMergeLeft, edge.y - cell->nMergeAbove, edge.x - 1 + cell->nMergeWidth,

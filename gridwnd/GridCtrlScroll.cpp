@@ -56,6 +56,29 @@ BOOL CGridCtrl::IsOnColumnBorder(CPoint point) const
     return Geometry().IsOnColumnBorder(point);
 }
 
+// Held by every writer of the scroll positions while it writes. A bar that shows or hides on the
+// way resizes the window, which sets the ranges again from within: only the outermost change
+// moves what floats over the cells, by the whole distance the view went.
+class CGridCtrl::ScrollChange
+{
+public:
+    explicit ScrollChange(CGridCtrl& grid) : m_grid(grid)
+    {
+        if (m_grid.m_nScrollChanges++ == 0)
+            m_grid.m_scrollBefore = m_grid.ScrollOrigin();
+    }
+    ~ScrollChange()
+    {
+        if (--m_grid.m_nScrollChanges == 0)
+            m_grid.FollowScroll(m_grid.m_scrollBefore);
+    }
+    ScrollChange(const ScrollChange&) = delete;
+    ScrollChange& operator=(const ScrollChange&) = delete;
+
+private:
+    CGridCtrl& m_grid;
+};
+
 void CGridCtrl::ResetGridScrollBars()
 {
     if (!m_bRedraw || !m_hWnd)
@@ -63,6 +86,8 @@ void CGridCtrl::ResetGridScrollBars()
     const CGridScrollSetup setup = CGridGeometry::ScrollSetup(m_store, GetClientRect().Size());
     if (!setup.bApply)
         return;
+    // A larger window or fewer cells pull the positions back within the new ranges.
+    ScrollChange change(*this);
     SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE, 0, setup.nVertRange, UINT(setup.nVertPage), 0, 0};
     ::SetScrollInfo(m_hWnd, SB_VERT, &info, TRUE);
     info.nMax = setup.nHorzRange;
@@ -84,15 +109,29 @@ BOOL CGridCtrl::SetScrollPos32(int bar, int pos, BOOL redraw)
 {
     if (!m_hWnd)
         return FALSE;
+    ScrollChange change(*this);
     SCROLLINFO info{sizeof(info), SIF_POS, 0, 0, 0, pos, 0};
     ::SetScrollInfo(m_hWnd, bar, &info, redraw);
     return TRUE;
 }
 
+void CGridCtrl::FollowScroll(CPoint before)
+{
+    const CPoint after = ScrollOrigin();
+    if (after == before)
+        return;
+    // What floats over the cells goes with them.
+    const CSize by(after.x - before.x, after.y - before.y);
+    HideTitleTip();
+    m_charts.OffsetCharts(by.cx, by.cy);
+    MoveInPlaceEdit(by);
+    Invalidate(FALSE);
+}
+
 namespace {
 
 // The new position for a scroll code; line steps pass one row (column) of the axis.
-int ScrolledPosition(const CPageAxis& axis, UINT code, int pos, int trackPos, int page, int maximum)
+int ScrolledPosition(const CGridAxis& axis, UINT code, int pos, int trackPos, int page, int maximum)
 {
     const int first = axis.FirstScroll();
     switch (code) {
@@ -116,6 +155,19 @@ int ScrolledPosition(const CPageAxis& axis, UINT code, int pos, int trackPos, in
     }
 }
 
+// The first index to show for index i to lie wholly in view, -1 when it does; one larger than
+// the view counts as shown once it is the first one.
+int FirstToShow(const CGridAxis& axis, int i, int shownFirst, int shownLast, int clientExtent)
+{
+    if (i < axis.FixedCount())
+        return -1;
+    if (i < shownFirst)
+        return i;
+    if (i > std::max(shownLast, shownFirst))
+        return axis.FirstToShowWhole(i, clientExtent - axis.FixedExtent());
+    return -1;
+}
+
 } // namespace
 
 void CGridCtrl::OnScroll(int bar, UINT code)
@@ -126,48 +178,54 @@ void CGridCtrl::OnScroll(int bar, UINT code)
     const CRect client = GetClientRect();
     const int page = std::max(
         int(vertical ? client.Height() - GetFixedRowHeight() : client.Width() - GetFixedColumnWidth()), 1);
-    const CPageAxis axis = vertical ? m_store.Rows(info.nPos) : m_store.Cols(info.nPos);
-    const int wanted = ScrolledPosition(axis, code, info.nPos, info.nTrackPos, page, info.nMax);
-    const CPoint before = ScrollOrigin();
-    SetScrollPos32(bar, std::max(wanted, 0));
-    if (GetScrollPos32(bar) == info.nPos)
-        return;
-    // The charts float over the cells and go with them.
-    const CPoint after = ScrollOrigin();
-    m_charts.OffsetCharts(after.x - before.x, after.y - before.y);
-    Invalidate();
+    const CGridAxis axis = vertical ? m_store.Rows(info.nPos) : m_store.Cols(info.nPos);
+    SetScrollPos32(bar,
+                   std::max(ScrolledPosition(axis, code, info.nPos, info.nTrackPos, page, info.nMax), 0));
 }
 
 BOOL CGridCtrl::OnMouseWheel(short delta)
 {
-    const int lines = delta / WHEEL_DELTA * m_nWheelLines;
-    for (int i = 0; i < std::abs(lines); ++i)
-        OnVScroll(lines > 0 ? SB_LINEUP : SB_LINEDOWN);
+    // Turns below a notch add up until they make one; a turn the other way starts afresh.
+    if ((delta < 0) != (m_nWheelRest < 0))
+        m_nWheelRest = 0;
+    // A negative setting (WHEEL_PAGESCROLL) asks for a screen per notch.
+    const bool pages = m_nWheelLines < 0;
+    m_nWheelRest += pages ? int64_t(delta) : int64_t(delta) * m_nWheelLines;
+    const int64_t steps = m_nWheelRest / WHEEL_DELTA;
+    m_nWheelRest -= steps * WHEEL_DELTA;
+    if (!pages) {
+        ScrollRows(-steps);
+        return TRUE;
+    }
+    for (int64_t n = 0; n < (steps < 0 ? -steps : steps); ++n)
+        OnVScroll(steps > 0 ? SB_PAGEUP : SB_PAGEDOWN);
     return TRUE;
+}
+
+void CGridCtrl::ScrollRows(int64_t rows)
+{
+    if (rows == 0)
+        return;
+    const CGridAxis axis = m_store.Rows(GetScrollPos32(SB_VERT));
+    const int64_t target = std::clamp<int64_t>(axis.FirstScroll() + rows, axis.FixedCount(),
+                                               std::max(axis.Count() - 1, axis.FixedCount()));
+    SetScrollPos32(SB_VERT, axis.ScrollPosOf(int(target)));
 }
 
 void CGridCtrl::EnsureVisible(int row, int col)
 {
     if (!m_hWnd || !IsGridCellValid(row, col))
         return;
-    // One line at a time, as the arrows of the bars would; each step either moves or ends.
-    auto scroll = [&](int bar, bool before, bool after) {
-        const UINT code = before ? SB_LINEUP : SB_LINEDOWN;
-        if (!before && !after)
-            return false;
-        const int pos = GetScrollPos32(bar);
-        bar == SB_VERT ? OnVScroll(code) : OnHScroll(code);
-        return GetScrollPos32(bar) != pos;
-    };
-    // A cell larger than the view counts as shown once it is the first one.
-    for (int step = 0; row >= GetFixedRowCount() && step < GetRowCount(); ++step) {
-        const CCellRect shown = GetFullyVisibleGridRange();
-        if (!scroll(SB_VERT, row<shown.minRow, row> std::max(shown.maxRow, shown.minRow)))
-            break;
-    }
-    for (int step = 0; col >= GetFixedColumnCount() && step < GetColumnCount(); ++step) {
-        const CCellRect shown = GetFullyVisibleGridRange();
-        if (!scroll(SB_HORZ, col<shown.minCol, col> std::max(shown.maxCol, shown.minCol)))
-            break;
-    }
+    // One step each way, straight to where the cell shows.
+    const CGridGeometry geometry = Geometry();
+    const CCellRect shown = geometry.GetFullyVisibleGridRange();
+    const CSize client = geometry.ClientSize();
+    const CGridAxis& rows = geometry.RowAxis();
+    const CGridAxis& cols = geometry.ColumnAxis();
+    const int firstRow = FirstToShow(rows, row, shown.minRow, shown.maxRow, client.cy);
+    const int firstCol = FirstToShow(cols, col, shown.minCol, shown.maxCol, client.cx);
+    if (firstRow >= 0)
+        SetScrollPos32(SB_VERT, rows.ScrollPosOf(firstRow));
+    if (firstCol >= 0)
+        SetScrollPos32(SB_HORZ, cols.ScrollPosOf(firstCol));
 }

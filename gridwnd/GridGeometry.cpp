@@ -46,42 +46,16 @@ BOOL CGridGeometry::GetMergedAreaRect(int row, int col, CRect& rect) const
     return TRUE;
 }
 
-int CGridGeometry::Locate(const CPageAxis& axis, int coord, BOOL allowFixed)
-{
-    if (coord < 0)
-        return -1;
-    int pos = 0;
-    if (coord < axis.FixedExtent())
-        return allowFixed ? axis.Walk(pos, 0, axis.FixedCount(), coord) : -1;
-    pos = axis.FixedExtent();
-    return axis.Walk(pos, axis.FirstScroll(), axis.count, coord);
-}
-
 CCellCoord CGridGeometry::GetGridCellFromPoint(CPoint point, BOOL allowFixed) const
 {
-    return CCellCoord(Locate(m_rows, point.y, allowFixed), Locate(m_cols, point.x, allowFixed));
-}
-
-CGridGeometry::Reach CGridGeometry::ReachWithin(const CPageAxis& axis, int limit)
-{
-    int pos = axis.FixedExtent();
-    int i = axis.FirstScroll();
-    bool pastEdge = false;
-    for (; i < axis.count; ++i) {
-        pos += axis.Size(i);
-        if (pos >= limit) {
-            pastEdge = pos > limit;
-            pos = limit;
-            break;
-        }
-    }
-    return Reach{std::min(i, axis.count - 1), pos, pastEdge};
+    return CCellCoord(m_rows.Locate(point.y, allowFixed != FALSE),
+                      m_cols.Locate(point.x, allowFixed != FALSE));
 }
 
 CCellRect CGridGeometry::GetVisibleGridRange(CRect* covered) const
 {
-    const Reach rows = ReachWithin(m_rows, m_client.cy);
-    const Reach cols = ReachWithin(m_cols, m_client.cx);
+    const CGridAxis::Reach rows = m_rows.ReachWithin(m_client.cy);
+    const CGridAxis::Reach cols = m_cols.ReachWithin(m_client.cx);
     if (covered)
         *covered = CRect(0, 0, cols.extent, rows.extent);
     const CCellCoord topLeft = GetTopLeftGridCell();
@@ -90,8 +64,8 @@ CCellRect CGridGeometry::GetVisibleGridRange(CRect* covered) const
 
 CCellRect CGridGeometry::GetFullyVisibleGridRange() const
 {
-    const Reach rows = ReachWithin(m_rows, m_client.cy);
-    const Reach cols = ReachWithin(m_cols, m_client.cx);
+    const CGridAxis::Reach rows = m_rows.ReachWithin(m_client.cy);
+    const CGridAxis::Reach cols = m_cols.ReachWithin(m_client.cx);
     const CCellCoord topLeft = GetTopLeftGridCell();
     return CCellRect(topLeft.row, topLeft.col, rows.pastEdge && rows.last > 0 ? rows.last - 1 : rows.last,
                      cols.pastEdge && cols.last > 0 ? cols.last - 1 : cols.last);

@@ -53,19 +53,15 @@ public:
 
     static CGridScrollSetup ScrollSetup(const CGridCellStore& store, CSize client);
 
+    const CGridAxis& RowAxis() const { return m_rows; }
+    const CGridAxis& ColumnAxis() const { return m_cols; }
+    CSize ClientSize() const { return m_client; }
+
 private:
-    struct Reach
-    {
-        int last;
-        int extent;
-        bool pastEdge;
-    };
-    static Reach ReachWithin(const CPageAxis& axis, int limit);
-    static int Locate(const CPageAxis& axis, int coord, BOOL allowFixed);
     BOOL IsOnBorder(CPoint point, bool rows) const;
 
     const CGridCellStore& m_store;
     CSize m_client;
-    CPageAxis m_rows;
-    CPageAxis m_cols;
+    CGridAxis m_rows;
+    CGridAxis m_cols;
 };

@@ -29,7 +29,9 @@ CGridInPlaceEdit* CGridInPlaceEdit::Start(HWND parent, const CRect& rect, DWORD 
     } else if (firstChar >= L' ') {
         const wchar_t typed = wchar_t(firstChar);
         edit->SetWindowText(CString::FromWide(&typed, 1));
-        edit->SetSel(-1, -1);
+        // The caret after it, where the next character goes.
+        const int end = ::GetWindowTextLengthW(edit->m_hWnd);
+        edit->SetSel(end, end);
     }
     edit->SetFocus();
     return edit;
@@ -56,7 +58,7 @@ bool CGridInPlaceEdit::EndsEdit(UINT key) const
     }
 }
 
-LRESULT CGridInPlaceEdit::WindowProc(UINT msg, WPARAM wp, LPARAM)
+LRESULT CGridInPlaceEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
     case WM_GETDLGCODE:
@@ -76,6 +78,9 @@ LRESULT CGridInPlaceEdit::WindowProc(UINT msg, WPARAM wp, LPARAM)
         Default();
         EndEdit(0);
         return 0;
+    case WM_MOUSEWHEEL:
+        // The wheel turns the grid's view, this edit going with its cell.
+        return ::SendMessageW(::GetParent(m_hWnd), msg, wp, lp);
     default:
         break;
     }

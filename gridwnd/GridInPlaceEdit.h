@@ -3,7 +3,7 @@
 // The edit box the grid opens over a cell: a system EDIT control that ends the edit on Enter, Tab,
 // Esc (which first puts the cell's text back), the navigation keys and the loss of the focus, and
 // then tells its owner (or parent) with WM_NOTIFY -106 carrying a CCellDispInfo: the row, the
-// column, the text and the key that ended the edit.
+// column, the text and the key that ended the edit. The wheel goes on to the grid.
 //
 // How the first key seeds it: a typed character replaces the text with itself; 0 (an input
 // method) or Backspace starts from an empty text; a start by the mouse or by a navigation key

@@ -3,25 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-bool Contains(const CCellRect& range, CCellCoord cell)
-{
-    return cell.row >= range.minRow && cell.row <= range.maxRow && cell.col >= range.minCol &&
-           cell.col <= range.maxCol;
-}
-
-std::vector<CCellCoord> Cells(const CCellSelectionMap& map)
-{
-    std::vector<CCellCoord> cells;
-    cells.reserve(size_t(map.GetCount()));
-    for (const auto& entry : map)
-        cells.push_back(entry.second);
-    return cells;
-}
-
-} // namespace
-
 void CGridSelection::SetStateBits(CCellCoord at, WORD set, WORD clear)
 {
     CGridCell* cell = m_store.GetCell(at.row, at.col);
@@ -77,36 +58,46 @@ CCellCoord CGridSelection::MoveGridFocus(int row, int col)
     return previous;
 }
 
+std::vector<CCellRect> CGridSelection::WithinGrid(const CCellSelectionMap& map) const
+{
+    const CCellRect grid(0, 0, m_store.GetRowCount() - 1, m_store.GetColumnCount() - 1);
+    std::vector<CCellRect> within;
+    for (const CCellRect& r : map.Rects())
+        if (const CCellRect part = CCellSelectionMap::Intersect(r, grid); !part.IsEmpty())
+            within.push_back(part);
+    return within;
+}
+
+void CGridSelection::MarkSelected(const std::vector<CCellRect>& ranges, bool on)
+{
+    for (const CCellRect& r : ranges)
+        m_store.ForEachCell(r, [on](CGridCell& cell) {
+            cell.nState = WORD(on ? cell.nState | CIS_SELECTED : cell.nState & ~CIS_SELECTED);
+        });
+}
+
 void CGridSelection::ApplyGridSelection(int minRow, int minCol, int maxRow, int maxCol, BOOL force)
 {
     if (!m_bEnabled)
         return;
+    // Afterwards the range is selected and, unless in single-row mode, the kept cells.
     const CCellRect range(minRow, minCol, maxRow, maxCol);
-    const bool valid = m_store.IsValid(range);
-    for (CCellCoord cell : Cells(m_selected)) {
-        if (!m_store.IsValid(cell)) {
-            m_selected.Remove(cell.row, cell.col);
-        } else if (!valid || !Contains(range, cell)) {
-            SetStateBits(cell, 0, CIS_SELECTED);
-            m_view.RedrawGridCell(cell, force != FALSE);
-        }
-    }
-    if (!m_bSingleRowMode) {
-        for (CCellCoord cell : Cells(m_kept)) {
-            if (m_store.IsValid(cell)) {
-                SetStateBits(cell, CIS_SELECTED, 0);
-                m_view.RedrawGridCell(cell, force != FALSE);
-            }
-        }
-    }
-    if (!valid)
-        return;
-    for (int row = minRow; row <= maxRow; ++row)
-        for (int col = minCol; col <= maxCol; ++col)
-            if (!m_selected.Contains(row, col)) {
-                SetStateBits(CCellCoord(row, col), CIS_SELECTED, 0);
-                m_view.RedrawGridCell(CCellCoord(row, col), force != FALSE);
-            }
+    std::vector<CCellRect> after;
+    if (m_store.IsValid(range))
+        after.push_back(range);
+    if (!m_bSingleRowMode)
+        for (const CCellRect& kept : CCellSelectionMap::Subtract(WithinGrid(m_kept), after))
+            after.push_back(kept);
+    // Only the cells that change are touched and redrawn, a range at a time.
+    const std::vector<CCellRect> before = WithinGrid(m_selected);
+    std::vector<CCellRect> changed = CCellSelectionMap::Subtract(before, after);
+    MarkSelected(changed, false);
+    const std::vector<CCellRect> added = CCellSelectionMap::Subtract(after, before);
+    MarkSelected(added, true);
+    m_selected.SetRects(after);
+    changed.insert(changed.end(), added.begin(), added.end());
+    if (!changed.empty())
+        m_view.RedrawGridCells(changed, force != FALSE);
 }
 
 void CGridSelection::SelectWholeGrid()
@@ -144,17 +135,9 @@ void CGridSelection::SelectCellSpan(CCellCoord cell)
     if (!m_bEnabled || !m_store.IsValid(cell) || m_store.IsFixed(cell.row, cell.col))
         return;
     const CCellCoord start = Start(cell);
-    CCellRect r(std::min(start.row, cell.row), std::min(start.col, cell.col), std::max(start.row, cell.row),
-                std::max(start.col, cell.col));
-    // One pass that reads the bounds as they grow, so merges reached later are taken in too.
-    for (int row = r.minRow; row <= r.maxRow; ++row)
-        for (int col = r.minCol; col <= r.maxCol; ++col) {
-            const CCellRect area = m_store.MergeArea(row, col);
-            r.minRow = std::min(r.minRow, area.minRow);
-            r.minCol = std::min(r.minCol, area.minCol);
-            r.maxRow = std::max(r.maxRow, area.maxRow);
-            r.maxCol = std::max(r.maxCol, area.maxCol);
-        }
+    const CCellRect r =
+        m_store.WidenOverMerges(CCellRect(std::min(start.row, cell.row), std::min(start.col, cell.col),
+                                          std::max(start.row, cell.row), std::max(start.col, cell.col)));
     ApplyGridSelection(r.minRow, r.minCol, r.maxRow, r.maxCol);
 }
 
@@ -193,11 +176,21 @@ CCellCoord CGridSelection::ClearGridSelection()
 
 void CGridSelection::Reset()
 {
-    for (CCellCoord cell : Cells(m_selected))
-        SetStateBits(cell, 0, CIS_SELECTED);
+    MarkSelected(WithinGrid(m_selected), false);
     m_selected.RemoveAll();
     m_kept.RemoveAll();
     m_startCell = CCellCoord();
+}
+
+void CGridSelection::DropUnselected()
+{
+    CCellSelectionMap still;
+    for (const auto& entry : m_selected) {
+        const CGridCell* cell = m_store.GetCell(entry.second.row, entry.second.col);
+        if (cell && (cell->nState & CIS_SELECTED))
+            still.Add(entry.second);
+    }
+    m_selected = std::move(still);
 }
 
 void CGridSelection::DropFocusOutside(int rows, int cols)

@@ -9,12 +9,16 @@
 #include "gridwnd/GridCellStore.h"
 #include "sheet/model/CellSelectionMap.h"
 
+#include <vector>
+
 // What the selection asks of the window that shows it.
 class IGridSelectionView
 {
 public:
     // now: draw the cell at once; otherwise invalidate it.
     virtual void RedrawGridCell(CCellCoord cell, bool now) = 0;
+    // The cells of the ranges changed their look; those out of view cost nothing.
+    virtual void RedrawGridCells(const std::vector<CCellRect>& ranges, bool now) = 0;
     // WM_NOTIFY to the grid's owner with the cell and the code.
     virtual LRESULT NotifyGridOwner(int row, int col, int code) = 0;
 
@@ -71,6 +75,9 @@ public:
 
     // Sets a cell's whole state word, keeping the selected-cell map in step.
     void SetCellState(CCellCoord cell, WORD state);
+    // After cells lost their selected state behind the selection's back (emptied, pasted into):
+    // the selected-cell map lets them go, all at once.
+    void DropUnselected();
     bool IsSelected(int row, int col) const { return m_selected.Contains(row, col); }
     const CCellSelectionMap& GetSelectedCells() const { return m_selected; }
     // Cells selected again by every selection change while the single-row mode is off.
@@ -83,6 +90,10 @@ public:
 
 private:
     void SetStateBits(CCellCoord cell, WORD set, WORD clear);
+    // The selected bit of every cell of the ranges, without the selected-cell map.
+    void MarkSelected(const std::vector<CCellRect>& ranges, bool on);
+    // The map's rectangles within the grid.
+    std::vector<CCellRect> WithinGrid(const CCellSelectionMap& map) const;
     void MarkFocus(const CCellRect& area, bool on);
     CCellCoord Start(CCellCoord cell) const;
 

@@ -80,6 +80,8 @@ TEST(GridClipboard, CopyLeavesTabsNewlinesASpaceAndANulInBothFormats)
     host.grid.SetItemText(1, 1, "a");
     host.grid.SetItemText(1, 2, "b");
     host.grid.SetItemText(2, 2, "d");
+    host.grid.MoveGridFocus(1, 1);
+    host.notices.clear();
     host.grid.ApplyGridSelection(1, 1, 2, 2);
     host.CtrlKey('C');
     EXPECT_EQ(ClipboardBytes(CF_TEXT), std::string("a\tb\n \td\0", 8));
@@ -168,6 +170,8 @@ TEST(GridClipboard, CutClearsTheSelectedCellsOnceAfterCopyingThem)
     ClipboardHost host;
     host.grid.SetItemText(1, 1, "m");
     host.grid.SetItemText(1, 2, "n");
+    host.grid.MoveGridFocus(1, 1); // the keys act only with a focus cell
+    host.notices.clear();
     host.grid.ApplyGridSelection(1, 1, 1, 2);
     host.CtrlKey('X');
     EXPECT_EQ(ClipboardBytes(CF_TEXT), std::string("m\tn\0", 4));

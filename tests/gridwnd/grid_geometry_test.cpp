@@ -76,6 +76,30 @@ TEST(GridGeometry, CellRectanglesOnAndOffScreen)
     EXPECT_EQ(rect, CRect(-10, -30, 89, 59));
 }
 
+TEST(GridGeometry, PositionsFollowEveryChangeOfTheSizes)
+{
+    GeometryGrid grid;
+    grid.store.SetRowCount(5); // rows 0 to 4: 20, 20, 20, 30, 20
+    grid.store.SetRowCount(8); // rows 5 to 7 of the default 10
+    grid.store.SetRowHeight(2, 35);
+    const CGridGeometry view = grid.At(CSize(400, 300));
+    CRect rect;
+    ASSERT_TRUE(view.GetGridCellRect(7, 1, rect));
+    EXPECT_EQ(rect.top, 20 + 20 + 35 + 30 + 20 + 10 + 10);
+    EXPECT_EQ(view.GetGridCellFromPoint(CPoint(60, 144), TRUE), CCellCoord(6, 1));
+    EXPECT_EQ(view.GetGridCellFromPoint(CPoint(60, 145), TRUE), CCellCoord(7, 1));
+    EXPECT_EQ(grid.store.GetTotalRowHeight(), 155);
+
+    // Sorted, each row takes its height along: the 35-pixel row goes last.
+    grid.store.GetCell(2, 1)->strText = "z";
+    grid.store.SortNormalRows(1, true,
+                              [&](int row, int col) { return grid.store.GetCell(row, col)->strText; });
+    ASSERT_TRUE(view.GetGridCellRect(7, 1, rect));
+    EXPECT_EQ(rect, CRect(40, 120, 89, 154));
+    EXPECT_EQ(grid.At(CSize(400, 300), CPoint(0, 100)).GetTopLeftGridCell().row, 7)
+        << "scrolled past six rows";
+}
+
 TEST(GridGeometry, VisibleRanges)
 {
     GeometryGrid grid;

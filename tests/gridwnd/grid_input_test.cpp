@@ -4,6 +4,10 @@
 
 #include "tests/support/GridCharts.h"
 #include "tests/support/GridWindowFixture.h"
+#include "tests/support/RealMouse.h"
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -132,6 +136,54 @@ TEST(GridEditing, TypingALetterOpensTheEditWithItAndCtrlNever)
     EXPECT_EQ(host.NoticesOf(-106), (std::vector<GridNotice>{{1, 1, -106}}));
 }
 
+namespace {
+
+// Keys as the keyboard sends them into the thread's input queue, to the window with the focus:
+// each character through VK_PACKET, as an input method or a keyboard without the key gives it.
+void RealType(const std::wstring& text)
+{
+    std::vector<INPUT> input;
+    for (wchar_t ch : text)
+        for (DWORD up : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
+            INPUT key{};
+            key.type = INPUT_KEYBOARD;
+            key.ki.wScan = ch;
+            key.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            input.push_back(key);
+        }
+    ASSERT_EQ(::SendInput(UINT(input.size()), input.data(), sizeof(INPUT)), UINT(input.size()));
+    PumpMessagesUntil([] { return !HIWORD(::GetQueueStatus(QS_KEY)); });
+    GridHost::Pump();
+}
+
+} // namespace
+
+TEST(GridEditing, TypedCharactersLandInTheOrderTyped)
+{
+    InputHost host;
+    for (UINT key : {'1', '2', '3'})
+        host.Key(key); // each to the window with the focus, translated by the pump
+    host.Key(VK_RETURN);
+    EXPECT_EQ(host.grid.GetItemText(1, 1), CString("123"));
+
+    host.grid.MoveGridFocus(2, 1);
+    ::SetForegroundWindow(host.Host());
+    host.grid.SetFocus();
+    RealType(L"中文");
+    host.Key(VK_RETURN);
+    EXPECT_EQ(host.grid.GetItemText(2, 1), CString("中文"));
+
+    // An input method hands its text over at once: both characters wait for the grid before the
+    // first one opens the edit.
+    host.grid.MoveGridFocus(3, 1);
+    ::PostMessageW(host.grid, WM_IME_CHAR, L'中', 1);
+    ::PostMessageW(host.grid, WM_IME_CHAR, L'文', 1);
+    GridHost::Pump();
+    host.Key(VK_RETURN);
+    EXPECT_EQ(host.grid.GetItemText(3, 1), CString("中文"));
+    EXPECT_EQ(host.EditorCount(), 0);
+}
+
 TEST(GridEditing, TabEndsTheEditAndEditsTheNextCellAtOnce)
 {
     InputHost host;
@@ -202,6 +254,19 @@ TEST(GridEditing, ReadOnlyCellsAndAReadOnlyGridOpenNoEdit)
     host.Key('A');
     EXPECT_EQ(host.Editor(), nullptr);
     EXPECT_TRUE(host.notices.size() == 2u) << "only the focus moved";
+}
+
+TEST(GridKeyboard, WithoutAFocusCellTheEditShortcutsDoNothing)
+{
+    InputHost host;
+    host.grid.ApplyGridSelection(2, 2, 3, 3);
+    host.grid.MoveGridFocus(-1, -1);
+    host.CtrlKey('X');
+    host.CtrlKey('A');
+    host.Key(VK_DELETE);
+    EXPECT_EQ(host.grid.GetItemText(2, 2), InputHost::Name(2, 2)) << "nothing cut";
+    EXPECT_EQ(host.grid.GetSelectedGridRange(), CCellRect(2, 2, 3, 3)) << "nothing more selected";
+    EXPECT_TRUE(host.NoticesOf(-105).empty());
 }
 
 TEST(GridKeyboard, DeleteEmptiesTheFocusCellOrHidesASelectedChart)

@@ -251,6 +251,57 @@ TEST(GridPaint, SelectedAndFocusedCellsStandOut)
         << "its frame";
 }
 
+TEST(GridPaint, ASelectionChangeRedrawsOnlyTheCellsInViewThatChanged)
+{
+    struct CountingGrid : TestGrid
+    {
+        void RedrawGridCell(CCellCoord cell, bool now) override
+        {
+            ++redrawn;
+            TestGrid::RedrawGridCell(cell, now);
+        }
+        int redrawn = 0;
+    };
+    PaintHost host;
+    CountingGrid grid;
+    ASSERT_TRUE(grid.Create(CRect(0, 0, kWidth, kHeight), host.Host(), 3, WS_CHILD | WS_VISIBLE));
+    grid.SetRowCount(3001);
+    grid.SetColumnCount(10);
+    grid.SetFixedRowCount(1);
+    grid.SetFixedColumnCount(1);
+    grid.SetTextBkColor(kBody);
+    MarkGridMerge(grid, 1, 2, 4, 2);
+    grid.SetScrollPos32(SB_VERT, 20); // rows 1 and 2 scrolled away, the merged area still shows
+    grid.MoveGridFocus(5, 5);
+    GridHost::Pump();
+    const CCellRect shown = grid.GetVisibleGridRange();
+    const int inView = int(shown.RowCount() * shown.ColumnCount());
+
+    HDC window = ::GetDC(grid);
+    auto pixelOf = [&](int row, int col) {
+        CRect rect;
+        EXPECT_TRUE(grid.GetGridCellRect(row, col, rect));
+        return ::GetPixel(window, rect.left + 5, rect.top + 3);
+    };
+    for (const auto& [step, select] : {std::pair{"all", true}, {"one cell", false}}) {
+        grid.redrawn = 0;
+        if (select)
+            grid.SelectWholeGrid();
+        else
+            grid.ApplyGridSelection(5, 5, 5, 5);
+        EXPECT_LE(grid.redrawn, inView) << step;
+        ::UpdateWindow(grid);
+        const COLORREF expected = select ? ::GetSysColor(COLOR_HIGHLIGHT) : kBody;
+        EXPECT_EQ(pixelOf(3, 2), expected) << step << ": the merged area from above";
+        EXPECT_EQ(pixelOf(shown.maxRow, 9), expected) << step << ": the last cell in view";
+    }
+    grid.ApplyGridSelection(2000, 1, 2500, 9);
+    grid.redrawn = 0;
+    grid.ApplyGridSelection(1000, 1, 2900, 9);
+    EXPECT_EQ(grid.redrawn, 0) << "nothing in view changed";
+    ::ReleaseDC(grid, window);
+}
+
 TEST(GridPaint, WindowPaintsThroughItsBufferAndRepaintsOneCellInPlace)
 {
     PaintHost host;

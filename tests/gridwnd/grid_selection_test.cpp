@@ -93,6 +93,28 @@ TEST(GridSelection, RangeTouchingAMergedAreaTakesTheWholeArea)
         << "a covered cell pulls to its origin";
 }
 
+TEST(GridSelection, WideningReachesAreasThroughOthersInEveryDirection)
+{
+    // Each chain: a range that touches the first area, which alone reaches the second.
+    struct Case
+    {
+        CCellRect first, second, from, expected;
+    };
+    const Case cases[] = {
+        {{4, 4, 4, 5}, {2, 4, 3, 4}, {3, 5, 4, 5}, {2, 4, 4, 5}}, // left, into a row passed
+        {{2, 5, 4, 5}, {1, 3, 2, 4}, {4, 4, 5, 5}, {1, 3, 5, 5}}, // up, then up and left
+        {{3, 3, 3, 4}, {2, 4, 2, 6}, {2, 3, 3, 3}, {2, 3, 3, 6}}, // right, into a row passed
+    };
+    for (const Case& c : cases) {
+        GridStore grid(9, 9, 1, 1);
+        grid.Merge(c.first.minRow, c.first.minCol, c.first.maxRow, c.first.maxCol);
+        grid.Merge(c.second.minRow, c.second.minCol, c.second.maxRow, c.second.maxCol);
+        grid.selection.m_startCell = CCellCoord(c.from.minRow, c.from.minCol);
+        grid.selection.SelectCellSpan(CCellCoord(c.from.maxRow, c.from.maxCol));
+        EXPECT_EQ(grid.selection.GetSelectedGridRange(), c.expected);
+    }
+}
+
 TEST(GridSelection, InvalidRangeOnlyClearsAndReselectsTheKeptCells)
 {
     GridStore grid(6, 6, 1, 1);
@@ -116,6 +138,25 @@ TEST(GridSelection, OnlyTheCellsThatChangeAreRedrawn)
     grid.selection.ApplyGridSelection(2, 1, 3, 2);
     EXPECT_EQ(grid.view.redrawn, (std::vector<CCellCoord>{{1, 1}, {1, 2}, {3, 1}, {3, 2}}));
     EXPECT_EQ(grid.CellsWith(CIS_SELECTED), (std::vector<CCellCoord>{{2, 1}, {2, 2}, {3, 1}, {3, 2}}));
+}
+
+TEST(GridSelection, ALargeSelectionChangesARangeAtATime)
+{
+    GridStore grid(2001, 10, 1, 1);
+    grid.selection.MoveGridFocus(5, 5);
+    grid.selection.SelectWholeGrid();
+    EXPECT_EQ(grid.selection.GetSelectedCells().GetCount(), 2000 * 9);
+    EXPECT_LE(grid.selection.GetSelectedCells().Rects().size(), 4u) << "held as a few rectangles";
+    EXPECT_TRUE(grid.State(2000, 9) & CIS_SELECTED);
+    EXPECT_TRUE(grid.State(1, 1) & CIS_SELECTED);
+
+    grid.selection.KeptCells().Add(CCellCoord(7, 7));
+    grid.selection.ApplyGridSelection(3, 3, 4, 4);
+    EXPECT_EQ(grid.selection.GetSelectedCells().GetCount(), 5);
+    EXPECT_FALSE(grid.State(2000, 9) & CIS_SELECTED);
+    EXPECT_TRUE(grid.State(7, 7) & CIS_SELECTED) << "the kept cell";
+    EXPECT_TRUE(grid.State(4, 4) & CIS_SELECTED);
+    EXPECT_FALSE(grid.State(5, 5) & CIS_SELECTED);
 }
 
 TEST(GridSelection, DisabledSelectionChangesNoCellState)

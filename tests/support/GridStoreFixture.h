@@ -35,6 +35,13 @@ class RecordingSelectionView : public IGridSelectionView
 {
 public:
     void RedrawGridCell(CCellCoord cell, bool) override { redrawn.push_back(cell); }
+    void RedrawGridCells(const std::vector<CCellRect>& ranges, bool) override
+    {
+        for (const CCellRect& r : ranges)
+            for (int row = r.minRow; row <= r.maxRow; ++row)
+                for (int col = r.minCol; col <= r.maxCol; ++col)
+                    redrawn.emplace_back(row, col);
+    }
     LRESULT NotifyGridOwner(int row, int col, int code) override
     {
         notices.emplace_back(row, col, code);
