@@ -12,6 +12,7 @@
 #include "tests/support/DrawingCanvas.h"
 #include "tests/support/GeometryPrint.h"
 #include "tests/support/GuiResources.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -227,7 +228,11 @@ TEST_F(ControlCharts, AHugePageIsRefusedBeforeAnythingIsAllocatedForIt)
     EXPECT_FALSE(control->BuildChartSeries(-1, kChartSourcePage, nullptr, nullptr));
     EXPECT_TRUE(Settings().items.empty());
     EXPECT_FALSE(control->InsertChart(-1, TRUE, PartRects(CRect(10, 10, 310, 210)), 0));
-    Call(kDoShowChartWindow);
+    {
+        ModalDriver driver; // the message that says why OK made nothing
+        Call(kDoShowChartWindow);
+        EXPECT_EQ(driver.SeenOf(ModalRequest::MessageBox).size(), 1u);
+    }
     EXPECT_EQ(sheets.opened, 1);
     EXPECT_TRUE(Page().m_charts.empty()) << "the sheet's OK inserts nothing of the refused data";
     EXPECT_LT(AllocationProbe::Largest(), size_t(1) << 20) << "no table was allocated";
